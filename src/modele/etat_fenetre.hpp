@@ -1,0 +1,158 @@
+#pragma once
+// The state of the main window, held without any widget: the fields, the
+// display slots, the buttons and what the last command asks the window to do.
+// Every command of the program works on this state; the Qt window only shows it.
+
+#include "core/nombre.hpp"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalder {
+
+enum class Couleur { defaut, rouge_fonce, vert };
+
+struct Slot {
+    std::string texte;
+    Couleur couleur = Couleur::defaut;
+    bool visible = true;
+};
+
+enum class ChampId : int {
+    prenom,
+    nom,
+    jour,
+    mois,
+    annee,
+    prenom_partenaire,
+    nom_partenaire,
+    jour_partenaire,
+    mois_partenaire,
+    annee_partenaire,
+    jour_rencontre,
+    mois_rencontre,
+    annee_rencontre,
+    annee_calcul,
+};
+inline constexpr int nombre_champs = 14;
+
+enum class BoutonId : int {
+    calculer,
+    effacer_tout,
+    synthese,
+    details,
+    annee,
+    calculer_annee,
+    calculer_entente,
+    effacer_partenaire,
+    entente,
+};
+inline constexpr int nombre_boutons = 9;
+
+struct Champ {
+    std::string texte;
+    bool actif = true;
+};
+
+enum class Icone { aucune, avertissement, question, information, exclamation };
+
+struct Message {
+    std::string titre;
+    std::string texte;
+    Icone icone = Icone::avertissement;
+};
+
+// What a command asks of the window once it has run.
+struct Issue {
+    std::optional<Message> message;
+    std::optional<ChampId> focus;
+    bool afficher_interpretation = false;
+};
+
+// The interpretation window's content; it exists only once something wrote to it.
+struct Interpretation {
+    bool existe = false;
+    std::string titre;
+    std::string texte;
+};
+
+// The stored part of the theme record.
+struct Theme {
+    std::string prenom;
+    std::string nom;
+    Nombre jour = 0;
+    Nombre mois = 0;
+    Nombre annee = 0;
+    Nombre elan_brut = 0;
+    Nombre moi_intime_brut = 0;
+    Nombre expression_brut = 0;
+    Nombre actif_brut = 0;
+    Nombre hereditaire_brut = 0;
+    std::array<Nombre, 4> pierres{}; // 1..3
+    std::array<Nombre, 7> modes{};   // 0..6
+};
+
+inline constexpr std::array<std::string_view, 12> noms_mois = {
+    "Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
+    "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
+
+struct EtatFenetre {
+    EtatFenetre();
+
+    std::array<Champ, nombre_champs> champs;
+    std::array<bool, nombre_boutons> boutons_actifs{};
+    BoutonId bouton_defaut = BoutonId::calculer;
+    bool liste_mois_active = false;
+    int mois_choisi = 1; // 1 = "Janvier"
+
+    Theme theme;
+    Interpretation interpretation;
+
+    // Display slots, indexed as on screen; unused low indices stay empty.
+    std::array<Slot, 10> Grille;  // 1..9
+    std::array<Slot, 7> lettre;   // 0..6
+    std::array<Slot, 5> synth;    // 0..4
+    std::array<Slot, 15> Nomb;    // 0..14
+    std::array<Slot, 3> defi;     // 0..2
+    std::array<Slot, 5> deco;     // 0..4
+    std::array<Slot, 5> des;      // 0..4
+    std::array<Slot, 5> dei;      // 0..4
+    std::array<Slot, 1> vie;      // 0
+    std::array<Slot, 13> Toi;     // 1..12
+    std::array<Slot, 13> cym;     // 1..12
+    std::array<Slot, 13> esse;    // 1..12
+    std::array<Slot, 5> apog;     // 1..4
+    std::array<Slot, 5> leco;     // 1..4
+    std::array<Slot, 13> periode; // 1..12
+    std::array<Slot, 13> profec;  // 1..12
+    std::array<Slot, 49> semaine; // 1..48
+    std::array<Slot, 49> semdef;  // 1..48
+    std::array<Slot, 8> ent;      // 1..7
+    Slot tri1, tri2, tri3;
+    Slot cycle1, cycle2, cycle3;
+    Slot apogee1, apogee2, apogee3, apogee4;
+    Slot fin_apogee1, fin_apogee2, fin_apogee3;
+    Slot defi_apogee1, defi_apogee2, defi_apogee3, defi_apogee4;
+    Slot annee_personnelle;
+    Slot lettre_passage;
+
+    Champ& champ(ChampId id) { return champs[static_cast<int>(id)]; }
+    const Champ& champ(ChampId id) const { return champs[static_cast<int>(id)]; }
+    const std::string& texte(ChampId id) const { return champ(id).texte; }
+
+    // Changes a field's text as typing would, moving the default button.
+    void saisir(ChampId id, std::string_view texte);
+
+    bool actif(BoutonId id) const { return boutons_actifs[static_cast<int>(id)]; }
+    void activer(BoutonId id, bool actif) { boutons_actifs[static_cast<int>(id)] = actif; }
+
+    // The button that Enter presses, if it can be pressed.
+    std::optional<BoutonId> bouton_entree() const;
+};
+
+std::string_view nom_champ(ChampId id);  // "champ_prenom"
+std::string_view nom_bouton(BoutonId id); // "bouton_calculer"
+
+} // namespace kalder
