@@ -18,8 +18,10 @@ bool karmique(Nombre n) { return maitre(n) || n == 13 || n == 14 || n == 16 || n
 // The number, then "/" and its digit when it has two digits or more.
 std::string avec_barre(Nombre n) {
     std::string t = std::to_string(n);
-    if (n >= 10)
-        t += "/" + std::to_string(reduire(n));
+    if (n >= 10) {
+        t.push_back('/');
+        t += std::to_string(reduire(n));
+    }
     return t;
 }
 
