@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds Kalder and runs every test:
+# the release build (engine, command-line tool, window, benchmarks compiled)
+# and an address/undefined-behaviour sanitizer build of the engine tests.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/installer_dependances.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "kalder: configuring and building (build/)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build -j "$jobs"
+
+echo "kalder: running the tests"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "kalder: building the engine tests with address and undefined-behaviour sanitizers (build-asan/)"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKALDER_ENGINE_ONLY=ON \
+      -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
+      -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+cmake --build build-asan -j "$jobs"
+
+echo "kalder: running the engine tests under the sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
