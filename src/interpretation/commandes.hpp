@@ -1,0 +1,18 @@
+#pragma once
+// The commands of the interpretation buttons, the month list and the theme
+// report. Each returns what the window has to do afterwards.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <string>
+
+namespace kalder {
+
+Issue interpreter_synthese(EtatFenetre& etat); // bouton_synthese
+Issue interpreter_details(EtatFenetre& etat);  // bouton_details
+Issue interpreter_annee(
+    EtatFenetre& etat); // bouton_annee and a choice in liste_mois (uses etat.mois_choisi)
+Issue interpreter_entente(EtatFenetre& etat);          // bouton_entente
+std::string composer_rapport(const EtatFenetre& etat); // the theme report, UTF-8, CR LF
+
+} // namespace kalder
