@@ -1,19 +1,10 @@
-#include "core/saisie.hpp"
 #include "core/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "interpretation/lecture.hpp"
 #include "texts/textes.hpp"
 
 namespace kalder {
-
-namespace {
-
-bool present(const Slot& slot) {
-    const std::string_view t = rogner(slot.texte);
-    return !t.empty() && t != "0";
-}
-
-} // namespace
 
 void calcul_entente(EtatFenetre& etat) {
     Interpretation& doc = etat.interpretation;
@@ -33,8 +24,8 @@ void calcul_entente(EtatFenetre& etat) {
         const Slot& slot = etat.ent[p.indice];
         if (!present(slot))
             continue;
-        const auto cle = static_cast<int>(avant_barre(slot.texte));
-        interprete2(doc, {p.libelle, slot.texte, " : ", textes::entree(p.table, cle)});
+        interprete2(doc, {p.libelle, slot.texte, " : ",
+                          textes::entree(p.table, cle(avant_barre(slot.texte)))});
     }
 }
 

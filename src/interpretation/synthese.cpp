@@ -1,10 +1,166 @@
+#include "core/reductions.hpp"
+#include "core/saisie.hpp"
+#include "core/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "interpretation/lecture.hpp"
+#include "texts/textes.hpp"
+
+#include <string>
 
 namespace kalder {
 
+namespace {
+
+std::string_view introduction(std::string_view cle) {
+    return textes::entree("introductions", cle);
+}
+
+Nombre grille(const EtatFenetre& etat, Nombre chiffre) {
+    return lire_debut_nombre(etat.Grille[static_cast<std::size_t>(chiffre)].texte);
+}
+
+// Digit 0 has no grid cell, so a zero sum never warns.
+void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre chiffre,
+                         std::string_view suite) {
+    if (chiffre < 1 || chiffre > 9 || grille(etat, chiffre) != 0)
+        return;
+    const std::string c = std::to_string(chiffre);
+    titre(doc, {"Le chiffre ", c, " est manquant dans la grille d'inclusion.", " ",
+                textes::entree("avertissements", suite)});
+}
+
+void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
+    titre(doc, "Grille d 'inclusion");
+    titre(doc, "");
+    titre(doc, introduction("synthese_grille"));
+    titre(doc, "");
+    Nombre maximum = 0;
+    for (int k = 1; k <= 9; ++k)
+        if (grille(etat, k) > maximum)
+            maximum = grille(etat, k);
+    for (int k = 1; k <= 9; ++k) {
+        if (grille(etat, k) == maximum) {
+            titre(doc, {std::to_string(k), " dominant"});
+            interprete2(doc, textes::entree("synthese_dominant", k));
+        }
+    }
+    for (int k = 1; k <= 9; ++k) {
+        if (grille(etat, k) == 0) {
+            titre(doc, {std::to_string(k), " manquant"});
+            interprete2(doc, textes::entree("synthese_manquant", k));
+        }
+    }
+    ligne_separation(doc);
+}
+
+void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
+    const Nombre somme = etat.theme.jour + etat.theme.mois + etat.theme.annee;
+    if (somme == 0)
+        return;
+    titre(doc, "Chemin de vie");
+    titre(doc, "");
+    titre(doc, introduction("synthese_chemin"));
+    const Nombre maitre = reduire_maitre(somme);
+    titre(doc, {"Chemin de vie ", std::to_string(maitre)});
+    interprete2(doc, textes::entree("synthese_chemin", cle(maitre)));
+    avertir_si_manquant(etat, doc, reduire(somme), "chemin");
+    ligne_separation(doc);
+}
+
+// The intimate number, the spiritual impulse and the expression share one pattern.
+struct NombreDuNom {
+    std::string_view entete;
+    std::string_view cle;
+    std::string_view libelle;
+    std::size_t synth;
+    Nombre Theme::*brut;
+    std::string_view avertissement;
+};
+
+void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const NombreDuNom& n) {
+    titre(doc, n.entete);
+    titre(doc, "");
+    titre(doc, introduction(n.cle));
+    titre(doc, {n.libelle, etat.synth[n.synth].texte});
+    const Nombre chiffre = reduire(etat.theme.*n.brut);
+    interprete2(doc, textes::entree(n.cle, cle(chiffre)));
+    avertir_si_manquant(etat, doc, chiffre, n.avertissement);
+}
+
+void ecrire_piliers(const EtatFenetre& etat, Interpretation& doc) {
+    titre(doc, "Les trois piliers de vie");
+    titre(doc, "");
+    titre(doc, introduction("synthese_piliers"));
+    const Nombre* pierres = etat.theme.pierres.data();
+    interprete2(doc, {"Pierre angulaire ", std::to_string(pierres[1]),
+                      " : Votre point d'appui dans la vie est ",
+                      textes::entree("synthese_pierre", cle(pierres[1]))});
+    interprete2(doc, {"Nombre clef ", std::to_string(pierres[2]), " : Votre motivation est ",
+                      textes::entree("synthese_clef", cle(pierres[2]))});
+    interprete2(doc, {"Dernière pierre ", std::to_string(pierres[3]),
+                      " : L'aboutissement de votre action quotidienne est ",
+                      textes::entree("synthese_derniere", cle(pierres[3]))});
+    ligne_separation(doc);
+}
+
+void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
+    titre(doc, "Mode d'expression");
+    titre(doc, "");
+    titre(doc, introduction("synthese_modes"));
+    const auto& modes = etat.theme.modes;
+    const Nombre total = modes[0] + modes[1] + modes[2] + modes[3];
+    bool trouve = false;
+    // Without any classified letter no ratio exists and nothing dominates.
+    if (total != 0) {
+        for (int i = 0; i <= 6; ++i) {
+            const double seuil = i <= 3 ? 0.4 : 0.5;
+            if (static_cast<double>(modes[static_cast<std::size_t>(i)]) /
+                    static_cast<double>(total) >
+                seuil) {
+                interprete2(doc, textes::entree("synthese_mode", i));
+                trouve = true;
+            }
+        }
+    }
+    if (!trouve)
+        titre(doc, "Il n'y a pas de lettres en excès dans ce thème.");
+}
+
+void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
+    const std::string& mission = etat.synth[4].texte;
+    if (rogner(mission).empty())
+        return;
+    ligne_separation(doc);
+    titre(doc, "Mission");
+    titre(doc, "");
+    titre(doc, introduction("synthese_mission"));
+    interprete2(doc, {"Mission ", mission, " : ",
+                      textes::entree("synthese_mission", cle(apres_barre(mission)))});
+}
+
+} // namespace
+
 void calcul_synthese(EtatFenetre& etat) {
-    vider_interpretation(etat.interpretation);
+    Interpretation& doc = etat.interpretation;
+    vider_interpretation(doc);
+    ecrire_grille(etat, doc);
+    ecrire_chemin(etat, doc);
+    ecrire_nombre_du_nom(etat, doc,
+                         {"Nombre intime (total des consonnes)", "synthese_intime",
+                          "Nombre intime ", 1, &Theme::moi_intime_brut, "intime"});
+    titre(doc, "");
+    ecrire_nombre_du_nom(etat, doc,
+                         {"Elan spirituel (total des voyelles)", "synthese_elan", "Elan spirituel ",
+                          0, &Theme::elan_brut, "elan"});
+    titre(doc, "");
+    ecrire_nombre_du_nom(etat, doc,
+                         {"Expression (total de toutes les lettres)", "synthese_expression",
+                          "Expression ", 2, &Theme::expression_brut, "expression"});
+    ligne_separation(doc);
+    ecrire_piliers(etat, doc);
+    ecrire_modes(etat, doc);
+    ecrire_mission(etat, doc);
 }
 
 } // namespace kalder

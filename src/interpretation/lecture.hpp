@@ -1,0 +1,25 @@
+#pragma once
+// How the commentaries read a slot back.
+
+#include "core/saisie.hpp"
+#include "modele/etat_fenetre.hpp"
+
+#include <string_view>
+
+namespace kalder {
+
+// A value shown as "0" counts as nothing to comment on, like an empty slot.
+inline bool present(std::string_view texte) {
+    const std::string_view t = rogner(texte);
+    return !t.empty() && t != "0";
+}
+inline bool present(const Slot& slot) {
+    return present(slot.texte);
+}
+
+// A number as a table key; one too large for any table reads no row.
+inline int cle(Nombre n) {
+    return n >= -1000 && n <= 1000 ? static_cast<int>(n) : -1;
+}
+
+} // namespace kalder
