@@ -253,8 +253,9 @@ TEST(Textes, TextesImposesALaLettre) {
             entree("entente_expression", cle).starts_with("Le " + std::to_string(cle) + " "))
             << cle;
     }
-    EXPECT_TRUE(entree("detail_defi_expression", 9).front() >= 'a' &&
-                entree("detail_defi_expression", 9).front() <= 'z');
+    const std::string_view neuf = entree("detail_defi_expression", 9);
+    ASSERT_FALSE(neuf.empty());
+    EXPECT_TRUE(neuf.front() >= 'a' && neuf.front() <= 'z');
     EXPECT_NE(entree("avertissements", "elan").find("Cela est lié au karma"),
               std::string_view::npos);
     EXPECT_NE(entree("avertissements", "expression").find("Cela est lié au karma"),
@@ -335,6 +336,7 @@ TEST(Textes, IntroductionDuCadeauSansPointFinal) {
     const std::string_view s = entree("introductions", "detail_cadeau");
     ASSERT_TRUE(s.starts_with(debut));
     const std::string_view suite = s.substr(debut.size());
+    ASSERT_FALSE(suite.empty());
     EXPECT_TRUE(suite.front() >= 'A' && suite.front() <= 'Z');
     EXPECT_NE(suite.find("vies antérieures"), std::string_view::npos);
     EXPECT_NE(s.back(), '.');
