@@ -1,7 +1,53 @@
 #include "compat/calculer_compatibilite.hpp"
 
+#include "core/reductions.hpp"
+#include "core/saisie.hpp"
+#include "core/sommes.hpp"
+#include "theme/valider_date.hpp"
+
 namespace kalder {
 
-Issue calculer_compatibilite(EtatFenetre&) { return {}; }
+namespace {
+
+// A slot takes part in a common number when it shows something other than 0.
+bool renseigne(const Slot& slot) {
+    const std::string_view t = rogner(slot.texte);
+    return !t.empty() && t != "0";
+}
+
+} // namespace
+
+Issue calculer_compatibilite(EtatFenetre& etat) {
+    if (!etat.actif(BoutonId::calculer_entente))
+        return {};
+    const std::string_view prenom = rogner(etat.texte(ChampId::prenom_partenaire));
+    if (prenom.empty())
+        return erreur_saisie("Le prénom doit être saisi", ChampId::prenom_partenaire);
+    const std::string_view nom = rogner(etat.texte(ChampId::nom_partenaire));
+    if (nom.empty())
+        return erreur_saisie("Le nom doit être saisi", ChampId::nom_partenaire);
+    const DateSaisie naissance = valider_date(
+        etat, {ChampId::jour_partenaire, ChampId::mois_partenaire, ChampId::annee_partenaire});
+    if (naissance.erreur)
+        return *naissance.erreur;
+    const DateSaisie rencontre = valider_date(
+        etat, {ChampId::jour_rencontre, ChampId::mois_rencontre, ChampId::annee_rencontre});
+    if (rencontre.erreur)
+        return *rencontre.erreur;
+
+    etat.activer(BoutonId::entente, true);
+    std::string nom_complet(prenom);
+    nom_complet += nom;
+    etat.ent[2].texte = texte_maitre(somme_lettres(nom_complet));
+    etat.ent[4].texte = texte_maitre(naissance.jour + naissance.mois + naissance.annee);
+    if (renseigne(etat.ent[1]) && renseigne(etat.ent[2]))
+        etat.ent[5].texte =
+            texte_maitre(avant_barre(etat.ent[2].texte) + avant_barre(etat.ent[1].texte));
+    if (renseigne(etat.ent[3]) && renseigne(etat.ent[4]))
+        etat.ent[6].texte =
+            texte_reduit_22(avant_barre(etat.ent[4].texte) + avant_barre(etat.ent[3].texte));
+    etat.ent[7].texte = texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
+    return {};
+}
 
 } // namespace kalder

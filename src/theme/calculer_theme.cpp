@@ -1,7 +1,57 @@
 #include "theme/calculer_theme.hpp"
 
+#include "core/saisie.hpp"
+#include "theme/nombres_date.hpp"
+#include "theme/nombres_nom.hpp"
+#include "theme/valider_date.hpp"
+
 namespace kalder {
 
-Issue calculer_theme(EtatFenetre&, int) { return {}; }
+namespace {
+
+// A check that passed keeps what it stored even when a later one fails.
+std::optional<Issue> valider(EtatFenetre& etat) {
+    Theme& t = etat.theme;
+    const std::string_view prenom = rogner(etat.texte(ChampId::prenom));
+    if (prenom.empty())
+        return erreur_saisie("Le prénom doit être saisi", ChampId::prenom);
+    t.prenom.assign(prenom);
+    const std::string_view nom = rogner(etat.texte(ChampId::nom));
+    if (nom.empty())
+        return erreur_saisie("Le nom doit être saisi", ChampId::nom);
+    t.nom.assign(nom);
+
+    const DateSaisie date =
+        valider_date(etat, {ChampId::jour, ChampId::mois, ChampId::annee});
+    if (date.absente) {
+        t.jour = t.mois = t.annee = 0;
+        return std::nullopt;
+    }
+    if (date.valides >= 1)
+        t.jour = date.jour;
+    if (date.valides >= 2)
+        t.mois = date.mois;
+    if (date.valides >= 3)
+        t.annee = date.annee;
+    return date.erreur;
+}
+
+} // namespace
+
+Issue calculer_theme(EtatFenetre& etat, int annee_courante) {
+    if (auto erreur = valider(etat))
+        return *erreur;
+
+    for (BoutonId b : {BoutonId::synthese, BoutonId::details, BoutonId::annee,
+                       BoutonId::calculer_annee, BoutonId::calculer_entente})
+        etat.activer(b, true);
+    etat.liste_mois_active = true;
+
+    calculer_nombres_nom(etat);
+    calculer_nombres_mixtes(etat);
+    calculer_nombres_nom_suite(etat);
+    calculer_nombres_date(etat, annee_courante);
+    return {};
+}
 
 } // namespace kalder

@@ -4,8 +4,13 @@
 
 namespace kalder {
 
-// Fills the whole forecast grid of "Cycles" for year `annee`.
+// Fills the whole forecast grid of "Cycles" for year `annee`, from the stored
+// person of the last theme.
 void calculer_annee(EtatFenetre& etat, Nombre annee);
+
+// The rows from the monthly cycle on. A theme without a birth date runs only
+// these, with the year 0: the rows guarded by the date keep their texts.
+void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee);
 
 // "Calculer pour l'année": validates `champ_annee_calcul`, then calculer_annee.
 Issue calculer_pour_annee(EtatFenetre& etat);

@@ -1,0 +1,119 @@
+#include "cli/json.hpp"
+
+#include "core/utf8.hpp"
+#include "modele/slots.hpp"
+
+namespace kalder::cli {
+
+namespace {
+
+// Names come from the command line as raw bytes: decoding and re-encoding
+// turns malformed sequences into U+FFFD so the output stays valid JSON.
+void chaine(std::string& out, std::string_view texte) {
+    out += '"';
+    for (char32_t c : decoder_utf8(texte)) {
+        switch (c) {
+        case U'"': out += "\\\""; break;
+        case U'\\': out += "\\\\"; break;
+        case U'\n': out += "\\n"; break;
+        case U'\r': out += "\\r"; break;
+        case U'\t': out += "\\t"; break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                static const char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else {
+                ajouter_utf8(out, c);
+            }
+        }
+    }
+    out += '"';
+}
+
+const char* couleur(Couleur c) {
+    switch (c) {
+    case Couleur::rouge_fonce: return "\"#C00000\"";
+    case Couleur::vert: return "\"#008000\"";
+    case Couleur::defaut: break;
+    }
+    return "null";
+}
+
+void slot(std::string& out, std::string_view nom, const Slot& s) {
+    chaine(out, nom);
+    out += ": {\"texte\": ";
+    chaine(out, s.texte);
+    out += ", \"couleur\": ";
+    out += couleur(s.couleur);
+    out += s.visible ? ", \"visible\": true}" : ", \"visible\": false}";
+}
+
+template <typename T>
+void tableau(std::string& out, const T& valeurs, std::size_t debut) {
+    out += '[';
+    for (std::size_t i = debut; i < valeurs.size(); ++i) {
+        if (i != debut)
+            out += ", ";
+        out += std::to_string(valeurs[i]);
+    }
+    out += ']';
+}
+
+void theme(std::string& out, const Theme& t) {
+    out += "{\"prenom\": ";
+    chaine(out, t.prenom);
+    out += ", \"nom\": ";
+    chaine(out, t.nom);
+    const std::pair<const char*, Nombre> nombres[] = {
+        {"jour", t.jour},
+        {"mois", t.mois},
+        {"annee", t.annee},
+        {"elan_brut", t.elan_brut},
+        {"moi_intime_brut", t.moi_intime_brut},
+        {"expression_brut", t.expression_brut},
+        {"actif_brut", t.actif_brut},
+        {"hereditaire_brut", t.hereditaire_brut}};
+    for (const auto& [nom, valeur] : nombres) {
+        out += ", \"";
+        out += nom;
+        out += "\": ";
+        out += std::to_string(valeur);
+    }
+    out += ", \"pierres\": ";
+    tableau(out, t.pierres, 1);
+    out += ", \"modes\": ";
+    tableau(out, t.modes, 0);
+    out += '}';
+}
+
+} // namespace
+
+std::string ecrire_json(const EtatFenetre& etat,
+                        const std::vector<std::pair<std::string, std::string>>& textes) {
+    std::string out;
+    out.reserve(32 * 1024);
+    out += "{\"slots\": {";
+    bool premier = true;
+    for (const auto& [nom, s] : slots_nommes(etat)) {
+        if (!premier)
+            out += ", ";
+        premier = false;
+        slot(out, nom, *s);
+    }
+    out += ", ";
+    slot(out, "champ_annee_calcul", Slot{etat.texte(ChampId::annee_calcul), Couleur::defaut, true});
+    out += "}, \"theme\": ";
+    theme(out, etat.theme);
+    for (const auto& [cle, texte] : textes) {
+        out += ", ";
+        chaine(out, cle);
+        out += ": ";
+        chaine(out, texte);
+    }
+    out += "}\n";
+    return out;
+}
+
+} // namespace kalder::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "modele/etat_fenetre.hpp"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kalder::cli {
+
+// {"slots": {...}, "theme": {...}, then the extra texts in the given order}.
+std::string ecrire_json(const EtatFenetre& etat,
+                        const std::vector<std::pair<std::string, std::string>>& textes);
+
+} // namespace kalder::cli

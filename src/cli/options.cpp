@@ -1,0 +1,92 @@
+#include "cli/options.hpp"
+
+#include <array>
+#include <string_view>
+
+namespace kalder::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 18> options_a_valeur = {
+    "prenom",          "nom",               "jour",           "mois",
+    "annee",           "annee-courante",    "annee-calcul",   "partenaire-prenom",
+    "partenaire-nom",  "partenaire-jour",   "partenaire-mois", "partenaire-annee",
+    "rencontre-jour",  "rencontre-mois",    "rencontre-annee", "mois-choisi",
+    "dossier",         "remplacer"};
+
+struct Drapeau {
+    std::string_view nom;
+    bool Options::*membre;
+};
+constexpr Drapeau drapeaux[] = {
+    {"json", &Options::json},       {"liste", &Options::liste},
+    {"sauvegarder", &Options::sauvegarder}, {"synthese", &Options::synthese},
+    {"details", &Options::details}, {"cycles", &Options::cycles},
+    {"entente", &Options::entente}, {"rapport", &Options::rapport}};
+
+bool* drapeau(Options& o, std::string_view nom) {
+    for (const Drapeau& d : drapeaux)
+        if (d.nom == nom)
+            return &(o.*d.membre);
+    return nullptr;
+}
+
+bool prend_une_valeur(std::string_view nom) {
+    for (auto o : options_a_valeur)
+        if (o == nom)
+            return true;
+    return false;
+}
+
+} // namespace
+
+const char* const usage =
+    "usage: kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
+    "                    [--annee-courante C] [--annee-calcul Y2]\n"
+    "                    [--partenaire-prenom P2 --partenaire-nom N2\n"
+    "                     [--partenaire-jour D2 --partenaire-mois M2 --partenaire-annee Y2]]\n"
+    "                    [--rencontre-jour D3 --rencontre-mois M3 --rencontre-annee Y3]\n"
+    "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
+    "                    [--entente] [--rapport] [--json]\n"
+    "       kalder-theme [--dossier DIR] --liste\n"
+    "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
+    "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n";
+
+std::optional<std::string> Options::valeur(const std::string& nom) const {
+    const auto it = valeurs.find(nom);
+    if (it == valeurs.end())
+        return std::nullopt;
+    return it->second;
+}
+
+Analyse analyser(const std::vector<std::string>& arguments) {
+    Options o;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a.size() < 3 || a.compare(0, 2, "--") != 0)
+            return {std::nullopt, "argument inattendu : " + a};
+        std::string nom = a.substr(2);
+        std::optional<std::string> valeur;
+        if (const auto egal = nom.find('='); egal != std::string::npos) {
+            valeur = nom.substr(egal + 1);
+            nom.resize(egal);
+        }
+        if (bool* d = drapeau(o, nom)) {
+            if (valeur)
+                return {std::nullopt, "--" + nom + " ne prend pas de valeur"};
+            *d = true;
+            continue;
+        }
+        if (!prend_une_valeur(nom))
+            return {std::nullopt, "option inconnue : " + a};
+        if (!valeur) {
+            if (i + 1 >= arguments.size())
+                return {std::nullopt, "valeur manquante après " + a};
+            valeur = arguments[++i];
+        }
+        o.valeurs[nom] = *valeur;
+    }
+    return {o, {}};
+}
+
+} // namespace kalder::cli

@@ -1,0 +1,212 @@
+#include "theme/nombres_nom.hpp"
+
+#include "core/lettres.hpp"
+#include "core/reductions.hpp"
+#include "core/sommes.hpp"
+#include "core/utf8.hpp"
+#include "theme/mots_nom.hpp"
+#include "theme/presence.hpp"
+
+#include <cstdlib>
+
+namespace kalder {
+
+namespace {
+
+void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::defaut) {
+    slot.texte = std::move(texte);
+    slot.couleur = couleur;
+}
+
+// The vowel, consonant and letter numbers take the grid colour only when
+// their sum is not zero.
+Couleur couleur_somme(const EtatFenetre& etat, Nombre brut) {
+    return brut == 0 ? Couleur::defaut : couleur_presence(etat, brut);
+}
+
+bool est_karmique(const std::string& texte) {
+    return texte == "13" || texte == "14" || texte == "16" || texte == "19";
+}
+
+// Row (0 mental .. 3 intuitif) and column (4 impulsion .. 6 action) of each
+// letter A..Z in the expression-mode table.
+struct Mode {
+    int ligne;
+    int colonne;
+};
+constexpr Mode modes_lettres[26] = {
+    {0, 4}, {2, 5}, {3, 6}, {1, 6}, {1, 4}, {3, 5}, {0, 6}, {0, 5}, {2, 4}, // A..I
+    {0, 5}, {3, 4}, {0, 6}, {1, 6}, {0, 5}, {2, 4}, {0, 5}, {3, 5}, {2, 4}, // J..R
+    {2, 5}, {2, 5}, {3, 5}, {3, 6}, {1, 5}, {2, 5}, {3, 5}, {2, 4},         // S..Z
+};
+
+void pierres(EtatFenetre& etat, const std::u32string& prenom) {
+    char32_t premiere = 0;
+    char32_t derniere = 0;
+    bool rencontre = false;
+    Nombre somme = 0;
+    for (char32_t c : prenom) {
+        if (est_separateur(c))
+            continue;
+        if (!rencontre)
+            premiere = c;
+        rencontre = true;
+        derniere = c;
+        somme += valeur_caractere(c);
+    }
+    Theme& t = etat.theme;
+    t.pierres[1] = rencontre ? reduire(valeur_caractere(premiere)) : 0;
+    t.pierres[2] = reduire(somme);
+    t.pierres[3] = rencontre ? reduire(valeur_caractere(derniere)) : 0;
+    ecrire(etat.tri1, "Pierre angulaire : " + std::to_string(t.pierres[1]),
+           couleur_presence(etat, t.pierres[1]));
+    ecrire(etat.tri2, "Nombre clef : " + std::to_string(t.pierres[2]),
+           couleur_presence(etat, t.pierres[2]));
+    ecrire(etat.tri3, "Dernière pierre : " + std::to_string(t.pierres[3]),
+           couleur_presence(etat, t.pierres[3]));
+}
+
+void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string& nom) {
+    std::u32string espace = prenom;
+    espace += U' ';
+    espace += nom;
+    espace += U' ';
+    const auto liste = couper_mots(espace);
+    for (std::size_t k = 0; k < liste.size(); ++k) {
+        const std::u32string_view mot = liste[k];
+        ecrire(etat.deco[k], encoder_utf8(mot));
+        std::string voyelles = texte_karmique(somme_voyelles(mot));
+        std::string consonnes = texte_karmique(somme_consonnes(mot));
+        const Couleur cv = est_karmique(voyelles) ? Couleur::rouge_fonce : Couleur::defaut;
+        const Couleur cc = est_karmique(consonnes) ? Couleur::rouge_fonce : Couleur::defaut;
+        ecrire(etat.des[k], std::move(voyelles), cv);
+        ecrire(etat.dei[k], std::move(consonnes), cc);
+        etat.deco[k].visible = etat.des[k].visible = etat.dei[k].visible = true;
+    }
+}
+
+Nombre somme_initiales(const std::u32string& texte) {
+    Nombre somme = 0;
+    bool debut_mot = true;
+    for (char32_t c : texte) {
+        if (est_separateur(c)) {
+            debut_mot = true;
+        } else if (debut_mot) {
+            somme += valeur_caractere(c);
+            debut_mot = false;
+        }
+    }
+    return somme;
+}
+
+void premiere_voyelle(EtatFenetre& etat, const std::u32string& nom) {
+    etat.Nomb[6].texte.clear();
+    for (char32_t c : nom) {
+        const char32_t p = plier(c);
+        if (est_voyelle_pliee(p)) {
+            etat.Nomb[6].texte = std::string(1, static_cast<char>(p));
+            return;
+        }
+    }
+}
+
+// Difference of the letter values of the first and the last character of a
+// class, after folding; nothing when the class is empty.
+template <typename Classe>
+std::optional<Nombre> ecart_extremes(const std::u32string& complet, Classe classe) {
+    std::optional<char32_t> premier;
+    char32_t dernier = 0;
+    for (char32_t c : complet) {
+        const char32_t p = plier(c);
+        if (!classe(p))
+            continue;
+        if (!premier)
+            premier = p;
+        dernier = p;
+    }
+    if (!premier)
+        return std::nullopt;
+    return std::llabs(valeur_caractere(*premier) - valeur_caractere(dernier));
+}
+
+void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
+    if (auto e = ecart_extremes(complet, est_voyelle_pliee))
+        ecrire(etat.defi[0], std::to_string(*e));
+    if (auto e = ecart_extremes(complet, [](char32_t p) { return !est_voyelle_pliee(p); }))
+        ecrire(etat.defi[1], std::to_string(*e));
+    const Nombre global =
+        std::llabs(reduire(somme_voyelles(complet)) - reduire(somme_consonnes(complet)));
+    ecrire(etat.defi[2], std::to_string(global));
+}
+
+void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
+    std::array<Nombre, 7> compteurs{};
+    for (char32_t c : complet) {
+        const char32_t p = plier(c);
+        if (p < U'A' || p > U'Z')
+            continue;
+        const Mode& mode = modes_lettres[p - U'A'];
+        ++compteurs[mode.ligne];
+        ++compteurs[mode.colonne];
+    }
+    for (int i = 0; i < 7; ++i) {
+        etat.theme.modes[i] = compteurs[i];
+        ecrire(etat.lettre[i], std::to_string(compteurs[i]));
+    }
+}
+
+} // namespace
+
+void calculer_nombres_nom(EtatFenetre& etat) {
+    Theme& t = etat.theme;
+    const std::u32string prenom = decoder_utf8(t.prenom);
+    const std::u32string nom = decoder_utf8(t.nom);
+    const std::u32string complet = prenom + nom;
+
+    std::array<Nombre, 10> grille{};
+    for (char32_t c : complet)
+        ++grille[valeur_caractere(c)];
+    for (int k = 1; k <= 9; ++k)
+        ecrire(etat.Grille[k], std::to_string(grille[k]),
+               grille[k] == 0 ? Couleur::rouge_fonce : Couleur::defaut);
+
+    t.elan_brut = somme_voyelles(complet);
+    const std::string elan = texte_maitre(t.elan_brut);
+    ecrire(etat.Nomb[0], elan);
+    ecrire(etat.synth[0], elan, couleur_somme(etat, t.elan_brut));
+
+    t.actif_brut = somme_lettres(prenom);
+    ecrire(etat.Nomb[1], texte_maitre(t.actif_brut));
+    t.hereditaire_brut = somme_lettres(nom);
+    ecrire(etat.Nomb[2], texte_maitre(t.hereditaire_brut));
+
+    t.expression_brut = somme_lettres(complet);
+    const std::string expression = texte_maitre(t.expression_brut);
+    ecrire(etat.Nomb[3], expression);
+    ecrire(etat.synth[2], expression, couleur_somme(etat, t.expression_brut));
+    ecrire(etat.ent[1], expression);
+
+    t.moi_intime_brut = somme_consonnes(complet);
+    const std::string intime = texte_maitre(t.moi_intime_brut);
+    ecrire(etat.Nomb[4], intime);
+    ecrire(etat.synth[1], intime, couleur_somme(etat, t.moi_intime_brut));
+
+    ecrire(etat.Nomb[7], std::to_string(reduire(t.moi_intime_brut + somme_lettres(nom))));
+}
+
+void calculer_nombres_nom_suite(EtatFenetre& etat) {
+    Theme& t = etat.theme;
+    const std::u32string prenom = decoder_utf8(t.prenom);
+    const std::u32string nom = decoder_utf8(t.nom);
+    const std::u32string complet = prenom + nom;
+
+    pierres(etat, prenom);
+    mots(etat, prenom, nom);
+    ecrire(etat.Nomb[11], texte_maitre(somme_lettres(etat.deco[0].texte) + t.jour));
+    ecrire(etat.Nomb[5], std::to_string(reduire(somme_initiales(prenom) + somme_initiales(nom))));
+    premiere_voyelle(etat, nom);
+    defis_nom(etat, complet);
+    modes_expression(etat, complet);
+}
+
+} // namespace kalder

@@ -1,0 +1,15 @@
+#pragma once
+// The grid-presence rule: a number whose digit is missing from the inclusion
+// grid is shown in dark red. The counts are read back from the grid's slots,
+// so the grid must have been written first.
+
+#include "modele/etat_fenetre.hpp"
+
+namespace kalder {
+
+Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre);
+// Dark red when the grid has no cell for the digit of n; a digit 0 has no
+// cell and keeps the default colour.
+Couleur couleur_presence(const EtatFenetre& etat, Nombre n);
+
+} // namespace kalder

@@ -1,0 +1,60 @@
+#include "theme/valider_date.hpp"
+
+#include "core/saisie.hpp"
+
+namespace kalder {
+
+namespace {
+
+struct Regle {
+    double minimum;
+    double maximum;
+    const char* message;
+};
+
+constexpr Regle regle_jour{1, 31, "Jour incorrect"};
+constexpr Regle regle_mois{1, 12, "Mois incorrect"};
+constexpr Regle regle_annee{1, static_cast<double>(annee_maximale), "Année incorrecte"};
+
+// The typed value is compared before rounding: 31.4 passes and becomes 31,
+// 31.5 is above 31 and is refused.
+std::optional<Nombre> lire(const std::string& texte, const Regle& regle) {
+    const auto valeur = lire_nombre_saisi(texte);
+    if (!valeur || !(*valeur >= regle.minimum) || !(*valeur <= regle.maximum))
+        return std::nullopt;
+    return arrondir_pair(*valeur);
+}
+
+} // namespace
+
+Issue erreur_saisie(std::string texte, ChampId focus) {
+    Issue issue;
+    issue.message = Message{"Erreur", std::move(texte), Icone::avertissement};
+    issue.focus = focus;
+    return issue;
+}
+
+DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs) {
+    DateSaisie date;
+    if (rogner(etat.texte(champs.jour)).empty() && rogner(etat.texte(champs.mois)).empty() &&
+        rogner(etat.texte(champs.annee)).empty()) {
+        date.absente = true;
+        return date;
+    }
+    const std::pair<ChampId, const Regle*> etapes[] = {
+        {champs.jour, &regle_jour}, {champs.mois, &regle_mois}, {champs.annee, &regle_annee}};
+    Nombre* cibles[] = {&date.jour, &date.mois, &date.annee};
+    for (int i = 0; i < 3; ++i) {
+        const auto [champ, regle] = etapes[i];
+        const auto valeur = lire(etat.texte(champ), *regle);
+        if (!valeur) {
+            date.erreur = erreur_saisie(regle->message, champ);
+            return date;
+        }
+        *cibles[i] = *valeur;
+        date.valides = i + 1;
+    }
+    return date;
+}
+
+} // namespace kalder

@@ -1,0 +1,37 @@
+#pragma once
+// Validation of a day / month / year triple of fields, shared by the person's
+// line, the partner's line and the meeting date.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <optional>
+
+namespace kalder {
+
+struct ChampsDate {
+    ChampId jour;
+    ChampId mois;
+    ChampId annee;
+};
+
+struct DateSaisie {
+    Nombre jour = 0;
+    Nombre mois = 0;
+    Nombre annee = 0;
+    int valides = 0; // how many of day, month, year passed before a failure
+    bool absente = false;
+    std::optional<Issue> erreur;
+};
+
+// Three empty fields make an absent date (all zero). Otherwise the day, the
+// month and the year are checked in turn; the first failure gives its
+// "Erreur" message and the field to focus.
+DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs);
+
+// The "Erreur" box with a warning icon, and the field that gets the focus.
+Issue erreur_saisie(std::string texte, ChampId focus);
+
+// Years are held up to this value; the historic fields were 16-bit.
+inline constexpr Nombre annee_maximale = 32767;
+
+} // namespace kalder
