@@ -1,10 +1,136 @@
+#include "core/saisie.hpp"
+#include "core/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "interpretation/lecture.hpp"
+#include "texts/textes.hpp"
+
+#include <algorithm>
 
 namespace kalder {
 
+namespace {
+
+std::string_view rangee(std::string_view table, std::string_view texte) {
+    return textes::entree(table, cle(lire_debut_nombre(texte)));
+}
+
+// Pinnacles of every scale read their row by the digit after the slash.
+std::string_view apogee(std::string_view texte) {
+    return textes::entree("cycles_apogee", cle(apres_barre(texte)));
+}
+
+void ecrire_defi_apogee(Interpretation& doc, const Slot& defi) {
+    if (present(defi))
+        interprete2(doc, {"Défi ", defi.texte, " : ", rangee("cycles_defi", defi.texte)});
+}
+
+void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
+    if (rogner(e.cycle1.texte).empty())
+        return;
+    titre(doc, "Vie entière");
+    titre(doc, "");
+    titre(doc, "Cycle de formation :");
+    interprete2(doc, textes::entree("cycles_formation", cle(avant_barre(e.cycle1.texte))));
+    titre(doc, "Cycle de production :");
+    interprete2(doc, textes::entree("cycles_production", cle(avant_barre(e.cycle2.texte))));
+    titre(doc, "Cycle de moisson :");
+    interprete2(doc, textes::entree("cycles_moisson", cle(avant_barre(e.cycle3.texte))));
+
+    titre(doc, "");
+    titre(doc, "Les apogées de réalisation");
+    const std::string& fin1 = e.fin_apogee1.texte;
+    const std::string& fin2 = e.fin_apogee2.texte;
+    const std::string& fin3 = e.fin_apogee3.texte;
+    titre(doc, {"Avant ", fin1, " (organisation intérieure) :"});
+    interprete2(doc, apogee(e.apogee1.texte));
+    ecrire_defi_apogee(doc, e.defi_apogee1);
+    titre(doc, {"De ", fin1, " à ", fin2, " (Action, mission sociale) :"});
+    interprete2(doc, apogee(e.apogee2.texte));
+    ecrire_defi_apogee(doc, e.defi_apogee2);
+    titre(doc, {"De ", fin2, " à ", fin3, " (Expansion) :"});
+    interprete2(doc, apogee(e.apogee3.texte));
+    ecrire_defi_apogee(doc, e.defi_apogee3);
+    titre(doc, {"Après ", fin3, " (Intériorisation) :"});
+    interprete2(doc, apogee(e.apogee4.texte));
+    ecrire_defi_apogee(doc, e.defi_apogee4);
+    ligne_separation(doc);
+}
+
+void ecrire_l_annee(const EtatFenetre& e, Interpretation& doc) {
+    titre(doc, {"Année ", e.texte(ChampId::annee_calcul)});
+    const std::string& annee = e.annee_personnelle.texte;
+    if (!rogner(annee).empty()) {
+        titre(doc, "");
+        titre(doc, "L'année personnelle révèle le climat qui accompagne l'individu pendant cette "
+                   "année.");
+        interprete2(doc, {"Année personnelle ", annee, " : ", rangee("cycles_annee", annee)});
+    }
+    const std::string& lettre = e.lettre_passage.texte;
+    if (!rogner(lettre).empty()) {
+        titre(doc, "");
+        titre(doc, "La lettre de passage révéle le climat secondaire de l'année.");
+        interprete2(doc, {"Lettre de passage ", lettre, " : ",
+                          textes::entree("cycles_lettre", rogner(lettre))});
+    }
+}
+
+// One commented value of the month: heading line, then "Libellé texte : phrase".
+void ecrire_valeur(Interpretation& doc, const Slot& slot, std::string_view entete,
+                   std::string_view libelle, std::string_view phrase) {
+    if (!present(slot))
+        return;
+    titre(doc, "");
+    titre(doc, entete);
+    interprete2(doc, {libelle, slot.texte, " : ", phrase});
+}
+
+void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
+    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, 12));
+    const std::size_t q = (m - 1) / 3 + 1;
+    ligne_separation(doc);
+    titre(doc, {"Mois de ", noms_mois[m - 1]});
+
+    ecrire_valeur(doc, e.Toi[m], "Le mois personnel révèle le climat du mois.", "Mois personnel ",
+                  rangee("cycles_mois", e.Toi[m].texte));
+    ecrire_valeur(doc, e.esse[m], "L'essence révèle le climat secondaire du mois.", "Essence ",
+                  rangee("cycles_essence", e.esse[m].texte));
+    ecrire_valeur(doc, e.apog[q],
+                  "L'apogée marque le travail d'évolution intérieure en cours durant cette "
+                  "période. Chaque apogée dure 3 mois.",
+                  "Apogée ", apogee(e.apog[q].texte));
+    ecrire_valeur(doc, e.leco[q],
+                  "Le défi (ou leçon) marque le point à travailler durant cette période.", "Leçon ",
+                  rangee("cycles_defi", e.leco[q].texte));
+    ecrire_valeur(doc, e.periode[m], "Les périodes découpent l'année en 7 fragments de 52 jours.",
+                  "Période ", rangee("cycles_periode", e.periode[m].texte));
+    ecrire_valeur(doc, e.profec[m],
+                  "Les profections permettent de prévoir le domaine de la vie qui sera modifié.",
+                  "Profection ", rangee("cycles_profection", e.profec[m].texte));
+
+    static constexpr std::string_view semaines[] = {
+        "Apogée de la semaine 1 : ", "Apogée de la semaine 2 : ", "Apogée de la semaine 3 : ",
+        "Apogée de la semaine 4 : "};
+    for (std::size_t w = 0; w < 4; ++w) {
+        const std::size_t k = 12 * w + m;
+        const std::string& semaine = e.semaine[k].texte;
+        if (rogner(semaine).empty())
+            continue;
+        titre(doc, "");
+        titre(doc, semaines[w]);
+        interprete2(doc, {"Apogée ", semaine, " : ", apogee(semaine)});
+        ecrire_defi_apogee(doc, e.semdef[k]);
+    }
+}
+
+} // namespace
+
 void ecrire_interpretation_annee(EtatFenetre& etat) {
-    vider_interpretation(etat.interpretation);
+    Interpretation& doc = etat.interpretation;
+    vider_interpretation(doc);
+    ecrire_vie_entiere(etat, doc);
+    ecrire_l_annee(etat, doc);
+    ecrire_le_mois(etat, doc);
 }
 
 } // namespace kalder

@@ -1,9 +1,197 @@
+#include "core/centrage.hpp"
+#include "core/saisie.hpp"
+#include "core/utf8.hpp"
 #include "interpretation/commandes.hpp"
+
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 namespace kalder {
 
-std::string composer_rapport(const EtatFenetre&) {
-    return {};
+namespace {
+
+constexpr std::string_view TAB = "\t";
+
+class Page {
+  public:
+    Page() { texte_.reserve(6000); }
+
+    void ligne(std::initializer_list<std::string_view> morceaux) {
+        for (std::string_view m : morceaux)
+            texte_.append(m);
+        fin();
+    }
+    Page& operator<<(std::string_view morceau) {
+        texte_.append(morceau);
+        return *this;
+    }
+    void fin() { texte_.append("\r\n"); }
+    std::string prendre() { return std::move(texte_); }
+
+  private:
+    std::string texte_;
+};
+
+std::string macrons(int n) {
+    std::string r;
+    for (int i = 0; i < n; ++i)
+        r += "\u00AF";
+    return r;
+}
+
+std::string decimal(Nombre n) {
+    return std::to_string(n);
+}
+
+void entete(Page& p, const EtatFenetre& e) {
+    p.ligne({"[Kalder]", TAB, TAB, TAB, "Thème numérologique de ", e.texte(ChampId::prenom), " ",
+             e.texte(ChampId::nom), TAB, " Né(e) le ", e.texte(ChampId::jour), "/",
+             e.texte(ChampId::mois), "/", e.texte(ChampId::annee)});
+    p.ligne({});
+}
+
+void grille(Page& p, const EtatFenetre& e) {
+    p.ligne({"Grille d'inclusion :"});
+    p.ligne({macrons(15)});
+    for (std::size_t k = 1; k <= 7; k += 3)
+        p.ligne({e.Grille[k].texte, TAB, e.Grille[k + 1].texte, TAB, e.Grille[k + 2].texte});
+    p.ligne({});
+}
+
+// Each word sits in a box: its vowel number centred on "_" above, its
+// consonant number centred on "¯" below.
+void mots(Page& p, const EtatFenetre& e) {
+    p.ligne({"Prénoms et noms :"});
+    for (std::size_t k = 0; k < 5; ++k)
+        p << centrer_souligne(e.des[k].texte,
+                              static_cast<long long>(nombre_caracteres(e.deco[k].texte)))
+          << TAB;
+    p.fin();
+    for (std::size_t k = 0; k < 5; ++k)
+        p << e.deco[k].texte << TAB;
+    p.fin();
+    for (std::size_t k = 0; k < 5; ++k)
+        p << centrer_surligne(e.dei[k].texte,
+                              static_cast<long long>(nombre_caracteres(e.deco[k].texte)))
+          << TAB;
+    p.fin();
+    p.ligne({});
+    p.ligne({});
+    p.ligne({});
+}
+
+void modes_et_jour(Page& p, const EtatFenetre& e) {
+    const auto& l = e.lettre;
+    p.ligne({"Mode d'expression :", TAB, TAB, TAB, TAB, TAB, TAB, "Jour de naissance :"});
+    p.ligne({macrons(16), TAB, TAB, TAB, TAB, TAB, TAB, macrons(16)});
+    p.ligne({"          ", TAB, "Impulsion", TAB, "Réflexion", TAB, "Action"});
+    p.ligne({"Mental", TAB, "    A    ", TAB, TAB, " H J N P ", TAB, "  G L  ", TAB, l[0].texte,
+             TAB, TAB, "Vibration ", e.Nomb[12].texte});
+    p.ligne({"Concret", TAB, "    E    ", TAB, TAB, "   W    ", TAB, TAB, "  D M  ", TAB,
+             l[1].texte, TAB, TAB, "Défi ", e.Nomb[14].texte});
+    p.ligne({"Emotif", TAB, " I O R Z ", TAB, " B S T X ", TAB, "       ", TAB, l[2].texte, TAB,
+             TAB, "Cadeau ", e.Nomb[13].texte});
+    p.ligne({"Intuitif", TAB, "    K    ", TAB, TAB, " F Q U Y ", TAB, "  C V  ", TAB, l[3].texte});
+    p.ligne({"            ", TAB, "    ", l[4].texte, TAB, TAB, "    ", l[5].texte, TAB, TAB,
+             "    ", l[6].texte});
+    p.ligne({});
+}
+
+void nombres(Page& p, const EtatFenetre& e) {
+    const auto& n = e.Nomb;
+    const auto& pierres = e.theme.pierres;
+    p.ligne({"Elan spirituel ", e.synth[0].texte, " Défi ", e.defi[0].texte, TAB, TAB,
+             "Pierre angulaire ", decimal(pierres[1]), TAB, TAB, "Chemin de vie ",
+             e.synth[3].texte});
+    p.ligne({"Moi intime", "      ", e.synth[1].texte, " Défi ", e.defi[1].texte, TAB, TAB,
+             "Nombre clef ", decimal(pierres[2])});
+    p.ligne({"Expression", "    ", e.synth[2].texte, " Défi ", e.defi[2].texte, TAB, TAB,
+             "Dernière pierre ", decimal(pierres[3]), TAB, TAB, "Mission ", e.synth[4].texte});
+    p.ligne({});
+    constexpr std::string_view marge = "                     "; // 21 blanks
+    p.ligne({"Nombre actif ", n[1].texte, TAB, TAB, TAB, "Initiation spirituelle ", n[8].texte, TAB,
+             TAB, "Nombre d'équilibre ", n[5].texte});
+    p.ligne({"Nombre héréditaire ", n[2].texte, TAB, TAB, "Nombre de vie ", n[9].texte, TAB, TAB,
+             TAB, "1ère voyelle du nom ", n[6].texte});
+    p.ligne({marge, TAB, TAB, TAB, "Nombre cosmique ", n[10].texte, TAB, TAB,
+             "Nombre de personnalité ", n[7].texte});
+    p.ligne({marge, TAB, TAB, TAB, "Coefficient de dynamisme ", n[11].texte});
+    p.ligne({});
+    p.ligne({});
+    p.ligne({});
+}
+
+void vie_entiere(Page& p, const EtatFenetre& e) {
+    p.ligne({"Vie entière :"});
+    p.ligne({macrons(10)});
+    p.ligne({"Chemin de vie :", TAB, e.synth[3].texte});
+    p.ligne({"Cycles :", TAB, TAB, "0-28 ans :", TAB, e.cycle1.texte, TAB, "29-57 ans :", TAB,
+             e.cycle2.texte, TAB, ">57 ans :", TAB, e.cycle3.texte});
+    p.ligne({"Apogées :",         TAB, e.apogee1.texte, " Défi ", e.defi_apogee1.texte, TAB,
+             e.fin_apogee1.texte, TAB, e.apogee2.texte, " Défi ", e.defi_apogee2.texte, TAB,
+             e.fin_apogee2.texte, TAB, e.apogee3.texte, " Défi ", e.defi_apogee3.texte, TAB,
+             e.fin_apogee3.texte, TAB, e.apogee4.texte, " Défi ", e.defi_apogee4.texte});
+    p.ligne({"Noeuds :", TAB,
+             "1 / 9 ans / 2 / 18 ans / 3 / 27 ans / 4 / 36 ans / 5 / 45 ans / 6 / 54 ans / 7 / 63 "
+             "ans / 8 / 72 ans / 9 / 81 ans"});
+    p.ligne({});
+    p.ligne({});
+}
+
+void rangee_mois(Page& p, std::string_view libelle, const std::array<Slot, 13>& slots) {
+    p << libelle;
+    for (std::size_t m = 1; m <= 12; ++m)
+        p << TAB << rogner(slots[m].texte);
+    p.fin();
+}
+
+void annee(Page& p, const EtatFenetre& e) {
+    p.ligne({"Année ", rogner(e.texte(ChampId::annee_calcul)), " :"});
+    p.ligne({macrons(11)});
+    p.ligne({"Année personnelle ", e.annee_personnelle.texte, TAB, "Lettre de passage ",
+             e.lettre_passage.texte});
+    p.ligne({});
+    p << "Mois             :";
+    for (int m = 1; m <= 12; ++m)
+        p << TAB << decimal(m);
+    p.fin();
+    rangee_mois(p, "Mois personnel:", e.Toi);
+    rangee_mois(p, "Cycle mensuel:", e.cym);
+    rangee_mois(p, "Essence      :", e.esse);
+    p.ligne({});
+    p << "Apogées      :";
+    for (std::size_t q = 1; q <= 4; ++q)
+        p << TAB << e.apog[q].texte << TAB << "Défi" << TAB << e.leco[q].texte;
+    p.fin();
+    p.ligne({});
+    rangee_mois(p, "Période       :", e.periode);
+    rangee_mois(p, "Profection   :", e.profec);
+    p.ligne({});
+    static constexpr std::string_view semaines[] = {
+        "Semaine 1    :", "Semaine 2    :", "Semaine 3    :", "Semaine 4    :"};
+    for (std::size_t w = 0; w < 4; ++w) {
+        p << semaines[w];
+        for (std::size_t m = 1; m <= 12; ++m) {
+            const std::size_t k = 12 * w + m;
+            p << TAB << rogner(e.semaine[k].texte) << "D" << e.semdef[k].texte;
+        }
+        p.fin();
+    }
+}
+
+} // namespace
+
+std::string composer_rapport(const EtatFenetre& etat) {
+    Page p;
+    entete(p, etat);
+    grille(p, etat);
+    mots(p, etat);
+    modes_et_jour(p, etat);
+    nombres(p, etat);
+    vie_entiere(p, etat);
+    annee(p, etat);
+    return p.prendre();
 }
 
 } // namespace kalder
