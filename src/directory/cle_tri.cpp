@@ -1,0 +1,85 @@
+#include "directory/cle_tri.hpp"
+
+#include <array>
+
+namespace kalder {
+
+namespace {
+
+struct Pli {
+    // Each byte to its lower-case form, and to its base letters (up to two).
+    std::array<unsigned char, 256> minuscule{};
+    std::array<std::array<char, 2>, 256> base{};
+};
+
+// Accented and special letters of the code page, upper or lower case, and their base.
+struct Lettre {
+    unsigned char octet;
+    const char* base;
+};
+constexpr Lettre lettres[] = {
+    {0x83, "f"},  {0x8A, "s"}, {0x8C, "oe"}, {0x8E, "z"},  {0x9A, "s"}, {0x9C, "oe"}, {0x9E, "z"},
+    {0x9F, "y"},  {0xC0, "a"}, {0xC1, "a"},  {0xC2, "a"},  {0xC3, "a"}, {0xC4, "a"},  {0xC5, "a"},
+    {0xC6, "ae"}, {0xC7, "c"}, {0xC8, "e"},  {0xC9, "e"},  {0xCA, "e"}, {0xCB, "e"},  {0xCC, "i"},
+    {0xCD, "i"},  {0xCE, "i"}, {0xCF, "i"},  {0xD0, "d"},  {0xD1, "n"}, {0xD2, "o"},  {0xD3, "o"},
+    {0xD4, "o"},  {0xD5, "o"}, {0xD6, "o"},  {0xD8, "o"},  {0xD9, "u"}, {0xDA, "u"},  {0xDB, "u"},
+    {0xDC, "u"},  {0xDD, "y"}, {0xDE, "th"}, {0xDF, "ss"}, {0xE0, "a"}, {0xE1, "a"},  {0xE2, "a"},
+    {0xE3, "a"},  {0xE4, "a"}, {0xE5, "a"},  {0xE6, "ae"}, {0xE7, "c"}, {0xE8, "e"},  {0xE9, "e"},
+    {0xEA, "e"},  {0xEB, "e"}, {0xEC, "i"},  {0xED, "i"},  {0xEE, "i"}, {0xEF, "i"},  {0xF0, "d"},
+    {0xF1, "n"},  {0xF2, "o"}, {0xF3, "o"},  {0xF4, "o"},  {0xF5, "o"}, {0xF6, "o"},  {0xF8, "o"},
+    {0xF9, "u"},  {0xFA, "u"}, {0xFB, "u"},  {0xFC, "u"},  {0xFD, "y"}, {0xFE, "th"}, {0xFF, "y"},
+};
+
+constexpr Pli construire_pli() {
+    Pli p;
+    for (int o = 0; o < 256; ++o)
+        p.minuscule[o] = static_cast<unsigned char>(o);
+    for (int o = 'A'; o <= 'Z'; ++o)
+        p.minuscule[o] = static_cast<unsigned char>(o + 0x20);
+    for (int o = 0xC0; o <= 0xDE; ++o)
+        if (o != 0xD7) // ×
+            p.minuscule[o] = static_cast<unsigned char>(o + 0x20);
+    p.minuscule[0x8A] = 0x9A; // Š
+    p.minuscule[0x8C] = 0x9C; // Œ
+    p.minuscule[0x8E] = 0x9E; // Ž
+    p.minuscule[0x9F] = 0xFF; // Ÿ
+    for (int o = 0; o < 256; ++o)
+        p.base[o] = {static_cast<char>(p.minuscule[o]), 0};
+    for (const Lettre& l : lettres)
+        p.base[l.octet] = {l.base[0], l.base[1]};
+    return p;
+}
+
+constexpr Pli pli = construire_pli();
+
+// Field breaks and the break between the two levels sort below everything.
+constexpr char coupure_champ = '\x01';
+constexpr char coupure_niveau = '\x00';
+
+} // namespace
+
+void construire_cle_tri(std::string& cle,
+                        const std::array<std::string_view, champs_par_entree>& champs) {
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        if (i > 0)
+            cle.push_back(coupure_champ);
+        for (char c : champs[i]) {
+            const auto& b = pli.base[static_cast<unsigned char>(c)];
+            // A control byte in a name must not pass for a break.
+            cle.push_back(static_cast<unsigned char>(b[0]) < 0x02 ? '\x02' : b[0]);
+            if (b[1] != 0)
+                cle.push_back(b[1]);
+        }
+    }
+    cle.push_back(coupure_niveau);
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        if (i > 0)
+            cle.push_back(coupure_champ);
+        for (char c : champs[i]) {
+            const unsigned char m = pli.minuscule[static_cast<unsigned char>(c)];
+            cle.push_back(m < 0x02 ? '\x02' : static_cast<char>(m));
+        }
+    }
+}
+
+} // namespace kalder

@@ -1,0 +1,81 @@
+#include "directory/cp1252.hpp"
+
+#include "core/utf8.hpp"
+
+#include <array>
+
+namespace kalder {
+
+namespace {
+
+// 0x80 to 0x9F; the rest of the code page is Latin-1.
+constexpr std::array<char32_t, 32> table_80_9f = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+} // namespace
+
+char32_t caractere_cp1252(unsigned char octet) {
+    if (octet >= 0x80 && octet <= 0x9F)
+        return table_80_9f[octet - 0x80];
+    return octet;
+}
+
+std::optional<unsigned char> octet_cp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < table_80_9f.size(); ++i)
+        if (table_80_9f[i] == c)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
+    for (char o : octets) {
+        const auto octet = static_cast<unsigned char>(o);
+        if (octet < 0x80)
+            sortie.push_back(o);
+        else
+            ajouter_utf8(sortie, caractere_cp1252(octet));
+    }
+}
+
+std::string cp1252_vers_utf8(std::string_view octets) {
+    std::string r;
+    r.reserve(octets.size() + octets.size() / 8);
+    ajouter_cp1252_en_utf8(r, octets);
+    return r;
+}
+
+std::optional<std::string> utf8_vers_cp1252(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    std::size_t i = 0;
+    while (i < texte.size()) {
+        const auto octet = static_cast<unsigned char>(texte[i]);
+        if (octet < 0x80) {
+            r.push_back(texte[i]);
+            ++i;
+            continue;
+        }
+        // Decoding one character at a time keeps a malformed sequence from
+        // passing as U+FFFD, which the code page could not hold anyway.
+        std::size_t fin = i + 1;
+        while (fin < texte.size() && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80)
+            ++fin;
+        const std::u32string c = decoder_utf8(texte.substr(i, fin - i));
+        if (c.size() != 1 || c[0] == 0xFFFD)
+            return std::nullopt;
+        const auto o = octet_cp1252(c[0]);
+        if (!o)
+            return std::nullopt;
+        r.push_back(static_cast<char>(*o));
+        i = fin;
+    }
+    return r;
+}
+
+} // namespace kalder

@@ -1,0 +1,101 @@
+#include "directory/liste_personnes.hpp"
+
+#include "directory/cle_tri.hpp"
+#include "directory/dossier_donnees.hpp"
+#include "directory/fichiers.hpp"
+#include "directory/format_repertoire.hpp"
+#include "directory/messages_repertoire.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+namespace kalder {
+
+namespace fs = std::filesystem;
+
+ListePersonnes liste_depuis_octets(std::string_view octets) {
+    const std::vector<EntreeBrute> entrees = decouper_repertoire(octets);
+
+    // All keys in one buffer: one allocation instead of one per entry.
+    std::string cles;
+    cles.reserve(octets.size() * 2 + entrees.size() * 12);
+    std::vector<std::uint32_t> debuts(entrees.size() + 1);
+    for (std::size_t i = 0; i < entrees.size(); ++i) {
+        debuts[i] = static_cast<std::uint32_t>(cles.size());
+        construire_cle_tri(cles, entrees[i].champs);
+    }
+    debuts[entrees.size()] = static_cast<std::uint32_t>(cles.size());
+    const auto cle = [&](std::uint32_t i) {
+        return std::string_view(cles).substr(debuts[i], debuts[i + 1] - debuts[i]);
+    };
+
+    std::vector<std::uint32_t> ordre(entrees.size());
+    std::iota(ordre.begin(), ordre.end(), 0u);
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return cle(a) < cle(b); });
+
+    ListePersonnes liste;
+    liste.personnes.reserve(entrees.size());
+    liste.lignes.reserve(entrees.size());
+    for (std::uint32_t i : ordre) {
+        liste.personnes.push_back(personne_utf8(entrees[i]));
+        liste.lignes.push_back(ligne_liste(liste.personnes.back()));
+    }
+    return liste;
+}
+
+ListePersonnes lire_liste_personnes(const fs::path& dossier) {
+    const fs::path fichier = fichier_repertoire(dossier);
+    std::error_code ec;
+    if (!fs::exists(fichier, ec) && !ec) {
+        ListePersonnes liste;
+        liste.erreur = message_pas_de_donnees();
+        liste.prises_actives = false;
+        return liste;
+    }
+    std::string octets;
+    std::optional<Echec> echec;
+    if (ec)
+        echec = Echec{Operation::lire, fichier, ec};
+    else
+        echec = lire_fichier(fichier, octets);
+    if (echec) {
+        ListePersonnes liste;
+        liste.erreur = message_echec_lecture(*echec);
+        liste.prises_actives = false;
+        return liste;
+    }
+    return liste_depuis_octets(octets);
+}
+
+std::string ligne_liste(const Personne& p) {
+    std::string ligne;
+    ligne.reserve(p.nom.size() + p.prenoms.size() + p.jour.size() + p.mois.size() + p.annee.size() +
+                  4);
+    ligne += p.nom;
+    ligne += ';';
+    ligne += p.prenoms;
+    ligne += ';';
+    ligne += p.jour;
+    ligne += ';';
+    ligne += p.mois;
+    ligne += ';';
+    ligne += p.annee;
+    return ligne;
+}
+
+Personne decouper_ligne(std::string_view ligne) {
+    Personne p;
+    std::string* textes[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
+    std::size_t k = 0;
+    for (char c : ligne) {
+        if (c == ';')
+            ++k;
+        else if (k < std::size(textes))
+            textes[k]->push_back(c);
+    }
+    return p;
+}
+
+} // namespace kalder
