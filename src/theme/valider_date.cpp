@@ -16,8 +16,8 @@ constexpr Regle regle_jour{1, 31, "Jour incorrect"};
 constexpr Regle regle_mois{1, 12, "Mois incorrect"};
 constexpr Regle regle_annee{1, static_cast<double>(annee_maximale), "Année incorrecte"};
 
-// The typed value is compared before rounding: 31.4 passes and becomes 31,
-// 31.5 is above 31 and is refused.
+// The typed value is compared before rounding: 30.6 passes and becomes 31,
+// 31.4 is above 31 and is refused.
 std::optional<Nombre> lire(const std::string& texte, const Regle& regle) {
     const auto valeur = lire_nombre_saisi(texte);
     if (!valeur || !(*valeur >= regle.minimum) || !(*valeur <= regle.maximum))
