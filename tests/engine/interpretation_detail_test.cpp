@@ -32,8 +32,8 @@ TEST(Detail, DettesUneFoisParCleDansLOrdre) {
     for (const CasDettes& c : cas) {
         EtatFenetre e = essai::exemple_rempli();
         for (std::size_t k = 0; k < 5; ++k) {
-            e.des[k].texte = c.voyelles[k];
-            e.dei[k].texte = c.consonnes[k];
+            essai::poser(e.des[k], c.voyelles[k]);
+            essai::poser(e.dei[k], c.consonnes[k]);
         }
         calcul_detail(e);
         std::string attendu =
@@ -51,9 +51,9 @@ TEST(Detail, DettesUneFoisParCleDansLOrdre) {
 TEST(Detail, NombreActifMaitreEtNombreHereditaire) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.actif_brut = 29;
-    e.Nomb[1].texte = "11/2";
+    essai::poser(e.Nomb[1], "11/2");
     e.theme.hereditaire_brut = 29;
-    e.Nomb[2].texte = "11/2";
+    essai::poser(e.Nomb[2], "11/2");
     calcul_detail(e);
     EXPECT_TRUE(contient(e, joindre({"Nombre actif 11/2 : Force, maîtrise, nervosité.", separation,
                                      "Nombre héréditaire (lettres du nom)",
@@ -106,9 +106,9 @@ TEST(Detail, JourDeNaissance) {
     };
     for (const CasJour& c : cas) {
         EtatFenetre e = essai::exemple_rempli();
-        e.Nomb[12].texte = c.vibration;
-        e.Nomb[14].texte = c.defi;
-        e.Nomb[13].texte = c.cadeau;
+        essai::poser(e.Nomb[12], c.vibration);
+        essai::poser(e.Nomb[14], c.defi);
+        essai::poser(e.Nomb[13], c.cadeau);
         calcul_detail(e);
         std::string bloc =
             joindre({separation, "Jour de naissance",
@@ -128,7 +128,7 @@ TEST(Detail, JourDeNaissance) {
 TEST(Detail, SansDatePasDeJourDeNaissance) {
     for (std::string_view vibration : {"0", "", " 0 "}) {
         EtatFenetre e = essai::exemple_rempli();
-        e.Nomb[12].texte = vibration;
+        essai::poser(e.Nomb[12], vibration);
         calcul_detail(e);
         EXPECT_FALSE(contient(e, "Jour de naissance"));
         EXPECT_TRUE(
@@ -146,7 +146,7 @@ TEST(Detail, PremiereVoyelle) {
     };
     for (const auto& [voyelle, ligne] : cas) {
         EtatFenetre e = essai::exemple_rempli();
-        e.Nomb[6].texte = voyelle;
+        essai::poser(e.Nomb[6], voyelle);
         calcul_detail(e);
         EXPECT_TRUE(e.interpretation.texte.ends_with(
             joindre({"Elle indique le domaine de la vie où l'individu est particulièrement à "

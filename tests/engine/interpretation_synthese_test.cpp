@@ -100,7 +100,7 @@ TEST(Synthese, DominantsPuisManquants) {
     for (const CasGrille& c : cas) {
         EtatFenetre e = essai::exemple_rempli();
         for (std::size_t k = 0; k < 9; ++k)
-            e.Grille[k + 1].texte = c.cases[k];
+            essai::poser(e.Grille[k + 1], c.cases[k]);
         calcul_synthese(e);
         std::string trouve;
         for (const std::string& l : essai::lignes(e.interpretation.texte)) {
@@ -116,8 +116,8 @@ TEST(Synthese, DominantsPuisManquants) {
 TEST(Synthese, NombreIntimeMaitreSeLitParSonChiffre) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.moi_intime_brut = 47;
-    e.synth[1].texte = "11/2";
-    e.Grille[2].texte = "0";
+    essai::poser(e.synth[1], "11/2");
+    essai::poser(e.Grille[2], "0");
     calcul_synthese(e);
     const std::string bloc =
         joindre({"Nombre intime 11/2", entree("synthese_intime", 2), manquant(2, "intime"), ""});
@@ -129,7 +129,7 @@ TEST(Synthese, CheminMaitreEtCheminAbsent) {
     e.theme.jour = 1;
     e.theme.mois = 1;
     e.theme.annee = 1991; // 1993 -> 22
-    e.Grille[4].texte = "0";
+    essai::poser(e.Grille[4], "0");
     calcul_synthese(e);
     EXPECT_NE(
         e.interpretation.texte.find(joindre({"Chemin de vie 22", entree("synthese_chemin", 22),
@@ -144,7 +144,7 @@ TEST(Synthese, CheminMaitreEtCheminAbsent) {
 TEST(Synthese, SommeNulleSansAvertissement) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.elan_brut = 0;
-    e.synth[0].texte = "";
+    essai::poser(e.synth[0], "");
     calcul_synthese(e);
     EXPECT_NE(e.interpretation.texte.find(joindre({"Elan spirituel ", "", ""})), std::string::npos);
 }
@@ -177,7 +177,7 @@ TEST(Synthese, SeuilsDesModes) {
 TEST(Synthese, PiliersEtMission) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.pierres = {0, 4, 7, 0};
-    e.synth[4].texte = "11/2";
+    essai::poser(e.synth[4], "11/2");
     calcul_synthese(e);
     const std::string& t = e.interpretation.texte;
     const std::string piliers = joindre({
@@ -190,7 +190,7 @@ TEST(Synthese, PiliersEtMission) {
     EXPECT_TRUE(
         t.ends_with(joindre({"Mission 11/2 : " + std::string(entree("synthese_mission", 2))})));
 
-    e.synth[4].texte = "  ";
+    essai::poser(e.synth[4], "  ");
     calcul_synthese(e);
     EXPECT_TRUE(e.interpretation.texte.ends_with(
         joindre({"Il n'y a pas de lettres en excès dans ce thème."})));
