@@ -1,0 +1,79 @@
+// Pushing the model onto the widgets of the main window.
+#include "ui/fenetre_principale.hpp"
+
+#include "modele/slots.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kalder::ui {
+
+namespace {
+
+QColor couleur_qt(Couleur c, const QColor& base) {
+    switch (c) {
+    case Couleur::rouge_fonce:
+        return teinte::rouge_fonce;
+    case Couleur::vert:
+        return teinte::vert_fonce;
+    case Couleur::defaut:
+        break;
+    }
+    return base;
+}
+
+} // namespace
+
+void FenetrePrincipale::afficher_modele() {
+    afficher_champs();
+    afficher_slots();
+    afficher_boutons();
+}
+
+void FenetrePrincipale::afficher_champs() {
+    for (int i = 0; i < nombre_champs; ++i) {
+        QLineEdit* e = controles_.champs[i];
+        const Champ& c = etat_.champs[i];
+        const QString texte = QString::fromStdString(c.texte);
+        // Only a real difference is written back, so typing keeps its cursor.
+        if (e->text() != texte)
+            e->setText(texte);
+        e->setEnabled(c.actif);
+    }
+}
+
+void FenetrePrincipale::afficher_boutons() {
+    for (int i = 0; i < nombre_boutons; ++i) {
+        QPushButton* b = controles_.boutons[i];
+        const auto id = static_cast<BoutonId>(i);
+        b->setEnabled(etat_.actif(id));
+        b->setDefault(id == etat_.bouton_defaut);
+    }
+    controles_.liste_mois->setEnabled(etat_.liste_mois_active);
+    if (controles_.liste_mois->currentIndex() != etat_.mois_choisi - 1)
+        controles_.liste_mois->setCurrentIndex(etat_.mois_choisi - 1);
+}
+
+void FenetrePrincipale::afficher_slots() {
+    for (const auto& [nom, s] : slots_nommes(std::as_const(etat_))) {
+        auto it = controles_.libelles.constFind(QString::fromStdString(nom));
+        if (it == controles_.libelles.constEnd())
+            continue;
+        QLabel* l = it->libelle;
+        const QString texte = QString::fromStdString(s->texte);
+        if (l->text() != texte)
+            l->setText(texte);
+        const QColor couleur = couleur_qt(s->couleur, it->couleur_base);
+        if (l->palette().color(QPalette::WindowText) != couleur) {
+            QPalette p = l->palette();
+            p.setColor(QPalette::WindowText, couleur);
+            l->setPalette(p);
+        }
+        if (l->isHidden() == s->visible)
+            l->setVisible(s->visible);
+    }
+}
+
+} // namespace kalder::ui

@@ -1,0 +1,99 @@
+#include "ui/construction.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace kalder::ui {
+
+QFont police(double points, bool gras) {
+    QFont f = QApplication::font();
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    return f;
+}
+
+QString nom_qt(std::string_view nom) {
+    return QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size()));
+}
+
+Style style_legende(QColor couleur, double points, bool gras) {
+    Style s;
+    s.points = points;
+    s.gras = gras;
+    s.couleur = couleur;
+    s.alignement = Qt::AlignLeft | Qt::AlignVCenter;
+    return s;
+}
+
+Style style_valeur(double points, bool gras) {
+    Style s;
+    s.points = points;
+    s.gras = gras;
+    s.fond = teinte::blanc;
+    s.cadre = true;
+    return s;
+}
+
+QLabel* legende(QWidget* parent, const QString& texte, QRect geometrie, Style style) {
+    auto* l = new QLabel(texte, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(geometrie);
+    l->setAlignment(style.alignement);
+    if (style.points != 9.75 || style.gras)
+        l->setFont(police(style.points, style.gras));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, style.couleur);
+    if (style.fond.isValid()) {
+        p.setColor(QPalette::Window, style.fond);
+        l->setAutoFillBackground(true);
+    }
+    l->setPalette(p);
+    if (style.cadre) {
+        l->setFrameShape(QFrame::Box);
+        l->setLineWidth(1);
+    }
+    return l;
+}
+
+QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie, Style style) {
+    QLabel* l = legende(parent, QString(), geometrie, style);
+    l->setObjectName(nom);
+    c.libelles.insert(nom, LibelleSlot{l, style.couleur});
+    return l;
+}
+
+QWidget* panneau(QWidget* parent, QRect geometrie, QColor couleur) {
+    auto* w = new QWidget(parent);
+    w->setGeometry(geometrie);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, couleur);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+    return w;
+}
+
+QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(nom_qt(nom_champ(id)));
+    e->setGeometry(geometrie);
+    c.champs[static_cast<int>(id)] = e;
+    return e;
+}
+
+QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& texte,
+                    QRect geometrie) {
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(nom_qt(nom_bouton(id)));
+    b->setGeometry(geometrie);
+    // Enter on a button that has the focus presses that button, as on the
+    // platform the program comes from; elsewhere Enter goes to the window.
+    b->setAutoDefault(true);
+    c.boutons[static_cast<int>(id)] = b;
+    return b;
+}
+
+} // namespace kalder::ui

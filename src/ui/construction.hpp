@@ -1,0 +1,88 @@
+#pragma once
+// Small helpers shared by the builders of the main window: captions, value
+// slots, coloured panels, fields and buttons, all at fixed positions.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kalder::ui {
+
+namespace teinte {
+inline constexpr QColor vert_fonce{0, 128, 0};
+inline constexpr QColor rouge_fonce{192, 0, 0};
+inline constexpr QColor bleu_clair{128, 128, 255};
+inline constexpr QColor violet{128, 0, 128};
+inline constexpr QColor jaune{255, 255, 0};
+inline constexpr QColor orange{255, 128, 0};
+inline constexpr QColor brun{192, 64, 0};
+inline constexpr QColor saumon{255, 128, 128};
+inline constexpr QColor turquoise{0, 192, 192};
+inline constexpr QColor vert_moyen{0, 192, 0};
+inline constexpr QColor vert_clair{128, 255, 128};
+inline constexpr QColor vert_pale{192, 255, 192};
+inline constexpr QColor rose{255, 128, 255};
+inline constexpr QColor magenta{255, 0, 255};
+inline constexpr QColor pourpre{192, 0, 192};
+inline constexpr QColor blanc{255, 255, 255};
+inline constexpr QColor noir{0, 0, 0};
+} // namespace teinte
+
+// A display slot on screen and the colour it takes when the model says
+// Couleur::defaut (not always black: the person's life path on the
+// compatibility tab is green).
+struct LibelleSlot {
+    QLabel* libelle = nullptr;
+    QColor couleur_base;
+};
+
+// Every control the window reads or writes, filled by the builders.
+struct Controles {
+    std::array<QLineEdit*, nombre_champs> champs{};
+    std::array<QPushButton*, nombre_boutons> boutons{};
+    QComboBox* liste_mois = nullptr;
+    QHash<QString, LibelleSlot> libelles;
+};
+
+struct Style {
+    double points = 9.75;
+    bool gras = false;
+    Qt::Alignment alignement = Qt::AlignCenter;
+    QColor couleur = teinte::noir;
+    QColor fond; // invalid: transparent
+    bool cadre = false;
+};
+
+QFont police(double points, bool gras = false);
+
+// A fixed caption.
+QLabel* legende(QWidget* parent, const QString& texte, QRect geometrie, Style style = {});
+Style style_legende(QColor couleur = teinte::noir, double points = 9.75, bool gras = false);
+
+// A display slot, named as the model names it ("Nomb(12)").
+QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie, Style style = {});
+// The usual white value box.
+Style style_valeur(double points = 9.75, bool gras = false);
+
+// A flat panel of one colour.
+QWidget* panneau(QWidget* parent, QRect geometrie, QColor couleur);
+
+QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie);
+QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& texte,
+                    QRect geometrie);
+
+QString nom_qt(std::string_view nom);
+
+} // namespace kalder::ui

@@ -1,0 +1,178 @@
+#include "ui/fenetre_principale.hpp"
+
+#include "compat/calculer_compatibilite.hpp"
+#include "interpretation/commandes.hpp"
+#include "modele/effacer.hpp"
+#include "theme/calculer_theme.hpp"
+#include "ui/boites_message.hpp"
+#include "ui/curseur_attente.hpp"
+#include "ui/pages.hpp"
+#include "year/calculer_annee.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace kalder::ui {
+
+namespace {
+
+constexpr int largeur_client = 809;
+constexpr int hauteur_client = 544;
+
+} // namespace
+
+FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("numero"));
+    setWindowTitle(QStringLiteral("Kalder"));
+    setFont(police(9.75));
+
+    auto* zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("zone_client"));
+    zone->setFixedSize(largeur_client, hauteur_client);
+    QPalette vert = zone->palette();
+    vert.setColor(QPalette::Window, teinte::vert_fonce);
+    zone->setPalette(vert);
+    zone->setAutoFillBackground(true);
+    setCentralWidget(zone);
+
+    construire_ligne_vous(controles_, zone);
+
+    onglets_ = new QTabWidget(zone);
+    onglets_->setObjectName(QStringLiteral("onglets"));
+    // The pages keep the platform's neutral colours under the green window.
+    onglets_->setPalette(QApplication::palette());
+    onglets_->setAutoFillBackground(true);
+    onglets_->setGeometry(0, 72, largeur_client, hauteur_client - 72 + 1);
+    onglets_->addTab(construire_page_synthese(controles_), QStringLiteral("Synthèse"));
+    onglets_->addTab(construire_page_details(controles_), QStringLiteral("Détails"));
+    onglets_->addTab(construire_page_cycles(controles_), QStringLiteral("Cycles"));
+    onglets_->addTab(construire_page_entente(controles_),
+                     QStringLiteral("Entente avec une autre personne"));
+    onglets_->setCurrentIndex(0);
+
+    construire_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    relier_controles();
+    ordonner_focus();
+    afficher_modele();
+}
+
+QLabel* FenetrePrincipale::slot(const QString& nom) const {
+    auto it = controles_.libelles.constFind(nom);
+    return it == controles_.libelles.constEnd() ? nullptr : it->libelle;
+}
+
+void FenetrePrincipale::relier_controles() {
+    for (int i = 0; i < nombre_champs; ++i) {
+        const auto id = static_cast<ChampId>(i);
+        // textEdited only: the program's own setText never runs the rule twice.
+        connect(controles_.champs[i], &QLineEdit::textEdited, this, [this, id](const QString& t) {
+            etat_.saisir(id, t.toStdString());
+            afficher_boutons();
+        });
+    }
+    for (int i = 0; i < nombre_boutons; ++i) {
+        const auto id = static_cast<BoutonId>(i);
+        connect(controles_.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
+    }
+    connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
+        etat_.mois_choisi = index + 1;
+        appliquer(interpreter_annee(etat_));
+    });
+}
+
+void FenetrePrincipale::executer(BoutonId id) {
+    switch (id) {
+    case BoutonId::calculer: {
+        Issue issue;
+        {
+            CurseurAttente attente;
+            issue = calculer_theme(etat_, QDate::currentDate().year());
+        }
+        appliquer(issue);
+        break;
+    }
+    case BoutonId::calculer_entente: {
+        Issue issue;
+        {
+            CurseurAttente attente;
+            issue = calculer_compatibilite(etat_);
+        }
+        appliquer(issue);
+        break;
+    }
+    case BoutonId::calculer_annee:
+        appliquer(calculer_pour_annee(etat_));
+        break;
+    case BoutonId::effacer_tout:
+        appliquer(effacer_tout(etat_));
+        fermer_interpretation();
+        break;
+    case BoutonId::effacer_partenaire:
+        effacer_partenaire(etat_);
+        afficher_modele();
+        break;
+    case BoutonId::synthese:
+        appliquer(interpreter_synthese(etat_));
+        break;
+    case BoutonId::details:
+        appliquer(interpreter_details(etat_));
+        break;
+    case BoutonId::annee:
+        appliquer(interpreter_annee(etat_));
+        break;
+    case BoutonId::entente:
+        appliquer(interpreter_entente(etat_));
+        break;
+    }
+}
+
+void FenetrePrincipale::appliquer(const Issue& issue) {
+    afficher_modele();
+    if (issue.message)
+        montrer_message(this, *issue.message);
+    if (issue.focus)
+        champ(*issue.focus)->setFocus(Qt::OtherFocusReason);
+    if (issue.afficher_interpretation)
+        montrer_interpretation();
+}
+
+void FenetrePrincipale::effacer() {
+    kalder::effacer(etat_);
+    afficher_modele();
+    fermer_interpretation();
+}
+
+void FenetrePrincipale::saisir_champ(ChampId id, const QString& texte) {
+    etat_.saisir(id, texte.toStdString());
+    afficher_modele();
+}
+
+void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
+    // Enter that no control used itself presses the model's default button,
+    // and nothing at all while that button is disabled.
+    if (evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter) {
+        if (auto id = etat_.bouton_entree())
+            bouton(*id)->click();
+        evenement->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(evenement);
+}
+
+void FenetrePrincipale::montrer_interpretation() {}
+void FenetrePrincipale::fermer_interpretation() {}
+void FenetrePrincipale::ouvrir_personne() {}
+void FenetrePrincipale::sauvegarder_personnes() {}
+void FenetrePrincipale::imprimer_theme() {}
+void FenetrePrincipale::montrer_aide() {}
+
+} // namespace kalder::ui

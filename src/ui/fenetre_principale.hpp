@@ -1,0 +1,68 @@
+#pragma once
+// The main window "numero": the "Vous :" line, the four result tabs and the
+// menu bar. It holds the one EtatFenetre of the program; every command runs
+// an engine function on it and the window then shows the model again.
+
+#include "modele/etat_fenetre.hpp"
+#include "ui/construction.hpp"
+
+#include <QMainWindow>
+
+class QAction;
+class QTabWidget;
+
+namespace kalder::ui {
+
+class FenetrePrincipale : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit FenetrePrincipale(QWidget* parent = nullptr);
+
+    EtatFenetre& etat() { return etat_; }
+    const EtatFenetre& etat() const { return etat_; }
+
+    // Pushes the whole model onto the widgets: texts, colours, visibility,
+    // enabled states and the default button.
+    void afficher_modele();
+    // What follows every command: the model shown, then the message box, the
+    // focus and the interpretation window as the Issue asks.
+    void appliquer(const Issue& issue);
+    // The clear-all operation, also used by the open-person dialog before it
+    // fills the "Vous :" line. Leaves the focus where it is.
+    void effacer();
+    // A change the program makes to a field; it counts for the default button.
+    void saisir_champ(ChampId id, const QString& texte);
+
+    QLineEdit* champ(ChampId id) const { return controles_.champs[static_cast<int>(id)]; }
+    QPushButton* bouton(BoutonId id) const { return controles_.boutons[static_cast<int>(id)]; }
+    QLabel* slot(const QString& nom) const;
+    QTabWidget* onglets() const { return onglets_; }
+
+  protected:
+    // Hooks for the secondary windows and printing; empty until they are plugged in.
+    virtual void montrer_interpretation();
+    virtual void fermer_interpretation();
+    virtual void ouvrir_personne();
+    virtual void sauvegarder_personnes();
+    virtual void imprimer_theme();
+    virtual void montrer_aide();
+
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+  private:
+    void construire_menus();
+    void relier_controles();
+    void ordonner_focus();
+    void afficher_champs();
+    void afficher_boutons();
+    void afficher_slots();
+    void executer(BoutonId id);
+    void a_propos();
+
+    EtatFenetre etat_;
+    Controles controles_;
+    QTabWidget* onglets_ = nullptr;
+};
+
+} // namespace kalder::ui

@@ -1,0 +1,93 @@
+#include "ui/formes.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kalder::ui {
+
+namespace {
+
+void preparer(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+}
+
+} // namespace
+
+Forme::Forme(QWidget* parent, Genre genre, QColor couleur, QColor trait)
+    : QWidget(parent), genre_(genre), couleur_(couleur),
+      trait_(trait.isValid() ? trait : couleur.darker(150)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Forme::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    preparer(p);
+    p.setPen(QPen(trait_, 1.2));
+    p.setBrush(couleur_);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    switch (genre_) {
+    case Genre::disque:
+    case Genre::ovale:
+        p.drawEllipse(r);
+        break;
+    case Genre::carre:
+        p.drawRect(r);
+        break;
+    case Genre::carre_arrondi:
+        p.drawRoundedRect(r, r.width() / 4, r.height() / 4);
+        break;
+    }
+}
+
+Triangle::Triangle(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Triangle::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    preparer(p);
+    p.setPen(QPen(couleur_, 2));
+    const QPointF sommet(width() / 2.0, 2);
+    const QPointF gauche(2, height() - 2);
+    const QPointF droite(width() - 2, height() - 2);
+    p.drawLine(sommet, gauche);
+    p.drawLine(gauche, droite);
+    p.drawLine(droite, sommet);
+}
+
+ZigZag::ZigZag(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ZigZag::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    preparer(p);
+    p.setPen(QPen(couleur_, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int dents = 4;
+    const double pas = (width() - 4.0) / (2 * dents);
+    QPainterPath chemin(QPointF(2, height() - 3));
+    for (int i = 1; i <= 2 * dents; ++i)
+        chemin.lineTo(2 + i * pas, i % 2 ? 3.0 : height() - 3.0);
+    p.drawPath(chemin);
+}
+
+FigureMission::FigureMission(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FigureMission::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    preparer(p);
+    p.setPen(QPen(couleur_, 2));
+    const double l = width(), h = height();
+    const QPointF losange[] = {{l / 2, 2}, {l - 2, h / 2}, {l / 2, h - 2}, {2, h / 2}};
+    p.drawPolygon(losange, 4);
+    p.setPen(QPen(couleur_, 1));
+    p.drawRect(QRectF(l * 0.22, h * 0.22, l * 0.56, h * 0.56));
+    p.drawLine(QPointF(l / 2, 2), QPointF(l / 2, h * 0.22));
+    p.drawLine(QPointF(l / 2, h * 0.78), QPointF(l / 2, h - 2));
+    p.drawLine(QPointF(2, h / 2), QPointF(l * 0.22, h / 2));
+    p.drawLine(QPointF(l * 0.78, h / 2), QPointF(l - 2, h / 2));
+}
+
+} // namespace kalder::ui

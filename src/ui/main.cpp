@@ -1,0 +1,64 @@
+#include "ui/fenetre_principale.hpp"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Without a display Qt prints a stack of warnings and aborts; one line is
+// more useful to someone who started the program from a bare terminal.
+bool affichage_disponible() {
+#if defined(Q_OS_LINUX)
+    auto defini = [](const char* nom) {
+        const char* v = std::getenv(nom);
+        return v != nullptr && *v != '\0';
+    };
+    return defini("DISPLAY") || defini("WAYLAND_DISPLAY") || defini("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+bool plateforme_en_argument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!affichage_disponible() && !plateforme_en_argument(argc, argv)) {
+        std::fputs("kalder: aucun affichage disponible (DISPLAY n'est pas défini) ; lancez-le dans "
+                   "une session graphique ou sous xvfb-run.\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalder"));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
+    QTranslator traduction_qt;
+    if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction_qt);
+
+    kalder::ui::FenetrePrincipale fenetre;
+    fenetre.show();
+
+    // Used by the start-up benchmark: leave as soon as the window is up.
+    if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
+        QTimer::singleShot(0, &app, &QApplication::quit);
+
+    return app.exec();
+}

@@ -1,0 +1,74 @@
+#include "ui/fenetre_principale.hpp"
+
+#include "ui/boites_message.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kalder::ui {
+
+namespace {
+
+QAction* article(QMenu* menu, const QString& texte, const char* nom,
+                 const QKeySequence& raccourci = {}) {
+    QAction* a = menu->addAction(texte);
+    a->setObjectName(QString::fromLatin1(nom));
+    a->setShortcut(raccourci);
+    return a;
+}
+
+QAction* separateur(QMenu* menu, const char* nom) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(QString::fromLatin1(nom));
+    return a;
+}
+
+} // namespace
+
+void FenetrePrincipale::construire_menus() {
+    QMenuBar* barre = menuBar();
+
+    QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("m_fichier"));
+    connect(article(fichier, QStringLiteral("Ouvrir..."), "m_ouvrir",
+                    QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, [this] { ouvrir_personne(); });
+    connect(article(fichier, QStringLiteral("Sauvegarder"), "m_enregistrer",
+                    QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, [this] { sauvegarder_personnes(); });
+    separateur(fichier, "m_trait1");
+    connect(article(fichier, QStringLiteral("&Imprimer le thème..."), "m_imprimer2",
+                    QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, [this] { imprimer_theme(); });
+    separateur(fichier, "m_trait2");
+    connect(article(fichier, QStringLiteral("Quitter"), "m_quitter",
+                    QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+
+    // Switched off for good: its two items never act.
+    QMenu* interpretation = barre->addMenu(QStringLiteral("&Interprétation"));
+    interpretation->setObjectName(QStringLiteral("m_interprétation"));
+    article(interpretation, QStringLiteral("Imprimer..."), "m_imprimer",
+            QKeySequence(Qt::CTRL | Qt::Key_I))
+        ->setEnabled(false);
+    article(interpretation, QStringLiteral("Exporter..."), "m_exporter",
+            QKeySequence(Qt::CTRL | Qt::Key_E))
+        ->setEnabled(false);
+    interpretation->setEnabled(false);
+    interpretation->menuAction()->setEnabled(false);
+
+    QMenu* aide = barre->addMenu(QStringLiteral("&?"));
+    aide->setObjectName(QStringLiteral("m_aide"));
+    connect(article(aide, QStringLiteral("A propos de Kalder..."), "m_apropos"),
+            &QAction::triggered, this, &FenetrePrincipale::a_propos);
+    connect(article(aide, QStringLiteral("&Aide..."), "m_aide2"), &QAction::triggered, this,
+            [this] { montrer_aide(); });
+}
+
+void FenetrePrincipale::a_propos() {
+    montrer_message(this, Message{"A Propos", "Kalder Version 3.1", Icone::information});
+}
+
+} // namespace kalder::ui

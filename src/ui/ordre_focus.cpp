@@ -1,0 +1,46 @@
+// The Tab key's order: the "Vous :" line, the tab strip, then the controls of
+// the page shown (Qt skips hidden pages and disabled controls by itself).
+#include "ui/fenetre_principale.hpp"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace kalder::ui {
+
+void FenetrePrincipale::ordonner_focus() {
+    using C = ChampId;
+    using B = BoutonId;
+    QWidget* ordre[] = {
+        champ(C::prenom),
+        champ(C::nom),
+        champ(C::jour),
+        champ(C::mois),
+        champ(C::annee),
+        bouton(B::calculer),
+        bouton(B::effacer_tout),
+        onglets_,
+        bouton(B::synthese),
+        bouton(B::details),
+        bouton(B::annee),
+        champ(C::annee_calcul),
+        bouton(B::calculer_annee),
+        controles_.liste_mois,
+        bouton(B::entente),
+        champ(C::prenom_partenaire),
+        champ(C::nom_partenaire),
+        champ(C::jour_partenaire),
+        champ(C::mois_partenaire),
+        champ(C::annee_partenaire),
+        bouton(B::calculer_entente),
+        bouton(B::effacer_partenaire),
+        champ(C::jour_rencontre),
+        champ(C::mois_rencontre),
+        champ(C::annee_rencontre),
+    };
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+}
+
+} // namespace kalder::ui

@@ -1,0 +1,157 @@
+#include "ui/pages.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kalder::ui {
+
+namespace {
+
+constexpr int hauteur_ligne = 24;
+
+// Whole life: the life path, the three cycles, the four pinnacles and the nodes.
+void vie_entiere(Controles& c, QWidget* page) {
+    QWidget* fond = panneau(page, {4, 4, largeur_page - 8, 120}, teinte::vert_moyen);
+    Style titre = style_legende(teinte::noir, 9.75, true);
+    Style texte = style_legende();
+    Style valeur = style_valeur(9.75, true);
+    auto ligne = [](int r) { return 6 + r * 28; };
+
+    legende(fond, QStringLiteral("Vie entière :"), {8, ligne(0), 100, hauteur_ligne}, titre);
+    Style large = style_valeur(9.75, true);
+    large.alignement = Qt::AlignLeft | Qt::AlignVCenter;
+    slot(c, fond, QStringLiteral("vie(0)"), {110, ligne(0), 260, hauteur_ligne}, large)
+        ->setIndent(6);
+
+    legende(fond, QStringLiteral("Cycles :"), {8, ligne(1), 100, hauteur_ligne}, titre);
+    const QString ages[] = {QStringLiteral("0-28 ans :"), QStringLiteral("29-57 ans :"),
+                            QStringLiteral(">57 ans :")};
+    for (int i = 0; i < 3; ++i) {
+        const int x = 110 + i * 170;
+        legende(fond, ages[i], {x, ligne(1), 80, hauteur_ligne}, texte);
+        slot(c, fond, QStringLiteral("cycle%1").arg(i + 1), {x + 84, ligne(1), 48, hauteur_ligne},
+             valeur);
+    }
+
+    legende(fond, QStringLiteral("Apogées :"), {8, ligne(2), 100, hauteur_ligne}, titre);
+    for (int i = 1; i <= 4; ++i) {
+        const int x = 110 + (i - 1) * 172;
+        slot(c, fond, QStringLiteral("apogee%1").arg(i), {x, ligne(2), 48, hauteur_ligne}, valeur);
+        legende(fond, QStringLiteral("Défi"), {x + 52, ligne(2), 32, hauteur_ligne}, texte);
+        slot(c, fond, QStringLiteral("defi_apogee%1").arg(i), {x + 86, ligne(2), 24, hauteur_ligne},
+             valeur);
+        if (i < 4)
+            slot(c, fond, QStringLiteral("fin_apogee%1").arg(i),
+                 {x + 114, ligne(2), 52, hauteur_ligne}, style_legende(teinte::noir, 9.75, true));
+    }
+
+    legende(fond, QStringLiteral("Noeuds :"), {8, ligne(3), 100, hauteur_ligne}, titre);
+    Style age = style_valeur(8.25);
+    age.fond = teinte::vert_clair;
+    for (int k = 1; k <= 9; ++k) {
+        const int x = 110 + (k - 1) * 76;
+        Style chiffre = style_legende(teinte::noir, 9.75, true);
+        chiffre.alignement = Qt::AlignCenter;
+        legende(fond, QString::number(k), {x, ligne(3), 14, hauteur_ligne}, chiffre);
+        legende(fond, QStringLiteral("%1 ans").arg(9 * k), {x + 16, ligne(3), 54, hauteur_ligne},
+                age);
+    }
+}
+
+void commandes_annee(Controles& c, QWidget* page) {
+    const int y = 130;
+    bouton(c, page, BoutonId::annee, QStringLiteral("Interpréter"), {4, y, 100, 28});
+    auto* mois = new QComboBox(page);
+    mois->setObjectName(QStringLiteral("liste_mois"));
+    mois->setEditable(false);
+    for (std::string_view nom : noms_mois)
+        mois->addItem(nom_qt(nom));
+    mois->setGeometry(112, y + 1, 130, 26);
+    c.liste_mois = mois;
+    champ(c, page, ChampId::annee_calcul, {574, y + 1, 56, 26});
+    bouton(c, page, BoutonId::calculer_annee, QStringLiteral("Calculer pour l'année"),
+           {636, y, 161, 28});
+}
+
+// The forecast grid: twelve month columns under a caption column.
+void grille_annee(Controles& c, QWidget* page) {
+    QWidget* fond = panneau(page, {4, 164, largeur_page - 8, 272}, teinte::vert_clair);
+    constexpr int x_mois = 118, l_mois = 56, h = 20;
+    auto colonne = [&](int m) { return x_mois + (m - 1) * l_mois; };
+    Style titre = style_legende(teinte::noir, 8.25, true);
+    Style texte = style_legende(teinte::noir, 8.25);
+    Style valeur = style_valeur(9.75, true);
+
+    legende(fond, QStringLiteral("Année en cours"), {6, 4, 150, 22},
+            style_legende(teinte::vert_fonce, 9.75, true));
+    legende(fond, QStringLiteral("Année personnelle :"), {236, 4, 150, 22}, style_legende());
+    slot(c, fond, QStringLiteral("annee_personnelle"), {388, 4, 30, 22}, valeur);
+    legende(fond, QStringLiteral("Lettre de passage :"), {460, 4, 150, 22}, style_legende());
+    slot(c, fond, QStringLiteral("lettre_passage"), {612, 4, 30, 22}, valeur);
+
+    Style entete = style_legende(teinte::vert_fonce, 8.25, true);
+    entete.alignement = Qt::AlignCenter;
+    for (int m = 1; m <= 12; ++m) {
+        // "Septembre" is wider than its column; its neighbours are short.
+        QLabel* l =
+            legende(fond, nom_qt(noms_mois[m - 1]), {colonne(m) - 6, 30, l_mois + 12, 18}, entete);
+        l->setObjectName(QStringLiteral("vie(%1)").arg(m + 3));
+    }
+
+    int y = 50;
+    auto rangee = [&](const QString& titre_rangee, const QString& nom) {
+        legende(fond, titre_rangee, {6, y, x_mois - 8, h}, titre);
+        for (int m = 1; m <= 12; ++m)
+            slot(c, fond, QStringLiteral("%1(%2)").arg(nom).arg(m), {colonne(m) + 8, y, 38, h - 1},
+                 valeur);
+        y += h + 2;
+    };
+    rangee(QStringLiteral("Mois personnel :"), QStringLiteral("Toi"));
+    rangee(QStringLiteral("Cycle mensuel :"), QStringLiteral("cym"));
+    rangee(QStringLiteral("Essence :"), QStringLiteral("esse"));
+
+    legende(fond, QStringLiteral("Apogées :"), {6, y, x_mois - 8, h}, titre);
+    for (int q = 1; q <= 4; ++q) {
+        const int x = colonne(3 * q - 2);
+        slot(c, fond, QStringLiteral("apog(%1)").arg(q), {x + 8, y, 92, h - 1}, valeur);
+        legende(fond, QStringLiteral("Défi"), {x + 104, y, 30, h}, texte);
+        slot(c, fond, QStringLiteral("leco(%1)").arg(q), {x + 136, y, 24, h - 1}, valeur);
+    }
+    y += h + 2;
+
+    rangee(QStringLiteral("Période :"), QStringLiteral("periode"));
+    rangee(QStringLiteral("Profection :"), QStringLiteral("profec"));
+
+    const QString semaines[] = {
+        QStringLiteral("Apogée semaine 1 :"), QStringLiteral("Apogée semaine 2 :"),
+        QStringLiteral("Apogée Semaine 3"), QStringLiteral("Apogée Semaine 4")};
+    Style semaine = style_valeur(9, true);
+    Style defi = style_valeur(7.5);
+    defi.fond = QColor(255, 255, 200);
+    for (int r = 1; r <= 4; ++r) {
+        legende(fond, semaines[r - 1], {6, y, x_mois - 8, h}, titre);
+        for (int m = 1; m <= 12; ++m) {
+            const int i = 12 * (r - 1) + m;
+            slot(c, fond, QStringLiteral("semaine(%1)").arg(i), {colonne(m) + 2, y, 36, h - 1},
+                 semaine);
+            slot(c, fond, QStringLiteral("semdef(%1)").arg(i), {colonne(m) + 39, y + 3, 14, h - 7},
+                 defi);
+        }
+        y += h + 2;
+    }
+}
+
+} // namespace
+
+QWidget* construire_page_cycles(Controles& c) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page_cycles"));
+    vie_entiere(c, page);
+    commandes_annee(c, page);
+    grille_annee(c, page);
+    return page;
+}
+
+} // namespace kalder::ui

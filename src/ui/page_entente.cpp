@@ -1,0 +1,93 @@
+#include "ui/pages.hpp"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace kalder::ui {
+
+namespace {
+
+void ligne_partenaire(Controles& c, QWidget* page) {
+    QWidget* fond = panneau(page, {4, 4, largeur_page - 8, 84}, teinte::pourpre);
+    Style titre = style_legende(teinte::blanc, 9.75, true);
+    legende(fond, QStringLiteral("Votre partenaire :"), {8, 12, 148, 26}, titre);
+    champ(c, fond, ChampId::prenom_partenaire, {158, 12, 150, 26});
+    champ(c, fond, ChampId::nom_partenaire, {314, 12, 150, 26});
+    champ(c, fond, ChampId::jour_partenaire, {470, 12, 30, 26});
+    champ(c, fond, ChampId::mois_partenaire, {504, 12, 30, 26});
+    champ(c, fond, ChampId::annee_partenaire, {538, 12, 50, 26});
+    bouton(c, fond, BoutonId::calculer_entente, QStringLiteral("Calculer"), {598, 11, 90, 28});
+    bouton(c, fond, BoutonId::effacer_partenaire, QStringLiteral("Effacer"), {694, 11, 90, 28});
+
+    Style droite = titre;
+    droite.alignement = Qt::AlignRight | Qt::AlignVCenter;
+    legende(fond, QStringLiteral("Date de la rencontre :"), {260, 48, 204, 26}, droite);
+    champ(c, fond, ChampId::jour_rencontre, {470, 48, 30, 26});
+    champ(c, fond, ChampId::mois_rencontre, {504, 48, 30, 26});
+    champ(c, fond, ChampId::annee_rencontre, {538, 48, 50, 26});
+}
+
+// One caption in large coloured type and its value box.
+QLabel* valeur_entente(Controles& c, QWidget* page, int indice, QColor fond, QColor texte) {
+    Style s = style_valeur(13.5, true);
+    s.fond = fond;
+    s.couleur = texte;
+    return slot(c, page, QStringLiteral("ent(%1)").arg(indice), {0, 0, 56, 36}, s);
+}
+
+void resultats(Controles& c, QWidget* page) {
+    struct Ligne {
+        int indice;
+        QString texte;
+        QColor couleur_legende, fond, couleur_valeur;
+    };
+    const Ligne gauche[] = {
+        {1, QStringLiteral("Votre expression :"), teinte::brun, teinte::brun, teinte::blanc},
+        {2, QStringLiteral("Expression du partenaire :"), teinte::magenta, teinte::rose,
+         teinte::noir},
+        {3, QStringLiteral("Votre Chemin de vie :"), teinte::vert_fonce, teinte::vert_pale,
+         teinte::vert_fonce},
+        {4, QStringLiteral("Chemin de vie du partenaire :"), teinte::magenta, teinte::rose,
+         teinte::noir},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const Ligne& l = gauche[i];
+        const int y = 108 + i * 66;
+        legende(page, l.texte, {12, y + 4, 282, 28}, style_legende(l.couleur_legende, 12, true));
+        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(296, y);
+    }
+
+    const Ligne milieu[] = {
+        {5, QStringLiteral("Expression commune :"), teinte::magenta, teinte::magenta, teinte::noir},
+        {6, QStringLiteral("Chemin de vie commun :"), teinte::magenta, teinte::magenta,
+         teinte::noir},
+    };
+    for (int i = 0; i < 2; ++i) {
+        const Ligne& l = milieu[i];
+        const int y = 140 + i * 120;
+        Style s = style_legende(l.couleur_legende, 12, true);
+        s.alignement = Qt::AlignCenter;
+        legende(page, l.texte, {366, y, 226, 28}, s);
+        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(451, y + 34);
+    }
+
+    Style s = style_legende(teinte::pourpre, 12, true);
+    s.alignement = Qt::AlignCenter;
+    legende(page, QStringLiteral("Essence de la rencontre :"), {568, 140, 230, 28}, s);
+    auto* ovale = new Forme(page, Forme::Genre::ovale, QColor(240, 200, 240), teinte::pourpre);
+    ovale->setGeometry(618, 176, 130, 84);
+    valeur_entente(c, page, 7, teinte::pourpre, teinte::blanc)->move(655, 200);
+}
+
+} // namespace
+
+QWidget* construire_page_entente(Controles& c) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("page_entente"));
+    ligne_partenaire(c, page);
+    resultats(c, page);
+    bouton(c, page, BoutonId::entente, QStringLiteral("Interpréter"), {690, 398, 100, 30});
+    return page;
+}
+
+} // namespace kalder::ui
