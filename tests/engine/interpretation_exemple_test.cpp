@@ -74,7 +74,7 @@ EtatFenetre exemple_rempli() {
         e.semaine[k].texte = texte_apogee(static_cast<Nombre>(10 + k));
         e.semdef[k].texte = std::to_string(k % 9);
     }
-    remplir(e.ent, 1, {"8", "", "5", "", "", "", ""});
+    remplir(e.ent, 1, {"8", "", "8", "", "", "", ""});
     return e;
 }
 
