@@ -1,0 +1,127 @@
+#include "compat/calculer_compatibilite.hpp"
+#include "theme/calculer_theme.hpp"
+
+#include <gtest/gtest.h>
+
+namespace kalder {
+namespace {
+
+struct Partenaire {
+    const char* prenom = "Paul";
+    const char* nom = "Martin";
+    const char* jour = "";
+    const char* mois = "";
+    const char* annee = "";
+    const char* rjour = "";
+    const char* rmois = "";
+    const char* rannee = "";
+};
+
+EtatFenetre avec_theme() {
+    EtatFenetre e;
+    e.saisir(ChampId::prenom, "Anne-Marie");
+    e.saisir(ChampId::nom, "Dupont");
+    e.saisir(ChampId::jour, "15");
+    e.saisir(ChampId::mois, "7");
+    e.saisir(ChampId::annee, "1975");
+    EXPECT_FALSE(calculer_theme(e, 2026).message);
+    return e;
+}
+
+void saisir(EtatFenetre& e, const Partenaire& p) {
+    e.saisir(ChampId::prenom_partenaire, p.prenom);
+    e.saisir(ChampId::nom_partenaire, p.nom);
+    e.saisir(ChampId::jour_partenaire, p.jour);
+    e.saisir(ChampId::mois_partenaire, p.mois);
+    e.saisir(ChampId::annee_partenaire, p.annee);
+    e.saisir(ChampId::jour_rencontre, p.rjour);
+    e.saisir(ChampId::mois_rencontre, p.rmois);
+    e.saisir(ChampId::annee_rencontre, p.rannee);
+}
+
+TEST(Compatibilite, PartenaireSansDates) {
+    EtatFenetre e = avec_theme();
+    e.ent[6].texte = "ancien";
+    saisir(e, {});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    EXPECT_EQ(e.ent[2].texte, "8");
+    EXPECT_EQ(e.ent[4].texte, "");
+    EXPECT_EQ(e.ent[5].texte, "7"); // 8 + 8 = 16
+    EXPECT_EQ(e.ent[6].texte, "ancien");
+    EXPECT_EQ(e.ent[7].texte, "");
+    EXPECT_TRUE(e.actif(BoutonId::entente));
+}
+
+TEST(Compatibilite, CheminCommunEnFormeVingtDeux) {
+    EtatFenetre e = avec_theme();
+    e.ent[3].texte = "11/2";
+    saisir(e, {.jour = "17", .mois = "5", .annee = "1990", .rjour = "1", .rmois = "1",
+               .rannee = "2000"});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    EXPECT_EQ(e.ent[4].texte, "5");
+    EXPECT_EQ(e.ent[6].texte, "16/7");
+    EXPECT_EQ(e.ent[7].texte, "4");
+}
+
+TEST(Compatibilite, MaitresEntrentAvecLeurValeurEntiere) {
+    EtatFenetre e = avec_theme();
+    e.ent[1].texte = "11/2";
+    e.ent[3].texte = "33/6";
+    // "ZZ" sums to 16: 7. 11 + 7 = 18, written 9. 6999 reduces to 33; 33 + 33 = 66: 12/3.
+    saisir(e, {.prenom = "Z", .nom = "Z", .jour = "1", .mois = "1", .annee = "6997"});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    EXPECT_EQ(e.ent[2].texte, "7");
+    EXPECT_EQ(e.ent[5].texte, "9");
+    EXPECT_EQ(e.ent[4].texte, "33/6");
+    EXPECT_EQ(e.ent[6].texte, "12/3");
+}
+
+struct CasRefus {
+    Partenaire p;
+    const char* message;
+    ChampId focus;
+};
+
+class Refus : public testing::TestWithParam<CasRefus> {};
+
+TEST_P(Refus, RienNeChange) {
+    EtatFenetre e = avec_theme();
+    saisir(e, GetParam().p);
+    const Issue issue = calculer_compatibilite(e);
+    ASSERT_TRUE(issue.message);
+    EXPECT_EQ(issue.message->titre, "Erreur");
+    EXPECT_EQ(issue.message->texte, GetParam().message);
+    EXPECT_EQ(issue.focus, GetParam().focus);
+    EXPECT_EQ(e.ent[2].texte, "");
+    EXPECT_FALSE(e.actif(BoutonId::entente));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Saisies, Refus,
+    testing::Values(
+        CasRefus{{.prenom = " "}, "Le prénom doit être saisi", ChampId::prenom_partenaire},
+        CasRefus{{.nom = ""}, "Le nom doit être saisi", ChampId::nom_partenaire},
+        CasRefus{{.jour = "3"}, "Mois incorrect", ChampId::mois_partenaire},
+        CasRefus{{.jour = "x", .mois = "1", .annee = "1"}, "Jour incorrect",
+                 ChampId::jour_partenaire},
+        CasRefus{{.jour = "1", .mois = "1", .annee = "0"}, "Année incorrecte",
+                 ChampId::annee_partenaire},
+        CasRefus{{.rjour = "1", .rmois = "1", .rannee = "0"}, "Année incorrecte",
+                 ChampId::annee_rencontre},
+        CasRefus{{.rjour = "32", .rmois = "1", .rannee = "2000"}, "Jour incorrect",
+                 ChampId::jour_rencontre},
+        CasRefus{{.rmois = "1"}, "Jour incorrect", ChampId::jour_rencontre}));
+
+TEST(Compatibilite, SansThemeLesValeursCommunesRestent) {
+    EtatFenetre e;
+    e.activer(BoutonId::calculer_entente, true);
+    e.ent[5].texte = "avant";
+    saisir(e, {.jour = "17", .mois = "5", .annee = "1990"});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    EXPECT_EQ(e.ent[2].texte, "8");
+    EXPECT_EQ(e.ent[4].texte, "5");
+    EXPECT_EQ(e.ent[5].texte, "avant");
+}
+
+} // namespace
+} // namespace kalder
