@@ -51,9 +51,15 @@ QLabel* legende(QWidget* parent, const QString& texte, QRect geometrie, Style st
         p.setColor(QPalette::Window, style.fond);
         l->setAutoFillBackground(true);
     }
+    if (style.cadre) {
+        p.setColor(QPalette::Dark, QColor(110, 110, 110));
+        p.setColor(QPalette::Light, QColor(180, 180, 180));
+    }
     l->setPalette(p);
     if (style.cadre) {
-        l->setFrameShape(QFrame::Box);
+        // A sunken edge drawn from the palette's shades, so that a dark red
+        // value does not get a dark red box.
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setLineWidth(1);
     }
     return l;

@@ -78,9 +78,9 @@ void commandes_annee(Controles& c, QWidget* page) {
 // The forecast grid: twelve month columns under a caption column.
 void grille_annee(Controles& c, QWidget* page) {
     QWidget* fond = panneau(page, {4, 164, largeur_page - 8, 272}, teinte::vert_clair);
-    constexpr int x_mois = 118, l_mois = 56, h = 20;
+    constexpr int x_mois = 124, l_mois = 55, h = 20;
     auto colonne = [&](int m) { return x_mois + (m - 1) * l_mois; };
-    Style titre = style_legende(teinte::noir, 8.25, true);
+    Style titre = style_legende(teinte::noir, 8.25);
     Style texte = style_legende(teinte::noir, 8.25);
     Style valeur = style_valeur(9.75, true);
 
@@ -91,7 +91,7 @@ void grille_annee(Controles& c, QWidget* page) {
     legende(fond, QStringLiteral("Lettre de passage :"), {460, 4, 150, 22}, style_legende());
     slot(c, fond, QStringLiteral("lettre_passage"), {612, 4, 30, 22}, valeur);
 
-    Style entete = style_legende(teinte::vert_fonce, 8.25, true);
+    Style entete = style_legende(teinte::vert_fonce, 8.25);
     entete.alignement = Qt::AlignCenter;
     for (int m = 1; m <= 12; ++m) {
         // "Septembre" is wider than its column; its neighbours are short.

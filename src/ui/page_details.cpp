@@ -55,16 +55,16 @@ void nombres_melanges(Controles& c, QWidget* page) {
                                 QStringLiteral("Coefficient de dynamisme")};
     for (int i = 0; i < 4; ++i) {
         const int y = 154 + i * 44;
-        legende(page, legendes[i], {282, y, 236, 30},
+        legende(page, legendes[i], {272, y, 254, 30},
                 style_legende(teinte::vert_fonce, 9.75, true));
-        slot(c, page, QStringLiteral("Nomb(%1)").arg(8 + i), {520, y, 40, 30},
+        slot(c, page, QStringLiteral("Nomb(%1)").arg(8 + i), {528, y, 38, 30},
              style_valeur(12, true));
     }
 }
 
 void jour_naissance(Controles& c, QWidget* page) {
-    QWidget* cadre = panneau(page, {582, 146, 208, 122}, teinte::vert_clair);
-    legende(cadre, QStringLiteral("Jour de naissance"), {0, 4, 208, 24},
+    QWidget* cadre = panneau(page, {576, 146, 218, 122}, teinte::vert_clair);
+    legende(cadre, QStringLiteral("Jour de naissance"), {0, 4, 218, 24},
             style_legende(teinte::noir, 12, true))
         ->setAlignment(Qt::AlignCenter);
     const QString legendes[] = {QStringLiteral("Vibration :"), QStringLiteral("Défi :"),
@@ -72,8 +72,8 @@ void jour_naissance(Controles& c, QWidget* page) {
     const int nombres[] = {12, 14, 13};
     for (int i = 0; i < 3; ++i) {
         const int y = 32 + i * 29;
-        legende(cadre, legendes[i], {22, y, 100, 26}, style_legende());
-        slot(c, cadre, QStringLiteral("Nomb(%1)").arg(nombres[i]), {130, y, 44, 26},
+        legende(cadre, legendes[i], {30, y, 100, 26}, style_legende());
+        slot(c, cadre, QStringLiteral("Nomb(%1)").arg(nombres[i]), {140, y, 44, 26},
              style_valeur(9.75, true));
     }
 
@@ -82,8 +82,8 @@ void jour_naissance(Controles& c, QWidget* page) {
                               QStringLiteral("Nombre de personnalité")};
     for (int i = 0; i < 3; ++i) {
         const int y = 280 + i * 34;
-        legende(page, autres[i], {582, y, 162, 28}, style_legende(teinte::rouge_fonce, 9.75, true));
-        slot(c, page, QStringLiteral("Nomb(%1)").arg(5 + i), {746, y, 44, 28},
+        legende(page, autres[i], {576, y, 180, 28}, style_legende(teinte::rouge_fonce, 9.75, true));
+        slot(c, page, QStringLiteral("Nomb(%1)").arg(5 + i), {758, y, 36, 28},
              style_valeur(9.75, true));
     }
 }

@@ -53,8 +53,8 @@ void resultats(Controles& c, QWidget* page) {
     for (int i = 0; i < 4; ++i) {
         const Ligne& l = gauche[i];
         const int y = 108 + i * 66;
-        legende(page, l.texte, {12, y + 4, 282, 28}, style_legende(l.couleur_legende, 12, true));
-        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(296, y);
+        legende(page, l.texte, {12, y + 4, 272, 28}, style_legende(l.couleur_legende, 12, true));
+        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(288, y);
     }
 
     const Ligne milieu[] = {
@@ -67,16 +67,18 @@ void resultats(Controles& c, QWidget* page) {
         const int y = 140 + i * 120;
         Style s = style_legende(l.couleur_legende, 12, true);
         s.alignement = Qt::AlignCenter;
-        legende(page, l.texte, {366, y, 226, 28}, s);
-        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(451, y + 34);
+        legende(page, l.texte, {354, y, 230, 28}, s);
+        valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(441, y + 34);
     }
 
     Style s = style_legende(teinte::pourpre, 12, true);
     s.alignement = Qt::AlignCenter;
-    legende(page, QStringLiteral("Essence de la rencontre :"), {568, 140, 230, 28}, s);
+    QLabel* essence =
+        legende(page, QStringLiteral("Essence de la rencontre :"), {596, 130, 190, 52}, s);
+    essence->setWordWrap(true);
     auto* ovale = new Forme(page, Forme::Genre::ovale, QColor(240, 200, 240), teinte::pourpre);
-    ovale->setGeometry(618, 176, 130, 84);
-    valeur_entente(c, page, 7, teinte::pourpre, teinte::blanc)->move(655, 200);
+    ovale->setGeometry(626, 190, 130, 84);
+    valeur_entente(c, page, 7, teinte::pourpre, teinte::blanc)->move(663, 214);
 }
 
 } // namespace

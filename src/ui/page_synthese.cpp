@@ -31,9 +31,9 @@ void grille_inclusion(Controles& c, QWidget* page) {
 void mode_expression(Controles& c, QWidget* page) {
     legende(page, QStringLiteral("Mode d'expression"), {420, 8, 360, 24},
             style_legende(teinte::noir, 12, true));
-    QWidget* fond = panneau(page, {420, 36, 362, 190}, teinte::violet);
+    QWidget* fond = panneau(page, {420, 36, 368, 190}, teinte::violet);
 
-    const int x_ligne = 8, l_ligne = 70, x0 = 82, l_col = 82, h = 28, y0 = 34;
+    const int x_ligne = 8, l_ligne = 70, x0 = 80, l_col = 78, h = 28, y0 = 34;
     auto entete = [&](int indice, const QString& texte, QRect g) {
         QLabel* l = legende(fond, texte, g, style_legende(teinte::blanc, 9.75, true));
         l->setAlignment(Qt::AlignCenter);
@@ -83,8 +83,8 @@ void nombres_lettres(Controles& c, QWidget* page) {
     valeur.gras = true;
     for (int i = 0; i < 3; ++i) {
         const int y = 246 + i * 62;
-        legende(page, legendes[i], {20, y + 10, 130, 28}, style_legende(teinte::noir, 12));
-        slot_forme(c, page, QStringLiteral("synth(%1)").arg(i), {154, y, 50, 50}, genres[i],
+        legende(page, legendes[i], {20, y + 10, 150, 28}, style_legende(teinte::noir, 12));
+        slot_forme(c, page, QStringLiteral("synth(%1)").arg(i), {172, y, 50, 50}, genres[i],
                    fonds[i], valeur);
     }
 }
