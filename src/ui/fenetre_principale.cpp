@@ -14,8 +14,8 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -58,7 +58,8 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     onglets_->setCurrentIndex(0);
 
     construire_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Fixed before the window exists: nothing moves or resizes.
+    setFixedSize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
 
     relier_controles();
     ordonner_focus();

@@ -1,0 +1,113 @@
+// The message-box seam: queued answers, the automatic mode and what was said.
+#include "ui/boites_message.hpp"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+using namespace kalder::ui;
+
+class TestBoitesMessage : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        oublier_messages();
+        repondre_automatiquement(false);
+    }
+
+    void reponse_en_attente() {
+        definir_reponse_suivante(QMessageBox::No);
+        const auto r = montrer_message(
+            nullptr, kalder::Message{"Attention", "Remplacer ?", kalder::Icone::question},
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        QCOMPARE(r, QMessageBox::No);
+        QVERIFY(dernier_message().has_value());
+        QCOMPARE(dernier_message()->titre, QStringLiteral("Attention"));
+        QCOMPARE(dernier_message()->texte, QStringLiteral("Remplacer ?"));
+        QCOMPARE(dernier_message()->icone, QMessageBox::Question);
+        QCOMPARE(nombre_messages_montres(), 1);
+    }
+
+    void reponses_dans_l_ordre() {
+        definir_reponse_suivante(QMessageBox::Yes);
+        definir_reponse_suivante(QMessageBox::No);
+        const kalder::Message m{"Attention", "?", kalder::Icone::question};
+        QCOMPARE(montrer_message(nullptr, m, QMessageBox::Yes | QMessageBox::No), QMessageBox::Yes);
+        QCOMPARE(montrer_message(nullptr, m, QMessageBox::Yes | QMessageBox::No), QMessageBox::No);
+        QCOMPARE(nombre_messages_montres(), 2);
+    }
+
+    void mode_automatique_data() {
+        QTest::addColumn<int>("boutons");
+        QTest::addColumn<int>("defaut");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("ok seul") << int(QMessageBox::Ok) << int(QMessageBox::NoButton)
+                                 << int(QMessageBox::Ok);
+        QTest::newRow("oui non, défaut non") << int(QMessageBox::Yes | QMessageBox::No)
+                                             << int(QMessageBox::No) << int(QMessageBox::No);
+        QTest::newRow("oui non sans défaut") << int(QMessageBox::Yes | QMessageBox::No)
+                                             << int(QMessageBox::NoButton) << int(QMessageBox::Yes);
+    }
+    void mode_automatique() {
+        QFETCH(int, boutons);
+        QFETCH(int, defaut);
+        QFETCH(int, attendu);
+        repondre_automatiquement(true);
+        const auto r = montrer_message(nullptr, kalder::Message{"Erreur", "Jour incorrect"},
+                                       QMessageBox::StandardButtons(boutons),
+                                       QMessageBox::StandardButton(defaut));
+        QCOMPARE(int(r), attendu);
+    }
+
+    void icones_data() {
+        QTest::addColumn<int>("icone");
+        QTest::addColumn<int>("attendue");
+        QTest::newRow("avertissement")
+            << int(kalder::Icone::avertissement) << int(QMessageBox::Warning);
+        QTest::newRow("exclamation")
+            << int(kalder::Icone::exclamation) << int(QMessageBox::Warning);
+        QTest::newRow("question") << int(kalder::Icone::question) << int(QMessageBox::Question);
+        QTest::newRow("information")
+            << int(kalder::Icone::information) << int(QMessageBox::Information);
+        QTest::newRow("aucune") << int(kalder::Icone::aucune) << int(QMessageBox::NoIcon);
+    }
+    void icones() {
+        QFETCH(int, icone);
+        QFETCH(int, attendue);
+        QCOMPARE(int(icone_qt(static_cast<kalder::Icone>(icone))), attendue);
+    }
+
+    // Without a queued answer the box is the real, modal one; it is closed
+    // here as the user would, once it is up.
+    void vraie_boite() {
+        bool vue = false;
+        QMetaObject::invokeMethod(
+            this,
+            [&vue] {
+                auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!boite)
+                    return;
+                vue = boite->windowTitle() == QStringLiteral("Erreur") &&
+                      boite->icon() == QMessageBox::Warning;
+                boite->button(QMessageBox::Ok)->click();
+            },
+            Qt::QueuedConnection);
+        const auto r = montrer_message(nullptr, kalder::Message{"Erreur", "Mois incorrect"});
+        QCOMPARE(r, QMessageBox::Ok);
+        QVERIFY(vue);
+        QCOMPARE(dernier_message()->texte, QStringLiteral("Mois incorrect"));
+    }
+
+    void oubli() {
+        definir_reponse_suivante(QMessageBox::Ok);
+        oublier_messages();
+        QVERIFY(!dernier_message().has_value());
+        QCOMPARE(nombre_messages_montres(), 0);
+        repondre_automatiquement(true);
+        montrer_message(nullptr, kalder::Message{"A Propos", "Kalder Version 3.1"});
+        QCOMPARE(nombre_messages_montres(), 1);
+    }
+};
+
+QTEST_MAIN(TestBoitesMessage)
+#include "test_boites_message.moc"
