@@ -17,7 +17,7 @@ std::string ligne(std::string_view libelle, std::string_view texte, std::string_
     return std::string(libelle) + std::string(texte) + " : " + std::string(phrase);
 }
 
-TEST(Annee, SansDateSeulementLAnneeEtLeMois) {
+TEST(CommentaireAnnee, SansDateSeulementLAnneeEtLeMois) {
     EtatFenetre e; // first theme of the session, calculated without a date
     e.mois_choisi = 3;
     essai::remplir(e.Toi, 1, {"", "", "", "", "", "", "", "", "", "", "", ""});
@@ -28,7 +28,7 @@ TEST(Annee, SansDateSeulementLAnneeEtLeMois) {
     EXPECT_EQ(e.interpretation.texte, joindre({"Année ", separation, "Mois de Mars"}));
 }
 
-TEST(Annee, VieEntiere) {
+TEST(CommentaireAnnee, VieEntiere) {
     EtatFenetre e = essai::exemple_rempli();
     essai::poser(e.defi_apogee2, "0");
     ecrire_interpretation_annee(e);
@@ -66,7 +66,7 @@ TEST(Annee, VieEntiere) {
     EXPECT_TRUE(e.interpretation.texte.starts_with(attendu));
 }
 
-TEST(Annee, LettreDePassageS) {
+TEST(CommentaireAnnee, LettreDePassageS) {
     EtatFenetre e = essai::exemple_rempli();
     essai::poser(e.lettre_passage, "S");
     ecrire_interpretation_annee(e);
@@ -74,7 +74,7 @@ TEST(Annee, LettreDePassageS) {
               std::string::npos);
 }
 
-TEST(Annee, AvrilLitLeDeuxiemeTrimestreEtSesQuatreSemaines) {
+TEST(CommentaireAnnee, AvrilLitLeDeuxiemeTrimestreEtSesQuatreSemaines) {
     EtatFenetre e = essai::exemple_rempli();
     e.mois_choisi = 4;
     ecrire_interpretation_annee(e);
@@ -112,7 +112,7 @@ TEST(Annee, AvrilLitLeDeuxiemeTrimestreEtSesQuatreSemaines) {
     EXPECT_TRUE(e.interpretation.texte.ends_with(attendu));
 }
 
-TEST(Annee, DefiDeSemaineNulOmis) {
+TEST(CommentaireAnnee, DefiDeSemaineNulOmis) {
     EtatFenetre e = essai::exemple_rempli();
     e.mois_choisi = 9; // week 1 of September is slot 9, whose challenge is 0
     ecrire_interpretation_annee(e);
@@ -123,7 +123,7 @@ TEST(Annee, DefiDeSemaineNulOmis) {
         std::string::npos);
 }
 
-TEST(Annee, NomDuMoisChoisi) {
+TEST(CommentaireAnnee, NomDuMoisChoisi) {
     for (int m = 1; m <= 12; ++m) {
         EtatFenetre e = essai::exemple_rempli();
         e.mois_choisi = m;

@@ -14,7 +14,7 @@ namespace {
 using essai::joindre;
 using textes::entree;
 
-TEST(Entente, TroisParagraphesDansLOrdre) {
+TEST(CommentaireEntente, TroisParagraphesDansLOrdre) {
     EtatFenetre e = essai::exemple_rempli();
     essai::remplir(e.ent, 5, {"11/2", "16/7", "4"});
     calcul_entente(e);
@@ -26,7 +26,7 @@ TEST(Entente, TroisParagraphesDansLOrdre) {
     EXPECT_FALSE(entree("entente_chemin", 16).empty());
 }
 
-TEST(Entente, CreneauxAbsents) {
+TEST(CommentaireEntente, CreneauxAbsents) {
     const std::array<std::string_view, 3> cas[] = {
         {"8", "", ""}, {"0", " ", "0"}, {"", "19/1", ""}, {"", "", "22/4"}};
     const std::string attendus[] = {
@@ -51,7 +51,7 @@ struct CasValidation {
     std::string_view prenom_garde, nom_garde;
 };
 
-TEST(Entente, Validation) {
+TEST(CommentaireEntente, Validation) {
     const CasValidation cas[] = {
         {{"  ", "Dupont", "Paul", "Martin"},
          "Le prénom doit être saisi",
@@ -94,7 +94,7 @@ TEST(Entente, Validation) {
     }
 }
 
-TEST(Entente, ValidationReussie) {
+TEST(CommentaireEntente, ValidationReussie) {
     EtatFenetre e = essai::exemple_rempli();
     e.saisir(ChampId::prenom, " Anne ");
     e.saisir(ChampId::prenom_partenaire, "Paul");
@@ -114,7 +114,7 @@ struct CasBouton {
     void (*generateur)(EtatFenetre&);
 };
 
-TEST(Commandes, BoutonsInterpreterDuTheme) {
+TEST(BoutonsInterpreter, BoutonsInterpreterDuTheme) {
     const CasBouton boutons[] = {{interpreter_synthese, "Synthèse", calcul_synthese},
                                  {interpreter_details, "Détails", calcul_detail},
                                  {interpreter_annee, "Cycles", ecrire_interpretation_annee}};

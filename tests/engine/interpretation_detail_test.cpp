@@ -22,7 +22,7 @@ struct CasDettes {
     std::vector<std::string_view> cles;
 };
 
-TEST(Detail, DettesUneFoisParCleDansLOrdre) {
+TEST(CommentaireDetail, DettesUneFoisParCleDansLOrdre) {
     const CasDettes cas[] = {
         {{"13", "5", "", "", ""}, {"13", "19", "", "", ""}, {"13", "19"}},
         {{"19", "16", "14", "13", ""}, {"", "", "", "", "16"}, {"13", "14", "16", "19"}},
@@ -48,7 +48,7 @@ TEST(Detail, DettesUneFoisParCleDansLOrdre) {
     }
 }
 
-TEST(Detail, NombreActifMaitreEtNombreHereditaire) {
+TEST(CommentaireDetail, NombreActifMaitreEtNombreHereditaire) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.actif_brut = 29;
     essai::poser(e.Nomb[1], "11/2");
@@ -61,7 +61,7 @@ TEST(Detail, NombreActifMaitreEtNombreHereditaire) {
                                      "Nombre héréditaire 11/2 : Force, maîtrise, nervosité."})));
 }
 
-TEST(Detail, DefisAbsentsOuPresents) {
+TEST(CommentaireDetail, DefisAbsentsOuPresents) {
     EtatFenetre e = essai::exemple_rempli();
     essai::remplir(e.defi, 0, {"0", "", "3"});
     calcul_detail(e);
@@ -84,7 +84,7 @@ struct CasJour {
     std::vector<std::string> lignes_defi_cadeau; // after the challenge sub-introduction
 };
 
-TEST(Detail, JourDeNaissance) {
+TEST(CommentaireDetail, JourDeNaissance) {
     const std::string intro_cadeau(entree("introductions", "detail_cadeau"));
     const CasJour cas[] = {
         {"15",
@@ -125,7 +125,7 @@ TEST(Detail, JourDeNaissance) {
     }
 }
 
-TEST(Detail, SansDatePasDeJourDeNaissance) {
+TEST(CommentaireDetail, SansDatePasDeJourDeNaissance) {
     for (std::string_view vibration : {"0", "", " 0 "}) {
         EtatFenetre e = essai::exemple_rempli();
         essai::poser(e.Nomb[12], vibration);
@@ -137,7 +137,7 @@ TEST(Detail, SansDatePasDeJourDeNaissance) {
     }
 }
 
-TEST(Detail, PremiereVoyelle) {
+TEST(CommentaireDetail, PremiereVoyelle) {
     const std::pair<std::string_view, std::string> cas[] = {
         {"Y", "Première voyelle Y : Un certain mystère, intuition."},
         {"", "Première voyelle  : "},

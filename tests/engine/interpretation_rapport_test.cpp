@@ -8,7 +8,7 @@
 namespace kalder {
 namespace {
 
-TEST(Rapport, LignesDeLExemple) {
+TEST(RapportTheme, LignesDeLExemple) {
     const EtatFenetre e = essai::exemple_rempli();
     const std::vector<std::string> l = essai::lignes(composer_rapport(e));
     ASSERT_EQ(l.size(), 61u);
@@ -67,7 +67,7 @@ TEST(Rapport, LignesDeLExemple) {
         EXPECT_EQ(l[static_cast<std::size_t>(vide - 1)], "") << "ligne " << vide;
 }
 
-TEST(Rapport, MemeNombreDeLignesSansDateNiTheme) {
+TEST(RapportTheme, MemeNombreDeLignesSansDateNiTheme) {
     EtatFenetre vide;
     vide.saisir(ChampId::prenom, " Anne ");
     vide.saisir(ChampId::nom, "Dupont  ");
@@ -81,7 +81,7 @@ TEST(Rapport, MemeNombreDeLignesSansDateNiTheme) {
     EXPECT_TRUE(rapport.ends_with("\r\n"));
 }
 
-TEST(Rapport, CentrageDesNombresDeMots) {
+TEST(RapportTheme, CentrageDesNombresDeMots) {
     struct Cas {
         std::string_view mot, voyelles, consonnes, dessus, dessous;
     };

@@ -23,7 +23,7 @@ std::string manquant(int chiffre, std::string_view suite) {
            std::string(entree("avertissements", suite));
 }
 
-TEST(Synthese, ExempleComplet) {
+TEST(CommentaireSynthese, ExempleComplet) {
     EtatFenetre e = essai::exemple_rempli();
     e.interpretation.texte = "ancien texte";
     calcul_synthese(e);
@@ -90,7 +90,7 @@ struct CasGrille {
     std::string_view entrees; // the "k dominant" / "k manquant" lines, in order
 };
 
-TEST(Synthese, DominantsPuisManquants) {
+TEST(CommentaireSynthese, DominantsPuisManquants) {
     const CasGrille cas[] = {
         {{"3", "1", "1", "2", "3", "1", "1", "2", "3"}, "1d 5d 9d "},
         {{"2", "1", "1", "2", "5", "1", "1", "0", "2"}, "5d 8m "},
@@ -113,7 +113,7 @@ TEST(Synthese, DominantsPuisManquants) {
     }
 }
 
-TEST(Synthese, NombreIntimeMaitreSeLitParSonChiffre) {
+TEST(CommentaireSynthese, NombreIntimeMaitreSeLitParSonChiffre) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.moi_intime_brut = 47;
     essai::poser(e.synth[1], "11/2");
@@ -124,7 +124,7 @@ TEST(Synthese, NombreIntimeMaitreSeLitParSonChiffre) {
     EXPECT_NE(e.interpretation.texte.find(bloc), std::string::npos);
 }
 
-TEST(Synthese, CheminMaitreEtCheminAbsent) {
+TEST(CommentaireSynthese, CheminMaitreEtCheminAbsent) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.jour = 1;
     e.theme.mois = 1;
@@ -141,7 +141,7 @@ TEST(Synthese, CheminMaitreEtCheminAbsent) {
     EXPECT_EQ(e.interpretation.texte.find("Chemin de vie"), std::string::npos);
 }
 
-TEST(Synthese, SommeNulleSansAvertissement) {
+TEST(CommentaireSynthese, SommeNulleSansAvertissement) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.elan_brut = 0;
     essai::poser(e.synth[0], "");
@@ -154,7 +154,7 @@ struct CasModes {
     std::vector<int> phrases; // empty: the no-excess line
 };
 
-TEST(Synthese, SeuilsDesModes) {
+TEST(CommentaireSynthese, SeuilsDesModes) {
     const CasModes cas[] = {
         {{5, 2, 2, 1, 3, 4, 3}, {0}},    {{4, 3, 2, 1, 4, 3, 3}, {}},
         {{0, 0, 0, 0, 5, 5, 5}, {}}, // no classified letter at all
@@ -174,7 +174,7 @@ TEST(Synthese, SeuilsDesModes) {
     }
 }
 
-TEST(Synthese, PiliersEtMission) {
+TEST(CommentaireSynthese, PiliersEtMission) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.pierres = {0, 4, 7, 0};
     essai::poser(e.synth[4], "11/2");
@@ -196,7 +196,7 @@ TEST(Synthese, PiliersEtMission) {
         joindre({"Il n'y a pas de lettres en excès dans ce thème."})));
 }
 
-TEST(Synthese, PhrasesExactesDesPiliers) {
+TEST(CommentaireSynthese, PhrasesExactesDesPiliers) {
     if (textes::cles("synthese_pierre").empty())
         GTEST_SKIP() << "tables des piliers pas encore livrées";
     EtatFenetre e = essai::exemple_rempli();
