@@ -3,9 +3,12 @@
 
 #include "cli/json.hpp"
 #include "cli/options.hpp"
+#include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
+#include "cli/saisie_cli.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "core/saisie.hpp"
+#include "interpretation/commandes.hpp"
 #include "theme/calculer_theme.hpp"
 #include "year/calculer_annee.hpp"
 
@@ -15,19 +18,7 @@
 namespace {
 
 using namespace kalder;
-
-constexpr int sortie_erreur_saisie = 2;
-constexpr int sortie_usage = 64;
-
-int erreur_usage(const std::string& pourquoi) {
-    std::cerr << "kalder-theme: " << pourquoi << "\n" << cli::usage;
-    return sortie_usage;
-}
-
-int erreur_saisie(const Issue& issue) {
-    std::cerr << "Erreur : " << issue.message->texte << "\n";
-    return sortie_erreur_saisie;
-}
+using namespace kalder::cli;
 
 int annee_du_calendrier() {
     const auto maintenant = std::chrono::system_clock::now();
@@ -35,23 +26,28 @@ int annee_du_calendrier() {
     return static_cast<int>(jour.year());
 }
 
-void remplir(EtatFenetre& etat, const cli::Options& o,
-             std::initializer_list<std::pair<const char*, ChampId>> champs) {
-    for (const auto& [option, champ] : champs)
-        if (auto v = o.valeur(option))
-            etat.saisir(champ, *v);
+// The terminal gets LF line ends; the JSON keeps the CR LF of the texts.
+std::string fins_de_ligne_terminal(std::string texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        if (!(texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n'))
+            r += texte[i];
+    return r;
 }
 
-bool compatibilite_demandee(const cli::Options& o) {
-    for (const char* option : {"partenaire-prenom", "partenaire-nom", "partenaire-jour",
-                               "partenaire-mois", "partenaire-annee", "rencontre-jour",
-                               "rencontre-mois", "rencontre-annee"})
-        if (o.a(option))
-            return true;
-    return false;
-}
+struct Texte {
+    bool Options::*drapeau;
+    const char* cle;
+    Issue (*commande)(EtatFenetre&);
+};
 
-int executer(const cli::Options& o) {
+constexpr Texte textes_demandes[] = {{&Options::synthese, "synthese", interpreter_synthese},
+                                     {&Options::details, "details", interpreter_details},
+                                     {&Options::cycles, "cycles", interpreter_annee},
+                                     {&Options::entente, "entente", interpreter_entente}};
+
+int executer(const Options& o) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--prenom et --nom sont obligatoires");
     int annee_courante = annee_du_calendrier();
@@ -61,14 +57,15 @@ int executer(const cli::Options& o) {
             return erreur_usage("--annee-courante attend une année entière de 1 à 32767");
         annee_courante = static_cast<int>(*v);
     }
-
     EtatFenetre etat;
-    remplir(etat, o,
-            {{"prenom", ChampId::prenom},
-             {"nom", ChampId::nom},
-             {"jour", ChampId::jour},
-             {"mois", ChampId::mois},
-             {"annee", ChampId::annee}});
+    if (auto texte = o.valeur("mois-choisi")) {
+        const auto v = lire_nombre_saisi(*texte);
+        if (!v || *v < 1 || *v > 12 || *v != static_cast<int>(*v))
+            return erreur_usage("--mois-choisi attend un mois de 1 à 12");
+        etat.mois_choisi = static_cast<int>(*v);
+    }
+
+    remplir_personne(etat, o);
     if (Issue i = calculer_theme(etat, annee_courante); i.message)
         return erreur_saisie(i);
     if (auto annee = o.valeur("annee-calcul")) {
@@ -77,22 +74,30 @@ int executer(const cli::Options& o) {
             return erreur_saisie(i);
     }
     if (compatibilite_demandee(o)) {
-        remplir(etat, o,
-                {{"partenaire-prenom", ChampId::prenom_partenaire},
-                 {"partenaire-nom", ChampId::nom_partenaire},
-                 {"partenaire-jour", ChampId::jour_partenaire},
-                 {"partenaire-mois", ChampId::mois_partenaire},
-                 {"partenaire-annee", ChampId::annee_partenaire},
-                 {"rencontre-jour", ChampId::jour_rencontre},
-                 {"rencontre-mois", ChampId::mois_rencontre},
-                 {"rencontre-annee", ChampId::annee_rencontre}});
+        remplir_partenaire(etat, o);
         if (Issue i = calculer_compatibilite(etat); i.message)
             return erreur_saisie(i);
     }
-    if (o.json)
-        std::cout << cli::ecrire_json(etat, {});
-    else
-        std::cout << cli::ecrire_resume(etat);
+
+    std::vector<std::pair<std::string, std::string>> textes;
+    for (const Texte& t : textes_demandes) {
+        if (!(o.*t.drapeau))
+            continue;
+        if (Issue i = t.commande(etat); i.message)
+            return erreur_saisie(i);
+        textes.emplace_back(t.cle, etat.interpretation.texte);
+    }
+    if (o.rapport)
+        textes.emplace_back("rapport", composer_rapport(etat));
+
+    if (o.json) {
+        std::cout << ecrire_json(etat, textes);
+    } else if (textes.empty()) {
+        std::cout << ecrire_resume(etat);
+    } else {
+        for (std::size_t i = 0; i < textes.size(); ++i)
+            std::cout << (i ? "\n" : "") << fins_de_ligne_terminal(textes[i].second);
+    }
     return 0;
 }
 
@@ -100,8 +105,13 @@ int executer(const cli::Options& o) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const cli::Analyse analyse = cli::analyser(arguments);
+    const Analyse analyse = analyser(arguments);
     if (!analyse.options)
         return erreur_usage(analyse.erreur);
-    return executer(*analyse.options);
+    const Options& o = *analyse.options;
+    if (o.liste || o.sauvegarder) {
+        const auto dossier = dossier_choisi(o, argc > 0 ? argv[0] : "kalder-theme");
+        return o.liste ? lister(dossier) : sauvegarder(o, dossier);
+    }
+    return executer(o);
 }

@@ -1,0 +1,76 @@
+#include "cli/repertoire_cli.hpp"
+
+#include "cli/saisie_cli.hpp"
+#include "directory/dossier_donnees.hpp"
+#include "directory/liste_personnes.hpp"
+#include "directory/sauvegarder_personnes.hpp"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace kalder::cli {
+
+namespace {
+
+// Both questions get the same scripted answer; each is echoed on the error
+// stream so a script's log shows what was decided.
+class ReponseFixe : public Questions {
+  public:
+    explicit ReponseFixe(bool reponse) : reponse_(reponse) {}
+    bool oui(const Message& question) override {
+        std::cerr << question.titre << " : " << question.texte << " "
+                  << (reponse_ ? "oui" : "non") << "\n";
+        return reponse_;
+    }
+
+  private:
+    bool reponse_;
+};
+
+std::filesystem::path donnees_utilisateur() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return xdg;
+    if (const char* maison = std::getenv("HOME"); maison && *maison)
+        return std::filesystem::path(maison) / ".local" / "share";
+    return {};
+}
+
+} // namespace
+
+std::filesystem::path dossier_choisi(const Options& o, const char* argv0) {
+    if (auto d = o.valeur("dossier"))
+        return std::filesystem::path(*d);
+    std::error_code erreur;
+    auto programme = std::filesystem::absolute(argv0, erreur).parent_path();
+    return dossier_donnees(donnees_utilisateur(), programme);
+}
+
+int lister(const std::filesystem::path& dossier) {
+    const ListePersonnes liste = lire_liste_personnes(dossier);
+    if (liste.erreur) {
+        std::cerr << liste.erreur->titre << " : " << liste.erreur->texte << "\n";
+        return sortie_erreur_saisie;
+    }
+    for (const std::string& ligne : liste.lignes)
+        std::cout << ligne << "\n";
+    return 0;
+}
+
+int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
+    const auto remplacer = o.valeur("remplacer").value_or("non");
+    if (remplacer != "oui" && remplacer != "non")
+        return erreur_usage("--remplacer attend oui ou non");
+    std::error_code erreur;
+    std::filesystem::create_directories(dossier, erreur);
+    EtatFenetre etat;
+    remplir_personne(etat, o);
+    remplir_partenaire(etat, o);
+    ReponseFixe reponses(remplacer == "oui");
+    const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
+    if (issue.message)
+        return erreur_saisie(issue);
+    std::cout << "Enregistré dans " << fichier_repertoire(dossier).string() << "\n";
+    return 0;
+}
+
+} // namespace kalder::cli

@@ -1,0 +1,17 @@
+#pragma once
+// The directory from the command line: listing and saving persons.
+
+#include "cli/options.hpp"
+
+#include <filesystem>
+
+namespace kalder::cli {
+
+// The data folder: --dossier, else "Kalder" in $XDG_DATA_HOME (or
+// ~/.local/share), the same folder the window uses.
+std::filesystem::path dossier_choisi(const Options& o, const char* argv0);
+
+int lister(const std::filesystem::path& dossier);
+int sauvegarder(const Options& o, const std::filesystem::path& dossier);
+
+} // namespace kalder::cli
