@@ -159,8 +159,9 @@ class NombreSaisi : public testing::TestWithParam<CasNombre> {};
 TEST_P(NombreSaisi, UneSeuleRegle) {
     const auto v = lire_nombre_saisi(GetParam().texte);
     ASSERT_EQ(v.has_value(), GetParam().nombre) << GetParam().texte;
-    if (v)
+    if (v) {
         EXPECT_DOUBLE_EQ(*v, GetParam().valeur);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -101,8 +101,9 @@ TEST(Effacer, ToutSaufLaRencontreEtLePanneauVert) {
         const bool panneau_vert = nom == "vie(0)" || nom.rfind("cycle", 0) == 0 ||
                                   nom.rfind("apogee", 0) == 0 || nom.rfind("fin_apogee", 0) == 0 ||
                                   nom.rfind("defi_apogee", 0) == 0 || nom.rfind("tri", 0) == 0;
-        if (!panneau_vert)
+        if (!panneau_vert) {
             EXPECT_EQ(slot->texte, "") << nom;
+        }
     }
     EXPECT_EQ(e.cycle3.texte, "22/4");
     EXPECT_EQ(e.vie[0].texte, "Chemin de vie : 8");
