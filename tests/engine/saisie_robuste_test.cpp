@@ -36,9 +36,11 @@ TEST_P(NomsInhabituels, ToutEstCalcule) {
     e.saisir(ChampId::mois_rencontre, "12");
     e.saisir(ChampId::jour_rencontre, "31");
     EXPECT_FALSE(calculer_compatibilite(e).message);
-    for (const auto& [nom, slot] : slots_nommes(e))
-        if (nom.rfind("deco", 0) != 0)
+    for (const auto& [nom, slot] : slots_nommes(e)) {
+        if (nom.rfind("deco", 0) != 0) {
             EXPECT_LT(slot->texte.size(), 64u) << nom;
+        }
+    }
     EXPECT_GE(e.theme.expression_brut, 0);
 }
 
