@@ -43,10 +43,11 @@ inline QColor couleur(QLabel* l) {
     return l->palette().color(QPalette::WindowText);
 }
 
-// Types as the user would: the field gets the focus, then the keys.
+// Types as the user would: the field gets the focus (without selecting what
+// it holds), then the keys.
 inline void taper(QWidget& f, const QString& nom, const QString& texte) {
     QLineEdit* e = champ(f, nom);
-    e->setFocus(Qt::TabFocusReason);
+    e->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(e, texte);
 }
 
@@ -96,5 +97,24 @@ inline QString nom_focus() {
         return QStringLiteral("onglets");
     return w->objectName();
 }
+
+// Counts the calls of the hooks that the secondary windows plug into.
+class FenetreEspion : public kalder::ui::FenetrePrincipale {
+  public:
+    int interpretations_montrees = 0;
+    int interpretations_fermees = 0;
+    int ouvertures = 0;
+    int sauvegardes = 0;
+    int impressions = 0;
+    int aides = 0;
+
+  protected:
+    void montrer_interpretation() override { ++interpretations_montrees; }
+    void fermer_interpretation() override { ++interpretations_fermees; }
+    void ouvrir_personne() override { ++ouvertures; }
+    void sauvegarder_personnes() override { ++sauvegardes; }
+    void imprimer_theme() override { ++impressions; }
+    void montrer_aide() override { ++aides; }
+};
 
 } // namespace outils
