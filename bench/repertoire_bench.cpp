@@ -25,7 +25,8 @@ const char* const noms[] = {"Dupont",
                             "\xC9tienne",
                             "Bernard",
                             "Moreau",
-                            "Garc\xEDa",
+                            "Garc\xED"
+                            "a",
                             "Faure",
                             "Rousseau",
                             "C\x9C"

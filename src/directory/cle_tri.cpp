@@ -43,6 +43,8 @@ constexpr Pli construire_pli() {
     p.minuscule[0x8C] = 0x9C; // Œ
     p.minuscule[0x8E] = 0x9E; // Ž
     p.minuscule[0x9F] = 0xFF; // Ÿ
+    // A control byte in a name must not pass for a break.
+    p.minuscule[0x00] = p.minuscule[0x01] = 0x02;
     for (int o = 0; o < 256; ++o)
         p.base[o] = {static_cast<char>(p.minuscule[o]), 0};
     for (const Lettre& l : lettres)
@@ -60,26 +62,31 @@ constexpr char coupure_niveau = '\x00';
 
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t longueur = 0;
+    for (auto champ : champs)
+        longueur += champ.size();
+    // At most two bytes per character on the first level, one on the second.
+    const std::size_t debut = cle.size();
+    cle.resize(debut + 3 * longueur + 2 * champs.size());
+    char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
-            cle.push_back(coupure_champ);
+            *p++ = coupure_champ;
         for (char c : champs[i]) {
             const auto& b = pli.base[static_cast<unsigned char>(c)];
-            // A control byte in a name must not pass for a break.
-            cle.push_back(static_cast<unsigned char>(b[0]) < 0x02 ? '\x02' : b[0]);
+            *p++ = b[0];
             if (b[1] != 0)
-                cle.push_back(b[1]);
+                *p++ = b[1];
         }
     }
-    cle.push_back(coupure_niveau);
+    *p++ = coupure_niveau;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
-            cle.push_back(coupure_champ);
-        for (char c : champs[i]) {
-            const unsigned char m = pli.minuscule[static_cast<unsigned char>(c)];
-            cle.push_back(m < 0x02 ? '\x02' : static_cast<char>(m));
-        }
+            *p++ = coupure_champ;
+        for (char c : champs[i])
+            *p++ = static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
     }
+    cle.resize(static_cast<std::size_t>(p - cle.data()));
 }
 
 } // namespace kalder

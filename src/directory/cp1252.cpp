@@ -33,19 +33,64 @@ std::optional<unsigned char> octet_cp1252(char32_t c) {
     return std::nullopt;
 }
 
-void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
-    for (char o : octets) {
-        const auto octet = static_cast<unsigned char>(o);
-        if (octet < 0x80)
-            sortie.push_back(o);
+namespace {
+
+struct EnUtf8 {
+    char octets[3];
+    unsigned char longueur;
+};
+
+constexpr std::array<EnUtf8, 256> construire_table_utf8() {
+    std::array<EnUtf8, 256> t{};
+    for (int o = 0; o < 256; ++o) {
+        const char32_t c =
+            o >= 0x80 && o <= 0x9F ? table_80_9f[o - 0x80] : static_cast<char32_t>(o);
+        if (c < 0x80)
+            t[o] = {{static_cast<char>(c), 0, 0}, 1};
+        else if (c < 0x800)
+            t[o] = {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0},
+                    2};
         else
-            ajouter_utf8(sortie, caractere_cp1252(octet));
+            t[o] = {{static_cast<char>(0xE0 | (c >> 12)),
+                     static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (c & 0x3F))},
+                    3};
+    }
+    return t;
+}
+
+constexpr std::array<EnUtf8, 256> table_utf8 = construire_table_utf8();
+
+} // namespace
+
+void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
+    unsigned char ou = 0;
+    for (char o : octets)
+        ou |= static_cast<unsigned char>(o);
+    if (ou < 0x80) {
+        sortie.append(octets);
+        return;
+    }
+    std::size_t taille = sortie.size();
+    for (char o : octets)
+        taille += table_utf8[static_cast<unsigned char>(o)].longueur;
+    const std::size_t debut = sortie.size();
+    sortie.resize(taille);
+    char* p = sortie.data() + debut;
+    for (char o : octets) {
+        const EnUtf8& u = table_utf8[static_cast<unsigned char>(o)];
+        p[0] = u.octets[0];
+        if (u.longueur > 1) {
+            p[1] = u.octets[1];
+            if (u.longueur > 2)
+                p[2] = u.octets[2];
+        }
+        p += u.longueur;
     }
 }
 
 std::string cp1252_vers_utf8(std::string_view octets) {
     std::string r;
-    r.reserve(octets.size() + octets.size() / 8);
     ajouter_cp1252_en_utf8(r, octets);
     return r;
 }

@@ -81,6 +81,8 @@ std::optional<Echec> lire_fichier(const fs::path& chemin, std::string& octets) {
     if (!flux)
         return Echec{Operation::lire, chemin, erreur_systeme(errno)};
     octets.clear();
+    if (const auto taille = fs::file_size(chemin, ec); !ec)
+        octets.reserve(static_cast<std::size_t>(taille));
     char tampon[1 << 16];
     std::size_t lus;
     while ((lus = std::fread(tampon, 1, sizeof tampon, flux)) > 0)

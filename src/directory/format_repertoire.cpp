@@ -1,6 +1,5 @@
 #include "directory/format_repertoire.hpp"
 
-#include "core/saisie.hpp"
 #include "directory/cp1252.hpp"
 
 namespace kalder {
@@ -11,54 +10,57 @@ bool blanc(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool que_des_blancs(std::string_view t) {
-    for (char c : t)
-        if (!blanc(c))
-            return false;
-    return true;
+bool fin_de_ligne(char c) {
+    return c == '\r' || c == '\n';
 }
 
-EntreeBrute decouper_entree(std::string_view ligne) {
+// Reads one entry from `p` up to its line end, which is left unread.
+// Sets `blanche` for a line of blanks only.
+EntreeBrute decouper_entree(const char*& p, const char* fin, bool& blanche) {
     EntreeBrute entree;
-    entree.ligne = ligne;
-    const std::size_t n = ligne.size();
-    std::size_t pos = 0;
+    const char* const debut_ligne = p;
     std::size_t nombre = 0;
+    bool entre_guillemets = false;
     for (;;) {
-        while (pos < n && blanc(ligne[pos]))
-            ++pos;
-        std::string_view champ;
-        if (pos < n && ligne[pos] == '"') {
-            const std::size_t fermeture = ligne.find('"', pos + 1);
-            if (fermeture == std::string_view::npos) {
-                // An unclosed quote runs to the end of the line, never past it.
-                champ = ligne.substr(pos + 1);
-                pos = n;
-            } else {
-                champ = ligne.substr(pos + 1, fermeture - pos - 1);
-                const std::size_t virgule = ligne.find(',', fermeture + 1);
-                const std::size_t fin = virgule == std::string_view::npos ? n : virgule;
-                if (!que_des_blancs(ligne.substr(fermeture + 1, fin - fermeture - 1)))
-                    entree.reecrivible = false;
-                pos = fin;
+        while (p < fin && blanc(*p))
+            ++p;
+        const char* debut_champ;
+        const char* fin_champ;
+        entre_guillemets = p < fin && *p == '"';
+        if (entre_guillemets) {
+            debut_champ = ++p;
+            // An unclosed quote runs to the end of the line, never past it.
+            while (p < fin && *p != '"' && !fin_de_ligne(*p))
+                ++p;
+            fin_champ = p;
+            if (p < fin && *p == '"') {
+                for (++p; p < fin && *p != ',' && !fin_de_ligne(*p); ++p)
+                    if (!blanc(*p))
+                        entree.reecrivible = false;
             }
         } else {
-            const std::size_t virgule = ligne.find(',', pos);
-            const std::size_t fin = virgule == std::string_view::npos ? n : virgule;
-            champ = rogner(ligne.substr(pos, fin - pos));
-            if (champ.find('"') != std::string_view::npos)
-                entree.reecrivible = false;
-            pos = fin;
+            debut_champ = p;
+            for (; p < fin && *p != ',' && !fin_de_ligne(*p); ++p)
+                if (*p == '"')
+                    entree.reecrivible = false;
+            fin_champ = p;
+            while (fin_champ > debut_champ && blanc(fin_champ[-1]))
+                --fin_champ;
         }
         if (nombre < champs_par_entree)
-            entree.champs[nombre] = champ;
+            entree.champs[nombre] =
+                std::string_view(debut_champ, static_cast<std::size_t>(fin_champ - debut_champ));
         else
             entree.reecrivible = false;
         ++nombre;
-        if (pos >= n)
-            break;
-        ++pos; // the comma; one at the very end still opens an empty field
+        if (p < fin && *p == ',') {
+            ++p; // one at the very end still opens an empty field
+            continue;
+        }
+        break;
     }
+    entree.ligne = std::string_view(debut_ligne, static_cast<std::size_t>(p - debut_ligne));
+    blanche = nombre == 1 && !entre_guillemets && entree.champs[0].empty();
     return entree;
 }
 
@@ -66,20 +68,17 @@ EntreeBrute decouper_entree(std::string_view ligne) {
 
 std::vector<EntreeBrute> decouper_repertoire(std::string_view octets) {
     std::vector<EntreeBrute> entrees;
-    entrees.reserve(octets.size() / 32 + 1);
-    std::size_t debut = 0;
-    while (debut < octets.size()) {
-        const std::size_t fin = octets.find_first_of("\r\n", debut);
-        const std::size_t fin_ligne = fin == std::string_view::npos ? octets.size() : fin;
-        const std::string_view ligne = octets.substr(debut, fin_ligne - debut);
-        if (!que_des_blancs(ligne))
-            entrees.push_back(decouper_entree(ligne));
-        debut = fin_ligne;
-        if (debut < octets.size()) {
-            const bool crlf =
-                octets[debut] == '\r' && debut + 1 < octets.size() && octets[debut + 1] == '\n';
-            debut += crlf ? 2 : 1;
-        }
+    entrees.reserve(octets.size() / 40 + 1);
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    while (p < fin) {
+        bool blanche = false;
+        EntreeBrute entree = decouper_entree(p, fin, blanche);
+        if (!blanche)
+            entrees.push_back(entree);
+        // `p` is on a line end, or at the end of the bytes.
+        if (p < fin)
+            p += *p == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
     }
     return entrees;
 }
