@@ -1,10 +1,15 @@
+#include "directory/cle_tri.hpp"
 #include "directory/dossier_donnees.hpp"
+#include "directory/format_repertoire.hpp"
 #include "directory/liste_personnes.hpp"
 #include "directory/prendre_personne.hpp"
 #include "directory/sauvegarder_personnes.hpp"
 #include "repertoire_outils_test.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
 
 namespace kalder {
 namespace {
@@ -108,12 +113,49 @@ INSTANTIATE_TEST_SUITE_P(
                    entree("Oeuf", "A") + entree("Odile", "A"),
                {"Odile;A;1;2;3", "Oeuf;A;1;2;3", "Œuvre;A;1;2;3"}}));
 
+// Against a plain stable sort on whole keys, with long names sharing long beginnings.
+TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
+    using namespace std::string_view_literals;
+    static const std::string_view morceaux[] = {"a"sv,  "A"sv,  "\xE9"sv, "\xC9"sv, "e"sv,
+                                                "E"sv,  "-"sv,  " "sv,    "z"sv,    "\x9C"sv,
+                                                "oe"sv, "Oe"sv, "\x01"sv, "\x00"sv};
+    std::mt19937 g(1789);
+    std::string fichier;
+    for (int i = 0; i < 3000; ++i) {
+        std::string champs[5];
+        for (auto& c : champs) {
+            c = g() % 2 ? "Dupont-de-la-Tour-d'Auvergne" : "";
+            for (unsigned n = g() % 4; n > 0; --n)
+                c += morceaux[g() % std::size(morceaux)];
+        }
+        fichier += "\"" + champs[0] + "\",\"" + champs[1] + "\",\"" + champs[2] + "\",\"" +
+                   champs[3] + "\",\"" + champs[4] + "\"\r\n";
+    }
+    const auto entrees = decouper_repertoire(fichier);
+    std::vector<std::pair<std::string, std::string>> attendu;
+    for (const auto& e : entrees) {
+        std::string cle;
+        construire_cle_tri(cle, e.champs);
+        attendu.emplace_back(std::move(cle), ligne_liste(personne_utf8(e)));
+    }
+    std::stable_sort(attendu.begin(), attendu.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const ListePersonnes liste = liste_depuis_octets(fichier);
+    ASSERT_EQ(liste.lignes.size(), attendu.size());
+    for (std::size_t i = 0; i < attendu.size(); ++i)
+        ASSERT_EQ(liste.lignes[i], attendu[i].second) << "rang " << i;
+}
+
 // --- decouper_ligne
 
 struct CasDecoupe {
     std::string ligne;
     Personne attendu;
 };
+
+void PrintTo(const CasDecoupe& cas, std::ostream* os) {
+    *os << '"' << cas.ligne << '"';
+}
 
 class RepertoireDecouperLigne : public ::testing::TestWithParam<CasDecoupe> {};
 
