@@ -1,0 +1,110 @@
+#include "ui/fenetres_secondaires.hpp"
+
+#include "directory/dossier_donnees.hpp"
+#include "directory/sauvegarder_personnes.hpp"
+#include "interpretation/commandes.hpp"
+#include "ui/dialogue_ouvrir.hpp"
+#include "ui/fenetre_aide.hpp"
+#include "ui/fenetre_interpretation.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/impression.hpp"
+#include "ui/questions_fenetre.hpp"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kalder::ui {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString nom_objet = QStringLiteral("fenetres_secondaires");
+
+fs::path chemin(const QString& texte) {
+#ifdef Q_OS_WIN
+    return fs::path(texte.toStdWString());
+#else
+    return fs::path(QFile::encodeName(texte).toStdString());
+#endif
+}
+
+} // namespace
+
+fs::path dossier_donnees_application() {
+    // AppDataLocation ends with the application's name (and its
+    // organisation's, when it has one); the roaming folder is above them.
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (dossier.isEmpty())
+        return {};
+    dossier = QFileInfo(dossier).path();
+    if (!QCoreApplication::organizationName().isEmpty())
+        dossier = QFileInfo(dossier).path();
+    return chemin(dossier);
+}
+
+fs::path dossier_programme() {
+    return chemin(QCoreApplication::applicationDirPath());
+}
+
+FenetresSecondaires& FenetresSecondaires::de(FenetrePrincipale& fenetre) {
+    auto* s = fenetre.findChild<FenetresSecondaires*>(nom_objet, Qt::FindDirectChildrenOnly);
+    return s ? *s : *new FenetresSecondaires(fenetre);
+}
+
+FenetresSecondaires::FenetresSecondaires(FenetrePrincipale& fenetre)
+    : QObject(&fenetre), fenetre_(fenetre) {
+    setObjectName(nom_objet);
+}
+
+FenetresSecondaires::~FenetresSecondaires() {
+    delete interpretation_;
+    delete aide_;
+}
+
+void FenetresSecondaires::montrer_interpretation() {
+    if (!interpretation_)
+        interpretation_ = new FenetreInterpretation;
+    interpretation_->afficher(fenetre_.etat().interpretation);
+    interpretation_->montrer();
+}
+
+void FenetresSecondaires::fermer_interpretation() {
+    delete interpretation_;
+}
+
+void FenetresSecondaires::montrer_aide() {
+    if (!aide_)
+        aide_ = new FenetreAide;
+    aide_->montrer();
+}
+
+void FenetresSecondaires::ouvrir_personne() {
+    DialogueOuvrir::ouvrir(fenetre_, dossier_donnees());
+}
+
+void FenetresSecondaires::sauvegarder_personnes() {
+    QuestionsFenetre questions(&fenetre_);
+    fenetre_.appliquer(
+        kalder::sauvegarder_personnes(fenetre_.etat(), dossier_donnees(), questions));
+}
+
+void FenetresSecondaires::imprimer_theme() {
+    // Built even when the user then cancels the printer dialog.
+    const QString rapport = QString::fromStdString(composer_rapport(fenetre_.etat()));
+    imprimer_avec_dialogue(&fenetre_, rapport);
+}
+
+const fs::path& FenetresSecondaires::dossier_donnees() {
+    if (!dossier_)
+        dossier_ = kalder::dossier_donnees(dossier_donnees_application(), dossier_programme());
+    return *dossier_;
+}
+
+void FenetresSecondaires::definir_dossier_donnees(fs::path dossier) {
+    dossier_ = std::move(dossier);
+}
+
+} // namespace kalder::ui

@@ -1,0 +1,58 @@
+#pragma once
+// What the main window's hooks do: the interpretation window, the help
+// window, the open-person dialog, saving and printing the theme. One of these
+// lives as a child of the main window and owns the two non-modal windows,
+// which have no owner window of their own.
+
+#include <QObject>
+#include <QPointer>
+
+#include <filesystem>
+#include <optional>
+
+namespace kalder::ui {
+
+class FenetreAide;
+class FenetreInterpretation;
+class FenetrePrincipale;
+
+class FenetresSecondaires : public QObject {
+    Q_OBJECT
+
+  public:
+    // The one of `fenetre`, made on first use.
+    static FenetresSecondaires& de(FenetrePrincipale& fenetre);
+    ~FenetresSecondaires() override;
+
+    // Shows the engine's interpretation, creating the window when needed.
+    void montrer_interpretation();
+    // Clear-all: the window is destroyed; the next interpretation makes a new one.
+    void fermer_interpretation();
+    FenetreInterpretation* interpretation() const { return interpretation_; }
+
+    void montrer_aide();
+    FenetreAide* aide() const { return aide_; }
+
+    void ouvrir_personne();
+    void sauvegarder_personnes();
+    void imprimer_theme();
+
+    // "Kalder" in the user's application-data folder, found on first use.
+    const std::filesystem::path& dossier_donnees();
+    void definir_dossier_donnees(std::filesystem::path dossier);
+
+  private:
+    explicit FenetresSecondaires(FenetrePrincipale& fenetre);
+
+    FenetrePrincipale& fenetre_;
+    QPointer<FenetreInterpretation> interpretation_;
+    QPointer<FenetreAide> aide_;
+    std::optional<std::filesystem::path> dossier_;
+};
+
+// The per-user application-data folder and the program's folder, as the
+// engine's dossier_donnees wants them.
+std::filesystem::path dossier_donnees_application();
+std::filesystem::path dossier_programme();
+
+} // namespace kalder::ui

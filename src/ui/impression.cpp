@@ -1,0 +1,143 @@
+#include "ui/impression.hpp"
+
+#include "ui/boites_message.hpp"
+#include "ui/construction.hpp"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMarginsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace kalder::ui {
+
+namespace {
+
+QRect zone_imprimable(const QPrinter& imprimante) {
+    return imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+}
+
+bool vers_fichier(const QPrinter& imprimante) {
+    return imprimante.outputFormat() == QPrinter::PdfFormat;
+}
+
+QString imprimante_nommee(const QPrinter& imprimante) {
+    if (imprimante.printerName().isEmpty())
+        return QStringLiteral("l'imprimante");
+    return QStringLiteral("l'imprimante « %1 »").arg(imprimante.printerName());
+}
+
+QString fichier_nomme(const QPrinter& imprimante) {
+    return QStringLiteral("le fichier « %1 »").arg(imprimante.outputFileName());
+}
+
+QString raison_ouverture(const QPrinter& imprimante) {
+    if (vers_fichier(imprimante))
+        return fichier_nomme(imprimante) + QStringLiteral(" n'a pas pu être créé");
+    return imprimante_nommee(imprimante) + QStringLiteral(" n'a pas pu être ouverte");
+}
+
+QString raison_impression(const QPrinter& imprimante) {
+    if (vers_fichier(imprimante))
+        return fichier_nomme(imprimante) + QStringLiteral(" n'a pas pu être écrit");
+    return imprimante_nommee(imprimante) + QStringLiteral(" a signalé une erreur");
+}
+
+void signaler_echec(QWidget* parent, const QString& raison) {
+    const QString texte = QStringLiteral("L'impression a échoué : %1.").arg(raison);
+    montrer_message(parent, Message{"Erreur", texte.toStdString(), Icone::avertissement});
+}
+
+QString texte_a_imprimer(QString texte) {
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texte;
+}
+
+} // namespace
+
+void preparer_imprimante(QPrinter& imprimante) {
+    imprimante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& imprimante) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setUndoRedoEnabled(false);
+    // Laid out in the printer's own pixels, so the type has its true size.
+    document->documentLayout()->setPaintDevice(&imprimante);
+    document->setDocumentMargin(0);
+    const QRect zone = zone_imprimable(imprimante);
+
+    QTextOption option = document->defaultTextOption();
+    option.setTabStopDistance(zone.width() / double(colonnes_par_page));
+    option.setWrapMode(QTextOption::NoWrap);
+    document->setDefaultTextOption(option);
+    document->setPlainText(texte_a_imprimer(texte));
+
+    // A wrapped line breaks the columns of a table; a smaller type is better,
+    // down to a size that still reads. Running prose wraps at any size and
+    // keeps the largest.
+    double taille = taille_impression_max;
+    for (double t = taille_impression_max; t >= taille_impression_min; t -= 0.5) {
+        document->setDefaultFont(police(t));
+        if (document->idealWidth() <= zone.width()) {
+            taille = t;
+            break;
+        }
+    }
+    document->setDefaultFont(police(taille));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(option);
+    document->setPageSize(zone.size());
+    return document;
+}
+
+bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
+    QPainter peintre;
+    if (!peintre.begin(&imprimante)) {
+        signaler_echec(parent, raison_ouverture(imprimante));
+        return false;
+    }
+    const std::unique_ptr<QTextDocument> document = mise_en_page(texte, imprimante);
+    const QRect zone = zone_imprimable(imprimante);
+    bool suite = true;
+    for (int page = 0; page < document->pageCount() && suite; ++page) {
+        if (page > 0)
+            suite = imprimante.newPage();
+        if (!suite)
+            break;
+        const QRectF rectangle(0, page * zone.height(), zone.width(), zone.height());
+        peintre.save();
+        peintre.translate(0, -rectangle.top());
+        document->drawContents(&peintre, rectangle);
+        peintre.restore();
+    }
+    peintre.end();
+    if (!suite || imprimante.printerState() == QPrinter::Error) {
+        signaler_echec(parent, raison_impression(imprimante));
+        return false;
+    }
+    return true;
+}
+
+bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imprimante) {
+    QPrintDialog dialogue(&imprimante, parent);
+    dialogue.setObjectName(QStringLiteral("dialogue_imprimante"));
+    // The whole text, always: no page range, no selection.
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialogue.setPrintRange(QAbstractPrintDialog::AllPages);
+    if (dialogue.exec() != QDialog::Accepted)
+        return false;
+    return imprimer(imprimante, texte, parent);
+}
+
+bool imprimer_avec_dialogue(QWidget* parent, const QString& texte) {
+    QPrinter imprimante(QPrinter::HighResolution);
+    preparer_imprimante(imprimante);
+    return imprimer_avec_dialogue(parent, texte, imprimante);
+}
+
+} // namespace kalder::ui
