@@ -1,6 +1,8 @@
 #include "directory/fichiers.hpp"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <random>
 
 #if defined(_WIN32)
@@ -52,7 +54,9 @@ void vider_cache_dossier([[maybe_unused]] const fs::path& dossier) {
 }
 
 std::string suffixe_aleatoire() {
-    static std::mt19937 generateur{std::random_device{}()};
+    // The clock is enough to part two saves: the file is created only if the name is free.
+    static std::mt19937 generateur{
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
     constexpr char chiffres[] = "0123456789abcdef";
     std::string s(8, '0');
     for (char& c : s)
