@@ -1,9 +1,9 @@
 #include "ui/fenetre_principale.hpp"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -34,6 +34,25 @@ bool plateforme_en_argument(int argc, char** argv) {
     return false;
 }
 
+// Used by the start-up benchmark: leaves the event loop once the window has
+// painted itself for the first time.
+class QuitterApresAffichage : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Paint && !fait_) {
+            fait_ = true;
+            QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(objet, evenement);
+    }
+
+  private:
+    bool fait_ = false;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,11 +73,9 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traduction_qt);
 
     kalder::ui::FenetrePrincipale fenetre;
-    fenetre.show();
-
-    // Used by the start-up benchmark: leave as soon as the window is up.
+    QuitterApresAffichage quitter;
     if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
-        QTimer::singleShot(0, &app, &QApplication::quit);
-
+        fenetre.installEventFilter(&quitter);
+    fenetre.show();
     return app.exec();
 }

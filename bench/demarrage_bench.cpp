@@ -1,0 +1,107 @@
+// Start-up of the window program, from launch to the window painted once,
+// against a bare Qt window with as many labels, in the same run. Both run as
+// child processes on the offscreen platform; wall time and peak resident
+// memory come from wait4. Target: at most 1.5 times the bare window on both.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+#if defined(KALDER_EXE) && defined(KALDER_FENETRE_NUE_EXE)
+
+struct Mesure {
+    double secondes = 0;
+    double memoire_ko = 0; // peak resident set
+    bool reussi = false;
+};
+
+Mesure lancer(const char* programme) {
+    Mesure m;
+    const auto debut = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid < 0)
+        return m;
+    if (pid == 0) {
+        const int nul = open("/dev/null", O_WRONLY);
+        if (nul >= 0) {
+            dup2(nul, STDOUT_FILENO);
+            dup2(nul, STDERR_FILENO);
+        }
+        execl(programme, programme, "-platform", "offscreen", "--quitter-apres-affichage",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int statut = 0;
+    rusage usage{};
+    if (wait4(pid, &statut, 0, &usage) != pid)
+        return m;
+    m.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    m.memoire_ko = static_cast<double>(usage.ru_maxrss);
+    m.reussi = WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+    return m;
+}
+
+void mesurer(benchmark::State& state, const char* programme) {
+    double memoire = 0;
+    for (auto _ : state) {
+        const Mesure m = lancer(programme);
+        if (!m.reussi) {
+            state.SkipWithError("the program did not start and quit cleanly");
+            return;
+        }
+        state.SetIterationTime(m.secondes);
+        memoire = std::max(memoire, m.memoire_ko);
+    }
+    state.counters["memoire_max_ko"] = memoire;
+}
+
+void BM_demarrage_kalder(benchmark::State& state) {
+    mesurer(state, KALDER_EXE);
+}
+void BM_demarrage_fenetre_nue(benchmark::State& state) {
+    mesurer(state, KALDER_FENETRE_NUE_EXE);
+}
+
+// Both programs in turn, so that both see the same machine load.
+void BM_demarrage_rapport(benchmark::State& state) {
+    double temps_kalder = 0, temps_nue = 0, memoire_kalder = 0, memoire_nue = 0;
+    for (auto _ : state) {
+        const Mesure k = lancer(KALDER_EXE);
+        const Mesure n = lancer(KALDER_FENETRE_NUE_EXE);
+        if (!k.reussi || !n.reussi) {
+            state.SkipWithError("a program did not start and quit cleanly");
+            return;
+        }
+        state.SetIterationTime(k.secondes);
+        temps_kalder += k.secondes;
+        temps_nue += n.secondes;
+        memoire_kalder = std::max(memoire_kalder, k.memoire_ko);
+        memoire_nue = std::max(memoire_nue, n.memoire_ko);
+    }
+    const double rapport_temps = temps_kalder / temps_nue;
+    const double rapport_memoire = memoire_kalder / memoire_nue;
+    state.counters["rapport_temps"] = rapport_temps;
+    state.counters["rapport_memoire"] = rapport_memoire;
+    state.counters["objectif_tenu"] = (rapport_temps <= 1.5 && rapport_memoire <= 1.5) ? 1 : 0;
+}
+
+BENCHMARK(BM_demarrage_kalder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_demarrage_fenetre_nue)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_demarrage_rapport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+#else
+
+void BM_demarrage_sans_fenetre(benchmark::State& state) {
+    for (auto _ : state)
+        state.SkipWithError("built without the window program (KALDER_UI=OFF)");
+}
+BENCHMARK(BM_demarrage_sans_fenetre);
+
+#endif
+
+} // namespace
