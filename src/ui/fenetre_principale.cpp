@@ -6,6 +6,7 @@
 #include "theme/calculer_theme.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/curseur_attente.hpp"
+#include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
 #include "year/calculer_annee.hpp"
 
@@ -169,11 +170,23 @@ void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
     QMainWindow::keyPressEvent(evenement);
 }
 
-void FenetrePrincipale::montrer_interpretation() {}
-void FenetrePrincipale::fermer_interpretation() {}
-void FenetrePrincipale::ouvrir_personne() {}
-void FenetrePrincipale::sauvegarder_personnes() {}
-void FenetrePrincipale::imprimer_theme() {}
-void FenetrePrincipale::montrer_aide() {}
+void FenetrePrincipale::montrer_interpretation() {
+    FenetresSecondaires::de(*this).montrer_interpretation();
+}
+void FenetrePrincipale::fermer_interpretation() {
+    FenetresSecondaires::de(*this).fermer_interpretation();
+}
+void FenetrePrincipale::ouvrir_personne() {
+    FenetresSecondaires::de(*this).ouvrir_personne();
+}
+void FenetrePrincipale::sauvegarder_personnes() {
+    FenetresSecondaires::de(*this).sauvegarder_personnes();
+}
+void FenetrePrincipale::imprimer_theme() {
+    FenetresSecondaires::de(*this).imprimer_theme();
+}
+void FenetrePrincipale::montrer_aide() {
+    FenetresSecondaires::de(*this).montrer_aide();
+}
 
 } // namespace kalder::ui

@@ -75,6 +75,14 @@ void FenetresSecondaires::fermer_interpretation() {
     delete interpretation_;
 }
 
+FenetreInterpretation* FenetresSecondaires::interpretation() const {
+    return interpretation_;
+}
+
+FenetreAide* FenetresSecondaires::aide() const {
+    return aide_;
+}
+
 void FenetresSecondaires::montrer_aide() {
     if (!aide_)
         aide_ = new FenetreAide;

@@ -28,10 +28,10 @@ class FenetresSecondaires : public QObject {
     void montrer_interpretation();
     // Clear-all: the window is destroyed; the next interpretation makes a new one.
     void fermer_interpretation();
-    FenetreInterpretation* interpretation() const { return interpretation_; }
+    FenetreInterpretation* interpretation() const;
 
     void montrer_aide();
-    FenetreAide* aide() const { return aide_; }
+    FenetreAide* aide() const;
 
     void ouvrir_personne();
     void sauvegarder_personnes();
