@@ -49,6 +49,9 @@ class FenetrePrincipale : public QMainWindow {
     virtual void montrer_aide();
 
     void keyPressEvent(QKeyEvent* evenement) override;
+    // The close box ends the program like "Quitter", even with the
+    // interpretation or help window still open.
+    void closeEvent(QCloseEvent* evenement) override;
 
   private:
     void construire_menus();

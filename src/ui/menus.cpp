@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -65,6 +66,11 @@ void FenetrePrincipale::construire_menus() {
             &QAction::triggered, this, &FenetrePrincipale::a_propos);
     connect(article(aide, QStringLiteral("&Aide..."), "m_aide2"), &QAction::triggered, this,
             [this] { montrer_aide(); });
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
+    QMainWindow::closeEvent(evenement);
+    QApplication::quit();
 }
 
 void FenetrePrincipale::a_propos() {
