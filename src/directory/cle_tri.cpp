@@ -1,6 +1,8 @@
 #include "directory/cle_tri.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace kalder {
 
@@ -87,6 +89,55 @@ void construire_cle_tri(std::string& cle,
             *p++ = static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
     }
     cle.resize(static_cast<std::size_t>(p - cle.data()));
+}
+
+std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
+    // All keys in one buffer: one allocation instead of one per entry. Their
+    // first bytes, copied beside each index as numbers, settle most
+    // comparisons without leaving the array being sorted.
+    constexpr std::size_t mots = 3;
+    struct Rang {
+        std::array<std::uint64_t, mots> debut_cle;
+        std::uint32_t index;
+    };
+    std::size_t taille_cles = 0;
+    for (const EntreeBrute& e : entrees)
+        for (auto champ : e.champs)
+            taille_cles += 3 * champ.size() + 2;
+    std::string cles;
+    cles.reserve(taille_cles);
+    std::vector<std::size_t> debuts(entrees.size() + 1);
+    std::vector<Rang> rangs(entrees.size());
+    for (std::size_t i = 0; i < entrees.size(); ++i) {
+        debuts[i] = cles.size();
+        construire_cle_tri(cles, entrees[i].champs);
+        Rang& r = rangs[i];
+        r.index = static_cast<std::uint32_t>(i);
+        unsigned char debut[8 * mots] = {};
+        std::memcpy(debut, cles.data() + debuts[i],
+                    std::min(sizeof debut, cles.size() - debuts[i]));
+        for (std::size_t k = 0; k < sizeof debut; ++k)
+            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | debut[k];
+    }
+    debuts[entrees.size()] = cles.size();
+    // A key shorter than the copied bytes is padded with 0, which sorts it
+    // first, as a shorter text; only one 0 (the level break) is in a key.
+    const auto suite_cle = [&](std::uint32_t i) {
+        const std::size_t debut = std::min(debuts[i] + 8 * mots, debuts[i + 1]);
+        return std::string_view(cles).substr(debut, debuts[i + 1] - debut);
+    };
+    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
+        if (a.debut_cle != b.debut_cle)
+            return a.debut_cle < b.debut_cle;
+        const int c = suite_cle(a.index).compare(suite_cle(b.index));
+        return c != 0 ? c < 0 : a.index < b.index;
+    });
+
+    std::vector<std::uint32_t> ordre;
+    ordre.reserve(rangs.size());
+    for (const Rang& r : rangs)
+        ordre.push_back(r.index);
+    return ordre;
 }
 
 } // namespace kalder

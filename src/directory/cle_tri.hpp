@@ -6,8 +6,10 @@
 
 #include "directory/format_repertoire.hpp"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalder {
 
@@ -15,5 +17,8 @@ namespace kalder {
 // the field breaks sorting before any character.
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs);
+
+// Indices of `entrees` in the order of the list; equal keys keep the order of the file.
+std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
 
 } // namespace kalder
