@@ -65,6 +65,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     relier_controles();
     ordonner_focus();
     afficher_modele();
+    champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel* FenetrePrincipale::slot(const QString& nom) const {

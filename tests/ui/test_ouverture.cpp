@@ -38,6 +38,8 @@ class TestOuverture : public QObject {
         QCOMPARE(t->currentIndex(), 0);
     }
 
+    void curseur_dans_le_prenom() { QCOMPARE(nom_focus(), QStringLiteral("champ_prenom")); }
+
     void champs_vides() {
         const auto champs = fenetre->findChildren<QLineEdit*>();
         QCOMPARE(champs.size(), 14);
