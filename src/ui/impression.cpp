@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace kalder::ui {
 
@@ -55,6 +57,22 @@ QString texte_a_imprimer(QString texte) {
     return texte;
 }
 
+// Tab distances are given in screen pixels and scaled to the layout's paint
+// device; what one unit becomes on the printer is measured, not assumed.
+qreal pixels_par_unite_de_tabulation(QPrinter& imprimante) {
+    constexpr qreal essai = 1000;
+    QTextDocument sonde;
+    sonde.documentLayout()->setPaintDevice(&imprimante);
+    sonde.setDocumentMargin(0);
+    QTextOption option = sonde.defaultTextOption();
+    option.setTabStopDistance(essai);
+    option.setWrapMode(QTextOption::NoWrap);
+    sonde.setDefaultTextOption(option);
+    sonde.setPlainText(QStringLiteral("\t"));
+    const qreal x = sonde.begin().layout()->lineAt(0).cursorToX(1);
+    return x > 0 ? x / essai : 1;
+}
+
 } // namespace
 
 void preparer_imprimante(QPrinter& imprimante) {
@@ -70,7 +88,8 @@ std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& impr
     const QRect zone = zone_imprimable(imprimante);
 
     QTextOption option = document->defaultTextOption();
-    option.setTabStopDistance(zone.width() / double(colonnes_par_page));
+    option.setTabStopDistance(zone.width() / double(colonnes_par_page) /
+                              pixels_par_unite_de_tabulation(imprimante));
     option.setWrapMode(QTextOption::NoWrap);
     document->setDefaultTextOption(option);
     document->setPlainText(texte_a_imprimer(texte));

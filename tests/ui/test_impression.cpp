@@ -1,0 +1,212 @@
+// Printing: to a PDF file through the path the printer dialog takes, the
+// report's columns, a cancelled dialog and a printer that fails.
+#include "outils_fenetre.hpp"
+
+#include "interpretation/commandes.hpp"
+#include "ui/impression.hpp"
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
+
+using namespace outils;
+
+namespace {
+
+void vers_pdf(QPrinter& imprimante, const QString& fichier) {
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(fichier);
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    kalder::ui::preparer_imprimante(imprimante);
+}
+
+QByteArray lire(const QString& fichier) {
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+int pages_pdf(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+QString lignes(int nombre, const QString& texte) {
+    QStringList l;
+    for (int i = 0; i < nombre; ++i)
+        l << QStringLiteral("%1 %2").arg(i + 1).arg(texte);
+    return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+// Answers the printer dialog once it is up.
+void repondre_au_dialogue(QObject* contexte, bool accepter, QString* nom = nullptr) {
+    QTimer::singleShot(0, contexte, [=] {
+        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        if (nom)
+            *nom = d->objectName();
+        accepter ? d->accept() : d->reject();
+    });
+}
+
+} // namespace
+
+class TestImpression : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
+    void init() { kalder::ui::oublier_messages(); }
+
+    // Page counts that hold for any ordinary type size between 7 and 10 points.
+    void pages_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::newRow("une ligne") << QStringLiteral("Synthèse\r\n") << 1 << 1;
+        QTest::newRow("séparateur") << QString(150, QLatin1Char('-')) << 1 << 1;
+        QTest::newRow("cent lignes") << lignes(100, QStringLiteral("ligne")) << 2 << 2;
+        QTest::newRow("paragraphes longs")
+            << lignes(
+                   40,
+                   QStringLiteral("Votre chemin de vie vous pousse vers les autres ; ").repeated(8))
+            << 2 << 5;
+    }
+    void pages() {
+        QFETCH(QString, texte);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("texte.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        QVERIFY(kalder::ui::imprimer(imprimante, texte, nullptr));
+        const QByteArray pdf = lire(fichier);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.size() > 1000);
+        QVERIFY(pages_pdf(pdf) >= min);
+        QVERIFY(pages_pdf(pdf) <= max);
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    // The report's TAB columns: no line wraps and, in the year grid, every
+    // value of a month starts where that month's value starts on the other rows.
+    void colonnes_du_rapport() {
+        kalder::ui::FenetrePrincipale fenetre;
+        montrer(fenetre);
+        calculer_exemple(fenetre);
+        const QString rapport = QString::fromStdString(kalder::composer_rapport(fenetre.etat()));
+        QTemporaryDir dossier;
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, dossier.filePath(QStringLiteral("rapport.pdf")));
+        const auto document = kalder::ui::mise_en_page(rapport, imprimante);
+        QCOMPARE(document->pageCount(), 1);
+        QCOMPARE(document->defaultFont().pointSizeF() >= kalder::ui::taille_impression_min, true);
+
+        const QStringList grille = {
+            QStringLiteral("Mois             :"), QStringLiteral("Mois personnel:"),
+            QStringLiteral("Cycle mensuel:"),     QStringLiteral("Essence      :"),
+            QStringLiteral("Apogées      :"),     QStringLiteral("Période       :"),
+            QStringLiteral("Profection   :"),     QStringLiteral("Semaine 1    :"),
+            QStringLiteral("Semaine 4    :")};
+        QList<qreal> colonnes;
+        int lignes_grille = 0;
+        for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+            QCOMPARE(b.layout()->lineCount(), 1);
+            if (!std::any_of(grille.begin(), grille.end(),
+                             [&](const QString& l) { return b.text().startsWith(l); }))
+                continue;
+            ++lignes_grille;
+            QList<qreal> x;
+            for (int i = 0; i < b.text().size(); ++i) {
+                if (b.text()[i] == QLatin1Char('\t'))
+                    x << b.layout()->lineAt(0).cursorToX(i + 1);
+            }
+            QCOMPARE(x.size(), 12);
+            if (colonnes.isEmpty())
+                colonnes = x;
+            QCOMPARE(x, colonnes);
+        }
+        QCOMPARE(lignes_grille, grille.size());
+        // Twelve columns after the label, all on the page.
+        const qreal largeur = document->pageSize().width();
+        QVERIFY(colonnes.last() < largeur);
+        QVERIFY(colonnes.first() > 0);
+    }
+
+    void dialogue_accepte() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("accepte.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        QString nom;
+        repondre_au_dialogue(this, true, &nom);
+        QVERIFY(
+            kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"), imprimante));
+        QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
+        QVERIFY(lire(fichier).startsWith("%PDF"));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    void dialogue_annule() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("annule.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        repondre_au_dialogue(this, false);
+        QVERIFY(!kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
+                                                    imprimante));
+        QVERIFY(!QFile::exists(fichier));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    // A printer that cannot be opened is told, not hidden.
+    void echec_dit() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("absent/texte.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n"), nullptr));
+        const auto m = kalder::ui::dernier_message();
+        QVERIFY(m.has_value());
+        QCOMPARE(m->titre, QStringLiteral("Erreur"));
+        QCOMPARE(m->icone, QMessageBox::Warning);
+        QCOMPARE(m->texte,
+                 QStringLiteral("L'impression a échoué : le fichier « %1 » n'a pas pu être créé.")
+                     .arg(fichier));
+    }
+
+    // "&Imprimer le thème..." builds the report and asks for a printer; a
+    // cancel leaves everything as it was.
+    void imprimer_le_theme_annule() {
+        kalder::ui::FenetrePrincipale fenetre;
+        montrer(fenetre);
+        calculer_exemple(fenetre);
+        QString nom;
+        bool parent_juste = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            nom = d->objectName();
+            parent_juste = d->parentWidget() == &fenetre;
+            d->reject();
+        });
+        fenetre.findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger();
+        QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
+        QVERIFY(parent_juste);
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+};
+
+QTEST_MAIN(TestImpression)
+#include "test_impression.moc"
