@@ -3,6 +3,9 @@
 
 #include "modele/slots.hpp"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,11 +52,24 @@ void FenetrePrincipale::afficher_boutons() {
         QPushButton* b = controles_.boutons[i];
         const auto id = static_cast<BoutonId>(i);
         b->setEnabled(etat_.actif(id));
-        b->setDefault(id == etat_.bouton_defaut);
     }
+    afficher_bouton_defaut();
     controles_.liste_mois->setEnabled(etat_.liste_mois_active);
     if (controles_.liste_mois->currentIndex() != etat_.mois_choisi - 1)
         controles_.liste_mois->setCurrentIndex(etat_.mois_choisi - 1);
+}
+
+// A button that has the focus takes Enter for itself and looks like the
+// default one meanwhile; otherwise the model's default button does.
+void FenetrePrincipale::afficher_bouton_defaut() {
+    const auto& boutons = controles_.boutons;
+    QWidget* focus = QApplication::focusWidget();
+    const bool bouton_au_focus = std::find(boutons.begin(), boutons.end(), focus) != boutons.end();
+    for (int i = 0; i < nombre_boutons; ++i) {
+        const bool defaut =
+            bouton_au_focus ? boutons[i] == focus : static_cast<BoutonId>(i) == etat_.bouton_defaut;
+        boutons[i]->setDefault(defaut);
+    }
 }
 
 void FenetrePrincipale::afficher_slots() {

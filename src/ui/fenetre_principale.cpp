@@ -86,6 +86,8 @@ void FenetrePrincipale::relier_controles() {
         const auto id = static_cast<BoutonId>(i);
         connect(controles_.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
     }
+    // Qt clears a focused button's default look when it loses the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
     connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
         etat_.mois_choisi = index + 1;
         appliquer(interpreter_annee(etat_));

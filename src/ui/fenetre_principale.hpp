@@ -59,6 +59,7 @@ class FenetrePrincipale : public QMainWindow {
     void ordonner_focus();
     void afficher_champs();
     void afficher_boutons();
+    void afficher_bouton_defaut();
     void afficher_slots();
     void executer(BoutonId id);
     void a_propos();

@@ -143,6 +143,22 @@ class TestBoutonDefaut : public QObject {
         QVERIFY(!kalder::ui::dernier_message().has_value());
     }
 
+    void le_bouton_au_focus_parait_par_defaut() {
+        QPushButton* calculer = bouton(*fenetre, QStringLiteral("bouton_calculer"));
+        QPushButton* effacer = bouton(*fenetre, QStringLiteral("bouton_effacer_tout"));
+        champ(*fenetre, QStringLiteral("champ_annee"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(nom_focus(), QStringLiteral("bouton_calculer"));
+        QVERIFY(calculer->isDefault());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(nom_focus(), QStringLiteral("bouton_effacer_tout"));
+        QVERIFY(effacer->isDefault());
+        QVERIFY(!calculer->isDefault());
+        champ(*fenetre, QStringLiteral("champ_nom"))->setFocus();
+        QVERIFY(calculer->isDefault());
+        QVERIFY(!effacer->isDefault());
+    }
+
     void la_saisie_garde_le_curseur() {
         QLineEdit* prenom = champ(*fenetre, QStringLiteral("champ_prenom"));
         taper(*fenetre, QStringLiteral("champ_prenom"), QStringLiteral("Anne"));
