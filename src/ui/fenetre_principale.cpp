@@ -68,6 +68,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
 }
 
+// The children go after this destructor, and the focus moves as they do.
+FenetrePrincipale::~FenetrePrincipale() {
+    disconnect(suivi_focus_);
+}
+
 QLabel* FenetrePrincipale::slot(const QString& nom) const {
     auto it = controles_.libelles.constFind(nom);
     return it == controles_.libelles.constEnd() ? nullptr : it->libelle;
@@ -87,7 +92,8 @@ void FenetrePrincipale::relier_controles() {
         connect(controles_.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
     }
     // Qt clears a focused button's default look when it loses the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
+    suivi_focus_ =
+        connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
     connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
         etat_.mois_choisi = index + 1;
         appliquer(interpreter_annee(etat_));

@@ -18,6 +18,7 @@ class FenetrePrincipale : public QMainWindow {
 
   public:
     explicit FenetrePrincipale(QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
 
     EtatFenetre& etat() { return etat_; }
     const EtatFenetre& etat() const { return etat_; }
@@ -67,6 +68,7 @@ class FenetrePrincipale : public QMainWindow {
     EtatFenetre etat_;
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
+    QMetaObject::Connection suivi_focus_;
 };
 
 } // namespace kalder::ui
