@@ -1,0 +1,375 @@
+// The open-person dialog and "Sauvegarder", against a real directory file
+// in a temporary data folder.
+#include "outils_fenetre.hpp"
+
+#include "ui/dialogue_ouvrir.hpp"
+#include "ui/fenetre_interpretation.hpp"
+#include "ui/fenetres_secondaires.hpp"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+using namespace outils;
+using kalder::ui::DialogueOuvrir;
+
+namespace {
+
+// Windows-1252, CR LF, in the file's order.
+const QByteArray repertoire = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
+                              "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n"
+                              "\"Dupond\",\"Anne\",\"1\",\"1\",\"1990\"\r\n"
+                              "\"Du;pont\",\"Jean\",\"\",\"2\",\"1960\"\r\n";
+
+const QStringList lignes_triees = {
+    QStringLiteral("Du;pont;Jean;;2;1960"), QStringLiteral("Dupond;Anne;1;1;1990"),
+    QStringLiteral("dupont;Zoé;15;7;1975"), QStringLiteral("Martin;Paul;3;4;1980")};
+
+QStringList vous(QWidget& f) {
+    QStringList l;
+    for (const char* n : {"champ_prenom", "champ_nom", "champ_jour", "champ_mois", "champ_annee"})
+        l << champ(f, QString::fromLatin1(n))->text();
+    return l;
+}
+
+QStringList partenaire(QWidget& f) {
+    QStringList l;
+    for (const char* n :
+         {"champ_prenom_partenaire", "champ_nom_partenaire", "champ_jour_partenaire",
+          "champ_mois_partenaire", "champ_annee_partenaire"})
+        l << champ(f, QString::fromLatin1(n))->text();
+    return l;
+}
+
+QListWidget* liste(DialogueOuvrir& d) {
+    return d.findChild<QListWidget*>(QStringLiteral("liste_personnes"));
+}
+
+} // namespace
+
+class TestDialogueOuvrir : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
+    void init() {
+        kalder::ui::oublier_messages();
+        dossier = std::make_unique<QTemporaryDir>();
+        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
+        kalder::ui::FenetresSecondaires::de(*fenetre).definir_dossier_donnees(
+            std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
+        montrer(*fenetre);
+    }
+    void cleanup() {
+        fenetre.reset();
+        dossier.reset();
+    }
+
+    void apparence_et_tri() {
+        ecrire(repertoire);
+        ouvrir([&](DialogueOuvrir& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Ouvrir"));
+            QVERIFY(d.isModal());
+            QCOMPARE(d.size(), QSize(322, 210));
+            QCOMPARE(d.minimumSize(), d.maximumSize());
+            QCOMPARE(d.palette().color(QPalette::Window), QColor(0, 128, 0));
+            QStringList vues;
+            for (int i = 0; i < liste(d)->count(); ++i)
+                vues << liste(d)->item(i)->text();
+            QCOMPARE(vues, lignes_triees);
+            QCOMPARE(liste(d)->selectionMode(), QAbstractItemView::SingleSelection);
+            const QStringList boutons = {QStringLiteral("bouton_vous"),
+                                         QStringLiteral("bouton_partenaire"),
+                                         QStringLiteral("bouton_abandonner")};
+            const QStringList textes = {QStringLiteral("-> Vous"), QStringLiteral("-> Partenaire"),
+                                        QStringLiteral("Abandonner")};
+            for (int i = 0; i < 3; ++i) {
+                QPushButton* b = bouton(d, boutons[i]);
+                QCOMPARE(b->text(), textes[i]);
+                QVERIFY(b->isEnabled());
+                QVERIFY(!b->isDefault());
+                QVERIFY(!b->autoDefault());
+            }
+            // Focus order: the list, "Abandonner", "-> Vous", "-> Partenaire".
+            QWidget* w = liste(d);
+            QStringList ordre{w->objectName()};
+            for (int i = 0; i < 3; ++i) {
+                w = w->nextInFocusChain();
+                while (w->focusPolicy() == Qt::NoFocus || !w->isVisible())
+                    w = w->nextInFocusChain();
+                ordre << w->objectName();
+            }
+            QCOMPARE(
+                ordre,
+                QStringList({QStringLiteral("liste_personnes"), QStringLiteral("bouton_abandonner"),
+                             QStringLiteral("bouton_vous"), QStringLiteral("bouton_partenaire")}));
+            bouton(d, QStringLiteral("bouton_abandonner"))->click();
+        });
+        QCOMPARE(vous(*fenetre), QStringList(5));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    void prise_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("rang");
+        QTest::addColumn<QStringList>("personne"); // prénoms, nom, jour, mois, année
+        QTest::newRow("-> Vous") << "vous" << 2 << QStringList{"Zoé", "dupont", "15", "7", "1975"};
+        QTest::newRow("double clic")
+            << "double" << 3 << QStringList{"Paul", "Martin", "3", "4", "1980"};
+        QTest::newRow("-> Partenaire")
+            << "partenaire" << 1 << QStringList{"Anne", "Dupond", "1", "1", "1990"};
+        QTest::newRow("nom avec ;")
+            << "vous" << 0 << QStringList{"Jean", "Du;pont", "", "2", "1960"};
+        QTest::newRow("nom avec ; en partenaire")
+            << "partenaire" << 0 << QStringList{"Jean", "Du;pont", "", "2", "1960"};
+    }
+    void prise() {
+        QFETCH(QString, action);
+        QFETCH(int, rang);
+        QFETCH(QStringList, personne);
+        ecrire(repertoire);
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Luc"), QStringLiteral("Roy"),
+                         QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1970"));
+        QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
+        QPointer<QWidget> interpretation =
+            fenetre->findChild<kalder::ui::FenetresSecondaires*>()->interpretation();
+        QVERIFY(interpretation);
+        const QStringList vous_avant = vous(*fenetre);
+        const QString chemin_de_vie = libelle(*fenetre, QStringLiteral("synth(3)"))->text();
+        QVERIFY(!chemin_de_vie.isEmpty());
+
+        ouvrir([&](DialogueOuvrir& d) {
+            QListWidgetItem* ligne = liste(d)->item(rang);
+            liste(d)->setCurrentItem(ligne);
+            if (action == QStringLiteral("double")) {
+                const QRect r = liste(d)->visualItemRect(ligne);
+                // The press of the first click, then the second one as a double-click.
+                QTest::mousePress(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseRelease(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseDClick(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
+            } else {
+                QTest::mouseClick(bouton(d, QStringLiteral("bouton_") + action), Qt::LeftButton);
+            }
+        });
+
+        if (action == QStringLiteral("partenaire")) {
+            QCOMPARE(partenaire(*fenetre), personne);
+            QCOMPARE(vous(*fenetre), vous_avant);
+            QCOMPARE(libelle(*fenetre, QStringLiteral("synth(3)"))->text(), chemin_de_vie);
+            QVERIFY(interpretation);
+        } else {
+            // Clear-all first: results, partner line and interpretation window go.
+            QCOMPARE(vous(*fenetre), personne);
+            QCOMPARE(partenaire(*fenetre), QStringList(5));
+            QVERIFY(libelle(*fenetre, QStringLiteral("synth(3)"))->text().isEmpty());
+            QVERIFY(!bouton(*fenetre, QStringLiteral("bouton_synthese"))->isEnabled());
+            QVERIFY(!interpretation);
+            QCOMPARE(fenetre->etat().bouton_defaut, kalder::BoutonId::calculer);
+        }
+    }
+
+    void sans_selection_rien_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("-> Vous") << "bouton_vous";
+        QTest::newRow("-> Partenaire") << "bouton_partenaire";
+        QTest::newRow("Abandonner") << "bouton_abandonner";
+    }
+    void sans_selection_rien() {
+        QFETCH(QString, nom);
+        ecrire(repertoire);
+        calculer_exemple(*fenetre);
+        const QStringList avant = vous(*fenetre);
+        ouvrir([&](DialogueOuvrir& d) { bouton(d, nom)->click(); });
+        QCOMPARE(vous(*fenetre), avant);
+        QCOMPARE(partenaire(*fenetre), QStringList(5));
+        QVERIFY(!libelle(*fenetre, QStringLiteral("synth(3)"))->text().isEmpty());
+    }
+
+    void sans_fichier() {
+        int messages_avant_dialogue = -1;
+        ouvrir([&](DialogueOuvrir& d) {
+            messages_avant_dialogue = kalder::ui::nombre_messages_montres();
+            QCOMPARE(liste(d)->count(), 0);
+            QVERIFY(!bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
+            QVERIFY(!bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
+            QVERIFY(bouton(d, QStringLiteral("bouton_abandonner"))->isEnabled());
+            bouton(d, QStringLiteral("bouton_abandonner"))->click();
+        });
+        QCOMPARE(messages_avant_dialogue, 1);
+        const auto m = kalder::ui::dernier_message();
+        QCOMPARE(m->titre, QStringLiteral("Erreur"));
+        QCOMPARE(m->texte, QStringLiteral("Pas de données enregistrées"));
+        QCOMPARE(m->icone, QMessageBox::Warning);
+    }
+
+    void fichier_vide() {
+        ecrire({});
+        ouvrir([&](DialogueOuvrir& d) {
+            QCOMPARE(liste(d)->count(), 0);
+            QVERIFY(bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
+            QVERIFY(bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
+            bouton(d, QStringLiteral("bouton_vous"))->click();
+        });
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    // No cancel button and no default button: Escape does nothing, Enter
+    // presses only the button that has the focus.
+    void clavier() {
+        ecrire(repertoire);
+        bool ouvert_apres_echap = false;
+        bool ouvert_apres_entree = false;
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setFocus();
+            liste(d)->setCurrentRow(3);
+            QTest::keyClick(liste(d), Qt::Key_Escape);
+            QTest::keyClick(&d, Qt::Key_Escape);
+            ouvert_apres_echap = d.isVisible();
+            QTest::keyClick(liste(d), Qt::Key_Return);
+            QTest::keyClick(liste(d), Qt::Key_Enter, Qt::KeypadModifier);
+            ouvert_apres_entree = d.isVisible();
+            QPushButton* b = bouton(d, QStringLiteral("bouton_partenaire"));
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Return);
+        });
+        QVERIFY(ouvert_apres_echap);
+        QVERIFY(ouvert_apres_entree);
+        QCOMPARE(partenaire(*fenetre),
+                 QStringList({QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("3"),
+                              QStringLiteral("4"), QStringLiteral("1980")}));
+    }
+
+    void sauvegarder_premiere_fois() {
+        taper_vous(*fenetre, QStringLiteral(" Anne-Marie "), QStringLiteral("Dupont"),
+                   QStringLiteral("15"), QStringLiteral("7"), QStringLiteral("1975"));
+        taper_partenaire(*fenetre, QStringLiteral("Zoe"), QStringLiteral("Roy, fils"),
+                         QStringLiteral("02"), QStringLiteral("3"), {});
+        fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Zoé"));
+        sauvegarder();
+        QCOMPARE(lire(), QByteArray("\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n"
+                                    "\"Roy, fils\",\"Zo\xe9\",\"02\",\"3\",\"\"\r\n"));
+        QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.bak"))));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    void sauvegarder_reponses_data() {
+        QTest::addColumn<int>("reponse_vous");
+        QTest::addColumn<int>("reponse_partenaire");
+        QTest::addColumn<QByteArray>("attendu");
+        const QByteArray paul_neuf = "\"Martin\",\"Paul\",\"9\",\"9\",\"1999\"\r\n";
+        const QByteArray paul_ancien = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
+        const QByteArray zoe_neuve = "\"dupont\",\"Zo\xe9\",\"1\",\"1\",\"2001\"\r\n";
+        const QByteArray zoe_ancienne = "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n";
+        const QByteArray reste = "\"Dupond\",\"Anne\",\"1\",\"1\",\"1990\"\r\n"
+                                 "\"Du;pont\",\"Jean\",\"\",\"2\",\"1960\"\r\n";
+        QTest::newRow("oui, oui") << int(QMessageBox::Yes) << int(QMessageBox::Yes)
+                                  << paul_neuf + zoe_neuve + reste;
+        QTest::newRow("oui, non") << int(QMessageBox::Yes) << int(QMessageBox::No)
+                                  << paul_neuf + zoe_ancienne + reste;
+        QTest::newRow("non, oui") << int(QMessageBox::No) << int(QMessageBox::Yes)
+                                  << paul_ancien + zoe_neuve + reste;
+        QTest::newRow("non, non") << int(QMessageBox::No) << int(QMessageBox::No) << repertoire;
+    }
+    void sauvegarder_reponses() {
+        QFETCH(int, reponse_vous);
+        QFETCH(int, reponse_partenaire);
+        QFETCH(QByteArray, attendu);
+        ecrire(repertoire);
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
+                   QStringLiteral("9"), QStringLiteral("1999"));
+        taper_partenaire(*fenetre, QStringLiteral("Zoe"), QStringLiteral("dupont"),
+                         QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2001"));
+        fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Zoé"));
+        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_vous));
+        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
+        sauvegarder();
+        QCOMPARE(lire(), attendu);
+        QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
+        // The second question, for the partner, has no icon.
+        const auto m = kalder::ui::dernier_message();
+        QCOMPARE(m->titre, QStringLiteral("Attention"));
+        QCOMPARE(m->texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
+        QCOMPARE(m->icone, QMessageBox::NoIcon);
+    }
+
+    void question_vous_avec_icone() {
+        ecrire(repertoire);
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
+                   QStringLiteral("9"), QStringLiteral("1999"));
+        kalder::ui::definir_reponse_suivante(QMessageBox::No);
+        sauvegarder();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
+        const auto m = kalder::ui::dernier_message();
+        QCOMPARE(m->titre, QStringLiteral("Attention"));
+        QCOMPARE(m->texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
+        QCOMPARE(m->icone, QMessageBox::Question);
+        QCOMPARE(lire(), repertoire);
+    }
+
+    // What the engine refuses comes back as an "Erreur" box; the file stays.
+    void sauvegarder_refus() {
+        ecrire(repertoire);
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Mar\"tin"), {}, {}, {});
+        sauvegarder();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
+        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
+        QCOMPARE(kalder::ui::dernier_message()->icone, QMessageBox::Warning);
+        QCOMPARE(lire(), repertoire);
+    }
+
+    // Saved, then read back into the partner line.
+    void aller_retour() {
+        taper_vous(*fenetre, QStringLiteral("Elodie"), QStringLiteral("Leger"), QStringLiteral("5"),
+                   QStringLiteral("12"), QStringLiteral("1988"));
+        fenetre->saisir_champ(kalder::ChampId::prenom, QStringLiteral("Élodie"));
+        fenetre->saisir_champ(kalder::ChampId::nom, QStringLiteral("Léger"));
+        sauvegarder();
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setCurrentRow(0);
+            bouton(d, QStringLiteral("bouton_partenaire"))->click();
+        });
+        QCOMPARE(partenaire(*fenetre), vous(*fenetre));
+    }
+
+  private:
+    void ecrire(const QByteArray& octets) {
+        QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+    }
+    QByteArray lire(const QString& nom = QStringLiteral("Kalderrep.txt")) {
+        QFile f(dossier->filePath(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void sauvegarder() { fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger(); }
+
+    // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
+    // `faire` leaves open is closed afterwards so the test can go on.
+    void ouvrir(const std::function<void(DialogueOuvrir&)>& faire) {
+        bool vu = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<DialogueOuvrir*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            vu = true;
+            faire(*d);
+            if (d->isVisible())
+                d->done(QDialog::Rejected);
+        });
+        fenetre->findChild<QAction*>(QStringLiteral("m_ouvrir"))->trigger();
+        QVERIFY(vu);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    std::unique_ptr<QTemporaryDir> dossier;
+    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
+};
+
+QTEST_MAIN(TestDialogueOuvrir)
+#include "test_dialogue_ouvrir.moc"
