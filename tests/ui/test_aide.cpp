@@ -1,0 +1,168 @@
+// The help window and the about box.
+#include "outils_fenetre.hpp"
+
+#include "ui/fenetre_aide.hpp"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+using namespace outils;
+using kalder::ui::FenetreAide;
+
+namespace {
+
+// The thirteen lines, trailing blanks included; the text ends with a line break.
+const QStringList lignes_aide = {
+    QStringLiteral("C'est très simple !"),
+    QString(),
+    QStringLiteral("Dans la ligne \"Vous\", tapez votre prénom, votre nom et votre date de "
+                   "naissance."),
+    QStringLiteral("Cliquez sur le bouton \"Calculer\" pour effectuer tous les calculs vous "
+                   "concernant."),
+    QStringLiteral("Vous pouvez ensuite lire les interprétations en utilisant l'un des 3 boutons "
+                   "réservés à cet effet."),
+    QString(),
+    QStringLiteral("Pour vérifier l'accord entre deux personnes, il faut remplir la ligne \"Votre "
+                   "partenaire\" dans "),
+    QStringLiteral("l'onglet 'Entente avec une autre personne\" et clicker sur le bouton "
+                   "\"Calculer\" de cet onglet."),
+    QString(),
+    QStringLiteral("Vous pouvez enregistrer le nom et la date de naissance d'une personne en "
+                   "utilisant le menu "),
+    QStringLiteral("\"Fichier\" - \"Sauvegarder\". Pour relire un nom déjà enregistré, utilisez le "
+                   "menu \"Fichier\" - "),
+    QStringLiteral("\"Ouvrir\". Clickez ensuite sur la personne à relire et sur le bouton \"-> "
+                   "Vous\" ou \"-> Partenaire\" "),
+    QStringLiteral("en fonction de la ligne où vous voulez placer les informations."),
+};
+
+QList<FenetreAide*> fenetres_aide() {
+    QList<FenetreAide*> l;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QStringLiteral("f_aide") && w->isVisible())
+            l << qobject_cast<FenetreAide*>(w);
+    }
+    return l;
+}
+
+QPlainTextEdit* texte_aide(QWidget* f) {
+    return f->findChild<QPlainTextEdit*>(QStringLiteral("texte_aide"));
+}
+
+// What WA_DeleteOnClose has queued.
+void detruire_les_fermees() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestAide : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
+    void init() {
+        kalder::ui::oublier_messages();
+        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
+        montrer(*fenetre);
+    }
+    void cleanup() {
+        fenetre.reset();
+        detruire_les_fermees();
+        QVERIFY(fenetres_aide().isEmpty());
+    }
+
+    void fenetre_et_texte() {
+        aide();
+        QCOMPARE(fenetres_aide().size(), 1);
+        FenetreAide* f = fenetres_aide().first();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Aide"));
+        QVERIFY(!f->isModal());
+        QVERIFY(!f->parentWidget());
+        QCOMPARE(f->size(), QSize(450, 294));
+        QCOMPARE(f->minimumSize(), f->maximumSize());
+
+        QLabel* titre = libelle(*f, QStringLiteral("titre_aide"));
+        QCOMPARE(titre->text(), QStringLiteral("Comment Utiliser Kalder ?"));
+        QCOMPARE(titre->alignment(), Qt::AlignCenter);
+        QCOMPARE(titre->font().pointSizeF(), 12.0);
+        QCOMPARE(titre->palette().color(QPalette::Window), QColor(255, 255, 128));
+        QCOMPARE(titre->geometry().left(), 0);
+        QCOMPARE(titre->geometry().top(), 0);
+        QCOMPARE(titre->width(), 450);
+
+        QPlainTextEdit* t = texte_aide(f);
+        QVERIFY(!t->isReadOnly());
+        QCOMPARE(t->toPlainText(), lignes_aide.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(t->toPlainText().split(QLatin1Char('\n')).size(), 14);
+
+        QPushButton* ok = bouton(*f, QStringLiteral("bouton_ok"));
+        QCOMPARE(ok->text(), QStringLiteral("Ok"));
+        QVERIFY(qAbs(ok->x() - (450 - ok->x() - ok->width())) <= 1); // centred
+        QVERIFY(ok->geometry().top() > t->geometry().bottom());
+        QVERIFY(ok->geometry().bottom() < 294);
+    }
+
+    void ordre_du_focus() {
+        aide();
+        FenetreAide* f = fenetres_aide().first();
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QCOMPARE(nom_focus(), QStringLiteral("texte_aide"));
+        QTest::keyClick(texte_aide(f), Qt::Key_Tab);
+        QCOMPARE(nom_focus(), QStringLiteral("bouton_ok"));
+        // Tab moved on: it typed nothing into the text.
+        QCOMPARE(texte_aide(f)->toPlainText(),
+                 lignes_aide.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+
+    void une_seule_fenetre() {
+        aide();
+        QPointer<FenetreAide> premiere = fenetres_aide().first();
+        premiere->showMinimized();
+        aide();
+        QCOMPARE(fenetres_aide().size(), 1);
+        QCOMPARE(fenetres_aide().first(), premiere.data());
+        QVERIFY(!(premiere->windowState() & Qt::WindowMinimized));
+    }
+
+    // "Ok" closes it; what was typed is gone at the next opening.
+    void ok_ferme() {
+        aide();
+        QPointer<FenetreAide> f = fenetres_aide().first();
+        texte_aide(f)->setPlainText(QStringLiteral("mes notes"));
+        QTest::mouseClick(bouton(*f, QStringLiteral("bouton_ok")), Qt::LeftButton);
+        QVERIFY(!f->isVisible());
+        detruire_les_fermees();
+        QVERIFY(f.isNull());
+        aide();
+        QCOMPARE(texte_aide(fenetres_aide().first())->toPlainText(),
+                 lignes_aide.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+
+    // The main window stays usable while help is open.
+    void non_modale() {
+        aide();
+        QVERIFY(!QApplication::activeModalWidget());
+        taper(*fenetre, QStringLiteral("champ_prenom"), QStringLiteral("Anne"));
+        QCOMPARE(champ(*fenetre, QStringLiteral("champ_prenom"))->text(), QStringLiteral("Anne"));
+    }
+
+    void a_propos() {
+        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
+        const auto m = kalder::ui::dernier_message();
+        QCOMPARE(m->titre, QStringLiteral("A Propos"));
+        QCOMPARE(m->texte, QStringLiteral("Kalder Version 3.1"));
+        QCOMPARE(m->icone, QMessageBox::Information);
+    }
+
+  private:
+    void aide() { fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger(); }
+
+    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
+};
+
+QTEST_MAIN(TestAide)
+#include "test_aide.moc"
