@@ -4,6 +4,7 @@
 // memory come from wait4. Target: at most 1.5 times the bare window on both.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <sys/resource.h>
