@@ -3,6 +3,7 @@
 
 #include "interpretation/commandes.hpp"
 #include "interpretation/generateurs.hpp"
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
 #include <benchmark/benchmark.h>
@@ -15,11 +16,7 @@ using namespace kalder;
 
 EtatFenetre etat_calcule() {
     EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie Hélène");
-    e.saisir(ChampId::nom, "Dupont de la Tour");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
+    essai::saisir_personne(e, "Anne-Marie Hélène", "Dupont de la Tour", "15", "7", "1975");
     calculer_theme(e, 2026);
     // The compatibility slots as "Calculer" of the partner line leaves them.
     for (auto [k, texte] : {std::pair{5, "11/2"}, {6, "16/7"}, {7, "4"}})

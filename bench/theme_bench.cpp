@@ -2,6 +2,7 @@
 // compatibility in 2 µs, and the command-line tool in 10 ms as a process.
 
 #include "compat/calculer_compatibilite.hpp"
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 #include "year/calculer_annee.hpp"
 
@@ -17,18 +18,10 @@ namespace {
 
 using namespace kalder;
 
-EtatFenetre anne_marie() {
-    EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie");
-    e.saisir(ChampId::nom, "Dupont");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
-    return e;
-}
+using essai::anne_marie_dupont;
 
 void BM_calculer_theme(benchmark::State& state) {
-    EtatFenetre e = anne_marie();
+    EtatFenetre e = anne_marie_dupont();
     for (auto _ : state) {
         Issue issue = calculer_theme(e, 2026);
         benchmark::DoNotOptimize(issue);
@@ -37,7 +30,7 @@ void BM_calculer_theme(benchmark::State& state) {
 BENCHMARK(BM_calculer_theme);
 
 void BM_calculer_annee(benchmark::State& state) {
-    EtatFenetre e = anne_marie();
+    EtatFenetre e = anne_marie_dupont();
     calculer_theme(e, 2026);
     Nombre annee = 2026;
     for (auto _ : state) {
@@ -48,7 +41,7 @@ void BM_calculer_annee(benchmark::State& state) {
 BENCHMARK(BM_calculer_annee);
 
 void BM_calculer_compatibilite(benchmark::State& state) {
-    EtatFenetre e = anne_marie();
+    EtatFenetre e = anne_marie_dupont();
     calculer_theme(e, 2026);
     e.saisir(ChampId::prenom_partenaire, "Paul");
     e.saisir(ChampId::nom_partenaire, "Martin");

@@ -1,3 +1,4 @@
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 #include "year/calculer_annee.hpp"
 
@@ -11,11 +12,7 @@ namespace {
 EtatFenetre theme(const char* prenom, const char* nom, const char* jour, const char* mois,
                   const char* annee, int annee_courante) {
     EtatFenetre e;
-    e.saisir(ChampId::prenom, prenom);
-    e.saisir(ChampId::nom, nom);
-    e.saisir(ChampId::jour, jour);
-    e.saisir(ChampId::mois, mois);
-    e.saisir(ChampId::annee, annee);
+    essai::saisir_personne(e, prenom, nom, jour, mois, annee);
     EXPECT_FALSE(calculer_theme(e, annee_courante).message);
     return e;
 }

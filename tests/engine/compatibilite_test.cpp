@@ -1,4 +1,5 @@
 #include "compat/calculer_compatibilite.hpp"
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
 #include <gtest/gtest.h>
@@ -18,12 +19,7 @@ struct Partenaire {
 };
 
 EtatFenetre avec_theme() {
-    EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie");
-    e.saisir(ChampId::nom, "Dupont");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
+    EtatFenetre e = essai::anne_marie_dupont();
     EXPECT_FALSE(calculer_theme(e, 2026).message);
     return e;
 }

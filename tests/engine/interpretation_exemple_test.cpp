@@ -2,6 +2,7 @@
 #include "interpretation_exemple.hpp"
 
 #include "core/reductions.hpp"
+#include "saisie_personne.hpp"
 
 namespace kalder::essai {
 
@@ -11,12 +12,7 @@ void poser(Slot& slot, std::string_view texte) {
 }
 
 EtatFenetre exemple_rempli() {
-    EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie");
-    e.saisir(ChampId::nom, "Dupont");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
+    EtatFenetre e = anne_marie_dupont();
     e.saisir(ChampId::annee_calcul, "2026");
     Theme& t = e.theme;
     t.prenom = "Anne-Marie";

@@ -1,5 +1,6 @@
 #include "modele/effacer.hpp"
 #include "modele/slots.hpp"
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
 #include <gtest/gtest.h>
@@ -61,12 +62,7 @@ TEST(EtatFenetre, NomsDesSlots) {
 }
 
 EtatFenetre calcule() {
-    EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie");
-    e.saisir(ChampId::nom, "Dupont");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
+    EtatFenetre e = essai::anne_marie_dupont();
     e.saisir(ChampId::prenom_partenaire, "Paul");
     e.saisir(ChampId::jour_rencontre, "1");
     e.mois_choisi = 4;

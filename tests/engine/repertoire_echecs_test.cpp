@@ -3,6 +3,7 @@
 #include "directory/messages_repertoire.hpp"
 #include "directory/sauvegarder_personnes.hpp"
 #include "repertoire_outils_test.hpp"
+#include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,7 @@ using essai::QuestionsScriptees;
 const std::string prefixe = "Les personnes n'ont pas pu être enregistrées : ";
 const std::string contenu_anne = "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n";
 
-EtatFenetre fenetre_anne() {
-    EtatFenetre e;
-    e.saisir(ChampId::prenom, "Anne-Marie");
-    e.saisir(ChampId::nom, "Dupont");
-    e.saisir(ChampId::jour, "15");
-    e.saisir(ChampId::mois, "7");
-    e.saisir(ChampId::annee, "1975");
-    return e;
-}
+EtatFenetre fenetre_anne() { return essai::anne_marie_dupont(); }
 
 void attendre_erreur(const Issue& issue, const std::string& morceau) {
     ASSERT_TRUE(issue.message.has_value());

@@ -1,4 +1,5 @@
 #include "modele/slots.hpp"
+#include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
 #include <gtest/gtest.h>
@@ -9,16 +10,12 @@ namespace {
 EtatFenetre saisie(const char* prenom, const char* nom, const char* jour = "",
                    const char* mois = "", const char* annee = "") {
     EtatFenetre e;
-    e.saisir(ChampId::prenom, prenom);
-    e.saisir(ChampId::nom, nom);
-    e.saisir(ChampId::jour, jour);
-    e.saisir(ChampId::mois, mois);
-    e.saisir(ChampId::annee, annee);
+    essai::saisir_personne(e, prenom, nom, jour, mois, annee);
     return e;
 }
 
 EtatFenetre anne_marie() {
-    EtatFenetre e = saisie("Anne-Marie", "Dupont", "15", "7", "1975");
+    EtatFenetre e = essai::anne_marie_dupont();
     EXPECT_FALSE(calculer_theme(e, 2026).message);
     return e;
 }

@@ -1,0 +1,27 @@
+#pragma once
+// Typing a person on the "Vous :" line, shared by the tests and the benchmarks.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <string_view>
+
+namespace kalder::essai {
+
+inline void saisir_personne(EtatFenetre& e, std::string_view prenom, std::string_view nom,
+                            std::string_view jour = "", std::string_view mois = "",
+                            std::string_view annee = "") {
+    e.saisir(ChampId::prenom, prenom);
+    e.saisir(ChampId::nom, nom);
+    e.saisir(ChampId::jour, jour);
+    e.saisir(ChampId::mois, mois);
+    e.saisir(ChampId::annee, annee);
+}
+
+// The worked example, typed but not calculated.
+inline EtatFenetre anne_marie_dupont() {
+    EtatFenetre e;
+    saisir_personne(e, "Anne-Marie", "Dupont", "15", "7", "1975");
+    return e;
+}
+
+} // namespace kalder::essai
