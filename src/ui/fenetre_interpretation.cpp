@@ -4,6 +4,7 @@
 #include "ui/impression.hpp"
 
 #include <QLabel>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -107,6 +108,17 @@ QString FenetreInterpretation::texte() const {
 
 void FenetreInterpretation::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
+    suivre_la_taille();
+}
+
+// The window manager tells the frame's size only after the window is up,
+// and moves the window when it does.
+void FenetreInterpretation::moveEvent(QMoveEvent* evenement) {
+    QWidget::moveEvent(evenement);
+    suivre_la_taille();
+}
+
+void FenetreInterpretation::suivre_la_taille() {
     // The rule counts the outer size, frame included; where the platform
     // draws a frame that is wider than the original's, the text view is kept
     // inside the client area so that its scroll bar stays visible.

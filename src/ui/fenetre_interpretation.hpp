@@ -44,8 +44,10 @@ class FenetreInterpretation : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* evenement) override;
+    void moveEvent(QMoveEvent* evenement) override;
 
   private:
+    void suivre_la_taille();
     void imprimer();
 
     QLabel* bandeau_ = nullptr;

@@ -215,6 +215,18 @@ class TestFenetreInterpretation : public QObject {
         QVERIFY(texte_interp(f)->geometry().bottom() <= f->rect().bottom());
     }
 
+    // The window manager gives the frame's size late, moving the window as it
+    // does; the sizes follow then too.
+    void suit_un_deplacement() {
+        QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
+        FenetreInterpretation* f = interpret();
+        const QSize juste = texte_interp(f)->size();
+        texte_interp(f)->resize(10, 10);
+        f->move(f->pos() + QPoint(5, 5));
+        QCoreApplication::processEvents();
+        QCOMPARE(texte_interp(f)->size(), juste);
+    }
+
     // Cancelling the printer dialog prints nothing and says nothing; the
     // selection is dropped first so that the whole text would be printed.
     void imprimer_puis_annuler() {
