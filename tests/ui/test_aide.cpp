@@ -141,14 +141,6 @@ class TestAide : public QObject {
                  lignes_aide.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
 
-    // The main window stays usable while help is open.
-    void non_modale() {
-        aide();
-        QVERIFY(!QApplication::activeModalWidget());
-        taper(*fenetre, QStringLiteral("champ_prenom"), QStringLiteral("Anne"));
-        QCOMPARE(champ(*fenetre, QStringLiteral("champ_prenom"))->text(), QStringLiteral("Anne"));
-    }
-
     void a_propos() {
         fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);

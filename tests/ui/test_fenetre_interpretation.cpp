@@ -205,16 +205,6 @@ class TestFenetreInterpretation : public QObject {
         QCOMPARE(bouton(*f, QStringLiteral("bouton_imprimer"))->geometry(), QRect(0, 0, 73, 25));
     }
 
-    // The text view never reaches past the client area, so its scroll bar
-    // stays in sight whatever the frame.
-    void cadre_large() {
-        QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
-        FenetreInterpretation* f = interpret();
-        f->resize(625, 473);
-        QVERIFY(texte_interp(f)->geometry().right() <= f->rect().right());
-        QVERIFY(texte_interp(f)->geometry().bottom() <= f->rect().bottom());
-    }
-
     // The window manager gives the frame's size late, moving the window as it
     // does; the sizes follow then too.
     void suit_un_deplacement() {
