@@ -1,4 +1,5 @@
 #include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QApplication>
 #include <QEvent>
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traduction_qt);
 
     kalder::ui::FenetrePrincipale fenetre;
+    // The data folder is settled once, before the window opens, and kept.
+    kalder::ui::FenetresSecondaires::de(fenetre).dossier_donnees();
     QuitterApresAffichage quitter;
     if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
         fenetre.installEventFilter(&quitter);
