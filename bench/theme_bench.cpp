@@ -60,8 +60,9 @@ BENCHMARK(BM_calculer_compatibilite);
 
 // The whole process: start, compute, print the JSON, exit.
 void BM_kalder_theme_json(benchmark::State& state) {
-    const char* argv[] = {KALDER_THEME_EXE, "--prenom", "Anne-Marie", "--nom", "Dupont", "--jour",
-                          "15", "--mois", "7", "--annee", "1975", "--json", nullptr};
+    const char* argv[] = {KALDER_THEME_EXE, "--prenom", "Anne-Marie", "--nom", "Dupont",
+                          "--jour",         "15",       "--mois",     "7",     "--annee",
+                          "1975",           "--json",   nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);

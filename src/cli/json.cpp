@@ -13,11 +13,21 @@ void chaine(std::string& out, std::string_view texte) {
     out += '"';
     for (char32_t c : decoder_utf8(texte)) {
         switch (c) {
-        case U'"': out += "\\\""; break;
-        case U'\\': out += "\\\\"; break;
-        case U'\n': out += "\\n"; break;
-        case U'\r': out += "\\r"; break;
-        case U'\t': out += "\\t"; break;
+        case U'"':
+            out += "\\\"";
+            break;
+        case U'\\':
+            out += "\\\\";
+            break;
+        case U'\n':
+            out += "\\n";
+            break;
+        case U'\r':
+            out += "\\r";
+            break;
+        case U'\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 static const char hex[] = "0123456789abcdef";
@@ -34,9 +44,12 @@ void chaine(std::string& out, std::string_view texte) {
 
 const char* couleur(Couleur c) {
     switch (c) {
-    case Couleur::rouge_fonce: return "\"#C00000\"";
-    case Couleur::vert: return "\"#008000\"";
-    case Couleur::defaut: break;
+    case Couleur::rouge_fonce:
+        return "\"#C00000\"";
+    case Couleur::vert:
+        return "\"#008000\"";
+    case Couleur::defaut:
+        break;
     }
     return "null";
 }
@@ -50,8 +63,7 @@ void slot(std::string& out, std::string_view nom, const Slot& s) {
     out += s.visible ? ", \"visible\": true}" : ", \"visible\": false}";
 }
 
-template <typename T>
-void tableau(std::string& out, const T& valeurs, std::size_t debut) {
+template <typename T> void tableau(std::string& out, const T& valeurs, std::size_t debut) {
     out += '[';
     for (std::size_t i = debut; i < valeurs.size(); ++i) {
         if (i != debut)
@@ -66,15 +78,14 @@ void theme(std::string& out, const Theme& t) {
     chaine(out, t.prenom);
     out += ", \"nom\": ";
     chaine(out, t.nom);
-    const std::pair<const char*, Nombre> nombres[] = {
-        {"jour", t.jour},
-        {"mois", t.mois},
-        {"annee", t.annee},
-        {"elan_brut", t.elan_brut},
-        {"moi_intime_brut", t.moi_intime_brut},
-        {"expression_brut", t.expression_brut},
-        {"actif_brut", t.actif_brut},
-        {"hereditaire_brut", t.hereditaire_brut}};
+    const std::pair<const char*, Nombre> nombres[] = {{"jour", t.jour},
+                                                      {"mois", t.mois},
+                                                      {"annee", t.annee},
+                                                      {"elan_brut", t.elan_brut},
+                                                      {"moi_intime_brut", t.moi_intime_brut},
+                                                      {"expression_brut", t.expression_brut},
+                                                      {"actif_brut", t.actif_brut},
+                                                      {"hereditaire_brut", t.hereditaire_brut}};
     for (const auto& [nom, valeur] : nombres) {
         out += ", \"";
         out += nom;

@@ -7,22 +7,37 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 18> options_a_valeur = {
-    "prenom",          "nom",               "jour",           "mois",
-    "annee",           "annee-courante",    "annee-calcul",   "partenaire-prenom",
-    "partenaire-nom",  "partenaire-jour",   "partenaire-mois", "partenaire-annee",
-    "rencontre-jour",  "rencontre-mois",    "rencontre-annee", "mois-choisi",
-    "dossier",         "remplacer"};
+constexpr std::array<std::string_view, 18> options_a_valeur = {"prenom",
+                                                               "nom",
+                                                               "jour",
+                                                               "mois",
+                                                               "annee",
+                                                               "annee-courante",
+                                                               "annee-calcul",
+                                                               "partenaire-prenom",
+                                                               "partenaire-nom",
+                                                               "partenaire-jour",
+                                                               "partenaire-mois",
+                                                               "partenaire-annee",
+                                                               "rencontre-jour",
+                                                               "rencontre-mois",
+                                                               "rencontre-annee",
+                                                               "mois-choisi",
+                                                               "dossier",
+                                                               "remplacer"};
 
 struct Drapeau {
     std::string_view nom;
     bool Options::*membre;
 };
-constexpr Drapeau drapeaux[] = {
-    {"json", &Options::json},       {"liste", &Options::liste},
-    {"sauvegarder", &Options::sauvegarder}, {"synthese", &Options::synthese},
-    {"details", &Options::details}, {"cycles", &Options::cycles},
-    {"entente", &Options::entente}, {"rapport", &Options::rapport}};
+constexpr Drapeau drapeaux[] = {{"json", &Options::json},
+                                {"liste", &Options::liste},
+                                {"sauvegarder", &Options::sauvegarder},
+                                {"synthese", &Options::synthese},
+                                {"details", &Options::details},
+                                {"cycles", &Options::cycles},
+                                {"entente", &Options::entente},
+                                {"rapport", &Options::rapport}};
 
 bool* drapeau(Options& o, std::string_view nom) {
     for (const Drapeau& d : drapeaux)

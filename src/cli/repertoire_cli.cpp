@@ -18,8 +18,8 @@ class ReponseFixe : public Questions {
   public:
     explicit ReponseFixe(bool reponse) : reponse_(reponse) {}
     bool oui(const Message& question) override {
-        std::cerr << question.titre << " : " << question.texte << " "
-                  << (reponse_ ? "oui" : "non") << "\n";
+        std::cerr << question.titre << " : " << question.texte << " " << (reponse_ ? "oui" : "non")
+                  << "\n";
         return reponse_;
     }
 

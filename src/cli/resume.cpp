@@ -42,8 +42,8 @@ std::string ecrire_resume(const EtatFenetre& e) {
                std::to_string(t.annee);
     out += "\n(* : chiffre absent de la grille d'inclusion ou nombre karmique)\n\nSynthèse\n";
     rangee(out, "Grille d'inclusion (1 à 9)", e.Grille, 1, 9);
-    rangee(out, "Modes (mental, concret, émotif, intuitif, impulsion, réflexion, action)",
-           e.lettre, 0, 6);
+    rangee(out, "Modes (mental, concret, émotif, intuitif, impulsion, réflexion, action)", e.lettre,
+           0, 6);
     ligne(out, "Voyelles", e.synth[0]);
     ligne(out, "Consonnes", e.synth[1]);
     ligne(out, "Toutes les lettres", e.synth[2]);
@@ -54,13 +54,21 @@ std::string ecrire_resume(const EtatFenetre& e) {
     ligne(out, "Triangle", e.tri3);
 
     out += "\nDétails\n";
-    const std::pair<const char*, int> nombres[] = {
-        {"Elan spirituel", 0}, {"Moi intime", 4}, {"Expression", 3},
-        {"Nombre actif", 1}, {"Nombre héréditaire", 2}, {"Initiation spirituelle du moi intime", 8},
-        {"Nombre de vie", 9}, {"Nombre cosmique", 10}, {"Coefficient de dynamisme", 11},
-        {"Jour de naissance, vibration", 12}, {"Jour de naissance, défi", 14},
-        {"Jour de naissance, cadeau", 13}, {"Nombre d'équilibre", 5},
-        {"1ère voyelle du nom", 6}, {"Nombre de personnalité", 7}};
+    const std::pair<const char*, int> nombres[] = {{"Elan spirituel", 0},
+                                                   {"Moi intime", 4},
+                                                   {"Expression", 3},
+                                                   {"Nombre actif", 1},
+                                                   {"Nombre héréditaire", 2},
+                                                   {"Initiation spirituelle du moi intime", 8},
+                                                   {"Nombre de vie", 9},
+                                                   {"Nombre cosmique", 10},
+                                                   {"Coefficient de dynamisme", 11},
+                                                   {"Jour de naissance, vibration", 12},
+                                                   {"Jour de naissance, défi", 14},
+                                                   {"Jour de naissance, cadeau", 13},
+                                                   {"Nombre d'équilibre", 5},
+                                                   {"1ère voyelle du nom", 6},
+                                                   {"Nombre de personnalité", 7}};
     for (const auto& [libelle, i] : nombres)
         ligne(out, libelle, e.Nomb[i]);
     rangee(out, "Défis (élan, moi intime, expression)", e.defi, 0, 2);
@@ -74,10 +82,10 @@ std::string ecrire_resume(const EtatFenetre& e) {
     out += "  Cycles : 0-28 ans " + valeur(e.cycle1) + ", 29-57 ans " + valeur(e.cycle2) +
            ", >57 ans " + valeur(e.cycle3) + "\n";
     out += "  Apogées : " + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) + ", " +
-           valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " +
-           valeur(e.defi_apogee2) + ", " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) +
-           " (défi " + valeur(e.defi_apogee3) + ", " + valeur(e.fin_apogee3) + "), " +
-           valeur(e.apogee4) + " (défi " + valeur(e.defi_apogee4) + ")\n";
+           valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " + valeur(e.defi_apogee2) +
+           ", " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) + " (défi " +
+           valeur(e.defi_apogee3) + ", " + valeur(e.fin_apogee3) + "), " + valeur(e.apogee4) +
+           " (défi " + valeur(e.defi_apogee4) + ")\n";
     out += "  Année " + e.texte(ChampId::annee_calcul) + "\n";
     ligne(out, "Année personnelle", e.annee_personnelle);
     ligne(out, "Lettre de passage", e.lettre_passage);
@@ -98,9 +106,9 @@ std::string ecrire_resume(const EtatFenetre& e) {
     }
 
     out += "\nEntente avec une autre personne\n";
-    const char* const entente[] = {"Votre expression", "Expression du partenaire",
-                                   "Votre Chemin de vie", "Chemin de vie du partenaire",
-                                   "Expression commune", "Chemin de vie commun",
+    const char* const entente[] = {"Votre expression",       "Expression du partenaire",
+                                   "Votre Chemin de vie",    "Chemin de vie du partenaire",
+                                   "Expression commune",     "Chemin de vie commun",
                                    "Essence de la rencontre"};
     for (int i = 1; i <= 7; ++i)
         ligne(out, entente[i - 1], e.ent[i]);

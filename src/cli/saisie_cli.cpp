@@ -15,15 +15,14 @@ constexpr Correspondance champs_personne[] = {{"prenom", ChampId::prenom},
                                               {"mois", ChampId::mois},
                                               {"annee", ChampId::annee}};
 
-constexpr Correspondance champs_partenaire[] = {
-    {"partenaire-prenom", ChampId::prenom_partenaire},
-    {"partenaire-nom", ChampId::nom_partenaire},
-    {"partenaire-jour", ChampId::jour_partenaire},
-    {"partenaire-mois", ChampId::mois_partenaire},
-    {"partenaire-annee", ChampId::annee_partenaire},
-    {"rencontre-jour", ChampId::jour_rencontre},
-    {"rencontre-mois", ChampId::mois_rencontre},
-    {"rencontre-annee", ChampId::annee_rencontre}};
+constexpr Correspondance champs_partenaire[] = {{"partenaire-prenom", ChampId::prenom_partenaire},
+                                                {"partenaire-nom", ChampId::nom_partenaire},
+                                                {"partenaire-jour", ChampId::jour_partenaire},
+                                                {"partenaire-mois", ChampId::mois_partenaire},
+                                                {"partenaire-annee", ChampId::annee_partenaire},
+                                                {"rencontre-jour", ChampId::jour_rencontre},
+                                                {"rencontre-mois", ChampId::mois_rencontre},
+                                                {"rencontre-annee", ChampId::annee_rencontre}};
 
 template <std::size_t N>
 void remplir(EtatFenetre& etat, const Options& o, const Correspondance (&champs)[N]) {

@@ -13,11 +13,16 @@ char32_t minuscule(char32_t c) {
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
         return c + 0x20;
     switch (c) {
-    case 0x152: return 0x153; // Œ
-    case 0x160: return 0x161; // Š
-    case 0x17D: return 0x17E; // Ž
-    case 0x178: return 0xFF;  // Ÿ
-    default: return c;
+    case 0x152:
+        return 0x153; // Œ
+    case 0x160:
+        return 0x161; // Š
+    case 0x17D:
+        return 0x17E; // Ž
+    case 0x178:
+        return 0xFF; // Ÿ
+    default:
+        return c;
     }
 }
 
@@ -27,11 +32,16 @@ char32_t majuscule(char32_t c) {
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return c - 0x20;
     switch (c) {
-    case 0x153: return 0x152;
-    case 0x161: return 0x160;
-    case 0x17E: return 0x17D;
-    case 0xFF: return 0x178;
-    default: return c;
+    case 0x153:
+        return 0x152;
+    case 0x161:
+        return 0x160;
+    case 0x17E:
+        return 0x17D;
+    case 0xFF:
+        return 0x178;
+    default:
+        return c;
     }
 }
 
@@ -41,15 +51,22 @@ char32_t plier(char32_t c) {
     const char32_t m = minuscule(c);
     switch (m) {
     case U'â':
-    case U'à': return U'A';
+    case U'à':
+        return U'A';
     case U'è':
     case U'é':
-    case U'ê': return U'E';
-    case U'î': return U'I';
-    case U'ô': return U'O';
-    case U'ù': return U'U';
-    case U'ç': return U'C';
-    default: return majuscule(m);
+    case U'ê':
+        return U'E';
+    case U'î':
+        return U'I';
+    case U'ô':
+        return U'O';
+    case U'ù':
+        return U'U';
+    case U'ç':
+        return U'C';
+    default:
+        return majuscule(m);
     }
 }
 

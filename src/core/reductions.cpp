@@ -4,16 +4,21 @@ namespace kalder {
 
 namespace {
 
-template <typename Arret>
-Nombre reduire_jusqua(Nombre n, Arret arret) {
+template <typename Arret> Nombre reduire_jusqua(Nombre n, Arret arret) {
     while (!arret(n))
         n = somme_chiffres(n);
     return n;
 }
 
-bool chiffre(Nombre n) { return n >= 0 && n <= 9; }
-bool maitre(Nombre n) { return chiffre(n) || n == 11 || n == 22 || n == 33; }
-bool karmique(Nombre n) { return maitre(n) || n == 13 || n == 14 || n == 16 || n == 19; }
+bool chiffre(Nombre n) {
+    return n >= 0 && n <= 9;
+}
+bool maitre(Nombre n) {
+    return chiffre(n) || n == 11 || n == 22 || n == 33;
+}
+bool karmique(Nombre n) {
+    return maitre(n) || n == 13 || n == 14 || n == 16 || n == 19;
+}
 
 // The number, then "/" and its digit when it has two digits or more.
 std::string avec_barre(Nombre n) {
@@ -35,12 +40,18 @@ Nombre somme_chiffres(Nombre n) {
     return s;
 }
 
-Nombre reduire(Nombre n) { return reduire_jusqua(n, chiffre); }
-Nombre reduire_maitre(Nombre n) { return reduire_jusqua(n, maitre); }
+Nombre reduire(Nombre n) {
+    return reduire_jusqua(n, chiffre);
+}
+Nombre reduire_maitre(Nombre n) {
+    return reduire_jusqua(n, maitre);
+}
 Nombre reduire_99(Nombre n) {
     return reduire_jusqua(n, [](Nombre v) { return v >= 0 && v <= 99; });
 }
-Nombre reduire_karmique(Nombre n) { return reduire_jusqua(n, karmique); }
+Nombre reduire_karmique(Nombre n) {
+    return reduire_jusqua(n, karmique);
+}
 
 std::string texte_maitre(Nombre n) {
     return n == 0 ? std::string() : avec_barre(reduire_maitre(n));
@@ -60,6 +71,8 @@ std::string texte_karmique(Nombre n) {
     return avec_barre(r);
 }
 
-std::string texte_apogee(Nombre v) { return avec_barre(v); }
+std::string texte_apogee(Nombre v) {
+    return avec_barre(v);
+}
 
 } // namespace kalder

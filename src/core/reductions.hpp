@@ -11,9 +11,9 @@ namespace kalder {
 
 Nombre somme_chiffres(Nombre n); // one pass; the sign counts nothing
 
-Nombre reduire(Nombre n);        // 0..9
-Nombre reduire_maitre(Nombre n); // 0..9, 11, 22, 33
-Nombre reduire_99(Nombre n);     // 0..99
+Nombre reduire(Nombre n);          // 0..9
+Nombre reduire_maitre(Nombre n);   // 0..9, 11, 22, 33
+Nombre reduire_99(Nombre n);       // 0..99
 Nombre reduire_karmique(Nombre n); // 0..9, 11, 22, 33, 13, 14, 16, 19
 
 std::string texte_maitre(Nombre n);    // "7", "11/2"; empty for 0

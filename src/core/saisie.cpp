@@ -8,8 +8,12 @@ namespace kalder {
 
 namespace {
 
-bool blanc(char c) { return c == ' ' || c == '\t'; }
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
+bool blanc(char c) {
+    return c == ' ' || c == '\t';
+}
+bool chiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 

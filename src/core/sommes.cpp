@@ -9,16 +9,25 @@ namespace {
 
 bool voyelle_des_sommes(char32_t c) {
     switch (c) {
-    case U'A': case U'E': case U'I': case U'O': case U'U': case U'Y':
-    case U'a': case U'e': case U'i': case U'o': case U'u': case U'y':
+    case U'A':
+    case U'E':
+    case U'I':
+    case U'O':
+    case U'U':
+    case U'Y':
+    case U'a':
+    case U'e':
+    case U'i':
+    case U'o':
+    case U'u':
+    case U'y':
         return true;
     default:
         return false;
     }
 }
 
-template <typename Garder>
-Nombre sommer(std::u32string_view t, Garder garder) {
+template <typename Garder> Nombre sommer(std::u32string_view t, Garder garder) {
     Nombre s = 0;
     for (char32_t c : t)
         if (garder(c))
@@ -31,13 +40,21 @@ Nombre sommer(std::u32string_view t, Garder garder) {
 Nombre somme_lettres(std::u32string_view t) {
     return sommer(t, [](char32_t) { return true; });
 }
-Nombre somme_voyelles(std::u32string_view t) { return sommer(t, voyelle_des_sommes); }
+Nombre somme_voyelles(std::u32string_view t) {
+    return sommer(t, voyelle_des_sommes);
+}
 Nombre somme_consonnes(std::u32string_view t) {
     return sommer(t, [](char32_t c) { return !voyelle_des_sommes(c); });
 }
-Nombre somme_lettres(std::string_view t) { return somme_lettres(decoder_utf8(t)); }
-Nombre somme_voyelles(std::string_view t) { return somme_voyelles(decoder_utf8(t)); }
-Nombre somme_consonnes(std::string_view t) { return somme_consonnes(decoder_utf8(t)); }
+Nombre somme_lettres(std::string_view t) {
+    return somme_lettres(decoder_utf8(t));
+}
+Nombre somme_voyelles(std::string_view t) {
+    return somme_voyelles(decoder_utf8(t));
+}
+Nombre somme_consonnes(std::string_view t) {
+    return somme_consonnes(decoder_utf8(t));
+}
 
 Nombre lire_debut_nombre(std::string_view t) {
     std::size_t i = 0;

@@ -4,7 +4,9 @@ namespace kalder {
 
 namespace {
 
-void vider(Slot& s) { s.texte.clear(); }
+void vider(Slot& s) {
+    s.texte.clear();
+}
 
 constexpr ChampId champs_partenaire[] = {ChampId::prenom_partenaire, ChampId::nom_partenaire,
                                          ChampId::jour_partenaire, ChampId::mois_partenaire,
@@ -13,8 +15,7 @@ constexpr ChampId champs_partenaire[] = {ChampId::prenom_partenaire, ChampId::no
 } // namespace
 
 void effacer(EtatFenetre& e) {
-    for (ChampId id : {ChampId::prenom, ChampId::nom, ChampId::jour, ChampId::mois,
-                       ChampId::annee})
+    for (ChampId id : {ChampId::prenom, ChampId::nom, ChampId::jour, ChampId::mois, ChampId::annee})
         e.saisir(id, "");
     for (ChampId id : champs_partenaire)
         e.saisir(id, "");

@@ -4,17 +4,30 @@ namespace kalder {
 
 namespace {
 
-constexpr std::array<std::string_view, nombre_champs> noms_champs = {
-    "champ_prenom",           "champ_nom",           "champ_jour",
-    "champ_mois",             "champ_annee",         "champ_prenom_partenaire",
-    "champ_nom_partenaire",   "champ_jour_partenaire", "champ_mois_partenaire",
-    "champ_annee_partenaire", "champ_jour_rencontre", "champ_mois_rencontre",
-    "champ_annee_rencontre",  "champ_annee_calcul"};
+constexpr std::array<std::string_view, nombre_champs> noms_champs = {"champ_prenom",
+                                                                     "champ_nom",
+                                                                     "champ_jour",
+                                                                     "champ_mois",
+                                                                     "champ_annee",
+                                                                     "champ_prenom_partenaire",
+                                                                     "champ_nom_partenaire",
+                                                                     "champ_jour_partenaire",
+                                                                     "champ_mois_partenaire",
+                                                                     "champ_annee_partenaire",
+                                                                     "champ_jour_rencontre",
+                                                                     "champ_mois_rencontre",
+                                                                     "champ_annee_rencontre",
+                                                                     "champ_annee_calcul"};
 
-constexpr std::array<std::string_view, nombre_boutons> noms_boutons = {
-    "bouton_calculer",         "bouton_effacer_tout",      "bouton_synthese",
-    "bouton_details",          "bouton_annee",             "bouton_calculer_annee",
-    "bouton_calculer_entente", "bouton_effacer_partenaire", "bouton_entente"};
+constexpr std::array<std::string_view, nombre_boutons> noms_boutons = {"bouton_calculer",
+                                                                       "bouton_effacer_tout",
+                                                                       "bouton_synthese",
+                                                                       "bouton_details",
+                                                                       "bouton_annee",
+                                                                       "bouton_calculer_annee",
+                                                                       "bouton_calculer_entente",
+                                                                       "bouton_effacer_partenaire",
+                                                                       "bouton_entente"};
 
 // The button that calculates with a field; the meeting date has none.
 std::optional<BoutonId> bouton_du_champ(ChampId id) {
@@ -73,7 +86,11 @@ std::optional<BoutonId> EtatFenetre::bouton_entree() const {
     return bouton_defaut;
 }
 
-std::string_view nom_champ(ChampId id) { return noms_champs[static_cast<int>(id)]; }
-std::string_view nom_bouton(BoutonId id) { return noms_boutons[static_cast<int>(id)]; }
+std::string_view nom_champ(ChampId id) {
+    return noms_champs[static_cast<int>(id)];
+}
+std::string_view nom_bouton(BoutonId id) {
+    return noms_boutons[static_cast<int>(id)];
+}
 
 } // namespace kalder

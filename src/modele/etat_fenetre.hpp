@@ -152,7 +152,7 @@ struct EtatFenetre {
     std::optional<BoutonId> bouton_entree() const;
 };
 
-std::string_view nom_champ(ChampId id);  // "champ_prenom"
+std::string_view nom_champ(ChampId id);   // "champ_prenom"
 std::string_view nom_bouton(BoutonId id); // "bouton_calculer"
 
 } // namespace kalder

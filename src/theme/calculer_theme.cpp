@@ -21,8 +21,7 @@ std::optional<Issue> valider(EtatFenetre& etat) {
         return erreur_saisie("Le nom doit être saisi", ChampId::nom);
     t.nom.assign(nom);
 
-    const DateSaisie date =
-        valider_date(etat, {ChampId::jour, ChampId::mois, ChampId::annee});
+    const DateSaisie date = valider_date(etat, {ChampId::jour, ChampId::mois, ChampId::annee});
     if (date.absente) {
         t.jour = t.mois = t.annee = 0;
         return std::nullopt;

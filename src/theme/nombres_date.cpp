@@ -30,10 +30,9 @@ void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
 
 void apogees(EtatFenetre& etat) {
     const Theme& t = etat.theme;
-    Slot* slots[] = {&etat.apogee1,      &etat.apogee2,      &etat.apogee3,
-                     &etat.apogee4,      &etat.fin_apogee1,  &etat.fin_apogee2,
-                     &etat.fin_apogee3,  &etat.defi_apogee1, &etat.defi_apogee2,
-                     &etat.defi_apogee3, &etat.defi_apogee4};
+    Slot* slots[] = {&etat.apogee1,      &etat.apogee2,      &etat.apogee3,     &etat.apogee4,
+                     &etat.fin_apogee1,  &etat.fin_apogee2,  &etat.fin_apogee3, &etat.defi_apogee1,
+                     &etat.defi_apogee2, &etat.defi_apogee3, &etat.defi_apogee4};
     if (t.jour == 0 || t.mois == 0 || t.annee == 0) {
         for (Slot* s : slots)
             s->texte.clear();

@@ -13,9 +13,13 @@ namespace kalder {
 
 namespace {
 
-int mois_suivant(int m) { return m % 12 + 1; }
+int mois_suivant(int m) {
+    return m % 12 + 1;
+}
 
-void ecrire(Slot& slot, Nombre valeur) { slot.texte = std::to_string(valeur); }
+void ecrire(Slot& slot, Nombre valeur) {
+    slot.texte = std::to_string(valeur);
+}
 
 void lettre_de_passage(EtatFenetre& etat, Nombre annee) {
     const Theme& t = etat.theme;

@@ -31,8 +31,10 @@ TEST(Annee, ExempleAnneDupont2026) {
     const EtatFenetre e = theme("Anne", "Dupont", "17", "5", "1980", 2026);
     EXPECT_EQ(e.annee_personnelle.texte, "5");
     EXPECT_EQ(e.lettre_passage.texte, "P");
-    EXPECT_EQ(rangee(e.Toi, 1, 12), (Textes{"6", "7", "8", "9", "1", "2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(rangee(e.cym, 1, 12), (Textes{"6", "6", "6", "6", "6", "9", "9", "9", "9", "6", "6", "6"}));
+    EXPECT_EQ(rangee(e.Toi, 1, 12),
+              (Textes{"6", "7", "8", "9", "1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(rangee(e.cym, 1, 12),
+              (Textes{"6", "6", "6", "6", "6", "9", "9", "9", "9", "6", "6", "6"}));
     EXPECT_EQ(rangee(e.esse, 1, 12),
               (Textes{"3", "4", "5", "6", "7", "11", "3", "4", "5", "3", "4", "5"}));
     EXPECT_EQ(rangee(e.apog, 1, 4), (Textes{"32/5", "36/9", "68/5", "24/6"}));
@@ -134,15 +136,15 @@ TEST_P(ValidationAnnee, AnneeIncorrecte) {
     EXPECT_EQ(e.annee_personnelle.texte, "5"); // grid untouched
 }
 
-INSTANTIATE_TEST_SUITE_P(Saisies, ValidationAnnee,
-                         testing::Values(CasAnneeSaisie{"1980", nullptr},
-                                         CasAnneeSaisie{" 2030 ", nullptr},
-                                         CasAnneeSaisie{"1979", "Année incorrecte"},
-                                         CasAnneeSaisie{"", "Année incorrecte"},
-                                         CasAnneeSaisie{"   ", "Année incorrecte"},
-                                         CasAnneeSaisie{"abc", "Année incorrecte"},
-                                         CasAnneeSaisie{"32768", "Année incorrecte"},
-                                         CasAnneeSaisie{"99999999999999999999", "Année incorrecte"}));
+INSTANTIATE_TEST_SUITE_P(
+    Saisies, ValidationAnnee,
+    testing::Values(CasAnneeSaisie{"1980", nullptr}, CasAnneeSaisie{" 2030 ", nullptr},
+                    CasAnneeSaisie{"1979", "Année incorrecte"},
+                    CasAnneeSaisie{"", "Année incorrecte"},
+                    CasAnneeSaisie{"   ", "Année incorrecte"},
+                    CasAnneeSaisie{"abc", "Année incorrecte"},
+                    CasAnneeSaisie{"32768", "Année incorrecte"},
+                    CasAnneeSaisie{"99999999999999999999", "Année incorrecte"}));
 
 TEST(Annee, CalculPourUneAutreAnnee) {
     EtatFenetre e = theme("Anne", "Dupont", "17", "5", "1980", 2026);

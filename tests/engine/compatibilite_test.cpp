@@ -51,8 +51,9 @@ TEST(Compatibilite, PartenaireSansDates) {
 TEST(Compatibilite, CheminCommunEnFormeVingtDeux) {
     EtatFenetre e = avec_theme();
     e.ent[3].texte = "11/2";
-    saisir(e, {.jour = "17", .mois = "5", .annee = "1990", .rjour = "1", .rmois = "1",
-               .rannee = "2000"});
+    saisir(
+        e,
+        {.jour = "17", .mois = "5", .annee = "1990", .rjour = "1", .rmois = "1", .rannee = "2000"});
     ASSERT_FALSE(calculer_compatibilite(e).message);
     EXPECT_EQ(e.ent[4].texte, "5");
     EXPECT_EQ(e.ent[6].texte, "16/7");
@@ -98,13 +99,16 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{{.prenom = " "}, "Le prénom doit être saisi", ChampId::prenom_partenaire},
         CasRefus{{.nom = ""}, "Le nom doit être saisi", ChampId::nom_partenaire},
         CasRefus{{.jour = "3"}, "Mois incorrect", ChampId::mois_partenaire},
-        CasRefus{{.jour = "x", .mois = "1", .annee = "1"}, "Jour incorrect",
-                 ChampId::jour_partenaire},
-        CasRefus{{.jour = "1", .mois = "1", .annee = "0"}, "Année incorrecte",
+        CasRefus{
+            {.jour = "x", .mois = "1", .annee = "1"}, "Jour incorrect", ChampId::jour_partenaire},
+        CasRefus{{.jour = "1", .mois = "1", .annee = "0"},
+                 "Année incorrecte",
                  ChampId::annee_partenaire},
-        CasRefus{{.rjour = "1", .rmois = "1", .rannee = "0"}, "Année incorrecte",
+        CasRefus{{.rjour = "1", .rmois = "1", .rannee = "0"},
+                 "Année incorrecte",
                  ChampId::annee_rencontre},
-        CasRefus{{.rjour = "32", .rmois = "1", .rannee = "2000"}, "Jour incorrect",
+        CasRefus{{.rjour = "32", .rmois = "1", .rannee = "2000"},
+                 "Jour incorrect",
                  ChampId::jour_rencontre},
         CasRefus{{.rmois = "1"}, "Jour incorrect", ChampId::jour_rencontre}));
 

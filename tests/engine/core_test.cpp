@@ -59,27 +59,22 @@ TEST_P(Reductions, ToutesLesFormes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Chaines, Reductions,
-    testing::Values(CasReduction{0, 0, 0, 0, "", "", ""}, CasReduction{9, 9, 9, 9, "9", "9", "9"},
-                    CasReduction{10, 1, 1, 10, "1", "10/1", "1"},
-                    CasReduction{11, 2, 11, 11, "11/2", "11/2", "11/2"},
-                    CasReduction{19, 1, 1, 19, "1", "19/1", "19"},
-                    CasReduction{22, 4, 22, 22, "22/4", "22/4", "22/4"},
-                    CasReduction{23, 5, 5, 23, "5", "5", "5"},
-                    CasReduction{28, 1, 1, 28, "1", "10/1", "1"},
-                    CasReduction{29, 2, 11, 29, "11/2", "11/2", "11/2"},
-                    CasReduction{31, 4, 4, 31, "4", "4", "4"},
-                    CasReduction{33, 6, 33, 33, "33/6", "6", "33/6"},
-                    CasReduction{38, 2, 11, 38, "11/2", "11/2", "11/2"},
-                    CasReduction{43, 7, 7, 43, "7", "7", "7"},
-                    CasReduction{44, 8, 8, 44, "8", "8", "8"},
-                    CasReduction{49, 4, 4, 49, "4", "13/4", "13"},
-                    CasReduction{67, 4, 4, 67, "4", "13/4", "13"},
-                    CasReduction{85, 4, 4, 85, "4", "13/4", "13"},
-                    CasReduction{99, 9, 9, 99, "9", "18/9", "9"},
-                    CasReduction{100, 1, 1, 1, "1", "1", "1"},
-                    CasReduction{1990, 1, 1, 19, "1", "19/1", "19"},
-                    CasReduction{1991, 2, 2, 20, "2", "20/2", "2"},
-                    CasReduction{-23, 5, 5, 5, "5", "5", "5"}));
+    testing::Values(
+        CasReduction{0, 0, 0, 0, "", "", ""}, CasReduction{9, 9, 9, 9, "9", "9", "9"},
+        CasReduction{10, 1, 1, 10, "1", "10/1", "1"},
+        CasReduction{11, 2, 11, 11, "11/2", "11/2", "11/2"},
+        CasReduction{19, 1, 1, 19, "1", "19/1", "19"},
+        CasReduction{22, 4, 22, 22, "22/4", "22/4", "22/4"},
+        CasReduction{23, 5, 5, 23, "5", "5", "5"}, CasReduction{28, 1, 1, 28, "1", "10/1", "1"},
+        CasReduction{29, 2, 11, 29, "11/2", "11/2", "11/2"},
+        CasReduction{31, 4, 4, 31, "4", "4", "4"}, CasReduction{33, 6, 33, 33, "33/6", "6", "33/6"},
+        CasReduction{38, 2, 11, 38, "11/2", "11/2", "11/2"},
+        CasReduction{43, 7, 7, 43, "7", "7", "7"}, CasReduction{44, 8, 8, 44, "8", "8", "8"},
+        CasReduction{49, 4, 4, 49, "4", "13/4", "13"},
+        CasReduction{67, 4, 4, 67, "4", "13/4", "13"},
+        CasReduction{85, 4, 4, 85, "4", "13/4", "13"}, CasReduction{99, 9, 9, 99, "9", "18/9", "9"},
+        CasReduction{100, 1, 1, 1, "1", "1", "1"}, CasReduction{1990, 1, 1, 19, "1", "19/1", "19"},
+        CasReduction{1991, 2, 2, 20, "2", "20/2", "2"}, CasReduction{-23, 5, 5, 5, "5", "5", "5"}));
 
 TEST(Reductions, FormeApogee) {
     EXPECT_EQ(texte_apogee(7), "7");
@@ -144,8 +139,7 @@ TEST(Centrage, RemplitEtPlaceLeSurplusADroite) {
     EXPECT_EQ(centrer_souligne("13", 1), "13");
     EXPECT_EQ(centrer_souligne("", 0), "");
     // Width counts characters, not bytes.
-    EXPECT_EQ(centrer_souligne("6", static_cast<long long>(nombre_caracteres("Hélène"))),
-              "__6___");
+    EXPECT_EQ(centrer_souligne("6", static_cast<long long>(nombre_caracteres("Hélène"))), "__6___");
 }
 
 struct CasNombre {
@@ -164,17 +158,17 @@ TEST_P(NombreSaisi, UneSeuleRegle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Saisies, NombreSaisi,
-    testing::Values(CasNombre{"15", true, 15}, CasNombre{"  15 ", true, 15},
-                    CasNombre{"+7", true, 7}, CasNombre{"-3", true, -3},
-                    CasNombre{"15,5", true, 15.5}, CasNombre{"1975.0", true, 1975},
-                    CasNombre{"007", true, 7}, CasNombre{"", false, 0}, CasNombre{"   ", false, 0},
-                    CasNombre{"abc", false, 0}, CasNombre{"1e3", false, 0},
-                    CasNombre{"15,", false, 0}, CasNombre{",5", false, 0},
-                    CasNombre{"1 975", false, 0}, CasNombre{"15abc", false, 0},
-                    CasNombre{"--1", false, 0}, CasNombre{"１５", false, 0},
-                    CasNombre{"0x10", false, 0}));
+INSTANTIATE_TEST_SUITE_P(Saisies, NombreSaisi,
+                         testing::Values(CasNombre{"15", true, 15}, CasNombre{"  15 ", true, 15},
+                                         CasNombre{"+7", true, 7}, CasNombre{"-3", true, -3},
+                                         CasNombre{"15,5", true, 15.5},
+                                         CasNombre{"1975.0", true, 1975}, CasNombre{"007", true, 7},
+                                         CasNombre{"", false, 0}, CasNombre{"   ", false, 0},
+                                         CasNombre{"abc", false, 0}, CasNombre{"1e3", false, 0},
+                                         CasNombre{"15,", false, 0}, CasNombre{",5", false, 0},
+                                         CasNombre{"1 975", false, 0}, CasNombre{"15abc", false, 0},
+                                         CasNombre{"--1", false, 0}, CasNombre{"１５", false, 0},
+                                         CasNombre{"0x10", false, 0}));
 
 TEST(NombreSaisi, ArrondiAuPair) {
     EXPECT_EQ(arrondir_pair(15.5), 16);

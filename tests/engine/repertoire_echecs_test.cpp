@@ -22,7 +22,9 @@ using essai::QuestionsScriptees;
 const std::string prefixe = "Les personnes n'ont pas pu être enregistrées : ";
 const std::string contenu_anne = "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n";
 
-EtatFenetre fenetre_anne() { return essai::anne_marie_dupont(); }
+EtatFenetre fenetre_anne() {
+    return essai::anne_marie_dupont();
+}
 
 void attendre_erreur(const Issue& issue, const std::string& morceau) {
     ASSERT_TRUE(issue.message.has_value());

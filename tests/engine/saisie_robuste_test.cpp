@@ -54,15 +54,15 @@ std::string repete(std::string_view motif, std::size_t fois) {
 
 INSTANTIATE_TEST_SUITE_P(
     Noms, NomsInhabituels,
-    testing::Values(CasNom{"cent mille lettres", std::string(100000, 'z'), std::string(100000, 'R')},
-                    CasNom{"cent mille mots", repete("ab ", 100000), repete("-c", 50000)},
-                    CasNom{"ligatures", "Œdipe ﬁne", "Bœuf"},
-                    CasNom{"chinois", "小明", "王"},
-                    CasNom{"emoji", "😀🎉", "👨‍👩‍👧"},
-                    CasNom{"controles", std::string("\x01\x02\t\r\n", 5), std::string("\x7F\x1B", 2)},
-                    CasNom{"octets invalides", "\xFF\xFE\xC3", "\xE2\x82"},
-                    CasNom{"nul interieur", std::string("An\0ne", 5), "Dupont"},
-                    CasNom{"separateurs seuls", "-_,;:", "::"}));
+    testing::Values(
+        CasNom{"cent mille lettres", std::string(100000, 'z'), std::string(100000, 'R')},
+        CasNom{"cent mille mots", repete("ab ", 100000), repete("-c", 50000)},
+        CasNom{"ligatures", "Œdipe ﬁne", "Bœuf"}, CasNom{"chinois", "小明", "王"},
+        CasNom{"emoji", "😀🎉", "👨‍👩‍👧"},
+        CasNom{"controles", std::string("\x01\x02\t\r\n", 5), std::string("\x7F\x1B", 2)},
+        CasNom{"octets invalides", "\xFF\xFE\xC3", "\xE2\x82"},
+        CasNom{"nul interieur", std::string("An\0ne", 5), "Dupont"},
+        CasNom{"separateurs seuls", "-_,;:", "::"}));
 
 TEST(NomsInhabituels, SommesSansDebordement) {
     EtatFenetre e;

@@ -38,26 +38,63 @@ TEST(Theme, ExempleAnneMarieDupont) {
     EXPECT_EQ(t.pierres[2], 8);
     EXPECT_EQ(t.pierres[3], 5);
 
-    const std::pair<const char*, const char*> attendus[] = {
-        {"Nomb(0)", "3"},   {"Nomb(1)", "8"},   {"Nomb(2)", "9"},   {"Nomb(3)", "8"},
-        {"Nomb(4)", "5"},   {"Nomb(5)", "9"},   {"Nomb(6)", "U"},   {"Nomb(7)", "5"},
-        {"Nomb(8)", "7"},   {"Nomb(9)", "7"},   {"Nomb(10)", "7"},  {"Nomb(11)", "4"},
-        {"Nomb(12)", "15"}, {"Nomb(13)", "5"},  {"Nomb(14)", "4"},  {"synth(0)", "3"},
-        {"synth(1)", "5"},  {"synth(2)", "8"},  {"synth(3)", "8"},  {"synth(4)", "22/4"},
-        {"defi(0)", "5"},   {"defi(1)", "3"},   {"defi(2)", "2"},   {"deco(0)", "Anne"},
-        {"des(0)", "6"},    {"dei(0)", "1"},    {"deco(1)", "Marie"}, {"des(1)", "6"},
-        {"dei(1)", "13"},   {"deco(2)", "Dupont"}, {"des(2)", "9"},  {"dei(2)", "9"},
-        {"tri1", "Pierre angulaire : 1"}, {"tri2", "Nombre clef : 8"},
-        {"tri3", "Dernière pierre : 5"},  {"vie(0)", "Chemin de vie : 8"},
-        {"ent(1)", "8"},    {"ent(3)", "8"},    {"cycle1", "7"},    {"cycle2", "6"},
-        {"cycle3", "22/4"}, {"apogee1", "22/4"}, {"apogee2", "19/1"}, {"apogee3", "41/5"},
-        {"apogee4", "20/2"}, {"defi_apogee1", "1"}, {"defi_apogee2", "2"},
-        {"defi_apogee3", "1"}, {"defi_apogee4", "3"}, {"fin_apogee1", "28 ans"},
-        {"fin_apogee2", "37 ans"}, {"fin_apogee3", "46 ans"}, {"lettre(4)", "7"}};
+    const std::pair<const char*, const char*> attendus[] = {{"Nomb(0)", "3"},
+                                                            {"Nomb(1)", "8"},
+                                                            {"Nomb(2)", "9"},
+                                                            {"Nomb(3)", "8"},
+                                                            {"Nomb(4)", "5"},
+                                                            {"Nomb(5)", "9"},
+                                                            {"Nomb(6)", "U"},
+                                                            {"Nomb(7)", "5"},
+                                                            {"Nomb(8)", "7"},
+                                                            {"Nomb(9)", "7"},
+                                                            {"Nomb(10)", "7"},
+                                                            {"Nomb(11)", "4"},
+                                                            {"Nomb(12)", "15"},
+                                                            {"Nomb(13)", "5"},
+                                                            {"Nomb(14)", "4"},
+                                                            {"synth(0)", "3"},
+                                                            {"synth(1)", "5"},
+                                                            {"synth(2)", "8"},
+                                                            {"synth(3)", "8"},
+                                                            {"synth(4)", "22/4"},
+                                                            {"defi(0)", "5"},
+                                                            {"defi(1)", "3"},
+                                                            {"defi(2)", "2"},
+                                                            {"deco(0)", "Anne"},
+                                                            {"des(0)", "6"},
+                                                            {"dei(0)", "1"},
+                                                            {"deco(1)", "Marie"},
+                                                            {"des(1)", "6"},
+                                                            {"dei(1)", "13"},
+                                                            {"deco(2)", "Dupont"},
+                                                            {"des(2)", "9"},
+                                                            {"dei(2)", "9"},
+                                                            {"tri1", "Pierre angulaire : 1"},
+                                                            {"tri2", "Nombre clef : 8"},
+                                                            {"tri3", "Dernière pierre : 5"},
+                                                            {"vie(0)", "Chemin de vie : 8"},
+                                                            {"ent(1)", "8"},
+                                                            {"ent(3)", "8"},
+                                                            {"cycle1", "7"},
+                                                            {"cycle2", "6"},
+                                                            {"cycle3", "22/4"},
+                                                            {"apogee1", "22/4"},
+                                                            {"apogee2", "19/1"},
+                                                            {"apogee3", "41/5"},
+                                                            {"apogee4", "20/2"},
+                                                            {"defi_apogee1", "1"},
+                                                            {"defi_apogee2", "2"},
+                                                            {"defi_apogee3", "1"},
+                                                            {"defi_apogee4", "3"},
+                                                            {"fin_apogee1", "28 ans"},
+                                                            {"fin_apogee2", "37 ans"},
+                                                            {"fin_apogee3", "46 ans"},
+                                                            {"lettre(4)", "7"}};
     auto slots = slots_nommes(e);
     for (const auto& [nom, texte] : attendus) {
-        const auto it = std::find_if(slots.begin(), slots.end(),
-                                     [&](const auto& p) { return p.first == nom; });
+        const auto it =
+            std::find_if(slots.begin(), slots.end(), [&](const auto& p) { return p.first == nom; });
         ASSERT_NE(it, slots.end()) << nom;
         EXPECT_EQ(it->second->texte, texte) << nom;
     }
@@ -182,8 +219,8 @@ TEST(Theme, SansDateDeNaissance) {
     EXPECT_TRUE(e.actif(BoutonId::annee));
     EXPECT_EQ(e.annee_personnelle.texte, "");
     EXPECT_EQ(e.Toi[1].texte, "");
-    EXPECT_EQ(e.cym[1].texte, "");     // guarded row: never written
-    EXPECT_EQ(e.esse[1].texte, "0");   // reduire_maitre of an empty cycle
+    EXPECT_EQ(e.cym[1].texte, "");   // guarded row: never written
+    EXPECT_EQ(e.esse[1].texte, "0"); // reduire_maitre of an empty cycle
     EXPECT_EQ(e.apog[1].texte, "0");
     EXPECT_EQ(e.leco[4].texte, "0");
     EXPECT_EQ(e.periode[1].texte, "");
@@ -199,7 +236,7 @@ TEST(Theme, SansDateGardeLeCheminDeVieEtLesLignesGardees) {
     EXPECT_EQ(e.synth[3].texte, "8"); // not rewritten for a zero path
     EXPECT_EQ(e.synth[3].couleur, Couleur::vert);
     EXPECT_EQ(e.vie[0].texte, "Chemin de vie : 8");
-    EXPECT_EQ(e.cym[1].texte, "2");   // guarded rows keep the last year
+    EXPECT_EQ(e.cym[1].texte, "2"); // guarded rows keep the last year
     EXPECT_EQ(e.periode[7].texte, "1");
     EXPECT_EQ(e.Toi[1].texte, "");
 }
@@ -270,9 +307,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CasMots{"J Pierre", "Dupont", {"J Pierre", "Dupont"}},
                     CasMots{"Anne", "de la Tour", {"Anne", "de", "la", "Tour"}},
                     CasMots{"Anne", "a la Tour", {"Anne", "a la", "Tour"}},
-                    CasMots{"Jean-Luc Paul Marc", "Le Bon Roi", {"Jean", "Luc", "Paul", "Marc", "Le"}},
-                    CasMots{"Anne", "O'Neil", {"Anne", "O'Neil"}},
-                    CasMots{"-", "-", {"- "}}));
+                    CasMots{
+                        "Jean-Luc Paul Marc", "Le Bon Roi", {"Jean", "Luc", "Paul", "Marc", "Le"}},
+                    CasMots{"Anne", "O'Neil", {"Anne", "O'Neil"}}, CasMots{"-", "-", {"- "}}));
 
 TEST(Theme, DeuxBlancsAvantLeNomDonnentUnMotQuiCommenceParUnBlanc) {
     EtatFenetre e;
@@ -289,11 +326,11 @@ TEST(Theme, DeuxBlancsAvantLeNomDonnentUnMotQuiCommenceParUnBlanc) {
 TEST(Theme, CasParticuliersDuNom) {
     EtatFenetre e = saisie("Élodie", "Brzt");
     ASSERT_FALSE(calculer_theme(e, 2026).message);
-    EXPECT_EQ(e.theme.pierres[1], 5);   // É folds to E
-    EXPECT_EQ(e.Nomb[6].texte, "");     // no vowel in the last name
+    EXPECT_EQ(e.theme.pierres[1], 5); // É folds to E
+    EXPECT_EQ(e.Nomb[6].texte, "");   // no vowel in the last name
     EtatFenetre f = saisie("Ay", "Ei");
     ASSERT_FALSE(calculer_theme(f, 2026).message);
-    EXPECT_EQ(f.defi[1].texte, "");     // all vowels: no consonant challenge
+    EXPECT_EQ(f.defi[1].texte, ""); // all vowels: no consonant challenge
     EtatFenetre g = saisie("Wx", "Brt");
     g.defi[0].texte = "avant";
     ASSERT_FALSE(calculer_theme(g, 2026).message);
