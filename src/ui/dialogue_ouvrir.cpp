@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kalder::ui {
 
 namespace {
@@ -19,13 +21,12 @@ constexpr int marge = 8;
 constexpr int largeur_bouton = 90;
 constexpr int hauteur_bouton = 25;
 
-QPushButton* bouton_sans_defaut(QWidget* parent, const QString& texte, const char* nom, int haut) {
+QPushButton* bouton_sans_defaut(QWidget* parent, const QString& texte, const char* nom) {
     auto* b = new QPushButton(texte, parent);
     b->setObjectName(QString::fromLatin1(nom));
     // No default button: Enter presses only the button that has the focus.
     b->setAutoDefault(false);
     b->setDefault(false);
-    b->setGeometry(largeur - marge - largeur_bouton, haut, largeur_bouton, hauteur_bouton);
     return b;
 }
 
@@ -49,17 +50,26 @@ DialogueOuvrir::DialogueOuvrir(const ListePersonnes& liste, QWidget* parent)
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The engine has already sorted the lines, its own way (accents, case).
     liste_->setSortingEnabled(false);
-    liste_->setGeometry(marge, marge, largeur - 3 * marge - largeur_bouton, hauteur - 2 * marge);
     for (std::size_t i = 0; i < liste.lignes.size(); ++i) {
         auto* ligne = new QListWidgetItem(QString::fromStdString(liste.lignes[i]), liste_);
         ligne->setData(Qt::UserRole, static_cast<qulonglong>(i));
     }
 
-    bouton_vous_ = bouton_sans_defaut(this, QStringLiteral("-> Vous"), "bouton_vous", marge);
-    bouton_partenaire_ = bouton_sans_defaut(this, QStringLiteral("-> Partenaire"),
-                                            "bouton_partenaire", marge + hauteur_bouton + 7);
-    bouton_abandonner_ = bouton_sans_defaut(this, QStringLiteral("Abandonner"), "bouton_abandonner",
-                                            hauteur - marge - hauteur_bouton);
+    bouton_vous_ = bouton_sans_defaut(this, QStringLiteral("-> Vous"), "bouton_vous");
+    bouton_partenaire_ =
+        bouton_sans_defaut(this, QStringLiteral("-> Partenaire"), "bouton_partenaire");
+    bouton_abandonner_ =
+        bouton_sans_defaut(this, QStringLiteral("Abandonner"), "bouton_abandonner");
+    // Wide enough for "-> Partenaire" in the platform's type; the list gives way.
+    const int l_bouton =
+        std::max({largeur_bouton, bouton_vous_->sizeHint().width(),
+                  bouton_partenaire_->sizeHint().width(), bouton_abandonner_->sizeHint().width()});
+    const int x_bouton = largeur - marge - l_bouton;
+    bouton_vous_->setGeometry(x_bouton, marge, l_bouton, hauteur_bouton);
+    bouton_partenaire_->setGeometry(x_bouton, marge + hauteur_bouton + 7, l_bouton, hauteur_bouton);
+    bouton_abandonner_->setGeometry(x_bouton, hauteur - marge - hauteur_bouton, l_bouton,
+                                    hauteur_bouton);
+    liste_->setGeometry(marge, marge, x_bouton - 2 * marge, hauteur - 2 * marge);
     bouton_vous_->setEnabled(liste.prises_actives);
     bouton_partenaire_->setEnabled(liste.prises_actives);
 

@@ -1,9 +1,12 @@
 #include "ui/pages.hpp"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kalder::ui {
 
@@ -75,6 +78,21 @@ void commandes_annee(Controles& c, QWidget* page) {
            {636, y, 161, 28});
 }
 
+// "Novembre" and "Décembre" side by side ran into each other in the wide
+// type of some platforms: the month names take the largest size, up to the
+// grid's own, at which the longest of them still fits its column.
+double taille_noms_mois(int largeur_colonne) {
+    double taille = 8.25;
+    for (; taille > 6; taille -= 0.25) {
+        const QFontMetrics fm(police(taille));
+        if (std::all_of(noms_mois.begin(), noms_mois.end(), [&](std::string_view nom) {
+                return fm.horizontalAdvance(nom_qt(nom)) <= largeur_colonne;
+            }))
+            break;
+    }
+    return taille;
+}
+
 // The forecast grid: twelve month columns under a caption column.
 void grille_annee(Controles& c, QWidget* page) {
     QWidget* fond = panneau(page, {4, 164, largeur_page - 8, 272}, teinte::vert_clair);
@@ -91,12 +109,10 @@ void grille_annee(Controles& c, QWidget* page) {
     legende(fond, QStringLiteral("Lettre de passage :"), {460, 4, 150, 22}, style_legende());
     slot(c, fond, QStringLiteral("lettre_passage"), {612, 4, 30, 22}, valeur);
 
-    Style entete = style_legende(teinte::vert_fonce, 8.25);
+    Style entete = style_legende(teinte::vert_fonce, taille_noms_mois(l_mois - 2));
     entete.alignement = Qt::AlignCenter;
     for (int m = 1; m <= 12; ++m) {
-        // "Septembre" is wider than its column; its neighbours are short.
-        QLabel* l =
-            legende(fond, nom_qt(noms_mois[m - 1]), {colonne(m) - 6, 30, l_mois + 12, 18}, entete);
+        QLabel* l = legende(fond, nom_qt(noms_mois[m - 1]), {colonne(m), 30, l_mois, 18}, entete);
         l->setObjectName(QStringLiteral("vie(%1)").arg(m + 3));
     }
 
