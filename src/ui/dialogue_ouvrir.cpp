@@ -17,7 +17,7 @@ namespace {
 
 constexpr int largeur = 322;
 constexpr int hauteur = 210;
-constexpr int marge = 8;
+constexpr int marge = 6;
 constexpr int largeur_bouton = 90;
 constexpr int hauteur_bouton = 25;
 
