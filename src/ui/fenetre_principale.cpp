@@ -150,8 +150,16 @@ void FenetrePrincipale::appliquer(const Issue& issue) {
     afficher_modele();
     if (issue.message)
         montrer_message(this, *issue.message);
-    if (issue.focus)
-        champ(*issue.focus)->setFocus(Qt::OtherFocusReason);
+    if (issue.focus) {
+        // A field on a page that is not shown cannot take the cursor: the
+        // compatibility line may be checked by Enter from another page.
+        QLineEdit* fautif = champ(*issue.focus);
+        for (int i = 0; i < onglets_->count(); ++i) {
+            if (onglets_->widget(i)->isAncestorOf(fautif))
+                onglets_->setCurrentIndex(i);
+        }
+        fautif->setFocus(Qt::OtherFocusReason);
+    }
     if (issue.afficher_interpretation)
         montrer_interpretation();
 }

@@ -83,6 +83,23 @@ class TestFocus : public QObject {
         QCOMPARE(nom_focus(), QStringLiteral("champ_mois"));
     }
 
+    // The partner line filled from the directory while "Synthèse" is shown:
+    // Enter runs the compatibility "Calculer", and the cursor must reach the
+    // faulty field on its own page rather than stay where it was.
+    void focus_sur_un_champ_d_une_autre_page() {
+        calculer_exemple(*fenetre);
+        onglets(*fenetre)->setCurrentIndex(0);
+        fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Jean"));
+        fenetre->saisir_champ(kalder::ChampId::nom_partenaire, QStringLiteral("Du;pont"));
+        fenetre->saisir_champ(kalder::ChampId::mois_partenaire, QStringLiteral("2"));
+        fenetre->saisir_champ(kalder::ChampId::annee_partenaire, QStringLiteral("1960"));
+        champ(*fenetre, QStringLiteral("champ_prenom"))->setFocus();
+        entree(*fenetre);
+        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Jour incorrect"));
+        QCOMPARE(onglets(*fenetre)->currentIndex(), 3);
+        QCOMPARE(nom_focus(), QStringLiteral("champ_jour_partenaire"));
+    }
+
   private:
     std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
