@@ -62,9 +62,12 @@ class TestBoutonDefaut : public QObject {
         const QString annee_personnelle =
             libelle(*fenetre, QStringLiteral("annee_personnelle"))->text();
         fenetre->etat().annee_personnelle.texte = "X";
+        // Shown but not typed: were "Calculer" run instead, the words would change.
+        fenetre->etat().champ(kalder::ChampId::prenom).texte = "Zoé";
         fenetre->afficher_modele();
         entree(*fenetre);
         QCOMPARE(libelle(*fenetre, QStringLiteral("annee_personnelle"))->text(), annee_personnelle);
+        QCOMPARE(libelle(*fenetre, QStringLiteral("deco(0)"))->text(), QStringLiteral("Anne"));
         QVERIFY(!kalder::ui::dernier_message().has_value());
     }
 
