@@ -1,6 +1,9 @@
 #include "ui/boites_message.hpp"
 
+#include <QAbstractButton>
+
 #include <deque>
+#include <utility>
 
 namespace kalder::ui {
 
@@ -52,6 +55,16 @@ QMessageBox::StandardButton montrer_message(QWidget* parent, const kalder::Messa
         return defaut != QMessageBox::NoButton ? defaut : premier_bouton(boutons);
 
     QMessageBox boite(montre.icone, montre.titre, montre.texte, boutons, parent);
+    // French whether or not Qt's own translation is installed.
+    const std::pair<QMessageBox::StandardButton, QString> textes[] = {
+        {QMessageBox::Ok, QStringLiteral("OK")},
+        {QMessageBox::Yes, QStringLiteral("&Oui")},
+        {QMessageBox::No, QStringLiteral("&Non")},
+        {QMessageBox::Cancel, QStringLiteral("Annuler")}};
+    for (const auto& [bouton, texte] : textes) {
+        if (QAbstractButton* b = boite.button(bouton))
+            b->setText(texte);
+    }
     if (defaut != QMessageBox::NoButton)
         boite.setDefaultButton(defaut);
     return static_cast<QMessageBox::StandardButton>(boite.exec());

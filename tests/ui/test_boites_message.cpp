@@ -98,6 +98,30 @@ class TestBoitesMessage : public QObject {
         QCOMPARE(dernier_message()->texte, QStringLiteral("Mois incorrect"));
     }
 
+    // The buttons speak French even where Qt's own French is not installed
+    // (as here: the test installs no translator).
+    void boutons_en_francais() {
+        QStringList textes;
+        QMetaObject::invokeMethod(
+            this,
+            [&textes] {
+                auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!boite)
+                    return;
+                for (auto b : {QMessageBox::Yes, QMessageBox::No})
+                    textes << boite->button(b)->text();
+                boite->button(QMessageBox::No)->click();
+            },
+            Qt::QueuedConnection);
+        const auto r = montrer_message(
+            nullptr,
+            kalder::Message{"Attention", "Paul Martin a déjà été enregistré, modifier ?",
+                            kalder::Icone::aucune},
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        QCOMPARE(r, QMessageBox::No);
+        QCOMPARE(textes, QStringList({QStringLiteral("&Oui"), QStringLiteral("&Non")}));
+    }
+
     void oubli() {
         definir_reponse_suivante(QMessageBox::Ok);
         oublier_messages();
