@@ -1,5 +1,6 @@
 #include "ui/impression.hpp"
 
+#include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,6 +18,37 @@ namespace {
 
 QRect zone_imprimable(const QPrinter& imprimante) {
     return imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+}
+
+bool vers_fichier(const QPrinter& imprimante) {
+    return imprimante.outputFormat() == QPrinter::PdfFormat;
+}
+
+QString imprimante_nommee(const QPrinter& imprimante) {
+    if (imprimante.printerName().isEmpty())
+        return QStringLiteral("l'imprimante");
+    return QStringLiteral("l'imprimante « %1 »").arg(imprimante.printerName());
+}
+
+QString fichier_nomme(const QPrinter& imprimante) {
+    return QStringLiteral("le fichier « %1 »").arg(imprimante.outputFileName());
+}
+
+QString raison_ouverture(const QPrinter& imprimante) {
+    if (vers_fichier(imprimante))
+        return fichier_nomme(imprimante) + QStringLiteral(" n'a pas pu être créé");
+    return imprimante_nommee(imprimante) + QStringLiteral(" n'a pas pu être ouverte");
+}
+
+QString raison_impression(const QPrinter& imprimante) {
+    if (vers_fichier(imprimante))
+        return fichier_nomme(imprimante) + QStringLiteral(" n'a pas pu être écrit");
+    return imprimante_nommee(imprimante) + QStringLiteral(" a signalé une erreur");
+}
+
+void signaler_echec(QWidget* parent, const QString& raison) {
+    const QString texte = QStringLiteral("L'impression a échoué : %1.").arg(raison);
+    montrer_message(parent, Message{"Erreur", texte.toStdString(), Icone::avertissement});
 }
 
 QString texte_a_imprimer(QString texte) {
@@ -80,10 +112,12 @@ std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& impr
     return document;
 }
 
-bool imprimer(QPrinter& imprimante, const QString& texte) {
+bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
     QPainter peintre;
-    if (!peintre.begin(&imprimante))
+    if (!peintre.begin(&imprimante)) {
+        signaler_echec(parent, raison_ouverture(imprimante));
         return false;
+    }
     const std::unique_ptr<QTextDocument> document = mise_en_page(texte, imprimante);
     const QRect zone = zone_imprimable(imprimante);
     bool suite = true;
@@ -99,7 +133,11 @@ bool imprimer(QPrinter& imprimante, const QString& texte) {
         peintre.restore();
     }
     peintre.end();
-    return suite && imprimante.printerState() != QPrinter::Error;
+    if (!suite || imprimante.printerState() == QPrinter::Error) {
+        signaler_echec(parent, raison_impression(imprimante));
+        return false;
+    }
+    return true;
 }
 
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imprimante) {
@@ -112,7 +150,7 @@ bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imp
     dialogue.setPrintRange(QAbstractPrintDialog::AllPages);
     if (dialogue.exec() != QDialog::Accepted)
         return false;
-    return imprimer(imprimante, texte);
+    return imprimer(imprimante, texte, parent);
 }
 
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte) {

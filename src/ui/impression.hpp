@@ -29,10 +29,10 @@ void preparer_imprimante(QPrinter& imprimante);
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imprimante);
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte); // on a new printer
 
-// The whole text to a printer that is ready, as the dialog does after OK.
-// A printer that cannot be opened or reports an error ends it quietly, as a
-// cancel does; false then.
-bool imprimer(QPrinter& imprimante, const QString& texte);
+// The whole text to a printer that is ready, as the dialog does after OK. A
+// printer that cannot be opened or reports an error gets an "Erreur" box
+// ("L'impression a échoué : ...") instead of silence.
+bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent);
 
 // The document as it is laid out on the pages of `imprimante`.
 std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& imprimante);

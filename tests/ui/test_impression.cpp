@@ -88,7 +88,7 @@ class TestImpression : public QObject {
         const QString fichier = dossier.filePath(QStringLiteral("texte.pdf"));
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
-        QVERIFY(kalder::ui::imprimer(imprimante, texte));
+        QVERIFY(kalder::ui::imprimer(imprimante, texte, nullptr));
         const QByteArray pdf = lire(fichier);
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(pdf.size() > 1000);
@@ -168,16 +168,21 @@ class TestImpression : public QObject {
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
     }
 
-    // A printer that cannot be opened ends the printing as quietly as a cancel.
-    void echec_silencieux() {
+    // A printer that cannot be opened is told, not hidden.
+    void echec_dit() {
         QTemporaryDir dossier;
         const QString fichier = dossier.filePath(QStringLiteral("absent/texte.pdf"));
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n")));
-        QVERIFY(!QFile::exists(fichier));
-        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+        QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n"), nullptr));
+        const auto m = kalder::ui::dernier_message();
+        QVERIFY(m.has_value());
+        QCOMPARE(m->titre, QStringLiteral("Erreur"));
+        QCOMPARE(m->icone, QMessageBox::Warning);
+        QCOMPARE(m->texte,
+                 QStringLiteral("L'impression a échoué : le fichier « %1 » n'a pas pu être créé.")
+                     .arg(fichier));
     }
 
     // "&Imprimer le thème..." builds the report and asks for a printer; a
