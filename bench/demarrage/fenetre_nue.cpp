@@ -6,28 +6,12 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include "ui/quitter_apres_affichage.hpp"
+
 namespace {
 
 // As many labels as the main window holds (captions and slots together).
 constexpr int nombre_libelles = 364;
-
-// Leaves the event loop once the window has painted itself for the first time.
-class QuitterApresAffichage : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::Paint && !fait_) {
-            fait_ = true;
-            QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(objet, evenement);
-    }
-
-  private:
-    bool fait_ = false;
-};
 
 } // namespace
 
@@ -40,7 +24,7 @@ int main(int argc, char** argv) {
         auto* l = new QLabel(QString::number(i), &fenetre);
         l->setGeometry((i % 20) * 40, (i / 20) * 26, 38, 24);
     }
-    QuitterApresAffichage quitter;
+    kalder::ui::QuitterApresAffichage quitter;
     if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
         fenetre.installEventFilter(&quitter);
     fenetre.show();

@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
+#include "ui/quitter_apres_affichage.hpp"
 
 #include <QApplication>
 #include <QEvent>
@@ -35,25 +36,6 @@ bool plateforme_en_argument(int argc, char** argv) {
     return false;
 }
 
-// Used by the start-up benchmark: leaves the event loop once the window has
-// painted itself for the first time.
-class QuitterApresAffichage : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override {
-        if (evenement->type() == QEvent::Paint && !fait_) {
-            fait_ = true;
-            QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(objet, evenement);
-    }
-
-  private:
-    bool fait_ = false;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,7 +58,7 @@ int main(int argc, char** argv) {
     kalder::ui::FenetrePrincipale fenetre;
     // The data folder is settled once, before the window opens, and kept.
     kalder::ui::FenetresSecondaires::de(fenetre).dossier_donnees();
-    QuitterApresAffichage quitter;
+    kalder::ui::QuitterApresAffichage quitter;
     if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
         fenetre.installEventFilter(&quitter);
     fenetre.show();
