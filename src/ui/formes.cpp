@@ -37,7 +37,7 @@ void Forme::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(r, r.width() / 4, r.height() / 4);
         // The brown is too dark to carry a dark red number: the value sits
         // on a pale inner square and the brown stays as a wide rim.
-        const QRectF dedans = r.adjusted(7, 7, -7, -7);
+        const QRectF dedans = r.adjusted(6, 6, -6, -6);
         p.setPen(Qt::NoPen);
         p.setBrush(couleur_.lighter(260));
         p.drawRoundedRect(dedans, dedans.width() / 5, dedans.height() / 5);

@@ -36,13 +36,13 @@ void nombres_lettres(Controles& c, QWidget* page) {
                                    Forme::Genre::carre_arrondi};
     const QColor fonds[] = {teinte::jaune, teinte::orange, teinte::brun};
     Style valeur;
-    valeur.points = 12;
+    valeur.points = 11;
     valeur.gras = true;
     for (int i = 0; i < 3; ++i) {
         const int y = 150 + i * 60;
-        legende(page, legendes[i], {14, y + 8, 110, 28}, style_legende(teinte::noir, 9.75, true));
-        slot_forme(c, page, QStringLiteral("Nomb(%1)").arg(nombres[i]), {124, y, 44, 44}, genres[i],
-                   fonds[i], valeur);
+        legende(page, legendes[i], {14, y + 8, 104, 28}, style_legende(teinte::noir, 9.75, true));
+        slot_forme(c, page, QStringLiteral("Nomb(%1)").arg(nombres[i]), {120, y - 4, 52, 52},
+                   genres[i], fonds[i], valeur);
         QWidget* defi = panneau(page, {180, y + 4, 82, 36}, teinte::turquoise);
         legende(defi, QStringLiteral("Défi"), {6, 4, 36, 28}, style_legende());
         slot(c, defi, QStringLiteral("defi(%1)").arg(i), {44, 5, 32, 26}, style_valeur(9.75, true));
@@ -55,9 +55,9 @@ void nombres_melanges(Controles& c, QWidget* page) {
                                 QStringLiteral("Coefficient de dynamisme")};
     for (int i = 0; i < 4; ++i) {
         const int y = 154 + i * 44;
-        legende(page, legendes[i], {272, y, 254, 30},
+        legende(page, legendes[i], {268, y, 253, 30},
                 style_legende(teinte::vert_fonce, 9.75, true));
-        slot(c, page, QStringLiteral("Nomb(%1)").arg(8 + i), {528, y, 38, 30},
+        slot(c, page, QStringLiteral("Nomb(%1)").arg(8 + i), {522, y, 48, 30},
              style_valeur(12, true));
     }
 }

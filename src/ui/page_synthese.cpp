@@ -83,8 +83,8 @@ void nombres_lettres(Controles& c, QWidget* page) {
     valeur.gras = true;
     for (int i = 0; i < 3; ++i) {
         const int y = 246 + i * 62;
-        legende(page, legendes[i], {20, y + 10, 150, 28}, style_legende(teinte::noir, 12));
-        slot_forme(c, page, QStringLiteral("synth(%1)").arg(i), {172, y, 50, 50}, genres[i],
+        legende(page, legendes[i], {20, y + 10, 144, 28}, style_legende(teinte::noir, 12));
+        slot_forme(c, page, QStringLiteral("synth(%1)").arg(i), {168, y - 4, 58, 58}, genres[i],
                    fonds[i], valeur);
     }
 }

@@ -3,6 +3,7 @@
 #include "outils_fenetre.hpp"
 
 #include "directory/liste_personnes.hpp"
+#include "modele/slots.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -111,6 +112,47 @@ class TestLisibilite : public QObject {
             defauts << defauts_des_libelles(fenetre.centralWidget());
         }
         defauts << defauts_des_boutons(&fenetre);
+        QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QLatin1Char('\n'))));
+    }
+
+    // Each slot holding the widest text its calculation can give it.
+    void valeurs_les_plus_larges() {
+        kalder::ui::FenetrePrincipale fenetre;
+        montrer(fenetre);
+        calculer_exemple(fenetre);
+        kalder::EtatFenetre& e = fenetre.etat();
+        const std::pair<const char*, const char*> prefixes[] = {
+            {"Grille", "12"},   {"lettre", "12"},         {"defi(", "8"},       {"Toi", "9"},
+            {"cym", "9"},       {"esse", "33"},           {"periode", "7"},     {"profec", "12"},
+            {"leco", "9"},      {"semdef", "9"},          {"apog(", "99/9"},    {"semaine", "99/9"},
+            {"apogee", "99/9"}, {"fin_apogee", "35 ans"}, {"defi_apogee", "9"}, {"cycle", "33/6"},
+            {"synth", "33/6"},  {"des", "33/6"},          {"dei", "33/6"},      {"ent", "33/6"},
+            {"Nomb", "33/6"}};
+        for (auto& [nom, slot] : kalder::slots_nommes(e))
+            for (const auto& [prefixe, texte] : prefixes)
+                if (nom.rfind(prefixe, 0) == 0) {
+                    slot->texte = texte;
+                    break;
+                }
+        for (int i : {5, 7, 13, 14})
+            e.Nomb[i].texte = "9";
+        e.Nomb[6].texte = "Y";
+        e.Nomb[12].texte = "31";
+        e.ent[6].texte = "22/4";
+        e.tri1.texte = "Pierre angulaire : 9";
+        e.tri2.texte = "Nombre clef : 9";
+        e.tri3.texte = "Dernière pierre : 9";
+        e.vie[0].texte = "Chemin de vie : 33/6";
+        e.annee_personnelle.texte = "9";
+        e.lettre_passage.texte = "W";
+        fenetre.afficher_modele();
+
+        QStringList defauts;
+        QTabWidget* t = onglets(fenetre);
+        for (int i = 0; i < t->count(); ++i) {
+            t->setCurrentIndex(i);
+            defauts << defauts_des_libelles(fenetre.centralWidget());
+        }
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QLatin1Char('\n'))));
     }
 
