@@ -17,6 +17,17 @@ inline void saisir_personne(EtatFenetre& e, std::string_view prenom, std::string
     e.saisir(ChampId::annee, annee);
 }
 
+// The same on the partner line of the compatibility tab.
+inline void saisir_partenaire(EtatFenetre& e, std::string_view prenom, std::string_view nom,
+                              std::string_view jour = "", std::string_view mois = "",
+                              std::string_view annee = "") {
+    e.saisir(ChampId::prenom_partenaire, prenom);
+    e.saisir(ChampId::nom_partenaire, nom);
+    e.saisir(ChampId::jour_partenaire, jour);
+    e.saisir(ChampId::mois_partenaire, mois);
+    e.saisir(ChampId::annee_partenaire, annee);
+}
+
 // The worked example, typed but not calculated.
 inline EtatFenetre anne_marie_dupont() {
     EtatFenetre e;

@@ -25,11 +25,7 @@ EtatFenetre avec_theme() {
 }
 
 void saisir(EtatFenetre& e, const Partenaire& p) {
-    e.saisir(ChampId::prenom_partenaire, p.prenom);
-    e.saisir(ChampId::nom_partenaire, p.nom);
-    e.saisir(ChampId::jour_partenaire, p.jour);
-    e.saisir(ChampId::mois_partenaire, p.mois);
-    e.saisir(ChampId::annee_partenaire, p.annee);
+    essai::saisir_partenaire(e, p.prenom, p.nom, p.jour, p.mois, p.annee);
     e.saisir(ChampId::jour_rencontre, p.rjour);
     e.saisir(ChampId::mois_rencontre, p.rmois);
     e.saisir(ChampId::annee_rencontre, p.rannee);

@@ -1,6 +1,7 @@
 #include "directory/dossier_donnees.hpp"
 #include "directory/sauvegarder_personnes.hpp"
 #include "repertoire_outils_test.hpp"
+#include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,9 @@ struct Ligne {
 
 EtatFenetre fenetre(const Ligne& vous, const Ligne& partenaire = {}) {
     EtatFenetre e;
-    e.saisir(ChampId::prenom, vous.prenom);
-    e.saisir(ChampId::nom, vous.nom);
-    e.saisir(ChampId::jour, vous.jour);
-    e.saisir(ChampId::mois, vous.mois);
-    e.saisir(ChampId::annee, vous.annee);
-    e.saisir(ChampId::prenom_partenaire, partenaire.prenom);
-    e.saisir(ChampId::nom_partenaire, partenaire.nom);
-    e.saisir(ChampId::jour_partenaire, partenaire.jour);
-    e.saisir(ChampId::mois_partenaire, partenaire.mois);
-    e.saisir(ChampId::annee_partenaire, partenaire.annee);
+    essai::saisir_personne(e, vous.prenom, vous.nom, vous.jour, vous.mois, vous.annee);
+    essai::saisir_partenaire(e, partenaire.prenom, partenaire.nom, partenaire.jour, partenaire.mois,
+                             partenaire.annee);
     // Meeting date: never stored.
     e.saisir(ChampId::jour_rencontre, "1");
     e.saisir(ChampId::mois_rencontre, "2");
