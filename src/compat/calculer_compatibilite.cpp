@@ -7,16 +7,6 @@
 
 namespace kalder {
 
-namespace {
-
-// A slot takes part in a common number when it shows something other than 0.
-bool renseigne(const Slot& slot) {
-    const std::string_view t = rogner(slot.texte);
-    return !t.empty() && t != "0";
-}
-
-} // namespace
-
 Issue calculer_compatibilite(EtatFenetre& etat) {
     if (!etat.actif(BoutonId::calculer_entente))
         return {};
@@ -40,10 +30,11 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     nom_complet += nom;
     etat.ent[2].texte = texte_maitre(somme_lettres(nom_complet));
     etat.ent[4].texte = texte_maitre(naissance.jour + naissance.mois + naissance.annee);
-    if (renseigne(etat.ent[1]) && renseigne(etat.ent[2]))
+    // A slot takes part in a common number only when it shows something other than 0.
+    if (present(etat.ent[1].texte) && present(etat.ent[2].texte))
         etat.ent[5].texte =
             texte_maitre(avant_barre(etat.ent[2].texte) + avant_barre(etat.ent[1].texte));
-    if (renseigne(etat.ent[3]) && renseigne(etat.ent[4]))
+    if (present(etat.ent[3].texte) && present(etat.ent[4].texte))
         etat.ent[6].texte =
             texte_reduit_22(avant_barre(etat.ent[4].texte) + avant_barre(etat.ent[3].texte));
     etat.ent[7].texte = texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);

@@ -27,6 +27,11 @@ std::string_view rogner(std::string_view t) {
     return t.substr(debut, fin - debut);
 }
 
+bool present(std::string_view texte) {
+    const std::string_view t = rogner(texte);
+    return !t.empty() && t != "0";
+}
+
 std::optional<double> lire_nombre_saisi(std::string_view brut) {
     const std::string_view t = rogner(brut);
     std::size_t i = 0;

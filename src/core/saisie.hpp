@@ -13,6 +13,9 @@ namespace kalder {
 // Leading and trailing blanks removed; inner blanks kept.
 std::string_view rogner(std::string_view texte);
 
+// A displayed value worth reading: trimmed, neither empty nor "0".
+bool present(std::string_view texte);
+
 // A number is, once trimmed: an optional sign, ASCII digits, and optionally
 // "," or "." followed by digits ("15", "-3", "15,5", "1975.0"). Anything else
 // (empty, "abc", "1e3", "15,", "1 975") is not a number.

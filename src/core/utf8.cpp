@@ -59,21 +59,8 @@ std::u32string decoder_utf8(std::string_view t) {
 }
 
 void ajouter_utf8(std::string& s, char32_t c) {
-    if (c < 0x80) {
-        s.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        s.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        s.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        s.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        s.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    char octets[4] = {};
+    s.append(octets, static_cast<std::size_t>(octets_utf8(c, octets)));
 }
 
 std::string encoder_utf8(std::u32string_view t) {

@@ -16,12 +16,16 @@ constexpr std::array<char32_t, 32> table_80_9f = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-} // namespace
-
-char32_t caractere_cp1252(unsigned char octet) {
+constexpr char32_t vers_unicode(unsigned char octet) {
     if (octet >= 0x80 && octet <= 0x9F)
         return table_80_9f[octet - 0x80];
     return octet;
+}
+
+} // namespace
+
+char32_t caractere_cp1252(unsigned char octet) {
+    return vers_unicode(octet);
 }
 
 std::optional<unsigned char> octet_cp1252(char32_t c) {
@@ -35,27 +39,17 @@ std::optional<unsigned char> octet_cp1252(char32_t c) {
 
 namespace {
 
+// Every byte's UTF-8 form, worked out once: reading a large directory
+// converts each byte through this table.
 struct EnUtf8 {
-    char octets[3];
-    unsigned char longueur;
+    char octets[4];
+    int longueur;
 };
 
 constexpr std::array<EnUtf8, 256> construire_table_utf8() {
     std::array<EnUtf8, 256> t{};
-    for (int o = 0; o < 256; ++o) {
-        const char32_t c =
-            o >= 0x80 && o <= 0x9F ? table_80_9f[o - 0x80] : static_cast<char32_t>(o);
-        if (c < 0x80)
-            t[o] = {{static_cast<char>(c), 0, 0}, 1};
-        else if (c < 0x800)
-            t[o] = {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0},
-                    2};
-        else
-            t[o] = {{static_cast<char>(0xE0 | (c >> 12)),
-                     static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-                     static_cast<char>(0x80 | (c & 0x3F))},
-                    3};
-    }
+    for (int o = 0; o < 256; ++o)
+        t[o].longueur = octets_utf8(vers_unicode(static_cast<unsigned char>(o)), t[o].octets);
     return t;
 }
 

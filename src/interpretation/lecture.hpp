@@ -9,10 +9,6 @@
 namespace kalder {
 
 // A value shown as "0" counts as nothing to comment on, like an empty slot.
-inline bool present(std::string_view texte) {
-    const std::string_view t = rogner(texte);
-    return !t.empty() && t != "0";
-}
 inline bool present(const Slot& slot) {
     return present(slot.texte);
 }

@@ -11,11 +11,6 @@ namespace kalder {
 
 namespace {
 
-void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::defaut) {
-    slot.texte = std::move(texte);
-    slot.couleur = couleur;
-}
-
 void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
     if (chemin == 0) {
         etat.synth[3].couleur = Couleur::vert;

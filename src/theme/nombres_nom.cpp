@@ -13,11 +13,6 @@ namespace kalder {
 
 namespace {
 
-void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::defaut) {
-    slot.texte = std::move(texte);
-    slot.couleur = couleur;
-}
-
 // The vowel, consonant and letter numbers take the grid colour only when
 // their sum is not zero.
 Couleur couleur_somme(const EtatFenetre& etat, Nombre brut) {

@@ -1,11 +1,20 @@
 #pragma once
-// The grid-presence rule: a number whose digit is missing from the inclusion
-// grid is shown in dark red. The counts are read back from the grid's slots,
-// so the grid must have been written first.
+// Writing a theme slot, and the grid-presence rule: a number whose digit is
+// missing from the inclusion grid is shown in dark red. The counts are read back from the grid's
+// slots, so the grid must have been written first.
 
 #include "modele/etat_fenetre.hpp"
 
+#include <string>
+#include <utility>
+
 namespace kalder {
+
+// A theme slot gets its text and, every time, its colour.
+inline void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::defaut) {
+    slot.texte = std::move(texte);
+    slot.couleur = couleur;
+}
 
 Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre);
 // Dark red when the grid has no cell for the digit of n; a digit 0 has no

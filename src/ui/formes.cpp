@@ -46,50 +46,42 @@ void Forme::paintEvent(QPaintEvent*) {
     }
 }
 
-Triangle::Triangle(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
+Trace::Trace(QWidget* parent, QColor couleur, Dessin dessin)
+    : QWidget(parent), couleur_(couleur), dessin_(dessin) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Triangle::paintEvent(QPaintEvent*) {
+void Trace::paintEvent(QPaintEvent*) {
     QPainter p(this);
     preparer(p);
-    p.setPen(QPen(couleur_, 2));
-    const QPointF sommet(width() / 2.0, 2);
-    const QPointF gauche(2, height() - 2);
-    const QPointF droite(width() - 2, height() - 2);
+    dessin_(p, couleur_, width(), height());
+}
+
+void dessiner_triangle(QPainter& p, QColor couleur, double l, double h) {
+    p.setPen(QPen(couleur, 2));
+    const QPointF sommet(l / 2, 2);
+    const QPointF gauche(2, h - 2);
+    const QPointF droite(l - 2, h - 2);
     p.drawLine(sommet, gauche);
     p.drawLine(gauche, droite);
     p.drawLine(droite, sommet);
 }
 
-ZigZag::ZigZag(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void ZigZag::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    preparer(p);
-    p.setPen(QPen(couleur_, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+void dessiner_zigzag(QPainter& p, QColor couleur, double l, double h) {
+    p.setPen(QPen(couleur, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const int dents = 4;
-    const double pas = (width() - 4.0) / (2 * dents);
-    QPainterPath chemin(QPointF(2, height() - 3));
+    const double pas = (l - 4.0) / (2 * dents);
+    QPainterPath chemin(QPointF(2, h - 3));
     for (int i = 1; i <= 2 * dents; ++i)
-        chemin.lineTo(2 + i * pas, i % 2 ? 3.0 : height() - 3.0);
+        chemin.lineTo(2 + i * pas, i % 2 ? 3.0 : h - 3.0);
     p.drawPath(chemin);
 }
 
-FigureMission::FigureMission(QWidget* parent, QColor couleur) : QWidget(parent), couleur_(couleur) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void FigureMission::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    preparer(p);
-    p.setPen(QPen(couleur_, 2));
-    const double l = width(), h = height();
+void dessiner_figure_mission(QPainter& p, QColor couleur, double l, double h) {
+    p.setPen(QPen(couleur, 2));
     const QPointF losange[] = {{l / 2, 2}, {l - 2, h / 2}, {l / 2, h - 2}, {2, h / 2}};
     p.drawPolygon(losange, 4);
-    p.setPen(QPen(couleur_, 1));
+    p.setPen(QPen(couleur, 1));
     p.drawRect(QRectF(l * 0.22, h * 0.22, l * 0.56, h * 0.56));
     p.drawLine(QPointF(l / 2, 2), QPointF(l / 2, h * 0.22));
     p.drawLine(QPointF(l / 2, h * 0.78), QPointF(l / 2, h - 2));

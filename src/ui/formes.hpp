@@ -4,6 +4,7 @@
 // around the mission.
 
 #include <QColor>
+#include <QPainter>
 #include <QWidget>
 
 namespace kalder::ui {
@@ -23,39 +24,25 @@ class Forme : public QWidget {
     QColor trait_;
 };
 
+// Lines drawn over the whole widget in one colour: the stones' triangle, the
+// life-path zig-zag and the figure around the mission.
+class Trace : public QWidget {
+  public:
+    using Dessin = void (*)(QPainter& p, QColor couleur, double largeur, double hauteur);
+    Trace(QWidget* parent, QColor couleur, Dessin dessin);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QColor couleur_;
+    Dessin dessin_;
+};
+
 // Three lines joining the middle of the top edge to the two lower corners.
-class Triangle : public QWidget {
-  public:
-    Triangle(QWidget* parent, QColor couleur);
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-
-  private:
-    QColor couleur_;
-};
-
-class ZigZag : public QWidget {
-  public:
-    ZigZag(QWidget* parent, QColor couleur);
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-
-  private:
-    QColor couleur_;
-};
-
-// Blue lines around the mission: a lozenge crossed by a frame.
-class FigureMission : public QWidget {
-  public:
-    FigureMission(QWidget* parent, QColor couleur);
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-
-  private:
-    QColor couleur_;
-};
+void dessiner_triangle(QPainter& p, QColor couleur, double largeur, double hauteur);
+void dessiner_zigzag(QPainter& p, QColor couleur, double largeur, double hauteur);
+// A lozenge crossed by a frame.
+void dessiner_figure_mission(QPainter& p, QColor couleur, double largeur, double hauteur);
 
 } // namespace kalder::ui

@@ -92,13 +92,13 @@ void nombres_lettres(Controles& c, QWidget* page) {
 void chemin_et_pierres(Controles& c, QWidget* page) {
     legende(page, QStringLiteral("Chemin de vie :"), {250, 240, 200, 26},
             style_legende(teinte::vert_fonce, 12, true));
-    auto* zigzag = new ZigZag(page, teinte::vert_fonce);
+    auto* zigzag = new Trace(page, teinte::vert_fonce, dessiner_zigzag);
     zigzag->setGeometry(262, 276, 60, 24);
     Style valeur = style_valeur(13.5, true);
     slot(c, page, QStringLiteral("synth(3)"), {332, 266, 60, 42}, valeur);
 
     QWidget* fond = panneau(page, {236, 320, 330, 112}, teinte::saumon);
-    auto* triangle = new Triangle(fond, teinte::rouge_fonce.darker(130));
+    auto* triangle = new Trace(fond, teinte::rouge_fonce.darker(130), dessiner_triangle);
     triangle->setGeometry(70, 28, 190, 58);
     Style pierre = style_legende(teinte::noir, 9.75, true);
     pierre.alignement = Qt::AlignCenter;
@@ -111,7 +111,7 @@ void mission(Controles& c, QWidget* page) {
     legende(page, QStringLiteral("Mission"), {600, 240, 170, 26},
             style_legende(QColor(0, 0, 160), 12, true))
         ->setAlignment(Qt::AlignCenter);
-    auto* figure = new FigureMission(page, QColor(0, 0, 200));
+    auto* figure = new Trace(page, QColor(0, 0, 200), dessiner_figure_mission);
     figure->setGeometry(610, 270, 150, 110);
     slot(c, page, QStringLiteral("synth(4)"), {655, 305, 60, 40}, style_valeur(13.5, true));
 }
