@@ -10,6 +10,7 @@
 #include "core/saisie.hpp"
 #include "interpretation/commandes.hpp"
 #include "theme/calculer_theme.hpp"
+#include "theme/valider_saisie.hpp"
 #include "year/calculer_annee.hpp"
 
 #include <chrono>
@@ -47,22 +48,30 @@ constexpr Texte textes_demandes[] = {{&Options::synthese, "synthese", interprete
                                      {&Options::cycles, "cycles", interpreter_annee},
                                      {&Options::entente, "entente", interpreter_entente}};
 
+// A whole number option within bounds; nullopt when it is malformed.
+std::optional<int> entier(const std::string& texte, int minimum, int maximum) {
+    const auto v = lire_nombre_saisi(texte);
+    if (!v || *v < minimum || *v > maximum || *v != static_cast<int>(*v))
+        return std::nullopt;
+    return static_cast<int>(*v);
+}
+
 int executer(const Options& o) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--prenom et --nom sont obligatoires");
     int annee_courante = annee_du_calendrier();
     if (auto texte = o.valeur("annee-courante")) {
-        const auto v = lire_nombre_saisi(*texte);
-        if (!v || *v < 1 || *v > 32767 || *v != static_cast<int>(*v))
+        const auto v = entier(*texte, 1, static_cast<int>(annee_maximale));
+        if (!v)
             return erreur_usage("--annee-courante attend une année entière de 1 à 32767");
-        annee_courante = static_cast<int>(*v);
+        annee_courante = *v;
     }
     EtatFenetre etat;
     if (auto texte = o.valeur("mois-choisi")) {
-        const auto v = lire_nombre_saisi(*texte);
-        if (!v || *v < 1 || *v > 12 || *v != static_cast<int>(*v))
+        const auto v = entier(*texte, 1, 12);
+        if (!v)
             return erreur_usage("--mois-choisi attend un mois de 1 à 12");
-        etat.mois_choisi = static_cast<int>(*v);
+        etat.mois_choisi = *v;
     }
 
     remplir_personne(etat, o);

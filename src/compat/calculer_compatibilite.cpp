@@ -3,19 +3,15 @@
 #include "core/reductions.hpp"
 #include "core/saisie.hpp"
 #include "core/sommes.hpp"
-#include "theme/valider_date.hpp"
+#include "theme/valider_saisie.hpp"
 
 namespace kalder {
 
 Issue calculer_compatibilite(EtatFenetre& etat) {
     if (!etat.actif(BoutonId::calculer_entente))
         return {};
-    const std::string_view prenom = rogner(etat.texte(ChampId::prenom_partenaire));
-    if (prenom.empty())
-        return erreur_saisie("Le prénom doit être saisi", ChampId::prenom_partenaire);
-    const std::string_view nom = rogner(etat.texte(ChampId::nom_partenaire));
-    if (nom.empty())
-        return erreur_saisie("Le nom doit être saisi", ChampId::nom_partenaire);
+    if (auto erreur = valider_noms_partenaire(etat))
+        return *erreur;
     const DateSaisie naissance = valider_date(
         etat, {ChampId::jour_partenaire, ChampId::mois_partenaire, ChampId::annee_partenaire});
     if (naissance.erreur)
@@ -26,8 +22,8 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
         return *rencontre.erreur;
 
     etat.activer(BoutonId::entente, true);
-    std::string nom_complet(prenom);
-    nom_complet += nom;
+    std::string nom_complet(rogner(etat.texte(ChampId::prenom_partenaire)));
+    nom_complet += rogner(etat.texte(ChampId::nom_partenaire));
     etat.ent[2].texte = texte_maitre(somme_lettres(nom_complet));
     etat.ent[4].texte = texte_maitre(naissance.jour + naissance.mois + naissance.annee);
     // A slot takes part in a common number only when it shows something other than 0.

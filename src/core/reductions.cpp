@@ -17,7 +17,7 @@ bool maitre(Nombre n) {
     return chiffre(n) || n == 11 || n == 22 || n == 33;
 }
 bool karmique(Nombre n) {
-    return maitre(n) || n == 13 || n == 14 || n == 16 || n == 19;
+    return maitre(n) || dette_karmique(n);
 }
 
 // The number, then "/" and its digit when it has two digits or more.
@@ -31,6 +31,10 @@ std::string avec_barre(Nombre n) {
 }
 
 } // namespace
+
+bool dette_karmique(Nombre n) {
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
 
 Nombre somme_chiffres(Nombre n) {
     auto u = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
@@ -66,7 +70,7 @@ std::string texte_karmique(Nombre n) {
     if (n == 0)
         return {};
     const Nombre r = reduire_karmique(n);
-    if (r == 13 || r == 14 || r == 16 || r == 19)
+    if (dette_karmique(r))
         return std::to_string(r);
     return avec_barre(r);
 }

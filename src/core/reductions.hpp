@@ -15,6 +15,7 @@ Nombre reduire(Nombre n);          // 0..9
 Nombre reduire_maitre(Nombre n);   // 0..9, 11, 22, 33
 Nombre reduire_99(Nombre n);       // 0..99
 Nombre reduire_karmique(Nombre n); // 0..9, 11, 22, 33, 13, 14, 16, 19
+bool dette_karmique(Nombre n);     // 13, 14, 16 or 19
 
 std::string texte_maitre(Nombre n);    // "7", "11/2"; empty for 0
 std::string texte_reduit_22(Nombre n); // "7", "19/1"; empty for 0

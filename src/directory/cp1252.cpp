@@ -92,27 +92,12 @@ std::string cp1252_vers_utf8(std::string_view octets) {
 std::optional<std::string> utf8_vers_cp1252(std::string_view texte) {
     std::string r;
     r.reserve(texte.size());
-    std::size_t i = 0;
-    while (i < texte.size()) {
-        const auto octet = static_cast<unsigned char>(texte[i]);
-        if (octet < 0x80) {
-            r.push_back(texte[i]);
-            ++i;
-            continue;
-        }
-        // Decoding one character at a time keeps a malformed sequence from
-        // passing as U+FFFD, which the code page could not hold anyway.
-        std::size_t fin = i + 1;
-        while (fin < texte.size() && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80)
-            ++fin;
-        const std::u32string c = decoder_utf8(texte.substr(i, fin - i));
-        if (c.size() != 1 || c[0] == 0xFFFD)
-            return std::nullopt;
-        const auto o = octet_cp1252(c[0]);
+    // A malformed sequence decodes to U+FFFD, which the code page cannot hold.
+    for (char32_t c : decoder_utf8(texte)) {
+        const auto o = octet_cp1252(c);
         if (!o)
             return std::nullopt;
         r.push_back(static_cast<char>(*o));
-        i = fin;
     }
     return r;
 }

@@ -68,10 +68,10 @@ std::optional<std::string> defaut_champ(std::string_view texte) {
 
 std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
     for (std::size_t i = 0; i < ligne.textes.size(); ++i) {
-        auto defaut = defaut_champ(ligne.textes[i]);
-        auto octets = defaut ? std::nullopt : utf8_vers_cp1252(ligne.textes[i]);
-        if (octets) {
-            ligne.octets[i] = std::move(*octets);
+        const auto defaut = defaut_champ(ligne.textes[i]);
+        if (!defaut) {
+            // Every character passed the code-page test: the conversion holds.
+            ligne.octets[i] = *utf8_vers_cp1252(ligne.textes[i]);
             continue;
         }
         const std::string personne =
@@ -79,8 +79,7 @@ std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
         const char* qui = ligne.id == LigneId::vous ? "de la ligne « Vous »" : "du partenaire";
         Issue issue;
         issue.message = message_sauvegarde_impossible(
-            std::string(libelles[i]) + " " + qui + " (" + personne + ") contient " +
-            defaut.value_or("un caractère illisible") +
+            std::string(libelles[i]) + " " + qui + " (" + personne + ") contient " + *defaut +
             ", que le répertoire ne peut pas garder tel quel. Corrigez ce champ, puis "
             "sauvegardez à nouveau");
         issue.focus = champs_de(ligne.id)[i];

@@ -3,6 +3,7 @@
 #include "core/saisie.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "theme/valider_saisie.hpp"
 
 namespace kalder {
 
@@ -24,13 +25,6 @@ Issue interpreter(EtatFenetre& etat, std::string_view bandeau, void (*generateur
     return issue;
 }
 
-Issue erreur(std::string_view texte, ChampId focus) {
-    Issue issue;
-    issue.message = Message{"Erreur", std::string(texte), Icone::avertissement};
-    issue.focus = focus;
-    return issue;
-}
-
 } // namespace
 
 Issue interpreter_synthese(EtatFenetre& etat) {
@@ -46,20 +40,10 @@ Issue interpreter_annee(EtatFenetre& etat) {
 }
 
 Issue interpreter_entente(EtatFenetre& etat) {
-    const std::string_view prenom = rogner(etat.texte(ChampId::prenom));
-    if (prenom.empty())
-        return erreur("Le prénom doit être saisi", ChampId::prenom);
-    etat.theme.prenom.assign(prenom);
-
-    const std::string_view nom = rogner(etat.texte(ChampId::nom));
-    if (nom.empty())
-        return erreur("Le nom doit être saisi", ChampId::nom);
-    etat.theme.nom.assign(nom);
-
-    if (rogner(etat.texte(ChampId::prenom_partenaire)).empty())
-        return erreur("Le prénom doit être saisi", ChampId::prenom_partenaire);
-    if (rogner(etat.texte(ChampId::nom_partenaire)).empty())
-        return erreur("Le nom doit être saisi", ChampId::nom_partenaire);
+    if (auto erreur = valider_noms_vous(etat))
+        return *erreur;
+    if (auto erreur = valider_noms_partenaire(etat))
+        return *erreur;
 
     titrer_interpretation(etat.interpretation, "Entente entre deux personnes");
     calcul_entente(etat);

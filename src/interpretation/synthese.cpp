@@ -5,6 +5,7 @@
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
 #include "texts/textes.hpp"
+#include "theme/presence.hpp"
 
 #include <string>
 
@@ -16,14 +17,10 @@ std::string_view introduction(std::string_view cle) {
     return textes::entree("introductions", cle);
 }
 
-Nombre grille(const EtatFenetre& etat, Nombre chiffre) {
-    return lire_debut_nombre(etat.Grille[static_cast<std::size_t>(chiffre)].texte);
-}
-
 // Digit 0 has no grid cell, so a zero sum never warns.
 void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre chiffre,
                          std::string_view suite) {
-    if (chiffre < 1 || chiffre > 9 || grille(etat, chiffre) != 0)
+    if (!chiffre_manquant(etat, chiffre))
         return;
     const std::string c = std::to_string(chiffre);
     titre(doc, {"Le chiffre ", c, " est manquant dans la grille d'inclusion.", " ",
@@ -37,16 +34,16 @@ void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     Nombre maximum = 0;
     for (int k = 1; k <= 9; ++k)
-        if (grille(etat, k) > maximum)
-            maximum = grille(etat, k);
+        if (compte_grille(etat, k) > maximum)
+            maximum = compte_grille(etat, k);
     for (int k = 1; k <= 9; ++k) {
-        if (grille(etat, k) == maximum) {
+        if (compte_grille(etat, k) == maximum) {
             titre(doc, {std::to_string(k), " dominant"});
             interprete2(doc, textes::entree("synthese_dominant", k));
         }
     }
     for (int k = 1; k <= 9; ++k) {
-        if (grille(etat, k) == 0) {
+        if (compte_grille(etat, k) == 0) {
             titre(doc, {std::to_string(k), " manquant"});
             interprete2(doc, textes::entree("synthese_manquant", k));
         }

@@ -27,15 +27,7 @@ void effacer(EtatFenetre& e) {
         vider(s);
     for (auto& s : e.synth)
         vider(s);
-    e.tri1.texte = "Pierre angulaire";
-    e.tri2.texte = "Nombre clef";
-    e.tri3.texte = "Dernière pierre";
-    for (int k = 0; k < 5; ++k) {
-        for (Slot* s : {&e.deco[k], &e.des[k], &e.dei[k]}) {
-            vider(*s);
-            s->visible = false;
-        }
-    }
+    e.remettre_triangle_et_mots();
     for (auto& s : e.defi)
         vider(s);
     vider(e.annee_personnelle);

@@ -61,13 +61,18 @@ EtatFenetre::EtatFenetre() {
     activer(BoutonId::effacer_tout, true);
     activer(BoutonId::effacer_partenaire, true);
     champ(ChampId::annee_calcul).actif = false;
+    remettre_triangle_et_mots();
+}
+
+void EtatFenetre::remettre_triangle_et_mots() {
     tri1.texte = "Pierre angulaire";
     tri2.texte = "Nombre clef";
     tri3.texte = "Dernière pierre";
     for (int k = 0; k < 5; ++k) {
-        deco[k].visible = false;
-        des[k].visible = false;
-        dei[k].visible = false;
+        for (Slot* s : {&deco[k], &des[k], &dei[k]}) {
+            s->texte.clear();
+            s->visible = false;
+        }
     }
 }
 

@@ -148,6 +148,10 @@ struct EtatFenetre {
     bool actif(BoutonId id) const { return boutons_actifs[static_cast<int>(id)]; }
     void activer(BoutonId id, bool actif) { boutons_actifs[static_cast<int>(id)] = actif; }
 
+    // The triangle's bare captions and the hidden, empty word columns of a
+    // freshly opened window.
+    void remettre_triangle_et_mots();
+
     // The button that Enter presses, if it can be pressed.
     std::optional<BoutonId> bouton_entree() const;
 };

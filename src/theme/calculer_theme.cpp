@@ -3,7 +3,7 @@
 #include "core/saisie.hpp"
 #include "theme/nombres_date.hpp"
 #include "theme/nombres_nom.hpp"
-#include "theme/valider_date.hpp"
+#include "theme/valider_saisie.hpp"
 
 namespace kalder {
 
@@ -11,15 +11,9 @@ namespace {
 
 // A check that passed keeps what it stored even when a later one fails.
 std::optional<Issue> valider(EtatFenetre& etat) {
+    if (auto erreur = valider_noms_vous(etat))
+        return erreur;
     Theme& t = etat.theme;
-    const std::string_view prenom = rogner(etat.texte(ChampId::prenom));
-    if (prenom.empty())
-        return erreur_saisie("Le prénom doit être saisi", ChampId::prenom);
-    t.prenom.assign(prenom);
-    const std::string_view nom = rogner(etat.texte(ChampId::nom));
-    if (nom.empty())
-        return erreur_saisie("Le nom doit être saisi", ChampId::nom);
-    t.nom.assign(nom);
 
     const DateSaisie date = valider_date(etat, {ChampId::jour, ChampId::mois, ChampId::annee});
     if (date.absente) {

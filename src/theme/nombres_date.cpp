@@ -17,8 +17,8 @@ void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
         return;
     }
     const std::string texte = texte_maitre(chemin);
-    const bool present = compte_grille(etat, reduire(chemin)) != 0;
-    ecrire(etat.synth[3], texte, present ? Couleur::vert : Couleur::rouge_fonce);
+    const bool manquant = chiffre_manquant(etat, reduire(chemin));
+    ecrire(etat.synth[3], texte, manquant ? Couleur::rouge_fonce : Couleur::vert);
     ecrire(etat.ent[3], texte);
     ecrire(etat.vie[0], "Chemin de vie : " + texte);
 }

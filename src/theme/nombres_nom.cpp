@@ -19,8 +19,10 @@ Couleur couleur_somme(const EtatFenetre& etat, Nombre brut) {
     return brut == 0 ? Couleur::defaut : couleur_presence(etat, brut);
 }
 
-bool est_karmique(const std::string& texte) {
-    return texte == "13" || texte == "14" || texte == "16" || texte == "19";
+// A word's number is dark red when it is a karmic debt.
+void ecrire_karmique(Slot& slot, Nombre somme) {
+    ecrire(slot, texte_karmique(somme),
+           dette_karmique(reduire_karmique(somme)) ? Couleur::rouge_fonce : Couleur::defaut);
 }
 
 // Row (0 mental .. 3 intuitif) and column (4 impulsion .. 6 action) of each
@@ -70,12 +72,8 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     for (std::size_t k = 0; k < liste.size(); ++k) {
         const std::u32string_view mot = liste[k];
         ecrire(etat.deco[k], encoder_utf8(mot));
-        std::string voyelles = texte_karmique(somme_voyelles(mot));
-        std::string consonnes = texte_karmique(somme_consonnes(mot));
-        const Couleur cv = est_karmique(voyelles) ? Couleur::rouge_fonce : Couleur::defaut;
-        const Couleur cc = est_karmique(consonnes) ? Couleur::rouge_fonce : Couleur::defaut;
-        ecrire(etat.des[k], std::move(voyelles), cv);
-        ecrire(etat.dei[k], std::move(consonnes), cc);
+        ecrire_karmique(etat.des[k], somme_voyelles(mot));
+        ecrire_karmique(etat.dei[k], somme_consonnes(mot));
         etat.deco[k].visible = etat.des[k].visible = etat.dei[k].visible = true;
     }
 }

@@ -11,11 +11,12 @@ Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre) {
     return lire_debut_nombre(etat.Grille[chiffre].texte);
 }
 
+bool chiffre_manquant(const EtatFenetre& etat, Nombre chiffre) {
+    return chiffre >= 1 && chiffre <= 9 && compte_grille(etat, chiffre) == 0;
+}
+
 Couleur couleur_presence(const EtatFenetre& etat, Nombre n) {
-    const Nombre chiffre = reduire(n);
-    if (chiffre == 0)
-        return Couleur::defaut;
-    return compte_grille(etat, chiffre) == 0 ? Couleur::rouge_fonce : Couleur::defaut;
+    return chiffre_manquant(etat, reduire(n)) ? Couleur::rouge_fonce : Couleur::defaut;
 }
 
 } // namespace kalder

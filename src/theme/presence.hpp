@@ -17,6 +17,8 @@ inline void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::def
 }
 
 Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre);
+// A digit 1..9 whose grid count is 0; digit 0 has no cell and is never missing.
+bool chiffre_manquant(const EtatFenetre& etat, Nombre chiffre);
 // Dark red when the grid has no cell for the digit of n; a digit 0 has no
 // cell and keeps the default colour.
 Couleur couleur_presence(const EtatFenetre& etat, Nombre n);

@@ -20,6 +20,12 @@ QString nom_qt(std::string_view nom) {
     return QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size()));
 }
 
+QString sauts_de_ligne_qt(QString texte) {
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texte;
+}
+
 Style style_legende(QColor couleur, double points, bool gras) {
     Style s;
     s.points = points;

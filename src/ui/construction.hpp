@@ -85,4 +85,7 @@ QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& t
 
 QString nom_qt(std::string_view nom);
 
+// The engine's CR LF line ends as the single line breaks Qt's text views want.
+QString sauts_de_ligne_qt(QString texte);
+
 } // namespace kalder::ui

@@ -4,6 +4,7 @@
 #include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QKeyEvent>
 #include <QListWidget>
@@ -123,9 +124,10 @@ void DialogueOuvrir::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::p
     if (!choix)
         return;
     if (choix->ligne == LigneId::vous) {
-        // The window's own clear-all also closes the interpretation window.
-        fenetre.effacer();
+        // The take-over clears the model first; the emptied interpretation's
+        // window goes with it.
         prendre_vous(fenetre.etat(), choix->personne);
+        FenetresSecondaires::de(fenetre).fermer_interpretation();
     } else {
         prendre_partenaire(fenetre.etat(), choix->personne);
     }

@@ -43,10 +43,7 @@ TaillesInterpretation tailles_interpretation(int largeur_exterieure, int hauteur
 }
 
 QString texte_affichable(const std::string& texte) {
-    QString t = QString::fromStdString(texte);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t;
+    return sauts_de_ligne_qt(QString::fromStdString(texte));
 }
 
 FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, Qt::Window) {

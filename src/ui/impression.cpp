@@ -51,12 +51,6 @@ void signaler_echec(QWidget* parent, const QString& raison) {
     montrer_message(parent, Message{"Erreur", texte.toStdString(), Icone::avertissement});
 }
 
-QString texte_a_imprimer(QString texte) {
-    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texte;
-}
-
 // Tab distances are given in screen pixels and scaled to the layout's paint
 // device; what one unit becomes on the printer is measured, not assumed.
 qreal pixels_par_unite_de_tabulation(QPrinter& imprimante) {
@@ -92,7 +86,7 @@ std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& impr
                               pixels_par_unite_de_tabulation(imprimante));
     option.setWrapMode(QTextOption::NoWrap);
     document->setDefaultTextOption(option);
-    document->setPlainText(texte_a_imprimer(texte));
+    document->setPlainText(sauts_de_ligne_qt(texte));
 
     // A wrapped line breaks the columns of a table; a smaller type is better,
     // down to a size that still reads. Running prose wraps at any size and

@@ -5,7 +5,7 @@
 #include "core/saisie.hpp"
 #include "core/sommes.hpp"
 #include "core/utf8.hpp"
-#include "theme/valider_date.hpp"
+#include "theme/valider_saisie.hpp"
 
 #include <cstdlib>
 

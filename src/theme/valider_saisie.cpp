@@ -1,4 +1,4 @@
-#include "theme/valider_date.hpp"
+#include "theme/valider_saisie.hpp"
 
 #include "core/saisie.hpp"
 
@@ -32,6 +32,34 @@ Issue erreur_saisie(std::string texte, ChampId focus) {
     issue.message = Message{"Erreur", std::move(texte), Icone::avertissement};
     issue.focus = focus;
     return issue;
+}
+
+namespace {
+
+std::optional<Issue> valider_nom(const EtatFenetre& etat, ChampId champ, const char* message,
+                                 std::string* stockage) {
+    const std::string_view texte = rogner(etat.texte(champ));
+    if (texte.empty())
+        return erreur_saisie(message, champ);
+    if (stockage)
+        stockage->assign(texte);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Issue> valider_noms_vous(EtatFenetre& etat) {
+    if (auto e =
+            valider_nom(etat, ChampId::prenom, "Le prénom doit être saisi", &etat.theme.prenom))
+        return e;
+    return valider_nom(etat, ChampId::nom, "Le nom doit être saisi", &etat.theme.nom);
+}
+
+std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat) {
+    if (auto e =
+            valider_nom(etat, ChampId::prenom_partenaire, "Le prénom doit être saisi", nullptr))
+        return e;
+    return valider_nom(etat, ChampId::nom_partenaire, "Le nom doit être saisi", nullptr);
 }
 
 DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs) {

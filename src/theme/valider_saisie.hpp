@@ -1,6 +1,7 @@
 #pragma once
-// Validation of a day / month / year triple of fields, shared by the person's
-// line, the partner's line and the meeting date.
+// Validation of the typed lines: the two names, and a day / month / year
+// triple of fields, shared by the person's line, the partner's line and the
+// meeting date.
 
 #include "modele/etat_fenetre.hpp"
 
@@ -27,6 +28,12 @@ struct DateSaisie {
 // month and the year are checked in turn; the first failure gives its
 // "Erreur" message and the field to focus.
 DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs);
+
+// The names of the "Vous :" line, each stored in the theme as soon as it
+// passes, so that it stays stored when a later check fails.
+std::optional<Issue> valider_noms_vous(EtatFenetre& etat);
+// The names of the partner line; nothing is stored.
+std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat);
 
 // The "Erreur" box with a warning icon, and the field that gets the focus.
 Issue erreur_saisie(std::string texte, ChampId focus);
