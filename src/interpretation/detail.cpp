@@ -126,10 +126,8 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
     for (char& c : majuscule)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-    std::string_view mot;
-    for (std::string_view v : {"A", "E", "I", "O", "U", "Y"})
-        if (majuscule == v)
-            mot = textes::entree("detail_voyelle", v);
+    // The table holds only A, E, I, O, U and Y: any other text reads no row.
+    const std::string_view mot = textes::entree("detail_voyelle", majuscule);
     interprete2(doc, {"Première voyelle ", voyelle, " : ", mot});
 }
 

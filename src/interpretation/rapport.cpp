@@ -33,11 +33,9 @@ class Page {
     std::string texte_;
 };
 
+// A run of macrons is an empty text centred with them.
 std::string macrons(int n) {
-    std::string r;
-    for (int i = 0; i < n; ++i)
-        r += "\u00AF";
-    return r;
+    return centrer_surligne("", n);
 }
 
 std::string decimal(Nombre n) {
