@@ -1,9 +1,9 @@
 // Targets, for a directory of 100,000 persons: reading it and building the
 // sorted open-person list in 100 ms; saving one replaced person in 200 ms.
 
-#include "directory/dossier_donnees.hpp"
-#include "directory/liste_personnes.hpp"
-#include "directory/sauvegarder_personnes.hpp"
+#include "repertoire/dossier_donnees.hpp"
+#include "repertoire/liste_personnes.hpp"
+#include "repertoire/sauvegarder_personnes.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "compat/calculer_compatibilite.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
-#include "year/calculer_annee.hpp"
+#include "annee/calculer_annee.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "cli/json.hpp"
 
-#include "core/utf8.hpp"
+#include "noyau/utf8.hpp"
 #include "modele/slots.hpp"
 
 namespace kalder::cli {

@@ -7,11 +7,11 @@
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "compat/calculer_compatibilite.hpp"
-#include "core/saisie.hpp"
+#include "noyau/saisie.hpp"
 #include "interpretation/commandes.hpp"
 #include "theme/calculer_theme.hpp"
-#include "theme/valider_saisie.hpp"
-#include "year/calculer_annee.hpp"
+#include "saisie/valider_saisie.hpp"
+#include "annee/calculer_annee.hpp"
 
 #include <chrono>
 #include <iostream>

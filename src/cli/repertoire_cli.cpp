@@ -1,9 +1,9 @@
 #include "cli/repertoire_cli.hpp"
 
 #include "cli/saisie_cli.hpp"
-#include "directory/dossier_donnees.hpp"
-#include "directory/liste_personnes.hpp"
-#include "directory/sauvegarder_personnes.hpp"
+#include "repertoire/dossier_donnees.hpp"
+#include "repertoire/liste_personnes.hpp"
+#include "repertoire/sauvegarder_personnes.hpp"
 
 #include <cstdlib>
 #include <iostream>

@@ -1,9 +1,9 @@
 #include "compat/calculer_compatibilite.hpp"
 
-#include "core/reductions.hpp"
-#include "core/saisie.hpp"
-#include "core/sommes.hpp"
-#include "theme/valider_saisie.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
+#include "saisie/valider_saisie.hpp"
 
 namespace kalder {
 

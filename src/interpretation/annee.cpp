@@ -1,9 +1,9 @@
-#include "core/saisie.hpp"
-#include "core/sommes.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "texts/textes.hpp"
+#include "textes/textes.hpp"
 
 #include <algorithm>
 

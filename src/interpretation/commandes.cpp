@@ -1,9 +1,9 @@
 #include "interpretation/commandes.hpp"
 
-#include "core/saisie.hpp"
+#include "noyau/saisie.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
-#include "theme/valider_saisie.hpp"
+#include "saisie/valider_saisie.hpp"
 
 namespace kalder {
 

@@ -1,8 +1,8 @@
-#include "core/sommes.hpp"
+#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "texts/textes.hpp"
+#include "textes/textes.hpp"
 
 namespace kalder {
 

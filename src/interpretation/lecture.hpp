@@ -1,7 +1,7 @@
 #pragma once
 // How the commentaries read a slot back.
 
-#include "core/saisie.hpp"
+#include "noyau/saisie.hpp"
 #include "modele/etat_fenetre.hpp"
 
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "core/centrage.hpp"
-#include "core/saisie.hpp"
-#include "core/utf8.hpp"
+#include "noyau/centrage.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/utf8.hpp"
 #include "interpretation/commandes.hpp"
 
 #include <initializer_list>

@@ -1,10 +1,10 @@
-#include "core/reductions.hpp"
-#include "core/saisie.hpp"
-#include "core/sommes.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "texts/textes.hpp"
+#include "textes/textes.hpp"
 #include "theme/presence.hpp"
 
 #include <string>

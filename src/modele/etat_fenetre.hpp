@@ -3,7 +3,7 @@
 // display slots, the buttons and what the last command asks the window to do.
 // Every command of the program works on this state; the Qt window only shows it.
 
-#include "core/nombre.hpp"
+#include "noyau/nombre.hpp"
 
 #include <array>
 #include <optional>

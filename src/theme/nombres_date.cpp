@@ -1,9 +1,9 @@
 #include "theme/nombres_date.hpp"
 
-#include "core/reductions.hpp"
-#include "core/sommes.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/sommes.hpp"
 #include "theme/presence.hpp"
-#include "year/calculer_annee.hpp"
+#include "annee/calculer_annee.hpp"
 
 #include <cstdlib>
 

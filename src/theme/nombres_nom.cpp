@@ -1,9 +1,9 @@
 #include "theme/nombres_nom.hpp"
 
-#include "core/lettres.hpp"
-#include "core/reductions.hpp"
-#include "core/sommes.hpp"
-#include "core/utf8.hpp"
+#include "noyau/lettres.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/sommes.hpp"
+#include "noyau/utf8.hpp"
 #include "theme/mots_nom.hpp"
 #include "theme/presence.hpp"
 

@@ -1,7 +1,7 @@
 #include "theme/presence.hpp"
 
-#include "core/reductions.hpp"
-#include "core/sommes.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/sommes.hpp"
 
 namespace kalder {
 

@@ -1,6 +1,6 @@
 #include "ui/dialogue_ouvrir.hpp"
 
-#include "directory/prendre_personne.hpp"
+#include "repertoire/prendre_personne.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
 #include "ui/fenetre_principale.hpp"

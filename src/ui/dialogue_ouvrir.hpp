@@ -2,8 +2,8 @@
 // The open-person dialog "Ouvrir": the saved persons, sorted, and the two
 // take-overs into the "Vous :" line or the partner line.
 
-#include "directory/ligne_fenetre.hpp"
-#include "directory/liste_personnes.hpp"
+#include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/liste_personnes.hpp"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/fenetre_aide.hpp"
 
-#include "texts/textes.hpp"
+#include "textes/textes.hpp"
 #include "ui/construction.hpp"
 #include "ui/fenetre_interpretation.hpp"
 

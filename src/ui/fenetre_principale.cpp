@@ -8,7 +8,7 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
-#include "year/calculer_annee.hpp"
+#include "annee/calculer_annee.hpp"
 
 #include <QApplication>
 #include <QComboBox>

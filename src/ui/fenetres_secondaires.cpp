@@ -1,7 +1,7 @@
 #include "ui/fenetres_secondaires.hpp"
 
-#include "directory/dossier_donnees.hpp"
-#include "directory/sauvegarder_personnes.hpp"
+#include "repertoire/dossier_donnees.hpp"
+#include "repertoire/sauvegarder_personnes.hpp"
 #include "interpretation/commandes.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"

@@ -1,7 +1,7 @@
 #pragma once
 // The directory's Yes/No questions, asked with a message box.
 
-#include "directory/questions.hpp"
+#include "repertoire/questions.hpp"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 // its own box, and no two texts run into each other.
 #include "outils_fenetre.hpp"
 
-#include "directory/liste_personnes.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "modele/slots.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"

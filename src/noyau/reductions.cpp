@@ -1,0 +1,82 @@
+#include "noyau/reductions.hpp"
+
+namespace kalder {
+
+namespace {
+
+template <typename Arret> Nombre reduire_jusqua(Nombre n, Arret arret) {
+    while (!arret(n))
+        n = somme_chiffres(n);
+    return n;
+}
+
+bool chiffre(Nombre n) {
+    return n >= 0 && n <= 9;
+}
+bool maitre(Nombre n) {
+    return chiffre(n) || n == 11 || n == 22 || n == 33;
+}
+bool karmique(Nombre n) {
+    return maitre(n) || dette_karmique(n);
+}
+
+// The number, then "/" and its digit when it has two digits or more.
+std::string avec_barre(Nombre n) {
+    std::string t = std::to_string(n);
+    if (n >= 10) {
+        t.push_back('/');
+        t += std::to_string(reduire(n));
+    }
+    return t;
+}
+
+} // namespace
+
+bool dette_karmique(Nombre n) {
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
+
+Nombre somme_chiffres(Nombre n) {
+    auto u = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    Nombre s = 0;
+    for (; u != 0; u /= 10)
+        s += static_cast<Nombre>(u % 10);
+    return s;
+}
+
+Nombre reduire(Nombre n) {
+    return reduire_jusqua(n, chiffre);
+}
+Nombre reduire_maitre(Nombre n) {
+    return reduire_jusqua(n, maitre);
+}
+Nombre reduire_99(Nombre n) {
+    return reduire_jusqua(n, [](Nombre v) { return v >= 0 && v <= 99; });
+}
+Nombre reduire_karmique(Nombre n) {
+    return reduire_jusqua(n, karmique);
+}
+
+std::string texte_maitre(Nombre n) {
+    return n == 0 ? std::string() : avec_barre(reduire_maitre(n));
+}
+
+std::string texte_reduit_22(Nombre n) {
+    return n == 0 ? std::string()
+                  : avec_barre(reduire_jusqua(n, [](Nombre v) { return v >= 0 && v <= 22; }));
+}
+
+std::string texte_karmique(Nombre n) {
+    if (n == 0)
+        return {};
+    const Nombre r = reduire_karmique(n);
+    if (dette_karmique(r))
+        return std::to_string(r);
+    return avec_barre(r);
+}
+
+std::string texte_apogee(Nombre v) {
+    return avec_barre(v);
+}
+
+} // namespace kalder

@@ -1,0 +1,24 @@
+#pragma once
+// The order of the open-person list: alphabetical, ignoring case. Letters are
+// compared first without their accents (so "Élodie" comes among the E, before
+// "Emile"), then with them; "œ", "æ" and "ß" count as "oe", "ae" and "ss".
+// The key is built once per line so that sorting only compares bytes.
+
+#include "repertoire/format_repertoire.hpp"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalder {
+
+// Adds the key of one line to `cle`: the five Windows-1252 fields of an entry,
+// the field breaks sorting before any character.
+void construire_cle_tri(std::string& cle,
+                        const std::array<std::string_view, champs_par_entree>& champs);
+
+// Indices of `entrees` in the order of the list; equal keys keep the order of the file.
+std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
+
+} // namespace kalder

@@ -1,0 +1,119 @@
+#include "repertoire/format_repertoire.hpp"
+
+#include "repertoire/cp1252.hpp"
+
+namespace kalder {
+
+namespace {
+
+bool blanc(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool fin_de_ligne(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Reads one entry from `p` up to its line end, which is left unread.
+// Sets `blanche` for a line of blanks only.
+EntreeBrute decouper_entree(const char*& p, const char* fin, bool& blanche) {
+    EntreeBrute entree;
+    const char* const debut_ligne = p;
+    std::size_t nombre = 0;
+    bool entre_guillemets = false;
+    for (;;) {
+        while (p < fin && blanc(*p))
+            ++p;
+        const char* debut_champ;
+        const char* fin_champ;
+        entre_guillemets = p < fin && *p == '"';
+        if (entre_guillemets) {
+            debut_champ = ++p;
+            // An unclosed quote runs to the end of the line, never past it.
+            while (p < fin && *p != '"' && !fin_de_ligne(*p))
+                ++p;
+            fin_champ = p;
+            if (p < fin && *p == '"') {
+                for (++p; p < fin && *p != ',' && !fin_de_ligne(*p); ++p)
+                    if (!blanc(*p))
+                        entree.reecrivible = false;
+            }
+        } else {
+            debut_champ = p;
+            for (; p < fin && *p != ',' && !fin_de_ligne(*p); ++p)
+                if (*p == '"')
+                    entree.reecrivible = false;
+            fin_champ = p;
+            while (fin_champ > debut_champ && blanc(fin_champ[-1]))
+                --fin_champ;
+        }
+        if (nombre < champs_par_entree)
+            entree.champs[nombre] =
+                std::string_view(debut_champ, static_cast<std::size_t>(fin_champ - debut_champ));
+        else
+            entree.reecrivible = false;
+        ++nombre;
+        if (p < fin && *p == ',') {
+            ++p; // one at the very end still opens an empty field
+            continue;
+        }
+        break;
+    }
+    entree.ligne = std::string_view(debut_ligne, static_cast<std::size_t>(p - debut_ligne));
+    blanche = nombre == 1 && !entre_guillemets && entree.champs[0].empty();
+    return entree;
+}
+
+} // namespace
+
+std::vector<EntreeBrute> decouper_repertoire(std::string_view octets) {
+    std::vector<EntreeBrute> entrees;
+    entrees.reserve(octets.size() / 40 + 1);
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    while (p < fin) {
+        bool blanche = false;
+        EntreeBrute entree = decouper_entree(p, fin, blanche);
+        if (!blanche)
+            entrees.push_back(entree);
+        // `p` is on a line end, or at the end of the bytes.
+        if (p < fin)
+            p += *p == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
+    }
+    return entrees;
+}
+
+void ajouter_entree(std::string& sortie,
+                    const std::array<std::string_view, champs_par_entree>& champs) {
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        sortie += i == 0 ? "\"" : "\",\"";
+        sortie += champs[i];
+    }
+    sortie += "\"\r\n";
+}
+
+void ajouter_entree_lue(std::string& sortie, const EntreeBrute& entree) {
+    if (entree.reecrivible) {
+        ajouter_entree(sortie, entree.champs);
+    } else {
+        sortie += entree.ligne;
+        sortie += "\r\n";
+    }
+}
+
+Personne personne_utf8(const EntreeBrute& e) {
+    return Personne{cp1252_vers_utf8(e.champs[0]), cp1252_vers_utf8(e.champs[1]),
+                    cp1252_vers_utf8(e.champs[2]), cp1252_vers_utf8(e.champs[3]),
+                    cp1252_vers_utf8(e.champs[4])};
+}
+
+std::vector<Personne> lire_repertoire(std::string_view octets) {
+    std::vector<Personne> personnes;
+    const auto entrees = decouper_repertoire(octets);
+    personnes.reserve(entrees.size());
+    for (const auto& e : entrees)
+        personnes.push_back(personne_utf8(e));
+    return personnes;
+}
+
+} // namespace kalder

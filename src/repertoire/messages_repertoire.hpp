@@ -1,0 +1,31 @@
+#pragma once
+// The French texts of the directory: its questions and what went wrong.
+
+#include "repertoire/fichiers.hpp"
+#include "modele/etat_fenetre.hpp"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kalder {
+
+// A path as the user reads it, in UTF-8.
+std::string texte_chemin(const std::filesystem::path& chemin);
+
+// Why a file operation failed, as the end of a French sentence ("le disque … est plein").
+std::string expliquer_echec(const Echec& echec);
+
+// "<prénoms> <nom> a déjà été enregistré, modifier ?", titled "Attention".
+Message question_modifier(std::string_view prenoms, std::string_view nom, Icone icone);
+
+// "Les personnes n'ont pas pu être enregistrées : …", titled "Erreur".
+Message message_sauvegarde_impossible(std::string_view raison);
+Message message_echec_sauvegarde(const Echec& echec);
+Message message_echec_secours(const Echec& echec);
+
+// The open-person list.
+Message message_pas_de_donnees();
+Message message_echec_lecture(const Echec& echec);
+
+} // namespace kalder

@@ -1,0 +1,16 @@
+#pragma once
+// The take-overs of the open-person dialog. They only fill fields; the user
+// then presses the matching "Calculer".
+
+#include "repertoire/personne.hpp"
+#include "modele/etat_fenetre.hpp"
+
+namespace kalder {
+
+// "-> Vous": clear-all, then the "Vous :" line.
+void prendre_vous(EtatFenetre& etat, const Personne& personne);
+
+// "-> Partenaire": the partner line only.
+void prendre_partenaire(EtatFenetre& etat, const Personne& personne);
+
+} // namespace kalder

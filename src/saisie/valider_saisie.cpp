@@ -1,0 +1,88 @@
+#include "saisie/valider_saisie.hpp"
+
+#include "noyau/saisie.hpp"
+
+namespace kalder {
+
+namespace {
+
+struct Regle {
+    double minimum;
+    double maximum;
+    const char* message;
+};
+
+constexpr Regle regle_jour{1, 31, "Jour incorrect"};
+constexpr Regle regle_mois{1, 12, "Mois incorrect"};
+constexpr Regle regle_annee{1, static_cast<double>(annee_maximale), "Année incorrecte"};
+
+// The typed value is compared before rounding: 30.6 passes and becomes 31,
+// 31.4 is above 31 and is refused.
+std::optional<Nombre> lire(const std::string& texte, const Regle& regle) {
+    const auto valeur = lire_nombre_saisi(texte);
+    if (!valeur || !(*valeur >= regle.minimum) || !(*valeur <= regle.maximum))
+        return std::nullopt;
+    return arrondir_pair(*valeur);
+}
+
+} // namespace
+
+Issue erreur_saisie(std::string texte, ChampId focus) {
+    Issue issue;
+    issue.message = Message{"Erreur", std::move(texte), Icone::avertissement};
+    issue.focus = focus;
+    return issue;
+}
+
+namespace {
+
+std::optional<Issue> valider_nom(const EtatFenetre& etat, ChampId champ, const char* message,
+                                 std::string* stockage) {
+    const std::string_view texte = rogner(etat.texte(champ));
+    if (texte.empty())
+        return erreur_saisie(message, champ);
+    if (stockage)
+        stockage->assign(texte);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Issue> valider_noms_vous(EtatFenetre& etat) {
+    if (auto e =
+            valider_nom(etat, ChampId::prenom, "Le prénom doit être saisi", &etat.theme.prenom))
+        return e;
+    return valider_nom(etat, ChampId::nom, "Le nom doit être saisi", &etat.theme.nom);
+}
+
+std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat) {
+    if (auto e =
+            valider_nom(etat, ChampId::prenom_partenaire, "Le prénom doit être saisi", nullptr))
+        return e;
+    return valider_nom(etat, ChampId::nom_partenaire, "Le nom doit être saisi", nullptr);
+}
+
+DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs) {
+    DateSaisie date;
+    if (rogner(etat.texte(champs.jour)).empty() && rogner(etat.texte(champs.mois)).empty() &&
+        rogner(etat.texte(champs.annee)).empty()) {
+        date.absente = true;
+        return date;
+    }
+    const std::pair<ChampId, const Regle*> etapes[] = {
+        {champs.jour, &regle_jour}, {champs.mois, &regle_mois}, {champs.annee, &regle_annee}};
+    Nombre* cibles[] = {&date.jour, &date.mois, &date.annee};
+    for (int i = 0; i < 3; ++i) {
+        const auto [champ, regle] = etapes[i];
+        const auto valeur = lire(etat.texte(champ), *regle);
+        if (!valeur) {
+            date.erreur = erreur_saisie(regle->message, champ);
+            return date;
+        }
+        *cibles[i] = *valeur;
+        date.valides = i + 1;
+    }
+    return date;
+}
+
+} // namespace kalder
