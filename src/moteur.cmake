@@ -16,6 +16,22 @@ set(KALDER_NOYAU
     noyau/utf8.cpp
     noyau/utf8.hpp
 )
+# What differs between Windows and the others: paths from UTF-8, the wide
+# command line, the user's folders, the console, replacing a file.
+set(KALDER_SYSTEME
+    systeme/chemins.cpp
+    systeme/chemins.hpp
+    systeme/console.cpp
+    systeme/console.hpp
+    systeme/dossiers_systeme.cpp
+    systeme/dossiers_systeme.hpp
+    systeme/ligne_commande.cpp
+    systeme/ligne_commande.hpp
+    systeme/renommer.cpp
+    systeme/renommer.hpp
+    systeme/texte_large.cpp
+    systeme/texte_large.hpp
+)
 set(KALDER_MODELE
     modele/effacer.cpp
     modele/effacer.hpp
@@ -88,6 +104,7 @@ set(KALDER_REPERTOIRE
 
 add_library(kalder_engine STATIC
     ${KALDER_NOYAU}
+    ${KALDER_SYSTEME}
     ${KALDER_MODELE}
     ${KALDER_SAISIE}
     ${KALDER_THEME}
@@ -98,3 +115,8 @@ add_library(kalder_engine STATIC
 )
 target_include_directories(kalder_engine PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kalder_engine PUBLIC kalder_textes PRIVATE kalder_options)
+if(WIN32)
+    # CommandLineToArgvW and SHGetFolderPathW.
+    target_link_libraries(kalder_engine PRIVATE shell32)
+    target_compile_definitions(kalder_engine PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+endif()

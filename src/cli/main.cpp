@@ -1,17 +1,19 @@
 // kalder-theme: the theme of one person (and a partner) from the command
 // line, computed by the same engine and validated exactly as the window does.
 
+#include "annee/calculer_annee.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
 #include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "compat/calculer_compatibilite.hpp"
-#include "noyau/saisie.hpp"
 #include "interpretation/commandes.hpp"
-#include "theme/calculer_theme.hpp"
+#include "noyau/saisie.hpp"
 #include "saisie/valider_saisie.hpp"
-#include "annee/calculer_annee.hpp"
+#include "systeme/console.hpp"
+#include "systeme/ligne_commande.hpp"
+#include "theme/calculer_theme.hpp"
 
 #include <chrono>
 #include <iostream>
@@ -113,13 +115,17 @@ int executer(const Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    console_utf8();
+    std::vector<std::string> arguments = arguments_utf8(argc, argv);
+    const std::string nom_lance = arguments.empty() ? "kalder-theme" : arguments.front();
+    if (!arguments.empty())
+        arguments.erase(arguments.begin());
     const Analyse analyse = analyser(arguments);
     if (!analyse.options)
         return erreur_usage(analyse.erreur);
     const Options& o = *analyse.options;
     if (o.liste || o.sauvegarder) {
-        const auto dossier = dossier_choisi(o, argc > 0 ? argv[0] : "kalder-theme");
+        const auto dossier = dossier_choisi(o, nom_lance);
         return o.liste ? lister(dossier) : sauvegarder(o, dossier);
     }
     return executer(o);

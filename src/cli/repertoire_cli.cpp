@@ -3,9 +3,11 @@
 #include "cli/saisie_cli.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
+#include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
+#include "systeme/chemins.hpp"
+#include "systeme/dossiers_systeme.hpp"
 
-#include <cstdlib>
 #include <iostream>
 
 namespace kalder::cli {
@@ -27,22 +29,12 @@ class ReponseFixe : public Questions {
     bool reponse_;
 };
 
-std::filesystem::path donnees_utilisateur() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return xdg;
-    if (const char* maison = std::getenv("HOME"); maison && *maison)
-        return std::filesystem::path(maison) / ".local" / "share";
-    return {};
-}
-
 } // namespace
 
-std::filesystem::path dossier_choisi(const Options& o, const char* argv0) {
+std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lance) {
     if (auto d = o.valeur("dossier"))
-        return std::filesystem::path(*d);
-    std::error_code erreur;
-    auto programme = std::filesystem::absolute(argv0, erreur).parent_path();
-    return dossier_donnees(donnees_utilisateur(), programme);
+        return chemin_utf8(*d);
+    return dossier_donnees(donnees_application_utilisateur(), dossier_programme(nom_lance));
 }
 
 int lister(const std::filesystem::path& dossier) {
@@ -69,7 +61,7 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Enregistré dans " << fichier_repertoire(dossier).string() << "\n";
+    std::cout << "Enregistré dans " << texte_chemin(fichier_repertoire(dossier)) << "\n";
     return 0;
 }
 

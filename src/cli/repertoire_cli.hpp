@@ -4,12 +4,14 @@
 #include "cli/options.hpp"
 
 #include <filesystem>
+#include <string_view>
 
 namespace kalder::cli {
 
-// The data folder: --dossier, else "Kalder" in $XDG_DATA_HOME (or
-// ~/.local/share), the same folder the window uses.
-std::filesystem::path dossier_choisi(const Options& o, const char* argv0);
+// The data folder: --dossier, else "Kalder" in the user's application-data
+// folder (%APPDATA% on Windows, $XDG_DATA_HOME or ~/.local/share elsewhere),
+// the same folder the window uses.
+std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lance);
 
 int lister(const std::filesystem::path& dossier);
 int sauvegarder(const Options& o, const std::filesystem::path& dossier);

@@ -1,5 +1,7 @@
 #include "repertoire/fichiers.hpp"
 
+#include "systeme/renommer.hpp"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -21,6 +23,15 @@ namespace {
 
 std::error_code erreur_systeme(int numero) {
     return {numero != 0 ? numero : EIO, std::generic_category()};
+}
+
+// Windows answers "not found" for a folder that is really a file; the user
+// is better told what the path leads to.
+std::error_code erreur_creation(const fs::path& dossier, int numero) {
+    std::error_code ec;
+    if (numero == ENOENT && fs::exists(dossier, ec) && !fs::is_directory(dossier, ec))
+        return std::make_error_code(std::errc::not_a_directory);
+    return erreur_systeme(numero);
 }
 
 std::FILE* ouvrir(const fs::path& chemin, bool ecriture_nouveau) {
@@ -111,7 +122,7 @@ std::optional<Echec> remplacer_fichier(const fs::path& chemin, std::string_view 
         errno = 0;
         flux = ouvrir(temporaire, true);
         if (!flux && errno != EEXIST)
-            return Echec{Operation::creer, dossier, erreur_systeme(errno)};
+            return Echec{Operation::creer, dossier, erreur_creation(dossier, errno)};
     }
     if (!flux)
         return Echec{Operation::creer, dossier, std::make_error_code(std::errc::file_exists)};
@@ -131,7 +142,7 @@ std::optional<Echec> remplacer_fichier(const fs::path& chemin, std::string_view 
     if (fs::is_regular_file(ancien))
         fs::permissions(temporaire, ancien.permissions(), ignore);
 
-    fs::rename(temporaire, chemin, ec);
+    ec = renommer_en_remplacant(temporaire, chemin);
     if (ec) {
         fs::remove(temporaire, ignore);
         return Echec{Operation::remplacer, chemin, ec};
