@@ -5,7 +5,11 @@ set -euo pipefail
 
 paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-         xvfb xauth)
+         xvfb xauth
+         # Checking the installation: desktop entry, AppStream, Debian package.
+         desktop-file-utils appstream dpkg-dev file
+         # The Windows build: MinGW-w64, GoogleTest's sources, Wine to run it.
+         g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 manquants=()
 for p in "${paquets[@]}"; do

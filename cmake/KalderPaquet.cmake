@@ -1,0 +1,23 @@
+# The Debian package: cpack -G DEB in the build folder makes kalder_<version>_<arch>.deb.
+# Its library dependencies come from dpkg-shlibdeps; the Qt platform plugins
+# (loaded at run time, so invisible to it) and the French Qt texts are named.
+set(CPACK_PACKAGE_NAME kalder)
+set(CPACK_PACKAGE_VENDOR "Kalder")
+set(CPACK_PACKAGE_CONTACT "Kalder <kalder@kalder.fr>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numérologie : calcul et interprétation d'un thème")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kalder calcule le thème numérologique d'une personne à partir de ses prénoms, de son nom et de sa date de naissance, l'interprète en français, prévoit une année et compare deux personnes. Le paquet contient la fenêtre (kalder) et l'outil en ligne de commande kalder-theme.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY kalder)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KALDER_SITE}")
+
+set(CPACK_GENERATOR DEB)
+include(CPack)
