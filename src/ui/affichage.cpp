@@ -38,6 +38,8 @@ void FenetrePrincipale::afficher_modele() {
 void FenetrePrincipale::afficher_champs() {
     for (int i = 0; i < nombre_champs; ++i) {
         QLineEdit* e = controles_.champs[i];
+        if (!e) // on a tab not built yet
+            continue;
         const Champ& c = etat_.champs[i];
         const QString texte = QString::fromStdString(c.texte);
         // Only a real difference is written back, so typing keeps its cursor.
@@ -50,13 +52,15 @@ void FenetrePrincipale::afficher_champs() {
 void FenetrePrincipale::afficher_boutons() {
     for (int i = 0; i < nombre_boutons; ++i) {
         QPushButton* b = controles_.boutons[i];
-        const auto id = static_cast<BoutonId>(i);
-        b->setEnabled(etat_.actif(id));
+        if (b)
+            b->setEnabled(etat_.actif(static_cast<BoutonId>(i)));
     }
     afficher_bouton_defaut();
-    controles_.liste_mois->setEnabled(etat_.liste_mois_active);
-    if (controles_.liste_mois->currentIndex() != etat_.mois_choisi - 1)
-        controles_.liste_mois->setCurrentIndex(etat_.mois_choisi - 1);
+    if (QComboBox* mois = controles_.liste_mois) {
+        mois->setEnabled(etat_.liste_mois_active);
+        if (mois->currentIndex() != etat_.mois_choisi - 1)
+            mois->setCurrentIndex(etat_.mois_choisi - 1);
+    }
 }
 
 // A button that has the focus takes Enter for itself and looks like the
@@ -66,6 +70,8 @@ void FenetrePrincipale::afficher_bouton_defaut() {
     QWidget* focus = QApplication::focusWidget();
     const bool bouton_au_focus = std::find(boutons.begin(), boutons.end(), focus) != boutons.end();
     for (int i = 0; i < nombre_boutons; ++i) {
+        if (!boutons[i])
+            continue;
         const bool defaut =
             bouton_au_focus ? boutons[i] == focus : static_cast<BoutonId>(i) == etat_.bouton_defaut;
         boutons[i]->setDefault(defaut);

@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.hpp"
 
+#include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/effacer.hpp"
@@ -8,7 +9,6 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace kalder::ui {
 
@@ -26,6 +27,17 @@ namespace {
 
 constexpr int largeur_client = 809;
 constexpr int hauteur_client = 544;
+
+struct Onglet {
+    const char* titre;
+    QWidget* (*construire)(Controles&);
+};
+constexpr Onglet onglets_fenetre[] = {
+    {"Synthèse", construire_page_synthese},
+    {"Détails", construire_page_details},
+    {"Cycles", construire_page_cycles},
+    {"Entente avec une autre personne", construire_page_entente},
+};
 
 } // namespace
 
@@ -51,21 +63,59 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     onglets_->setPalette(QApplication::palette());
     onglets_->setAutoFillBackground(true);
     onglets_->setGeometry(0, 72, largeur_client, hauteur_client - 72 + 1);
-    onglets_->addTab(construire_page_synthese(controles_), QStringLiteral("Synthèse"));
-    onglets_->addTab(construire_page_details(controles_), QStringLiteral("Détails"));
-    onglets_->addTab(construire_page_cycles(controles_), QStringLiteral("Cycles"));
-    onglets_->addTab(construire_page_entente(controles_),
-                     QStringLiteral("Entente avec une autre personne"));
+    // Each tab holds an empty frame; its page goes in when first needed.
+    for (const Onglet& o : onglets_fenetre)
+        onglets_->addTab(new QWidget, QString::fromUtf8(o.titre));
     onglets_->setCurrentIndex(0);
+    construire_onglet(0);
+    connect(onglets_, &QTabWidget::currentChanged, this, &FenetrePrincipale::construire_onglet);
 
     construire_menus();
     // Fixed before the window exists: nothing moves or resizes.
     setFixedSize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
 
-    relier_controles();
+    relier_controles(Controles{});
     ordonner_focus();
     afficher_modele();
     champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
+}
+
+void FenetrePrincipale::construire_onglet(int index) {
+    if (index < 0 || index >= static_cast<int>(pages_.size()) || pages_[index])
+        return;
+    const Controles avant = controles_;
+    QWidget* cadre = onglets_->widget(index);
+    QWidget* page = onglets_fenetre[index].construire(controles_);
+    pages_[index] = page;
+    auto* disposition = new QVBoxLayout(cadre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    page->setParent(cadre);
+    disposition->addWidget(page);
+    page->show();
+    // The first page is built inside the constructor, which links and shows
+    // everything once at its end.
+    if (!suivi_focus_)
+        return;
+    relier_controles(avant);
+    ordonner_focus();
+    afficher_modele();
+}
+
+void FenetrePrincipale::construire_onglets() {
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
+        construire_onglet(i);
+}
+
+QLineEdit* FenetrePrincipale::champ(ChampId id) {
+    if (!controles_.champs[static_cast<int>(id)])
+        construire_onglets();
+    return controles_.champs[static_cast<int>(id)];
+}
+
+QPushButton* FenetrePrincipale::bouton(BoutonId id) {
+    if (!controles_.boutons[static_cast<int>(id)])
+        construire_onglets();
+    return controles_.boutons[static_cast<int>(id)];
 }
 
 // The children go after this destructor, and the focus moves as they do.
@@ -73,13 +123,20 @@ FenetrePrincipale::~FenetrePrincipale() {
     disconnect(suivi_focus_);
 }
 
-QLabel* FenetrePrincipale::slot(const QString& nom) const {
+QLabel* FenetrePrincipale::slot(const QString& nom) {
     auto it = controles_.libelles.constFind(nom);
+    if (it == controles_.libelles.constEnd()) {
+        construire_onglets();
+        it = controles_.libelles.constFind(nom);
+    }
     return it == controles_.libelles.constEnd() ? nullptr : it->libelle;
 }
 
-void FenetrePrincipale::relier_controles() {
+// Links the controls that were not there yet in `avant`.
+void FenetrePrincipale::relier_controles(const Controles& avant) {
     for (int i = 0; i < nombre_champs; ++i) {
+        if (!controles_.champs[i] || avant.champs[i])
+            continue;
         const auto id = static_cast<ChampId>(i);
         // textEdited only: the program's own setText never runs the rule twice.
         connect(controles_.champs[i], &QLineEdit::textEdited, this, [this, id](const QString& t) {
@@ -88,16 +145,22 @@ void FenetrePrincipale::relier_controles() {
         });
     }
     for (int i = 0; i < nombre_boutons; ++i) {
+        if (!controles_.boutons[i] || avant.boutons[i])
+            continue;
         const auto id = static_cast<BoutonId>(i);
         connect(controles_.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
     }
-    // Qt clears a focused button's default look when it loses the focus.
-    suivi_focus_ =
-        connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
-    connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
-        etat_.mois_choisi = index + 1;
-        appliquer(interpreter_annee(etat_));
-    });
+    if (!suivi_focus_) {
+        // Qt clears a focused button's default look when it loses the focus.
+        suivi_focus_ =
+            connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
+    }
+    if (controles_.liste_mois && !avant.liste_mois) {
+        connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
+            etat_.mois_choisi = index + 1;
+            appliquer(interpreter_annee(etat_));
+        });
+    }
 }
 
 void FenetrePrincipale::executer(BoutonId id) {

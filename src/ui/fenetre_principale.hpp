@@ -35,10 +35,14 @@ class FenetrePrincipale : public QMainWindow {
     // A change the program makes to a field; it counts for the default button.
     void saisir_champ(ChampId id, const QString& texte);
 
-    QLineEdit* champ(ChampId id) const { return controles_.champs[static_cast<int>(id)]; }
-    QPushButton* bouton(BoutonId id) const { return controles_.boutons[static_cast<int>(id)]; }
-    QLabel* slot(const QString& nom) const;
+    // A control or slot of a tab not built yet builds the tabs first.
+    QLineEdit* champ(ChampId id);
+    QPushButton* bouton(BoutonId id);
+    QLabel* slot(const QString& nom);
     QTabWidget* onglets() const { return onglets_; }
+    // The tabs other than "Synthèse" are built when first shown or first
+    // asked for, so the window opens sooner; this builds them all now.
+    void construire_onglets();
 
   protected:
     // Hooks for the secondary windows and printing; empty until they are plugged in.
@@ -56,7 +60,8 @@ class FenetrePrincipale : public QMainWindow {
 
   private:
     void construire_menus();
-    void relier_controles();
+    void construire_onglet(int index);
+    void relier_controles(const Controles& avant);
     void ordonner_focus();
     void afficher_champs();
     void afficher_boutons();
@@ -68,6 +73,8 @@ class FenetrePrincipale : public QMainWindow {
     EtatFenetre etat_;
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
+    // The page of each tab; empty until it is built.
+    std::array<QWidget*, 4> pages_{};
     QMetaObject::Connection suivi_focus_;
 };
 

@@ -1,5 +1,6 @@
 // The Tab key's order: the "Vous :" line, the tab strip, then the controls of
 // the page shown (Qt skips hidden pages and disabled controls by itself).
+// Tabs not built yet have no controls: the chain is laid again as each comes.
 #include "ui/fenetre_principale.hpp"
 
 #include <QComboBox>
@@ -12,6 +13,10 @@ namespace kalder::ui {
 void FenetrePrincipale::ordonner_focus() {
     using C = ChampId;
     using B = BoutonId;
+    const auto champ = [this](C id) -> QWidget* { return controles_.champs[static_cast<int>(id)]; };
+    const auto bouton = [this](B id) -> QWidget* {
+        return controles_.boutons[static_cast<int>(id)];
+    };
     QWidget* ordre[] = {
         champ(C::prenom),
         champ(C::nom),
@@ -39,8 +44,14 @@ void FenetrePrincipale::ordonner_focus() {
         champ(C::mois_rencontre),
         champ(C::annee_rencontre),
     };
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        setTabOrder(ordre[i - 1], ordre[i]);
+    QWidget* precedent = nullptr;
+    for (QWidget* w : ordre) {
+        if (!w)
+            continue;
+        if (precedent)
+            setTabOrder(precedent, w);
+        precedent = w;
+    }
 }
 
 } // namespace kalder::ui

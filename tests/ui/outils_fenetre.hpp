@@ -16,8 +16,19 @@
 
 namespace outils {
 
+// Builds the tabs the window has not built yet (they are built when first
+// shown or first asked for), so that findChildren sees every control.
+inline void construire_onglets(QWidget& fenetre) {
+    if (auto* f = qobject_cast<kalder::ui::FenetrePrincipale*>(&fenetre))
+        f->construire_onglets();
+}
+
 template <typename T> T* trouver(QWidget& fenetre, const QString& nom) {
     T* w = fenetre.findChild<T*>(nom);
+    if (!w) {
+        construire_onglets(fenetre);
+        w = fenetre.findChild<T*>(nom);
+    }
     if (!w)
         qFatal("pas de contrôle nommé %s", qPrintable(nom));
     return w;

@@ -12,6 +12,7 @@ struct Apparence {
 };
 
 QHash<QString, Apparence> apparence(QWidget& f) {
+    outils::construire_onglets(f);
     QHash<QString, Apparence> a;
     for (QLabel* l : f.findChildren<QLabel*>())
         if (!l->objectName().isEmpty())

@@ -41,6 +41,7 @@ class TestOuverture : public QObject {
     void curseur_dans_le_prenom() { QCOMPARE(nom_focus(), QStringLiteral("champ_prenom")); }
 
     void champs_vides() {
+        construire_onglets(*fenetre);
         const auto champs = fenetre->findChildren<QLineEdit*>();
         QCOMPARE(champs.size(), 14);
         for (QLineEdit* e : champs) {
@@ -96,6 +97,7 @@ class TestOuverture : public QObject {
     }
 
     void slots_vides_et_mots_caches() {
+        construire_onglets(*fenetre);
         for (QLabel* l : fenetre->findChildren<QLabel*>()) {
             const QString nom = l->objectName();
             if (nom.startsWith(QStringLiteral("deco(")) || nom.startsWith(QStringLiteral("des(")) ||
