@@ -1,6 +1,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/quitter_apres_affichage.hpp"
+#include "ui/style_kalder.hpp"
 
 #include <QApplication>
 #include <QEvent>
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Before any widget, so that every one is polished by it alone.
+    QApplication::setStyle(new kalder::ui::StyleKalder);
     QApplication::setApplicationName(QStringLiteral("Kalder"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
