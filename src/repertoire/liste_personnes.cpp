@@ -1,10 +1,15 @@
 #include "repertoire/liste_personnes.hpp"
 
 #include "repertoire/cle_tri.hpp"
+#include "repertoire/contenu_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/format_repertoire.hpp"
 #include "repertoire/messages_repertoire.hpp"
+#include "repertoire/temporaires.hpp"
+#include "repertoire/verrou.hpp"
+
+#include <new>
 
 #include <cstdint>
 
@@ -26,28 +31,40 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
     return liste;
 }
 
-ListePersonnes lire_liste_personnes(const fs::path& dossier) {
+namespace {
+
+ListePersonnes liste_en_erreur(Message message) {
+    ListePersonnes liste;
+    liste.erreur = std::move(message);
+    liste.prises_actives = false;
+    return liste;
+}
+
+ListePersonnes lire_liste(const fs::path& dossier) {
+    // Leftovers of killed saves go at an opening too, when no save runs now.
+    if (Verrou verrou; verrou.essayer(dossier))
+        nettoyer_temporaires(dossier);
     const fs::path fichier = fichier_repertoire(dossier);
-    std::error_code ec;
-    if (!fs::exists(fichier, ec) && !ec) {
-        ListePersonnes liste;
-        liste.erreur = message_pas_de_donnees();
-        liste.prises_actives = false;
-        return liste;
+    ContenuRepertoire contenu;
+    if (auto echec = lire_contenu(fichier, contenu, false))
+        return liste_en_erreur(message_echec_lecture(*echec));
+    if (!contenu.existe)
+        return liste_en_erreur(message_pas_de_donnees());
+    contenu.en_utf8 = {};
+    return liste_depuis_octets(contenu.octets);
+}
+
+} // namespace
+
+ListePersonnes lire_liste_personnes(const fs::path& dossier) {
+    constexpr std::string_view debut = "Les personnes enregistrées n'ont pas pu être lues";
+    try {
+        return lire_liste(dossier);
+    } catch (const std::bad_alloc&) {
+        return liste_en_erreur(message_erreur_exception(debut, true));
+    } catch (...) {
+        return liste_en_erreur(message_erreur_exception(debut, false));
     }
-    std::string octets;
-    std::optional<Echec> echec;
-    if (ec)
-        echec = Echec{Operation::lire, fichier, ec};
-    else
-        echec = lire_fichier(fichier, octets);
-    if (echec) {
-        ListePersonnes liste;
-        liste.erreur = message_echec_lecture(*echec);
-        liste.prises_actives = false;
-        return liste;
-    }
-    return liste_depuis_octets(octets);
 }
 
 std::string ligne_liste(const Personne& p) {
