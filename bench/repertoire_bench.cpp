@@ -88,7 +88,7 @@ BENCHMARK(BM_liste_personnes_100000)->Unit(benchmark::kMillisecond);
 void BM_sauvegarder_remplacement_100000(benchmark::State& state) {
     Dossier dossier;
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
-    const Personne& p = liste.personnes[liste.personnes.size() / 2];
+    const Personne p = liste.personne(liste.taille() / 2);
     EtatFenetre etat;
     etat.saisir(ChampId::prenom, p.prenoms);
     etat.saisir(ChampId::nom, p.nom);

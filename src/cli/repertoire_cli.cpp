@@ -60,8 +60,8 @@ int lister(const std::filesystem::path& dossier) {
         std::cerr << liste.erreur->titre << " : " << liste.erreur->texte << "\n";
         return sortie_erreur_saisie;
     }
-    for (const std::string& ligne : liste.lignes)
-        std::cout << ligne << "\n";
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        std::cout << liste.ligne(i) << "\n";
     return 0;
 }
 

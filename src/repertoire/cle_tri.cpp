@@ -62,14 +62,21 @@ constexpr char coupure_niveau = '\x00';
 
 } // namespace
 
+std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t taille = 2 * (champs.size() - 1) + 1;
+    for (auto champ : champs) {
+        taille += 2 * champ.size();
+        for (char c : champ)
+            taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+    }
+    return taille;
+}
+
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t longueur = 0;
-    for (auto champ : champs)
-        longueur += champ.size();
-    // At most two bytes per character on the first level, one on the second.
+    // Exactly the key's size: a buffer reserved for all keys never grows.
     const std::size_t debut = cle.size();
-    cle.resize(debut + 3 * longueur + 2 * champs.size());
+    cle.resize(debut + taille_cle_tri(champs));
     char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
@@ -91,39 +98,47 @@ void construire_cle_tri(std::string& cle,
     cle.resize(static_cast<std::size_t>(p - cle.data()));
 }
 
-std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
-    // All keys in one buffer: one allocation instead of one per entry. Their
-    // first bytes, copied beside each index as numbers, settle most
-    // comparisons without leaving the array being sorted.
-    constexpr std::size_t mots = 3;
+namespace {
+
+// The order of the entries that `suivante` gives one after another. The keys
+// sit in one buffer: one allocation instead of one per entry. Their first
+// bytes, copied beside each index as numbers, settle most comparisons
+// without leaving the array being sorted.
+template <typename Suivante> std::vector<std::uint32_t> ordonner(Suivante&& suivante) {
+    constexpr std::size_t mots = 2;
     struct Rang {
         std::array<std::uint64_t, mots> debut_cle;
         std::uint32_t index;
     };
+    // Sized exactly first: a growing buffer would hold two copies at once.
     std::size_t taille_cles = 0;
-    for (const EntreeBrute& e : entrees)
-        for (auto champ : e.champs)
-            taille_cles += 3 * champ.size() + 2;
+    std::size_t nombre = 0;
+    EntreeBrute entree;
+    for (auto tour = suivante(); tour(entree); ++nombre)
+        taille_cles += taille_cle_tri(entree.champs);
     std::string cles;
     cles.reserve(taille_cles);
-    std::vector<std::size_t> debuts(entrees.size() + 1);
-    std::vector<Rang> rangs(entrees.size());
-    for (std::size_t i = 0; i < entrees.size(); ++i) {
-        debuts[i] = cles.size();
-        construire_cle_tri(cles, entrees[i].champs);
-        Rang& r = rangs[i];
-        r.index = static_cast<std::uint32_t>(i);
-        unsigned char debut[8 * mots] = {};
-        std::memcpy(debut, cles.data() + debuts[i],
-                    std::min(sizeof debut, cles.size() - debuts[i]));
-        for (std::size_t k = 0; k < sizeof debut; ++k)
-            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | debut[k];
+    std::vector<std::uint32_t> debuts;
+    debuts.reserve(nombre + 1);
+    std::vector<Rang> rangs;
+    rangs.reserve(nombre);
+    for (auto tour = suivante(); tour(entree);) {
+        const std::size_t debut = cles.size();
+        debuts.push_back(static_cast<std::uint32_t>(debut));
+        construire_cle_tri(cles, entree.champs);
+        Rang r{};
+        r.index = static_cast<std::uint32_t>(rangs.size());
+        unsigned char octets[8 * mots] = {};
+        std::memcpy(octets, cles.data() + debut, std::min(sizeof octets, cles.size() - debut));
+        for (std::size_t k = 0; k < sizeof octets; ++k)
+            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | octets[k];
+        rangs.push_back(r);
     }
-    debuts[entrees.size()] = cles.size();
+    debuts.push_back(static_cast<std::uint32_t>(cles.size()));
     // A key shorter than the copied bytes is padded with 0, which sorts it
     // first, as a shorter text; only one 0 (the level break) is in a key.
     const auto suite_cle = [&](std::uint32_t i) {
-        const std::size_t debut = std::min(debuts[i] + 8 * mots, debuts[i + 1]);
+        const std::size_t debut = std::min<std::size_t>(debuts[i] + 8 * mots, debuts[i + 1]);
         return std::string_view(cles).substr(debut, debuts[i + 1] - debut);
     };
     std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
@@ -132,12 +147,35 @@ std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& en
         const int c = suite_cle(a.index).compare(suite_cle(b.index));
         return c != 0 ? c < 0 : a.index < b.index;
     });
+    cles = {};
+    debuts = {};
 
     std::vector<std::uint32_t> ordre;
     ordre.reserve(rangs.size());
     for (const Rang& r : rangs)
         ordre.push_back(r.index);
     return ordre;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
+    return ordonner([&] {
+        return [&, i = std::size_t{0}](EntreeBrute& e) mutable {
+            if (i == entrees.size())
+                return false;
+            e = entrees[i++];
+            return true;
+        };
+    });
+}
+
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets) {
+    return ordonner([&] {
+        return [p = octets.data(), fin = octets.data() + octets.size()](EntreeBrute& e) mutable {
+            return entree_suivante(p, fin, e);
+        };
+    });
 }
 
 } // namespace kalder

@@ -18,7 +18,12 @@ namespace kalder {
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs);
 
+// The number of bytes construire_cle_tri adds for these fields.
+std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs);
+
 // Indices of `entrees` in the order of the list; equal keys keep the order of the file.
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
+// The same for the entries of a file's bytes, read one at a time.
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets);
 
 } // namespace kalder

@@ -2,6 +2,7 @@
 
 #include "repertoire/cle_tri.hpp"
 #include "repertoire/contenu_repertoire.hpp"
+#include "repertoire/cp1252.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/format_repertoire.hpp"
@@ -17,16 +18,76 @@ namespace kalder {
 
 namespace fs = std::filesystem;
 
+std::size_t ListePersonnes::fin_ligne(std::size_t i) const {
+    return i + 1 < taille() ? reperes_[(i + 1) * champs_ligne] : texte_.size();
+}
+
+std::string_view ListePersonnes::ligne(std::size_t i) const {
+    const std::size_t debut = reperes_.at(i * champs_ligne);
+    return std::string_view(texte_).substr(debut, fin_ligne(i) - debut);
+}
+
+Personne ListePersonnes::personne(std::size_t i) const {
+    std::array<std::string, champs_ligne> champs;
+    for (std::size_t k = 0; k < champs_ligne; ++k) {
+        const std::size_t debut = reperes_.at(i * champs_ligne + k);
+        // Each field but the last is followed by its ";".
+        const std::size_t fin =
+            k + 1 < champs_ligne ? reperes_[i * champs_ligne + k + 1] - 1 : fin_ligne(i);
+        champs[k] = texte_.substr(debut, fin - debut);
+    }
+    return Personne{std::move(champs[0]), std::move(champs[1]), std::move(champs[2]),
+                    std::move(champs[3]), std::move(champs[4])};
+}
+
+std::vector<std::string> ListePersonnes::lignes() const {
+    std::vector<std::string> r;
+    r.reserve(taille());
+    for (std::size_t i = 0; i < taille(); ++i)
+        r.emplace_back(ligne(i));
+    return r;
+}
+
+void ListePersonnes::reserver(std::size_t lignes, std::size_t octets_utf8) {
+    reperes_.reserve(lignes * champs_ligne);
+    texte_.reserve(octets_utf8);
+}
+
+void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
+    for (std::size_t k = 0; k < champs.size(); ++k) {
+        if (k > 0)
+            texte_ += ';';
+        reperes_.push_back(static_cast<std::uint32_t>(texte_.size()));
+        ajouter_cp1252_en_utf8(texte_, champs[k]);
+    }
+}
+
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    const std::vector<EntreeBrute> entrees = decouper_repertoire(octets);
-    const std::vector<std::uint32_t> ordre = ordre_alphabetique(entrees);
+    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets);
+
+    // Where each entry starts, and the exact size of the list's text.
+    std::vector<std::uint32_t> debuts;
+    debuts.reserve(ordre.size());
+    std::size_t taille_texte = 0;
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    for (EntreeBrute e;;) {
+        const char* const debut = p;
+        if (!entree_suivante(p, fin, e))
+            break;
+        debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
+        taille_texte += champs_par_entree - 1;
+        for (auto champ : e.champs)
+            taille_texte += taille_cp1252_en_utf8(champ);
+    }
 
     ListePersonnes liste;
-    liste.personnes.reserve(entrees.size());
-    liste.lignes.reserve(entrees.size());
+    liste.reserver(ordre.size(), taille_texte);
     for (std::uint32_t i : ordre) {
-        liste.personnes.push_back(personne_utf8(entrees[i]));
-        liste.lignes.push_back(ligne_liste(liste.personnes.back()));
+        const char* q = octets.data() + debuts[i];
+        EntreeBrute e;
+        entree_suivante(q, fin, e);
+        liste.ajouter(e.champs);
     }
     return liste;
 }
@@ -61,9 +122,9 @@ ListePersonnes lire_liste_personnes(const fs::path& dossier) {
     try {
         return lire_liste(dossier);
     } catch (const std::bad_alloc&) {
-        return liste_en_erreur(message_erreur_exception(debut, true));
+        return liste_en_erreur(message_erreur_exception(debut, true, false));
     } catch (...) {
-        return liste_en_erreur(message_erreur_exception(debut, false));
+        return liste_en_erreur(message_erreur_exception(debut, false, false));
     }
 }
 

@@ -126,8 +126,7 @@ std::string expliquer_echec(const Echec& e) {
 }
 
 std::string expliquer_exception(bool memoire) {
-    return memoire ? "la mémoire a manqué ; rien n'a été écrit"
-                   : "une erreur inattendue est survenue ; rien n'a été écrit";
+    return memoire ? "la mémoire a manqué" : "une erreur inattendue est survenue";
 }
 
 Message question_supprimer(std::string_view ligne) {
@@ -148,8 +147,10 @@ Message message_absente(std::string_view ligne) {
                    Icone::exclamation};
 }
 
-Message message_erreur_exception(std::string_view debut, bool memoire) {
-    return Message{"Erreur", std::string(debut) + " : " + expliquer_exception(memoire) + ".",
+Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture) {
+    return Message{"Erreur",
+                   std::string(debut) + " : " + expliquer_exception(memoire) +
+                       (ecriture ? " ; rien n'a été écrit." : "."),
                    Icone::avertissement};
 }
 

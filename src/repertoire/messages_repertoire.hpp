@@ -27,8 +27,8 @@ Message question_supprimer(std::string_view ligne);
 Message message_echec_suppression(const Echec& echec);
 // The line to remove is not in the file (any more).
 Message message_absente(std::string_view ligne);
-// "<début> : la mémoire a manqué ; rien n'a été écrit.", titled "Erreur".
-Message message_erreur_exception(std::string_view debut, bool memoire);
+// "<début> : la mémoire a manqué[ ; rien n'a été écrit].", titled "Erreur".
+Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture);
 
 // "<prénoms> <nom> a déjà été enregistré, modifier ?", titled "Attention".
 Message question_modifier(std::string_view prenoms, std::string_view nom, Icone icone);

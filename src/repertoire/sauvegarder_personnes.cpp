@@ -135,12 +135,15 @@ Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& q
 
 Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier, Questions& questions,
                             std::chrono::milliseconds attente) {
+    constexpr std::string_view rien_ecrit = " ; rien n'a été écrit";
     try {
         return sauvegarder(etat, dossier, questions, attente);
     } catch (const std::bad_alloc&) {
-        return erreur(message_sauvegarde_impossible(expliquer_exception(true)));
+        return erreur(
+            message_sauvegarde_impossible(expliquer_exception(true) + std::string(rien_ecrit)));
     } catch (...) {
-        return erreur(message_sauvegarde_impossible(expliquer_exception(false)));
+        return erreur(
+            message_sauvegarde_impossible(expliquer_exception(false) + std::string(rien_ecrit)));
     }
 }
 

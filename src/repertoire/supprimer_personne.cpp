@@ -70,9 +70,9 @@ Issue supprimer_personne(const fs::path& dossier, const Personne& personne,
     try {
         return supprimer(dossier, personne, attente);
     } catch (const std::bad_alloc&) {
-        return erreur(message_erreur_exception(debut, true));
+        return erreur(message_erreur_exception(debut, true, true));
     } catch (...) {
-        return erreur(message_erreur_exception(debut, false));
+        return erreur(message_erreur_exception(debut, false, true));
     }
 }
 

@@ -114,8 +114,7 @@ int DialogueOuvrir::rang_choisi() const {
 void DialogueOuvrir::prendre(LigneId ligne) {
     // The list keeps each line's own entry, so a name holding ";" comes back whole.
     if (const int rang = rang_choisi(); rang >= 0)
-        choix_ =
-            ChoixPersonne{modele_->liste().personnes.at(static_cast<std::size_t>(rang)), ligne};
+        choix_ = ChoixPersonne{modele_->liste().personne(static_cast<std::size_t>(rang)), ligne};
     accept();
 }
 
@@ -124,8 +123,8 @@ void DialogueOuvrir::supprimer_selection() {
     if (rang < 0 || dossier_.empty())
         return;
     const auto i = static_cast<std::size_t>(rang);
-    const Personne personne = modele_->liste().personnes.at(i);
-    if (montrer_message(this, question_supprimer(modele_->liste().lignes.at(i)),
+    const Personne personne = modele_->liste().personne(i);
+    if (montrer_message(this, question_supprimer(modele_->liste().ligne(i)),
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (const Issue issue = supprimer_personne(dossier_, personne); issue.message)

@@ -9,14 +9,16 @@ void ModelePersonnes::remplacer(ListePersonnes liste) {
 }
 
 int ModelePersonnes::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(liste_.lignes.size());
+    return parent.isValid() ? 0 : static_cast<int>(liste_.taille());
 }
 
 QVariant ModelePersonnes::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return QString::fromStdString(liste_.lignes[static_cast<std::size_t>(index.row())]);
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        const std::string_view ligne = liste_.ligne(static_cast<std::size_t>(index.row()));
+        return QString::fromUtf8(ligne.data(), static_cast<qsizetype>(ligne.size()));
+    }
     return {};
 }
 
