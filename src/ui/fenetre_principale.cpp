@@ -1,6 +1,5 @@
 #include "ui/fenetre_principale.hpp"
 
-#include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/effacer.hpp"
@@ -9,6 +8,7 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
+#include "annee/calculer_annee.hpp"
 
 #include <QApplication>
 #include <QComboBox>
