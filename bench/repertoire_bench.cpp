@@ -10,9 +10,11 @@
 
 #include <benchmark/benchmark.h>
 
+#if !defined(_WIN32)
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -33,8 +35,11 @@ void BM_liste_personnes_100000(benchmark::State& state) {
 }
 BENCHMARK(BM_liste_personnes_100000)->Unit(benchmark::kMillisecond);
 
-// Peak resident memory of a child that does `faire`, in kilobytes.
-template <typename F> long pic_enfant_ko(F faire) {
+// Peak resident memory of a child that does `faire`, in kilobytes (none on Windows).
+template <typename F> long pic_enfant_ko([[maybe_unused]] F faire) {
+#if defined(_WIN32)
+    return 0;
+#else
     const pid_t pid = fork();
     if (pid == 0) {
         faire();
@@ -44,6 +49,7 @@ template <typename F> long pic_enfant_ko(F faire) {
     rusage usage{};
     wait4(pid, &statut, 0, &usage);
     return usage.ru_maxrss;
+#endif
 }
 
 void BM_lecture_tri_1000000(benchmark::State& state) {

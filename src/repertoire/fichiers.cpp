@@ -5,8 +5,14 @@
 #include <cerrno>
 
 #if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <io.h>
 #include <windows.h>
+
+#include <chrono>
+#include <thread>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -47,10 +53,16 @@ void vider_cache_dossier([[maybe_unused]] const fs::path& dossier) {
 // The new file takes the old one's name in one step: a reader sees either.
 std::error_code renommer_par_dessus(const fs::path& source, const fs::path& cible) {
 #if defined(_WIN32)
-    if (!MoveFileExW(source.c_str(), cible.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {static_cast<int>(GetLastError()), std::system_category()};
-    return {};
+    // A program reading the old file (a window listing it) holds it a moment.
+    for (int essai = 0;; ++essai) {
+        if (MoveFileExW(source.c_str(), cible.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {};
+        const DWORD erreur = GetLastError();
+        if (essai == 50 || (erreur != ERROR_SHARING_VIOLATION && erreur != ERROR_ACCESS_DENIED))
+            return {static_cast<int>(erreur), std::system_category()};
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 #else
     std::error_code ec;
     fs::rename(source, cible, ec);

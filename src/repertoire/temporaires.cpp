@@ -9,7 +9,13 @@
 #include <string>
 
 #if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
 #include <process.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -49,9 +55,49 @@ bool commence_par(std::string_view nom, std::string_view debut) {
 // Opens a new file; nullptr with errno set when it cannot be made.
 std::FILE* creer_exclusif(const fs::path& chemin, std::optional<fs::perms> droits) {
 #if defined(_WIN32)
-    // The open handle itself keeps another program from deleting the file.
-    std::FILE* flux = _wfopen(chemin.c_str(), L"wbx");
-    if (flux && droits) {
+    // Shared for reading only: while open, no other program can delete it.
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        switch (GetLastError()) {
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            errno = EEXIST;
+            break;
+        case ERROR_ACCESS_DENIED:
+            errno = EACCES;
+            break;
+        case ERROR_WRITE_PROTECT:
+            errno = EROFS;
+            break;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            errno = ENOSPC;
+            break;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_FILE_NOT_FOUND:
+            errno = ENOENT;
+            break;
+        default:
+            errno = EIO;
+        }
+        return nullptr;
+    }
+    const int d = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+    if (d < 0) {
+        CloseHandle(h);
+        DeleteFileW(chemin.c_str());
+        errno = EIO;
+        return nullptr;
+    }
+    std::FILE* flux = _fdopen(d, "wb");
+    if (!flux) {
+        _close(d);
+        DeleteFileW(chemin.c_str());
+        errno = EIO;
+        return nullptr;
+    }
+    if (droits) {
         std::error_code ignore;
         fs::permissions(chemin, *droits, ignore);
     }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
 namespace kalder {
 namespace {
@@ -144,10 +145,8 @@ TEST(RepertoireEchec, SecoursImpossibleLeFichierNeBougePas) {
 // Root writes through a read-only mode; the test only means something for a user.
 bool lecture_seule_respectee(const fs::path& dossier) {
     const auto essai = dossier / "essai-ecriture";
-    std::FILE* f = std::fopen(essai.c_str(), "wb");
-    if (!f)
+    if (!std::ofstream(essai, std::ios::binary))
         return true;
-    std::fclose(f);
     fs::remove(essai);
     return false;
 }
