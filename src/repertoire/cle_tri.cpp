@@ -104,25 +104,23 @@ namespace {
 // sit in one buffer: one allocation instead of one per entry. Their first
 // bytes, copied beside each index as numbers, settle most comparisons
 // without leaving the array being sorted.
-template <typename Suivante> std::vector<std::uint32_t> ordonner(Suivante&& suivante) {
+template <typename Suivante>
+std::vector<std::uint32_t> ordonner(Suivante&& suivante, std::size_t nombre,
+                                    std::size_t taille_cles) {
     constexpr std::size_t mots = 2;
     struct Rang {
         std::array<std::uint64_t, mots> debut_cle;
         std::uint32_t index;
     };
-    // Sized exactly first: a growing buffer would hold two copies at once.
-    std::size_t taille_cles = 0;
-    std::size_t nombre = 0;
+    // Sized exactly: a growing buffer would hold two copies at once.
     EntreeBrute entree;
-    for (auto tour = suivante(); tour(entree); ++nombre)
-        taille_cles += taille_cle_tri(entree.champs);
     std::string cles;
     cles.reserve(taille_cles);
     std::vector<std::uint32_t> debuts;
     debuts.reserve(nombre + 1);
     std::vector<Rang> rangs;
     rangs.reserve(nombre);
-    for (auto tour = suivante(); tour(entree);) {
+    while (suivante(entree)) {
         const std::size_t debut = cles.size();
         debuts.push_back(static_cast<std::uint32_t>(debut));
         construire_cle_tri(cles, entree.champs);
@@ -160,22 +158,33 @@ template <typename Suivante> std::vector<std::uint32_t> ordonner(Suivante&& suiv
 } // namespace
 
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
-    return ordonner([&] {
-        return [&, i = std::size_t{0}](EntreeBrute& e) mutable {
+    std::size_t taille_cles = 0;
+    for (const EntreeBrute& e : entrees)
+        taille_cles += taille_cle_tri(e.champs);
+    std::size_t i = 0;
+    return ordonner(
+        [&](EntreeBrute& e) {
             if (i == entrees.size())
                 return false;
             e = entrees[i++];
             return true;
-        };
-    });
+        },
+        entrees.size(), taille_cles);
 }
 
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets) {
-    return ordonner([&] {
-        return [p = octets.data(), fin = octets.data() + octets.size()](EntreeBrute& e) mutable {
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
+                                              const std::vector<std::uint32_t>& debuts,
+                                              std::size_t taille_cles) {
+    std::size_t i = 0;
+    const char* const fin = octets.data() + octets.size();
+    return ordonner(
+        [&](EntreeBrute& e) {
+            if (i == debuts.size())
+                return false;
+            const char* p = octets.data() + debuts[i++];
             return entree_suivante(p, fin, e);
-        };
-    });
+        },
+        debuts.size(), taille_cles);
 }
 
 } // namespace kalder

@@ -23,7 +23,10 @@ std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>
 
 // Indices of `entrees` in the order of the list; equal keys keep the order of the file.
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
-// The same for the entries of a file's bytes, read one at a time.
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets);
+// The same for the entries of a file's bytes that start at `debuts`, read one
+// at a time; `taille_cles` is the sum of their taille_cle_tri.
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
+                                              const std::vector<std::uint32_t>& debuts,
+                                              std::size_t taille_cles);
 
 } // namespace kalder

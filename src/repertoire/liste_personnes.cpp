@@ -12,6 +12,7 @@
 
 #include <new>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kalder {
@@ -63,11 +64,11 @@ void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
 }
 
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets);
-
-    // Where each entry starts, and the exact size of the list's text.
+    // One pass finds where each entry starts and the exact sizes of the sort
+    // keys and of the list's text, so that no buffer grows afterwards.
     std::vector<std::uint32_t> debuts;
-    debuts.reserve(ordre.size());
+    debuts.reserve(static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1);
+    std::size_t taille_cles = 0;
     std::size_t taille_texte = 0;
     const char* p = octets.data();
     const char* const fin = p + octets.size();
@@ -76,10 +77,12 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
         if (!entree_suivante(p, fin, e))
             break;
         debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
+        taille_cles += taille_cle_tri(e.champs);
         taille_texte += champs_par_entree - 1;
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
     }
+    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
 
     ListePersonnes liste;
     liste.reserver(ordre.size(), taille_texte);
