@@ -112,7 +112,9 @@ std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milli
     const std::intptr_t poignee = ouvrir(chemin, true, ec);
     if (poignee == aucune) {
         // A data folder that is missing or not a folder is what the user must hear of.
-        if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory)
+        if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory ||
+            ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+            ec == std::errc::read_only_file_system)
             return Echec{Operation::creer, chemin.parent_path(), ec};
         return Echec{Operation::verrouiller, chemin, ec};
     }

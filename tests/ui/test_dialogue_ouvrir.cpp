@@ -16,6 +16,10 @@
 
 #include <functional>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 using namespace outils;
 using kalder::ui::DialogueOuvrir;
 
@@ -448,6 +452,35 @@ class TestDialogueOuvrir : public QObject {
                              "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n");
     }
 
+    // A named pipe in place of the directory file freezes neither "Ouvrir…"
+    // nor "Sauvegarder": both say why, and the pipe stays.
+    void tube_nomme_refuse_sans_attendre() {
+#if defined(_WIN32)
+        QSKIP("pas de tube nommé ici");
+#else
+        const QByteArray tube =
+            QFile::encodeName(dossier->filePath(QStringLiteral("Kalderrep.txt")));
+        QCOMPARE(mkfifo(tube.constData(), 0644), 0);
+        bool prises = true;
+        ouvrir([&](DialogueOuvrir& d) {
+            prises = bouton(d, QStringLiteral("bouton_vous"))->isEnabled();
+            QCOMPARE(nombre(d), 0);
+        });
+        QVERIFY(!prises);
+        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), {}, {}, {});
+        sauvegarder();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        struct stat st {};
+        QCOMPARE(stat(tube.constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+#endif
+    }
+
   private:
     std::filesystem::path chemin_dossier() const {
         return std::filesystem::path(QFile::encodeName(dossier->path()).toStdString());
@@ -461,7 +494,9 @@ class TestDialogueOuvrir : public QObject {
         QFile f(dossier->filePath(nom));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void sauvegarder() { fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger(); }
+    void sauvegarder() {
+        fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger();
+    }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.
