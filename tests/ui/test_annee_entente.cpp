@@ -1,19 +1,12 @@
 // "Calculer pour l'année" on a typed year, and the compatibility tab.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
-class TestAnneeEntente : public QObject {
+class TestAnneeEntente : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void init() {
-        kalder::ui::repondre_automatiquement(true);
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
 
     // Anne Dupont, born 17 May 1980, forecast for 2026.
     void grille_de_l_annee_data() {
@@ -134,8 +127,6 @@ class TestAnneeEntente : public QObject {
         QTest::keyClick(annee, Qt::Key_Return);
         QVERIFY(!kalder::ui::dernier_message().has_value());
     }
-
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestAnneeEntente)

@@ -13,7 +13,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTimer>
 
 using namespace outils;
 
@@ -45,15 +44,13 @@ QString lignes(int nombre, const QString& texte) {
     return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-// Answers the printer dialog once it is up.
-void repondre_au_dialogue(QObject* contexte, bool accepter, QString* nom = nullptr) {
-    QTimer::singleShot(0, contexte, [=] {
-        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+// Runs `imprimer`, answering the printer dialog it opens.
+bool repondre_au_dialogue(const std::function<void()>& imprimer, bool accepter,
+                          QString* nom = nullptr) {
+    return pendant_dialogue<QPrintDialog>(imprimer, [=](QPrintDialog& d) {
         if (nom)
-            *nom = d->objectName();
-        accepter ? d->accept() : d->reject();
+            *nom = d.objectName();
+        accepter ? d.accept() : d.reject();
     });
 }
 
@@ -148,9 +145,14 @@ class TestImpression : public QObject {
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
         QString nom;
-        repondre_au_dialogue(this, true, &nom);
-        QVERIFY(
-            kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"), imprimante));
+        bool imprime = false;
+        QVERIFY(repondre_au_dialogue(
+            [&] {
+                imprime = kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
+                                                             imprimante);
+            },
+            true, &nom));
+        QVERIFY(imprime);
         QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
         QVERIFY(lire(fichier).startsWith("%PDF"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
@@ -161,9 +163,14 @@ class TestImpression : public QObject {
         const QString fichier = dossier.filePath(QStringLiteral("annule.pdf"));
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
-        repondre_au_dialogue(this, false);
-        QVERIFY(!kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
-                                                    imprimante));
+        bool imprime = true;
+        QVERIFY(repondre_au_dialogue(
+            [&] {
+                imprime = kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
+                                                             imprimante);
+            },
+            false));
+        QVERIFY(!imprime);
         QVERIFY(!QFile::exists(fichier));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
     }
@@ -176,11 +183,11 @@ class TestImpression : public QObject {
         vers_pdf(imprimante, fichier);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n"), nullptr));
-        const auto m = kalder::ui::dernier_message();
-        QVERIFY(m.has_value());
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->icone, QMessageBox::Warning);
-        QCOMPARE(m->texte,
+        const auto m = message_montre();
+        QVERIFY(kalder::ui::dernier_message().has_value());
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.icone, QMessageBox::Warning);
+        QCOMPARE(m.texte,
                  QStringLiteral("L'impression a échoué : le fichier « %1 » n'a pas pu être créé.")
                      .arg(fichier));
     }
@@ -193,15 +200,13 @@ class TestImpression : public QObject {
         calculer_exemple(fenetre);
         QString nom;
         bool parent_juste = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            nom = d->objectName();
-            parent_juste = d->parentWidget() == &fenetre;
-            d->reject();
-        });
-        fenetre.findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger();
+        QVERIFY(pendant_dialogue<QPrintDialog>(
+            [&] { fenetre.findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger(); },
+            [&](QPrintDialog& d) {
+                nom = d.objectName();
+                parent_juste = d.parentWidget() == &fenetre;
+                d.reject();
+            }));
         QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
         QVERIFY(parent_juste);
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);

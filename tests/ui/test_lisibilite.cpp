@@ -2,8 +2,8 @@
 // its own box, and no two texts run into each other.
 #include "outils_fenetre.hpp"
 
-#include "repertoire/liste_personnes.hpp"
 #include "modele/slots.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"

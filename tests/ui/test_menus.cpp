@@ -1,6 +1,6 @@
 // The menu bar: items, names, shortcuts, the switched-off menu, the about
 // box and the hooks of the commands that other windows carry out.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include <QAction>
 #include <QMenu>
@@ -8,17 +8,13 @@
 
 using namespace outils;
 
-class TestMenus : public QObject {
+class TestMenus : public BancFenetre {
     Q_OBJECT
 
+  public:
+    TestMenus() : BancFenetre(Genre::espion) {}
+
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<FenetreEspion>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
 
     void menus_dans_l_ordre() {
         const auto menus = fenetre->menuBar()->actions();
@@ -86,11 +82,11 @@ class TestMenus : public QObject {
 
     void a_propos() {
         fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
-        const auto m = kalder::ui::dernier_message();
-        QVERIFY(m.has_value());
-        QCOMPARE(m->titre, QStringLiteral("A Propos"));
-        QCOMPARE(m->texte, QStringLiteral("Kalder Version 3.1"));
-        QCOMPARE(m->icone, QMessageBox::Information);
+        const auto m = message_montre();
+        QVERIFY(kalder::ui::dernier_message().has_value());
+        QCOMPARE(m.titre, QStringLiteral("A Propos"));
+        QCOMPARE(m.texte, QStringLiteral("Kalder Version 3.1"));
+        QCOMPARE(m.icone, QMessageBox::Information);
     }
 
     void crochets_par_raccourci_data() {
@@ -110,18 +106,15 @@ class TestMenus : public QObject {
         QFETCH(int, impressions);
         QTest::keyClick(champ(*fenetre, QStringLiteral("champ_prenom")), Qt::Key(touche),
                         Qt::ControlModifier);
-        QCOMPARE(fenetre->ouvertures, ouvertures);
-        QCOMPARE(fenetre->sauvegardes, sauvegardes);
-        QCOMPARE(fenetre->impressions, impressions);
+        QCOMPARE(espion().ouvertures, ouvertures);
+        QCOMPARE(espion().sauvegardes, sauvegardes);
+        QCOMPARE(espion().impressions, impressions);
     }
 
     void aide() {
         fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger();
-        QCOMPARE(fenetre->aides, 1);
+        QCOMPARE(espion().aides, 1);
     }
-
-  private:
-    std::unique_ptr<FenetreEspion> fenetre;
 };
 
 QTEST_MAIN(TestMenus)

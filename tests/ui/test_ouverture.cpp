@@ -1,19 +1,14 @@
 // The main window as it opens.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include <QMenuBar>
 
 using namespace outils;
 
-class TestOuverture : public QObject {
+class TestOuverture : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void init() {
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
 
     void titre_et_zone_client() {
         QCOMPARE(fenetre->objectName(), QStringLiteral("numero"));
@@ -176,9 +171,6 @@ class TestOuverture : public QObject {
         }
         QCOMPARE(nombre, 245);
     }
-
-  private:
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestOuverture)
