@@ -92,7 +92,13 @@ TEST(Theme, ExempleAnneMarieDupont) {
                                                             {"fin_apogee1", "28 ans"},
                                                             {"fin_apogee2", "37 ans"},
                                                             {"fin_apogee3", "46 ans"},
-                                                            {"lettre(4)", "7"}};
+                                                            {"lettre(0)", "6"},
+                                                            {"lettre(1)", "4"},
+                                                            {"lettre(2)", "4"},
+                                                            {"lettre(3)", "1"},
+                                                            {"lettre(4)", "7"},
+                                                            {"lettre(5)", "6"},
+                                                            {"lettre(6)", "2"}};
     auto slots = slots_nommes(e);
     for (const auto& [nom, texte] : attendus) {
         const auto it =

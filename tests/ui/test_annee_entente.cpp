@@ -111,6 +111,15 @@ class TestAnneeEntente : public BancFenetre {
             QCOMPARE(libelle(*fenetre, QStringLiteral("ent(%1)").arg(i))->text(), attendus[i - 1]);
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_entente"))->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
+    }
+
+    // The year's grid written by "Calculer pour l'année": every label shows its slot.
+    void libelles_de_l_annee() {
+        calculer_annee_2026();
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
     }
 
   private:

@@ -85,12 +85,6 @@ class TestBanc : public BancFenetre {
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         QCOMPARE(r, QMessageBox::No);
     }
-
-    // Fresh window, labels as the model has them.
-    void libelles_du_modele_a_l_ouverture() {
-        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
-        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
-    }
 };
 
 QTEST_MAIN(TestBanc)

@@ -95,6 +95,8 @@ class TestEffacer : public BancFenetre {
             QCOMPARE(libelle(*fenetre, n)->text(), avant.value(n).texte);
         }
         QCOMPARE(onglets(*fenetre)->currentIndex(), 2);
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
     }
 
     void effacer_tout_sans_calcul_ne_change_rien() {

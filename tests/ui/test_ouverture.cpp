@@ -163,6 +163,12 @@ class TestOuverture : public BancFenetre {
         QCOMPARE(libelle(*fenetre, nom)->text(), texte);
     }
 
+    // Every slot has a label of its own name, showing what the model holds.
+    void libelles_du_modele() {
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
+    }
+
     void chaque_slot_du_modele_a_son_libelle() {
         int nombre = 0;
         for (const auto& [nom, s] : kalder::slots_nommes(std::as_const(fenetre->etat()))) {
