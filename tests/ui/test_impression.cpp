@@ -1,6 +1,6 @@
 // Printing: to a PDF file through the path the printer dialog takes, the
 // report's columns, a cancelled dialog and a printer that fails.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "interpretation/commandes.hpp"
 #include "ui/impression.hpp"
@@ -56,12 +56,10 @@ bool repondre_au_dialogue(const std::function<void()>& imprimer, bool accepter,
 
 } // namespace
 
-class TestImpression : public QObject {
+class TestImpression : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() { kalder::ui::oublier_messages(); }
 
     // Page counts that hold for any ordinary type size between 7 and 10 points.
     void pages_data() {
@@ -97,10 +95,8 @@ class TestImpression : public QObject {
     // The report's TAB columns: no line wraps and, in the year grid, every
     // value of a month starts where that month's value starts on the other rows.
     void colonnes_du_rapport() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
-        const QString rapport = QString::fromStdString(kalder::composer_rapport(fenetre.etat()));
+        calculer_exemple(*fenetre);
+        const QString rapport = QString::fromStdString(kalder::composer_rapport(fenetre->etat()));
         QTemporaryDir dossier;
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, dossier.filePath(QStringLiteral("rapport.pdf")));
@@ -195,16 +191,14 @@ class TestImpression : public QObject {
     // "&Imprimer le thème..." builds the report and asks for a printer; a
     // cancel leaves everything as it was.
     void imprimer_le_theme_annule() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
+        calculer_exemple(*fenetre);
         QString nom;
         bool parent_juste = false;
         QVERIFY(pendant_dialogue<QPrintDialog>(
-            [&] { fenetre.findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger(); },
+            [&] { fenetre->findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger(); },
             [&](QPrintDialog& d) {
                 nom = d.objectName();
-                parent_juste = d.parentWidget() == &fenetre;
+                parent_juste = d.parentWidget() == fenetre.get();
                 d.reject();
             }));
         QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
