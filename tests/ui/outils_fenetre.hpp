@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: finding the real widgets by object name,
-// typing into them and reading what the labels show.
+// typing into them, reading what the labels and message boxes show, and
+// driving modal dialogs. BancFenetre (banc_fenetre.hpp) builds on it.
 
 #include "modele/slots.hpp"
 #include "ui/boites_message.hpp"
@@ -198,10 +199,11 @@ inline QStringList ecarts_libelles_modele(kalder::ui::FenetrePrincipale& f) {
             attendue = QColor(0, 128, 0);
             break;
         case kalder::Couleur::defaut:
-            attendue = couleur(neuve.findChild<QLabel*>(nom));
+            if (QLabel* avant = neuve.findChild<QLabel*>(nom))
+                attendue = couleur(avant);
             break;
         }
-        if (couleur(l) != attendue)
+        if (attendue.isValid() && couleur(l) != attendue)
             ecarts << QStringLiteral("%1 en %2 au lieu de %3")
                           .arg(nom, couleur(l).name(), attendue.name());
     }
