@@ -7,6 +7,7 @@
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -38,6 +39,10 @@ inline QPushButton* bouton(QWidget& f, const QString& nom) {
 }
 inline QLabel* libelle(QWidget& f, const QString& nom) {
     return trouver<QLabel>(f, nom);
+}
+// A menu command, run as if chosen from its menu.
+inline void commande(QWidget& f, const QString& nom) {
+    trouver<QAction>(f, nom)->trigger();
 }
 inline QTabWidget* onglets(QWidget& f) {
     return trouver<QTabWidget>(f, QStringLiteral("onglets"));

@@ -139,7 +139,7 @@ class TestAide : public BancFenetre {
     }
 
     void a_propos() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
+        commande(*fenetre, QStringLiteral("m_apropos"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
         const auto m = message_montre();
         QCOMPARE(m.titre, QStringLiteral("A Propos"));
@@ -148,7 +148,7 @@ class TestAide : public BancFenetre {
     }
 
   private:
-    void aide() { fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger(); }
+    void aide() { commande(*fenetre, QStringLiteral("m_aide2")); }
 };
 
 QTEST_MAIN(TestAide)

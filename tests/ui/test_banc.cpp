@@ -74,7 +74,7 @@ class TestBanc : public BancFenetre {
     void aucune_boite() {
         QVERIFY(!kalder::ui::dernier_message().has_value());
         QCOMPARE(message_montre().texte, QStringLiteral("(aucune boîte)"));
-        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
+        commande(*fenetre, QStringLiteral("m_apropos"));
         QCOMPARE(message_montre().texte, QStringLiteral("Kalder Version 3.1"));
     }
 

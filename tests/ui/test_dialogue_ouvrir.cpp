@@ -343,13 +343,13 @@ class TestDialogueOuvrir : public BancFenetre {
         QFile f(dossier->filePath(nom));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void sauvegarder() { fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger(); }
+    void sauvegarder() { commande(*fenetre, QStringLiteral("m_enregistrer")); }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.
     void ouvrir(const std::function<void(DialogueOuvrir&)>& faire) {
         QVERIFY(pendant_dialogue<DialogueOuvrir>(
-            [&] { fenetre->findChild<QAction*>(QStringLiteral("m_ouvrir"))->trigger(); }, faire));
+            [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); }, faire));
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -197,7 +197,7 @@ class TestImpression : public BancFenetre {
         QString nom;
         bool parent_juste = false;
         QVERIFY(pendant_dialogue<QPrintDialog>(
-            [&] { fenetre->findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger(); },
+            [&] { commande(*fenetre, QStringLiteral("m_imprimer2")); },
             [&](QPrintDialog& d) {
                 nom = d.objectName();
                 parent_juste = d.parentWidget() == fenetre.get();

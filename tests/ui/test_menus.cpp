@@ -61,7 +61,7 @@ class TestMenus : public BancFenetre {
         QFETCH(QString, nom);
         QFETCH(QString, texte);
         QFETCH(QKeySequence, raccourci);
-        const auto actions = fenetre->findChild<QMenu*>(menu)->actions();
+        const auto actions = trouver<QMenu>(*fenetre, menu)->actions();
         QAction* a = actions.value(rang);
         QVERIFY(a);
         QCOMPARE(a->objectName(), nom);
@@ -72,7 +72,7 @@ class TestMenus : public BancFenetre {
     }
 
     void interpretation_jamais_utilisable() {
-        auto* menu = fenetre->findChild<QMenu*>(QStringLiteral("m_interprétation"));
+        auto* menu = trouver<QMenu>(*fenetre, QStringLiteral("m_interprétation"));
         QVERIFY(!menu->menuAction()->isEnabled());
         for (QAction* a : menu->actions())
             QVERIFY(!a->isEnabled());
@@ -81,7 +81,7 @@ class TestMenus : public BancFenetre {
     }
 
     void a_propos() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
+        commande(*fenetre, QStringLiteral("m_apropos"));
         const auto m = message_montre();
         QVERIFY(kalder::ui::dernier_message().has_value());
         QCOMPARE(m.titre, QStringLiteral("A Propos"));
@@ -112,7 +112,7 @@ class TestMenus : public BancFenetre {
     }
 
     void aide() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger();
+        commande(*fenetre, QStringLiteral("m_aide2"));
         QCOMPARE(espion().aides, 1);
     }
 };
