@@ -7,7 +7,6 @@ class TestAnneeEntente : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     // Anne Dupont, born 17 May 1980, forecast for 2026.
     void grille_de_l_annee_data() {
         QTest::addColumn<QString>("tableau");

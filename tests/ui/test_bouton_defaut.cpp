@@ -9,7 +9,6 @@ class TestBoutonDefaut : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void a_l_ouverture_entree_lance_calculer() {
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_calculer"))->isDefault());
         champ(*fenetre, QStringLiteral("champ_nom"))->setFocus();

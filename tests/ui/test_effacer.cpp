@@ -41,7 +41,6 @@ class TestEffacer : public BancFenetre {
     TestEffacer() : BancFenetre(Genre::espion) {}
 
   private slots:
-
     void effacer_tout_apres_un_calcul_complet() {
         tout_calculer();
         QTest::keyClick(liste_mois(*fenetre), Qt::Key_Down); // "Février"

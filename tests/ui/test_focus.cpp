@@ -16,7 +16,6 @@ class TestFocus : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void ordre_data() {
         QTest::addColumn<bool>("calcule");
         QTest::addColumn<int>("onglet");

@@ -60,7 +60,6 @@ class TestImpression : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     // Page counts that hold for any ordinary type size between 7 and 10 points.
     void pages_data() {
         QTest::addColumn<QString>("texte");

@@ -92,7 +92,6 @@ class TestLisibilite : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void fenetre_principale() {
         calculer_exemple(*fenetre);
         taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),

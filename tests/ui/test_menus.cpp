@@ -15,7 +15,6 @@ class TestMenus : public BancFenetre {
     TestMenus() : BancFenetre(Genre::espion) {}
 
   private slots:
-
     void menus_dans_l_ordre() {
         const auto menus = fenetre->menuBar()->actions();
         QCOMPARE(menus.size(), 3);

@@ -8,7 +8,6 @@ class TestNomsExtremes : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void calcule_et_interprete_data() {
         QTest::addColumn<QString>("prenom");
         QTest::addColumn<QString>("nom");

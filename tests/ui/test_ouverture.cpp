@@ -9,7 +9,6 @@ class TestOuverture : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void titre_et_zone_client() {
         QCOMPARE(fenetre->objectName(), QStringLiteral("numero"));
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Kalder"));

@@ -32,7 +32,6 @@ class TestValidation : public BancFenetre {
     Q_OBJECT
 
   private slots:
-
     void theme_data() {
         colonnes();
         const QStringList nom = {"champ_prenom=Anne", "champ_nom=Dupont"};
