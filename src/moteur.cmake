@@ -34,6 +34,7 @@ set(KALDER_SAISIE
 set(KALDER_THEME
     theme/calculer_theme.cpp
     theme/calculer_theme.hpp
+    theme/modes_lettres.hpp
     theme/mots_nom.cpp
     theme/mots_nom.hpp
     theme/nombres_date.cpp

@@ -1,8 +1,8 @@
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
 #include "textes/textes.hpp"
 
 #include <algorithm>
@@ -86,7 +86,7 @@ void ecrire_valeur(Interpretation& doc, const Slot& slot, std::string_view entet
 }
 
 void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
-    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, 12));
+    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, nombre_mois));
     const std::size_t q = (m - 1) / 3 + 1;
     ligne_separation(doc);
     titre(doc, {"Mois de ", noms_mois[m - 1]});
@@ -111,13 +111,13 @@ void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
     static constexpr std::string_view semaines[] = {
         "Apogée de la semaine 1 : ", "Apogée de la semaine 2 : ", "Apogée de la semaine 3 : ",
         "Apogée de la semaine 4 : "};
-    for (std::size_t w = 0; w < 4; ++w) {
-        const std::size_t k = 12 * w + m;
+    for (int w = 1; w <= nombre_semaines; ++w) {
+        const auto k = static_cast<std::size_t>(indice_semaine(w, static_cast<int>(m)));
         const std::string& semaine = e.semaine[k].texte;
         if (rogner(semaine).empty())
             continue;
         titre(doc, "");
-        titre(doc, semaines[w]);
+        titre(doc, semaines[w - 1]);
         interprete2(doc, {"Apogée ", semaine, " : ", apogee(semaine)});
         ecrire_defi_apogee(doc, e.semdef[k]);
     }

@@ -1,9 +1,9 @@
-#include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
 #include "textes/textes.hpp"
 
 #include <string>
@@ -28,7 +28,7 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     for (std::string_view dette : {"13", "14", "16", "19"}) {
         bool trouvee = false;
-        for (std::size_t k = 0; k < 5; ++k)
+        for (std::size_t k = 0; k < nombre_mots; ++k)
             trouvee = trouvee || etat.des[k].texte == dette || etat.dei[k].texte == dette;
         if (trouvee)
             interprete2(doc, textes::entree("detail_karma", dette));
@@ -50,19 +50,19 @@ void ecrire_nombre_du_prenom_ou_du_nom(Interpretation& doc, std::string_view ent
 void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
     struct Defi {
         std::string_view introduction;
-        std::size_t indice;
+        int indice;
         std::string_view table;
     };
     static constexpr Defi defis[] = {
         {"Défi de l'élan spirituel : Il indique le travail à accomplir pour réaliser pleinement "
          "ses potentialités.",
-         0, "detail_defi"},
+         defi::voyelles, "detail_defi"},
         {"Défi du moi intime : Il indique la mise en garde à respecter pour réaliser pleinement "
          "ses potentialités.",
-         1, "detail_defi"},
+         defi::consonnes, "detail_defi"},
         {"Défi de l'expression : Il indique la mise en garde à respecter pour se faire "
          "comprendre, respecter et apprécier de l'entourage.",
-         2, "detail_defi_expression"},
+         defi::global, "detail_defi_expression"},
     };
     titre(doc, "Leçons ou défis");
     titre(doc, "");
@@ -81,7 +81,7 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
 }
 
 void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
-    const std::string& vibration = etat.Nomb[12].texte;
+    const std::string& vibration = etat.Nomb[nomb::vibration_jour].texte;
     if (!present(vibration))
         return;
     ligne_separation(doc);
@@ -93,7 +93,7 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     titre(doc, "Défi du jour de naissance : Il donne une mise en garde sur la valeur propre de "
                "l'individu.");
-    const std::string& defi = etat.Nomb[14].texte;
+    const std::string& defi = etat.Nomb[nomb::defi_jour].texte;
     if (defi_absent(defi))
         titre(doc, "Pas de défi");
     else
@@ -101,7 +101,7 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
 
     titre(doc, "");
     titre(doc, textes::entree("introductions", "detail_cadeau"));
-    const std::string& cadeau = etat.Nomb[13].texte;
+    const std::string& cadeau = etat.Nomb[nomb::cadeau_jour].texte;
     if (!defi_absent(cadeau))
         titre(doc, {"Cadeau ", cadeau, " : ", rangee("detail_cadeau", cadeau)});
 }
@@ -111,7 +111,7 @@ void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Nombre d'équilibre (total des initiales)");
     titre(doc, textes::entree("introductions", "detail_equilibre"));
     titre(doc, "");
-    const std::string& equilibre = etat.Nomb[5].texte;
+    const std::string& equilibre = etat.Nomb[nomb::equilibre].texte;
     interprete2(doc,
                 {"Nombre d'équilibre ", equilibre, " : ", rangee("detail_equilibre", equilibre)});
 }
@@ -121,7 +121,7 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Première voyelle du nom");
     titre(doc, "Elle indique le domaine de la vie où l'individu est particulièrement à l'aise.");
     titre(doc, "");
-    const std::string& voyelle = etat.Nomb[6].texte;
+    const std::string& voyelle = etat.Nomb[nomb::premiere_voyelle].texte;
     std::string majuscule = voyelle;
     for (char& c : majuscule)
         if (c >= 'a' && c <= 'z')
@@ -137,12 +137,12 @@ void calcul_detail(EtatFenetre& etat) {
     Interpretation& doc = etat.interpretation;
     vider_interpretation(doc);
     ecrire_dettes(etat, doc);
-    ecrire_nombre_du_prenom_ou_du_nom(doc, "Nombre actif (lettres du prénom)",
-                                      "Il indique la vibration personnelle du prénom",
-                                      "Nombre actif ", etat.Nomb[1], etat.theme.actif_brut);
+    ecrire_nombre_du_prenom_ou_du_nom(
+        doc, "Nombre actif (lettres du prénom)", "Il indique la vibration personnelle du prénom",
+        "Nombre actif ", etat.Nomb[nomb::actif], etat.theme.actif_brut);
     ecrire_nombre_du_prenom_ou_du_nom(doc, "Nombre héréditaire (lettres du nom)",
                                       "Il indique la vibration transmise par la famille",
-                                      "Nombre héréditaire ", etat.Nomb[2],
+                                      "Nombre héréditaire ", etat.Nomb[nomb::hereditaire],
                                       etat.theme.hereditaire_brut);
     ecrire_defis(etat, doc);
     ecrire_jour_de_naissance(etat, doc);

@@ -1,7 +1,7 @@
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/sommes.hpp"
 #include "textes/textes.hpp"
 
 namespace kalder {
@@ -16,9 +16,9 @@ void calcul_entente(EtatFenetre& etat) {
         std::string_view table;
     };
     static constexpr Paragraphe paragraphes[] = {
-        {"Expression ", 5, "entente_expression"},
-        {"Chemin de vie ", 6, "entente_chemin"},
-        {"Essence ", 7, "entente_climat"},
+        {"Expression ", ent::expression_commune, "entente_expression"},
+        {"Chemin de vie ", ent::chemin_vie_commun, "entente_chemin"},
+        {"Essence ", ent::essence_rencontre, "entente_climat"},
     };
     for (const Paragraphe& p : paragraphes) {
         const Slot& slot = etat.ent[p.indice];

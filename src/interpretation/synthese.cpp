@@ -1,9 +1,9 @@
-#include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
 #include "textes/textes.hpp"
 #include "theme/presence.hpp"
 
@@ -70,7 +70,7 @@ struct NombreDuNom {
     std::string_view entete;
     std::string_view cle;
     std::string_view libelle;
-    std::size_t synth;
+    int indice_synth;
     Nombre Theme::*brut;
     std::string_view avertissement;
 };
@@ -79,7 +79,7 @@ void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const No
     titre(doc, n.entete);
     titre(doc, "");
     titre(doc, introduction(n.cle));
-    titre(doc, {n.libelle, etat.synth[n.synth].texte});
+    titre(doc, {n.libelle, etat.synth[n.indice_synth].texte});
     const Nombre chiffre = reduire(etat.theme.*n.brut);
     interprete2(doc, textes::entree(n.cle, cle(chiffre)));
     avertir_si_manquant(etat, doc, chiffre, n.avertissement);
@@ -106,12 +106,13 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     titre(doc, introduction("synthese_modes"));
     const auto& modes = etat.theme.modes;
-    const Nombre total = modes[0] + modes[1] + modes[2] + modes[3];
+    const Nombre total =
+        modes[mode::mental] + modes[mode::concret] + modes[mode::emotif] + modes[mode::intuitif];
     bool trouve = false;
     // Without any classified letter no ratio exists and nothing dominates.
     if (total != 0) {
-        for (int i = 0; i <= 6; ++i) {
-            const double seuil = i <= 3 ? 0.4 : 0.5;
+        for (int i = mode::premier; i <= mode::dernier; ++i) {
+            const double seuil = i < mode::nombre_lignes ? 0.4 : 0.5;
             if (static_cast<double>(modes[static_cast<std::size_t>(i)]) /
                     static_cast<double>(total) >
                 seuil) {
@@ -125,7 +126,7 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
 }
 
 void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
-    const std::string& mission = etat.synth[4].texte;
+    const std::string& mission = etat.synth[synth::mission].texte;
     if (rogner(mission).empty())
         return;
     ligne_separation(doc);
@@ -145,15 +146,15 @@ void calcul_synthese(EtatFenetre& etat) {
     ecrire_chemin(etat, doc);
     ecrire_nombre_du_nom(etat, doc,
                          {"Nombre intime (total des consonnes)", "synthese_intime",
-                          "Nombre intime ", 1, &Theme::moi_intime_brut, "intime"});
+                          "Nombre intime ", synth::moi_intime, &Theme::moi_intime_brut, "intime"});
     titre(doc, "");
     ecrire_nombre_du_nom(etat, doc,
                          {"Elan spirituel (total des voyelles)", "synthese_elan", "Elan spirituel ",
-                          0, &Theme::elan_brut, "elan"});
+                          synth::elan, &Theme::elan_brut, "elan"});
     titre(doc, "");
     ecrire_nombre_du_nom(etat, doc,
                          {"Expression (total de toutes les lettres)", "synthese_expression",
-                          "Expression ", 2, &Theme::expression_brut, "expression"});
+                          "Expression ", synth::expression, &Theme::expression_brut, "expression"});
     ligne_separation(doc);
     ecrire_piliers(etat, doc);
     ecrire_modes(etat, doc);

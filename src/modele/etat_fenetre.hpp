@@ -91,8 +91,8 @@ struct Theme {
     Nombre expression_brut = 0;
     Nombre actif_brut = 0;
     Nombre hereditaire_brut = 0;
-    std::array<Nombre, 4> pierres{}; // 1..3
-    std::array<Nombre, 7> modes{};   // 0..6
+    std::array<Nombre, 4> pierres{};               // 1..3
+    std::array<Nombre, mode::dernier + 1> modes{}; // as the totals of `lettre`
 };
 
 inline constexpr std::array<std::string_view, 12> noms_mois = {
