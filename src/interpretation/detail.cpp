@@ -4,7 +4,7 @@
 #include "noyau/reductions.hpp"
 #include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
-#include "textes/textes.hpp"
+#include "textes/tables.hpp"
 
 #include <string>
 
@@ -17,7 +17,7 @@ bool defi_absent(std::string_view c) {
     return c.empty() || c == "0";
 }
 
-std::string_view rangee(std::string_view table, std::string_view texte) {
+std::string_view rangee(textes::NomTable table, std::string_view texte) {
     return textes::entree(table, cle(lire_debut_nombre(texte)));
 }
 
@@ -31,7 +31,7 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
         for (std::size_t k = 0; k < nombre_mots; ++k)
             trouvee = trouvee || etat.des[k].texte == dette || etat.dei[k].texte == dette;
         if (trouvee)
-            interprete2(doc, textes::entree("detail_karma", dette));
+            interprete2(doc, textes::entree(textes::tables::detail_karma, dette));
     }
     ligne_separation(doc);
 }
@@ -43,7 +43,7 @@ void ecrire_nombre_du_prenom_ou_du_nom(Interpretation& doc, std::string_view ent
     titre(doc, introduction);
     titre(doc, "");
     interprete2(doc, {libelle, slot.texte, " : ",
-                      textes::entree("detail_actif", cle(reduire_maitre(brut)))});
+                      textes::entree(textes::tables::detail_actif, cle(reduire_maitre(brut)))});
     ligne_separation(doc);
 }
 
@@ -51,18 +51,18 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
     struct Defi {
         std::string_view introduction;
         int indice;
-        std::string_view table;
+        textes::NomTable table;
     };
     static constexpr Defi defis[] = {
         {"Défi de l'élan spirituel : Il indique le travail à accomplir pour réaliser pleinement "
          "ses potentialités.",
-         defi::voyelles, "detail_defi"},
+         defi::voyelles, textes::tables::detail_defi},
         {"Défi du moi intime : Il indique la mise en garde à respecter pour réaliser pleinement "
          "ses potentialités.",
-         defi::consonnes, "detail_defi"},
+         defi::consonnes, textes::tables::detail_defi},
         {"Défi de l'expression : Il indique la mise en garde à respecter pour se faire "
          "comprendre, respecter et apprécier de l'entourage.",
-         defi::global, "detail_defi_expression"},
+         defi::global, textes::tables::detail_defi_expression},
     };
     titre(doc, "Leçons ou défis");
     titre(doc, "");
@@ -88,7 +88,8 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Jour de naissance");
     titre(doc, "Il indique comment l'individu se comporte durant sa vie adulte.");
     titre(doc, "");
-    titre(doc, {"Vibration ", vibration, " : ", rangee("detail_vibration", vibration)});
+    titre(doc,
+          {"Vibration ", vibration, " : ", rangee(textes::tables::detail_vibration, vibration)});
 
     titre(doc, "");
     titre(doc, "Défi du jour de naissance : Il donne une mise en garde sur la valeur propre de "
@@ -97,23 +98,23 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     if (defi_absent(defi))
         titre(doc, "Pas de défi");
     else
-        titre(doc, {"Défi ", defi, " : ", rangee("detail_defi_jour", defi)});
+        titre(doc, {"Défi ", defi, " : ", rangee(textes::tables::detail_defi_jour, defi)});
 
     titre(doc, "");
-    titre(doc, textes::entree("introductions", "detail_cadeau"));
+    titre(doc, textes::entree(textes::tables::introductions, "detail_cadeau"));
     const std::string& cadeau = etat.Nomb[nomb::cadeau_jour].texte;
     if (!defi_absent(cadeau))
-        titre(doc, {"Cadeau ", cadeau, " : ", rangee("detail_cadeau", cadeau)});
+        titre(doc, {"Cadeau ", cadeau, " : ", rangee(textes::tables::detail_cadeau, cadeau)});
 }
 
 void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
     titre(doc, "Nombre d'équilibre (total des initiales)");
-    titre(doc, textes::entree("introductions", "detail_equilibre"));
+    titre(doc, textes::entree(textes::tables::introductions, "detail_equilibre"));
     titre(doc, "");
     const std::string& equilibre = etat.Nomb[nomb::equilibre].texte;
-    interprete2(doc,
-                {"Nombre d'équilibre ", equilibre, " : ", rangee("detail_equilibre", equilibre)});
+    interprete2(doc, {"Nombre d'équilibre ", equilibre, " : ",
+                      rangee(textes::tables::detail_equilibre, equilibre)});
 }
 
 void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
@@ -127,7 +128,7 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     // The table holds only A, E, I, O, U and Y: any other text reads no row.
-    const std::string_view mot = textes::entree("detail_voyelle", majuscule);
+    const std::string_view mot = textes::entree(textes::tables::detail_voyelle, majuscule);
     interprete2(doc, {"Première voyelle ", voyelle, " : ", mot});
 }
 

@@ -2,7 +2,7 @@
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
 #include "noyau/sommes.hpp"
-#include "textes/textes.hpp"
+#include "textes/tables.hpp"
 
 namespace kalder {
 
@@ -13,12 +13,12 @@ void calcul_entente(EtatFenetre& etat) {
     struct Paragraphe {
         std::string_view libelle;
         int indice;
-        std::string_view table;
+        textes::NomTable table;
     };
     static constexpr Paragraphe paragraphes[] = {
-        {"Expression ", ent::expression_commune, "entente_expression"},
-        {"Chemin de vie ", ent::chemin_vie_commun, "entente_chemin"},
-        {"Essence ", ent::essence_rencontre, "entente_climat"},
+        {"Expression ", ent::expression_commune, textes::tables::entente_expression},
+        {"Chemin de vie ", ent::chemin_vie_commun, textes::tables::entente_chemin},
+        {"Essence ", ent::essence_rencontre, textes::tables::entente_climat},
     };
     for (const Paragraphe& p : paragraphes) {
         const Slot& slot = etat.ent[p.indice];
