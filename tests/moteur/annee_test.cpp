@@ -1,6 +1,6 @@
+#include "annee/calculer_annee.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <gtest/gtest.h>
 

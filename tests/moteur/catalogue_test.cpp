@@ -1,5 +1,6 @@
 #include "modele/catalogue.hpp"
 #include "modele/slots.hpp"
+#include "theme/modes_lettres.hpp"
 
 #include <gtest/gtest.h>
 
@@ -54,4 +55,18 @@ TEST(Catalogue, UnSlotEtrangerNAPasDePlace) {
     Slot ailleurs;
     EXPECT_EQ(place_slot(e, ailleurs).entree, nullptr);
     EXPECT_EQ(libelle_slot(e, ailleurs), "");
+}
+
+// The captions of the "Mode d'expression" cells come from the letter table:
+// each letter sits in exactly one cell, and the cells read as on screen.
+TEST(ModesLettres, CellulesDuTableau) {
+    const char* const attendu[mode::nombre_lignes][3] = {{"A", "H J N P", "G L"},
+                                                         {"E", "W", "D M"},
+                                                         {"I O R Z", "B S T X", ""},
+                                                         {"K", "F Q U Y", "C V"}};
+    for (int r = 0; r < mode::nombre_lignes; ++r)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(lettres_du_mode(r, mode::impulsion + k), attendu[r][k])
+                << noms_modes[static_cast<std::size_t>(r)] << " / "
+                << noms_modes[static_cast<std::size_t>(mode::impulsion + k)];
 }
