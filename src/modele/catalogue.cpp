@@ -17,21 +17,23 @@ consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
     using Tableau = std::remove_cvref_t<decltype(std::declval<EtatFenetre&>().*Membre)>;
     if (premier < 0 || premier > dernier || dernier >= static_cast<int>(std::tuple_size_v<Tableau>))
         throw "indices hors du tableau de slots";
-    return {nom,
-            true,
-            premier,
-            dernier,
-            titre,
-            libelle,
-            [](EtatFenetre& e, int i) { return &(e.*Membre)[static_cast<std::size_t>(i)]; },
-            efface_tout};
+    return {
+        .nom = nom,
+        .indexe = true,
+        .premier = premier,
+        .dernier = dernier,
+        .titre = titre,
+        .libelle = libelle,
+        .acces = [](EtatFenetre& e, int i) { return &(e.*Membre)[static_cast<std::size_t>(i)]; },
+        .efface_tout = efface_tout};
 }
 
 template <auto Membre>
 consteval SlotCatalogue seul(std::string_view nom, std::string_view libelle, bool efface_tout) {
-    return {
-        nom,        false, 0, 0, libelle, nullptr, [](EtatFenetre& e, int) { return &(e.*Membre); },
-        efface_tout};
+    return {.nom = nom,
+            .titre = libelle,
+            .acces = [](EtatFenetre& e, int) { return &(e.*Membre); },
+            .efface_tout = efface_tout};
 }
 
 constexpr std::string_view libelles_nomb[] = {"Elan spirituel",
