@@ -66,11 +66,14 @@ void mode_expression(Controles& c, QWidget* page) {
             QLabel* l = legende(fond, lettres, {x0 + k * (l_col + 2), y, l_col, h}, cellule);
             l->setObjectName(QStringLiteral("Grille(%1)").arg(cellules[r][k]));
         }
-        slot(c, fond, nom_slot("lettre", r), {x0 + 3 * (l_col + 2) + 6, y + 2, 30, h - 4}, total);
+        slot(c, fond, nom_slot("lettre", r), {x0 + colonnes * (l_col + 2) + 6, y + 2, 30, h - 4},
+             total);
     }
     for (int k = 0; k < colonnes; ++k)
         slot(c, fond, nom_slot("lettre", mode::nombre_lignes + k),
-             {x0 + k * (l_col + 2) + (l_col - 30) / 2, y0 + 4 * (h + 2) + 4, 30, h - 4}, total);
+             {x0 + k * (l_col + 2) + (l_col - 30) / 2, y0 + mode::nombre_lignes * (h + 2) + 4, 30,
+              h - 4},
+             total);
 }
 
 void nombres_lettres(Controles& c, QWidget* page) {
