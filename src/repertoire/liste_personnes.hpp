@@ -1,8 +1,8 @@
 #pragma once
 // The list of the open-person dialog, built from the directory file.
 
-#include "repertoire/personne.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/personne.hpp"
 
 #include <filesystem>
 #include <optional>
@@ -30,10 +30,5 @@ ListePersonnes liste_depuis_octets(std::string_view octets);
 
 // "nom;prénoms;jour;mois;année".
 std::string ligne_liste(const Personne& personne);
-
-// Back from a list line: ";" moves to the next of the five texts. Pieces past
-// the fifth (a name that held ";") are dropped; the list keeps each line's
-// entry, so a take-over never needs this split.
-Personne decouper_ligne(std::string_view ligne);
 
 } // namespace kalder

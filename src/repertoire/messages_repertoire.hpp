@@ -1,8 +1,8 @@
 #pragma once
 // The French texts of the directory: its questions and what went wrong.
 
-#include "repertoire/fichiers.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/fichiers.hpp"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
 #include "ui/fenetres_secondaires.hpp"
 
+#include "interpretation/commandes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "interpretation/commandes.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -20,8 +20,6 @@ namespace kalder::ui {
 namespace fs = std::filesystem;
 
 namespace {
-
-const QString nom_objet = QStringLiteral("fenetres_secondaires");
 
 fs::path chemin(const QString& texte) {
 #ifdef Q_OS_WIN
@@ -49,14 +47,9 @@ fs::path dossier_programme() {
     return chemin(QCoreApplication::applicationDirPath());
 }
 
-FenetresSecondaires& FenetresSecondaires::de(FenetrePrincipale& fenetre) {
-    auto* s = fenetre.findChild<FenetresSecondaires*>(nom_objet, Qt::FindDirectChildrenOnly);
-    return s ? *s : *new FenetresSecondaires(fenetre);
-}
-
 FenetresSecondaires::FenetresSecondaires(FenetrePrincipale& fenetre)
     : QObject(&fenetre), fenetre_(fenetre) {
-    setObjectName(nom_objet);
+    setObjectName(QStringLiteral("fenetres_secondaires"));
 }
 
 FenetresSecondaires::~FenetresSecondaires() {

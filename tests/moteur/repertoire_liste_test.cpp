@@ -149,36 +149,6 @@ TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
         ASSERT_EQ(liste.lignes[i], attendu[i].second) << "rang " << i;
 }
 
-// --- decouper_ligne
-
-struct CasDecoupe {
-    const char* nom;
-    std::string ligne;
-    Personne attendu;
-};
-
-void PrintTo(const CasDecoupe& cas, std::ostream* os) {
-    *os << '"' << cas.ligne << '"';
-}
-
-class RepertoireDecouperLigne : public ::testing::TestWithParam<CasDecoupe> {};
-
-TEST_P(RepertoireDecouperLigne, CinqTextes) {
-    EXPECT_EQ(decouper_ligne(GetParam().ligne), GetParam().attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Repertoire, RepertoireDecouperLigne,
-    ::testing::Values(
-        CasDecoupe{
-            "complete", "Dupont;Anne-Marie;15;7;1975", {"Dupont", "Anne-Marie", "15", "7", "1975"}},
-        CasDecoupe{"date_partielle", "Dupont;Anne;;7;", {"Dupont", "Anne", "", "7", ""}},
-        CasDecoupe{"separateurs_seuls", ";;;;", {}}, CasDecoupe{"vide", "", {}},
-        CasDecoupe{"deux_champs", "Dupont;Anne", {"Dupont", "Anne", "", "", ""}},
-        CasDecoupe{"point_virgule_en_trop", "Du;pont;Anne;1;2;3", {"Du", "pont", "Anne", "1", "2"}},
-        CasDecoupe{"accents", "Hélène;Zoé;1;2;3", {"Hélène", "Zoé", "1", "2", "3"}}),
-    ::essai::NomDuCas());
-
 // --- Taking a person over
 
 EtatFenetre fenetre_calculee() {
