@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.hpp"
 
+#include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/effacer.hpp"
@@ -8,7 +9,6 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,7 +29,8 @@ constexpr int hauteur_client = 544;
 
 } // namespace
 
-FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+FenetrePrincipale::FenetrePrincipale(QWidget* parent)
+    : QMainWindow(parent), secondaires_(new FenetresSecondaires(*this)) {
     setObjectName(QStringLiteral("numero"));
     setWindowTitle(QStringLiteral("Kalder"));
     setFont(police(9.75));
@@ -57,6 +58,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     onglets_->addTab(construire_page_entente(controles_),
                      QStringLiteral("Entente avec une autre personne"));
     onglets_->setCurrentIndex(0);
+    verifier_slots(controles_);
 
     construire_menus();
     // Fixed before the window exists: nothing moves or resizes.
@@ -188,22 +190,22 @@ void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
 }
 
 void FenetrePrincipale::montrer_interpretation() {
-    FenetresSecondaires::de(*this).montrer_interpretation();
+    secondaires_->montrer_interpretation();
 }
 void FenetrePrincipale::fermer_interpretation() {
-    FenetresSecondaires::de(*this).fermer_interpretation();
+    secondaires_->fermer_interpretation();
 }
 void FenetrePrincipale::ouvrir_personne() {
-    FenetresSecondaires::de(*this).ouvrir_personne();
+    secondaires_->ouvrir_personne();
 }
 void FenetrePrincipale::sauvegarder_personnes() {
-    FenetresSecondaires::de(*this).sauvegarder_personnes();
+    secondaires_->sauvegarder_personnes();
 }
 void FenetrePrincipale::imprimer_theme() {
-    FenetresSecondaires::de(*this).imprimer_theme();
+    secondaires_->imprimer_theme();
 }
 void FenetrePrincipale::montrer_aide() {
-    FenetresSecondaires::de(*this).montrer_aide();
+    secondaires_->montrer_aide();
 }
 
 } // namespace kalder::ui

@@ -13,6 +13,8 @@ class QTabWidget;
 
 namespace kalder::ui {
 
+class FenetresSecondaires;
+
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 
@@ -39,9 +41,12 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton* bouton(BoutonId id) const { return controles_.boutons[static_cast<int>(id)]; }
     QLabel* slot(const QString& nom) const;
     QTabWidget* onglets() const { return onglets_; }
+    // The interpretation and help windows, the dialogs and the data folder.
+    FenetresSecondaires& secondaires() const { return *secondaires_; }
 
   protected:
-    // Hooks for the secondary windows and printing; empty until they are plugged in.
+    // Hooks for the secondary windows and printing; virtual so that a test can
+    // count them instead of opening windows and dialogs.
     virtual void montrer_interpretation();
     virtual void fermer_interpretation();
     virtual void ouvrir_personne();
@@ -68,6 +73,7 @@ class FenetrePrincipale : public QMainWindow {
     EtatFenetre etat_;
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
+    FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
 };
 

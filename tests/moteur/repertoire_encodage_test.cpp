@@ -1,5 +1,6 @@
 // Files saved as UTF-8 by another editor, composed accents, and messages that
 // name the real cause.
+#include "nom_du_cas.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/encodage_fichier.hpp"
 #include "repertoire/liste_personnes.hpp"
@@ -52,24 +53,18 @@ TEST_P(RepertoireFichierUtf8, LuEnUtf8ReecritEnWindows1252) {
 
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireFichierUtf8,
-    ::testing::Values(CasUtf8{"avec marque",
+    ::testing::Values(CasUtf8{"avec_marque",
                               "\xEF\xBB\xBF\"Dupont\",\"Zo\xC3\xA9\",\"1\",\"2\",\"1990\"\r\n"
                               "\"Lef\xC3\xA8vre\",\"\xC5\x92"
                               "dipe\",\"\",\"\",\"\"\r\n"},
-                      CasUtf8{"sans marque", "\"Dupont\",\"Zo\xC3\xA9\",\"1\",\"2\",\"1990\"\n"
+                      CasUtf8{"sans_marque", "\"Dupont\",\"Zo\xC3\xA9\",\"1\",\"2\",\"1990\"\n"
                                              "\"Lef\xC3\xA8vre\",\"\xC5\x92"
                                              "dipe\",\"\",\"\",\"\"\n"},
-                      CasUtf8{"accents combines",
+                      CasUtf8{"accents_combines",
                               "\"Dupont\",\"Zoe\xCC\x81\",\"1\",\"2\",\"1990\"\r\n"
                               "\"Lefe\xCC\x80vre\",\"\xC5\x92"
                               "dipe\",\"\",\"\",\"\"\r\n"}),
-    [](const ::testing::TestParamInfo<CasUtf8>& cas) {
-        std::string n = cas.param.nom;
-        for (char& c : n)
-            if (c == ' ')
-                c = '_';
-        return n;
-    });
+    ::essai::NomDuCas());
 
 TEST(RepertoireFichierUtf8, CaractereHorsWindows1252RefuseALaSauvegarde) {
     DossierTemporaire dossier;
@@ -103,20 +98,14 @@ TEST_P(RepertoireDetectionUtf8, Detection) {
 INSTANTIATE_TEST_SUITE_P(Repertoire, RepertoireDetectionUtf8,
                          ::testing::Values(CasDetection{"ascii", "\"Roy\",\"Luc\"\r\n", false},
                                            CasDetection{"windows1252", "\"Zo\xE9\"\r\n", false},
-                                           CasDetection{"windows1252 qui ressemble", "\"\xC3\"\r\n",
+                                           CasDetection{"windows1252_qui_ressemble", "\"\xC3\"\r\n",
                                                         false},
                                            CasDetection{"utf8", "\"Zo\xC3\xA9\"\r\n", true},
-                                           CasDetection{"marque seule", "\xEF\xBB\xBF", true},
-                                           CasDetection{"forme trop longue", "\xC0\xA9", false},
-                                           CasDetection{"moitie de paire", "\xED\xA0\x80", false},
+                                           CasDetection{"marque_seule", "\xEF\xBB\xBF", true},
+                                           CasDetection{"forme_trop_longue", "\xC0\xA9", false},
+                                           CasDetection{"moitie_de_paire", "\xED\xA0\x80", false},
                                            CasDetection{"emoji", "\xF0\x9F\x98\x80", true}),
-                         [](const ::testing::TestParamInfo<CasDetection>& cas) {
-                             std::string n = cas.param.nom;
-                             for (char& c : n)
-                                 if (c == ' ')
-                                     c = '_';
-                             return n;
-                         });
+                         ::essai::NomDuCas());
 
 // --- Fields of the window.
 
@@ -153,24 +142,19 @@ TEST_P(RepertoireMessageRefus, CeQueLeMessageMontre) {
 
 INSTANTIATE_TEST_SUITE_P(Repertoire, RepertoireMessageRefus,
                          ::testing::Values(CasMessage{"emoji", "Luc\xF0\x9F\x98\x80", "(U+1F600)"},
-                                           CasMessage{"quatre chiffres", "\xC4\x80", "(U+0100)"},
-                                           CasMessage{"plan le plus haut", "\xF4\x8F\xBF\xBF",
+                                           CasMessage{"quatre_chiffres", "\xC4\x80", "(U+0100)"},
+                                           CasMessage{"plan_le_plus_haut", "\xF4\x8F\xBF\xBF",
                                                       "(U+10FFFF)"},
-                                           CasMessage{"retour a la ligne visible", "Jean\r\nPaul",
+                                           CasMessage{"retour_a_la_ligne_visible", "Jean\r\nPaul",
                                                       "(Jean\u21B5Paul Roy)"},
-                                           CasMessage{"saut de ligne visible", "Jean\nPaul\n",
+                                           CasMessage{"saut_de_ligne_visible", "Jean\nPaul\n",
                                                       "(Jean\u21B5Paul\u21B5 Roy)"}),
-                         [](const ::testing::TestParamInfo<CasMessage>& cas) {
-                             std::string n = cas.param.nom;
-                             for (char& c : n)
-                                 if (c == ' ')
-                                     c = '_';
-                             return n;
-                         });
+                         ::essai::NomDuCas());
 
 // --- System causes in French.
 
 struct CasCause {
+    const char* nom;
     std::errc code;
     std::string attendu;
 };
@@ -186,13 +170,15 @@ TEST_P(RepertoireCauseSysteme, Phrase) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireCauseSysteme,
     ::testing::Values(
-        CasCause{std::errc::too_many_symbolic_link_levels,
+        CasCause{"boucle", std::errc::too_many_symbolic_link_levels,
                  "le chemin « /d/K » passe par trop de liens symboliques (sans doute une boucle "
                  "de liens)"},
-        CasCause{std::errc::file_too_large, "le fichier « /d/K » est trop grand pour ce disque"},
-        CasCause{std::errc::not_enough_memory, "la mémoire a manqué"},
-        CasCause{std::errc::no_such_device_or_address,
-                 "« /d/K » ne mène à aucun fichier ordinaire"}));
+        CasCause{"trop_grand", std::errc::file_too_large,
+                 "le fichier « /d/K » est trop grand pour ce disque"},
+        CasCause{"memoire", std::errc::not_enough_memory, "la mémoire a manqué"},
+        CasCause{"sans_peripherique", std::errc::no_such_device_or_address,
+                 "« /d/K » ne mène à aucun fichier ordinaire"}),
+    ::essai::NomDuCas());
 
 #if !defined(_WIN32)
 TEST(RepertoireCauseSysteme, BoucleDeLiensReelle) {

@@ -1,4 +1,5 @@
 // Directory files that are not plain files, rights, and sizes.
+#include "nom_du_cas.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/liste_personnes.hpp"
@@ -117,21 +118,15 @@ TEST_P(RepertoireSpecial, RefuseSansAttendreNiEcrire) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireSpecial,
     ::testing::Values(CasSpecial{"tube", "Kalderrep.txt", Sorte::tube, false},
-                      CasSpecial{"lien vers un tube", "Kalderrep.txt", Sorte::tube, true},
+                      CasSpecial{"lien_vers_un_tube", "Kalderrep.txt", Sorte::tube, true},
                       CasSpecial{"peripherique", "Kalderrep.txt", Sorte::peripherique, false},
-                      CasSpecial{"lien vers un peripherique", "Kalderrep.txt", Sorte::peripherique,
+                      CasSpecial{"lien_vers_un_peripherique", "Kalderrep.txt", Sorte::peripherique,
                                  true},
                       CasSpecial{"prise", "Kalderrep.txt", Sorte::prise, false},
-                      CasSpecial{"secours tube", "Kalderrep.bak", Sorte::tube, false},
-                      CasSpecial{"secours lien vers un peripherique", "Kalderrep.bak",
+                      CasSpecial{"secours_tube", "Kalderrep.bak", Sorte::tube, false},
+                      CasSpecial{"secours_lien_vers_un_peripherique", "Kalderrep.bak",
                                  Sorte::peripherique, true}),
-    [](const ::testing::TestParamInfo<CasSpecial>& cas) {
-        std::string n = cas.param.nom;
-        for (char& c : n)
-            if (c == ' ')
-                c = '_';
-        return n;
-    });
+    ::essai::NomDuCas());
 
 TEST(RepertoireSpecial, LienVersUnFichierOrdinaireSuivi) {
     DossierTemporaire dossier;

@@ -1,5 +1,6 @@
 // Saves and removals that meet: the lock, the second reading under it, the
 // leftovers of killed saves, and exceptions that must not escape.
+#include "nom_du_cas.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
@@ -201,15 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    "la mémoire a manqué ; rien n'a été écrit"},
                       CasException{"autre", [] { throw std::runtime_error("x"); },
                                    "une erreur inattendue est survenue"},
-                      CasException{"pas une exception standard", [] { throw 42; },
+                      CasException{"pas_une_exception_standard", [] { throw 42; },
                                    "une erreur inattendue est survenue"}),
-    [](const ::testing::TestParamInfo<CasException>& cas) {
-        std::string n = cas.param.nom;
-        for (char& c : n)
-            if (c == ' ')
-                c = '_';
-        return n;
-    });
+    ::essai::NomDuCas());
 
 #if !defined(_WIN32)
 

@@ -1,6 +1,6 @@
 // The open-person dialog and "Sauvegarder", against a real directory file
 // in a temporary data folder.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -12,7 +12,6 @@
 #include <QListView>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 
@@ -78,21 +77,18 @@ class Oui : public kalder::Questions {
 
 } // namespace
 
-class TestDialogueOuvrir : public QObject {
+class TestDialogueOuvrir : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
+        BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        kalder::ui::FenetresSecondaires::de(*fenetre).definir_dossier_donnees(
+        fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
-        montrer(*fenetre);
     }
     void cleanup() {
-        fenetre.reset();
+        BancFenetre::cleanup();
         dossier.reset();
     }
 
@@ -160,8 +156,7 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Luc"), QStringLiteral("Roy"),
                          QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1970"));
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
-        QPointer<QWidget> interpretation =
-            fenetre->findChild<kalder::ui::FenetresSecondaires*>()->interpretation();
+        QPointer<QWidget> interpretation = fenetre->secondaires().interpretation();
         QVERIFY(interpretation);
         const QStringList vous_avant = vous(*fenetre);
         const QString chemin_de_vie = libelle(*fenetre, QStringLiteral("synth(3)"))->text();
@@ -224,10 +219,10 @@ class TestDialogueOuvrir : public QObject {
             bouton(d, QStringLiteral("bouton_abandonner"))->click();
         });
         QCOMPARE(messages_avant_dialogue, 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->texte, QStringLiteral("Pas de données enregistrées"));
-        QCOMPARE(m->icone, QMessageBox::Warning);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.texte, QStringLiteral("Pas de données enregistrées"));
+        QCOMPARE(m.icone, QMessageBox::Warning);
     }
 
     void fichier_vide() {
@@ -308,30 +303,30 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Zoe"), QStringLiteral("dupont"),
                          QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2001"));
         fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Zoé"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_vous));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
+        reponse_suivante(QMessageBox::StandardButton(reponse_vous));
+        reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
         sauvegarder();
         QCOMPARE(lire(), attendu);
         QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
         QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
         // The second question, for the partner, has no icon.
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::NoIcon);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::NoIcon);
     }
 
     void question_vous_avec_icone() {
         ecrire(repertoire);
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
                    QStringLiteral("9"), QStringLiteral("1999"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::No);
+        reponse_suivante(QMessageBox::No);
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::Question);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::Question);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -341,8 +336,8 @@ class TestDialogueOuvrir : public QObject {
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Mar\"tin"), {}, {}, {});
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
-        QCOMPARE(kalder::ui::dernier_message()->icone, QMessageBox::Warning);
+        QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
+        QCOMPARE(message_montre().icone, QMessageBox::Warning);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -425,27 +420,23 @@ class TestDialogueOuvrir : public QObject {
         ecrire(repertoire);
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
                    QStringLiteral("9"), QStringLiteral("1999"));
+        // This one box is really shown, and answered late.
         kalder::ui::repondre_automatiquement(false);
         bool repondu = false;
-        QTimer attente;
-        attente.setInterval(10);
-        connect(&attente, &QTimer::timeout, this, [&] {
-            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!boite)
-                return;
-            attente.stop();
-            kalder::EtatFenetre autre;
-            autre.saisir(kalder::ChampId::prenom, "Luc");
-            autre.saisir(kalder::ChampId::nom, "Roy");
-            Oui oui;
-            const auto issue = kalder::sauvegarder_personnes(autre, chemin_dossier(), oui);
-            QVERIFY(!issue.message);
-            repondu = true;
-            boite->button(QMessageBox::Yes)->click();
-        });
-        attente.start();
-        sauvegarder();
+        const bool vue = outils::pendant_dialogue<QMessageBox>(
+            [&] { sauvegarder(); },
+            [&](QMessageBox& boite) {
+                kalder::EtatFenetre autre;
+                autre.saisir(kalder::ChampId::prenom, "Luc");
+                autre.saisir(kalder::ChampId::nom, "Roy");
+                Oui oui;
+                const auto issue = kalder::sauvegarder_personnes(autre, chemin_dossier(), oui);
+                QVERIFY(!issue.message);
+                repondu = true;
+                boite.button(QMessageBox::Yes)->click();
+            });
         kalder::ui::repondre_automatiquement(true);
+        QVERIFY(vue);
         QVERIFY(repondu);
         QCOMPARE(lire(), QByteArray("\"Martin\",\"Paul\",\"9\",\"9\",\"1999\"\r\n") +
                              repertoire.mid(repertoire.indexOf('\n') + 1) +
@@ -495,29 +486,18 @@ class TestDialogueOuvrir : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     void sauvegarder() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger();
+        commande(*fenetre, QStringLiteral("m_enregistrer"));
     }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.
     void ouvrir(const std::function<void(DialogueOuvrir&)>& faire) {
-        bool vu = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<DialogueOuvrir*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            vu = true;
-            faire(*d);
-            if (d->isVisible())
-                d->done(QDialog::Rejected);
-        });
-        fenetre->findChild<QAction*>(QStringLiteral("m_ouvrir"))->trigger();
-        QVERIFY(vu);
+        QVERIFY(pendant_dialogue<DialogueOuvrir>(
+            [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); }, faire));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     std::unique_ptr<QTemporaryDir> dossier;
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestDialogueOuvrir)
