@@ -10,6 +10,7 @@
 #include "ui/modele_personnes.hpp"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
@@ -65,7 +66,10 @@ DialogueOuvrir::DialogueOuvrir(ListePersonnes liste, QWidget* parent, std::files
     // the lines, its own way (accents, case).
     auto* supprimer = new QAction(QStringLiteral("Supprimer…"), liste_);
     supprimer->setObjectName(QStringLiteral("m_supprimer"));
-    supprimer->setEnabled(!dossier_.empty());
+    // Offered only for a selected line.
+    supprimer->setEnabled(false);
+    connect(liste_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, supprimer] { supprimer->setEnabled(!dossier_.empty() && rang_choisi() >= 0); });
     liste_->addAction(supprimer);
     liste_->setContextMenuPolicy(dossier_.empty() ? Qt::NoContextMenu : Qt::ActionsContextMenu);
     connect(supprimer, &QAction::triggered, this, &DialogueOuvrir::supprimer_selection);

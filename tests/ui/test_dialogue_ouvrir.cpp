@@ -390,7 +390,9 @@ class TestDialogueOuvrir : public BancFenetre {
             const auto actions = liste(d)->actions();
             QCOMPARE(actions.size(), 1);
             QCOMPARE(actions[0]->text(), QStringLiteral("Supprimer…"));
+            QVERIFY(!actions[0]->isEnabled());
             choisir(d, 3);
+            QVERIFY(actions[0]->isEnabled());
             kalder::ui::definir_reponse_suivante(QMessageBox::No);
             actions[0]->trigger();
             apres = lignes(d);
