@@ -62,21 +62,30 @@ constexpr char coupure_niveau = '\x00';
 
 } // namespace
 
-std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t taille = 2 * (champs.size() - 1) + 1;
+std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t taille = champs.size() - 1;
     for (auto champ : champs) {
-        taille += 2 * champ.size();
+        taille += champ.size();
         for (char c : champ)
             taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
     }
     return taille;
 }
 
-void construire_cle_tri(std::string& cle,
-                        const std::array<std::string_view, champs_par_entree>& champs) {
+std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t accents = champs.size() - 1;
+    for (auto champ : champs)
+        accents += champ.size();
+    return taille_cle_lettres(champs) + 1 + accents;
+}
+
+namespace {
+
+void ajouter_cle_lettres(std::string& cle,
+                         const std::array<std::string_view, champs_par_entree>& champs) {
     // Exactly the key's size: a buffer reserved for all keys never grows.
     const std::size_t debut = cle.size();
-    cle.resize(debut + taille_cle_tri(champs));
+    cle.resize(debut + taille_cle_lettres(champs));
     char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
@@ -88,44 +97,55 @@ void construire_cle_tri(std::string& cle,
                 *p++ = b[1];
         }
     }
-    *p++ = coupure_niveau;
+}
+
+void ajouter_cle_accents(std::string& cle,
+                         const std::array<std::string_view, champs_par_entree>& champs) {
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
-            *p++ = coupure_champ;
+            cle += coupure_champ;
         for (char c : champs[i])
-            *p++ = static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
+            cle += static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
     }
-    cle.resize(static_cast<std::size_t>(p - cle.data()));
+}
+
+} // namespace
+
+void construire_cle_tri(std::string& cle,
+                        const std::array<std::string_view, champs_par_entree>& champs) {
+    ajouter_cle_lettres(cle, champs);
+    cle += coupure_niveau;
+    ajouter_cle_accents(cle, champs);
 }
 
 namespace {
 
-// The order of the entries that `suivante` gives one after another. The keys
-// sit in one buffer: one allocation instead of one per entry. Their first
-// bytes, copied beside each index as numbers, settle most comparisons
-// without leaving the array being sorted.
-template <typename Suivante>
-std::vector<std::uint32_t> ordonner(Suivante&& suivante, std::size_t nombre,
-                                    std::size_t taille_cles) {
+// The order of the entries that `entree` gives by index. Only the first
+// level of the keys (letters without accents, no case) is kept, in one
+// buffer: one allocation instead of one per entry. Their first bytes, copied
+// beside each index as numbers, settle most comparisons without leaving the
+// array being sorted; the accents decide only between equal first levels,
+// their keys made then. Comparing (first level, accents) is comparing the
+// whole key of construire_cle_tri, whose level break sorts below everything.
+template <typename Entree>
+std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
     constexpr std::size_t mots = 2;
     struct Rang {
         std::array<std::uint64_t, mots> debut_cle;
         std::uint32_t index;
     };
-    // Sized exactly: a growing buffer would hold two copies at once.
-    EntreeBrute entree;
     std::string cles;
     cles.reserve(taille_cles);
     std::vector<std::uint32_t> debuts;
     debuts.reserve(nombre + 1);
     std::vector<Rang> rangs;
     rangs.reserve(nombre);
-    while (suivante(entree)) {
+    for (std::size_t i = 0; i < nombre; ++i) {
         const std::size_t debut = cles.size();
         debuts.push_back(static_cast<std::uint32_t>(debut));
-        construire_cle_tri(cles, entree.champs);
+        ajouter_cle_lettres(cles, entree(i).champs);
         Rang r{};
-        r.index = static_cast<std::uint32_t>(rangs.size());
+        r.index = static_cast<std::uint32_t>(i);
         unsigned char octets[8 * mots] = {};
         std::memcpy(octets, cles.data() + debut, std::min(sizeof octets, cles.size() - debut));
         for (std::size_t k = 0; k < sizeof octets; ++k)
@@ -134,15 +154,22 @@ std::vector<std::uint32_t> ordonner(Suivante&& suivante, std::size_t nombre,
     }
     debuts.push_back(static_cast<std::uint32_t>(cles.size()));
     // A key shorter than the copied bytes is padded with 0, which sorts it
-    // first, as a shorter text; only one 0 (the level break) is in a key.
+    // first, as a shorter text; no 0 is in a first-level key.
     const auto suite_cle = [&](std::uint32_t i) {
         const std::size_t debut = std::min<std::size_t>(debuts[i] + 8 * mots, debuts[i + 1]);
         return std::string_view(cles).substr(debut, debuts[i + 1] - debut);
     };
+    std::string accents_a, accents_b;
     std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
         if (a.debut_cle != b.debut_cle)
             return a.debut_cle < b.debut_cle;
-        const int c = suite_cle(a.index).compare(suite_cle(b.index));
+        if (const int c = suite_cle(a.index).compare(suite_cle(b.index)); c != 0)
+            return c < 0;
+        accents_a.clear();
+        accents_b.clear();
+        ajouter_cle_accents(accents_a, entree(a.index).champs);
+        ajouter_cle_accents(accents_b, entree(b.index).champs);
+        const int c = accents_a.compare(accents_b);
         return c != 0 ? c < 0 : a.index < b.index;
     });
     cles = {};
@@ -160,29 +187,21 @@ std::vector<std::uint32_t> ordonner(Suivante&& suivante, std::size_t nombre,
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
     std::size_t taille_cles = 0;
     for (const EntreeBrute& e : entrees)
-        taille_cles += taille_cle_tri(e.champs);
-    std::size_t i = 0;
-    return ordonner(
-        [&](EntreeBrute& e) {
-            if (i == entrees.size())
-                return false;
-            e = entrees[i++];
-            return true;
-        },
-        entrees.size(), taille_cles);
+        taille_cles += taille_cle_lettres(e.champs);
+    return ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
+                    taille_cles);
 }
 
 std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
                                               const std::vector<std::uint32_t>& debuts,
                                               std::size_t taille_cles) {
-    std::size_t i = 0;
     const char* const fin = octets.data() + octets.size();
     return ordonner(
-        [&](EntreeBrute& e) {
-            if (i == debuts.size())
-                return false;
-            const char* p = octets.data() + debuts[i++];
-            return entree_suivante(p, fin, e);
+        [&](std::size_t i) {
+            const char* p = octets.data() + debuts[i];
+            EntreeBrute e;
+            entree_suivante(p, fin, e);
+            return e;
         },
         debuts.size(), taille_cles);
 }

@@ -77,7 +77,7 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
         if (!entree_suivante(p, fin, e))
             break;
         debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
-        taille_cles += taille_cle_tri(e.champs);
+        taille_cles += taille_cle_lettres(e.champs);
         taille_texte += champs_par_entree - 1;
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
