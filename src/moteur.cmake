@@ -17,7 +17,7 @@ set(KALDER_NOYAU
     noyau/utf8.hpp
 )
 # What differs between Windows and the others: paths from UTF-8, the wide
-# command line, the user's folders, the console, replacing a file.
+# command line, the user's folders, the console.
 set(KALDER_SYSTEME
     systeme/chemins.cpp
     systeme/chemins.hpp
@@ -27,16 +27,17 @@ set(KALDER_SYSTEME
     systeme/dossiers_systeme.hpp
     systeme/ligne_commande.cpp
     systeme/ligne_commande.hpp
-    systeme/renommer.cpp
-    systeme/renommer.hpp
     systeme/texte_large.cpp
     systeme/texte_large.hpp
 )
 set(KALDER_MODELE
+    modele/catalogue.cpp
+    modele/catalogue.hpp
     modele/effacer.cpp
     modele/effacer.hpp
     modele/etat_fenetre.cpp
     modele/etat_fenetre.hpp
+    modele/indices_slots.hpp
     modele/slots.cpp
     modele/slots.hpp
 )
@@ -47,6 +48,7 @@ set(KALDER_SAISIE
 set(KALDER_THEME
     theme/calculer_theme.cpp
     theme/calculer_theme.hpp
+    theme/modes_lettres.hpp
     theme/mots_nom.cpp
     theme/mots_nom.hpp
     theme/nombres_date.cpp
@@ -80,26 +82,43 @@ set(KALDER_INTERPRETATION
 set(KALDER_REPERTOIRE
     repertoire/cle_tri.cpp
     repertoire/cle_tri.hpp
+    repertoire/composition.cpp
+    repertoire/composition.hpp
+    repertoire/contenu_repertoire.cpp
+    repertoire/contenu_repertoire.hpp
     repertoire/cp1252.cpp
     repertoire/cp1252.hpp
     repertoire/dossier_donnees.cpp
     repertoire/dossier_donnees.hpp
+    repertoire/encodage_fichier.cpp
+    repertoire/encodage_fichier.hpp
+    repertoire/erreurs_repertoire.cpp
+    repertoire/erreurs_repertoire.hpp
     repertoire/fichiers.cpp
     repertoire/fichiers.hpp
     repertoire/format_repertoire.cpp
     repertoire/format_repertoire.hpp
+    repertoire/lecture_sure.cpp
     repertoire/ligne_fenetre.cpp
     repertoire/ligne_fenetre.hpp
     repertoire/liste_personnes.cpp
     repertoire/liste_personnes.hpp
     repertoire/messages_repertoire.cpp
     repertoire/messages_repertoire.hpp
+    repertoire/mise_a_jour.cpp
+    repertoire/mise_a_jour.hpp
     repertoire/personne.hpp
     repertoire/prendre_personne.cpp
     repertoire/prendre_personne.hpp
     repertoire/questions.hpp
     repertoire/sauvegarder_personnes.cpp
     repertoire/sauvegarder_personnes.hpp
+    repertoire/supprimer_personne.cpp
+    repertoire/supprimer_personne.hpp
+    repertoire/temporaires.cpp
+    repertoire/temporaires.hpp
+    repertoire/verrou.cpp
+    repertoire/verrou.hpp
 )
 
 add_library(kalder_engine STATIC

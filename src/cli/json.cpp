@@ -1,7 +1,7 @@
 #include "cli/json.hpp"
 
-#include "noyau/utf8.hpp"
 #include "modele/slots.hpp"
+#include "noyau/utf8.hpp"
 
 namespace kalder::cli {
 

@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -112,10 +113,7 @@ int executer(const Options& o) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    console_utf8();
+int commande(int argc, char** argv) {
     std::vector<std::string> arguments = arguments_utf8(argc, argv);
     const std::string nom_lance = arguments.empty() ? "kalder-theme" : arguments.front();
     if (!arguments.empty())
@@ -124,9 +122,37 @@ int main(int argc, char** argv) {
     if (!analyse.options)
         return erreur_usage(analyse.erreur);
     const Options& o = *analyse.options;
-    if (o.liste || o.sauvegarder) {
-        const auto dossier = dossier_choisi(o, nom_lance);
-        return o.liste ? lister(dossier) : sauvegarder(o, dossier);
+    if (o.liste + o.sauvegarder + o.supprimer > 1)
+        return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (o.liste || o.sauvegarder || o.supprimer) {
+        std::vector<Echec> echecs;
+        const auto dossier = dossier_choisi(o, nom_lance, &echecs);
+        std::error_code ec;
+        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+            return dossier_impossible(echecs);
+        if (o.liste)
+            return lister(dossier);
+        return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
     }
     return executer(o);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    console_utf8();
+    int statut;
+    try {
+        statut = commande(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Erreur : la mémoire a manqué.\n";
+        return sortie_erreur_saisie;
+    } catch (...) {
+        std::cerr << "Erreur : une erreur inattendue est survenue.\n";
+        return sortie_erreur_saisie;
+    }
+    // A full disk or a closed pipe must not pass for success.
+    if (!sortie_ecrite())
+        return sortie_ecriture;
+    return statut;
 }

@@ -1,8 +1,8 @@
 #include "interpretation/commandes.hpp"
 
-#include "noyau/saisie.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "noyau/saisie.hpp"
 #include "saisie/valider_saisie.hpp"
 
 namespace kalder {

@@ -24,10 +24,6 @@ constexpr char32_t vers_unicode(unsigned char octet) {
 
 } // namespace
 
-char32_t caractere_cp1252(unsigned char octet) {
-    return vers_unicode(octet);
-}
-
 std::optional<unsigned char> octet_cp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<unsigned char>(c);
@@ -56,6 +52,13 @@ constexpr std::array<EnUtf8, 256> construire_table_utf8() {
 constexpr std::array<EnUtf8, 256> table_utf8 = construire_table_utf8();
 
 } // namespace
+
+std::size_t taille_cp1252_en_utf8(std::string_view octets) {
+    std::size_t taille = 0;
+    for (char o : octets)
+        taille += static_cast<std::size_t>(table_utf8[static_cast<unsigned char>(o)].longueur);
+    return taille;
+}
 
 void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
     unsigned char ou = 0;

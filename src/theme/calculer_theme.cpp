@@ -1,9 +1,9 @@
 #include "theme/calculer_theme.hpp"
 
 #include "noyau/saisie.hpp"
+#include "saisie/valider_saisie.hpp"
 #include "theme/nombres_date.hpp"
 #include "theme/nombres_nom.hpp"
-#include "saisie/valider_saisie.hpp"
 
 namespace kalder {
 

@@ -80,14 +80,16 @@ void FenetrePrincipale::afficher_bouton_defaut() {
 
 void FenetrePrincipale::afficher_slots() {
     for (const auto& [nom, s] : slots_nommes(std::as_const(etat_))) {
-        auto it = controles_.libelles.constFind(QString::fromStdString(nom));
-        if (it == controles_.libelles.constEnd())
+        // Absent only on a tab not built yet: verifier_slots makes sure, once
+        // every tab is built, that every slot is on screen.
+        const LibelleSlot a_l_ecran = controles_.libelles.value(QString::fromStdString(nom));
+        QLabel* l = a_l_ecran.libelle;
+        if (!l)
             continue;
-        QLabel* l = it->libelle;
         const QString texte = QString::fromStdString(s->texte);
         if (l->text() != texte)
             l->setText(texte);
-        const QColor couleur = couleur_qt(s->couleur, it->couleur_base);
+        const QColor couleur = couleur_qt(s->couleur, a_l_ecran.couleur_base);
         if (l->palette().color(QPalette::WindowText) != couleur) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, couleur);

@@ -10,6 +10,8 @@
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
@@ -41,7 +43,8 @@ constexpr Onglet onglets_fenetre[] = {
 
 } // namespace
 
-FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+FenetrePrincipale::FenetrePrincipale(QWidget* parent)
+    : QMainWindow(parent), secondaires_(new FenetresSecondaires(*this)) {
     setObjectName(QStringLiteral("numero"));
     setWindowTitle(QStringLiteral("Kalder"));
     setFont(police(9.75));
@@ -87,6 +90,9 @@ void FenetrePrincipale::construire_onglet(int index) {
     QWidget* cadre = onglets_->widget(index);
     QWidget* page = onglets_fenetre[index].construire(controles_);
     pages_[index] = page;
+    // Every slot of the model has its label once every tab is built.
+    if (std::all_of(pages_.begin(), pages_.end(), [](QWidget* p) { return p != nullptr; }))
+        verifier_slots(controles_);
     auto* disposition = new QVBoxLayout(cadre);
     disposition->setContentsMargins(0, 0, 0, 0);
     page->setParent(cadre);
@@ -251,22 +257,22 @@ void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
 }
 
 void FenetrePrincipale::montrer_interpretation() {
-    FenetresSecondaires::de(*this).montrer_interpretation();
+    secondaires_->montrer_interpretation();
 }
 void FenetrePrincipale::fermer_interpretation() {
-    FenetresSecondaires::de(*this).fermer_interpretation();
+    secondaires_->fermer_interpretation();
 }
 void FenetrePrincipale::ouvrir_personne() {
-    FenetresSecondaires::de(*this).ouvrir_personne();
+    secondaires_->ouvrir_personne();
 }
 void FenetrePrincipale::sauvegarder_personnes() {
-    FenetresSecondaires::de(*this).sauvegarder_personnes();
+    secondaires_->sauvegarder_personnes();
 }
 void FenetrePrincipale::imprimer_theme() {
-    FenetresSecondaires::de(*this).imprimer_theme();
+    secondaires_->imprimer_theme();
 }
 void FenetrePrincipale::montrer_aide() {
-    FenetresSecondaires::de(*this).montrer_aide();
+    secondaires_->montrer_aide();
 }
 
 } // namespace kalder::ui

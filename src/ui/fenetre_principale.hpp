@@ -13,6 +13,8 @@ class QTabWidget;
 
 namespace kalder::ui {
 
+class FenetresSecondaires;
+
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 
@@ -43,9 +45,12 @@ class FenetrePrincipale : public QMainWindow {
     // The tabs other than "Synthèse" are built when first shown or first
     // asked for, so the window opens sooner; this builds them all now.
     void construire_onglets();
+    // The interpretation and help windows, the dialogs and the data folder.
+    FenetresSecondaires& secondaires() const { return *secondaires_; }
 
   protected:
-    // Hooks for the secondary windows and printing; empty until they are plugged in.
+    // Hooks for the secondary windows and printing; virtual so that a test can
+    // count them instead of opening windows and dialogs.
     virtual void montrer_interpretation();
     virtual void fermer_interpretation();
     virtual void ouvrir_personne();
@@ -75,6 +80,7 @@ class FenetrePrincipale : public QMainWindow {
     QTabWidget* onglets_ = nullptr;
     // The page of each tab; empty until it is built.
     std::array<QWidget*, 4> pages_{};
+    FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
 };
 

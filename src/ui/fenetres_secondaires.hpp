@@ -1,14 +1,17 @@
 #pragma once
 // What the main window's hooks do: the interpretation window, the help
-// window, the open-person dialog, saving and printing the theme. One of these
-// lives as a child of the main window and owns the two non-modal windows,
+// window, the open-person dialog, saving and printing the theme. The main
+// window makes one of these as its child; it owns the two non-modal windows,
 // which have no owner window of their own.
 
 #include <QObject>
 #include <QPointer>
 
+#include "repertoire/fichiers.hpp"
+
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace kalder::ui {
 
@@ -20,8 +23,7 @@ class FenetresSecondaires : public QObject {
     Q_OBJECT
 
   public:
-    // The one of `fenetre`, made on first use.
-    static FenetresSecondaires& de(FenetrePrincipale& fenetre);
+    explicit FenetresSecondaires(FenetrePrincipale& fenetre);
     ~FenetresSecondaires() override;
 
     // Shows the engine's interpretation, creating the window when needed.
@@ -42,12 +44,15 @@ class FenetresSecondaires : public QObject {
     void definir_dossier_donnees(std::filesystem::path dossier);
 
   private:
-    explicit FenetresSecondaires(FenetrePrincipale& fenetre);
+    // No data folder could be made: says which and why, instead of a
+    // save's message about the last folder tried.
+    bool dossier_manquant();
 
     FenetrePrincipale& fenetre_;
     QPointer<FenetreInterpretation> interpretation_;
     QPointer<FenetreAide> aide_;
     std::optional<std::filesystem::path> dossier_;
+    std::vector<Echec> echecs_dossier_;
 };
 
 // The per-user application-data folder and the program's folder, as the

@@ -6,6 +6,8 @@
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire_outils_test.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,8 +29,7 @@ TEST(RepertoireListe, SansFichierPasDeDonnees) {
     EXPECT_EQ(liste.erreur->texte, "Pas de données enregistrées");
     EXPECT_EQ(liste.erreur->icone, Icone::exclamation);
     EXPECT_FALSE(liste.prises_actives);
-    EXPECT_TRUE(liste.lignes.empty());
-    EXPECT_TRUE(liste.personnes.empty());
+    EXPECT_TRUE(liste.vide());
 }
 
 TEST(RepertoireListe, FichierVideListeVideBoutonsActifs) {
@@ -37,7 +38,7 @@ TEST(RepertoireListe, FichierVideListeVideBoutonsActifs) {
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
     EXPECT_FALSE(liste.erreur.has_value());
     EXPECT_TRUE(liste.prises_actives);
-    EXPECT_TRUE(liste.lignes.empty());
+    EXPECT_TRUE(liste.vide());
 }
 
 TEST(RepertoireListe, FichierIllisibleDitPourquoi) {
@@ -65,10 +66,9 @@ class RepertoireListeTri : public ::testing::TestWithParam<CasTri> {};
 
 TEST_P(RepertoireListeTri, Lignes) {
     const ListePersonnes liste = liste_depuis_octets(GetParam().fichier);
-    EXPECT_EQ(liste.lignes, GetParam().lignes);
-    ASSERT_EQ(liste.personnes.size(), liste.lignes.size());
-    for (std::size_t i = 0; i < liste.lignes.size(); ++i)
-        EXPECT_EQ(ligne_liste(liste.personnes[i]), liste.lignes[i]);
+    EXPECT_EQ(liste.lignes(), GetParam().lignes);
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        EXPECT_EQ(ligne_liste(liste.personne(i)), liste.ligne(i));
 }
 
 std::string entree(const std::string& nom, const std::string& prenoms,
@@ -79,28 +79,28 @@ std::string entree(const std::string& nom, const std::string& prenoms,
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireListeTri,
     ::testing::Values(
-        CasTri{"format des lignes",
+        CasTri{"format_des_lignes",
                "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n",
                {"Dupont;Anne-Marie;15;7;1975"}},
-        CasTri{"date vide", entree("Dupont", "Anne", "\"\",\"7\",\"\""), {"Dupont;Anne;;7;"}},
-        CasTri{"nom puis prenoms",
+        CasTri{"date_vide", entree("Dupont", "Anne", "\"\",\"7\",\"\""), {"Dupont;Anne;;7;"}},
+        CasTri{"nom_puis_prenoms",
                entree("Martin", "Paul") + entree("Dupont", "Zoe") + entree("Dupont", "Anne"),
                {"Dupont;Anne;1;2;3", "Dupont;Zoe;1;2;3", "Martin;Paul;1;2;3"}},
-        CasTri{"sans tenir compte de la casse",
+        CasTri{"sans_tenir_compte_de_la_casse",
                entree("martin", "paul") + entree("DUPONT", "anne") + entree("Bernard", "Luc"),
                {"Bernard;Luc;1;2;3", "DUPONT;anne;1;2;3", "martin;paul;1;2;3"}},
-        CasTri{"egaux a la casse pres : ordre du fichier",
+        CasTri{"egaux_a_la_casse_pres_ordre_du_fichier",
                entree("dupont", "anne") + entree("DUPONT", "ANNE") + entree("Dupont", "Anne"),
                {"dupont;anne;1;2;3", "DUPONT;ANNE;1;2;3", "Dupont;Anne;1;2;3"}},
-        CasTri{"nom court avant nom plus long",
+        CasTri{"nom_court_avant_nom_plus_long",
                entree("Dupontel", "A") + entree("Dupont", "Z") + entree("Dupont-Aignan", "B"),
                {"Dupont;Z;1;2;3", "Dupont-Aignan;B;1;2;3", "Dupontel;A;1;2;3"}},
-        CasTri{"accents parmi leurs lettres",
+        CasTri{"accents_parmi_leurs_lettres",
                entree("Zola", "\xC9mile") + entree("\xC9lie", "A") + entree("Emile", "A") +
                    entree("Eliane", "A") + entree("\xE9lise", "A") + entree("Faure", "A"),
                {"Eliane;A;1;2;3", "Élie;A;1;2;3", "élise;A;1;2;3", "Emile;A;1;2;3", "Faure;A;1;2;3",
                 "Zola;Émile;1;2;3"}},
-        CasTri{"sans accent avant avec accent",
+        CasTri{"sans_accent_avant_avec_accent",
                entree("L\xE9"
                       "a",
                       "A") +
@@ -111,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "uvre",
                       "A") +
                    entree("Oeuf", "A") + entree("Odile", "A"),
-               {"Odile;A;1;2;3", "Oeuf;A;1;2;3", "Œuvre;A;1;2;3"}}));
+               {"Odile;A;1;2;3", "Oeuf;A;1;2;3", "Œuvre;A;1;2;3"}}),
+    ::essai::NomDuCas());
 
 // Against a plain stable sort on whole keys, with long names sharing long beginnings.
 TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
@@ -141,37 +142,10 @@ TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
     std::stable_sort(attendu.begin(), attendu.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     const ListePersonnes liste = liste_depuis_octets(fichier);
-    ASSERT_EQ(liste.lignes.size(), attendu.size());
+    ASSERT_EQ(liste.taille(), attendu.size());
     for (std::size_t i = 0; i < attendu.size(); ++i)
-        ASSERT_EQ(liste.lignes[i], attendu[i].second) << "rang " << i;
+        ASSERT_EQ(liste.ligne(i), attendu[i].second) << "rang " << i;
 }
-
-// --- decouper_ligne
-
-struct CasDecoupe {
-    std::string ligne;
-    Personne attendu;
-};
-
-void PrintTo(const CasDecoupe& cas, std::ostream* os) {
-    *os << '"' << cas.ligne << '"';
-}
-
-class RepertoireDecouperLigne : public ::testing::TestWithParam<CasDecoupe> {};
-
-TEST_P(RepertoireDecouperLigne, CinqTextes) {
-    EXPECT_EQ(decouper_ligne(GetParam().ligne), GetParam().attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Repertoire, RepertoireDecouperLigne,
-    ::testing::Values(CasDecoupe{"Dupont;Anne-Marie;15;7;1975",
-                                 {"Dupont", "Anne-Marie", "15", "7", "1975"}},
-                      CasDecoupe{"Dupont;Anne;;7;", {"Dupont", "Anne", "", "7", ""}},
-                      CasDecoupe{";;;;", {}}, CasDecoupe{"", {}},
-                      CasDecoupe{"Dupont;Anne", {"Dupont", "Anne", "", "", ""}},
-                      CasDecoupe{"Du;pont;Anne;1;2;3", {"Du", "pont", "Anne", "1", "2"}},
-                      CasDecoupe{"Hélène;Zoé;1;2;3", {"Hélène", "Zoé", "1", "2", "3"}}));
 
 // --- Taking a person over
 
@@ -243,10 +217,10 @@ TEST(RepertoirePrendre, NomAvecPointVirguleRepris) {
     ASSERT_FALSE(sauvegarder_personnes(saisie, dossier.chemin(), questions).message.has_value());
 
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
-    ASSERT_EQ(liste.lignes.size(), 1u);
-    EXPECT_EQ(liste.lignes[0], "Du;pont;Jean;Paul;1;2;1990");
+    ASSERT_EQ(liste.taille(), 1u);
+    EXPECT_EQ(liste.ligne(0), "Du;pont;Jean;Paul;1;2;1990");
     EtatFenetre e;
-    prendre_vous(e, liste.personnes[0]);
+    prendre_vous(e, liste.personne(0));
     for (ChampId id : {ChampId::prenom, ChampId::nom, ChampId::jour, ChampId::mois, ChampId::annee})
         EXPECT_EQ(e.texte(id), saisie.texte(id)) << nom_champ(id);
 }
@@ -263,11 +237,11 @@ TEST(RepertoirePrendre, AllerRetourParLeFichier) {
     QuestionsScriptees questions;
     ASSERT_FALSE(sauvegarder_personnes(saisie, dossier.chemin(), questions).message.has_value());
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
-    ASSERT_EQ(liste.personnes.size(), 2u);
-    EXPECT_EQ(liste.lignes[0], "Lefèvre-Œhlmann;Hélène, Zoé;01;;1950");
-    EXPECT_EQ(liste.lignes[1], "Müller €;Ÿves;;;");
+    ASSERT_EQ(liste.taille(), 2u);
+    EXPECT_EQ(liste.ligne(0), "Lefèvre-Œhlmann;Hélène, Zoé;01;;1950");
+    EXPECT_EQ(liste.ligne(1), "Müller €;Ÿves;;;");
     EtatFenetre e;
-    prendre_partenaire(e, liste.personnes[0]);
+    prendre_partenaire(e, liste.personne(0));
     EXPECT_EQ(e.texte(ChampId::prenom_partenaire), "Hélène, Zoé");
     EXPECT_EQ(e.texte(ChampId::nom_partenaire), "Lefèvre-Œhlmann");
 }

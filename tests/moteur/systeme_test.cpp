@@ -7,7 +7,6 @@
 #include "saisie_personne.hpp"
 #include "systeme/chemins.hpp"
 #include "systeme/dossiers_systeme.hpp"
-#include "systeme/renommer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +48,7 @@ TEST(CheminUtf8, RepertoireDansUnDossierAccentue) {
               "\"Dupont\",\"Zo\xE9\",\"1\",\"2\",\"1990\"\r\n");
     const ListePersonnes liste = lire_liste_personnes(dossier);
     ASSERT_FALSE(liste.erreur.has_value());
-    EXPECT_EQ(liste.lignes, std::vector<std::string>{"Dupont;Zo\xC3\xA9;1;2;1990"});
+    EXPECT_EQ(liste.lignes(), std::vector<std::string>{"Dupont;Zo\xC3\xA9;1;2;1990"});
 
     // Saving again replaces the existing file through the temporary one.
     essai::QuestionsScriptees oui({true});
@@ -59,26 +58,6 @@ TEST(CheminUtf8, RepertoireDansUnDossierAccentue) {
               "\"Dupont\",\"Zo\xE9\",\"3\",\"2\",\"1990\"\r\n");
     EXPECT_EQ(lire_octets(fichier_secours(dossier)),
               "\"Dupont\",\"Zo\xE9\",\"1\",\"2\",\"1990\"\r\n");
-}
-
-TEST(Renommer, RemplaceLeFichierExistant) {
-    DossierTemporaire dossier;
-    const fs::path source = dossier.chemin() / "nouveau.tmp";
-    const fs::path cible = dossier.chemin() / chemin_utf8("r\xC3\xA9pertoire.txt");
-    ecrire_octets(source, "nouveau");
-    ecrire_octets(cible, "ancien");
-    EXPECT_FALSE(renommer_en_remplacant(source, cible));
-    EXPECT_EQ(lire_octets(cible), "nouveau");
-    EXPECT_FALSE(fs::exists(source));
-}
-
-TEST(Renommer, SourceAbsente) {
-    DossierTemporaire dossier;
-    const fs::path cible = dossier.chemin() / "cible.txt";
-    ecrire_octets(cible, "garde");
-    EXPECT_EQ(renommer_en_remplacant(dossier.chemin() / "absent", cible),
-              std::errc::no_such_file_or_directory);
-    EXPECT_EQ(lire_octets(cible), "garde");
 }
 
 #ifdef _WIN32

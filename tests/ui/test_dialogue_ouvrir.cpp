@@ -1,18 +1,23 @@
 // The open-person dialog and "Sauvegarder", against a real directory file
 // in a temporary data folder.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_interpretation.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
+#include "repertoire/sauvegarder_personnes.hpp"
+
 #include <QAction>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
+
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 using namespace outils;
 using kalder::ui::DialogueOuvrir;
@@ -45,27 +50,45 @@ QStringList partenaire(QWidget& f) {
     return l;
 }
 
-QListWidget* liste(DialogueOuvrir& d) {
-    return d.findChild<QListWidget*>(QStringLiteral("liste_personnes"));
+QListView* liste(DialogueOuvrir& d) {
+    return d.findChild<QListView*>(QStringLiteral("liste_personnes"));
 }
+
+int nombre(DialogueOuvrir& d) {
+    return liste(d)->model()->rowCount();
+}
+
+QStringList lignes(DialogueOuvrir& d) {
+    QStringList vues;
+    for (int i = 0; i < nombre(d); ++i)
+        vues << liste(d)->model()->index(i, 0).data().toString();
+    return vues;
+}
+
+void choisir(DialogueOuvrir& d, int rang) {
+    liste(d)->setCurrentIndex(liste(d)->model()->index(rang, 0));
+}
+
+// A save by someone else (another window, kalder-theme) while this one waits.
+class Oui : public kalder::Questions {
+  public:
+    bool oui(const kalder::Message&) override { return true; }
+};
 
 } // namespace
 
-class TestDialogueOuvrir : public QObject {
+class TestDialogueOuvrir : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
+        BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        kalder::ui::FenetresSecondaires::de(*fenetre).definir_dossier_donnees(
+        fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
-        montrer(*fenetre);
     }
     void cleanup() {
-        fenetre.reset();
+        BancFenetre::cleanup();
         dossier.reset();
     }
 
@@ -77,10 +100,7 @@ class TestDialogueOuvrir : public QObject {
             QCOMPARE(d.size(), QSize(322, 210));
             QCOMPARE(d.minimumSize(), d.maximumSize());
             QCOMPARE(d.palette().color(QPalette::Window), QColor(0, 128, 0));
-            QStringList vues;
-            for (int i = 0; i < liste(d)->count(); ++i)
-                vues << liste(d)->item(i)->text();
-            QCOMPARE(vues, lignes_triees);
+            QCOMPARE(lignes(d), lignes_triees);
             QCOMPARE(liste(d)->selectionMode(), QAbstractItemView::SingleSelection);
             const QStringList boutons = {QStringLiteral("bouton_vous"),
                                          QStringLiteral("bouton_partenaire"),
@@ -136,18 +156,16 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Luc"), QStringLiteral("Roy"),
                          QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1970"));
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
-        QPointer<QWidget> interpretation =
-            fenetre->findChild<kalder::ui::FenetresSecondaires*>()->interpretation();
+        QPointer<QWidget> interpretation = fenetre->secondaires().interpretation();
         QVERIFY(interpretation);
         const QStringList vous_avant = vous(*fenetre);
         const QString chemin_de_vie = libelle(*fenetre, QStringLiteral("synth(3)"))->text();
         QVERIFY(!chemin_de_vie.isEmpty());
 
         ouvrir([&](DialogueOuvrir& d) {
-            QListWidgetItem* ligne = liste(d)->item(rang);
-            liste(d)->setCurrentItem(ligne);
+            choisir(d, rang);
             if (action == QStringLiteral("double")) {
-                const QRect r = liste(d)->visualItemRect(ligne);
+                const QRect r = liste(d)->visualRect(liste(d)->model()->index(rang, 0));
                 // The press of the first click, then the second one as a double-click.
                 QTest::mousePress(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
                 QTest::mouseRelease(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
@@ -194,23 +212,23 @@ class TestDialogueOuvrir : public QObject {
         int messages_avant_dialogue = -1;
         ouvrir([&](DialogueOuvrir& d) {
             messages_avant_dialogue = kalder::ui::nombre_messages_montres();
-            QCOMPARE(liste(d)->count(), 0);
+            QCOMPARE(nombre(d), 0);
             QVERIFY(!bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
             QVERIFY(!bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
             QVERIFY(bouton(d, QStringLiteral("bouton_abandonner"))->isEnabled());
             bouton(d, QStringLiteral("bouton_abandonner"))->click();
         });
         QCOMPARE(messages_avant_dialogue, 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->texte, QStringLiteral("Pas de données enregistrées"));
-        QCOMPARE(m->icone, QMessageBox::Warning);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.texte, QStringLiteral("Pas de données enregistrées"));
+        QCOMPARE(m.icone, QMessageBox::Warning);
     }
 
     void fichier_vide() {
         ecrire({});
         ouvrir([&](DialogueOuvrir& d) {
-            QCOMPARE(liste(d)->count(), 0);
+            QCOMPARE(nombre(d), 0);
             QVERIFY(bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
             QVERIFY(bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
             bouton(d, QStringLiteral("bouton_vous"))->click();
@@ -226,7 +244,7 @@ class TestDialogueOuvrir : public QObject {
         bool ouvert_apres_entree = false;
         ouvrir([&](DialogueOuvrir& d) {
             liste(d)->setFocus();
-            liste(d)->setCurrentRow(3);
+            choisir(d, 3);
             QTest::keyClick(liste(d), Qt::Key_Escape);
             QTest::keyClick(&d, Qt::Key_Escape);
             ouvert_apres_echap = d.isVisible();
@@ -285,30 +303,30 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Zoe"), QStringLiteral("dupont"),
                          QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2001"));
         fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Zoé"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_vous));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
+        reponse_suivante(QMessageBox::StandardButton(reponse_vous));
+        reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
         sauvegarder();
         QCOMPARE(lire(), attendu);
         QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
         QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
         // The second question, for the partner, has no icon.
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::NoIcon);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::NoIcon);
     }
 
     void question_vous_avec_icone() {
         ecrire(repertoire);
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
                    QStringLiteral("9"), QStringLiteral("1999"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::No);
+        reponse_suivante(QMessageBox::No);
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::Question);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::Question);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -318,8 +336,8 @@ class TestDialogueOuvrir : public QObject {
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Mar\"tin"), {}, {}, {});
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
-        QCOMPARE(kalder::ui::dernier_message()->icone, QMessageBox::Warning);
+        QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
+        QCOMPARE(message_montre().icone, QMessageBox::Warning);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -331,13 +349,135 @@ class TestDialogueOuvrir : public QObject {
         fenetre->saisir_champ(kalder::ChampId::nom, QStringLiteral("Léger"));
         sauvegarder();
         ouvrir([&](DialogueOuvrir& d) {
-            liste(d)->setCurrentRow(0);
+            choisir(d, 0);
             bouton(d, QStringLiteral("bouton_partenaire"))->click();
         });
         QCOMPARE(partenaire(*fenetre), vous(*fenetre));
     }
 
+    // Suppr on a line asks, then removes that entry only; the list follows.
+    void supprimer_par_la_touche() {
+        ecrire(repertoire);
+        QStringList apres;
+        int rang_apres = -1;
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setFocus();
+            choisir(d, 2);
+            kalder::ui::definir_reponse_suivante(QMessageBox::Yes);
+            QTest::keyClick(liste(d), Qt::Key_Delete);
+            apres = lignes(d);
+            rang_apres = liste(d)->currentIndex().row();
+        });
+        const auto m = kalder::ui::dernier_message();
+        QVERIFY(m.has_value());
+        QCOMPARE(m->titre, QStringLiteral("Attention"));
+        QCOMPARE(m->texte, QStringLiteral("Supprimer « dupont;Zoé;15;7;1975 » du répertoire ?"));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
+        QCOMPARE(apres, QStringList({lignes_triees[0], lignes_triees[1], lignes_triees[3]}));
+        QCOMPARE(rang_apres, 2);
+        QCOMPARE(lire(), QByteArray("\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
+                                    "\"Dupond\",\"Anne\",\"1\",\"1\",\"1990\"\r\n"
+                                    "\"Du;pont\",\"Jean\",\"\",\"2\",\"1960\"\r\n"));
+        QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
+    }
+
+    // The context menu offers "Supprimer…"; Non leaves everything as it was.
+    void supprimer_par_le_menu_non() {
+        ecrire(repertoire);
+        QStringList apres;
+        ouvrir([&](DialogueOuvrir& d) {
+            QCOMPARE(liste(d)->contextMenuPolicy(), Qt::ActionsContextMenu);
+            const auto actions = liste(d)->actions();
+            QCOMPARE(actions.size(), 1);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Supprimer…"));
+            QVERIFY(!actions[0]->isEnabled());
+            choisir(d, 3);
+            QVERIFY(actions[0]->isEnabled());
+            kalder::ui::definir_reponse_suivante(QMessageBox::No);
+            actions[0]->trigger();
+            apres = lignes(d);
+        });
+        QCOMPARE(kalder::ui::dernier_message()->texte,
+                 QStringLiteral("Supprimer « Martin;Paul;3;4;1980 » du répertoire ?"));
+        QCOMPARE(apres, lignes_triees);
+        QCOMPARE(lire(), repertoire);
+        QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.bak"))));
+    }
+
+    // Letters typed in the list go to the first line they begin.
+    void recherche_au_clavier() {
+        ecrire(repertoire);
+        int rang = -1;
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setFocus();
+            QTest::keyClicks(liste(d), QStringLiteral("ma"));
+            rang = liste(d)->currentIndex().row();
+        });
+        QCOMPARE(rang, 3);
+    }
+
+    // The question is answered late, while another program saves a person:
+    // that person is kept, and the answer applies to the file as it is then.
+    void question_repondue_pendant_une_autre_sauvegarde() {
+        ecrire(repertoire);
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
+                   QStringLiteral("9"), QStringLiteral("1999"));
+        // This one box is really shown, and answered late.
+        kalder::ui::repondre_automatiquement(false);
+        bool repondu = false;
+        const bool vue = outils::pendant_dialogue<QMessageBox>(
+            [&] { sauvegarder(); },
+            [&](QMessageBox& boite) {
+                kalder::EtatFenetre autre;
+                autre.saisir(kalder::ChampId::prenom, "Luc");
+                autre.saisir(kalder::ChampId::nom, "Roy");
+                Oui oui;
+                const auto issue = kalder::sauvegarder_personnes(autre, chemin_dossier(), oui);
+                QVERIFY(!issue.message);
+                repondu = true;
+                boite.button(QMessageBox::Yes)->click();
+            });
+        kalder::ui::repondre_automatiquement(true);
+        QVERIFY(vue);
+        QVERIFY(repondu);
+        QCOMPARE(lire(), QByteArray("\"Martin\",\"Paul\",\"9\",\"9\",\"1999\"\r\n") +
+                             repertoire.mid(repertoire.indexOf('\n') + 1) +
+                             "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n");
+    }
+
+    // A named pipe in place of the directory file freezes neither "Ouvrir…"
+    // nor "Sauvegarder": both say why, and the pipe stays.
+    void tube_nomme_refuse_sans_attendre() {
+#if defined(_WIN32)
+        QSKIP("pas de tube nommé ici");
+#else
+        const QByteArray tube =
+            QFile::encodeName(dossier->filePath(QStringLiteral("Kalderrep.txt")));
+        QCOMPARE(mkfifo(tube.constData(), 0644), 0);
+        bool prises = true;
+        ouvrir([&](DialogueOuvrir& d) {
+            prises = bouton(d, QStringLiteral("bouton_vous"))->isEnabled();
+            QCOMPARE(nombre(d), 0);
+        });
+        QVERIFY(!prises);
+        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), {}, {}, {});
+        sauvegarder();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        struct stat st {};
+        QCOMPARE(stat(tube.constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+#endif
+    }
+
   private:
+    std::filesystem::path chemin_dossier() const {
+        return std::filesystem::path(QFile::encodeName(dossier->path()).toStdString());
+    }
     void ecrire(const QByteArray& octets) {
         QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -347,28 +487,19 @@ class TestDialogueOuvrir : public QObject {
         QFile f(dossier->filePath(nom));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void sauvegarder() { fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger(); }
+    void sauvegarder() {
+        commande(*fenetre, QStringLiteral("m_enregistrer"));
+    }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.
     void ouvrir(const std::function<void(DialogueOuvrir&)>& faire) {
-        bool vu = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<DialogueOuvrir*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            vu = true;
-            faire(*d);
-            if (d->isVisible())
-                d->done(QDialog::Rejected);
-        });
-        fenetre->findChild<QAction*>(QStringLiteral("m_ouvrir"))->trigger();
-        QVERIFY(vu);
+        QVERIFY(pendant_dialogue<DialogueOuvrir>(
+            [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); }, faire));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     std::unique_ptr<QTemporaryDir> dossier;
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestDialogueOuvrir)
