@@ -1,17 +1,17 @@
 // kalder-theme: the theme of one person (and a partner) from the command
 // line, computed by the same engine and validated exactly as the window does.
 
+#include "annee/calculer_annee.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
 #include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "compat/calculer_compatibilite.hpp"
-#include "noyau/saisie.hpp"
 #include "interpretation/commandes.hpp"
-#include "theme/calculer_theme.hpp"
+#include "noyau/saisie.hpp"
 #include "saisie/valider_saisie.hpp"
-#include "annee/calculer_annee.hpp"
+#include "theme/calculer_theme.hpp"
 
 #include <chrono>
 #include <iostream>
@@ -100,9 +100,9 @@ int executer(const Options& o) {
         textes.emplace_back("rapport", composer_rapport(etat));
 
     if (o.json) {
-        std::cout << ecrire_json(etat, textes);
+        std::cout << ecrire_json(etat, textes, o.explications);
     } else if (textes.empty()) {
-        std::cout << ecrire_resume(etat);
+        std::cout << ecrire_resume(etat, o.explications);
     } else {
         for (std::size_t i = 0; i < textes.size(); ++i)
             std::cout << (i ? "\n" : "") << fins_de_ligne_terminal(textes[i].second);

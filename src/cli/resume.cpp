@@ -1,5 +1,7 @@
 #include "cli/resume.hpp"
 
+#include "explication/explications.hpp"
+
 namespace kalder::cli {
 
 namespace {
@@ -33,7 +35,7 @@ void rangee(std::string& out, std::string_view libelle, const T& slots, int debu
 
 } // namespace
 
-std::string ecrire_resume(const EtatFenetre& e) {
+std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     const Theme& t = e.theme;
     std::string out;
     out += "Thème de " + t.prenom + " " + t.nom;
@@ -112,6 +114,12 @@ std::string ecrire_resume(const EtatFenetre& e) {
                                    "Essence de la rencontre"};
     for (int i = 1; i <= 7; ++i)
         ligne(out, entente[i - 1], e.ent[i]);
+    if (explications) {
+        out += "\nExplications\n";
+        for (const auto& [nom, texte] : expliquer_slots(e))
+            if (!texte.empty())
+                out += "  " + nom + " : " + texte + "\n";
+    }
     return out;
 }
 

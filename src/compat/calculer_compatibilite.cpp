@@ -26,7 +26,11 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     nom_complet += rogner(etat.texte(ChampId::nom_partenaire));
     etat.ent[2].texte = texte_maitre(somme_lettres(nom_complet));
     etat.ent[4].texte = texte_maitre(naissance.jour + naissance.mois + naissance.annee);
-    // A slot takes part in a common number only when it shows something other than 0.
+    // A slot takes part in a common number only when it shows something other
+    // than 0; without both, the common number is emptied rather than left
+    // from an earlier partner.
+    etat.ent[5].texte.clear();
+    etat.ent[6].texte.clear();
     if (present(etat.ent[1].texte) && present(etat.ent[2].texte))
         etat.ent[5].texte =
             texte_maitre(avant_barre(etat.ent[2].texte) + avant_barre(etat.ent[1].texte));
@@ -34,6 +38,10 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
         etat.ent[6].texte =
             texte_reduit_22(avant_barre(etat.ent[4].texte) + avant_barre(etat.ent[3].texte));
     etat.ent[7].texte = texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
+    etat.origines.entente =
+        EntenteCalculee{std::move(nom_complet), naissance.jour,    naissance.mois,
+                        naissance.annee,        rencontre.jour,    rencontre.mois,
+                        rencontre.annee,        etat.ent[1].texte, etat.ent[3].texte};
     return {};
 }
 

@@ -65,9 +65,9 @@ EtatFenetre::EtatFenetre() {
 }
 
 void EtatFenetre::remettre_triangle_et_mots() {
-    tri1.texte = "Pierre angulaire";
-    tri2.texte = "Nombre clef";
-    tri3.texte = "Dernière pierre";
+    tri1 = Slot{"Pierre angulaire"};
+    tri2 = Slot{"Nombre clef"};
+    tri3 = Slot{"Dernière pierre"};
     for (int k = 0; k < 5; ++k) {
         for (Slot* s : {&deco[k], &des[k], &dei[k]}) {
             s->texte.clear();

@@ -1,9 +1,9 @@
 #include "theme/nombres_date.hpp"
 
+#include "annee/calculer_annee.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "theme/presence.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <cstdlib>
 
@@ -13,7 +13,10 @@ namespace {
 
 void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
     if (chemin == 0) {
-        etat.synth[3].couleur = Couleur::vert;
+        // No date, no life path: an earlier person's must not stay beside this one.
+        ecrire(etat.synth[3], "", Couleur::vert);
+        ecrire(etat.ent[3], "");
+        ecrire(etat.vie[0], "");
         return;
     }
     const std::string texte = texte_maitre(chemin);

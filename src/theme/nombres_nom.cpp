@@ -4,6 +4,7 @@
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
+#include "theme/lettres_nom.hpp"
 #include "theme/mots_nom.hpp"
 #include "theme/presence.hpp"
 
@@ -25,36 +26,12 @@ void ecrire_karmique(Slot& slot, Nombre somme) {
            dette_karmique(reduire_karmique(somme)) ? Couleur::rouge_fonce : Couleur::defaut);
 }
 
-// Row (0 mental .. 3 intuitif) and column (4 impulsion .. 6 action) of each
-// letter A..Z in the expression-mode table.
-struct Mode {
-    int ligne;
-    int colonne;
-};
-constexpr Mode modes_lettres[26] = {
-    {0, 4}, {2, 5}, {3, 6}, {1, 6}, {1, 4}, {3, 5}, {0, 6}, {0, 5}, {2, 4}, // A..I
-    {0, 5}, {3, 4}, {0, 6}, {1, 6}, {0, 5}, {2, 4}, {0, 5}, {3, 5}, {2, 4}, // J..R
-    {2, 5}, {2, 5}, {3, 5}, {3, 6}, {1, 5}, {2, 5}, {3, 5}, {2, 4},         // S..Z
-};
-
 void pierres(EtatFenetre& etat, const std::u32string& prenom) {
-    char32_t premiere = 0;
-    char32_t derniere = 0;
-    bool rencontre = false;
-    Nombre somme = 0;
-    for (char32_t c : prenom) {
-        if (est_separateur(c))
-            continue;
-        if (!rencontre)
-            premiere = c;
-        rencontre = true;
-        derniere = c;
-        somme += valeur_caractere(c);
-    }
+    const LettresPierres lettres = lire_pierres(prenom);
     Theme& t = etat.theme;
-    t.pierres[1] = rencontre ? reduire(valeur_caractere(premiere)) : 0;
-    t.pierres[2] = reduire(somme);
-    t.pierres[3] = rencontre ? reduire(valeur_caractere(derniere)) : 0;
+    t.pierres[1] = lettres.trouvees ? reduire(valeur_caractere(lettres.premiere)) : 0;
+    t.pierres[2] = reduire(lettres.somme);
+    t.pierres[3] = lettres.trouvees ? reduire(valeur_caractere(lettres.derniere)) : 0;
     ecrire(etat.tri1, "Pierre angulaire : " + std::to_string(t.pierres[1]),
            couleur_presence(etat, t.pierres[1]));
     ecrire(etat.tri2, "Nombre clef : " + std::to_string(t.pierres[2]),
@@ -76,19 +53,19 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
         ecrire_karmique(etat.dei[k], somme_consonnes(mot));
         etat.deco[k].visible = etat.des[k].visible = etat.dei[k].visible = true;
     }
+    // Columns beyond this name's words must not keep an earlier person's words.
+    for (std::size_t k = liste.size(); k < etat.deco.size(); ++k) {
+        for (Slot* s : {&etat.deco[k], &etat.des[k], &etat.dei[k]}) {
+            s->texte.clear();
+            s->visible = false;
+        }
+    }
 }
 
 Nombre somme_initiales(const std::u32string& texte) {
     Nombre somme = 0;
-    bool debut_mot = true;
-    for (char32_t c : texte) {
-        if (est_separateur(c)) {
-            debut_mot = true;
-        } else if (debut_mot) {
-            somme += valeur_caractere(c);
-            debut_mot = false;
-        }
-    }
+    for (char32_t c : initiales(texte))
+        somme += valeur_caractere(c);
     return somme;
 }
 
@@ -105,28 +82,20 @@ void premiere_voyelle(EtatFenetre& etat, const std::u32string& nom) {
 
 // Difference of the letter values of the first and the last character of a
 // class, after folding; nothing when the class is empty.
-template <typename Classe>
-std::optional<Nombre> ecart_extremes(const std::u32string& complet, Classe classe) {
-    std::optional<char32_t> premier;
-    char32_t dernier = 0;
-    for (char32_t c : complet) {
-        const char32_t p = plier(c);
-        if (!classe(p))
-            continue;
-        if (!premier)
-            premier = p;
-        dernier = p;
-    }
-    if (!premier)
+std::optional<Nombre> ecart(const std::optional<Extremes>& e) {
+    if (!e)
         return std::nullopt;
-    return std::llabs(valeur_caractere(*premier) - valeur_caractere(dernier));
+    return std::llabs(valeur_caractere(e->premier) - valeur_caractere(e->dernier));
 }
 
 void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
-    if (auto e = ecart_extremes(complet, est_voyelle_pliee))
-        ecrire(etat.defi[0], std::to_string(*e));
-    if (auto e = ecart_extremes(complet, [](char32_t p) { return !est_voyelle_pliee(p); }))
-        ecrire(etat.defi[1], std::to_string(*e));
+    // A class without any character leaves its challenge empty, not an
+    // earlier person's value.
+    const auto ecrire_ecart = [](Slot& slot, std::optional<Nombre> ecart) {
+        ecrire(slot, ecart ? std::to_string(*ecart) : std::string());
+    };
+    ecrire_ecart(etat.defi[0], ecart(extremes_voyelles(complet)));
+    ecrire_ecart(etat.defi[1], ecart(extremes_non_voyelles(complet)));
     const Nombre global =
         std::llabs(reduire(somme_voyelles(complet)) - reduire(somme_consonnes(complet)));
     ecrire(etat.defi[2], std::to_string(global));
@@ -135,12 +104,10 @@ void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
 void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
     std::array<Nombre, 7> compteurs{};
     for (char32_t c : complet) {
-        const char32_t p = plier(c);
-        if (p < U'A' || p > U'Z')
-            continue;
-        const Mode& mode = modes_lettres[p - U'A'];
-        ++compteurs[mode.ligne];
-        ++compteurs[mode.colonne];
+        if (const auto mode = mode_lettre(plier(c))) {
+            ++compteurs[mode->ligne];
+            ++compteurs[mode->colonne];
+        }
     }
     for (int i = 0; i < 7; ++i) {
         etat.theme.modes[i] = compteurs[i];
