@@ -16,6 +16,8 @@ struct Contexte {
     std::u32string prenom;
     std::u32string nom;
     std::u32string complet; // first names directly followed by the last name
+    // The base of the weekly pinnacles, written once for the 96 week slots.
+    mutable std::string base_semaines;
 };
 
 // One family of slots: the index within its array (0 for a single slot).

@@ -19,10 +19,13 @@ std::string nom_mois(int m) {
     return std::string(noms_mois[static_cast<std::size_t>(m - 1)]);
 }
 
-std::string base_semaines(const Contexte& c) {
-    const Theme& t = c.theme;
-    return "base année + mois + jour " +
-           chaine(c.etat.origines.annee_grille + t.mois + t.jour, Forme::apogee);
+const std::string& base_semaines(const Contexte& c) {
+    if (c.base_semaines.empty()) {
+        const Theme& t = c.theme;
+        c.base_semaines = "base année + mois + jour " +
+                          chaine(c.etat.origines.annee_grille + t.mois + t.jour, Forme::apogee);
+    }
+    return c.base_semaines;
 }
 
 } // namespace
@@ -160,7 +163,7 @@ std::string expliquer_semaine(const Contexte& c, int i) {
     const int m = (i - 1) % 12 + 1;
     const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
     const Nombre tm = reduire_99(b + m);
-    const std::string base = base_semaines(c);
+    const std::string& base = base_semaines(c);
     switch ((i - 1) / 12) {
     case 0:
         return "Semaine 1, " + base + " ; " + nombre(b) + " + mois " + nombre(m) + " = " +
@@ -186,7 +189,7 @@ std::string expliquer_defi_semaine(const Contexte& c, int i) {
     const int m = (i - 1) % 12 + 1;
     const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
     const Nombre tm = reduire_99(b + m);
-    const std::string base = base_semaines(c);
+    const std::string& base = base_semaines(c);
     switch ((i - 1) / 12) {
     case 0:
         return "Défi de la semaine 1, " + base + " ; |mois " + nombre(m) + " − " + nombre(b) +

@@ -31,16 +31,14 @@ Arret arret_de(Forme forme) {
     return Arret::chiffre;
 }
 
-// "1 + 9 + 9 + 7"
-std::string chiffres(Nombre n) {
+// "1 + 9 + 9 + 7", appended.
+void ajouter_chiffres(std::string& r, Nombre n) {
     const std::string t = nombre(n < 0 ? -n : n);
-    std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (i)
             r += " + ";
         r += t[i];
     }
-    return r;
 }
 
 bool garde_la_regle(Forme forme) {
@@ -74,9 +72,13 @@ std::string texte_forme(Nombre brut, Forme forme) {
 std::string chaine(Nombre brut, Forme forme) {
     const Arret arret = arret_de(forme);
     std::string r = nombre(brut);
+    r.reserve(64);
     for (Nombre v = brut; !arret_atteint(arret, v);) {
         const Nombre suivant = somme_chiffres(v);
-        r += " → " + chiffres(v) + " = " + nombre(suivant);
+        r += " → ";
+        ajouter_chiffres(r, v);
+        r += " = ";
+        r += nombre(suivant);
         v = suivant;
     }
     return r;

@@ -69,10 +69,8 @@ void EtatFenetre::remettre_triangle_et_mots() {
     tri2 = Slot{"Nombre clef"};
     tri3 = Slot{"Dernière pierre"};
     for (int k = 0; k < 5; ++k) {
-        for (Slot* s : {&deco[k], &des[k], &dei[k]}) {
-            s->texte.clear();
-            s->visible = false;
-        }
+        for (Slot* s : {&deco[k], &des[k], &dei[k]})
+            *s = Slot{"", Couleur::defaut, false};
     }
 }
 

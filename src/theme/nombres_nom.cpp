@@ -55,10 +55,8 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     }
     // Columns beyond this name's words must not keep an earlier person's words.
     for (std::size_t k = liste.size(); k < etat.deco.size(); ++k) {
-        for (Slot* s : {&etat.deco[k], &etat.des[k], &etat.dei[k]}) {
-            s->texte.clear();
-            s->visible = false;
-        }
+        for (Slot* s : {&etat.deco[k], &etat.des[k], &etat.dei[k]})
+            *s = Slot{"", Couleur::defaut, false};
     }
 }
 

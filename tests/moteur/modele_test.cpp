@@ -84,6 +84,9 @@ TEST(Effacer, ToutSaufLaRencontreEtLePanneauVert) {
     EXPECT_EQ(e.tri1.texte, "Pierre angulaire");
     EXPECT_EQ(e.tri2.texte, "Nombre clef");
     EXPECT_EQ(e.tri3.texte, "Dernière pierre");
+    // "Nombre clef" was dark red (8 is missing from the grid).
+    for (const Slot* s : {&e.tri1, &e.tri2, &e.tri3})
+        EXPECT_EQ(s->couleur, Couleur::defaut);
     EXPECT_FALSE(e.deco[0].visible);
     EXPECT_EQ(e.des[0].texte, "");
     for (BoutonId b : {BoutonId::synthese, BoutonId::details, BoutonId::annee, BoutonId::entente,
