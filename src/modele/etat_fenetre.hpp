@@ -69,6 +69,7 @@ struct Issue {
     std::optional<Message> message;
     std::optional<ChampId> focus;
     bool afficher_interpretation = false;
+    std::string statut; // a line for the status bar; empty for none
 };
 
 // The interpretation window's content; it exists only once something wrote to it.

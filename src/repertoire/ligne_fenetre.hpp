@@ -1,8 +1,8 @@
 #pragma once
 // One person line of the window ("Vous" or the partner) as the directory sees it.
 
-#include "repertoire/format_repertoire.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/format_repertoire.hpp"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 // The list of the open-person dialog, built from the directory file.
 
-#include "repertoire/personne.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/personne.hpp"
 
 #include <filesystem>
 #include <optional>

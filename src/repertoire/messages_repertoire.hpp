@@ -1,8 +1,8 @@
 #pragma once
 // The French texts of the directory: its questions and what went wrong.
 
-#include "repertoire/fichiers.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/fichiers.hpp"
 
 #include <filesystem>
 #include <string>
@@ -23,6 +23,9 @@ Message question_modifier(std::string_view prenoms, std::string_view nom, Icone 
 Message message_sauvegarde_impossible(std::string_view raison);
 Message message_echec_sauvegarde(const Echec& echec);
 Message message_echec_secours(const Echec& echec);
+
+// "2 personnes enregistrées dans « …Kalderrep.txt »."
+std::string message_personnes_enregistrees(int nombre, const std::filesystem::path& fichier);
 
 // The open-person list.
 Message message_pas_de_donnees();

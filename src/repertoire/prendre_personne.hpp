@@ -2,8 +2,8 @@
 // The take-overs of the open-person dialog. They only fill fields; the user
 // then presses the matching "Calculer".
 
-#include "repertoire/personne.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/personne.hpp"
 
 namespace kalder {
 

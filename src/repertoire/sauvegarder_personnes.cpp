@@ -62,6 +62,16 @@ std::string nouveau_contenu(const std::vector<EntreeBrute>& entrees, std::size_t
     return contenu;
 }
 
+// Said in the status bar once the file holds them.
+Issue enregistrees(const std::array<Participant, 2>& lignes, const fs::path& fichier) {
+    Issue issue;
+    issue.statut = message_personnes_enregistrees(
+        static_cast<int>(std::count_if(lignes.begin(), lignes.end(),
+                                       [](const Participant& p) { return p.ecrit; })),
+        fichier);
+    return issue;
+}
+
 } // namespace
 
 Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier,
@@ -86,7 +96,7 @@ Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier,
         std::string contenu = nouveau_contenu({}, 0, lignes);
         if (auto echec = remplacer_fichier(fichier, contenu))
             return erreur(message_echec_sauvegarde(*echec));
-        return {};
+        return enregistrees(lignes, fichier);
     }
 
     std::string ancien;
@@ -114,7 +124,7 @@ Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier,
     const std::string contenu = nouveau_contenu(entrees, ancien.size(), lignes);
     if (auto echec = remplacer_fichier(fichier, contenu))
         return erreur(message_echec_sauvegarde(*echec));
-    return {};
+    return enregistrees(lignes, fichier);
 }
 
 } // namespace kalder

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "repertoire/questions.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/questions.hpp"
 
 #include <filesystem>
 
