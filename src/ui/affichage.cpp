@@ -73,14 +73,20 @@ void FenetrePrincipale::afficher_bouton_defaut() {
 }
 
 void FenetrePrincipale::afficher_slots() {
+    bool change = false;
     for (const auto& [nom, s] : slots_nommes(std::as_const(etat_))) {
         auto it = controles_.libelles.constFind(QString::fromStdString(nom));
         if (it == controles_.libelles.constEnd())
             continue;
         QLabel* l = it->libelle;
         const QString texte = QString::fromStdString(s->texte);
-        if (l->text() != texte)
+        if (l->text() != texte) {
             l->setText(texte);
+            nommer_slot(it.key(), l);
+            // The next hover writes the explanation of the new value.
+            l->setToolTip(QString());
+            change = true;
+        }
         const QColor couleur = couleur_qt(s->couleur, it->couleur_base);
         if (l->palette().color(QPalette::WindowText) != couleur) {
             QPalette p = l->palette();
@@ -90,6 +96,8 @@ void FenetrePrincipale::afficher_slots() {
         if (l->isHidden() == s->visible)
             l->setVisible(s->visible);
     }
+    if (change && lecteur_ecran_)
+        decrire_slots();
 }
 
 } // namespace kalder::ui

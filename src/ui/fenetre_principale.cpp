@@ -1,5 +1,6 @@
 #include "ui/fenetre_principale.hpp"
 
+#include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/effacer.hpp"
@@ -8,7 +9,6 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace kalder::ui {
@@ -43,6 +44,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     zone->setAutoFillBackground(true);
     setCentralWidget(zone);
 
+    controles_.survol = this;
     construire_ligne_vous(controles_, zone);
 
     onglets_ = new QTabWidget(zone);
@@ -59,8 +61,13 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     onglets_->setCurrentIndex(0);
 
     construire_menus();
+    auto* barre = statusBar();
+    barre->setObjectName(QStringLiteral("barre_etat"));
+    barre->setSizeGripEnabled(false);
     // Fixed before the window exists: nothing moves or resizes.
-    setFixedSize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
+    setFixedSize(largeur_client,
+                 hauteur_client + menuBar()->sizeHint().height() + barre->sizeHint().height());
+    suivre_accessibilite();
 
     relier_controles();
     ordonner_focus();
@@ -148,6 +155,11 @@ void FenetrePrincipale::executer(BoutonId id) {
 
 void FenetrePrincipale::appliquer(const Issue& issue) {
     afficher_modele();
+    statut_ = QString::fromStdString(issue.statut);
+    if (statut_.isEmpty())
+        barre_etat()->clearMessage();
+    else
+        barre_etat()->showMessage(statut_);
     if (issue.message)
         montrer_message(this, *issue.message);
     if (issue.focus) {

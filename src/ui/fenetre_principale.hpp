@@ -5,10 +5,14 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "ui/construction.hpp"
+#include "ui/observateur_accessibilite.hpp"
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
+class QStatusBar;
 class QTabWidget;
 
 namespace kalder::ui {
@@ -39,6 +43,9 @@ class FenetrePrincipale : public QMainWindow {
     QPushButton* bouton(BoutonId id) const { return controles_.boutons[static_cast<int>(id)]; }
     QLabel* slot(const QString& nom) const;
     QTabWidget* onglets() const { return onglets_; }
+    // Under the client area: the explanation of the slot under the mouse, and
+    // what a command has to say without a message box.
+    QStatusBar* barre_etat() const;
 
   protected:
     // Hooks for the secondary windows and printing; empty until they are plugged in.
@@ -50,6 +57,9 @@ class FenetrePrincipale : public QMainWindow {
     virtual void montrer_aide();
 
     void keyPressEvent(QKeyEvent* evenement) override;
+    // A slot under the mouse shows its explanation as its tooltip and in the
+    // status bar.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     // The close box ends the program like "Quitter", even with the
     // interpretation or help window still open.
     void closeEvent(QCloseEvent* evenement) override;
@@ -62,6 +72,12 @@ class FenetrePrincipale : public QMainWindow {
     void afficher_boutons();
     void afficher_bouton_defaut();
     void afficher_slots();
+    // What a screen reader says of a slot: its label and value as its name;
+    // its explanation as its description while an assistive tool listens.
+    void nommer_slot(const QString& nom, QLabel* libelle);
+    void decrire_slots();
+    void suivre_accessibilite();
+    void survoler(const QString& nom, QLabel* libelle);
     void executer(BoutonId id);
     void a_propos();
 
@@ -69,6 +85,9 @@ class FenetrePrincipale : public QMainWindow {
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
     QMetaObject::Connection suivi_focus_;
+    QString statut_; // the last command's status line, shown again after a hover
+    std::unique_ptr<ObservateurAccessibilite> observateur_;
+    bool lecteur_ecran_ = false; // an assistive tool listens
 };
 
 } // namespace kalder::ui

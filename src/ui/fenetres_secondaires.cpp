@@ -1,8 +1,8 @@
 #include "ui/fenetres_secondaires.hpp"
 
+#include "interpretation/commandes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "interpretation/commandes.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"

@@ -74,7 +74,8 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
 }
 
 void FenetrePrincipale::a_propos() {
-    montrer_message(this, Message{"A Propos", "Kalder Version " KALDER_VERSION, Icone::information});
+    montrer_message(this,
+                    Message{"A Propos", "Kalder Version " KALDER_VERSION, Icone::information});
 }
 
 } // namespace kalder::ui

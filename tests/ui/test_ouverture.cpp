@@ -2,6 +2,7 @@
 #include "outils_fenetre.hpp"
 
 #include <QMenuBar>
+#include <QStatusBar>
 
 using namespace outils;
 
@@ -20,7 +21,10 @@ class TestOuverture : public QObject {
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Kalder"));
         QWidget* zone = fenetre->centralWidget();
         QCOMPARE(zone->size(), QSize(809, 544));
-        QCOMPARE(fenetre->height(), fenetre->menuBar()->height() + 544);
+        // The status bar sits under the client area, which keeps its size.
+        QStatusBar* barre = fenetre->statusBar();
+        QCOMPARE(fenetre->height(), fenetre->menuBar()->height() + 544 + barre->height());
+        QCOMPARE(zone->geometry().bottom() + 1, barre->geometry().top());
         QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
         QCOMPARE(zone->palette().color(QPalette::Window), QColor(0, 128, 0));
     }
