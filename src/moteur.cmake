@@ -17,10 +17,13 @@ set(KALDER_NOYAU
     noyau/utf8.hpp
 )
 set(KALDER_MODELE
+    modele/catalogue.cpp
+    modele/catalogue.hpp
     modele/effacer.cpp
     modele/effacer.hpp
     modele/etat_fenetre.cpp
     modele/etat_fenetre.hpp
+    modele/indices_slots.hpp
     modele/slots.cpp
     modele/slots.hpp
 )
@@ -33,6 +36,7 @@ set(KALDER_THEME
     theme/calculer_theme.hpp
     theme/lettres_nom.cpp
     theme/lettres_nom.hpp
+    theme/modes_lettres.hpp
     theme/mots_nom.cpp
     theme/mots_nom.hpp
     theme/nombres_date.cpp

@@ -47,7 +47,7 @@ void cycle_mensuel(EtatFenetre& etat, Nombre annee, int depart) {
     const Nombre c = reduire(a + b);
     const Nombre valeurs[3] = {a, b, c};
     int mois = depart;
-    for (int i = 0; i < 12; ++i, mois = mois_suivant(mois))
+    for (int i = 0; i < nombre_mois; ++i, mois = mois_suivant(mois))
         ecrire(etat.cym[mois], valeurs[i / 4]);
 }
 
@@ -59,7 +59,7 @@ void apogees_annee(EtatFenetre& etat, Nombre annee) {
     const Nombre a3 = reduire_99(a1 + a2);
     const Nombre a4 = reduire_99(reduire_99(annee + naissance) + reduire_99(annee));
     const Nombre apogees[] = {a1, a2, a3, a4};
-    for (int q = 1; q <= 4; ++q)
+    for (int q = 1; q <= nombre_apogees; ++q)
         etat.apog[q].texte = texte_apogee(apogees[q - 1]);
 
     // The second and fourth lessons follow the first and the third.
@@ -97,27 +97,28 @@ void periodes(EtatFenetre& etat) {
 
 void profections(EtatFenetre& etat, Nombre annee, int depart) {
     const Nombre k = std::llabs(annee - etat.theme.annee) % 12;
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         ecrire(etat.profec[m], m >= depart ? k + 1 : (k == 0 ? 12 : k));
 }
 
 void semaines(EtatFenetre& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const Nombre b = reduire_99(annee + t.mois + t.jour);
-    for (int m = 1; m <= 12; ++m) {
+    for (int m = 1; m <= nombre_mois; ++m) {
+        const int s1 = indice_semaine(1, m), s2 = indice_semaine(2, m);
+        const int s3 = indice_semaine(3, m), s4 = indice_semaine(4, m);
         const Nombre tm = reduire_99(b + m);
-        etat.semaine[m].texte = texte_apogee(reduire_99(b + m));
-        ecrire(etat.semdef[m], reduire(std::llabs(m - b)));
-        etat.semaine[m + 12].texte = texte_apogee(reduire_99(b + tm));
-        ecrire(etat.semdef[m + 12], reduire(std::llabs(b - tm)));
+        etat.semaine[s1].texte = texte_apogee(reduire_99(b + m));
+        ecrire(etat.semdef[s1], reduire(std::llabs(m - b)));
+        etat.semaine[s2].texte = texte_apogee(reduire_99(b + tm));
+        ecrire(etat.semdef[s2], reduire(std::llabs(b - tm)));
         // The third week is read back from the first two, as shown.
-        etat.semaine[m + 24].texte = texte_apogee(reduire_99(
-            avant_barre(etat.semaine[m + 12].texte) + avant_barre(etat.semaine[m].texte)));
-        ecrire(etat.semdef[m + 24],
-               reduire(std::llabs(lire_debut_nombre(etat.semdef[m].texte) -
-                                  lire_debut_nombre(etat.semdef[m + 12].texte))));
-        etat.semaine[m + 36].texte = texte_apogee(reduire_99(m + tm));
-        ecrire(etat.semdef[m + 36], reduire(std::llabs(m - tm)));
+        etat.semaine[s3].texte = texte_apogee(
+            reduire_99(avant_barre(etat.semaine[s2].texte) + avant_barre(etat.semaine[s1].texte)));
+        ecrire(etat.semdef[s3], reduire(std::llabs(lire_debut_nombre(etat.semdef[s1].texte) -
+                                                   lire_debut_nombre(etat.semdef[s2].texte))));
+        etat.semaine[s4].texte = texte_apogee(reduire_99(m + tm));
+        ecrire(etat.semdef[s4], reduire(std::llabs(m - tm)));
     }
 }
 
@@ -141,7 +142,7 @@ void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
         cycle_mensuel(etat, annee, depart);
     else
         vider_ligne(etat.cym);
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         ecrire(etat.esse[m], reduire_maitre(lire_debut_nombre(etat.cym[m].texte) +
                                             lire_debut_nombre(etat.Toi[m].texte)));
     apogees_annee(etat, annee);
@@ -166,7 +167,7 @@ void calculer_annee(EtatFenetre& etat, Nombre annee) {
     ecrire(etat.annee_personnelle, reduire(annee + t.mois + t.jour));
     lettre_de_passage(etat, annee);
     const Nombre personnelle = lire_debut_nombre(etat.annee_personnelle.texte);
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         ecrire(etat.Toi[m], reduire(personnelle + m));
     calculer_grille_mensuelle(etat, annee);
 }

@@ -24,24 +24,35 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     etat.activer(BoutonId::entente, true);
     std::string nom_complet(rogner(etat.texte(ChampId::prenom_partenaire)));
     nom_complet += rogner(etat.texte(ChampId::nom_partenaire));
-    etat.ent[2].texte = texte_maitre(somme_lettres(nom_complet));
-    etat.ent[4].texte = texte_maitre(naissance.jour + naissance.mois + naissance.annee);
+    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(nom_complet));
+    etat.ent[ent::chemin_vie_partenaire].texte =
+        texte_maitre(naissance.jour + naissance.mois + naissance.annee);
     // A slot takes part in a common number only when it shows something other
     // than 0; without both, the common number is emptied rather than left
     // from an earlier partner.
-    etat.ent[5].texte.clear();
-    etat.ent[6].texte.clear();
-    if (present(etat.ent[1].texte) && present(etat.ent[2].texte))
-        etat.ent[5].texte =
-            texte_maitre(avant_barre(etat.ent[2].texte) + avant_barre(etat.ent[1].texte));
-    if (present(etat.ent[3].texte) && present(etat.ent[4].texte))
-        etat.ent[6].texte =
-            texte_reduit_22(avant_barre(etat.ent[4].texte) + avant_barre(etat.ent[3].texte));
-    etat.ent[7].texte = texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
-    etat.origines.entente =
-        EntenteCalculee{std::move(nom_complet), naissance.jour,    naissance.mois,
-                        naissance.annee,        rencontre.jour,    rencontre.mois,
-                        rencontre.annee,        etat.ent[1].texte, etat.ent[3].texte};
+    etat.ent[ent::expression_commune].texte.clear();
+    etat.ent[ent::chemin_vie_commun].texte.clear();
+    if (present(etat.ent[ent::expression].texte) &&
+        present(etat.ent[ent::expression_partenaire].texte))
+        etat.ent[ent::expression_commune].texte =
+            texte_maitre(avant_barre(etat.ent[ent::expression_partenaire].texte) +
+                         avant_barre(etat.ent[ent::expression].texte));
+    if (present(etat.ent[ent::chemin_vie].texte) &&
+        present(etat.ent[ent::chemin_vie_partenaire].texte))
+        etat.ent[ent::chemin_vie_commun].texte =
+            texte_reduit_22(avant_barre(etat.ent[ent::chemin_vie_partenaire].texte) +
+                            avant_barre(etat.ent[ent::chemin_vie].texte));
+    etat.ent[ent::essence_rencontre].texte =
+        texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
+    etat.origines.entente = EntenteCalculee{std::move(nom_complet),
+                                            naissance.jour,
+                                            naissance.mois,
+                                            naissance.annee,
+                                            rencontre.jour,
+                                            rencontre.mois,
+                                            rencontre.annee,
+                                            etat.ent[ent::expression].texte,
+                                            etat.ent[ent::chemin_vie].texte};
     return {};
 }
 

@@ -3,11 +3,13 @@
 #include "explication/contexte.hpp"
 #include "explication/redaction.hpp"
 
+#include "modele/catalogue.hpp"
 #include "noyau/lettres.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 #include "theme/lettres_nom.hpp"
+#include "theme/modes_lettres.hpp"
 
 #include <array>
 #include <cstdlib>
@@ -15,9 +17,6 @@
 namespace kalder::explication {
 
 namespace {
-
-constexpr std::array<std::string_view, 7> noms_modes = {
-    "Mental", "Concret", "Emotif", "Intuitif", "Impulsion", "Réflexion", "Action"};
 
 // The letters A..Z that `garder` keeps: "A, J, S".
 template <typename Garder> std::string alphabet(Garder garder) {
@@ -114,8 +113,11 @@ std::string expliquer_grille(const Contexte& c, int chiffre) {
 
 std::string expliquer_mode(const Contexte& c, int mode) {
     const auto dans_le_mode = [mode](char32_t ch) {
-        const auto m = mode_lettre(plier(ch));
-        return m && (m->ligne == mode || m->colonne == mode);
+        const char32_t p = plier(ch);
+        if (p < U'A' || p > U'Z')
+            return false;
+        const ModeLettre& m = modes_lettres[p - U'A'];
+        return m.ligne == mode || m.colonne == mode;
     };
     return "Mode " + std::string(noms_modes[mode]) + " (" + alphabet(dans_le_mode) +
            ") : " + compte(c.complet, dans_le_mode);

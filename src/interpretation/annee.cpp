@@ -1,9 +1,9 @@
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "textes/textes.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
+#include "textes/tables.hpp"
 
 #include <algorithm>
 
@@ -11,18 +11,19 @@ namespace kalder {
 
 namespace {
 
-std::string_view rangee(std::string_view table, std::string_view texte) {
+std::string_view rangee(textes::NomTable table, std::string_view texte) {
     return textes::entree(table, cle(lire_debut_nombre(texte)));
 }
 
 // Pinnacles of every scale read their row by the digit after the slash.
 std::string_view apogee(std::string_view texte) {
-    return textes::entree("cycles_apogee", cle(apres_barre(texte)));
+    return textes::entree(textes::tables::cycles_apogee, cle(apres_barre(texte)));
 }
 
 void ecrire_defi_apogee(Interpretation& doc, const Slot& defi) {
     if (present(defi))
-        interprete2(doc, {"Défi ", defi.texte, " : ", rangee("cycles_defi", defi.texte)});
+        interprete2(doc,
+                    {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi.texte)});
 }
 
 void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
@@ -31,11 +32,14 @@ void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
     titre(doc, "Vie entière");
     titre(doc, "");
     titre(doc, "Cycle de formation :");
-    interprete2(doc, textes::entree("cycles_formation", cle(avant_barre(e.cycle1.texte))));
+    interprete2(doc,
+                textes::entree(textes::tables::cycles_formation, cle(avant_barre(e.cycle1.texte))));
     titre(doc, "Cycle de production :");
-    interprete2(doc, textes::entree("cycles_production", cle(avant_barre(e.cycle2.texte))));
+    interprete2(
+        doc, textes::entree(textes::tables::cycles_production, cle(avant_barre(e.cycle2.texte))));
     titre(doc, "Cycle de moisson :");
-    interprete2(doc, textes::entree("cycles_moisson", cle(avant_barre(e.cycle3.texte))));
+    interprete2(doc,
+                textes::entree(textes::tables::cycles_moisson, cle(avant_barre(e.cycle3.texte))));
 
     titre(doc, "");
     titre(doc, "Les apogées de réalisation");
@@ -64,14 +68,15 @@ void ecrire_l_annee(const EtatFenetre& e, Interpretation& doc) {
         titre(doc, "");
         titre(doc, "L'année personnelle révèle le climat qui accompagne l'individu pendant cette "
                    "année.");
-        interprete2(doc, {"Année personnelle ", annee, " : ", rangee("cycles_annee", annee)});
+        interprete2(
+            doc, {"Année personnelle ", annee, " : ", rangee(textes::tables::cycles_annee, annee)});
     }
     const std::string& lettre = e.lettre_passage.texte;
     if (!rogner(lettre).empty()) {
         titre(doc, "");
         titre(doc, "La lettre de passage révéle le climat secondaire de l'année.");
         interprete2(doc, {"Lettre de passage ", lettre, " : ",
-                          textes::entree("cycles_lettre", rogner(lettre))});
+                          textes::entree(textes::tables::cycles_lettre, rogner(lettre))});
     }
 }
 
@@ -86,38 +91,38 @@ void ecrire_valeur(Interpretation& doc, const Slot& slot, std::string_view entet
 }
 
 void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
-    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, 12));
+    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, nombre_mois));
     const std::size_t q = (m - 1) / 3 + 1;
     ligne_separation(doc);
     titre(doc, {"Mois de ", noms_mois[m - 1]});
 
     ecrire_valeur(doc, e.Toi[m], "Le mois personnel révèle le climat du mois.", "Mois personnel ",
-                  rangee("cycles_mois", e.Toi[m].texte));
+                  rangee(textes::tables::cycles_mois, e.Toi[m].texte));
     ecrire_valeur(doc, e.esse[m], "L'essence révèle le climat secondaire du mois.", "Essence ",
-                  rangee("cycles_essence", e.esse[m].texte));
+                  rangee(textes::tables::cycles_essence, e.esse[m].texte));
     ecrire_valeur(doc, e.apog[q],
                   "L'apogée marque le travail d'évolution intérieure en cours durant cette "
                   "période. Chaque apogée dure 3 mois.",
                   "Apogée ", apogee(e.apog[q].texte));
     ecrire_valeur(doc, e.leco[q],
                   "Le défi (ou leçon) marque le point à travailler durant cette période.", "Leçon ",
-                  rangee("cycles_defi", e.leco[q].texte));
+                  rangee(textes::tables::cycles_defi, e.leco[q].texte));
     ecrire_valeur(doc, e.periode[m], "Les périodes découpent l'année en 7 fragments de 52 jours.",
-                  "Période ", rangee("cycles_periode", e.periode[m].texte));
+                  "Période ", rangee(textes::tables::cycles_periode, e.periode[m].texte));
     ecrire_valeur(doc, e.profec[m],
                   "Les profections permettent de prévoir le domaine de la vie qui sera modifié.",
-                  "Profection ", rangee("cycles_profection", e.profec[m].texte));
+                  "Profection ", rangee(textes::tables::cycles_profection, e.profec[m].texte));
 
     static constexpr std::string_view semaines[] = {
         "Apogée de la semaine 1 : ", "Apogée de la semaine 2 : ", "Apogée de la semaine 3 : ",
         "Apogée de la semaine 4 : "};
-    for (std::size_t w = 0; w < 4; ++w) {
-        const std::size_t k = 12 * w + m;
+    for (int w = 1; w <= nombre_semaines; ++w) {
+        const auto k = static_cast<std::size_t>(indice_semaine(w, static_cast<int>(m)));
         const std::string& semaine = e.semaine[k].texte;
         if (rogner(semaine).empty())
             continue;
         titre(doc, "");
-        titre(doc, semaines[w]);
+        titre(doc, semaines[w - 1]);
         interprete2(doc, {"Apogée ", semaine, " : ", apogee(semaine)});
         ecrire_defi_apogee(doc, e.semdef[k]);
     }

@@ -1,10 +1,10 @@
-#include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "textes/textes.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
+#include "textes/tables.hpp"
 
 #include <string>
 
@@ -17,7 +17,7 @@ bool defi_absent(std::string_view c) {
     return c.empty() || c == "0";
 }
 
-std::string_view rangee(std::string_view table, std::string_view texte) {
+std::string_view rangee(textes::NomTable table, std::string_view texte) {
     return textes::entree(table, cle(lire_debut_nombre(texte)));
 }
 
@@ -28,10 +28,10 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     for (std::string_view dette : {"13", "14", "16", "19"}) {
         bool trouvee = false;
-        for (std::size_t k = 0; k < 5; ++k)
+        for (std::size_t k = 0; k < nombre_mots; ++k)
             trouvee = trouvee || etat.des[k].texte == dette || etat.dei[k].texte == dette;
         if (trouvee)
-            interprete2(doc, textes::entree("detail_karma", dette));
+            interprete2(doc, textes::entree(textes::tables::detail_karma, dette));
     }
     ligne_separation(doc);
 }
@@ -43,26 +43,26 @@ void ecrire_nombre_du_prenom_ou_du_nom(Interpretation& doc, std::string_view ent
     titre(doc, introduction);
     titre(doc, "");
     interprete2(doc, {libelle, slot.texte, " : ",
-                      textes::entree("detail_actif", cle(reduire_maitre(brut)))});
+                      textes::entree(textes::tables::detail_actif, cle(reduire_maitre(brut)))});
     ligne_separation(doc);
 }
 
 void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
     struct Defi {
         std::string_view introduction;
-        std::size_t indice;
-        std::string_view table;
+        int indice;
+        textes::NomTable table;
     };
     static constexpr Defi defis[] = {
         {"Défi de l'élan spirituel : Il indique le travail à accomplir pour réaliser pleinement "
          "ses potentialités.",
-         0, "detail_defi"},
+         defi::voyelles, textes::tables::detail_defi},
         {"Défi du moi intime : Il indique la mise en garde à respecter pour réaliser pleinement "
          "ses potentialités.",
-         1, "detail_defi"},
+         defi::consonnes, textes::tables::detail_defi},
         {"Défi de l'expression : Il indique la mise en garde à respecter pour se faire "
          "comprendre, respecter et apprécier de l'entourage.",
-         2, "detail_defi_expression"},
+         defi::global, textes::tables::detail_defi_expression},
     };
     titre(doc, "Leçons ou défis");
     titre(doc, "");
@@ -81,39 +81,40 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
 }
 
 void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
-    const std::string& vibration = etat.Nomb[12].texte;
+    const std::string& vibration = etat.Nomb[nomb::vibration_jour].texte;
     if (!present(vibration))
         return;
     ligne_separation(doc);
     titre(doc, "Jour de naissance");
     titre(doc, "Il indique comment l'individu se comporte durant sa vie adulte.");
     titre(doc, "");
-    titre(doc, {"Vibration ", vibration, " : ", rangee("detail_vibration", vibration)});
+    titre(doc,
+          {"Vibration ", vibration, " : ", rangee(textes::tables::detail_vibration, vibration)});
 
     titre(doc, "");
     titre(doc, "Défi du jour de naissance : Il donne une mise en garde sur la valeur propre de "
                "l'individu.");
-    const std::string& defi = etat.Nomb[14].texte;
+    const std::string& defi = etat.Nomb[nomb::defi_jour].texte;
     if (defi_absent(defi))
         titre(doc, "Pas de défi");
     else
-        titre(doc, {"Défi ", defi, " : ", rangee("detail_defi_jour", defi)});
+        titre(doc, {"Défi ", defi, " : ", rangee(textes::tables::detail_defi_jour, defi)});
 
     titre(doc, "");
-    titre(doc, textes::entree("introductions", "detail_cadeau"));
-    const std::string& cadeau = etat.Nomb[13].texte;
+    titre(doc, textes::entree(textes::tables::introductions, "detail_cadeau"));
+    const std::string& cadeau = etat.Nomb[nomb::cadeau_jour].texte;
     if (!defi_absent(cadeau))
-        titre(doc, {"Cadeau ", cadeau, " : ", rangee("detail_cadeau", cadeau)});
+        titre(doc, {"Cadeau ", cadeau, " : ", rangee(textes::tables::detail_cadeau, cadeau)});
 }
 
 void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
     titre(doc, "Nombre d'équilibre (total des initiales)");
-    titre(doc, textes::entree("introductions", "detail_equilibre"));
+    titre(doc, textes::entree(textes::tables::introductions, "detail_equilibre"));
     titre(doc, "");
-    const std::string& equilibre = etat.Nomb[5].texte;
-    interprete2(doc,
-                {"Nombre d'équilibre ", equilibre, " : ", rangee("detail_equilibre", equilibre)});
+    const std::string& equilibre = etat.Nomb[nomb::equilibre].texte;
+    interprete2(doc, {"Nombre d'équilibre ", equilibre, " : ",
+                      rangee(textes::tables::detail_equilibre, equilibre)});
 }
 
 void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
@@ -121,13 +122,13 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Première voyelle du nom");
     titre(doc, "Elle indique le domaine de la vie où l'individu est particulièrement à l'aise.");
     titre(doc, "");
-    const std::string& voyelle = etat.Nomb[6].texte;
+    const std::string& voyelle = etat.Nomb[nomb::premiere_voyelle].texte;
     std::string majuscule = voyelle;
     for (char& c : majuscule)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     // The table holds only A, E, I, O, U and Y: any other text reads no row.
-    const std::string_view mot = textes::entree("detail_voyelle", majuscule);
+    const std::string_view mot = textes::entree(textes::tables::detail_voyelle, majuscule);
     interprete2(doc, {"Première voyelle ", voyelle, " : ", mot});
 }
 
@@ -137,12 +138,12 @@ void calcul_detail(EtatFenetre& etat) {
     Interpretation& doc = etat.interpretation;
     vider_interpretation(doc);
     ecrire_dettes(etat, doc);
-    ecrire_nombre_du_prenom_ou_du_nom(doc, "Nombre actif (lettres du prénom)",
-                                      "Il indique la vibration personnelle du prénom",
-                                      "Nombre actif ", etat.Nomb[1], etat.theme.actif_brut);
+    ecrire_nombre_du_prenom_ou_du_nom(
+        doc, "Nombre actif (lettres du prénom)", "Il indique la vibration personnelle du prénom",
+        "Nombre actif ", etat.Nomb[nomb::actif], etat.theme.actif_brut);
     ecrire_nombre_du_prenom_ou_du_nom(doc, "Nombre héréditaire (lettres du nom)",
                                       "Il indique la vibration transmise par la famille",
-                                      "Nombre héréditaire ", etat.Nomb[2],
+                                      "Nombre héréditaire ", etat.Nomb[nomb::hereditaire],
                                       etat.theme.hereditaire_brut);
     ecrire_defis(etat, doc);
     ecrire_jour_de_naissance(etat, doc);

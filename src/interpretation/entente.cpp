@@ -1,8 +1,8 @@
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "textes/textes.hpp"
+#include "noyau/sommes.hpp"
+#include "textes/tables.hpp"
 
 namespace kalder {
 
@@ -13,12 +13,12 @@ void calcul_entente(EtatFenetre& etat) {
     struct Paragraphe {
         std::string_view libelle;
         int indice;
-        std::string_view table;
+        textes::NomTable table;
     };
     static constexpr Paragraphe paragraphes[] = {
-        {"Expression ", 5, "entente_expression"},
-        {"Chemin de vie ", 6, "entente_chemin"},
-        {"Essence ", 7, "entente_climat"},
+        {"Expression ", ent::expression_commune, textes::tables::entente_expression},
+        {"Chemin de vie ", ent::chemin_vie_commun, textes::tables::entente_chemin},
+        {"Essence ", ent::essence_rencontre, textes::tables::entente_climat},
     };
     for (const Paragraphe& p : paragraphes) {
         const Slot& slot = etat.ent[p.indice];

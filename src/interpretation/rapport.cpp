@@ -1,7 +1,7 @@
+#include "interpretation/commandes.hpp"
 #include "noyau/centrage.hpp"
 #include "noyau/saisie.hpp"
 #include "noyau/utf8.hpp"
-#include "interpretation/commandes.hpp"
 
 #include <initializer_list>
 #include <string>
@@ -52,7 +52,7 @@ void entete(Page& p, const EtatFenetre& e) {
 void grille(Page& p, const EtatFenetre& e) {
     p.ligne({"Grille d'inclusion :"});
     p.ligne({macrons(15)});
-    for (std::size_t k = 1; k <= 7; k += 3)
+    for (int k = chiffres::premier; k <= chiffres::dernier; k += 3)
         p.ligne({e.Grille[k].texte, TAB, e.Grille[k + 1].texte, TAB, e.Grille[k + 2].texte});
     p.ligne({});
 }
@@ -61,15 +61,15 @@ void grille(Page& p, const EtatFenetre& e) {
 // consonant number centred on "¯" below.
 void mots(Page& p, const EtatFenetre& e) {
     p.ligne({"Prénoms et noms :"});
-    for (std::size_t k = 0; k < 5; ++k)
+    for (int k = 0; k < nombre_mots; ++k)
         p << centrer_souligne(e.des[k].texte,
                               static_cast<long long>(nombre_caracteres(e.deco[k].texte)))
           << TAB;
     p.fin();
-    for (std::size_t k = 0; k < 5; ++k)
+    for (int k = 0; k < nombre_mots; ++k)
         p << e.deco[k].texte << TAB;
     p.fin();
-    for (std::size_t k = 0; k < 5; ++k)
+    for (int k = 0; k < nombre_mots; ++k)
         p << centrer_surligne(e.dei[k].texte,
                               static_cast<long long>(nombre_caracteres(e.deco[k].texte)))
           << TAB;
@@ -84,37 +84,40 @@ void modes_et_jour(Page& p, const EtatFenetre& e) {
     p.ligne({"Mode d'expression :", TAB, TAB, TAB, TAB, TAB, TAB, "Jour de naissance :"});
     p.ligne({macrons(16), TAB, TAB, TAB, TAB, TAB, TAB, macrons(16)});
     p.ligne({"          ", TAB, "Impulsion", TAB, "Réflexion", TAB, "Action"});
-    p.ligne({"Mental", TAB, "    A    ", TAB, TAB, " H J N P ", TAB, "  G L  ", TAB, l[0].texte,
-             TAB, TAB, "Vibration ", e.Nomb[12].texte});
+    p.ligne({"Mental", TAB, "    A    ", TAB, TAB, " H J N P ", TAB, "  G L  ", TAB,
+             l[mode::mental].texte, TAB, TAB, "Vibration ", e.Nomb[nomb::vibration_jour].texte});
     p.ligne({"Concret", TAB, "    E    ", TAB, TAB, "   W    ", TAB, TAB, "  D M  ", TAB,
-             l[1].texte, TAB, TAB, "Défi ", e.Nomb[14].texte});
-    p.ligne({"Emotif", TAB, " I O R Z ", TAB, " B S T X ", TAB, "       ", TAB, l[2].texte, TAB,
-             TAB, "Cadeau ", e.Nomb[13].texte});
-    p.ligne({"Intuitif", TAB, "    K    ", TAB, TAB, " F Q U Y ", TAB, "  C V  ", TAB, l[3].texte});
-    p.ligne({"            ", TAB, "    ", l[4].texte, TAB, TAB, "    ", l[5].texte, TAB, TAB,
-             "    ", l[6].texte});
+             l[mode::concret].texte, TAB, TAB, "Défi ", e.Nomb[nomb::defi_jour].texte});
+    p.ligne({"Emotif", TAB, " I O R Z ", TAB, " B S T X ", TAB, "       ", TAB,
+             l[mode::emotif].texte, TAB, TAB, "Cadeau ", e.Nomb[nomb::cadeau_jour].texte});
+    p.ligne({"Intuitif", TAB, "    K    ", TAB, TAB, " F Q U Y ", TAB, "  C V  ", TAB,
+             l[mode::intuitif].texte});
+    p.ligne({"            ", TAB, "    ", l[mode::impulsion].texte, TAB, TAB, "    ",
+             l[mode::reflexion].texte, TAB, TAB, "    ", l[mode::action].texte});
     p.ligne({});
 }
 
 void nombres(Page& p, const EtatFenetre& e) {
     const auto& n = e.Nomb;
     const auto& pierres = e.theme.pierres;
-    p.ligne({"Elan spirituel ", e.synth[0].texte, " Défi ", e.defi[0].texte, TAB, TAB,
-             "Pierre angulaire ", decimal(pierres[1]), TAB, TAB, "Chemin de vie ",
-             e.synth[3].texte});
-    p.ligne({"Moi intime", "      ", e.synth[1].texte, " Défi ", e.defi[1].texte, TAB, TAB,
-             "Nombre clef ", decimal(pierres[2])});
-    p.ligne({"Expression", "    ", e.synth[2].texte, " Défi ", e.defi[2].texte, TAB, TAB,
-             "Dernière pierre ", decimal(pierres[3]), TAB, TAB, "Mission ", e.synth[4].texte});
+    p.ligne({"Elan spirituel ", e.synth[synth::elan].texte, " Défi ", e.defi[defi::voyelles].texte,
+             TAB, TAB, "Pierre angulaire ", decimal(pierres[1]), TAB, TAB, "Chemin de vie ",
+             e.synth[synth::chemin_vie].texte});
+    p.ligne({"Moi intime", "      ", e.synth[synth::moi_intime].texte, " Défi ",
+             e.defi[defi::consonnes].texte, TAB, TAB, "Nombre clef ", decimal(pierres[2])});
+    p.ligne({"Expression", "    ", e.synth[synth::expression].texte, " Défi ",
+             e.defi[defi::global].texte, TAB, TAB, "Dernière pierre ", decimal(pierres[3]), TAB,
+             TAB, "Mission ", e.synth[synth::mission].texte});
     p.ligne({});
     constexpr std::string_view marge = "                     "; // 21 blanks
-    p.ligne({"Nombre actif ", n[1].texte, TAB, TAB, TAB, "Initiation spirituelle ", n[8].texte, TAB,
-             TAB, "Nombre d'équilibre ", n[5].texte});
-    p.ligne({"Nombre héréditaire ", n[2].texte, TAB, TAB, "Nombre de vie ", n[9].texte, TAB, TAB,
-             TAB, "1ère voyelle du nom ", n[6].texte});
-    p.ligne({marge, TAB, TAB, TAB, "Nombre cosmique ", n[10].texte, TAB, TAB,
-             "Nombre de personnalité ", n[7].texte});
-    p.ligne({marge, TAB, TAB, TAB, "Coefficient de dynamisme ", n[11].texte});
+    p.ligne({"Nombre actif ", n[nomb::actif].texte, TAB, TAB, TAB, "Initiation spirituelle ",
+             n[nomb::initiation].texte, TAB, TAB, "Nombre d'équilibre ", n[nomb::equilibre].texte});
+    p.ligne({"Nombre héréditaire ", n[nomb::hereditaire].texte, TAB, TAB, "Nombre de vie ",
+             n[nomb::vie].texte, TAB, TAB, TAB, "1ère voyelle du nom ",
+             n[nomb::premiere_voyelle].texte});
+    p.ligne({marge, TAB, TAB, TAB, "Nombre cosmique ", n[nomb::cosmique].texte, TAB, TAB,
+             "Nombre de personnalité ", n[nomb::personnalite].texte});
+    p.ligne({marge, TAB, TAB, TAB, "Coefficient de dynamisme ", n[nomb::dynamisme].texte});
     p.ligne({});
     p.ligne({});
     p.ligne({});
@@ -123,7 +126,7 @@ void nombres(Page& p, const EtatFenetre& e) {
 void vie_entiere(Page& p, const EtatFenetre& e) {
     p.ligne({"Vie entière :"});
     p.ligne({macrons(10)});
-    p.ligne({"Chemin de vie :", TAB, e.synth[3].texte});
+    p.ligne({"Chemin de vie :", TAB, e.synth[synth::chemin_vie].texte});
     p.ligne({"Cycles :", TAB, TAB, "0-28 ans :", TAB, e.cycle1.texte, TAB, "29-57 ans :", TAB,
              e.cycle2.texte, TAB, ">57 ans :", TAB, e.cycle3.texte});
     p.ligne({"Apogées :",         TAB, e.apogee1.texte, " Défi ", e.defi_apogee1.texte, TAB,
@@ -137,9 +140,9 @@ void vie_entiere(Page& p, const EtatFenetre& e) {
     p.ligne({});
 }
 
-void rangee_mois(Page& p, std::string_view libelle, const std::array<Slot, 13>& slots) {
+void rangee_mois(Page& p, std::string_view libelle, const decltype(EtatFenetre::Toi)& slots) {
     p << libelle;
-    for (std::size_t m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         p << TAB << rogner(slots[m].texte);
     p.fin();
 }
@@ -151,7 +154,7 @@ void annee(Page& p, const EtatFenetre& e) {
              e.lettre_passage.texte});
     p.ligne({});
     p << "Mois             :";
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         p << TAB << decimal(m);
     p.fin();
     rangee_mois(p, "Mois personnel:", e.Toi);
@@ -159,7 +162,7 @@ void annee(Page& p, const EtatFenetre& e) {
     rangee_mois(p, "Essence      :", e.esse);
     p.ligne({});
     p << "Apogées      :";
-    for (std::size_t q = 1; q <= 4; ++q)
+    for (int q = 1; q <= nombre_apogees; ++q)
         p << TAB << e.apog[q].texte << TAB << "Défi" << TAB << e.leco[q].texte;
     p.fin();
     p.ligne({});
@@ -168,10 +171,10 @@ void annee(Page& p, const EtatFenetre& e) {
     p.ligne({});
     static constexpr std::string_view semaines[] = {
         "Semaine 1    :", "Semaine 2    :", "Semaine 3    :", "Semaine 4    :"};
-    for (std::size_t w = 0; w < 4; ++w) {
-        p << semaines[w];
-        for (std::size_t m = 1; m <= 12; ++m) {
-            const std::size_t k = 12 * w + m;
+    for (int w = 1; w <= nombre_semaines; ++w) {
+        p << semaines[w - 1];
+        for (int m = 1; m <= nombre_mois; ++m) {
+            const int k = indice_semaine(w, m);
             p << TAB << rogner(e.semaine[k].texte) << "D" << e.semdef[k].texte;
         }
         p.fin();

@@ -1,10 +1,10 @@
-#include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
-#include "noyau/sommes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "textes/textes.hpp"
+#include "noyau/reductions.hpp"
+#include "noyau/saisie.hpp"
+#include "noyau/sommes.hpp"
+#include "textes/tables.hpp"
 #include "theme/presence.hpp"
 
 #include <string>
@@ -14,7 +14,7 @@ namespace kalder {
 namespace {
 
 std::string_view introduction(std::string_view cle) {
-    return textes::entree("introductions", cle);
+    return textes::entree(textes::tables::introductions, cle);
 }
 
 // Digit 0 has no grid cell, so a zero sum never warns.
@@ -24,7 +24,7 @@ void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre ch
         return;
     const std::string c = std::to_string(chiffre);
     titre(doc, {"Le chiffre ", c, " est manquant dans la grille d'inclusion.", " ",
-                textes::entree("avertissements", suite)});
+                textes::entree(textes::tables::avertissements, suite)});
 }
 
 void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
@@ -39,13 +39,13 @@ void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
     for (int k = 1; k <= 9; ++k) {
         if (compte_grille(etat, k) == maximum) {
             titre(doc, {std::to_string(k), " dominant"});
-            interprete2(doc, textes::entree("synthese_dominant", k));
+            interprete2(doc, textes::entree(textes::tables::synthese_dominant, k));
         }
     }
     for (int k = 1; k <= 9; ++k) {
         if (compte_grille(etat, k) == 0) {
             titre(doc, {std::to_string(k), " manquant"});
-            interprete2(doc, textes::entree("synthese_manquant", k));
+            interprete2(doc, textes::entree(textes::tables::synthese_manquant, k));
         }
     }
     ligne_separation(doc);
@@ -60,7 +60,7 @@ void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, introduction("synthese_chemin"));
     const Nombre maitre = reduire_maitre(somme);
     titre(doc, {"Chemin de vie ", std::to_string(maitre)});
-    interprete2(doc, textes::entree("synthese_chemin", cle(maitre)));
+    interprete2(doc, textes::entree(textes::tables::synthese_chemin, cle(maitre)));
     avertir_si_manquant(etat, doc, reduire(somme), "chemin");
     ligne_separation(doc);
 }
@@ -68,9 +68,9 @@ void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
 // The intimate number, the spiritual impulse and the expression share one pattern.
 struct NombreDuNom {
     std::string_view entete;
-    std::string_view cle;
+    textes::NomTable table; // its name is also its key among the introductions
     std::string_view libelle;
-    std::size_t synth;
+    int indice_synth;
     Nombre Theme::*brut;
     std::string_view avertissement;
 };
@@ -78,10 +78,10 @@ struct NombreDuNom {
 void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const NombreDuNom& n) {
     titre(doc, n.entete);
     titre(doc, "");
-    titre(doc, introduction(n.cle));
-    titre(doc, {n.libelle, etat.synth[n.synth].texte});
+    titre(doc, introduction(n.table.nom));
+    titre(doc, {n.libelle, etat.synth[n.indice_synth].texte});
     const Nombre chiffre = reduire(etat.theme.*n.brut);
-    interprete2(doc, textes::entree(n.cle, cle(chiffre)));
+    interprete2(doc, textes::entree(n.table, cle(chiffre)));
     avertir_si_manquant(etat, doc, chiffre, n.avertissement);
 }
 
@@ -92,12 +92,12 @@ void ecrire_piliers(const EtatFenetre& etat, Interpretation& doc) {
     const Nombre* pierres = etat.theme.pierres.data();
     interprete2(doc, {"Pierre angulaire ", std::to_string(pierres[1]),
                       " : Votre point d'appui dans la vie est ",
-                      textes::entree("synthese_pierre", cle(pierres[1]))});
+                      textes::entree(textes::tables::synthese_pierre, cle(pierres[1]))});
     interprete2(doc, {"Nombre clef ", std::to_string(pierres[2]), " : Votre motivation est ",
-                      textes::entree("synthese_clef", cle(pierres[2]))});
+                      textes::entree(textes::tables::synthese_clef, cle(pierres[2]))});
     interprete2(doc, {"Dernière pierre ", std::to_string(pierres[3]),
                       " : L'aboutissement de votre action quotidienne est ",
-                      textes::entree("synthese_derniere", cle(pierres[3]))});
+                      textes::entree(textes::tables::synthese_derniere, cle(pierres[3]))});
     ligne_separation(doc);
 }
 
@@ -106,16 +106,17 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     titre(doc, introduction("synthese_modes"));
     const auto& modes = etat.theme.modes;
-    const Nombre total = modes[0] + modes[1] + modes[2] + modes[3];
+    const Nombre total =
+        modes[mode::mental] + modes[mode::concret] + modes[mode::emotif] + modes[mode::intuitif];
     bool trouve = false;
     // Without any classified letter no ratio exists and nothing dominates.
     if (total != 0) {
-        for (int i = 0; i <= 6; ++i) {
-            const double seuil = i <= 3 ? 0.4 : 0.5;
+        for (int i = mode::premier; i <= mode::dernier; ++i) {
+            const double seuil = i < mode::nombre_lignes ? 0.4 : 0.5;
             if (static_cast<double>(modes[static_cast<std::size_t>(i)]) /
                     static_cast<double>(total) >
                 seuil) {
-                interprete2(doc, textes::entree("synthese_mode", i));
+                interprete2(doc, textes::entree(textes::tables::synthese_mode, i));
                 trouve = true;
             }
         }
@@ -125,7 +126,7 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
 }
 
 void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
-    const std::string& mission = etat.synth[4].texte;
+    const std::string& mission = etat.synth[synth::mission].texte;
     if (rogner(mission).empty())
         return;
     ligne_separation(doc);
@@ -133,7 +134,7 @@ void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     titre(doc, introduction("synthese_mission"));
     interprete2(doc, {"Mission ", mission, " : ",
-                      textes::entree("synthese_mission", cle(apres_barre(mission)))});
+                      textes::entree(textes::tables::synthese_mission, cle(apres_barre(mission)))});
 }
 
 } // namespace
@@ -144,16 +145,17 @@ void calcul_synthese(EtatFenetre& etat) {
     ecrire_grille(etat, doc);
     ecrire_chemin(etat, doc);
     ecrire_nombre_du_nom(etat, doc,
-                         {"Nombre intime (total des consonnes)", "synthese_intime",
-                          "Nombre intime ", 1, &Theme::moi_intime_brut, "intime"});
+                         {"Nombre intime (total des consonnes)", textes::tables::synthese_intime,
+                          "Nombre intime ", synth::moi_intime, &Theme::moi_intime_brut, "intime"});
     titre(doc, "");
     ecrire_nombre_du_nom(etat, doc,
-                         {"Elan spirituel (total des voyelles)", "synthese_elan", "Elan spirituel ",
-                          0, &Theme::elan_brut, "elan"});
+                         {"Elan spirituel (total des voyelles)", textes::tables::synthese_elan,
+                          "Elan spirituel ", synth::elan, &Theme::elan_brut, "elan"});
     titre(doc, "");
     ecrire_nombre_du_nom(etat, doc,
-                         {"Expression (total de toutes les lettres)", "synthese_expression",
-                          "Expression ", 2, &Theme::expression_brut, "expression"});
+                         {"Expression (total de toutes les lettres)",
+                          textes::tables::synthese_expression, "Expression ", synth::expression,
+                          &Theme::expression_brut, "expression"});
     ligne_separation(doc);
     ecrire_piliers(etat, doc);
     ecrire_modes(etat, doc);

@@ -1,5 +1,7 @@
 #include "modele/effacer.hpp"
 
+#include "modele/catalogue.hpp"
+
 namespace kalder {
 
 namespace {
@@ -19,38 +21,17 @@ void effacer(EtatFenetre& e) {
         e.saisir(id, "");
     for (ChampId id : champs_partenaire)
         e.saisir(id, "");
-    for (int k = 1; k <= 9; ++k)
-        vider(e.Grille[k]);
-    for (auto& s : e.Nomb)
-        vider(s);
-    for (auto& s : e.lettre)
-        vider(s);
-    for (auto& s : e.synth)
-        vider(s);
+    for (const SlotCatalogue& entree : catalogue_slots())
+        if (entree.efface_tout)
+            for (int i = entree.premier; i <= entree.dernier; ++i)
+                vider(entree.slot(e, i));
     e.remettre_triangle_et_mots();
-    for (auto& s : e.defi)
-        vider(s);
-    vider(e.annee_personnelle);
-    vider(e.lettre_passage);
     e.saisir(ChampId::annee_calcul, "");
     e.champ(ChampId::annee_calcul).actif = false;
     for (BoutonId b : {BoutonId::synthese, BoutonId::details, BoutonId::annee,
                        BoutonId::calculer_annee, BoutonId::calculer_entente, BoutonId::entente})
         e.activer(b, false);
     e.liste_mois_active = false;
-    for (int m = 1; m <= 12; ++m)
-        for (Slot* s : {&e.Toi[m], &e.cym[m], &e.esse[m], &e.periode[m], &e.profec[m]})
-            vider(*s);
-    for (int k = 1; k <= 4; ++k) {
-        vider(e.apog[k]);
-        vider(e.leco[k]);
-    }
-    for (int i = 1; i <= 48; ++i) {
-        vider(e.semaine[i]);
-        vider(e.semdef[i]);
-    }
-    for (int i = 1; i <= 7; ++i)
-        vider(e.ent[i]);
     e.interpretation = Interpretation{};
     Theme& t = e.theme;
     t.jour = t.mois = t.annee = 0;
@@ -67,7 +48,7 @@ Issue effacer_tout(EtatFenetre& e) {
 void effacer_partenaire(EtatFenetre& e) {
     for (ChampId id : champs_partenaire)
         e.saisir(id, "");
-    for (int i = 1; i <= 7; ++i)
+    for (int i = ent::premier; i <= ent::dernier; ++i)
         vider(e.ent[i]);
 }
 

@@ -1,5 +1,7 @@
 #include "modele/etat_fenetre.hpp"
 
+#include "modele/catalogue.hpp"
+
 namespace kalder {
 
 namespace {
@@ -65,10 +67,10 @@ EtatFenetre::EtatFenetre() {
 }
 
 void EtatFenetre::remettre_triangle_et_mots() {
-    tri1 = Slot{"Pierre angulaire"};
-    tri2 = Slot{"Nombre clef"};
-    tri3 = Slot{"Dernière pierre"};
-    for (int k = 0; k < 5; ++k) {
+    tri1 = Slot{std::string(legende_pierre_angulaire)};
+    tri2 = Slot{std::string(legende_nombre_clef)};
+    tri3 = Slot{std::string(legende_derniere_pierre)};
+    for (int k = 0; k < nombre_mots; ++k) {
         for (Slot* s : {&deco[k], &des[k], &dei[k]})
             *s = Slot{"", Couleur::defaut, false};
     }

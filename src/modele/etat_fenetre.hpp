@@ -3,6 +3,7 @@
 // display slots, the buttons and what the last command asks the window to do.
 // Every command of the program works on this state; the Qt window only shows it.
 
+#include "modele/indices_slots.hpp"
 #include "noyau/nombre.hpp"
 
 #include <array>
@@ -91,8 +92,8 @@ struct Theme {
     Nombre expression_brut = 0;
     Nombre actif_brut = 0;
     Nombre hereditaire_brut = 0;
-    std::array<Nombre, 4> pierres{}; // 1..3
-    std::array<Nombre, 7> modes{};   // 0..6
+    std::array<Nombre, 4> pierres{};               // 1..3
+    std::array<Nombre, mode::dernier + 1> modes{}; // as the totals of `lettre`
 };
 
 // The partner's entries of the last compatibility calculation, and the
@@ -137,25 +138,26 @@ struct EtatFenetre {
     Interpretation interpretation;
 
     // Display slots, indexed as on screen; unused low indices stay empty.
-    std::array<Slot, 10> Grille;  // 1..9
-    std::array<Slot, 7> lettre;   // 0..6
-    std::array<Slot, 5> synth;    // 0..4
-    std::array<Slot, 15> Nomb;    // 0..14
-    std::array<Slot, 3> defi;     // 0..2
-    std::array<Slot, 5> deco;     // 0..4
-    std::array<Slot, 5> des;      // 0..4
-    std::array<Slot, 5> dei;      // 0..4
-    std::array<Slot, 1> vie;      // 0
-    std::array<Slot, 13> Toi;     // 1..12
-    std::array<Slot, 13> cym;     // 1..12
-    std::array<Slot, 13> esse;    // 1..12
-    std::array<Slot, 5> apog;     // 1..4
-    std::array<Slot, 5> leco;     // 1..4
-    std::array<Slot, 13> periode; // 1..12
-    std::array<Slot, 13> profec;  // 1..12
-    std::array<Slot, 49> semaine; // 1..48
-    std::array<Slot, 49> semdef;  // 1..48
-    std::array<Slot, 8> ent;      // 1..7
+    // Their names, ranges and labels are in modele/catalogue.hpp.
+    std::array<Slot, chiffres::dernier + 1> Grille;
+    std::array<Slot, mode::dernier + 1> lettre;
+    std::array<Slot, synth::dernier + 1> synth;
+    std::array<Slot, nomb::dernier + 1> Nomb;
+    std::array<Slot, defi::dernier + 1> defi;
+    std::array<Slot, nombre_mots> deco;
+    std::array<Slot, nombre_mots> des;
+    std::array<Slot, nombre_mots> dei;
+    std::array<Slot, indice_vie_entiere + 1> vie;
+    std::array<Slot, nombre_mois + 1> Toi;
+    std::array<Slot, nombre_mois + 1> cym;
+    std::array<Slot, nombre_mois + 1> esse;
+    std::array<Slot, nombre_apogees + 1> apog;
+    std::array<Slot, nombre_apogees + 1> leco;
+    std::array<Slot, nombre_mois + 1> periode;
+    std::array<Slot, nombre_mois + 1> profec;
+    std::array<Slot, indice_semaine(nombre_semaines, nombre_mois) + 1> semaine;
+    std::array<Slot, indice_semaine(nombre_semaines, nombre_mois) + 1> semdef;
+    std::array<Slot, ent::dernier + 1> ent;
     Slot tri1, tri2, tri3;
     Slot cycle1, cycle2, cycle3;
     Slot apogee1, apogee2, apogee3, apogee4;

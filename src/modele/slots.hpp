@@ -2,7 +2,7 @@
 // Every display slot under its on-screen name: arrays as "Grille(1)",
 // single slots bare ("tri1", "annee_personnelle").
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/catalogue.hpp"
 
 #include <string>
 #include <utility>
@@ -12,6 +12,5 @@ namespace kalder {
 
 std::vector<std::pair<std::string, Slot*>> slots_nommes(EtatFenetre& etat);
 std::vector<std::pair<std::string, const Slot*>> slots_nommes(const EtatFenetre& etat);
-Slot* trouver_slot(EtatFenetre& etat, std::string_view nom);
 
 } // namespace kalder

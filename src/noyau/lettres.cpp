@@ -81,15 +81,4 @@ bool est_voyelle_pliee(char32_t p) {
     return p == U'A' || p == U'E' || p == U'I' || p == U'O' || p == U'U' || p == U'Y';
 }
 
-int valeur_lettre(std::string_view texte) {
-    return texte.empty() ? 0 : valeur_caractere(premier_caractere(texte));
-}
-
-std::string lettre_normalisee(std::string_view texte) {
-    std::string r;
-    if (!texte.empty())
-        ajouter_utf8(r, plier(premier_caractere(texte)));
-    return r;
-}
-
 } // namespace kalder

@@ -13,7 +13,4 @@ char32_t plier(char32_t c);
 int valeur_caractere(char32_t c);
 bool est_voyelle_pliee(char32_t pliee); // A E I O U Y
 
-int valeur_lettre(std::string_view texte);             // first character only
-std::string lettre_normalisee(std::string_view texte); // first character, folded
-
 } // namespace kalder

@@ -4,8 +4,8 @@
 
 namespace kalder {
 
-// Numbers are carried wider than the historical 16-bit fields so that long
-// names or large years never overflow.
+// Numbers are carried in 64 bits so that the sums of long names or large
+// years never overflow.
 using Nombre = std::int64_t;
 
 } // namespace kalder

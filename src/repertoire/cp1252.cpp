@@ -24,10 +24,6 @@ constexpr char32_t vers_unicode(unsigned char octet) {
 
 } // namespace
 
-char32_t caractere_cp1252(unsigned char octet) {
-    return vers_unicode(octet);
-}
-
 std::optional<unsigned char> octet_cp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<unsigned char>(c);

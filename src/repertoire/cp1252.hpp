@@ -9,7 +9,6 @@
 
 namespace kalder {
 
-char32_t caractere_cp1252(unsigned char octet);
 // The byte of a character, nothing when the code page cannot hold it.
 std::optional<unsigned char> octet_cp1252(char32_t c);
 

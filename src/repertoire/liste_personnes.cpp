@@ -66,17 +66,4 @@ std::string ligne_liste(const Personne& p) {
     return ligne;
 }
 
-Personne decouper_ligne(std::string_view ligne) {
-    Personne p;
-    std::string* textes[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
-    std::size_t k = 0;
-    for (char c : ligne) {
-        if (c == ';')
-            ++k;
-        else if (k < std::size(textes))
-            textes[k]->push_back(c);
-    }
-    return p;
-}
-
 } // namespace kalder

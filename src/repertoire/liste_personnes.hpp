@@ -31,9 +31,4 @@ ListePersonnes liste_depuis_octets(std::string_view octets);
 // "nom;prénoms;jour;mois;année".
 std::string ligne_liste(const Personne& personne);
 
-// Back from a list line: ";" moves to the next of the five texts. Pieces past
-// the fifth (a name that held ";") are dropped; the list keeps each line's
-// entry, so a take-over never needs this split.
-Personne decouper_ligne(std::string_view ligne);
-
 } // namespace kalder

@@ -36,7 +36,7 @@ std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat);
 // The "Erreur" box with a warning icon, and the field that gets the focus.
 Issue erreur_saisie(std::string texte, ChampId focus);
 
-// Years are held up to this value; the historic fields were 16-bit.
+// The largest year accepted, the largest signed 16-bit number; a larger one is "incorrect".
 inline constexpr Nombre annee_maximale = 32767;
 
 } // namespace kalder

@@ -43,6 +43,14 @@ std::string_view entree(std::string_view table, int cle) {
     return entree(table, std::string_view(tampon, static_cast<std::size_t>(fin - tampon)));
 }
 
+std::string_view entree(NomTable table, std::string_view cle) {
+    return entree(table.nom, cle);
+}
+
+std::string_view entree(NomTable table, int cle) {
+    return entree(table.nom, cle);
+}
+
 bool existe(std::string_view table, std::string_view cle) {
     return trouver(table, cle) != nullptr;
 }

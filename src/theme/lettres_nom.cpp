@@ -7,12 +7,6 @@ namespace kalder {
 
 namespace {
 
-constexpr Mode modes_lettres[26] = {
-    {0, 4}, {2, 5}, {3, 6}, {1, 6}, {1, 4}, {3, 5}, {0, 6}, {0, 5}, {2, 4}, // A..I
-    {0, 5}, {3, 4}, {0, 6}, {1, 6}, {0, 5}, {2, 4}, {0, 5}, {3, 5}, {2, 4}, // J..R
-    {2, 5}, {2, 5}, {3, 5}, {3, 6}, {1, 5}, {2, 5}, {3, 5}, {2, 4},         // S..Z
-};
-
 template <typename Classe>
 std::optional<Extremes> extremes(std::u32string_view complet, Classe classe) {
     std::optional<Extremes> e;
@@ -73,12 +67,6 @@ std::u32string lettres_pliees(std::u32string_view texte) {
             r.push_back(p);
     }
     return r;
-}
-
-std::optional<Mode> mode_lettre(char32_t pliee) {
-    if (pliee < U'A' || pliee > U'Z')
-        return std::nullopt;
-    return modes_lettres[pliee - U'A'];
 }
 
 } // namespace kalder

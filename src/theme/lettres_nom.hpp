@@ -1,7 +1,7 @@
 #pragma once
 // The walks over the letters of a name that several numbers rest on: the
-// stones of the first names, the initials, the outer vowels and non-vowels,
-// the letters A..Z after folding and the expression-mode table. The theme
+// stones of the first names, the initials, the outer vowels and non-vowels
+// and the letters A..Z after folding. The theme
 // calculation and the explanations of its numbers both go through them.
 
 #include "noyau/nombre.hpp"
@@ -37,14 +37,5 @@ std::optional<Extremes> extremes_non_voyelles(std::u32string_view complet);
 
 // The characters folding into A..Z, folded, in order.
 std::u32string lettres_pliees(std::u32string_view texte);
-
-// Row (0 mental .. 3 intuitif) and column (4 impulsion .. 6 action) of a
-// folded letter A..Z in the expression-mode table; nothing for other
-// characters.
-struct Mode {
-    int ligne;
-    int colonne;
-};
-std::optional<Mode> mode_lettre(char32_t pliee);
 
 } // namespace kalder

@@ -14,16 +14,16 @@ namespace {
 void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
     if (chemin == 0) {
         // No date, no life path: an earlier person's must not stay beside this one.
-        ecrire(etat.synth[3], "", Couleur::vert);
-        ecrire(etat.ent[3], "");
-        ecrire(etat.vie[0], "");
+        ecrire(etat.synth[synth::chemin_vie], "", Couleur::vert);
+        ecrire(etat.ent[ent::chemin_vie], "");
+        ecrire(etat.vie[indice_vie_entiere], "");
         return;
     }
     const std::string texte = texte_maitre(chemin);
     const bool manquant = chiffre_manquant(etat, reduire(chemin));
-    ecrire(etat.synth[3], texte, manquant ? Couleur::rouge_fonce : Couleur::vert);
-    ecrire(etat.ent[3], texte);
-    ecrire(etat.vie[0], "Chemin de vie : " + texte);
+    ecrire(etat.synth[synth::chemin_vie], texte, manquant ? Couleur::rouge_fonce : Couleur::vert);
+    ecrire(etat.ent[ent::chemin_vie], texte);
+    ecrire(etat.vie[indice_vie_entiere], "Chemin de vie : " + texte);
 }
 
 void apogees(EtatFenetre& etat) {
@@ -76,7 +76,7 @@ void onglet_annee(EtatFenetre& etat, Nombre chemin, Nombre annee_courante) {
     etat.activer(BoutonId::calculer_annee, false);
     etat.annee_personnelle.texte.clear();
     etat.lettre_passage.texte.clear();
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= nombre_mois; ++m)
         etat.Toi[m].texte.clear();
     calculer_grille_mensuelle(etat, 0);
 }
@@ -86,19 +86,20 @@ void onglet_annee(EtatFenetre& etat, Nombre chemin, Nombre annee_courante) {
 void calculer_nombres_mixtes(EtatFenetre& etat) {
     const Theme& t = etat.theme;
     const Nombre date = t.mois + t.jour + t.annee;
-    ecrire(etat.Nomb[8], texte_maitre(date + t.jour + t.elan_brut + t.expression_brut));
-    ecrire(etat.Nomb[9], texte_maitre(date + t.expression_brut));
-    ecrire(etat.Nomb[10], texte_maitre(date + t.expression_brut + t.hereditaire_brut));
+    ecrire(etat.Nomb[nomb::initiation],
+           texte_maitre(date + t.jour + t.elan_brut + t.expression_brut));
+    ecrire(etat.Nomb[nomb::vie], texte_maitre(date + t.expression_brut));
+    ecrire(etat.Nomb[nomb::cosmique], texte_maitre(date + t.expression_brut + t.hereditaire_brut));
 
     const std::string jour = std::to_string(t.jour);
-    ecrire(etat.Nomb[12], jour);
+    ecrire(etat.Nomb[nomb::vibration_jour], jour);
     if (jour.size() == 2) {
         const Nombre defi = std::llabs((jour[0] - '0') - (jour[1] - '0'));
-        ecrire(etat.Nomb[14], std::to_string(defi));
-        ecrire(etat.Nomb[13], std::to_string(9 - defi));
+        ecrire(etat.Nomb[nomb::defi_jour], std::to_string(defi));
+        ecrire(etat.Nomb[nomb::cadeau_jour], std::to_string(9 - defi));
     } else {
-        ecrire(etat.Nomb[14], "");
-        ecrire(etat.Nomb[13], std::to_string(9 - reduire(t.jour)));
+        ecrire(etat.Nomb[nomb::defi_jour], "");
+        ecrire(etat.Nomb[nomb::cadeau_jour], std::to_string(9 - reduire(t.jour)));
     }
 }
 
@@ -106,7 +107,7 @@ void calculer_nombres_date(EtatFenetre& etat, Nombre annee_courante) {
     const Theme& t = etat.theme;
     const Nombre chemin = t.jour + t.mois + t.annee;
     chemin_de_vie(etat, chemin);
-    ecrire(etat.synth[4], texte_maitre(t.mois + t.jour));
+    ecrire(etat.synth[synth::mission], texte_maitre(t.mois + t.jour));
     ecrire(etat.cycle1, texte_maitre(t.mois));
     ecrire(etat.cycle2, texte_maitre(t.jour));
     ecrire(etat.cycle3, texte_maitre(t.annee));

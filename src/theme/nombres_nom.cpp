@@ -1,10 +1,12 @@
 #include "theme/nombres_nom.hpp"
 
+#include "modele/catalogue.hpp"
 #include "noyau/lettres.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 #include "theme/lettres_nom.hpp"
+#include "theme/modes_lettres.hpp"
 #include "theme/mots_nom.hpp"
 #include "theme/presence.hpp"
 
@@ -32,11 +34,11 @@ void pierres(EtatFenetre& etat, const std::u32string& prenom) {
     t.pierres[1] = lettres.trouvees ? reduire(valeur_caractere(lettres.premiere)) : 0;
     t.pierres[2] = reduire(lettres.somme);
     t.pierres[3] = lettres.trouvees ? reduire(valeur_caractere(lettres.derniere)) : 0;
-    ecrire(etat.tri1, "Pierre angulaire : " + std::to_string(t.pierres[1]),
+    ecrire(etat.tri1, std::string(legende_pierre_angulaire) + " : " + std::to_string(t.pierres[1]),
            couleur_presence(etat, t.pierres[1]));
-    ecrire(etat.tri2, "Nombre clef : " + std::to_string(t.pierres[2]),
+    ecrire(etat.tri2, std::string(legende_nombre_clef) + " : " + std::to_string(t.pierres[2]),
            couleur_presence(etat, t.pierres[2]));
-    ecrire(etat.tri3, "Dernière pierre : " + std::to_string(t.pierres[3]),
+    ecrire(etat.tri3, std::string(legende_derniere_pierre) + " : " + std::to_string(t.pierres[3]),
            couleur_presence(etat, t.pierres[3]));
 }
 
@@ -68,11 +70,11 @@ Nombre somme_initiales(const std::u32string& texte) {
 }
 
 void premiere_voyelle(EtatFenetre& etat, const std::u32string& nom) {
-    etat.Nomb[6].texte.clear();
+    etat.Nomb[nomb::premiere_voyelle].texte.clear();
     for (char32_t c : nom) {
         const char32_t p = plier(c);
         if (est_voyelle_pliee(p)) {
-            etat.Nomb[6].texte = std::string(1, static_cast<char>(p));
+            etat.Nomb[nomb::premiere_voyelle].texte = std::string(1, static_cast<char>(p));
             return;
         }
     }
@@ -92,22 +94,24 @@ void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
     const auto ecrire_ecart = [](Slot& slot, std::optional<Nombre> ecart) {
         ecrire(slot, ecart ? std::to_string(*ecart) : std::string());
     };
-    ecrire_ecart(etat.defi[0], ecart(extremes_voyelles(complet)));
-    ecrire_ecart(etat.defi[1], ecart(extremes_non_voyelles(complet)));
+    ecrire_ecart(etat.defi[defi::voyelles], ecart(extremes_voyelles(complet)));
+    ecrire_ecart(etat.defi[defi::consonnes], ecart(extremes_non_voyelles(complet)));
     const Nombre global =
         std::llabs(reduire(somme_voyelles(complet)) - reduire(somme_consonnes(complet)));
-    ecrire(etat.defi[2], std::to_string(global));
+    ecrire(etat.defi[defi::global], std::to_string(global));
 }
 
 void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
-    std::array<Nombre, 7> compteurs{};
+    std::array<Nombre, mode::dernier + 1> compteurs{};
     for (char32_t c : complet) {
-        if (const auto mode = mode_lettre(plier(c))) {
-            ++compteurs[mode->ligne];
-            ++compteurs[mode->colonne];
-        }
+        const char32_t p = plier(c);
+        if (p < U'A' || p > U'Z')
+            continue;
+        const ModeLettre& m = modes_lettres[p - U'A'];
+        ++compteurs[m.ligne];
+        ++compteurs[m.colonne];
     }
-    for (int i = 0; i < 7; ++i) {
+    for (int i = mode::premier; i <= mode::dernier; ++i) {
         etat.theme.modes[i] = compteurs[i];
         ecrire(etat.lettre[i], std::to_string(compteurs[i]));
     }
@@ -124,32 +128,33 @@ void calculer_nombres_nom(EtatFenetre& etat) {
     std::array<Nombre, 10> grille{};
     for (char32_t c : complet)
         ++grille[valeur_caractere(c)];
-    for (int k = 1; k <= 9; ++k)
+    for (int k = chiffres::premier; k <= chiffres::dernier; ++k)
         ecrire(etat.Grille[k], std::to_string(grille[k]),
                grille[k] == 0 ? Couleur::rouge_fonce : Couleur::defaut);
 
     t.elan_brut = somme_voyelles(complet);
     const std::string elan = texte_maitre(t.elan_brut);
-    ecrire(etat.Nomb[0], elan);
-    ecrire(etat.synth[0], elan, couleur_somme(etat, t.elan_brut));
+    ecrire(etat.Nomb[nomb::elan], elan);
+    ecrire(etat.synth[synth::elan], elan, couleur_somme(etat, t.elan_brut));
 
     t.actif_brut = somme_lettres(prenom);
-    ecrire(etat.Nomb[1], texte_maitre(t.actif_brut));
+    ecrire(etat.Nomb[nomb::actif], texte_maitre(t.actif_brut));
     t.hereditaire_brut = somme_lettres(nom);
-    ecrire(etat.Nomb[2], texte_maitre(t.hereditaire_brut));
+    ecrire(etat.Nomb[nomb::hereditaire], texte_maitre(t.hereditaire_brut));
 
     t.expression_brut = somme_lettres(complet);
     const std::string expression = texte_maitre(t.expression_brut);
-    ecrire(etat.Nomb[3], expression);
-    ecrire(etat.synth[2], expression, couleur_somme(etat, t.expression_brut));
-    ecrire(etat.ent[1], expression);
+    ecrire(etat.Nomb[nomb::expression], expression);
+    ecrire(etat.synth[synth::expression], expression, couleur_somme(etat, t.expression_brut));
+    ecrire(etat.ent[ent::expression], expression);
 
     t.moi_intime_brut = somme_consonnes(complet);
     const std::string intime = texte_maitre(t.moi_intime_brut);
-    ecrire(etat.Nomb[4], intime);
-    ecrire(etat.synth[1], intime, couleur_somme(etat, t.moi_intime_brut));
+    ecrire(etat.Nomb[nomb::moi_intime], intime);
+    ecrire(etat.synth[synth::moi_intime], intime, couleur_somme(etat, t.moi_intime_brut));
 
-    ecrire(etat.Nomb[7], std::to_string(reduire(t.moi_intime_brut + somme_lettres(nom))));
+    ecrire(etat.Nomb[nomb::personnalite],
+           std::to_string(reduire(t.moi_intime_brut + somme_lettres(nom))));
 }
 
 void calculer_nombres_nom_suite(EtatFenetre& etat) {
@@ -160,8 +165,9 @@ void calculer_nombres_nom_suite(EtatFenetre& etat) {
 
     pierres(etat, prenom);
     mots(etat, prenom, nom);
-    ecrire(etat.Nomb[11], texte_maitre(somme_lettres(etat.deco[0].texte) + t.jour));
-    ecrire(etat.Nomb[5], std::to_string(reduire(somme_initiales(prenom) + somme_initiales(nom))));
+    ecrire(etat.Nomb[nomb::dynamisme], texte_maitre(somme_lettres(etat.deco[0].texte) + t.jour));
+    ecrire(etat.Nomb[nomb::equilibre],
+           std::to_string(reduire(somme_initiales(prenom) + somme_initiales(nom))));
     premiere_voyelle(etat, nom);
     defis_nom(etat, complet);
     modes_expression(etat, complet);

@@ -75,19 +75,18 @@ void FenetrePrincipale::afficher_bouton_defaut() {
 void FenetrePrincipale::afficher_slots() {
     bool change = false;
     for (const auto& [nom, s] : slots_nommes(std::as_const(etat_))) {
-        auto it = controles_.libelles.constFind(QString::fromStdString(nom));
-        if (it == controles_.libelles.constEnd())
-            continue;
-        QLabel* l = it->libelle;
+        // verifier_slots has made sure at construction that every slot is on screen.
+        const LibelleSlot a_l_ecran = controles_.libelles.value(QString::fromStdString(nom));
+        QLabel* l = a_l_ecran.libelle;
         const QString texte = QString::fromStdString(s->texte);
         if (l->text() != texte) {
             l->setText(texte);
-            nommer_slot(it.key(), l);
+            nommer_slot(QString::fromStdString(nom), l);
             // The next hover writes the explanation of the new value.
             l->setToolTip(QString());
             change = true;
         }
-        const QColor couleur = couleur_qt(s->couleur, it->couleur_base);
+        const QColor couleur = couleur_qt(s->couleur, a_l_ecran.couleur_base);
         if (l->palette().color(QPalette::WindowText) != couleur) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, couleur);

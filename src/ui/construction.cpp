@@ -1,5 +1,10 @@
 #include "ui/construction.hpp"
 
+#include "modele/catalogue.hpp"
+#include "modele/slots.hpp"
+
+#include <utility>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -72,6 +77,8 @@ QLabel* legende(QWidget* parent, const QString& texte, QRect geometrie, Style st
 }
 
 QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie, Style style) {
+    if (libelle_slot(nom.toStdString()).empty())
+        qFatal("Slot inconnu du catalogue : %s", qPrintable(nom));
     QLabel* l = legende(parent, QString(), geometrie, style);
     l->setObjectName(nom);
     c.libelles.insert(nom, LibelleSlot{l, style.couleur});
@@ -127,6 +134,38 @@ QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& t
     b->setAutoDefault(true);
     c.boutons[static_cast<int>(id)] = b;
     return b;
+}
+
+QString nom_slot(std::string_view tableau, int indice) {
+    return QStringLiteral("%1(%2)").arg(nom_qt(tableau)).arg(indice);
+}
+
+QString libelle(const QString& nom) {
+    const std::string texte = libelle_slot(nom.toStdString());
+    if (texte.empty())
+        qFatal("Slot inconnu du catalogue : %s", qPrintable(nom));
+    return QString::fromStdString(texte);
+}
+
+QString legende_de(const QString& nom) {
+    return libelle(nom) + QStringLiteral(" :");
+}
+
+QString legende_tableau(std::string_view tableau) {
+    const SlotCatalogue* entree = entree_catalogue(tableau);
+    if (!entree)
+        qFatal("Tableau de slots inconnu : %s", std::string(tableau).c_str());
+    return nom_qt(entree->titre) + QStringLiteral(" :");
+}
+
+void verifier_slots(const Controles& c) {
+    EtatFenetre modele;
+    const auto du_modele = slots_nommes(std::as_const(modele));
+    for (const auto& [nom, s] : du_modele)
+        if (!c.libelles.contains(QString::fromStdString(nom)))
+            qFatal("Slot sans libellé à l'écran : %s", nom.c_str());
+    if (static_cast<std::size_t>(c.libelles.size()) != du_modele.size())
+        qFatal("Libellés en trop à l'écran");
 }
 
 } // namespace kalder::ui

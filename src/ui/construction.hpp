@@ -73,7 +73,8 @@ QFont police(double points, bool gras = false);
 QLabel* legende(QWidget* parent, const QString& texte, QRect geometrie, Style style = {});
 Style style_legende(QColor couleur = teinte::noir, double points = 9.75, bool gras = false);
 
-// A display slot, named as the model names it ("Nomb(12)").
+// A display slot, named as the model names it ("Nomb(12)"). A name the
+// catalogue of slots does not know stops the program at once.
 QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie, Style style = {});
 // The usual white value box.
 Style style_valeur(double points = 9.75, bool gras = false);
@@ -88,6 +89,19 @@ QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& t
                     QRect geometrie);
 
 QString nom_qt(std::string_view nom);
+
+// "Nomb(12)": one slot of a run, as the model names it.
+QString nom_slot(std::string_view tableau, int indice);
+// The label of a slot as the catalogue gives it ("Nombre actif"), and the
+// same as a caption beside its value ("Nombre actif :").
+QString libelle(const QString& nom);
+QString legende_de(const QString& nom);
+// The caption of a whole run ("Mois personnel :").
+QString legende_tableau(std::string_view tableau);
+
+// Stops the program when a slot of the model has no label on screen: a
+// misspelt or forgotten slot must not go unnoticed.
+void verifier_slots(const Controles& c);
 
 // The engine's CR LF line ends as the single line breaks Qt's text views want.
 QString sauts_de_ligne_qt(QString texte);

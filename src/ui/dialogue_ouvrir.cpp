@@ -127,7 +127,7 @@ void DialogueOuvrir::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::p
         // The take-over clears the model first; the emptied interpretation's
         // window goes with it.
         prendre_vous(fenetre.etat(), choix->personne);
-        FenetresSecondaires::de(fenetre).fermer_interpretation();
+        fenetre.secondaires().fermer_interpretation();
     } else {
         prendre_partenaire(fenetre.etat(), choix->personne);
     }

@@ -1,6 +1,6 @@
 #include "ui/fenetre_aide.hpp"
 
-#include "textes/textes.hpp"
+#include "textes/tables.hpp"
 #include "ui/construction.hpp"
 #include "ui/fenetre_interpretation.hpp"
 
@@ -39,7 +39,7 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     titre_->setAutoFillBackground(true);
     titre_->setGeometry(0, 0, largeur, hauteur_titre);
 
-    const std::string_view aide = textes::entree("aide", "texte");
+    const std::string_view aide = textes::entree(textes::tables::aide, "texte");
     texte_ = new QPlainTextEdit(this);
     texte_->setObjectName(QStringLiteral("texte_aide"));
     texte_->setPlainText(texte_affichable(std::string(aide)));

@@ -18,7 +18,7 @@ namespace {
 
 constexpr QColor jaune_pale{255, 255, 128};
 
-// The original layout, in twips.
+// The layout, in twips.
 constexpr int largeur_client = 9375;
 constexpr int hauteur_client = 7095;
 constexpr int hauteur_bandeau = 375;
@@ -64,8 +64,9 @@ FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, 
     bandeau_->setAutoFillBackground(true);
     bandeau_->setGeometry(0, 0, pixels(largeur_client), pixels(hauteur_bandeau));
 
-    // Editable, as the original view was: what is in it when "Imprimer" is
-    // pressed is what gets printed, and the next interpretation replaces it.
+    // Editable, so that the user can adjust the text before printing: what is
+    // in it when "Imprimer" is pressed is what gets printed, and the next
+    // interpretation replaces it.
     texte_ = new QPlainTextEdit(this);
     texte_->setObjectName(QStringLiteral("texte_interp"));
     texte_->setFont(police(9.75));
@@ -117,7 +118,7 @@ void FenetreInterpretation::moveEvent(QMoveEvent* evenement) {
 
 void FenetreInterpretation::suivre_la_taille() {
     // The rule counts the outer size, frame included; where the platform
-    // draws a frame that is wider than the original's, the text view is kept
+    // draws a frame wider than the rule allows for, the text view is kept
     // inside the client area so that its scroll bar stays visible.
     QSize exterieur = frameGeometry().size();
     if (exterieur.width() < width() || exterieur.height() < height())

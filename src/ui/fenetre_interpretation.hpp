@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace kalder::ui {
 
-// The window was laid out in twips; its resize rule still counts in them.
+// The window is laid out in twips, 15 to a pixel, and its resize rule counts in them.
 inline constexpr int twips_par_pixel = 15;
 
 // New sizes, in twips, for a window whose outer size is given in twips; an

@@ -30,7 +30,8 @@ constexpr int hauteur_client = 544;
 
 } // namespace
 
-FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+FenetrePrincipale::FenetrePrincipale(QWidget* parent)
+    : QMainWindow(parent), secondaires_(new FenetresSecondaires(*this)) {
     setObjectName(QStringLiteral("numero"));
     setWindowTitle(QStringLiteral("Kalder"));
     setFont(police(9.75));
@@ -59,6 +60,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     onglets_->addTab(construire_page_entente(controles_),
                      QStringLiteral("Entente avec une autre personne"));
     onglets_->setCurrentIndex(0);
+    verifier_slots(controles_);
 
     construire_menus();
     auto* barre = statusBar();
@@ -200,22 +202,22 @@ void FenetrePrincipale::keyPressEvent(QKeyEvent* evenement) {
 }
 
 void FenetrePrincipale::montrer_interpretation() {
-    FenetresSecondaires::de(*this).montrer_interpretation();
+    secondaires_->montrer_interpretation();
 }
 void FenetrePrincipale::fermer_interpretation() {
-    FenetresSecondaires::de(*this).fermer_interpretation();
+    secondaires_->fermer_interpretation();
 }
 void FenetrePrincipale::ouvrir_personne() {
-    FenetresSecondaires::de(*this).ouvrir_personne();
+    secondaires_->ouvrir_personne();
 }
 void FenetrePrincipale::sauvegarder_personnes() {
-    FenetresSecondaires::de(*this).sauvegarder_personnes();
+    secondaires_->sauvegarder_personnes();
 }
 void FenetrePrincipale::imprimer_theme() {
-    FenetresSecondaires::de(*this).imprimer_theme();
+    secondaires_->imprimer_theme();
 }
 void FenetrePrincipale::montrer_aide() {
-    FenetresSecondaires::de(*this).montrer_aide();
+    secondaires_->montrer_aide();
 }
 
 } // namespace kalder::ui

@@ -17,6 +17,8 @@ class QTabWidget;
 
 namespace kalder::ui {
 
+class FenetresSecondaires;
+
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 
@@ -46,9 +48,12 @@ class FenetrePrincipale : public QMainWindow {
     // Under the client area: the explanation of the slot under the mouse, and
     // what a command has to say without a message box.
     QStatusBar* barre_etat() const;
+    // The interpretation and help windows, the dialogs and the data folder.
+    FenetresSecondaires& secondaires() const { return *secondaires_; }
 
   protected:
-    // Hooks for the secondary windows and printing; empty until they are plugged in.
+    // Hooks for the secondary windows and printing; virtual so that a test can
+    // count them instead of opening windows and dialogs.
     virtual void montrer_interpretation();
     virtual void fermer_interpretation();
     virtual void ouvrir_personne();
@@ -84,6 +89,7 @@ class FenetrePrincipale : public QMainWindow {
     EtatFenetre etat_;
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
+    FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
     QString statut_; // the last command's status line, shown again after a hover
     std::unique_ptr<ObservateurAccessibilite> observateur_;

@@ -21,8 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString nom_objet = QStringLiteral("fenetres_secondaires");
-
 fs::path chemin(const QString& texte) {
 #ifdef Q_OS_WIN
     return fs::path(texte.toStdWString());
@@ -49,14 +47,9 @@ fs::path dossier_programme() {
     return chemin(QCoreApplication::applicationDirPath());
 }
 
-FenetresSecondaires& FenetresSecondaires::de(FenetrePrincipale& fenetre) {
-    auto* s = fenetre.findChild<FenetresSecondaires*>(nom_objet, Qt::FindDirectChildrenOnly);
-    return s ? *s : *new FenetresSecondaires(fenetre);
-}
-
 FenetresSecondaires::FenetresSecondaires(FenetrePrincipale& fenetre)
     : QObject(&fenetre), fenetre_(fenetre) {
-    setObjectName(nom_objet);
+    setObjectName(QStringLiteral("fenetres_secondaires"));
 }
 
 FenetresSecondaires::~FenetresSecondaires() {

@@ -1,7 +1,7 @@
 #pragma once
 // What the main window's hooks do: the interpretation window, the help
-// window, the open-person dialog, saving and printing the theme. One of these
-// lives as a child of the main window and owns the two non-modal windows,
+// window, the open-person dialog, saving and printing the theme. The main
+// window makes one of these as its child; it owns the two non-modal windows,
 // which have no owner window of their own.
 
 #include <QObject>
@@ -20,8 +20,7 @@ class FenetresSecondaires : public QObject {
     Q_OBJECT
 
   public:
-    // The one of `fenetre`, made on first use.
-    static FenetresSecondaires& de(FenetrePrincipale& fenetre);
+    explicit FenetresSecondaires(FenetrePrincipale& fenetre);
     ~FenetresSecondaires() override;
 
     // Shows the engine's interpretation, creating the window when needed.
@@ -42,8 +41,6 @@ class FenetresSecondaires : public QObject {
     void definir_dossier_donnees(std::filesystem::path dossier);
 
   private:
-    explicit FenetresSecondaires(FenetrePrincipale& fenetre);
-
     FenetrePrincipale& fenetre_;
     QPointer<FenetreInterpretation> interpretation_;
     QPointer<FenetreAide> aide_;

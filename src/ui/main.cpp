@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
 
     kalder::ui::FenetrePrincipale fenetre;
     // The data folder is settled once, before the window opens, and kept.
-    kalder::ui::FenetresSecondaires::de(fenetre).dossier_donnees();
+    fenetre.secondaires().dossier_donnees();
     kalder::ui::QuitterApresAffichage quitter;
     if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
         fenetre.installEventFilter(&quitter);

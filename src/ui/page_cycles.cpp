@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace kalder::ui {
 
@@ -22,11 +23,11 @@ void vie_entiere(Controles& c, QWidget* page) {
     Style valeur = style_valeur(9.75, true);
     auto ligne = [](int r) { return 6 + r * 28; };
 
-    legende(fond, QStringLiteral("Vie entière :"), {8, ligne(0), 100, hauteur_ligne}, titre);
+    const QString vie = nom_slot("vie", indice_vie_entiere);
+    legende(fond, legende_de(vie), {8, ligne(0), 100, hauteur_ligne}, titre);
     Style large = style_valeur(9.75, true);
     large.alignement = Qt::AlignLeft | Qt::AlignVCenter;
-    slot(c, fond, QStringLiteral("vie(0)"), {110, ligne(0), 260, hauteur_ligne}, large)
-        ->setIndent(6);
+    slot(c, fond, vie, {110, ligne(0), 260, hauteur_ligne}, large)->setIndent(6);
 
     legende(fond, QStringLiteral("Cycles :"), {8, ligne(1), 100, hauteur_ligne}, titre);
     const QString ages[] = {QStringLiteral("0-28 ans :"), QStringLiteral("29-57 ans :"),
@@ -39,7 +40,7 @@ void vie_entiere(Controles& c, QWidget* page) {
     }
 
     legende(fond, QStringLiteral("Apogées :"), {8, ligne(2), 100, hauteur_ligne}, titre);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4; ++i) { // apogee1 .. apogee4
         const int x = 110 + (i - 1) * 172;
         slot(c, fond, QStringLiteral("apogee%1").arg(i), {x, ligne(2), 48, hauteur_ligne}, valeur);
         legende(fond, QStringLiteral("Défi"), {x + 52, ligne(2), 32, hauteur_ligne}, texte);
@@ -105,41 +106,40 @@ void grille_annee(Controles& c, QWidget* page) {
 
     legende(fond, QStringLiteral("Année en cours"), {6, 4, 150, 22},
             style_legende(teinte::vert_fonce, 9.75, true));
-    legende(fond, QStringLiteral("Année personnelle :"), {236, 4, 150, 22}, style_legende());
-    slot(c, fond, QStringLiteral("annee_personnelle"), {388, 4, 30, 22}, valeur);
-    legende(fond, QStringLiteral("Lettre de passage :"), {460, 4, 150, 22}, style_legende());
-    slot(c, fond, QStringLiteral("lettre_passage"), {612, 4, 30, 22}, valeur);
+    for (const auto& [nom, x] : {std::pair{"annee_personnelle", 236}, {"lettre_passage", 460}}) {
+        legende(fond, legende_de(QString::fromLatin1(nom)), {x, 4, 150, 22}, style_legende());
+        slot(c, fond, QString::fromLatin1(nom), {x + 152, 4, 30, 22}, valeur);
+    }
 
     Style entete = style_legende(teinte::vert_fonce, taille_noms_mois(l_mois - 2));
     entete.alignement = Qt::AlignCenter;
-    for (int m = 1; m <= 12; ++m) {
+    for (int m = 1; m <= nombre_mois; ++m) {
         QLabel* l = legende(fond, nom_qt(noms_mois[m - 1]), {colonne(m), 30, l_mois, 18}, entete);
         l->setObjectName(QStringLiteral("vie(%1)").arg(m + 3));
     }
 
     int y = 50;
-    auto rangee = [&](const QString& titre_rangee, const QString& nom) {
-        legende(fond, titre_rangee, {6, y, x_mois - 8, h}, titre);
-        for (int m = 1; m <= 12; ++m)
-            slot(c, fond, QStringLiteral("%1(%2)").arg(nom).arg(m), {colonne(m) + 8, y, 38, h - 1},
-                 valeur);
+    auto rangee = [&](std::string_view nom) {
+        legende(fond, legende_tableau(nom), {6, y, x_mois - 8, h}, titre);
+        for (int m = 1; m <= nombre_mois; ++m)
+            slot(c, fond, nom_slot(nom, m), {colonne(m) + 8, y, 38, h - 1}, valeur);
         y += h + 2;
     };
-    rangee(QStringLiteral("Mois personnel :"), QStringLiteral("Toi"));
-    rangee(QStringLiteral("Cycle mensuel :"), QStringLiteral("cym"));
-    rangee(QStringLiteral("Essence :"), QStringLiteral("esse"));
+    rangee("Toi");
+    rangee("cym");
+    rangee("esse");
 
     legende(fond, QStringLiteral("Apogées :"), {6, y, x_mois - 8, h}, titre);
-    for (int q = 1; q <= 4; ++q) {
+    for (int q = 1; q <= nombre_apogees; ++q) {
         const int x = colonne(3 * q - 2);
-        slot(c, fond, QStringLiteral("apog(%1)").arg(q), {x + 8, y, 92, h - 1}, valeur);
+        slot(c, fond, nom_slot("apog", q), {x + 8, y, 92, h - 1}, valeur);
         legende(fond, QStringLiteral("Défi"), {x + 104, y, 30, h}, texte);
-        slot(c, fond, QStringLiteral("leco(%1)").arg(q), {x + 136, y, 24, h - 1}, valeur);
+        slot(c, fond, nom_slot("leco", q), {x + 136, y, 24, h - 1}, valeur);
     }
     y += h + 2;
 
-    rangee(QStringLiteral("Période :"), QStringLiteral("periode"));
-    rangee(QStringLiteral("Profection :"), QStringLiteral("profec"));
+    rangee("periode");
+    rangee("profec");
 
     const QString semaines[] = {
         QStringLiteral("Apogée semaine 1 :"), QStringLiteral("Apogée semaine 2 :"),
@@ -147,14 +147,12 @@ void grille_annee(Controles& c, QWidget* page) {
     Style semaine = style_valeur(9, true);
     Style defi = style_valeur(7.5);
     defi.fond = QColor(255, 255, 200);
-    for (int r = 1; r <= 4; ++r) {
+    for (int r = 1; r <= nombre_semaines; ++r) {
         legende(fond, semaines[r - 1], {6, y, x_mois - 8, h}, titre);
-        for (int m = 1; m <= 12; ++m) {
-            const int i = 12 * (r - 1) + m;
-            slot(c, fond, QStringLiteral("semaine(%1)").arg(i), {colonne(m) + 2, y, 36, h - 1},
-                 semaine);
-            slot(c, fond, QStringLiteral("semdef(%1)").arg(i), {colonne(m) + 39, y + 3, 14, h - 7},
-                 defi);
+        for (int m = 1; m <= nombre_mois; ++m) {
+            const int i = indice_semaine(r, m);
+            slot(c, fond, nom_slot("semaine", i), {colonne(m) + 2, y, 36, h - 1}, semaine);
+            slot(c, fond, nom_slot("semdef", i), {colonne(m) + 39, y + 3, 14, h - 7}, defi);
         }
         y += h + 2;
     }

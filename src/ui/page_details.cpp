@@ -1,5 +1,7 @@
 #include "ui/pages.hpp"
 
+#include "modele/catalogue.hpp"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,26 +14,27 @@ void bandeau_mots(Controles& c, QWidget* page) {
     QWidget* fond = panneau(page, {0, 0, largeur_page, 132}, teinte::bleu_clair);
     Style titre = style_legende(teinte::noir, 12, true);
     Style valeur = style_valeur(12, true);
-    legende(fond, QStringLiteral("Nombre actif :"), {20, 8, 150, 28}, titre);
-    slot(c, fond, QStringLiteral("Nomb(1)"), {172, 8, 50, 28}, valeur);
-    legende(fond, QStringLiteral("Nombre héréditaire :"), {410, 8, 200, 28}, titre);
-    slot(c, fond, QStringLiteral("Nomb(2)"), {612, 8, 50, 28}, valeur);
+    const QString actif = nom_slot("Nomb", nomb::actif);
+    legende(fond, legende_de(actif), {20, 8, 150, 28}, titre);
+    slot(c, fond, actif, {172, 8, 50, 28}, valeur);
+    const QString hereditaire = nom_slot("Nomb", nomb::hereditaire);
+    legende(fond, legende_de(hereditaire), {410, 8, 200, 28}, titre);
+    slot(c, fond, hereditaire, {612, 8, 50, 28}, valeur);
 
     Style nombre_mot = style_valeur(9.75, true);
     Style mot = style_valeur(9.75);
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < nombre_mots; ++k) {
         const int x = 12 + k * 156;
-        slot(c, fond, QStringLiteral("des(%1)").arg(k), {x + 55, 44, 40, 22}, nombre_mot);
-        slot(c, fond, QStringLiteral("deco(%1)").arg(k), {x, 70, 150, 24}, mot);
-        slot(c, fond, QStringLiteral("dei(%1)").arg(k), {x + 55, 98, 40, 22}, nombre_mot);
+        slot(c, fond, nom_slot("des", k), {x + 55, 44, 40, 22}, nombre_mot);
+        slot(c, fond, nom_slot("deco", k), {x, 70, 150, 24}, mot);
+        slot(c, fond, nom_slot("dei", k), {x + 55, 98, 40, 22}, nombre_mot);
     }
 }
 
 // The three letter numbers in the colour code of "Synthèse", each with its challenge.
 void nombres_lettres(Controles& c, QWidget* page) {
-    const QString legendes[] = {QStringLiteral("Elan spirituel"), QStringLiteral("Moi intime"),
-                                QStringLiteral("Expression")};
-    const int nombres[] = {0, 4, 3};
+    const int nombres[] = {nomb::elan, nomb::moi_intime, nomb::expression};
+    const int defis[] = {defi::voyelles, defi::consonnes, defi::global};
     const Forme::Genre genres[] = {Forme::Genre::disque, Forme::Genre::carre,
                                    Forme::Genre::carre_arrondi};
     const QColor fonds[] = {teinte::jaune, teinte::orange, teinte::brun};
@@ -40,25 +43,23 @@ void nombres_lettres(Controles& c, QWidget* page) {
     valeur.gras = true;
     for (int i = 0; i < 3; ++i) {
         const int y = 150 + i * 60;
-        legende(page, legendes[i], {14, y + 8, 104, 28}, style_legende(teinte::noir, 9.75, true));
-        slot_forme(c, page, QStringLiteral("Nomb(%1)").arg(nombres[i]), {120, y - 4, 52, 52},
-                   genres[i], fonds[i], valeur);
+        const QString nom = nom_slot("Nomb", nombres[i]);
+        legende(page, libelle(nom), {14, y + 8, 104, 28}, style_legende(teinte::noir, 9.75, true));
+        slot_forme(c, page, nom, {120, y - 4, 52, 52}, genres[i], fonds[i], valeur);
         QWidget* defi = panneau(page, {180, y + 4, 82, 36}, teinte::turquoise);
         legende(defi, QStringLiteral("Défi"), {6, 4, 36, 28}, style_legende());
-        slot(c, defi, QStringLiteral("defi(%1)").arg(i), {44, 5, 32, 26}, style_valeur(9.75, true));
+        slot(c, defi, nom_slot("defi", defis[i]), {44, 5, 32, 26}, style_valeur(9.75, true));
     }
 }
 
 void nombres_melanges(Controles& c, QWidget* page) {
-    const QString legendes[] = {QStringLiteral("Initiation spirituelle du moi intime"),
-                                QStringLiteral("Nombre de vie"), QStringLiteral("Nombre cosmique"),
-                                QStringLiteral("Coefficient de dynamisme")};
+    const int nombres[] = {nomb::initiation, nomb::vie, nomb::cosmique, nomb::dynamisme};
     for (int i = 0; i < 4; ++i) {
         const int y = 154 + i * 44;
-        legende(page, legendes[i], {268, y, 253, 30},
+        const QString nom = nom_slot("Nomb", nombres[i]);
+        legende(page, libelle(nom), {268, y, 253, 30},
                 style_legende(teinte::vert_fonce, 9.75, true));
-        slot(c, page, QStringLiteral("Nomb(%1)").arg(8 + i), {522, y, 48, 30},
-             style_valeur(12, true));
+        slot(c, page, nom, {522, y, 48, 30}, style_valeur(12, true));
     }
 }
 
@@ -69,22 +70,20 @@ void jour_naissance(Controles& c, QWidget* page) {
         ->setAlignment(Qt::AlignCenter);
     const QString legendes[] = {QStringLiteral("Vibration :"), QStringLiteral("Défi :"),
                                 QStringLiteral("Cadeau :")};
-    const int nombres[] = {12, 14, 13};
+    const int nombres[] = {nomb::vibration_jour, nomb::defi_jour, nomb::cadeau_jour};
     for (int i = 0; i < 3; ++i) {
         const int y = 32 + i * 29;
         legende(cadre, legendes[i], {30, y, 100, 26}, style_legende());
-        slot(c, cadre, QStringLiteral("Nomb(%1)").arg(nombres[i]), {140, y, 44, 26},
-             style_valeur(9.75, true));
+        slot(c, cadre, nom_slot("Nomb", nombres[i]), {140, y, 44, 26}, style_valeur(9.75, true));
     }
 
-    const QString autres[] = {QStringLiteral("Nombre d'équilibre"),
-                              QStringLiteral("1ère voyelle du nom"),
-                              QStringLiteral("Nombre de personnalité")};
+    const int autres[] = {nomb::equilibre, nomb::premiere_voyelle, nomb::personnalite};
     for (int i = 0; i < 3; ++i) {
         const int y = 280 + i * 34;
-        legende(page, autres[i], {576, y, 180, 28}, style_legende(teinte::rouge_fonce, 9.75, true));
-        slot(c, page, QStringLiteral("Nomb(%1)").arg(5 + i), {758, y, 36, 28},
-             style_valeur(9.75, true));
+        const QString nom = nom_slot("Nomb", autres[i]);
+        legende(page, libelle(nom), {576, y, 180, 28},
+                style_legende(teinte::rouge_fonce, 9.75, true));
+        slot(c, page, nom, {758, y, 36, 28}, style_valeur(9.75, true));
     }
 }
 

@@ -32,53 +32,49 @@ QLabel* valeur_entente(Controles& c, QWidget* page, int indice, QColor fond, QCo
     Style s = style_valeur(13.5, true);
     s.fond = fond;
     s.couleur = texte;
-    return slot(c, page, QStringLiteral("ent(%1)").arg(indice), {0, 0, 56, 36}, s);
+    return slot(c, page, nom_slot("ent", indice), {0, 0, 56, 36}, s);
 }
 
 void resultats(Controles& c, QWidget* page) {
     struct Ligne {
         int indice;
-        QString texte;
         QColor couleur_legende, fond, couleur_valeur;
     };
+    auto texte = [](const Ligne& l) { return legende_de(nom_slot("ent", l.indice)); };
     const Ligne gauche[] = {
-        {1, QStringLiteral("Votre expression :"), teinte::brun, teinte::brun, teinte::blanc},
-        {2, QStringLiteral("Expression du partenaire :"), teinte::magenta, teinte::rose,
-         teinte::noir},
-        {3, QStringLiteral("Votre Chemin de vie :"), teinte::vert_fonce, teinte::vert_pale,
-         teinte::vert_fonce},
-        {4, QStringLiteral("Chemin de vie du partenaire :"), teinte::magenta, teinte::rose,
-         teinte::noir},
+        {ent::expression, teinte::brun, teinte::brun, teinte::blanc},
+        {ent::expression_partenaire, teinte::magenta, teinte::rose, teinte::noir},
+        {ent::chemin_vie, teinte::vert_fonce, teinte::vert_pale, teinte::vert_fonce},
+        {ent::chemin_vie_partenaire, teinte::magenta, teinte::rose, teinte::noir},
     };
     for (int i = 0; i < 4; ++i) {
         const Ligne& l = gauche[i];
         const int y = 108 + i * 66;
-        legende(page, l.texte, {12, y + 4, 272, 28}, style_legende(l.couleur_legende, 12, true));
+        legende(page, texte(l), {12, y + 4, 272, 28}, style_legende(l.couleur_legende, 12, true));
         valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(288, y);
     }
 
     const Ligne milieu[] = {
-        {5, QStringLiteral("Expression commune :"), teinte::magenta, teinte::magenta, teinte::noir},
-        {6, QStringLiteral("Chemin de vie commun :"), teinte::magenta, teinte::magenta,
-         teinte::noir},
+        {ent::expression_commune, teinte::magenta, teinte::magenta, teinte::noir},
+        {ent::chemin_vie_commun, teinte::magenta, teinte::magenta, teinte::noir},
     };
     for (int i = 0; i < 2; ++i) {
         const Ligne& l = milieu[i];
         const int y = 140 + i * 120;
         Style s = style_legende(l.couleur_legende, 12, true);
         s.alignement = Qt::AlignCenter;
-        legende(page, l.texte, {354, y, 230, 28}, s);
+        legende(page, texte(l), {354, y, 230, 28}, s);
         valeur_entente(c, page, l.indice, l.fond, l.couleur_valeur)->move(441, y + 34);
     }
 
     Style s = style_legende(teinte::pourpre, 12, true);
     s.alignement = Qt::AlignCenter;
     QLabel* essence =
-        legende(page, QStringLiteral("Essence de la rencontre :"), {596, 130, 190, 52}, s);
+        legende(page, legende_de(nom_slot("ent", ent::essence_rencontre)), {596, 130, 190, 52}, s);
     essence->setWordWrap(true);
     auto* ovale = new Forme(page, Forme::Genre::ovale, QColor(240, 200, 240), teinte::pourpre);
     ovale->setGeometry(626, 190, 130, 84);
-    valeur_entente(c, page, 7, teinte::pourpre, teinte::blanc)->move(663, 214);
+    valeur_entente(c, page, ent::essence_rencontre, teinte::pourpre, teinte::blanc)->move(663, 214);
 }
 
 } // namespace

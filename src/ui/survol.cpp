@@ -3,7 +3,7 @@
 #include "ui/fenetre_principale.hpp"
 
 #include "explication/explications.hpp"
-#include "modele/slots.hpp"
+#include "modele/catalogue.hpp"
 
 #include <QAccessible>
 #include <QEvent>
@@ -11,15 +11,6 @@
 #include <QStatusBar>
 
 namespace kalder::ui {
-
-namespace {
-
-// The label of a slot as the user reads it.
-QString libelle_slot_qt(const QString& nom) {
-    return nom;
-}
-
-} // namespace
 
 QStatusBar* FenetrePrincipale::barre_etat() const {
     return statusBar();
@@ -41,9 +32,9 @@ void FenetrePrincipale::suivre_accessibilite() {
 
 void FenetrePrincipale::nommer_slot(const QString& nom, QLabel* libelle) {
     const QString texte = libelle->text();
-    const QString libelle_slot = libelle_slot_qt(nom);
-    libelle->setAccessibleName(texte.isEmpty() ? libelle_slot
-                                               : libelle_slot + QStringLiteral(" : ") + texte);
+    // "Grille d'inclusion, chiffre 8 : 0", never a bare number.
+    const QString titre = QString::fromStdString(libelle_slot(nom.toStdString()));
+    libelle->setAccessibleName(texte.isEmpty() ? titre : titre + QStringLiteral(" : ") + texte);
 }
 
 void FenetrePrincipale::decrire_slots() {

@@ -10,6 +10,17 @@
 namespace kalder {
 namespace {
 
+// The value and the folded form of a text's first character.
+int valeur_lettre(std::string_view texte) {
+    return texte.empty() ? 0 : valeur_caractere(premier_caractere(texte));
+}
+std::string lettre_normalisee(std::string_view texte) {
+    std::string r;
+    if (!texte.empty())
+        ajouter_utf8(r, plier(premier_caractere(texte)));
+    return r;
+}
+
 struct CasLettre {
     const char* texte;
     int valeur;

@@ -197,8 +197,6 @@ TEST(CommentaireSynthese, PiliersEtMission) {
 }
 
 TEST(CommentaireSynthese, PhrasesExactesDesPiliers) {
-    if (textes::cles("synthese_pierre").empty())
-        GTEST_SKIP() << "tables des piliers pas encore livrées";
     EtatFenetre e = essai::exemple_rempli();
     e.theme.pierres = {0, 4, 7, 9};
     calcul_synthese(e);

@@ -146,33 +146,6 @@ TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
         ASSERT_EQ(liste.lignes[i], attendu[i].second) << "rang " << i;
 }
 
-// --- decouper_ligne
-
-struct CasDecoupe {
-    std::string ligne;
-    Personne attendu;
-};
-
-void PrintTo(const CasDecoupe& cas, std::ostream* os) {
-    *os << '"' << cas.ligne << '"';
-}
-
-class RepertoireDecouperLigne : public ::testing::TestWithParam<CasDecoupe> {};
-
-TEST_P(RepertoireDecouperLigne, CinqTextes) {
-    EXPECT_EQ(decouper_ligne(GetParam().ligne), GetParam().attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Repertoire, RepertoireDecouperLigne,
-    ::testing::Values(CasDecoupe{"Dupont;Anne-Marie;15;7;1975",
-                                 {"Dupont", "Anne-Marie", "15", "7", "1975"}},
-                      CasDecoupe{"Dupont;Anne;;7;", {"Dupont", "Anne", "", "7", ""}},
-                      CasDecoupe{";;;;", {}}, CasDecoupe{"", {}},
-                      CasDecoupe{"Dupont;Anne", {"Dupont", "Anne", "", "", ""}},
-                      CasDecoupe{"Du;pont;Anne;1;2;3", {"Du", "pont", "Anne", "1", "2"}},
-                      CasDecoupe{"Hélène;Zoé;1;2;3", {"Hélène", "Zoé", "1", "2", "3"}}));
-
 // --- Taking a person over
 
 EtatFenetre fenetre_calculee() {

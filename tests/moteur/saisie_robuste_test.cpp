@@ -1,7 +1,7 @@
+#include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "modele/slots.hpp"
 #include "theme/calculer_theme.hpp"
-#include "annee/calculer_annee.hpp"
 
 #include <gtest/gtest.h>
 

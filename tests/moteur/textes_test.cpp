@@ -234,6 +234,7 @@ TEST(Textes, TextesImposesALaLettre) {
         {"entente_climat", "33", "Climat favorable aux ouvertures de conscience."},
         {"introductions", "synthese_elan",
          "Il indique les besoins plus conscients de l'être, là où il veut tendre à la perfection."},
+        // The doubled "de" is the program's own wording and must stay.
         {"introductions", "synthese_piliers",
          "Les trois piliers de vie reflètent le climat de de la vie et sont calculés à partir du "
          "prénom."},

@@ -60,7 +60,7 @@ class TestDialogueOuvrir : public QObject {
         kalder::ui::oublier_messages();
         dossier = std::make_unique<QTemporaryDir>();
         fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        kalder::ui::FenetresSecondaires::de(*fenetre).definir_dossier_donnees(
+        fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
         montrer(*fenetre);
     }
@@ -136,8 +136,7 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Luc"), QStringLiteral("Roy"),
                          QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1970"));
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
-        QPointer<QWidget> interpretation =
-            fenetre->findChild<kalder::ui::FenetresSecondaires*>()->interpretation();
+        QPointer<QWidget> interpretation = fenetre->secondaires().interpretation();
         QVERIFY(interpretation);
         const QStringList vous_avant = vous(*fenetre);
         const QString chemin_de_vie = libelle(*fenetre, QStringLiteral("synth(3)"))->text();

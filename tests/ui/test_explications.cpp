@@ -60,7 +60,7 @@ class TestExplications : public QObject {
         kalder::ui::oublier_messages();
         dossier = std::make_unique<QTemporaryDir>();
         fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        kalder::ui::FenetresSecondaires::de(*fenetre).definir_dossier_donnees(
+        fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
         montrer(*fenetre);
     }
@@ -211,8 +211,10 @@ class TestExplications : public QObject {
             QVERIFY2(description.endsWith(l->text()), qPrintable(nom + " : " + description));
             QVERIFY2(description.contains(QStringLiteral(" = ")), qPrintable(description));
         }
-        QCOMPARE(accessible(libelle(*fenetre, QStringLiteral("Grille(8)")))
-                     ->text(QAccessible::Description),
+        QAccessibleInterface* huit = accessible(libelle(*fenetre, QStringLiteral("Grille(8)")));
+        QCOMPARE(huit->text(QAccessible::Name),
+                 QStringLiteral("Grille d'inclusion, chiffre 8 : 0"));
+        QCOMPARE(huit->text(QAccessible::Description),
                  QStringLiteral("Lettres valant 8 (H, Q, Z) : aucune = 0"));
         // Emptied with its slot.
         cliquer(*fenetre, QStringLiteral("bouton_effacer_tout"));
