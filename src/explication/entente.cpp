@@ -19,25 +19,25 @@ std::string date(std::string_view quoi, Nombre jour, Nombre mois, Nombre annee) 
 std::string expliquer_entente(const Contexte& c, int i) {
     const EntenteCalculee& e = c.etat.origines.entente;
     switch (i) {
-    case 1:
-        return expliquer_nomb(c, 3);
-    case 2:
+    case ent::expression:
+        return expliquer_nomb(c, nomb::expression);
+    case ent::expression_partenaire:
         return "Lettres du partenaire " + guillemets(e.nom_partenaire) + " : " +
                termes_lettres(decoder_utf8(e.nom_partenaire)) + " = " +
                reduction(somme_lettres(e.nom_partenaire), Forme::maitre);
-    case 3:
+    case ent::chemin_vie:
         return expliquer_chemin(c);
-    case 4:
+    case ent::chemin_vie_partenaire:
         return date("Naissance du partenaire", e.jour, e.mois, e.annee);
-    case 5: {
+    case ent::expression_commune: {
         // The two expressions as the tab showed them, master numbers whole.
-        const Nombre partenaire = avant_barre(c.etat.ent[2].texte);
+        const Nombre partenaire = avant_barre(c.etat.ent[ent::expression_partenaire].texte);
         const Nombre vous = avant_barre(e.votre_expression);
         return "Expression du partenaire " + nombre(partenaire) + " + votre expression " +
                nombre(vous) + " = " + reduction(partenaire + vous, Forme::maitre);
     }
-    case 6: {
-        const Nombre partenaire = avant_barre(c.etat.ent[4].texte);
+    case ent::chemin_vie_commun: {
+        const Nombre partenaire = avant_barre(c.etat.ent[ent::chemin_vie_partenaire].texte);
         const Nombre vous = avant_barre(e.votre_chemin);
         return "Chemin de vie du partenaire " + nombre(partenaire) + " + votre chemin de vie " +
                nombre(vous) + " = " + reduction(partenaire + vous, Forme::jusqua22);

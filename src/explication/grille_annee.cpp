@@ -160,21 +160,21 @@ std::string expliquer_profection(const Contexte& c, int mois) {
 
 std::string expliquer_semaine(const Contexte& c, int i) {
     const Theme& t = c.theme;
-    const int m = (i - 1) % 12 + 1;
+    const int m = (i - 1) % nombre_mois + 1;
     const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
     const Nombre tm = reduire_99(b + m);
     const std::string& base = base_semaines(c);
-    switch ((i - 1) / 12) {
-    case 0:
+    switch ((i - 1) / nombre_mois + 1) {
+    case 1:
         return "Semaine 1, " + base + " ; " + nombre(b) + " + mois " + nombre(m) + " = " +
                reduction(b + m, Forme::apogee);
-    case 1:
+    case 2:
         return "Semaine 2, " + base + " ; " + nombre(b) + " + (" + nombre(b) + " + mois " +
                nombre(m) + " → " + nombre(tm) + ") = " + reduction(b + tm, Forme::apogee);
-    case 2: {
+    case 3: {
         // Read back from the first two weeks, as shown.
-        const Nombre x = avant_barre(c.etat.semaine[m + 12].texte);
-        const Nombre y = avant_barre(c.etat.semaine[m].texte);
+        const Nombre x = avant_barre(c.etat.semaine[indice_semaine(2, m)].texte);
+        const Nombre y = avant_barre(c.etat.semaine[indice_semaine(1, m)].texte);
         return "Semaine 3 : semaines 2 et 1 lues dans leurs cases : " + nombre(x) + " + " +
                nombre(y) + " = " + reduction(x + y, Forme::apogee);
     }
@@ -186,21 +186,21 @@ std::string expliquer_semaine(const Contexte& c, int i) {
 
 std::string expliquer_defi_semaine(const Contexte& c, int i) {
     const Theme& t = c.theme;
-    const int m = (i - 1) % 12 + 1;
+    const int m = (i - 1) % nombre_mois + 1;
     const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
     const Nombre tm = reduire_99(b + m);
     const std::string& base = base_semaines(c);
-    switch ((i - 1) / 12) {
-    case 0:
+    switch ((i - 1) / nombre_mois + 1) {
+    case 1:
         return "Défi de la semaine 1, " + base + " ; |mois " + nombre(m) + " − " + nombre(b) +
                "| = " + reduction(std::llabs(m - b), Forme::chiffre);
-    case 1:
+    case 2:
         return "Défi de la semaine 2, " + base + " ; |" + nombre(b) + " − (" + nombre(b) +
                " + mois " + nombre(m) + " → " + nombre(tm) +
                ")| = " + reduction(std::llabs(b - tm), Forme::chiffre);
-    case 2: {
-        const Nombre x = lire_debut_nombre(c.etat.semdef[m].texte);
-        const Nombre y = lire_debut_nombre(c.etat.semdef[m + 12].texte);
+    case 3: {
+        const Nombre x = lire_debut_nombre(c.etat.semdef[indice_semaine(1, m)].texte);
+        const Nombre y = lire_debut_nombre(c.etat.semdef[indice_semaine(2, m)].texte);
         return "Défi de la semaine 3 : défis 1 et 2 lus dans leurs cases : |" + nombre(x) + " − " +
                nombre(y) + "| = " + reduction(std::llabs(x - y), Forme::chiffre);
     }

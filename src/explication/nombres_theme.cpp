@@ -69,7 +69,7 @@ std::string premiere_voyelle(const Contexte& c) {
 
 std::string coefficient_dynamisme(const Contexte& c) {
     // The first word is read back from its slot, as the calculation does.
-    const std::string& mot = c.etat.deco[0].texte;
+    const std::string& mot = c.etat.deco.front().texte;
     const Nombre somme = somme_lettres(mot);
     const Nombre jour = c.theme.jour;
     std::string r = "Lettres du 1er mot " + guillemets(mot) + " : " +
@@ -83,16 +83,16 @@ std::string coefficient_dynamisme(const Contexte& c) {
 std::string jour_de_naissance(const Contexte& c, int i) {
     const Nombre jour = c.theme.jour;
     const std::string t = nombre(jour);
-    if (i == 12)
+    if (i == nomb::vibration_jour)
         return jour == 0 ? "Jour de naissance absent : 0" : "Jour de naissance : " + t;
     if (t.size() == 2) {
         const Nombre defi = std::llabs((t[0] - '0') - (t[1] - '0'));
-        if (i == 14)
+        if (i == nomb::defi_jour)
             return "Jour " + t + " : |" + t.substr(0, 1) + " − " + t.substr(1) +
                    "| = " + nombre(defi);
         return "9 − défi du jour " + nombre(defi) + " = " + nombre(9 - defi);
     }
-    if (i == 14)
+    if (i == nomb::defi_jour)
         return {};
     return "9 − jour " + t + " = " + nombre(9 - reduire(jour));
 }
@@ -125,13 +125,13 @@ std::string expliquer_mode(const Contexte& c, int mode) {
 
 std::string expliquer_synth(const Contexte& c, int i) {
     switch (i) {
-    case 0:
+    case synth::elan:
         return voyelles(c);
-    case 1:
+    case synth::moi_intime:
         return consonnes(c);
-    case 2:
+    case synth::expression:
         return expression(c);
-    case 3:
+    case synth::chemin_vie:
         return expliquer_chemin(c);
     default:
         return mission(c);
@@ -141,43 +141,43 @@ std::string expliquer_synth(const Contexte& c, int i) {
 std::string expliquer_nomb(const Contexte& c, int i) {
     const Theme& t = c.theme;
     switch (i) {
-    case 0:
+    case nomb::elan:
         return voyelles(c);
-    case 1:
+    case nomb::actif:
         return "Lettres du prénom : " + termes_lettres(c.prenom) + " = " +
                reduction(t.actif_brut, Forme::maitre);
-    case 2:
+    case nomb::hereditaire:
         return "Lettres du nom : " + termes_lettres(c.nom) + " = " +
                reduction(t.hereditaire_brut, Forme::maitre);
-    case 3:
+    case nomb::expression:
         return expression(c);
-    case 4:
+    case nomb::moi_intime:
         return consonnes(c);
-    case 5:
+    case nomb::equilibre:
         return initiales_nom(c);
-    case 6:
+    case nomb::premiere_voyelle:
         return premiere_voyelle(c);
-    case 7:
+    case nomb::personnalite:
         return "Consonnes " + nombre(t.moi_intime_brut) + " + lettres du nom " +
                nombre(t.hereditaire_brut) + " = " +
                reduction(t.moi_intime_brut + t.hereditaire_brut, Forme::chiffre);
-    case 8:
+    case nomb::initiation:
         return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
                nombre(t.annee) + " + jour " + nombre(t.jour) + " + voyelles " +
                nombre(t.elan_brut) + " + toutes les lettres " + nombre(t.expression_brut) + " = " +
                reduction(t.mois + t.jour + t.annee + t.jour + t.elan_brut + t.expression_brut,
                          Forme::maitre);
-    case 9:
+    case nomb::vie:
         return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
                nombre(t.annee) + " + toutes les lettres " + nombre(t.expression_brut) + " = " +
                reduction(t.mois + t.jour + t.annee + t.expression_brut, Forme::maitre);
-    case 10:
+    case nomb::cosmique:
         return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
                nombre(t.annee) + " + toutes les lettres " + nombre(t.expression_brut) +
                " + lettres du nom " + nombre(t.hereditaire_brut) + " = " +
                reduction(t.mois + t.jour + t.annee + t.expression_brut + t.hereditaire_brut,
                          Forme::maitre);
-    case 11:
+    case nomb::dynamisme:
         return coefficient_dynamisme(c);
     default:
         return jour_de_naissance(c, i);
@@ -202,22 +202,23 @@ std::string expliquer_pierre(const Contexte& c, int pierre) {
 
 std::string expliquer_defi(const Contexte& c, int i) {
     const Theme& t = c.theme;
-    if (i == 2) {
+    if (i == defi::global) {
         const Nombre v = reduire(t.elan_brut);
         const Nombre k = reduire(t.moi_intime_brut);
         return "Voyelles " + chaine(t.elan_brut, Forme::chiffre) + ", consonnes " +
                chaine(t.moi_intime_brut, Forme::chiffre) + " : |" + nombre(v) + " − " + nombre(k) +
                "| = " + nombre(std::llabs(v - k));
     }
-    const auto e = i == 0 ? extremes_voyelles(c.complet) : extremes_non_voyelles(c.complet);
+    const auto e =
+        i == defi::voyelles ? extremes_voyelles(c.complet) : extremes_non_voyelles(c.complet);
     if (!e)
         return {};
     const int premier = valeur_caractere(e->premier);
     const int dernier = valeur_caractere(e->dernier);
-    const std::string quoi = i == 0 ? "1ère voyelle " : "1er caractère hors voyelles ";
+    const std::string quoi = i == defi::voyelles ? "1ère voyelle " : "1er caractère hors voyelles ";
     return quoi + lettre_affichee(e->premier) + " " + nombre(premier) +
-           (i == 0 ? ", dernière " : ", dernier ") + lettre_affichee(e->dernier) + " " +
-           nombre(dernier) + " : |" + nombre(premier) + " − " + nombre(dernier) +
+           (i == defi::voyelles ? ", dernière " : ", dernier ") + lettre_affichee(e->dernier) +
+           " " + nombre(dernier) + " : |" + nombre(premier) + " − " + nombre(dernier) +
            "| = " + nombre(std::abs(premier - dernier));
 }
 
