@@ -2,6 +2,8 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -61,6 +63,7 @@ TEST(Annee, SemaineQuandLaBaseEgaleLeMois) {
 }
 
 struct CasPeriodes {
+    const char* nom;
     const char* jour;
     const char* mois;
     Textes attendu; // January to December
@@ -77,13 +80,20 @@ INSTANTIATE_TEST_SUITE_P(
     Naissances, Periodes,
     testing::Values(
         // Born on the 1st of January: 1, 1, 2, 3, 3, 4, 4, 5, 5, 6, 7, 7 from the birth month.
-        CasPeriodes{"1", "1", {"1", "1", "2", "3", "3", "4", "4", "5", "5", "6", "7", "7"}},
+        CasPeriodes{
+            "ne_1_janvier", "1", "1", {"1", "1", "2", "3", "3", "4", "4", "5", "5", "6", "7", "7"}},
         // Born on the 17th of May: from June 1, 2, 2, 3, 3, 4, 5, 5, 6, 6, 7, 7.
-        CasPeriodes{"17", "5", {"5", "6", "6", "7", "7", "1", "2", "2", "3", "3", "4", "5"}},
+        CasPeriodes{
+            "ne_17_mai", "17", "5", {"5", "6", "6", "7", "7", "1", "2", "2", "3", "3", "4", "5"}},
         // Born on the 31st of December: the carry starts at 23, in January.
-        CasPeriodes{"31", "12", {"1", "1", "2", "3", "3", "4", "4", "5", "5", "6", "7", "7"}}));
+        CasPeriodes{"ne_31_decembre",
+                    "31",
+                    "12",
+                    {"1", "1", "2", "3", "3", "4", "4", "5", "5", "6", "7", "7"}}),
+    ::essai::NomDuCas());
 
 struct CasDepart {
+    const char* nom;
     const char* jour;
     const char* mois;
     int mois_a; // the first month showing A
@@ -101,8 +111,10 @@ TEST_P(DepartCycleMensuel, QuinzeOuSeize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Jours, DepartCycleMensuel,
-                         testing::Values(CasDepart{"15", "5", 5}, CasDepart{"16", "5", 6},
-                                         CasDepart{"16", "12", 1}));
+                         testing::Values(CasDepart{"le_15_mai", "15", "5", 5},
+                                         CasDepart{"le_16_mai", "16", "5", 6},
+                                         CasDepart{"le_16_decembre", "16", "12", 1}),
+                         ::essai::NomDuCas());
 
 TEST(Annee, LettreDePassage) {
     // Born in the current year: the first letter of the full name.
@@ -115,6 +127,7 @@ TEST(Annee, LettreDePassage) {
 }
 
 struct CasAnneeSaisie {
+    const char* nom;
     const char* texte;
     const char* message; // nullptr: accepted
 };
@@ -138,13 +151,15 @@ TEST_P(ValidationAnnee, AnneeIncorrecte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Saisies, ValidationAnnee,
-    testing::Values(CasAnneeSaisie{"1980", nullptr}, CasAnneeSaisie{" 2030 ", nullptr},
-                    CasAnneeSaisie{"1979", "Année incorrecte"},
-                    CasAnneeSaisie{"", "Année incorrecte"},
-                    CasAnneeSaisie{"   ", "Année incorrecte"},
-                    CasAnneeSaisie{"abc", "Année incorrecte"},
-                    CasAnneeSaisie{"32768", "Année incorrecte"},
-                    CasAnneeSaisie{"99999999999999999999", "Année incorrecte"}));
+    testing::Values(CasAnneeSaisie{"naissance", "1980", nullptr},
+                    CasAnneeSaisie{"blancs_autour", " 2030 ", nullptr},
+                    CasAnneeSaisie{"avant_naissance", "1979", "Année incorrecte"},
+                    CasAnneeSaisie{"vide", "", "Année incorrecte"},
+                    CasAnneeSaisie{"blancs", "   ", "Année incorrecte"},
+                    CasAnneeSaisie{"lettres", "abc", "Année incorrecte"},
+                    CasAnneeSaisie{"annee_32768", "32768", "Année incorrecte"},
+                    CasAnneeSaisie{"vingt_chiffres", "99999999999999999999", "Année incorrecte"}),
+    ::essai::NomDuCas());
 
 TEST(Annee, CalculPourUneAutreAnnee) {
     EtatFenetre e = theme("Anne", "Dupont", "17", "5", "1980", 2026);

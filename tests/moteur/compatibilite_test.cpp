@@ -2,6 +2,8 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -70,6 +72,7 @@ TEST(Compatibilite, MaitresEntrentAvecLeurValeurEntiere) {
 }
 
 struct CasRefus {
+    const char* nom;
     Partenaire p;
     const char* message;
     ChampId focus;
@@ -92,21 +95,30 @@ TEST_P(Refus, RienNeChange) {
 INSTANTIATE_TEST_SUITE_P(
     Saisies, Refus,
     testing::Values(
-        CasRefus{{.prenom = " "}, "Le prénom doit être saisi", ChampId::prenom_partenaire},
-        CasRefus{{.nom = ""}, "Le nom doit être saisi", ChampId::nom_partenaire},
-        CasRefus{{.jour = "3"}, "Mois incorrect", ChampId::mois_partenaire},
-        CasRefus{
-            {.jour = "x", .mois = "1", .annee = "1"}, "Jour incorrect", ChampId::jour_partenaire},
-        CasRefus{{.jour = "1", .mois = "1", .annee = "0"},
+        CasRefus{"prenom_blanc",
+                 {.prenom = " "},
+                 "Le prénom doit être saisi",
+                 ChampId::prenom_partenaire},
+        CasRefus{"nom_vide", {.nom = ""}, "Le nom doit être saisi", ChampId::nom_partenaire},
+        CasRefus{"mois_manquant", {.jour = "3"}, "Mois incorrect", ChampId::mois_partenaire},
+        CasRefus{"jour_lettre",
+                 {.jour = "x", .mois = "1", .annee = "1"},
+                 "Jour incorrect",
+                 ChampId::jour_partenaire},
+        CasRefus{"annee_0",
+                 {.jour = "1", .mois = "1", .annee = "0"},
                  "Année incorrecte",
                  ChampId::annee_partenaire},
-        CasRefus{{.rjour = "1", .rmois = "1", .rannee = "0"},
+        CasRefus{"rencontre_annee_0",
+                 {.rjour = "1", .rmois = "1", .rannee = "0"},
                  "Année incorrecte",
                  ChampId::annee_rencontre},
-        CasRefus{{.rjour = "32", .rmois = "1", .rannee = "2000"},
+        CasRefus{"rencontre_jour_32",
+                 {.rjour = "32", .rmois = "1", .rannee = "2000"},
                  "Jour incorrect",
                  ChampId::jour_rencontre},
-        CasRefus{{.rmois = "1"}, "Jour incorrect", ChampId::jour_rencontre}));
+        CasRefus{"rencontre_jour_vide", {.rmois = "1"}, "Jour incorrect", ChampId::jour_rencontre}),
+    ::essai::NomDuCas());
 
 // Without both values a common number is emptied, never left from an
 // earlier partner.

@@ -5,6 +5,8 @@
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -22,6 +24,7 @@ std::string lettre_normalisee(std::string_view texte) {
 }
 
 struct CasLettre {
+    const char* nom;
     const char* texte;
     int valeur;
     const char* normalisee;
@@ -37,18 +40,25 @@ TEST_P(ValeurLettre, PlieEtValorise) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lettres, ValeurLettre,
-    testing::Values(CasLettre{"a", 1, "A"}, CasLettre{"A", 1, "A"}, CasLettre{"é", 5, "E"},
-                    CasLettre{"É", 5, "E"}, CasLettre{"è", 5, "E"}, CasLettre{"ê", 5, "E"},
-                    CasLettre{"ç", 3, "C"}, CasLettre{"Ç", 3, "C"}, CasLettre{"Y", 7, "Y"},
-                    CasLettre{"ë", 0, "Ë"}, CasLettre{"à", 1, "A"}, CasLettre{"Ô", 6, "O"},
-                    CasLettre{"Ù", 3, "U"}, CasLettre{"î", 9, "I"}, CasLettre{"ü", 0, "Ü"},
-                    CasLettre{"œ", 0, "Œ"}, CasLettre{"ÿ", 0, "Ÿ"}, CasLettre{"-", 0, "-"},
-                    CasLettre{"'", 0, "'"}, CasLettre{" ", 0, " "}, CasLettre{"5", 0, "5"},
-                    CasLettre{"", 0, ""}, CasLettre{"Zorro", 8, "Z"}, CasLettre{"r", 9, "R"},
-                    CasLettre{"s", 1, "S"}, CasLettre{"漢", 0, "漢"},
-                    CasLettre{"\xFF", 0, "\xEF\xBF\xBD"}));
+    testing::Values(
+        CasLettre{"a", "a", 1, "A"}, CasLettre{"A_majuscule", "A", 1, "A"},
+        CasLettre{"e_aigu", "é", 5, "E"}, CasLettre{"E_aigu_majuscule", "É", 5, "E"},
+        CasLettre{"e_grave", "è", 5, "E"}, CasLettre{"e_circonflexe", "ê", 5, "E"},
+        CasLettre{"c_cedille", "ç", 3, "C"}, CasLettre{"C_cedille_majuscule", "Ç", 3, "C"},
+        CasLettre{"Y", "Y", 7, "Y"}, CasLettre{"e_trema", "ë", 0, "Ë"},
+        CasLettre{"a_grave", "à", 1, "A"}, CasLettre{"O_circonflexe_majuscule", "Ô", 6, "O"},
+        CasLettre{"U_grave_majuscule", "Ù", 3, "U"}, CasLettre{"i_circonflexe", "î", 9, "I"},
+        CasLettre{"u_trema", "ü", 0, "Ü"}, CasLettre{"oe_lie", "œ", 0, "Œ"},
+        CasLettre{"y_trema", "ÿ", 0, "Ÿ"}, CasLettre{"tiret", "-", 0, "-"},
+        CasLettre{"apostrophe", "'", 0, "'"}, CasLettre{"blanc", " ", 0, " "},
+        CasLettre{"chiffre", "5", 0, "5"}, CasLettre{"vide", "", 0, ""},
+        CasLettre{"premiere_lettre_du_mot", "Zorro", 8, "Z"}, CasLettre{"r", "r", 9, "R"},
+        CasLettre{"s", "s", 1, "S"}, CasLettre{"ideogramme", "漢", 0, "漢"},
+        CasLettre{"octet_invalide", "\xFF", 0, "\xEF\xBF\xBD"}),
+    ::essai::NomDuCas());
 
 struct CasReduction {
+    const char* nom;
     Nombre n;
     Nombre reduit, maitre, r99;
     const char* t_maitre;
@@ -68,24 +78,30 @@ TEST_P(Reductions, ToutesLesFormes) {
     EXPECT_EQ(texte_karmique(c.n), c.t_karmique);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chaines, Reductions,
-    testing::Values(
-        CasReduction{0, 0, 0, 0, "", "", ""}, CasReduction{9, 9, 9, 9, "9", "9", "9"},
-        CasReduction{10, 1, 1, 10, "1", "10/1", "1"},
-        CasReduction{11, 2, 11, 11, "11/2", "11/2", "11/2"},
-        CasReduction{19, 1, 1, 19, "1", "19/1", "19"},
-        CasReduction{22, 4, 22, 22, "22/4", "22/4", "22/4"},
-        CasReduction{23, 5, 5, 23, "5", "5", "5"}, CasReduction{28, 1, 1, 28, "1", "10/1", "1"},
-        CasReduction{29, 2, 11, 29, "11/2", "11/2", "11/2"},
-        CasReduction{31, 4, 4, 31, "4", "4", "4"}, CasReduction{33, 6, 33, 33, "33/6", "6", "33/6"},
-        CasReduction{38, 2, 11, 38, "11/2", "11/2", "11/2"},
-        CasReduction{43, 7, 7, 43, "7", "7", "7"}, CasReduction{44, 8, 8, 44, "8", "8", "8"},
-        CasReduction{49, 4, 4, 49, "4", "13/4", "13"},
-        CasReduction{67, 4, 4, 67, "4", "13/4", "13"},
-        CasReduction{85, 4, 4, 85, "4", "13/4", "13"}, CasReduction{99, 9, 9, 99, "9", "18/9", "9"},
-        CasReduction{100, 1, 1, 1, "1", "1", "1"}, CasReduction{1990, 1, 1, 19, "1", "19/1", "19"},
-        CasReduction{1991, 2, 2, 20, "2", "20/2", "2"}, CasReduction{-23, 5, 5, 5, "5", "5", "5"}));
+INSTANTIATE_TEST_SUITE_P(Chaines, Reductions,
+                         testing::Values(CasReduction{"n0", 0, 0, 0, 0, "", "", ""},
+                                         CasReduction{"n9", 9, 9, 9, 9, "9", "9", "9"},
+                                         CasReduction{"n10", 10, 1, 1, 10, "1", "10/1", "1"},
+                                         CasReduction{"n11", 11, 2, 11, 11, "11/2", "11/2", "11/2"},
+                                         CasReduction{"n19", 19, 1, 1, 19, "1", "19/1", "19"},
+                                         CasReduction{"n22", 22, 4, 22, 22, "22/4", "22/4", "22/4"},
+                                         CasReduction{"n23", 23, 5, 5, 23, "5", "5", "5"},
+                                         CasReduction{"n28", 28, 1, 1, 28, "1", "10/1", "1"},
+                                         CasReduction{"n29", 29, 2, 11, 29, "11/2", "11/2", "11/2"},
+                                         CasReduction{"n31", 31, 4, 4, 31, "4", "4", "4"},
+                                         CasReduction{"n33", 33, 6, 33, 33, "33/6", "6", "33/6"},
+                                         CasReduction{"n38", 38, 2, 11, 38, "11/2", "11/2", "11/2"},
+                                         CasReduction{"n43", 43, 7, 7, 43, "7", "7", "7"},
+                                         CasReduction{"n44", 44, 8, 8, 44, "8", "8", "8"},
+                                         CasReduction{"n49", 49, 4, 4, 49, "4", "13/4", "13"},
+                                         CasReduction{"n67", 67, 4, 4, 67, "4", "13/4", "13"},
+                                         CasReduction{"n85", 85, 4, 4, 85, "4", "13/4", "13"},
+                                         CasReduction{"n99", 99, 9, 9, 99, "9", "18/9", "9"},
+                                         CasReduction{"n100", 100, 1, 1, 1, "1", "1", "1"},
+                                         CasReduction{"n1990", 1990, 1, 1, 19, "1", "19/1", "19"},
+                                         CasReduction{"n1991", 1991, 2, 2, 20, "2", "20/2", "2"},
+                                         CasReduction{"moins_23", -23, 5, 5, 5, "5", "5", "5"}),
+                         ::essai::NomDuCas());
 
 TEST(Reductions, FormeApogee) {
     EXPECT_EQ(texte_apogee(7), "7");
@@ -101,6 +117,7 @@ TEST(Reductions, GrandsNombresSansDebordement) {
 }
 
 struct CasSomme {
+    const char* nom;
     const char* texte;
     Nombre lettres, voyelles, consonnes;
 };
@@ -115,12 +132,16 @@ TEST_P(Sommes, VoyellesEtConsonnes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Noms, Sommes,
-                         testing::Values(CasSomme{"Anne-Marie", 44, 21, 23},
-                                         CasSomme{"Hélène", 31, 5, 26}, CasSomme{"Yves", 17, 12, 5},
-                                         CasSomme{"", 0, 0, 0}, CasSomme{"Éloïse", 20, 11, 9},
-                                         CasSomme{"123 -'", 0, 0, 0}));
+                         testing::Values(CasSomme{"Anne_Marie", "Anne-Marie", 44, 21, 23},
+                                         CasSomme{"Helene", "Hélène", 31, 5, 26},
+                                         CasSomme{"Yves", "Yves", 17, 12, 5},
+                                         CasSomme{"vide", "", 0, 0, 0},
+                                         CasSomme{"Eloise", "Éloïse", 20, 11, 9},
+                                         CasSomme{"sans_lettre", "123 -'", 0, 0, 0}),
+                         ::essai::NomDuCas());
 
 struct CasBarre {
+    const char* nom;
     const char* texte;
     Nombre avant, apres;
 };
@@ -132,11 +153,13 @@ TEST_P(Barres, LitLesDeuxCotes) {
     EXPECT_EQ(apres_barre(GetParam().texte), GetParam().apres);
 }
 
-INSTANTIATE_TEST_SUITE_P(Textes, Barres,
-                         testing::Values(CasBarre{"11/2", 11, 2}, CasBarre{"7", 7, 7},
-                                         CasBarre{"", 0, 0}, CasBarre{"19/1", 19, 1},
-                                         CasBarre{"22/4", 22, 4}, CasBarre{"13", 13, 13},
-                                         CasBarre{"U", 0, 0}, CasBarre{"  8 ans", 8, 8}));
+INSTANTIATE_TEST_SUITE_P(
+    Textes, Barres,
+    testing::Values(CasBarre{"maitre_11", "11/2", 11, 2}, CasBarre{"simple_7", "7", 7, 7},
+                    CasBarre{"vide", "", 0, 0}, CasBarre{"karmique_19", "19/1", 19, 1},
+                    CasBarre{"maitre_22", "22/4", 22, 4}, CasBarre{"sans_barre_13", "13", 13, 13},
+                    CasBarre{"lettre_U", "U", 0, 0}, CasBarre{"ans_8", "  8 ans", 8, 8}),
+    ::essai::NomDuCas());
 
 TEST(Barres, TresLongNombreSature) {
     EXPECT_GE(avant_barre(std::string(400, '9')), Nombre{1} << 53);
@@ -154,6 +177,7 @@ TEST(Centrage, RemplitEtPlaceLeSurplusADroite) {
 }
 
 struct CasNombre {
+    const char* nom;
     const char* texte;
     bool nombre;
     double valeur;
@@ -169,17 +193,20 @@ TEST_P(NombreSaisi, UneSeuleRegle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Saisies, NombreSaisi,
-                         testing::Values(CasNombre{"15", true, 15}, CasNombre{"  15 ", true, 15},
-                                         CasNombre{"+7", true, 7}, CasNombre{"-3", true, -3},
-                                         CasNombre{"15,5", true, 15.5},
-                                         CasNombre{"1975.0", true, 1975}, CasNombre{"007", true, 7},
-                                         CasNombre{"", false, 0}, CasNombre{"   ", false, 0},
-                                         CasNombre{"abc", false, 0}, CasNombre{"1e3", false, 0},
-                                         CasNombre{"15,", false, 0}, CasNombre{",5", false, 0},
-                                         CasNombre{"1 975", false, 0}, CasNombre{"15abc", false, 0},
-                                         CasNombre{"--1", false, 0}, CasNombre{"１５", false, 0},
-                                         CasNombre{"0x10", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Saisies, NombreSaisi,
+    testing::Values(
+        CasNombre{"entier", "15", true, 15}, CasNombre{"blancs_autour", "  15 ", true, 15},
+        CasNombre{"plus", "+7", true, 7}, CasNombre{"moins", "-3", true, -3},
+        CasNombre{"virgule", "15,5", true, 15.5}, CasNombre{"point", "1975.0", true, 1975},
+        CasNombre{"zeros_devant", "007", true, 7}, CasNombre{"vide", "", false, 0},
+        CasNombre{"blancs", "   ", false, 0}, CasNombre{"lettres", "abc", false, 0},
+        CasNombre{"exposant", "1e3", false, 0}, CasNombre{"virgule_finale", "15,", false, 0},
+        CasNombre{"virgule_initiale", ",5", false, 0},
+        CasNombre{"blanc_interieur", "1 975", false, 0},
+        CasNombre{"lettres_apres", "15abc", false, 0}, CasNombre{"double_moins", "--1", false, 0},
+        CasNombre{"pleine_chasse", "１５", false, 0}, CasNombre{"hexadecimal", "0x10", false, 0}),
+    ::essai::NomDuCas());
 
 TEST(NombreSaisi, ArrondiAuPair) {
     EXPECT_EQ(arrondir_pair(15.5), 16);

@@ -3,12 +3,15 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
 namespace {
 
 struct CasDefaut {
+    const char* nom;
     ChampId champ;
     BoutonId attendu;
 };
@@ -24,13 +27,15 @@ TEST_P(BoutonParDefaut, SuitLeDernierChampModifie) {
 
 INSTANTIATE_TEST_SUITE_P(
     Champs, BoutonParDefaut,
-    testing::Values(CasDefaut{ChampId::prenom, BoutonId::calculer},
-                    CasDefaut{ChampId::annee, BoutonId::calculer},
-                    CasDefaut{ChampId::nom_partenaire, BoutonId::calculer_entente},
-                    CasDefaut{ChampId::annee_partenaire, BoutonId::calculer_entente},
-                    CasDefaut{ChampId::annee_calcul, BoutonId::calculer_annee},
-                    CasDefaut{ChampId::jour_rencontre, BoutonId::effacer_tout},
-                    CasDefaut{ChampId::annee_rencontre, BoutonId::effacer_tout}));
+    testing::Values(
+        CasDefaut{"prenom", ChampId::prenom, BoutonId::calculer},
+        CasDefaut{"annee", ChampId::annee, BoutonId::calculer},
+        CasDefaut{"nom_partenaire", ChampId::nom_partenaire, BoutonId::calculer_entente},
+        CasDefaut{"annee_partenaire", ChampId::annee_partenaire, BoutonId::calculer_entente},
+        CasDefaut{"annee_calcul", ChampId::annee_calcul, BoutonId::calculer_annee},
+        CasDefaut{"jour_rencontre", ChampId::jour_rencontre, BoutonId::effacer_tout},
+        CasDefaut{"annee_rencontre", ChampId::annee_rencontre, BoutonId::effacer_tout}),
+    ::essai::NomDuCas());
 
 TEST(EtatFenetre, OuvertureEtEntree) {
     EtatFenetre e;

@@ -1,5 +1,7 @@
 #include "repertoire/cp1252.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +10,7 @@ namespace kalder {
 namespace {
 
 struct CasOctet {
+    const char* nom;
     unsigned char octet;
     const char* utf8;
 };
@@ -23,19 +26,22 @@ TEST_P(RepertoireCp1252Octets, LitEtRendLeMemeOctet) {
 
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireCp1252Octets,
-    ::testing::Values(CasOctet{0x80, "€"}, CasOctet{0x81, "\u0081"}, CasOctet{0x82, "‚"},
-                      CasOctet{0x83, "ƒ"}, CasOctet{0x84, "„"}, CasOctet{0x85, "…"},
-                      CasOctet{0x86, "†"}, CasOctet{0x87, "‡"}, CasOctet{0x88, "ˆ"},
-                      CasOctet{0x89, "‰"}, CasOctet{0x8A, "Š"}, CasOctet{0x8B, "‹"},
-                      CasOctet{0x8C, "Œ"}, CasOctet{0x8D, "\u008D"}, CasOctet{0x8E, "Ž"},
-                      CasOctet{0x8F, "\u008F"}, CasOctet{0x90, "\u0090"}, CasOctet{0x91, "‘"},
-                      CasOctet{0x92, "’"}, CasOctet{0x93, "“"}, CasOctet{0x94, "”"},
-                      CasOctet{0x95, "•"}, CasOctet{0x96, "–"}, CasOctet{0x97, "—"},
-                      CasOctet{0x98, "˜"}, CasOctet{0x99, "™"}, CasOctet{0x9A, "š"},
-                      CasOctet{0x9B, "›"}, CasOctet{0x9C, "œ"}, CasOctet{0x9D, "\u009D"},
-                      CasOctet{0x9E, "ž"}, CasOctet{0x9F, "Ÿ"}, CasOctet{0xA0, "\u00A0"},
-                      CasOctet{0xC9, "É"}, CasOctet{0xE9, "é"}, CasOctet{0xE8, "è"},
-                      CasOctet{0xE7, "ç"}, CasOctet{0xFF, "ÿ"}, CasOctet{0x41, "A"}));
+    ::testing::Values(
+        CasOctet{"x80", 0x80, "€"}, CasOctet{"x81", 0x81, "\u0081"}, CasOctet{"x82", 0x82, "‚"},
+        CasOctet{"x83", 0x83, "ƒ"}, CasOctet{"x84", 0x84, "„"}, CasOctet{"x85", 0x85, "…"},
+        CasOctet{"x86", 0x86, "†"}, CasOctet{"x87", 0x87, "‡"}, CasOctet{"x88", 0x88, "ˆ"},
+        CasOctet{"x89", 0x89, "‰"}, CasOctet{"x8A", 0x8A, "Š"}, CasOctet{"x8B", 0x8B, "‹"},
+        CasOctet{"x8C", 0x8C, "Œ"}, CasOctet{"x8D", 0x8D, "\u008D"}, CasOctet{"x8E", 0x8E, "Ž"},
+        CasOctet{"x8F", 0x8F, "\u008F"}, CasOctet{"x90", 0x90, "\u0090"},
+        CasOctet{"x91", 0x91, "‘"}, CasOctet{"x92", 0x92, "’"}, CasOctet{"x93", 0x93, "“"},
+        CasOctet{"x94", 0x94, "”"}, CasOctet{"x95", 0x95, "•"}, CasOctet{"x96", 0x96, "–"},
+        CasOctet{"x97", 0x97, "—"}, CasOctet{"x98", 0x98, "˜"}, CasOctet{"x99", 0x99, "™"},
+        CasOctet{"x9A", 0x9A, "š"}, CasOctet{"x9B", 0x9B, "›"}, CasOctet{"x9C", 0x9C, "œ"},
+        CasOctet{"x9D", 0x9D, "\u009D"}, CasOctet{"x9E", 0x9E, "ž"}, CasOctet{"x9F", 0x9F, "Ÿ"},
+        CasOctet{"xA0", 0xA0, "\u00A0"}, CasOctet{"xC9", 0xC9, "É"}, CasOctet{"xE9", 0xE9, "é"},
+        CasOctet{"xE8", 0xE8, "è"}, CasOctet{"xE7", 0xE7, "ç"}, CasOctet{"xFF", 0xFF, "ÿ"},
+        CasOctet{"x41", 0x41, "A"}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireCp1252, ChaqueOctetFaitLAllerRetour) {
     std::string tous;
@@ -54,16 +60,28 @@ TEST(RepertoireCp1252, NomsAccentues) {
                                                   "ves");
 }
 
-class RepertoireCp1252Refus : public ::testing::TestWithParam<std::string> {};
+struct CasTexte {
+    const char* nom;
+    std::string texte;
+};
+
+class RepertoireCp1252Refus : public ::testing::TestWithParam<CasTexte> {};
 
 TEST_P(RepertoireCp1252Refus, TexteQueLeCodeNePeutPasTenir) {
-    EXPECT_FALSE(utf8_vers_cp1252(GetParam()).has_value());
+    EXPECT_FALSE(utf8_vers_cp1252(GetParam().texte).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(Repertoire, RepertoireCp1252Refus,
-                         ::testing::Values("Łukasz", "Anne ☃", "\xF0\x9F\x98\x80", "\uFFFD", "\xC3",
-                                           "a\xA9", "\xC0\xAF", "\xED\xA0\x80", "\xC3\xA9\xA9",
-                                           "\xE9t\xE9", "\xFF"));
+INSTANTIATE_TEST_SUITE_P(
+    Repertoire, RepertoireCp1252Refus,
+    ::testing::Values(CasTexte{"L_barre", "Łukasz"}, CasTexte{"bonhomme_de_neige", "Anne ☃"},
+                      CasTexte{"emoji", "\xF0\x9F\x98\x80"},
+                      CasTexte{"caractere_de_remplacement", "\uFFFD"},
+                      CasTexte{"sequence_tronquee", "\xC3"}, CasTexte{"suite_isolee", "a\xA9"},
+                      CasTexte{"forme_trop_longue", "\xC0\xAF"},
+                      CasTexte{"demi_codet", "\xED\xA0\x80"},
+                      CasTexte{"suite_en_trop", "\xC3\xA9\xA9"},
+                      CasTexte{"latin1_brut", "\xE9t\xE9"}, CasTexte{"octet_FF", "\xFF"}),
+    ::essai::NomDuCas());
 
 } // namespace
 } // namespace kalder

@@ -1,6 +1,8 @@
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire_outils_test.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -59,27 +61,28 @@ TEST_P(RepertoireDossierDonnees, DossierChoisiEtCree) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireDossierDonnees,
     ::testing::Values(
-        CasDossier{"donnees d'application", "appdata", {"appdata"}, {}, "appdata/Kalder/"},
-        CasDossier{"dossier deja la",
+        CasDossier{"donnees_d_application", "appdata", {"appdata"}, {}, "appdata/Kalder/"},
+        CasDossier{"dossier_deja_la",
                    "appdata",
                    {"appdata/Kalder"},
                    {"appdata/Kalder/Kalderrep.txt"},
                    "appdata/Kalder/"},
-        CasDossier{"espaces autour", "  appdata  ", {"appdata"}, {}, "appdata/Kalder/"},
-        CasDossier{"parents crees", "nouveau/profil", {}, {}, "nouveau/profil/Kalder/"},
-        CasDossier{"aucune reponse", "", {}, {}, "programme/Kalder/"},
-        CasDossier{"reponse blanche", "   ", {}, {}, "programme/Kalder/"},
-        CasDossier{"Kalder est un fichier",
+        CasDossier{"espaces_autour", "  appdata  ", {"appdata"}, {}, "appdata/Kalder/"},
+        CasDossier{"parents_crees", "nouveau/profil", {}, {}, "nouveau/profil/Kalder/"},
+        CasDossier{"aucune_reponse", "", {}, {}, "programme/Kalder/"},
+        CasDossier{"reponse_blanche", "   ", {}, {}, "programme/Kalder/"},
+        CasDossier{"Kalder_est_un_fichier",
                    "appdata",
                    {"appdata"},
                    {"appdata/Kalder"},
                    "programme/Kalder/"},
-        CasDossier{"donnees d'application est un fichier",
+        CasDossier{"donnees_d_application_est_un_fichier",
                    "appdata",
                    {},
                    {"appdata"},
                    "programme/Kalder/"},
-        CasDossier{"programme deja pourvu", "", {"programme/Kalder"}, {}, "programme/Kalder/"}));
+        CasDossier{"programme_deja_pourvu", "", {"programme/Kalder"}, {}, "programme/Kalder/"}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireDossierDonnees, ToutEchoueRendQuandMemeLeDossierDuProgramme) {
     DossierTemporaire racine;

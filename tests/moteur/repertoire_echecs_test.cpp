@@ -5,6 +5,8 @@
 #include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -72,18 +74,19 @@ TEST_P(RepertoireRefus, RienNEstEcritNiDemande) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireRefus,
     ::testing::Values(
-        CasRefus{"guillemet dans le prenom", ChampId::prenom, "Jean \"Jo\"",
+        CasRefus{"guillemet_dans_le_prenom", ChampId::prenom, "Jean \"Jo\"",
                  "le prénom de la ligne « Vous » (Jean \"Jo\" Dupont) contient un guillemet (\")"},
-        CasRefus{"guillemet dans le nom du partenaire", ChampId::nom_partenaire, "Mar\"tin",
+        CasRefus{"guillemet_dans_le_nom_du_partenaire", ChampId::nom_partenaire, "Mar\"tin",
                  "le nom du partenaire (Paul Mar\"tin) contient un guillemet"},
-        CasRefus{"guillemet dans l'annee", ChampId::annee, "19\"75",
+        CasRefus{"guillemet_dans_l_annee", ChampId::annee, "19\"75",
                  "l'année de naissance de la ligne « Vous »"},
-        CasRefus{"caractere hors Windows-1252", ChampId::prenom, "Łukasz",
+        CasRefus{"caractere_hors_Windows_1252", ChampId::prenom, "Łukasz",
                  "contient le caractère « Ł » (U+0141)"},
-        CasRefus{"emoji chez le partenaire", ChampId::jour_partenaire, "1\xF0\x9F\x8E\x82",
+        CasRefus{"emoji_chez_le_partenaire", ChampId::jour_partenaire, "1\xF0\x9F\x8E\x82",
                  "le jour de naissance du partenaire (Paul Martin) contient le caractère"},
-        CasRefus{"UTF-8 mal forme", ChampId::nom, "Dup\xE9nt", "un caractère illisible"},
-        CasRefus{"retour a la ligne", ChampId::mois, "7\r\n", "un retour à la ligne"}));
+        CasRefus{"UTF_8_mal_forme", ChampId::nom, "Dup\xE9nt", "un caractère illisible"},
+        CasRefus{"retour_a_la_ligne", ChampId::mois, "7\r\n", "un retour à la ligne"}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireRefus, PasDeFichierCreeNonPlus) {
     DossierTemporaire dossier;
@@ -201,6 +204,7 @@ TEST(RepertoireEchec, LireUnFichierAbsent) {
 }
 
 struct CasExplication {
+    const char* nom;
     Operation operation;
     std::errc code;
     std::string attendu;
@@ -217,24 +221,25 @@ TEST_P(RepertoireExplication, Phrase) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireExplication,
     ::testing::Values(
-        CasExplication{Operation::creer, std::errc::permission_denied,
+        CasExplication{"creer_sans_droit", Operation::creer, std::errc::permission_denied,
                        "le dossier « /d/K » est en lecture seule ou vous n'avez pas le droit "
                        "d'y écrire"},
-        CasExplication{Operation::remplacer, std::errc::permission_denied,
+        CasExplication{"remplacer_protege", Operation::remplacer, std::errc::permission_denied,
                        "le fichier « /d/K » est protégé en écriture ou verrouillé par un autre "
                        "programme"},
-        CasExplication{Operation::lire, std::errc::operation_not_permitted,
+        CasExplication{"lire_refuse", Operation::lire, std::errc::operation_not_permitted,
                        "le fichier « /d/K » ne peut pas être lu : l'accès en est refusé"},
-        CasExplication{Operation::creer, std::errc::read_only_file_system,
+        CasExplication{"disque_lecture_seule", Operation::creer, std::errc::read_only_file_system,
                        "le dossier « /d/K » se trouve sur un disque en lecture seule"},
-        CasExplication{Operation::ecrire, std::errc::no_space_on_device,
+        CasExplication{"disque_plein", Operation::ecrire, std::errc::no_space_on_device,
                        "le disque qui contient le dossier « /d/K » est plein"},
-        CasExplication{Operation::lire, std::errc::is_a_directory,
+        CasExplication{"lire_un_dossier", Operation::lire, std::errc::is_a_directory,
                        "« /d/K » est un dossier et non un fichier"},
-        CasExplication{Operation::creer, std::errc::no_such_file_or_directory,
+        CasExplication{"dossier_absent", Operation::creer, std::errc::no_such_file_or_directory,
                        "le dossier « /d/K » n'existe pas"},
-        CasExplication{Operation::remplacer, std::errc::device_or_resource_busy,
-                       "le fichier « /d/K » est utilisé par un autre programme"}));
+        CasExplication{"fichier_occupe", Operation::remplacer, std::errc::device_or_resource_busy,
+                       "le fichier « /d/K » est utilisé par un autre programme"}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireExplication, ErreurInconnueGardeSonNumero) {
     const auto texte = expliquer_echec(

@@ -1,6 +1,8 @@
 #include "repertoire/format_repertoire.hpp"
 #include "repertoire/liste_personnes.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -37,57 +39,58 @@ using namespace std::string_literals;
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireLecture,
     ::testing::Values(
-        CasLecture{"vide", "", {}}, CasLecture{"que des fins de ligne", "\r\n\r\n\n", {}},
-        CasLecture{"deux entrees",
+        CasLecture{"vide", "", {}}, CasLecture{"que_des_fins_de_ligne", "\r\n\r\n\n", {}},
+        CasLecture{"deux_entrees",
                    "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n"
                    "\"Martin\",\"Paul\",\"03\",\"12\",\"1980\"\r\n",
                    {P("Dupont", "Anne-Marie", "15", "7", "1975"),
                     P("Martin", "Paul", "03", "12", "1980")}},
-        CasLecture{"fins de ligne LF",
+        CasLecture{"fins_de_ligne_LF",
                    "\"A\",\"B\",\"1\",\"2\",\"3\"\n\"C\",\"D\",\"4\",\"5\",\"6\"\n",
                    {P("A", "B", "1", "2", "3"), P("C", "D", "4", "5", "6")}},
-        CasLecture{"CR seul",
+        CasLecture{"CR_seul",
                    "\"A\",\"B\",\"1\",\"2\",\"3\"\r\"C\",\"D\",\"4\",\"5\",\"6\"",
                    {P("A", "B", "1", "2", "3"), P("C", "D", "4", "5", "6")}},
-        CasLecture{"derniere fin de ligne absente",
+        CasLecture{"derniere_fin_de_ligne_absente",
                    "\"A\",\"B\",\"1\",\"2\",\"3\"\r\n\"C\",\"D\",\"4\",\"5\",\"6\"",
                    {P("A", "B", "1", "2", "3"), P("C", "D", "4", "5", "6")}},
         CasLecture{
-            "lignes blanches",
+            "lignes_blanches",
             "\r\n\"A\",\"B\",\"1\",\"2\",\"3\"\r\n  \r\n\t\r\n\"C\",\"D\",\"\",\"\",\"\"\r\n\r\n",
             {P("A", "B", "1", "2", "3"), P("C", "D")}},
-        CasLecture{"derniere entree courte",
+        CasLecture{"derniere_entree_courte",
                    "\"A\",\"B\",\"1\",\"2\",\"3\"\r\n\"C\",\"D\"",
                    {P("A", "B", "1", "2", "3"), P("C", "D")}},
-        CasLecture{"entree courte au milieu",
+        CasLecture{"entree_courte_au_milieu",
                    "\"A\"\r\n\"C\",\"D\",\"4\",\"5\",\"6\"\r\n",
                    {P("A", ""), P("C", "D", "4", "5", "6")}},
-        CasLecture{"champs sans guillemets rognes",
+        CasLecture{"champs_sans_guillemets_rognes",
                    "  Dupont ,\tAnne Marie\t,15, 7 ,1975  \r\n",
                    {P("Dupont", "Anne Marie", "15", "7", "1975")}},
-        CasLecture{"guillemets gardent les espaces",
+        CasLecture{"guillemets_gardent_les_espaces",
                    "\" A \",\"  B\",\"\",\"\",\"\"\r\n",
                    {P(" A ", "  B")}},
-        CasLecture{"virgule dans un nom",
+        CasLecture{"virgule_dans_un_nom",
                    "\"Dupont, fils\",\"Jean, Paul\",\"1\",\"2\",\"3\"\r\n",
                    {P("Dupont, fils", "Jean, Paul", "1", "2", "3")}},
-        CasLecture{"point-virgule dans un nom",
+        CasLecture{"point_virgule_dans_un_nom",
                    "\"Du;pont\",\"B\",\"1\",\"2\",\"3\"\r\n",
                    {P("Du;pont", "B", "1", "2", "3")}},
-        CasLecture{"guillemet non ferme",
+        CasLecture{"guillemet_non_ferme",
                    "\"Dupont,Anne,1\r\n\"C\",\"D\",\"4\",\"5\",\"6\"\r\n",
                    {P("Dupont,Anne,1", ""), P("C", "D", "4", "5", "6")}},
-        CasLecture{"sixieme champ ignore",
+        CasLecture{"sixieme_champ_ignore",
                    "\"A\",\"B\",\"1\",\"2\",\"3\",\"X\"\r\n",
                    {P("A", "B", "1", "2", "3")}},
-        CasLecture{"virgule finale", "\"A\",\"B\",\r\n", {P("A", "B", "")}},
-        CasLecture{"texte apres le guillemet fermant",
+        CasLecture{"virgule_finale", "\"A\",\"B\",\r\n", {P("A", "B", "")}},
+        CasLecture{"texte_apres_le_guillemet_fermant",
                    "\"A\"xy,\"B\"  ,\"1\",\"2\",\"3\"\r\n",
                    {P("A", "B", "1", "2", "3")}},
-        CasLecture{"windows-1252",
+        CasLecture{"windows_1252",
                    "\"H\xE9l\xE8ne\",\"\x80\x81\x9C\",\"\",\"\",\"\"\r\n",
                    {P("Hélène", "€\u0081œ")}},
-        CasLecture{"octet nul", "\"A\0B\",\"C\",\"\",\"\",\"\"\r\n"s, {P("A\0B"s, "C")}}));
+        CasLecture{"octet_nul", "\"A\0B\",\"C\",\"\",\"\",\"\"\r\n"s, {P("A\0B"s, "C")}}),
+    ::essai::NomDuCas());
 
 struct CasReecriture {
     const char* nom;
@@ -117,16 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireReecriture,
     ::testing::Values(CasReecriture{"canonique", "\"A\",\"B\",\"1\",\"2\",\"3\"\r\n", true,
                                     "\"A\",\"B\",\"1\",\"2\",\"3\"\r\n"},
-                      CasReecriture{"sans guillemets", " A ,B,1,2,3\n", true,
+                      CasReecriture{"sans_guillemets", " A ,B,1,2,3\n", true,
                                     "\"A\",\"B\",\"1\",\"2\",\"3\"\r\n"},
                       CasReecriture{"courte", "\"A\",\"B\"", true,
                                     "\"A\",\"B\",\"\",\"\",\"\"\r\n"},
-                      CasReecriture{"guillemet dans un champ", "Du\"pont,B,1,2,3\r\n", false,
+                      CasReecriture{"guillemet_dans_un_champ", "Du\"pont,B,1,2,3\r\n", false,
                                     "Du\"pont,B,1,2,3\r\n"},
-                      CasReecriture{"six champs", "\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\n", false,
+                      CasReecriture{"six_champs", "\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\n", false,
                                     "\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\r\n"},
-                      CasReecriture{"texte apres guillemet", "\"A\"x,\"B\",\"1\",\"2\",\"3\"\r\n",
-                                    false, "\"A\"x,\"B\",\"1\",\"2\",\"3\"\r\n"}));
+                      CasReecriture{"texte_apres_guillemet", "\"A\"x,\"B\",\"1\",\"2\",\"3\"\r\n",
+                                    false, "\"A\"x,\"B\",\"1\",\"2\",\"3\"\r\n"}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireEcriture, EntreeEntreGuillemetsEtCrLf) {
     std::string sortie;

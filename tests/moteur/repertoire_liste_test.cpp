@@ -6,6 +6,8 @@
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire_outils_test.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,28 +81,28 @@ std::string entree(const std::string& nom, const std::string& prenoms,
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireListeTri,
     ::testing::Values(
-        CasTri{"format des lignes",
+        CasTri{"format_des_lignes",
                "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n",
                {"Dupont;Anne-Marie;15;7;1975"}},
-        CasTri{"date vide", entree("Dupont", "Anne", "\"\",\"7\",\"\""), {"Dupont;Anne;;7;"}},
-        CasTri{"nom puis prenoms",
+        CasTri{"date_vide", entree("Dupont", "Anne", "\"\",\"7\",\"\""), {"Dupont;Anne;;7;"}},
+        CasTri{"nom_puis_prenoms",
                entree("Martin", "Paul") + entree("Dupont", "Zoe") + entree("Dupont", "Anne"),
                {"Dupont;Anne;1;2;3", "Dupont;Zoe;1;2;3", "Martin;Paul;1;2;3"}},
-        CasTri{"sans tenir compte de la casse",
+        CasTri{"sans_tenir_compte_de_la_casse",
                entree("martin", "paul") + entree("DUPONT", "anne") + entree("Bernard", "Luc"),
                {"Bernard;Luc;1;2;3", "DUPONT;anne;1;2;3", "martin;paul;1;2;3"}},
-        CasTri{"egaux a la casse pres : ordre du fichier",
+        CasTri{"egaux_a_la_casse_pres_ordre_du_fichier",
                entree("dupont", "anne") + entree("DUPONT", "ANNE") + entree("Dupont", "Anne"),
                {"dupont;anne;1;2;3", "DUPONT;ANNE;1;2;3", "Dupont;Anne;1;2;3"}},
-        CasTri{"nom court avant nom plus long",
+        CasTri{"nom_court_avant_nom_plus_long",
                entree("Dupontel", "A") + entree("Dupont", "Z") + entree("Dupont-Aignan", "B"),
                {"Dupont;Z;1;2;3", "Dupont-Aignan;B;1;2;3", "Dupontel;A;1;2;3"}},
-        CasTri{"accents parmi leurs lettres",
+        CasTri{"accents_parmi_leurs_lettres",
                entree("Zola", "\xC9mile") + entree("\xC9lie", "A") + entree("Emile", "A") +
                    entree("Eliane", "A") + entree("\xE9lise", "A") + entree("Faure", "A"),
                {"Eliane;A;1;2;3", "Élie;A;1;2;3", "élise;A;1;2;3", "Emile;A;1;2;3", "Faure;A;1;2;3",
                 "Zola;Émile;1;2;3"}},
-        CasTri{"sans accent avant avec accent",
+        CasTri{"sans_accent_avant_avec_accent",
                entree("L\xE9"
                       "a",
                       "A") +
@@ -111,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "uvre",
                       "A") +
                    entree("Oeuf", "A") + entree("Odile", "A"),
-               {"Odile;A;1;2;3", "Oeuf;A;1;2;3", "Œuvre;A;1;2;3"}}));
+               {"Odile;A;1;2;3", "Oeuf;A;1;2;3", "Œuvre;A;1;2;3"}}),
+    ::essai::NomDuCas());
 
 // Against a plain stable sort on whole keys, with long names sharing long beginnings.
 TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {

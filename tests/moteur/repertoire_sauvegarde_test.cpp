@@ -3,6 +3,8 @@
 #include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -86,31 +88,31 @@ INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireSauvegarde,
     ::testing::Values(
         CasSauvegarde{
-            "premiere sauvegarde", std::nullopt, anne, paul, {}, {}, ligne_anne + ligne_paul},
+            "premiere_sauvegarde", std::nullopt, anne, paul, {}, {}, ligne_anne + ligne_paul},
         CasSauvegarde{
-            "premiere sauvegarde sans partenaire", std::nullopt, anne, {}, {}, {}, ligne_anne},
-        CasSauvegarde{"personne ne prend part, pas de fichier",
+            "premiere_sauvegarde_sans_partenaire", std::nullopt, anne, {}, {}, {}, ligne_anne},
+        CasSauvegarde{"personne_ne_prend_part_pas_de_fichier",
                       std::nullopt,
                       {"  ", "Dupont", "1", "2", "3"},
                       {"Paul", "", "1", "2", "3"},
                       {},
                       {},
                       ""},
-        CasSauvegarde{"champs rognes",
+        CasSauvegarde{"champs_rognes",
                       std::nullopt,
                       Ligne{"  Anne-Marie ", "\tDupont  ", " 15", "7 ", "  1975  "},
                       {},
                       {},
                       {},
                       ligne_anne},
-        CasSauvegarde{"champs de date vides",
+        CasSauvegarde{"champs_de_date_vides",
                       std::nullopt,
                       Ligne{"Anne", "Dupont", "", "", ""},
                       {},
                       {},
                       {},
                       "\"Dupont\",\"Anne\",\"\",\"\",\"\"\r\n"},
-        CasSauvegarde{"accents en Windows-1252",
+        CasSauvegarde{"accents_en_Windows_1252",
                       std::nullopt,
                       Ligne{"Hélène", "Lefèvre", "1", "2", "3"},
                       Ligne{"Zoé", "Cœur", "", "", ""},
@@ -119,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "\"Lef\xE8vre\",\"H\xE9l\xE8ne\",\"1\",\"2\",\"3\"\r\n"
                       "\"C\x9C"
                       "ur\",\"Zo\xE9\",\"\",\"\",\"\"\r\n"},
-        CasSauvegarde{"ajout a la fin", ligne_paul, anne, {}, {}, {}, ligne_paul + ligne_anne},
-        CasSauvegarde{"oui : remplacee a sa place",
+        CasSauvegarde{"ajout_a_la_fin", ligne_paul, anne, {}, {}, {}, ligne_paul + ligne_anne},
+        CasSauvegarde{"oui_remplacee_a_sa_place",
                       ligne_paul + "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" +
                           ligne_paul,
                       anne,
@@ -128,14 +130,14 @@ INSTANTIATE_TEST_SUITE_P(
                       {true},
                       {question_anne},
                       ligne_paul + ligne_anne + ligne_paul},
-        CasSauvegarde{"non : laissee et pas doublee",
+        CasSauvegarde{"non_laissee_et_pas_doublee",
                       "Dupont,Anne-Marie,1,1,1900\r\n",
                       anne,
                       {},
                       {false},
                       {question_anne},
                       "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n"},
-        CasSauvegarde{"non pour vous, le partenaire est tout de meme ajoute",
+        CasSauvegarde{"non_pour_vous_le_partenaire_est_tout_de_meme_ajoute",
                       "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n",
                       anne,
                       paul,
@@ -143,14 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
                       {question_anne},
                       "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" + ligne_paul},
         CasSauvegarde{
-            "les deux connus, vous puis partenaire",
+            "les_deux_connus_vous_puis_partenaire",
             "\"Martin\",\"Paul\",\"\",\"\",\"\"\r\n\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n",
             anne,
             paul,
             {true, true},
             {question_anne, question_paul},
             ligne_paul + ligne_anne},
-        CasSauvegarde{"casse, accent, trait d'union : autres personnes",
+        CasSauvegarde{"casse_accent_trait_d_union_autres_personnes",
                       "\"dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n"
                       "\"Dupont\",\"Anne Marie\",\"\",\"\",\"\"\r\n"
                       "\"Dupont\",\"Ann\xE9-Marie\",\"\",\"\",\"\"\r\n",
@@ -162,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "\"Dupont\",\"Anne Marie\",\"\",\"\",\"\"\r\n"
                       "\"Dupont\",\"Ann\xE9-Marie\",\"\",\"\",\"\"\r\n" +
                           ligne_anne},
-        CasSauvegarde{"deux entrees du meme nom : seule la premiere remplacee",
+        CasSauvegarde{"deux_entrees_du_meme_nom_seule_la_premiere_remplacee",
                       "\"Dupont\",\"Anne-Marie\",\"1\",\"\",\"\"\r\n"
                       "\"Dupont\",\"Anne-Marie\",\"2\",\"\",\"\"\r\n",
                       anne,
@@ -170,28 +172,28 @@ INSTANTIATE_TEST_SUITE_P(
                       {true},
                       {question_anne},
                       ligne_anne + "\"Dupont\",\"Anne-Marie\",\"2\",\"\",\"\"\r\n"},
-        CasSauvegarde{"meme personne sur les deux lignes",
+        CasSauvegarde{"meme_personne_sur_les_deux_lignes",
                       "\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n",
                       anne,
                       Ligne{"Anne-Marie", "Dupont", "1", "1", "2001"},
                       {true, true},
                       {question_anne, question_anne},
                       ligne_anne + "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"2001\"\r\n"},
-        CasSauvegarde{"nom avec une virgule relu entier",
+        CasSauvegarde{"nom_avec_une_virgule_relu_entier",
                       "\"Dupont, fils\",\"Jean\",\"\",\"\",\"\"\n",
                       Ligne{"Jean", "Dupont, fils", "4", "5", "1966"},
                       {},
                       {true},
                       {"Jean Dupont, fils a déjà été enregistré, modifier ?"},
                       "\"Dupont, fils\",\"Jean\",\"4\",\"5\",\"1966\"\r\n"},
-        CasSauvegarde{"fichier LF sans derniere fin de ligne",
+        CasSauvegarde{"fichier_LF_sans_derniere_fin_de_ligne",
                       "\"Martin\",\"Paul\",\"3\",\"12\",\"1980\"\n\n\"Dupont\",\"Anne-Marie\"",
                       {},
                       {},
                       {},
                       {},
                       ligne_paul + "\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n"},
-        CasSauvegarde{"lignes ecrites a la main gardees",
+        CasSauvegarde{"lignes_ecrites_a_la_main_gardees",
                       "Du\"pont,Jean,1,2,3\r\n\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\r\n",
                       anne,
                       {},
@@ -199,13 +201,14 @@ INSTANTIATE_TEST_SUITE_P(
                       {},
                       "Du\"pont,Jean,1,2,3\r\n\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\r\n" +
                           ligne_anne},
-        CasSauvegarde{"guillemet dans une ligne qui ne prend pas part",
+        CasSauvegarde{"guillemet_dans_une_ligne_qui_ne_prend_pas_part",
                       ligne_paul,
                       anne,
                       Ligne{"\"Jo\"", "", "\"", "", ""},
                       {},
                       {},
-                      ligne_paul + ligne_anne}));
+                      ligne_paul + ligne_anne}),
+    ::essai::NomDuCas());
 
 TEST(RepertoireSauvegardeQuestions, TitresEtIcones) {
     DossierTemporaire dossier;

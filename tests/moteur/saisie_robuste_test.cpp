@@ -3,6 +3,8 @@
 #include "modele/slots.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,9 +13,9 @@ namespace kalder {
 namespace {
 
 struct CasNom {
-    const char* description;
+    const char* nom;
     std::string prenom;
-    std::string nom;
+    std::string nom_famille;
 };
 
 class NomsInhabituels : public testing::TestWithParam<CasNom> {};
@@ -23,7 +25,7 @@ class NomsInhabituels : public testing::TestWithParam<CasNom> {};
 TEST_P(NomsInhabituels, ToutEstCalcule) {
     EtatFenetre e;
     e.saisir(ChampId::prenom, GetParam().prenom);
-    e.saisir(ChampId::nom, GetParam().nom);
+    e.saisir(ChampId::nom, GetParam().nom_famille);
     e.saisir(ChampId::jour, "31");
     e.saisir(ChampId::mois, "12");
     e.saisir(ChampId::annee, "32767");
@@ -31,7 +33,7 @@ TEST_P(NomsInhabituels, ToutEstCalcule) {
     e.saisir(ChampId::annee_calcul, "32767");
     EXPECT_FALSE(calculer_pour_annee(e).message);
     e.saisir(ChampId::prenom_partenaire, GetParam().prenom);
-    e.saisir(ChampId::nom_partenaire, GetParam().nom);
+    e.saisir(ChampId::nom_partenaire, GetParam().nom_famille);
     e.saisir(ChampId::annee_rencontre, "32767");
     e.saisir(ChampId::mois_rencontre, "12");
     e.saisir(ChampId::jour_rencontre, "31");
@@ -55,14 +57,15 @@ std::string repete(std::string_view motif, std::size_t fois) {
 INSTANTIATE_TEST_SUITE_P(
     Noms, NomsInhabituels,
     testing::Values(
-        CasNom{"cent mille lettres", std::string(100000, 'z'), std::string(100000, 'R')},
-        CasNom{"cent mille mots", repete("ab ", 100000), repete("-c", 50000)},
+        CasNom{"cent_mille_lettres", std::string(100000, 'z'), std::string(100000, 'R')},
+        CasNom{"cent_mille_mots", repete("ab ", 100000), repete("-c", 50000)},
         CasNom{"ligatures", "Œdipe ﬁne", "Bœuf"}, CasNom{"chinois", "小明", "王"},
         CasNom{"emoji", "😀🎉", "👨‍👩‍👧"},
         CasNom{"controles", std::string("\x01\x02\t\r\n", 5), std::string("\x7F\x1B", 2)},
-        CasNom{"octets invalides", "\xFF\xFE\xC3", "\xE2\x82"},
-        CasNom{"nul interieur", std::string("An\0ne", 5), "Dupont"},
-        CasNom{"separateurs seuls", "-_,;:", "::"}));
+        CasNom{"octets_invalides", "\xFF\xFE\xC3", "\xE2\x82"},
+        CasNom{"nul_interieur", std::string("An\0ne", 5), "Dupont"},
+        CasNom{"separateurs_seuls", "-_,;:", "::"}),
+    ::essai::NomDuCas());
 
 TEST(NomsInhabituels, SommesSansDebordement) {
     EtatFenetre e;

@@ -2,6 +2,8 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "nom_du_cas.hpp"
+
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -90,7 +92,13 @@ TEST(Theme, ExempleAnneMarieDupont) {
                                                             {"fin_apogee1", "28 ans"},
                                                             {"fin_apogee2", "37 ans"},
                                                             {"fin_apogee3", "46 ans"},
-                                                            {"lettre(4)", "7"}};
+                                                            {"lettre(0)", "6"},
+                                                            {"lettre(1)", "4"},
+                                                            {"lettre(2)", "4"},
+                                                            {"lettre(3)", "1"},
+                                                            {"lettre(4)", "7"},
+                                                            {"lettre(5)", "6"},
+                                                            {"lettre(6)", "2"}};
     auto slots = slots_nommes(e);
     for (const auto& [nom, texte] : attendus) {
         const auto it =
@@ -123,8 +131,9 @@ TEST(Theme, ActiveLesCommandesEtEcritLAnneeCourante) {
 }
 
 struct CasValidation {
-    const char* prenom;
     const char* nom;
+    const char* prenom;
+    const char* nom_famille;
     const char* jour;
     const char* mois;
     const char* annee;
@@ -136,7 +145,7 @@ class Validation : public testing::TestWithParam<CasValidation> {};
 
 TEST_P(Validation, MessageEtFocus) {
     const CasValidation& c = GetParam();
-    EtatFenetre e = saisie(c.prenom, c.nom, c.jour, c.mois, c.annee);
+    EtatFenetre e = saisie(c.prenom, c.nom_famille, c.jour, c.mois, c.annee);
     const Issue issue = calculer_theme(e, 2026);
     if (!c.message) {
         EXPECT_FALSE(issue.message) << issue.message->texte;
@@ -153,26 +162,45 @@ TEST_P(Validation, MessageEtFocus) {
 INSTANTIATE_TEST_SUITE_P(
     Saisies, Validation,
     testing::Values(
-        CasValidation{"", "Dupont", "", "", "", "Le prénom doit être saisi", ChampId::prenom},
-        CasValidation{"   ", "Dupont", "", "", "", "Le prénom doit être saisi", ChampId::prenom},
-        CasValidation{"Anne", " ", "", "", "", "Le nom doit être saisi", ChampId::nom},
-        CasValidation{"Anne", "Dupont", "0", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "32", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "abc", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "31.5", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "40000", "7", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "15", "", "", "Mois incorrect", ChampId::mois},
-        CasValidation{"Anne", "Dupont", "15", "13", "1975", "Mois incorrect", ChampId::mois},
-        CasValidation{"Anne", "Dupont", "15", "99999", "1975", "Mois incorrect", ChampId::mois},
-        CasValidation{"Anne", "Dupont", "15", "7", "0", "Année incorrecte", ChampId::annee},
-        CasValidation{"Anne", "Dupont", "15", "7", "-4", "Année incorrecte", ChampId::annee},
-        CasValidation{"Anne", "Dupont", "15", "7", "32768", "Année incorrecte", ChampId::annee},
-        CasValidation{"Anne", "Dupont", "15", "7", "1e3", "Année incorrecte", ChampId::annee},
-        CasValidation{"Anne", "Dupont", "31", "2", "1975", nullptr, ChampId::prenom},
-        CasValidation{"Anne", "Dupont", "31.4", "2", "1975", "Jour incorrect", ChampId::jour},
-        CasValidation{"Anne", "Dupont", "30.6", "2", "32767", nullptr, ChampId::prenom},
-        CasValidation{"Anne", "Dupont", " 15 ", "+7", "1975,0", nullptr, ChampId::prenom}));
+        CasValidation{"prenom_vide", "", "Dupont", "", "", "", "Le prénom doit être saisi",
+                      ChampId::prenom},
+        CasValidation{"prenom_blanc", "   ", "Dupont", "", "", "", "Le prénom doit être saisi",
+                      ChampId::prenom},
+        CasValidation{"nom_blanc", "Anne", " ", "", "", "", "Le nom doit être saisi", ChampId::nom},
+        CasValidation{"jour_0", "Anne", "Dupont", "0", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_32", "Anne", "Dupont", "32", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_abc", "Anne", "Dupont", "abc", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_vide", "Anne", "Dupont", "", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_31_5", "Anne", "Dupont", "31.5", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_40000", "Anne", "Dupont", "40000", "7", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"mois_vide", "Anne", "Dupont", "15", "", "", "Mois incorrect", ChampId::mois},
+        CasValidation{"mois_13", "Anne", "Dupont", "15", "13", "1975", "Mois incorrect",
+                      ChampId::mois},
+        CasValidation{"mois_99999", "Anne", "Dupont", "15", "99999", "1975", "Mois incorrect",
+                      ChampId::mois},
+        CasValidation{"annee_0", "Anne", "Dupont", "15", "7", "0", "Année incorrecte",
+                      ChampId::annee},
+        CasValidation{"annee_negative", "Anne", "Dupont", "15", "7", "-4", "Année incorrecte",
+                      ChampId::annee},
+        CasValidation{"annee_32768", "Anne", "Dupont", "15", "7", "32768", "Année incorrecte",
+                      ChampId::annee},
+        CasValidation{"annee_exposant", "Anne", "Dupont", "15", "7", "1e3", "Année incorrecte",
+                      ChampId::annee},
+        CasValidation{"fevrier_31_accepte", "Anne", "Dupont", "31", "2", "1975", nullptr,
+                      ChampId::prenom},
+        CasValidation{"jour_31_4", "Anne", "Dupont", "31.4", "2", "1975", "Jour incorrect",
+                      ChampId::jour},
+        CasValidation{"jour_30_6_accepte", "Anne", "Dupont", "30.6", "2", "32767", nullptr,
+                      ChampId::prenom},
+        CasValidation{"blancs_plus_virgule_acceptes", "Anne", "Dupont", " 15 ", "+7", "1975,0",
+                      nullptr, ChampId::prenom}),
+    ::essai::NomDuCas());
 
 // A refused entry stores nothing: the stored person stays the one whose
 // numbers are shown, so nothing mixes a new name with the earlier date.
@@ -283,6 +311,7 @@ TEST(Theme, UnSecondCalculEgaleUnPremier) {
 }
 
 struct CasJour {
+    const char* nom;
     const char* jour;
     const char* defi;
     const char* cadeau;
@@ -298,12 +327,15 @@ TEST_P(JourDeNaissance, DefiEtCadeau) {
     EXPECT_EQ(e.Nomb[13].texte, GetParam().cadeau);
 }
 
-INSTANTIATE_TEST_SUITE_P(Jours, JourDeNaissance,
-                         testing::Values(CasJour{"7", "", "2"}, CasJour{"29", "7", "2"},
-                                         CasJour{"11", "0", "9"}, CasJour{"9", "", "0"},
-                                         CasJour{"22", "0", "9"}, CasJour{"15", "4", "5"}));
+INSTANTIATE_TEST_SUITE_P(
+    Jours, JourDeNaissance,
+    testing::Values(CasJour{"jour_7", "7", "", "2"}, CasJour{"jour_29", "29", "7", "2"},
+                    CasJour{"jour_11", "11", "0", "9"}, CasJour{"jour_9", "9", "", "0"},
+                    CasJour{"jour_22", "22", "0", "9"}, CasJour{"jour_15", "15", "4", "5"}),
+    ::essai::NomDuCas());
 
 struct CasChemin {
+    const char* nom;
     const char* jour;
     const char* mois;
     const char* annee;
@@ -321,20 +353,22 @@ TEST_P(CheminDeVie, FormeMaitre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, CheminDeVie,
-                         testing::Values(CasChemin{"1", "1", "2007", "11/2"},
-                                         CasChemin{"1", "1", "1991", "22/4"},
-                                         CasChemin{"15", "7", "1975", "8"}));
+                         testing::Values(CasChemin{"maitre_11", "1", "1", "2007", "11/2"},
+                                         CasChemin{"maitre_22", "1", "1", "1991", "22/4"},
+                                         CasChemin{"exemple_8", "15", "7", "1975", "8"}),
+                         ::essai::NomDuCas());
 
 struct CasMots {
-    const char* prenom;
     const char* nom;
+    const char* prenom;
+    const char* nom_famille;
     std::vector<std::string> mots;
 };
 
 class Mots : public testing::TestWithParam<CasMots> {};
 
 TEST_P(Mots, Decoupage) {
-    EtatFenetre e = saisie(GetParam().prenom, GetParam().nom);
+    EtatFenetre e = saisie(GetParam().prenom, GetParam().nom_famille);
     ASSERT_FALSE(calculer_theme(e, 2026).message);
     const auto& mots = GetParam().mots;
     for (std::size_t k = 0; k < 5; ++k) {
@@ -345,12 +379,16 @@ TEST_P(Mots, Decoupage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Noms, Mots,
-    testing::Values(CasMots{"J Pierre", "Dupont", {"J Pierre", "Dupont"}},
-                    CasMots{"Anne", "de la Tour", {"Anne", "de", "la", "Tour"}},
-                    CasMots{"Anne", "a la Tour", {"Anne", "a la", "Tour"}},
-                    CasMots{
-                        "Jean-Luc Paul Marc", "Le Bon Roi", {"Jean", "Luc", "Paul", "Marc", "Le"}},
-                    CasMots{"Anne", "O'Neil", {"Anne", "O'Neil"}}, CasMots{"-", "-", {"- "}}));
+    testing::Values(CasMots{"initiale_et_prenom", "J Pierre", "Dupont", {"J Pierre", "Dupont"}},
+                    CasMots{"particules", "Anne", "de la Tour", {"Anne", "de", "la", "Tour"}},
+                    CasMots{"a_la", "Anne", "a la Tour", {"Anne", "a la", "Tour"}},
+                    CasMots{"cinq_mots_au_plus",
+                            "Jean-Luc Paul Marc",
+                            "Le Bon Roi",
+                            {"Jean", "Luc", "Paul", "Marc", "Le"}},
+                    CasMots{"apostrophe", "Anne", "O'Neil", {"Anne", "O'Neil"}},
+                    CasMots{"tirets_seuls", "-", "-", {"- "}}),
+    ::essai::NomDuCas());
 
 TEST(Theme, DeuxBlancsAvantLeNomDonnentUnMotQuiCommenceParUnBlanc) {
     EtatFenetre e;

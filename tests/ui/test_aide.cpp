@@ -1,5 +1,5 @@
 // The help window and the about box.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/fenetre_aide.hpp"
 
@@ -46,37 +46,31 @@ QList<FenetreAide*> fenetres_aide() {
     return l;
 }
 
+// The help window, once; null if there is none (or more than one).
+FenetreAide* fenetre_aide() {
+    const auto l = fenetres_aide();
+    return l.size() == 1 ? l.first() : nullptr;
+}
+
 QPlainTextEdit* texte_aide(QWidget* f) {
     return f->findChild<QPlainTextEdit*>(QStringLiteral("texte_aide"));
 }
 
-// What WA_DeleteOnClose has queued.
-void detruire_les_fermees() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
-class TestAide : public QObject {
+class TestAide : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
     void cleanup() {
-        fenetre.reset();
-        detruire_les_fermees();
+        BancFenetre::cleanup();
         QVERIFY(fenetres_aide().isEmpty());
     }
 
     void fenetre_et_texte() {
         aide();
         QCOMPARE(fenetres_aide().size(), 1);
-        FenetreAide* f = fenetres_aide().first();
+        FenetreAide* f = fenetre_aide();
         QCOMPARE(f->windowTitle(), QStringLiteral("Aide"));
         QVERIFY(!f->isModal());
         QVERIFY(!f->parentWidget());
@@ -106,7 +100,8 @@ class TestAide : public QObject {
 
     void ordre_du_focus() {
         aide();
-        FenetreAide* f = fenetres_aide().first();
+        FenetreAide* f = fenetre_aide();
+        QVERIFY(f);
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
         QCOMPARE(nom_focus(), QStringLiteral("texte_aide"));
@@ -119,41 +114,41 @@ class TestAide : public QObject {
 
     void une_seule_fenetre() {
         aide();
-        QPointer<FenetreAide> premiere = fenetres_aide().first();
+        QPointer<FenetreAide> premiere = fenetre_aide();
+        QVERIFY(premiere);
         premiere->showMinimized();
         aide();
         QCOMPARE(fenetres_aide().size(), 1);
-        QCOMPARE(fenetres_aide().first(), premiere.data());
+        QCOMPARE(fenetre_aide(), premiere.data());
         QVERIFY(!(premiere->windowState() & Qt::WindowMinimized));
     }
 
     // "Ok" closes it; what was typed is gone at the next opening.
     void ok_ferme() {
         aide();
-        QPointer<FenetreAide> f = fenetres_aide().first();
+        QPointer<FenetreAide> f = fenetre_aide();
+        QVERIFY(f);
         texte_aide(f)->setPlainText(QStringLiteral("mes notes"));
         QTest::mouseClick(bouton(*f, QStringLiteral("bouton_ok")), Qt::LeftButton);
         QVERIFY(!f->isVisible());
-        detruire_les_fermees();
-        QVERIFY(f.isNull());
+        QTRY_VERIFY(f.isNull());
         aide();
-        QCOMPARE(texte_aide(fenetres_aide().first())->toPlainText(),
+        QVERIFY(fenetre_aide());
+        QCOMPARE(texte_aide(fenetre_aide())->toPlainText(),
                  lignes_aide.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
 
     void a_propos() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
+        commande(*fenetre, QStringLiteral("m_apropos"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("A Propos"));
-        QCOMPARE(m->texte, QStringLiteral("Kalder Version 3.1"));
-        QCOMPARE(m->icone, QMessageBox::Information);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("A Propos"));
+        QCOMPARE(m.texte, QStringLiteral("Kalder Version 3.1"));
+        QCOMPARE(m.icone, QMessageBox::Information);
     }
 
   private:
-    void aide() { fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger(); }
-
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
+    void aide() { commande(*fenetre, QStringLiteral("m_aide2")); }
 };
 
 QTEST_MAIN(TestAide)

@@ -1,20 +1,12 @@
 // "Calculer pour l'année" on a typed year, and the compatibility tab.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
-class TestAnneeEntente : public QObject {
+class TestAnneeEntente : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void init() {
-        kalder::ui::repondre_automatiquement(true);
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
-
     // Anne Dupont, born 17 May 1980, forecast for 2026.
     void grille_de_l_annee_data() {
         QTest::addColumn<QString>("tableau");
@@ -118,6 +110,15 @@ class TestAnneeEntente : public QObject {
             QCOMPARE(libelle(*fenetre, QStringLiteral("ent(%1)").arg(i))->text(), attendus[i - 1]);
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_entente"))->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
+    }
+
+    // The year's grid written by "Calculer pour l'année": every label shows its slot.
+    void libelles_de_l_annee() {
+        calculer_annee_2026();
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
     }
 
   private:
@@ -134,8 +135,6 @@ class TestAnneeEntente : public QObject {
         QTest::keyClick(annee, Qt::Key_Return);
         QVERIFY(!kalder::ui::dernier_message().has_value());
     }
-
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestAnneeEntente)

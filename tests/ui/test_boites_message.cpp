@@ -1,10 +1,13 @@
 // The message-box seam: queued answers, the automatic mode and what was said.
+#include "outils_fenetre.hpp"
+
 #include "ui/boites_message.hpp"
 
 #include <QAbstractButton>
 #include <QtTest>
 
 using namespace kalder::ui;
+using outils::pendant_dialogue;
 
 class TestBoitesMessage : public QObject {
     Q_OBJECT
@@ -81,20 +84,20 @@ class TestBoitesMessage : public QObject {
     // here as the user would, once it is up.
     void vraie_boite() {
         bool vue = false;
-        QMetaObject::invokeMethod(
-            this,
-            [&vue] {
-                auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!boite)
-                    return;
-                vue = boite->windowTitle() == QStringLiteral("Erreur") &&
-                      boite->icon() == QMessageBox::Warning;
-                boite->button(QMessageBox::Ok)->click();
+        QMessageBox::StandardButton r = QMessageBox::NoButton;
+        QVERIFY(pendant_dialogue<QMessageBox>(
+            [&] {
+                r = montrer_message(nullptr, kalder::Message{"Erreur", "Mois incorrect"});
             },
-            Qt::QueuedConnection);
-        const auto r = montrer_message(nullptr, kalder::Message{"Erreur", "Mois incorrect"});
+            [&vue](QMessageBox& boite) {
+                vue = boite.windowTitle() == QStringLiteral("Erreur") &&
+                      boite.icon() == QMessageBox::Warning;
+                if (QAbstractButton* ok = boite.button(QMessageBox::Ok))
+                    ok->click();
+            }));
         QCOMPARE(r, QMessageBox::Ok);
         QVERIFY(vue);
+        QVERIFY(dernier_message().has_value());
         QCOMPARE(dernier_message()->texte, QStringLiteral("Mois incorrect"));
     }
 
@@ -102,22 +105,22 @@ class TestBoitesMessage : public QObject {
     // (as here: the test installs no translator).
     void boutons_en_francais() {
         QStringList textes;
-        QMetaObject::invokeMethod(
-            this,
-            [&textes] {
-                auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!boite)
-                    return;
-                for (auto b : {QMessageBox::Yes, QMessageBox::No})
-                    textes << boite->button(b)->text();
-                boite->button(QMessageBox::No)->click();
+        QMessageBox::StandardButton r = QMessageBox::NoButton;
+        QVERIFY(pendant_dialogue<QMessageBox>(
+            [&] {
+                r = montrer_message(nullptr,
+                                    kalder::Message{"Attention",
+                                                    "Paul Martin a déjà été enregistré, modifier ?",
+                                                    kalder::Icone::aucune},
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
             },
-            Qt::QueuedConnection);
-        const auto r = montrer_message(
-            nullptr,
-            kalder::Message{"Attention", "Paul Martin a déjà été enregistré, modifier ?",
-                            kalder::Icone::aucune},
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+            [&textes](QMessageBox& boite) {
+                for (auto b : {QMessageBox::Yes, QMessageBox::No})
+                    if (QAbstractButton* k = boite.button(b))
+                        textes << k->text();
+                if (QAbstractButton* non = boite.button(QMessageBox::No))
+                    non->click();
+            }));
         QCOMPARE(r, QMessageBox::No);
         QCOMPARE(textes, QStringList({QStringLiteral("&Oui"), QStringLiteral("&Non")}));
     }

@@ -1,27 +1,19 @@
 // Which button Enter presses: the default-button rule, including the
 // changes the program makes itself, and Enter on a disabled default.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 using kalder::ChampId;
 
-class TestBoutonDefaut : public QObject {
+class TestBoutonDefaut : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
-
     void a_l_ouverture_entree_lance_calculer() {
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_calculer"))->isDefault());
         champ(*fenetre, QStringLiteral("champ_nom"))->setFocus();
         entree(*fenetre);
-        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Le prénom doit être saisi"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Le prénom doit être saisi"));
     }
 
     void un_seul_bouton_par_defaut_data() {
@@ -124,7 +116,7 @@ class TestBoutonDefaut : public QObject {
         QVERIFY(!kalder::ui::dernier_message().has_value());
         taper(*fenetre, QStringLiteral("champ_nom"), QStringLiteral("Dupont"));
         entree(*fenetre);
-        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Le prénom doit être saisi"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Le prénom doit être saisi"));
     }
 
     void changement_par_le_programme() {
@@ -171,9 +163,6 @@ class TestBoutonDefaut : public QObject {
         QCOMPARE(prenom->cursorPosition(), 6);
         QCOMPARE(fenetre->etat().texte(ChampId::prenom), std::string("Marie-Anne"));
     }
-
-  private:
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestBoutonDefaut)

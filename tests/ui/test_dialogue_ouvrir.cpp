@@ -1,6 +1,6 @@
 // The open-person dialog and "Sauvegarder", against a real directory file
 // in a temporary data folder.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <functional>
 
@@ -51,21 +50,18 @@ QListWidget* liste(DialogueOuvrir& d) {
 
 } // namespace
 
-class TestDialogueOuvrir : public QObject {
+class TestDialogueOuvrir : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
+        BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
         fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
-        montrer(*fenetre);
     }
     void cleanup() {
-        fenetre.reset();
+        BancFenetre::cleanup();
         dossier.reset();
     }
 
@@ -200,10 +196,10 @@ class TestDialogueOuvrir : public QObject {
             bouton(d, QStringLiteral("bouton_abandonner"))->click();
         });
         QCOMPARE(messages_avant_dialogue, 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->texte, QStringLiteral("Pas de données enregistrées"));
-        QCOMPARE(m->icone, QMessageBox::Warning);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.texte, QStringLiteral("Pas de données enregistrées"));
+        QCOMPARE(m.icone, QMessageBox::Warning);
     }
 
     void fichier_vide() {
@@ -284,30 +280,30 @@ class TestDialogueOuvrir : public QObject {
         taper_partenaire(*fenetre, QStringLiteral("Zoe"), QStringLiteral("dupont"),
                          QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2001"));
         fenetre->saisir_champ(kalder::ChampId::prenom_partenaire, QStringLiteral("Zoé"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_vous));
-        kalder::ui::definir_reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
+        reponse_suivante(QMessageBox::StandardButton(reponse_vous));
+        reponse_suivante(QMessageBox::StandardButton(reponse_partenaire));
         sauvegarder();
         QCOMPARE(lire(), attendu);
         QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
         QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
         // The second question, for the partner, has no icon.
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::NoIcon);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Zoé dupont a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::NoIcon);
     }
 
     void question_vous_avec_icone() {
         ecrire(repertoire);
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
                    QStringLiteral("9"), QStringLiteral("1999"));
-        kalder::ui::definir_reponse_suivante(QMessageBox::No);
+        reponse_suivante(QMessageBox::No);
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        const auto m = kalder::ui::dernier_message();
-        QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
-        QCOMPARE(m->icone, QMessageBox::Question);
+        const auto m = message_montre();
+        QCOMPARE(m.titre, QStringLiteral("Attention"));
+        QCOMPARE(m.texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
+        QCOMPARE(m.icone, QMessageBox::Question);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -317,8 +313,8 @@ class TestDialogueOuvrir : public QObject {
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Mar\"tin"), {}, {}, {});
         sauvegarder();
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
-        QCOMPARE(kalder::ui::dernier_message()->icone, QMessageBox::Warning);
+        QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
+        QCOMPARE(message_montre().icone, QMessageBox::Warning);
         QCOMPARE(lire(), repertoire);
     }
 
@@ -346,28 +342,17 @@ class TestDialogueOuvrir : public QObject {
         QFile f(dossier->filePath(nom));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void sauvegarder() { fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger(); }
+    void sauvegarder() { commande(*fenetre, QStringLiteral("m_enregistrer")); }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.
     void ouvrir(const std::function<void(DialogueOuvrir&)>& faire) {
-        bool vu = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<DialogueOuvrir*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            vu = true;
-            faire(*d);
-            if (d->isVisible())
-                d->done(QDialog::Rejected);
-        });
-        fenetre->findChild<QAction*>(QStringLiteral("m_ouvrir"))->trigger();
-        QVERIFY(vu);
+        QVERIFY(pendant_dialogue<DialogueOuvrir>(
+            [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); }, faire));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     std::unique_ptr<QTemporaryDir> dossier;
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestDialogueOuvrir)

@@ -1,5 +1,5 @@
 // "Effacer tout" and the compatibility tab's "Effacer".
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
@@ -34,22 +34,17 @@ QStringList champs_vous_et_partenaire() {
 
 } // namespace
 
-class TestEffacer : public QObject {
+class TestEffacer : public BancFenetre {
     Q_OBJECT
 
-  private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<FenetreEspion>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
+  public:
+    TestEffacer() : BancFenetre(Genre::espion) {}
 
+  private slots:
     void effacer_tout_apres_un_calcul_complet() {
         tout_calculer();
         QTest::keyClick(liste_mois(*fenetre), Qt::Key_Down); // "Février"
-        QCOMPARE(fenetre->interpretations_montrees, 1);
+        QCOMPARE(espion().interpretations_montrees, 1);
         const auto avant = apparence(*fenetre);
 
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_effacer_tout")), Qt::LeftButton);
@@ -86,7 +81,7 @@ class TestEffacer : public QObject {
         QVERIFY(!liste_mois(*fenetre)->isEnabled());
         QCOMPARE(liste_mois(*fenetre)->currentIndex(), 1);
 
-        QCOMPARE(fenetre->interpretations_fermees, 1);
+        QCOMPARE(espion().interpretations_fermees, 1);
         QCOMPARE(nom_focus(), QStringLiteral("champ_prenom"));
 
         // Kept: the meeting date and the whole-life panel of "Cycles".
@@ -99,6 +94,8 @@ class TestEffacer : public QObject {
             QCOMPARE(libelle(*fenetre, n)->text(), avant.value(n).texte);
         }
         QCOMPARE(onglets(*fenetre)->currentIndex(), 2);
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
     }
 
     void effacer_tout_sans_calcul_ne_change_rien() {
@@ -130,7 +127,7 @@ class TestEffacer : public QObject {
                      avant.value(QLatin1String(nom)).texte);
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_entente"))->isEnabled());
         QVERIFY(bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->isEnabled());
-        QCOMPARE(fenetre->interpretations_fermees, 0);
+        QCOMPARE(espion().interpretations_fermees, 0);
 
         // The person's own values come back only with the next theme.
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_calculer")), Qt::LeftButton);
@@ -143,7 +140,7 @@ class TestEffacer : public QObject {
         fenetre->effacer();
         QVERIFY(champ(*fenetre, QStringLiteral("champ_prenom"))->text().isEmpty());
         QVERIFY(libelle(*fenetre, QStringLiteral("Grille(1)"))->text().isEmpty());
-        QCOMPARE(fenetre->interpretations_fermees, 1);
+        QCOMPARE(espion().interpretations_fermees, 1);
     }
 
   private:
@@ -161,8 +158,6 @@ class TestEffacer : public QObject {
         onglets(*fenetre)->setCurrentIndex(2);
         QVERIFY(!kalder::ui::dernier_message().has_value());
     }
-
-    std::unique_ptr<FenetreEspion> fenetre;
 };
 
 QTEST_MAIN(TestEffacer)

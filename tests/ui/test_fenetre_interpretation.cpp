@@ -1,13 +1,12 @@
 // The interpretation window itself: one instance, its banner and text, the
 // resize rule, clear-all and the cancelled printer dialog.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/fenetre_interpretation.hpp"
 
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
-#include <QTimer>
 
 using namespace outils;
 using kalder::ui::FenetreInterpretation;
@@ -36,19 +35,16 @@ QString texte_du_modele(const kalder::ui::FenetrePrincipale& f) {
 
 } // namespace
 
-class TestFenetreInterpretation : public QObject {
+class TestFenetreInterpretation : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
+        BancFenetre::init();
         calculer_exemple(*fenetre);
     }
     void cleanup() {
-        fenetre.reset();
+        BancFenetre::cleanup();
         QVERIFY(!interpret()); // it goes with the main window
     }
 
@@ -71,6 +67,7 @@ class TestFenetreInterpretation : public QObject {
     void une_seule_instance() {
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
         QPointer<FenetreInterpretation> premiere = interpret();
+        QVERIFY(premiere);
         const QString synthese = texte_interp(premiere)->toPlainText();
         onglets(*fenetre)->setCurrentIndex(1);
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_details")), Qt::LeftButton);
@@ -97,6 +94,7 @@ class TestFenetreInterpretation : public QObject {
     void ramenee_devant() {
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
         FenetreInterpretation* f = interpret();
+        QVERIFY(f);
         f->showMinimized();
         f->hide();
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
@@ -188,6 +186,7 @@ class TestFenetreInterpretation : public QObject {
         QFETCH(int, texte_hauteur);
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
         FenetreInterpretation* f = interpret();
+        QVERIFY(f);
         const QSize cadre = f->frameGeometry().size() - f->size();
         f->resize(QSize(625, 473) - cadre);
         const QSize avant = texte_interp(f)->size();
@@ -210,11 +209,11 @@ class TestFenetreInterpretation : public QObject {
     void suit_un_deplacement() {
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
         FenetreInterpretation* f = interpret();
+        QVERIFY(f);
         const QSize juste = texte_interp(f)->size();
         texte_interp(f)->resize(10, 10);
         f->move(f->pos() + QPoint(5, 5));
-        QCoreApplication::processEvents();
-        QCOMPARE(texte_interp(f)->size(), juste);
+        QTRY_COMPARE(texte_interp(f)->size(), juste);
     }
 
     // Cancelling the printer dialog prints nothing and says nothing; the
@@ -222,6 +221,7 @@ class TestFenetreInterpretation : public QObject {
     void imprimer_puis_annuler() {
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_synthese")), Qt::LeftButton);
         FenetreInterpretation* f = interpret();
+        QVERIFY(f);
         QPlainTextEdit* t = texte_interp(f);
         QTextCursor c = t->textCursor();
         c.setPosition(5);
@@ -232,15 +232,15 @@ class TestFenetreInterpretation : public QObject {
 
         QString titre;
         bool parent_juste = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            titre = d->objectName();
-            parent_juste = d->parentWidget() == f;
-            d->reject();
-        });
-        QTest::mouseClick(bouton(*f, QStringLiteral("bouton_imprimer")), Qt::LeftButton);
+        QVERIFY(pendant_dialogue<QPrintDialog>(
+            [&] {
+                QTest::mouseClick(bouton(*f, QStringLiteral("bouton_imprimer")), Qt::LeftButton);
+            },
+            [&](QPrintDialog& d) {
+                titre = d.objectName();
+                parent_juste = d.parentWidget() == f;
+                d.reject();
+            }));
         QCOMPARE(titre, QStringLiteral("dialogue_imprimante"));
         QVERIFY(parent_juste);
         QVERIFY(!t->textCursor().hasSelection());
@@ -248,9 +248,6 @@ class TestFenetreInterpretation : public QObject {
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
         QVERIFY(f->isVisible());
     }
-
-  private:
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestFenetreInterpretation)

@@ -1,6 +1,6 @@
 // The Tab key's order on each page, skipping disabled controls and the
 // controls of the pages not shown.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
@@ -12,18 +12,10 @@ const QStringList ligne_vous = {"champ_prenom",        "champ_nom",   "champ_jou
 
 } // namespace
 
-class TestFocus : public QObject {
+class TestFocus : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
-
     void ordre_data() {
         QTest::addColumn<bool>("calcule");
         QTest::addColumn<int>("onglet");
@@ -79,7 +71,7 @@ class TestFocus : public QObject {
         QPushButton* calculer = bouton(*fenetre, QStringLiteral("bouton_calculer"));
         calculer->setFocus();
         QTest::keyClick(calculer, Qt::Key_Space);
-        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Mois incorrect"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Mois incorrect"));
         QCOMPARE(nom_focus(), QStringLiteral("champ_mois"));
     }
 
@@ -95,13 +87,10 @@ class TestFocus : public QObject {
         fenetre->saisir_champ(kalder::ChampId::annee_partenaire, QStringLiteral("1960"));
         champ(*fenetre, QStringLiteral("champ_prenom"))->setFocus();
         entree(*fenetre);
-        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Jour incorrect"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Jour incorrect"));
         QCOMPARE(onglets(*fenetre)->currentIndex(), 3);
         QCOMPARE(nom_focus(), QStringLiteral("champ_jour_partenaire"));
     }
-
-  private:
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestFocus)

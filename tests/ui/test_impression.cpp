@@ -1,6 +1,6 @@
 // Printing: to a PDF file through the path the printer dialog takes, the
 // report's columns, a cancelled dialog and a printer that fails.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "interpretation/commandes.hpp"
 #include "ui/impression.hpp"
@@ -13,7 +13,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTimer>
 
 using namespace outils;
 
@@ -45,27 +44,22 @@ QString lignes(int nombre, const QString& texte) {
     return l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-// Answers the printer dialog once it is up.
-void repondre_au_dialogue(QObject* contexte, bool accepter, QString* nom = nullptr) {
-    QTimer::singleShot(0, contexte, [=] {
-        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+// Runs `imprimer`, answering the printer dialog it opens.
+bool repondre_au_dialogue(const std::function<void()>& imprimer, bool accepter,
+                          QString* nom = nullptr) {
+    return pendant_dialogue<QPrintDialog>(imprimer, [=](QPrintDialog& d) {
         if (nom)
-            *nom = d->objectName();
-        accepter ? d->accept() : d->reject();
+            *nom = d.objectName();
+        accepter ? d.accept() : d.reject();
     });
 }
 
 } // namespace
 
-class TestImpression : public QObject {
+class TestImpression : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() { kalder::ui::oublier_messages(); }
-
     // Page counts that hold for any ordinary type size between 7 and 10 points.
     void pages_data() {
         QTest::addColumn<QString>("texte");
@@ -100,16 +94,16 @@ class TestImpression : public QObject {
     // The report's TAB columns: no line wraps and, in the year grid, every
     // value of a month starts where that month's value starts on the other rows.
     void colonnes_du_rapport() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
-        const QString rapport = QString::fromStdString(kalder::composer_rapport(fenetre.etat()));
+        calculer_exemple(*fenetre);
+        const QString rapport = QString::fromStdString(kalder::composer_rapport(fenetre->etat()));
         QTemporaryDir dossier;
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, dossier.filePath(QStringLiteral("rapport.pdf")));
         const auto document = kalder::ui::mise_en_page(rapport, imprimante);
         QCOMPARE(document->pageCount(), 1);
-        QCOMPARE(document->defaultFont().pointSizeF() >= kalder::ui::taille_impression_min, true);
+        // Fitting one page must not shrink the type below what reads on paper.
+        QVERIFY2(document->defaultFont().pointSizeF() >= 7.0,
+                 qPrintable(QString::number(document->defaultFont().pointSizeF())));
 
         const QStringList grille = {
             QStringLiteral("Mois             :"), QStringLiteral("Mois personnel:"),
@@ -233,9 +227,14 @@ class TestImpression : public QObject {
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
         QString nom;
-        repondre_au_dialogue(this, true, &nom);
-        QVERIFY(
-            kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"), imprimante));
+        bool imprime = false;
+        QVERIFY(repondre_au_dialogue(
+            [&] {
+                imprime = kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
+                                                             imprimante);
+            },
+            true, &nom));
+        QVERIFY(imprime);
         QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
         QVERIFY(lire(fichier).startsWith("%PDF"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
@@ -246,9 +245,14 @@ class TestImpression : public QObject {
         const QString fichier = dossier.filePath(QStringLiteral("annule.pdf"));
         QPrinter imprimante(QPrinter::HighResolution);
         vers_pdf(imprimante, fichier);
-        repondre_au_dialogue(this, false);
-        QVERIFY(!kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
-                                                    imprimante));
+        bool imprime = true;
+        QVERIFY(repondre_au_dialogue(
+            [&] {
+                imprime = kalder::ui::imprimer_avec_dialogue(nullptr, QStringLiteral("Détails\r\n"),
+                                                             imprimante);
+            },
+            false));
+        QVERIFY(!imprime);
         QVERIFY(!QFile::exists(fichier));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
     }
@@ -261,11 +265,11 @@ class TestImpression : public QObject {
         vers_pdf(imprimante, fichier);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n"), nullptr));
-        const auto m = kalder::ui::dernier_message();
-        QVERIFY(m.has_value());
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->icone, QMessageBox::Warning);
-        QCOMPARE(m->texte,
+        const auto m = message_montre();
+        QVERIFY(kalder::ui::dernier_message().has_value());
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.icone, QMessageBox::Warning);
+        QCOMPARE(m.texte,
                  QStringLiteral("L'impression a échoué : le fichier « %1 » n'a pas pu être créé.")
                      .arg(fichier));
     }
@@ -273,20 +277,16 @@ class TestImpression : public QObject {
     // "&Imprimer le thème..." builds the report and asks for a printer; a
     // cancel leaves everything as it was.
     void imprimer_le_theme_annule() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
+        calculer_exemple(*fenetre);
         QString nom;
         bool parent_juste = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            nom = d->objectName();
-            parent_juste = d->parentWidget() == &fenetre;
-            d->reject();
-        });
-        fenetre.findChild<QAction*>(QStringLiteral("m_imprimer2"))->trigger();
+        QVERIFY(pendant_dialogue<QPrintDialog>(
+            [&] { commande(*fenetre, QStringLiteral("m_imprimer2")); },
+            [&](QPrintDialog& d) {
+                nom = d.objectName();
+                parent_juste = d.parentWidget() == fenetre.get();
+                d.reject();
+            }));
         QCOMPARE(nom, QStringLiteral("dialogue_imprimante"));
         QVERIFY(parent_juste);
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);

@@ -1,23 +1,22 @@
 // The four "Interpréter" buttons and the month list go through the window's
 // interpretation hook, and only when both names are filled in.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
-class TestInterpretation : public QObject {
+class TestInterpretation : public BancFenetre {
     Q_OBJECT
 
+  public:
+    TestInterpretation() : BancFenetre(Genre::espion) {}
+
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<FenetreEspion>();
-        montrer(*fenetre);
+        BancFenetre::init();
         calculer_exemple(*fenetre);
         taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), {}, {}, {});
         entree(*fenetre);
     }
-    void cleanup() { fenetre.reset(); }
 
     void boutons_data() {
         QTest::addColumn<int>("onglet");
@@ -38,7 +37,7 @@ class TestInterpretation : public QObject {
         QFETCH(QString, titre);
         onglets(*fenetre)->setCurrentIndex(onglet);
         QTest::mouseClick(bouton(*fenetre, nom), Qt::LeftButton);
-        QCOMPARE(fenetre->interpretations_montrees, 1);
+        QCOMPARE(espion().interpretations_montrees, 1);
         QCOMPARE(QString::fromStdString(fenetre->etat().interpretation.titre), titre);
         QVERIFY(!fenetre->etat().interpretation.texte.empty());
     }
@@ -67,11 +66,11 @@ class TestInterpretation : public QObject {
         QTest::keyClicks(champ_nom, QStringLiteral("  "));
         onglets(*fenetre)->setCurrentIndex(onglet);
         QTest::mouseClick(bouton(*fenetre, nom), Qt::LeftButton);
-        QCOMPARE(fenetre->interpretations_montrees, 0);
+        QCOMPARE(espion().interpretations_montrees, 0);
         if (message.isEmpty()) {
             QVERIFY(!kalder::ui::dernier_message().has_value());
         } else {
-            QCOMPARE(kalder::ui::dernier_message()->texte, message);
+            QCOMPARE(message_montre().texte, message);
             QCOMPARE(nom_focus(), QStringLiteral("champ_nom"));
         }
     }
@@ -84,7 +83,7 @@ class TestInterpretation : public QObject {
         QTest::keyClick(mois, Qt::Key_Down);
         QCOMPARE(mois->currentText(), QStringLiteral("Mars"));
         QCOMPARE(fenetre->etat().mois_choisi, 3);
-        QCOMPARE(fenetre->interpretations_montrees, 2);
+        QCOMPARE(espion().interpretations_montrees, 2);
         QCOMPARE(QString::fromStdString(fenetre->etat().interpretation.titre),
                  QStringLiteral("Cycles"));
         QVERIFY(QString::fromStdString(fenetre->etat().interpretation.texte)
@@ -94,14 +93,11 @@ class TestInterpretation : public QObject {
     // Only the user's choice interprets; the program moving the list does not.
     void changement_par_le_programme() {
         liste_mois(*fenetre)->setCurrentIndex(5);
-        QCOMPARE(fenetre->interpretations_montrees, 0);
+        QCOMPARE(espion().interpretations_montrees, 0);
         QCOMPARE(fenetre->etat().mois_choisi, 1);
         fenetre->afficher_modele();
         QCOMPARE(liste_mois(*fenetre)->currentIndex(), 0);
     }
-
-  private:
-    std::unique_ptr<FenetreEspion> fenetre;
 };
 
 QTEST_MAIN(TestInterpretation)

@@ -1,9 +1,9 @@
 // Every caption, value and button text can be read whole: none is cut by
 // its own box, and no two texts run into each other.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
-#include "repertoire/liste_personnes.hpp"
 #include "modele/slots.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -88,39 +88,33 @@ QStringList defauts_des_boutons(QWidget* fenetre) {
 
 } // namespace
 
-class TestLisibilite : public QObject {
+class TestLisibilite : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-
     void fenetre_principale() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
-        taper_partenaire(fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
                          QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
-        taper(fenetre, QStringLiteral("champ_jour_rencontre"), QStringLiteral("1"));
-        taper(fenetre, QStringLiteral("champ_mois_rencontre"), QStringLiteral("1"));
-        taper(fenetre, QStringLiteral("champ_annee_rencontre"), QStringLiteral("2000"));
-        bouton(fenetre, QStringLiteral("bouton_calculer_entente"))->click();
+        taper(*fenetre, QStringLiteral("champ_jour_rencontre"), QStringLiteral("1"));
+        taper(*fenetre, QStringLiteral("champ_mois_rencontre"), QStringLiteral("1"));
+        taper(*fenetre, QStringLiteral("champ_annee_rencontre"), QStringLiteral("2000"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
 
         QStringList defauts;
-        QTabWidget* t = onglets(fenetre);
+        QTabWidget* t = onglets(*fenetre);
         for (int i = 0; i < t->count(); ++i) {
             t->setCurrentIndex(i);
-            defauts << defauts_des_libelles(fenetre.centralWidget());
+            defauts << defauts_des_libelles(fenetre->centralWidget());
         }
-        defauts << defauts_des_boutons(&fenetre);
+        defauts << defauts_des_boutons(fenetre.get());
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QLatin1Char('\n'))));
     }
 
     // Each slot holding the widest text its calculation can give it.
     void valeurs_les_plus_larges() {
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
-        calculer_exemple(fenetre);
-        kalder::EtatFenetre& e = fenetre.etat();
+        calculer_exemple(*fenetre);
+        kalder::EtatFenetre& e = fenetre->etat();
         const std::pair<const char*, const char*> prefixes[] = {
             {"Grille", "12"},   {"lettre", "12"},         {"defi(", "8"},       {"Toi", "9"},
             {"cym", "9"},       {"esse", "33"},           {"periode", "7"},     {"profec", "12"},
@@ -145,13 +139,13 @@ class TestLisibilite : public QObject {
         e.vie[0].texte = "Chemin de vie : 33/6";
         e.annee_personnelle.texte = "9";
         e.lettre_passage.texte = "W";
-        fenetre.afficher_modele();
+        fenetre->afficher_modele();
 
         QStringList defauts;
-        QTabWidget* t = onglets(fenetre);
+        QTabWidget* t = onglets(*fenetre);
         for (int i = 0; i < t->count(); ++i) {
             t->setCurrentIndex(i);
-            defauts << defauts_des_libelles(fenetre.centralWidget());
+            defauts << defauts_des_libelles(fenetre->centralWidget());
         }
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QLatin1Char('\n'))));
     }

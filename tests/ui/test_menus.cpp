@@ -1,6 +1,6 @@
 // The menu bar: items, names, shortcuts, the switched-off menu, the about
 // box and the hooks of the commands that other windows carry out.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include <QAction>
 #include <QMenu>
@@ -8,18 +8,13 @@
 
 using namespace outils;
 
-class TestMenus : public QObject {
+class TestMenus : public BancFenetre {
     Q_OBJECT
 
-  private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<FenetreEspion>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
+  public:
+    TestMenus() : BancFenetre(Genre::espion) {}
 
+  private slots:
     void menus_dans_l_ordre() {
         const auto menus = fenetre->menuBar()->actions();
         QCOMPARE(menus.size(), 3);
@@ -65,7 +60,7 @@ class TestMenus : public QObject {
         QFETCH(QString, nom);
         QFETCH(QString, texte);
         QFETCH(QKeySequence, raccourci);
-        const auto actions = fenetre->findChild<QMenu*>(menu)->actions();
+        const auto actions = trouver<QMenu>(*fenetre, menu)->actions();
         QAction* a = actions.value(rang);
         QVERIFY(a);
         QCOMPARE(a->objectName(), nom);
@@ -76,7 +71,7 @@ class TestMenus : public QObject {
     }
 
     void interpretation_jamais_utilisable() {
-        auto* menu = fenetre->findChild<QMenu*>(QStringLiteral("m_interprétation"));
+        auto* menu = trouver<QMenu>(*fenetre, QStringLiteral("m_interprétation"));
         QVERIFY(!menu->menuAction()->isEnabled());
         for (QAction* a : menu->actions())
             QVERIFY(!a->isEnabled());
@@ -85,12 +80,12 @@ class TestMenus : public QObject {
     }
 
     void a_propos() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_apropos"))->trigger();
-        const auto m = kalder::ui::dernier_message();
-        QVERIFY(m.has_value());
-        QCOMPARE(m->titre, QStringLiteral("A Propos"));
-        QCOMPARE(m->texte, QStringLiteral("Kalder Version 3.1"));
-        QCOMPARE(m->icone, QMessageBox::Information);
+        commande(*fenetre, QStringLiteral("m_apropos"));
+        const auto m = message_montre();
+        QVERIFY(kalder::ui::dernier_message().has_value());
+        QCOMPARE(m.titre, QStringLiteral("A Propos"));
+        QCOMPARE(m.texte, QStringLiteral("Kalder Version 3.1"));
+        QCOMPARE(m.icone, QMessageBox::Information);
     }
 
     void crochets_par_raccourci_data() {
@@ -110,18 +105,15 @@ class TestMenus : public QObject {
         QFETCH(int, impressions);
         QTest::keyClick(champ(*fenetre, QStringLiteral("champ_prenom")), Qt::Key(touche),
                         Qt::ControlModifier);
-        QCOMPARE(fenetre->ouvertures, ouvertures);
-        QCOMPARE(fenetre->sauvegardes, sauvegardes);
-        QCOMPARE(fenetre->impressions, impressions);
+        QCOMPARE(espion().ouvertures, ouvertures);
+        QCOMPARE(espion().sauvegardes, sauvegardes);
+        QCOMPARE(espion().impressions, impressions);
     }
 
     void aide() {
-        fenetre->findChild<QAction*>(QStringLiteral("m_aide2"))->trigger();
-        QCOMPARE(fenetre->aides, 1);
+        commande(*fenetre, QStringLiteral("m_aide2"));
+        QCOMPARE(espion().aides, 1);
     }
-
-  private:
-    std::unique_ptr<FenetreEspion> fenetre;
 };
 
 QTEST_MAIN(TestMenus)

@@ -1,15 +1,13 @@
 // Names no one types but anyone can paste: the window must calculate, show
 // and interpret them without freezing or crashing.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
-class TestNomsExtremes : public QObject {
+class TestNomsExtremes : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-
     void calcule_et_interprete_data() {
         QTest::addColumn<QString>("prenom");
         QTest::addColumn<QString>("nom");
@@ -24,21 +22,19 @@ class TestNomsExtremes : public QObject {
     void calcule_et_interprete() {
         QFETCH(QString, prenom);
         QFETCH(QString, nom);
-        kalder::ui::FenetrePrincipale fenetre;
-        montrer(fenetre);
         // Pasted, not typed: keyClicks would take minutes for 100,000 letters.
-        fenetre.saisir_champ(kalder::ChampId::prenom, prenom);
-        fenetre.saisir_champ(kalder::ChampId::nom, nom);
-        taper(fenetre, QStringLiteral("champ_jour"), QStringLiteral("31"));
-        taper(fenetre, QStringLiteral("champ_mois"), QStringLiteral("12"));
-        taper(fenetre, QStringLiteral("champ_annee"), QStringLiteral("32767"));
-        bouton(fenetre, QStringLiteral("bouton_calculer"))->click();
-        QVERIFY(!libelle(fenetre, QStringLiteral("Grille(1)"))->text().isEmpty());
+        fenetre->saisir_champ(kalder::ChampId::prenom, prenom);
+        fenetre->saisir_champ(kalder::ChampId::nom, nom);
+        taper(*fenetre, QStringLiteral("champ_jour"), QStringLiteral("31"));
+        taper(*fenetre, QStringLiteral("champ_mois"), QStringLiteral("12"));
+        taper(*fenetre, QStringLiteral("champ_annee"), QStringLiteral("32767"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
+        QVERIFY(!libelle(*fenetre, QStringLiteral("Grille(1)"))->text().isEmpty());
         for (const char* b : {"bouton_synthese", "bouton_details", "bouton_annee"}) {
-            QVERIFY(bouton(fenetre, QString::fromLatin1(b))->isEnabled());
-            bouton(fenetre, QString::fromLatin1(b))->click();
+            QVERIFY(bouton(*fenetre, QString::fromLatin1(b))->isEnabled());
+            bouton(*fenetre, QString::fromLatin1(b))->click();
         }
-        QVERIFY(!fenetre.etat().interpretation.texte.empty());
+        QVERIFY(!fenetre->etat().interpretation.texte.empty());
     }
 };
 

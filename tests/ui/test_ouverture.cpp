@@ -1,21 +1,15 @@
 // The main window as it opens.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include <QMenuBar>
 #include <QStatusBar>
 
 using namespace outils;
 
-class TestOuverture : public QObject {
+class TestOuverture : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void init() {
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
-
     void titre_et_zone_client() {
         QCOMPARE(fenetre->objectName(), QStringLiteral("numero"));
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Kalder"));
@@ -172,6 +166,12 @@ class TestOuverture : public QObject {
         QCOMPARE(libelle(*fenetre, nom)->text(), texte);
     }
 
+    // Every slot has a label of its own name, showing what the model holds.
+    void libelles_du_modele() {
+        const QStringList ecarts = ecarts_libelles_modele(*fenetre);
+        QVERIFY2(ecarts.isEmpty(), qPrintable(ecarts.join(QLatin1Char('\n'))));
+    }
+
     void chaque_slot_du_modele_a_son_libelle() {
         int nombre = 0;
         for (const auto& [nom, s] : kalder::slots_nommes(std::as_const(fenetre->etat()))) {
@@ -180,9 +180,6 @@ class TestOuverture : public QObject {
         }
         QCOMPARE(nombre, 245);
     }
-
-  private:
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestOuverture)

@@ -1,6 +1,6 @@
 // The validation messages of the three "Calculer" buttons: title, text,
 // icon, and the field that gets the focus.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 using namespace outils;
 
@@ -28,18 +28,10 @@ void colonnes() {
 
 } // namespace
 
-class TestValidation : public QObject {
+class TestValidation : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
-    void init() {
-        kalder::ui::oublier_messages();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
-        montrer(*fenetre);
-    }
-    void cleanup() { fenetre.reset(); }
-
     void theme_data() {
         colonnes();
         const QStringList nom = {"champ_prenom=Anne", "champ_nom=Dupont"};
@@ -183,16 +175,14 @@ class TestValidation : public QObject {
 
   private:
     void verifier(const QString& message, const QString& focus) {
-        const auto m = kalder::ui::dernier_message();
-        QVERIFY(m.has_value());
+        const auto m = message_montre();
+        QVERIFY(kalder::ui::dernier_message().has_value());
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
-        QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->texte, message);
-        QCOMPARE(m->icone, QMessageBox::Warning);
+        QCOMPARE(m.titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.texte, message);
+        QCOMPARE(m.icone, QMessageBox::Warning);
         QCOMPARE(nom_focus(), focus);
     }
-
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestValidation)
