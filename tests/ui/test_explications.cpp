@@ -1,7 +1,7 @@
 // Every number shown belongs to the person shown and says how it was reached:
 // no earlier person's value beside a new one, explanations on hover and for
 // screen readers, the save told in the status bar.
-#include "outils_fenetre.hpp"
+#include "banc_fenetre.hpp"
 
 #include "ui/fenetres_secondaires.hpp"
 
@@ -51,23 +51,20 @@ QAccessibleInterface* accessible(QWidget* w) {
 
 } // namespace
 
-class TestExplications : public QObject {
+class TestExplications : public BancFenetre {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { kalder::ui::repondre_automatiquement(true); }
     void init() {
-        kalder::ui::oublier_messages();
+        BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
         fenetre->secondaires().definir_dossier_donnees(
             std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
-        montrer(*fenetre);
     }
     void cleanup() {
-        fenetre.reset();
-        dossier.reset();
         QAccessible::setActive(false);
+        BancFenetre::cleanup();
+        dossier.reset();
     }
 
     // A long name then a short one: no earlier word stays on "Détails".
@@ -111,7 +108,7 @@ class TestExplications : public QObject {
         retaper_vous(*fenetre, QStringLiteral("Zoe"), QStringLiteral("Kowalski"),
                      QStringLiteral("3"), QStringLiteral("13"), QStringLiteral("1990"));
         cliquer(*fenetre, QStringLiteral("bouton_calculer"));
-        QCOMPARE(kalder::ui::dernier_message()->texte, QStringLiteral("Mois incorrect"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Mois incorrect"));
         cliquer(*fenetre, QStringLiteral("bouton_calculer_annee"));
         QCOMPARE(texte(*fenetre, QStringLiteral("lettre_passage")), lettre);
         QCOMPARE(texte(*fenetre, QStringLiteral("semaine(1)")), semaine);
@@ -159,7 +156,7 @@ class TestExplications : public QObject {
                    QStringLiteral("15"), QStringLiteral("7"), QStringLiteral("1975"));
         taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QString(),
                          QString(), QString());
-        fenetre->findChild<QAction*>(QStringLiteral("m_enregistrer"))->trigger();
+        commande(*fenetre, QStringLiteral("m_enregistrer"));
         const QString message = fenetre->statusBar()->currentMessage();
         QVERIFY2(message.startsWith(QStringLiteral("2 personnes enregistrées dans « ")),
                  qPrintable(message));
@@ -234,7 +231,6 @@ class TestExplications : public QObject {
 
   private:
     std::unique_ptr<QTemporaryDir> dossier;
-    std::unique_ptr<kalder::ui::FenetrePrincipale> fenetre;
 };
 
 QTEST_MAIN(TestExplications)
