@@ -82,6 +82,8 @@ QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie,
     QLabel* l = legende(parent, QString(), geometrie, style);
     l->setObjectName(nom);
     c.libelles.insert(nom, LibelleSlot{l, style.couleur});
+    // Read by a screen reader as its label, the value joining it once shown.
+    l->setAccessibleName(QString::fromStdString(libelle_slot(nom.toStdString())));
     if (c.survol)
         l->installEventFilter(c.survol);
     return l;

@@ -24,8 +24,6 @@ void FenetrePrincipale::suivre_accessibilite() {
             decrire_slots();
     });
     lecteur_ecran_ = QAccessible::isActive();
-    for (auto it = controles_.libelles.cbegin(); it != controles_.libelles.cend(); ++it)
-        nommer_slot(it.key(), it->libelle);
     if (lecteur_ecran_)
         decrire_slots();
 }

@@ -194,6 +194,10 @@ class TestExplications : public BancFenetre {
     // A result slot is read with its label and value, never as a bare
     // number, and its explanation is its description.
     void slots_nommes_et_decrits() {
+        // Empty, a slot is read by its label alone.
+        QCOMPARE(
+            accessible(libelle(*fenetre, QStringLiteral("Grille(8)")))->text(QAccessible::Name),
+            QStringLiteral("Grille d'inclusion, chiffre 8"));
         QAccessible::setActive(true);
         calculer_exemple(*fenetre);
         const QStringList noms = {QStringLiteral("Grille(8)"), QStringLiteral("synth(0)"),
