@@ -1,6 +1,7 @@
 #include "explication/explications.hpp"
 
 #include "explication/contexte.hpp"
+#include "modele/catalogue.hpp"
 #include "modele/slots.hpp"
 #include "noyau/utf8.hpp"
 
@@ -103,10 +104,9 @@ std::string_view valeur_affichee(std::string_view texte) {
 }
 
 std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {
-    for (const auto& [nom, slot] : slots_nommes(etat))
-        if (nom == nom_slot)
-            return expliquer(Contexte(etat), nom, *slot);
-    return {};
+    // Only read: the catalogue hands out slots of a state it may change.
+    const Slot* slot = trouver_slot(const_cast<EtatFenetre&>(etat), nom_slot);
+    return slot ? expliquer(Contexte(etat), nom_slot, *slot) : std::string();
 }
 
 std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat) {
