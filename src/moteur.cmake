@@ -80,26 +80,43 @@ set(KALDER_INTERPRETATION
 set(KALDER_REPERTOIRE
     repertoire/cle_tri.cpp
     repertoire/cle_tri.hpp
+    repertoire/composition.cpp
+    repertoire/composition.hpp
+    repertoire/contenu_repertoire.cpp
+    repertoire/contenu_repertoire.hpp
     repertoire/cp1252.cpp
     repertoire/cp1252.hpp
     repertoire/dossier_donnees.cpp
     repertoire/dossier_donnees.hpp
+    repertoire/encodage_fichier.cpp
+    repertoire/encodage_fichier.hpp
+    repertoire/erreurs_repertoire.cpp
+    repertoire/erreurs_repertoire.hpp
     repertoire/fichiers.cpp
     repertoire/fichiers.hpp
     repertoire/format_repertoire.cpp
     repertoire/format_repertoire.hpp
+    repertoire/lecture_sure.cpp
     repertoire/ligne_fenetre.cpp
     repertoire/ligne_fenetre.hpp
     repertoire/liste_personnes.cpp
     repertoire/liste_personnes.hpp
     repertoire/messages_repertoire.cpp
     repertoire/messages_repertoire.hpp
+    repertoire/mise_a_jour.cpp
+    repertoire/mise_a_jour.hpp
     repertoire/personne.hpp
     repertoire/prendre_personne.cpp
     repertoire/prendre_personne.hpp
     repertoire/questions.hpp
     repertoire/sauvegarder_personnes.cpp
     repertoire/sauvegarder_personnes.hpp
+    repertoire/supprimer_personne.cpp
+    repertoire/supprimer_personne.hpp
+    repertoire/temporaires.cpp
+    repertoire/temporaires.hpp
+    repertoire/verrou.cpp
+    repertoire/verrou.hpp
 )
 
 add_library(kalder_engine STATIC

@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -110,17 +111,42 @@ int executer(const Options& o) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int commande(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const Analyse analyse = analyser(arguments);
     if (!analyse.options)
         return erreur_usage(analyse.erreur);
     const Options& o = *analyse.options;
-    if (o.liste || o.sauvegarder) {
-        const auto dossier = dossier_choisi(o, argc > 0 ? argv[0] : "kalder-theme");
-        return o.liste ? lister(dossier) : sauvegarder(o, dossier);
+    if (o.liste + o.sauvegarder + o.supprimer > 1)
+        return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (o.liste || o.sauvegarder || o.supprimer) {
+        std::vector<Echec> echecs;
+        const auto dossier = dossier_choisi(o, argc > 0 ? argv[0] : "kalder-theme", &echecs);
+        std::error_code ec;
+        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+            return dossier_impossible(echecs);
+        if (o.liste)
+            return lister(dossier);
+        return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
     }
     return executer(o);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int statut;
+    try {
+        statut = commande(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Erreur : la mémoire a manqué.\n";
+        return sortie_erreur_saisie;
+    } catch (...) {
+        std::cerr << "Erreur : une erreur inattendue est survenue.\n";
+        return sortie_erreur_saisie;
+    }
+    // A full disk or a closed pipe must not pass for success.
+    if (!sortie_ecrite())
+        return sortie_ecriture;
+    return statut;
 }

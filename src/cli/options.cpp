@@ -33,6 +33,7 @@ struct Drapeau {
 constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"liste", &Options::liste},
                                 {"sauvegarder", &Options::sauvegarder},
+                                {"supprimer", &Options::supprimer},
                                 {"synthese", &Options::synthese},
                                 {"details", &Options::details},
                                 {"cycles", &Options::cycles},
@@ -66,7 +67,9 @@ const char* const usage =
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "       kalder-theme [--dossier DIR] --liste\n"
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
-    "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n";
+    "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
+    "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
+    "                    [--jour D --mois M --annee Y]\n";
 
 std::optional<std::string> Options::valeur(const std::string& nom) const {
     const auto it = valeurs.find(nom);

@@ -14,6 +14,7 @@ struct Options {
     bool json = false;
     bool liste = false;
     bool sauvegarder = false;
+    bool supprimer = false;
     bool synthese = false;
     bool details = false;
     bool cycles = false;

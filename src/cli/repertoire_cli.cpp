@@ -3,7 +3,9 @@
 #include "cli/saisie_cli.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
+#include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
+#include "repertoire/supprimer_personne.hpp"
 
 #include <cstdlib>
 #include <iostream>
@@ -37,12 +39,19 @@ std::filesystem::path donnees_utilisateur() {
 
 } // namespace
 
-std::filesystem::path dossier_choisi(const Options& o, const char* argv0) {
+std::filesystem::path dossier_choisi(const Options& o, const char* argv0,
+                                     std::vector<Echec>* echecs) {
     if (auto d = o.valeur("dossier"))
         return std::filesystem::path(*d);
     std::error_code erreur;
     auto programme = std::filesystem::absolute(argv0, erreur).parent_path();
-    return dossier_donnees(donnees_utilisateur(), programme);
+    return dossier_donnees(donnees_utilisateur(), programme, echecs);
+}
+
+int dossier_impossible(const std::vector<Echec>& echecs) {
+    const Message m = message_dossier_impossible(echecs);
+    std::cerr << m.titre << " : " << m.texte << "\n";
+    return sortie_erreur_saisie;
 }
 
 int lister(const std::filesystem::path& dossier) {
@@ -51,8 +60,8 @@ int lister(const std::filesystem::path& dossier) {
         std::cerr << liste.erreur->titre << " : " << liste.erreur->texte << "\n";
         return sortie_erreur_saisie;
     }
-    for (const std::string& ligne : liste.lignes)
-        std::cout << ligne << "\n";
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        std::cout << liste.ligne(i) << "\n";
     return 0;
 }
 
@@ -69,7 +78,25 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Enregistré dans " << fichier_repertoire(dossier).string() << "\n";
+    std::cout << "Enregistré dans " << texte_chemin(fichier_repertoire(dossier)) << "\n";
+    return 0;
+}
+
+} // namespace kalder::cli
+
+namespace kalder::cli {
+
+int supprimer(const Options& o, const std::filesystem::path& dossier) {
+    if (!o.a("prenom") || !o.a("nom"))
+        return erreur_usage("--supprimer demande au moins --nom et --prenom");
+    const Personne personne{o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
+                            o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
+                            o.valeur("annee").value_or("")};
+    const Issue issue = supprimer_personne(dossier, personne);
+    if (issue.message)
+        return erreur_saisie(issue);
+    std::cout << "Retiré de " << texte_chemin(fichier_repertoire(dossier)) << " : "
+              << ligne_liste(personne) << "\n";
     return 0;
 }
 

@@ -1,5 +1,8 @@
 #include "cli/saisie_cli.hpp"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <utility>
 
@@ -41,6 +44,27 @@ int erreur_usage(const std::string& pourquoi) {
 int erreur_saisie(const Issue& issue) {
     std::cerr << "Erreur : " << issue.message->texte << "\n";
     return sortie_erreur_saisie;
+}
+
+bool sortie_ecrite() {
+    errno = 0;
+    std::cout.flush();
+    const bool flux_bon = static_cast<bool>(std::cout);
+    const bool vidage_bon = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (flux_bon && vidage_bon)
+        return true;
+    const int numero = errno;
+    std::cerr << "Erreur : la sortie n'a pas pu être écrite en entier";
+    if (numero == ENOSPC)
+        std::cerr << " (le disque est plein)";
+    else if (numero == EPIPE)
+        std::cerr << " (le programme qui la lisait s'est arrêté)";
+    else if (numero == EBADF)
+        std::cerr << " (la sortie standard est fermée)";
+    else if (numero != 0)
+        std::cerr << " (erreur système " << numero << ")";
+    std::cerr << ".\n";
+    return false;
 }
 
 void remplir_personne(EtatFenetre& etat, const Options& o) {

@@ -10,6 +10,11 @@ namespace kalder::cli {
 
 inline constexpr int sortie_erreur_saisie = 2;
 inline constexpr int sortie_usage = 64;
+inline constexpr int sortie_ecriture = 74;
+
+// Pushes the standard output out; false, after saying why on the error
+// stream, when it could not be written whole.
+bool sortie_ecrite();
 
 int erreur_usage(const std::string& pourquoi);
 // "Erreur : <message>" on the error stream.

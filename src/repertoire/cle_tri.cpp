@@ -62,14 +62,30 @@ constexpr char coupure_niveau = '\x00';
 
 } // namespace
 
-void construire_cle_tri(std::string& cle,
-                        const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t longueur = 0;
+std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t taille = champs.size() - 1;
+    for (auto champ : champs) {
+        taille += champ.size();
+        for (char c : champ)
+            taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+    }
+    return taille;
+}
+
+std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t accents = champs.size() - 1;
     for (auto champ : champs)
-        longueur += champ.size();
-    // At most two bytes per character on the first level, one on the second.
+        accents += champ.size();
+    return taille_cle_lettres(champs) + 1 + accents;
+}
+
+namespace {
+
+void ajouter_cle_lettres(std::string& cle,
+                         const std::array<std::string_view, champs_par_entree>& champs) {
+    // Exactly the key's size: a buffer reserved for all keys never grows.
     const std::size_t debut = cle.size();
-    cle.resize(debut + 3 * longueur + 2 * champs.size());
+    cle.resize(debut + taille_cle_lettres(champs));
     char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
@@ -81,63 +97,113 @@ void construire_cle_tri(std::string& cle,
                 *p++ = b[1];
         }
     }
-    *p++ = coupure_niveau;
-    for (std::size_t i = 0; i < champs.size(); ++i) {
-        if (i > 0)
-            *p++ = coupure_champ;
-        for (char c : champs[i])
-            *p++ = static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
-    }
-    cle.resize(static_cast<std::size_t>(p - cle.data()));
 }
 
-std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
-    // All keys in one buffer: one allocation instead of one per entry. Their
-    // first bytes, copied beside each index as numbers, settle most
-    // comparisons without leaving the array being sorted.
-    constexpr std::size_t mots = 3;
+void ajouter_cle_accents(std::string& cle,
+                         const std::array<std::string_view, champs_par_entree>& champs) {
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        if (i > 0)
+            cle += coupure_champ;
+        for (char c : champs[i])
+            cle += static_cast<char>(pli.minuscule[static_cast<unsigned char>(c)]);
+    }
+}
+
+} // namespace
+
+void construire_cle_tri(std::string& cle,
+                        const std::array<std::string_view, champs_par_entree>& champs) {
+    ajouter_cle_lettres(cle, champs);
+    cle += coupure_niveau;
+    ajouter_cle_accents(cle, champs);
+}
+
+namespace {
+
+// The order of the entries that `entree` gives by index. Only the first
+// level of the keys (letters without accents, no case) is kept, in one
+// buffer: one allocation instead of one per entry. Their first bytes, copied
+// beside each index as numbers, settle most comparisons without leaving the
+// array being sorted; the accents decide only between equal first levels,
+// their keys made then. Comparing (first level, accents) is comparing the
+// whole key of construire_cle_tri, whose level break sorts below everything.
+template <typename Entree>
+std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
+    constexpr std::size_t mots = 2;
     struct Rang {
         std::array<std::uint64_t, mots> debut_cle;
         std::uint32_t index;
     };
-    std::size_t taille_cles = 0;
-    for (const EntreeBrute& e : entrees)
-        for (auto champ : e.champs)
-            taille_cles += 3 * champ.size() + 2;
     std::string cles;
     cles.reserve(taille_cles);
-    std::vector<std::size_t> debuts(entrees.size() + 1);
-    std::vector<Rang> rangs(entrees.size());
-    for (std::size_t i = 0; i < entrees.size(); ++i) {
-        debuts[i] = cles.size();
-        construire_cle_tri(cles, entrees[i].champs);
-        Rang& r = rangs[i];
+    std::vector<std::uint32_t> debuts;
+    debuts.reserve(nombre + 1);
+    std::vector<Rang> rangs;
+    rangs.reserve(nombre);
+    for (std::size_t i = 0; i < nombre; ++i) {
+        const std::size_t debut = cles.size();
+        debuts.push_back(static_cast<std::uint32_t>(debut));
+        ajouter_cle_lettres(cles, entree(i).champs);
+        Rang r{};
         r.index = static_cast<std::uint32_t>(i);
-        unsigned char debut[8 * mots] = {};
-        std::memcpy(debut, cles.data() + debuts[i],
-                    std::min(sizeof debut, cles.size() - debuts[i]));
-        for (std::size_t k = 0; k < sizeof debut; ++k)
-            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | debut[k];
+        unsigned char octets[8 * mots] = {};
+        std::memcpy(octets, cles.data() + debut, std::min(sizeof octets, cles.size() - debut));
+        for (std::size_t k = 0; k < sizeof octets; ++k)
+            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | octets[k];
+        rangs.push_back(r);
     }
-    debuts[entrees.size()] = cles.size();
+    debuts.push_back(static_cast<std::uint32_t>(cles.size()));
     // A key shorter than the copied bytes is padded with 0, which sorts it
-    // first, as a shorter text; only one 0 (the level break) is in a key.
+    // first, as a shorter text; no 0 is in a first-level key.
     const auto suite_cle = [&](std::uint32_t i) {
-        const std::size_t debut = std::min(debuts[i] + 8 * mots, debuts[i + 1]);
+        const std::size_t debut = std::min<std::size_t>(debuts[i] + 8 * mots, debuts[i + 1]);
         return std::string_view(cles).substr(debut, debuts[i + 1] - debut);
     };
+    std::string accents_a, accents_b;
     std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
         if (a.debut_cle != b.debut_cle)
             return a.debut_cle < b.debut_cle;
-        const int c = suite_cle(a.index).compare(suite_cle(b.index));
+        if (const int c = suite_cle(a.index).compare(suite_cle(b.index)); c != 0)
+            return c < 0;
+        accents_a.clear();
+        accents_b.clear();
+        ajouter_cle_accents(accents_a, entree(a.index).champs);
+        ajouter_cle_accents(accents_b, entree(b.index).champs);
+        const int c = accents_a.compare(accents_b);
         return c != 0 ? c < 0 : a.index < b.index;
     });
+    cles = {};
+    debuts = {};
 
     std::vector<std::uint32_t> ordre;
     ordre.reserve(rangs.size());
     for (const Rang& r : rangs)
         ordre.push_back(r.index);
     return ordre;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
+    std::size_t taille_cles = 0;
+    for (const EntreeBrute& e : entrees)
+        taille_cles += taille_cle_lettres(e.champs);
+    return ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
+                    taille_cles);
+}
+
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
+                                              const std::vector<std::uint32_t>& debuts,
+                                              std::size_t taille_cles) {
+    const char* const fin = octets.data() + octets.size();
+    return ordonner(
+        [&](std::size_t i) {
+            const char* p = octets.data() + debuts[i];
+            EntreeBrute e;
+            entree_suivante(p, fin, e);
+            return e;
+        },
+        debuts.size(), taille_cles);
 }
 
 } // namespace kalder

@@ -18,7 +18,17 @@ namespace kalder {
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs);
 
+// The number of bytes construire_cle_tri adds for these fields, and of its
+// first level alone (letters without accents and case).
+std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs);
+std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs);
+
 // Indices of `entrees` in the order of the list; equal keys keep the order of the file.
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
+// The same for the entries of a file's bytes that start at `debuts`, read one
+// at a time; `taille_cles` is the sum of their taille_cle_lettres.
+std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
+                                              const std::vector<std::uint32_t>& debuts,
+                                              std::size_t taille_cles);
 
 } // namespace kalder

@@ -53,6 +53,13 @@ constexpr std::array<EnUtf8, 256> table_utf8 = construire_table_utf8();
 
 } // namespace
 
+std::size_t taille_cp1252_en_utf8(std::string_view octets) {
+    std::size_t taille = 0;
+    for (char o : octets)
+        taille += static_cast<std::size_t>(table_utf8[static_cast<unsigned char>(o)].longueur);
+    return taille;
+}
+
 void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
     unsigned char ou = 0;
     for (char o : octets)

@@ -14,6 +14,8 @@ std::optional<unsigned char> octet_cp1252(char32_t c);
 
 std::string cp1252_vers_utf8(std::string_view octets);
 void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets);
+// The length in UTF-8 of Windows-1252 bytes.
+std::size_t taille_cp1252_en_utf8(std::string_view octets);
 
 // Nothing when the text holds malformed UTF-8 or a character outside the code page.
 std::optional<std::string> utf8_vers_cp1252(std::string_view texte);

@@ -1,5 +1,7 @@
 #include "repertoire/dossier_donnees.hpp"
 
+#include "repertoire/messages_repertoire.hpp"
+
 #include <system_error>
 
 namespace kalder {
@@ -20,26 +22,49 @@ fs::path sans_espaces_autour(const fs::path& chemin) {
 }
 
 // Parents too: a fresh account may not have its application-data folder yet.
-bool creer_si_absent(const fs::path& dossier) {
+bool creer_si_absent(const fs::path& dossier, std::vector<Echec>* echecs) {
     std::error_code ec;
     if (fs::is_directory(dossier, ec))
         return true;
     fs::create_directories(dossier, ec);
-    return !ec && fs::is_directory(dossier, ec);
+    if (!ec && fs::is_directory(dossier, ec))
+        return true;
+    if (!ec || ec == std::errc::file_exists)
+        ec = std::make_error_code(std::errc::not_a_directory);
+    if (echecs)
+        echecs->push_back(Echec{Operation::creer, dossier, ec});
+    return false;
+}
+
+std::string cause(const Echec& e) {
+    if (e.code == std::errc::not_a_directory)
+        return "un fichier ou un chemin sans dossier est à sa place";
+    // The folder was to be made in its parent: that is where the right lacks.
+    return expliquer_echec(Echec{Operation::creer, e.chemin.parent_path(), e.code});
 }
 
 } // namespace
 
-fs::path dossier_donnees(const fs::path& donnees_application, const fs::path& dossier_programme) {
+fs::path dossier_donnees(const fs::path& donnees_application, const fs::path& dossier_programme,
+                         std::vector<Echec>* echecs) {
     const fs::path base = sans_espaces_autour(donnees_application);
     if (!base.empty()) {
         const fs::path dossier = base / nom_dossier_donnees;
-        if (creer_si_absent(dossier))
+        if (creer_si_absent(dossier, echecs))
             return dossier / "";
     }
     const fs::path dossier = dossier_programme / nom_dossier_donnees;
-    creer_si_absent(dossier);
+    creer_si_absent(dossier, echecs);
     return dossier / "";
+}
+
+Message message_dossier_impossible(const std::vector<Echec>& echecs) {
+    std::string texte = "Le dossier de données n'a pas pu être créé";
+    for (std::size_t i = 0; i < echecs.size(); ++i) {
+        texte += i == 0 ? " : « " : " ; ni « ";
+        texte += texte_chemin(echecs[i].chemin) + " », car " + cause(echecs[i]);
+    }
+    return Message{"Erreur", texte + ".", Icone::avertissement};
 }
 
 } // namespace kalder

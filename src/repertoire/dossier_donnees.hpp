@@ -1,6 +1,10 @@
 #pragma once
 
+#include "modele/etat_fenetre.hpp"
+#include "repertoire/fichiers.hpp"
+
 #include <filesystem>
+#include <vector>
 
 namespace kalder {
 
@@ -13,8 +17,14 @@ inline constexpr const char* nom_fichier_secours = "Kalderrep.bak";
 // its missing parents are created. The result ends with a separator. When
 // even the program folder fails, its "Kalder" is returned all the same: the
 // next save then says why it cannot write there.
+// Each folder that could not be made is added to `echecs`, with the reason.
 std::filesystem::path dossier_donnees(const std::filesystem::path& donnees_application,
-                                      const std::filesystem::path& dossier_programme);
+                                      const std::filesystem::path& dossier_programme,
+                                      std::vector<Echec>* echecs = nullptr);
+
+// "Le dossier de données n'a pas pu être créé : « … » : <why> ; « … » : <why>.",
+// titled "Erreur", for a save when no data folder could be made.
+Message message_dossier_impossible(const std::vector<Echec>& echecs);
 
 inline std::filesystem::path fichier_repertoire(const std::filesystem::path& dossier) {
     return dossier / nom_fichier_repertoire;

@@ -1,16 +1,21 @@
 #include "repertoire/fichiers.hpp"
 
+#include "repertoire/temporaires.hpp"
+
 #include <cerrno>
-#include <chrono>
-#include <cstdint>
-#include <random>
 
 #if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <io.h>
-#elif __has_include(<unistd.h>)
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+#else
 #include <fcntl.h>
 #include <unistd.h>
-#define KALDER_POSIX 1
 #endif
 
 namespace kalder {
@@ -23,19 +28,11 @@ std::error_code erreur_systeme(int numero) {
     return {numero != 0 ? numero : EIO, std::generic_category()};
 }
 
-std::FILE* ouvrir(const fs::path& chemin, bool ecriture_nouveau) {
-#if defined(_WIN32)
-    return _wfopen(chemin.c_str(), ecriture_nouveau ? L"wbx" : L"rb");
-#else
-    return std::fopen(chemin.c_str(), ecriture_nouveau ? "wbx" : "rb");
-#endif
-}
-
-std::error_code vider_cache_systeme([[maybe_unused]] std::FILE* flux) {
+std::error_code vider_cache_systeme(std::FILE* flux) {
 #if defined(_WIN32)
     if (_commit(_fileno(flux)) != 0)
         return erreur_systeme(errno);
-#elif defined(KALDER_POSIX)
+#else
     if (fsync(fileno(flux)) != 0 && errno != EINVAL)
         return erreur_systeme(errno);
 #endif
@@ -44,7 +41,7 @@ std::error_code vider_cache_systeme([[maybe_unused]] std::FILE* flux) {
 
 // So that the new name survives a power cut too; a failure here changes nothing.
 void vider_cache_dossier([[maybe_unused]] const fs::path& dossier) {
-#if defined(KALDER_POSIX)
+#if !defined(_WIN32)
     const int d = open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY);
     if (d >= 0) {
         fsync(d);
@@ -53,15 +50,24 @@ void vider_cache_dossier([[maybe_unused]] const fs::path& dossier) {
 #endif
 }
 
-std::string suffixe_aleatoire() {
-    // The clock is enough to part two saves: the file is created only if the name is free.
-    static std::mt19937 generateur{
-        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
-    constexpr char chiffres[] = "0123456789abcdef";
-    std::string s(8, '0');
-    for (char& c : s)
-        c = chiffres[generateur() % 16];
-    return s;
+// The new file takes the old one's name in one step: a reader sees either.
+std::error_code renommer_par_dessus(const fs::path& source, const fs::path& cible) {
+#if defined(_WIN32)
+    // A program reading the old file (a window listing it) holds it a moment.
+    for (int essai = 0;; ++essai) {
+        if (MoveFileExW(source.c_str(), cible.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {};
+        const DWORD erreur = GetLastError();
+        if (essai == 50 || (erreur != ERROR_SHARING_VIOLATION && erreur != ERROR_ACCESS_DENIED))
+            return {static_cast<int>(erreur), std::system_category()};
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+#else
+    std::error_code ec;
+    fs::rename(source, cible, ec);
+    return ec;
+#endif
 }
 
 } // namespace
@@ -76,66 +82,46 @@ std::error_code ecrire_sur_disque(std::FILE* flux, std::string_view octets) {
     return vider_cache_systeme(flux);
 }
 
-std::optional<Echec> lire_fichier(const fs::path& chemin, std::string& octets) {
-    std::error_code ec;
-    if (fs::is_directory(chemin, ec))
-        return Echec{Operation::lire, chemin, std::make_error_code(std::errc::is_a_directory)};
-    errno = 0;
-    std::FILE* flux = ouvrir(chemin, false);
-    if (!flux)
-        return Echec{Operation::lire, chemin, erreur_systeme(errno)};
-    octets.clear();
-    if (const auto taille = fs::file_size(chemin, ec); !ec)
-        octets.reserve(static_cast<std::size_t>(taille));
-    char tampon[1 << 16];
-    std::size_t lus;
-    while ((lus = std::fread(tampon, 1, sizeof tampon, flux)) > 0)
-        octets.append(tampon, lus);
-    const bool erreur = std::ferror(flux) != 0;
-    const int numero = errno;
-    std::fclose(flux);
-    if (erreur)
-        return Echec{Operation::lire, chemin, erreur_systeme(numero)};
-    return std::nullopt;
-}
-
-std::optional<Echec> remplacer_fichier(const fs::path& chemin, std::string_view octets) {
-    const fs::path dossier = chemin.parent_path();
-    fs::path temporaire;
-    std::FILE* flux = nullptr;
-    for (int essai = 0; essai < 16 && !flux; ++essai) {
-        fs::path nom = ".";
-        nom += chemin.filename().native();
-        nom += "." + suffixe_aleatoire() + ".tmp";
-        temporaire = dossier / nom;
-        errno = 0;
-        flux = ouvrir(temporaire, true);
-        if (!flux && errno != EEXIST)
-            return Echec{Operation::creer, dossier, erreur_systeme(errno)};
-    }
-    if (!flux)
-        return Echec{Operation::creer, dossier, std::make_error_code(std::errc::file_exists)};
-
-    std::error_code ec = ecrire_sur_disque(flux, octets);
-    if (std::fclose(flux) != 0 && !ec)
-        ec = erreur_systeme(errno);
-    if (ec) {
+std::optional<Echec> remplacer_fichier(const fs::path& chemin, std::string_view octets,
+                                       std::optional<fs::perms> droits) {
+    if (!droits) {
         std::error_code ignore;
-        fs::remove(temporaire, ignore);
-        return Echec{Operation::ecrire, dossier, ec};
+        const auto ancien = fs::status(chemin, ignore);
+        if (fs::is_regular_file(ancien))
+            droits = ancien.permissions();
     }
+    FichierTemporaire temporaire;
+    if (auto echec = creer_temporaire(chemin, droits, temporaire))
+        return echec;
 
-    // Keep the rights the old file had (a private directory stays private).
-    std::error_code ignore;
-    const auto ancien = fs::status(chemin, ignore);
-    if (fs::is_regular_file(ancien))
-        fs::permissions(temporaire, ancien.permissions(), ignore);
-
-    fs::rename(temporaire, chemin, ec);
+    const fs::path dossier = chemin.parent_path();
+    const auto abandonner = [&](Echec echec) {
+        std::error_code ignore;
+        fs::remove(temporaire.chemin, ignore);
+        return echec;
+    };
+    std::error_code ec = ecrire_sur_disque(temporaire.flux, octets);
+#if defined(_WIN32)
+    // Windows renames no open file; a killed save between the two steps
+    // leaves a file that the next save removes.
+    if (std::fclose(temporaire.flux) != 0 && !ec)
+        ec = erreur_systeme(errno);
+    if (ec)
+        return abandonner(Echec{Operation::ecrire, dossier, ec});
+    if (ec = renommer_par_dessus(temporaire.chemin, chemin); ec)
+        return abandonner(Echec{Operation::remplacer, chemin, ec});
+#else
+    // Renamed while still open, so still locked: no cleaning can take it meanwhile.
     if (ec) {
-        fs::remove(temporaire, ignore);
-        return Echec{Operation::remplacer, chemin, ec};
+        std::fclose(temporaire.flux);
+        return abandonner(Echec{Operation::ecrire, dossier, ec});
     }
+    if (ec = renommer_par_dessus(temporaire.chemin, chemin); ec) {
+        std::fclose(temporaire.flux);
+        return abandonner(Echec{Operation::remplacer, chemin, ec});
+    }
+    std::fclose(temporaire.flux);
+#endif
     vider_cache_dossier(dossier);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 // new content goes to a temporary file of the same folder, reaches the disk,
 // and only then takes the old file's name.
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -12,7 +13,7 @@
 
 namespace kalder {
 
-enum class Operation { lire, creer, ecrire, remplacer };
+enum class Operation { lire, creer, ecrire, remplacer, verrouiller };
 
 struct Echec {
     Operation operation;
@@ -21,11 +22,23 @@ struct Echec {
     std::error_code code;
 };
 
-std::optional<Echec> lire_fichier(const std::filesystem::path& chemin, std::string& octets);
+// Larger directory files are refused: a person takes some fifty bytes.
+inline constexpr std::uintmax_t taille_maximale_repertoire = std::uintmax_t{256} << 20;
 
-// On failure the old file, if any, is left as it was and no temporary file remains.
-std::optional<Echec> remplacer_fichier(const std::filesystem::path& chemin,
-                                       std::string_view octets);
+// Only a regular file (a link to one is followed) is read; a device, a named
+// pipe or a socket is refused without waiting on it.
+std::optional<Echec> lire_fichier(const std::filesystem::path& chemin, std::string& octets,
+                                  std::uintmax_t limite = taille_maximale_repertoire);
+
+// Nothing when `chemin` is missing or a regular file (links followed); else
+// why it must not be read or replaced.
+std::optional<Echec> verifier_ordinaire(const std::filesystem::path& chemin, Operation operation);
+
+// The new file gets `droits` before any byte is written to it; without them,
+// the rights of the file it replaces, else the user's default. On failure
+// the old file, if any, is left as it was and no temporary file remains.
+std::optional<Echec> remplacer_fichier(const std::filesystem::path& chemin, std::string_view octets,
+                                       std::optional<std::filesystem::perms> droits = {});
 
 // Writes everything, then pushes it through the library's and the system's caches.
 std::error_code ecrire_sur_disque(std::FILE* flux, std::string_view octets);

@@ -66,20 +66,27 @@ EntreeBrute decouper_entree(const char*& p, const char* fin, bool& blanche) {
 
 } // namespace
 
+bool entree_suivante(const char*& p, const char* fin, EntreeBrute& entree) {
+    while (p < fin) {
+        bool blanche = false;
+        entree = decouper_entree(p, fin, blanche);
+        // `p` is on a line end, or at the end of the bytes.
+        if (p < fin)
+            p += *p == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
+        if (!blanche)
+            return true;
+    }
+    return false;
+}
+
 std::vector<EntreeBrute> decouper_repertoire(std::string_view octets) {
     std::vector<EntreeBrute> entrees;
     entrees.reserve(octets.size() / 40 + 1);
     const char* p = octets.data();
     const char* const fin = p + octets.size();
-    while (p < fin) {
-        bool blanche = false;
-        EntreeBrute entree = decouper_entree(p, fin, blanche);
-        if (!blanche)
-            entrees.push_back(entree);
-        // `p` is on a line end, or at the end of the bytes.
-        if (p < fin)
-            p += *p == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
-    }
+    EntreeBrute entree;
+    while (entree_suivante(p, fin, entree))
+        entrees.push_back(entree);
     return entrees;
 }
 

@@ -29,6 +29,19 @@ struct EntreeBrute {
 
 std::vector<EntreeBrute> decouper_repertoire(std::string_view octets);
 
+// One entry at a time, for a pass that keeps none: reads the entry at `p`
+// (blank lines skipped) and moves `p` past its line end; false at the end.
+bool entree_suivante(const char*& p, const char* fin, EntreeBrute& entree);
+
+// Calls `f` on every entry of `octets`, in order.
+template <typename F> void pour_chaque_entree(std::string_view octets, F&& f) {
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    EntreeBrute entree;
+    while (entree_suivante(p, fin, entree))
+        f(entree);
+}
+
 // Appends the line of an entry, every field quoted, ended by CR LF. The fields
 // must hold no double quote and no line end.
 void ajouter_entree(std::string& sortie,

@@ -2,6 +2,7 @@
 
 #include "noyau/saisie.hpp"
 #include "noyau/utf8.hpp"
+#include "repertoire/composition.hpp"
 #include "repertoire/cp1252.hpp"
 #include "repertoire/messages_repertoire.hpp"
 
@@ -25,8 +26,10 @@ const std::array<ChampId, champs_par_entree>& champs_de(LigneId id) {
 std::string hexadecimal(char32_t c) {
     constexpr char chiffres[] = "0123456789ABCDEF";
     std::string s;
-    for (int decalage = c > 0xFFFF ? 20 : 12; decalage >= 0; decalage -= 4)
-        s.push_back(chiffres[(c >> decalage) & 0xF]);
+    // At least four digits, as code points are usually written: U+00E9, U+1F600.
+    for (int decalage = 20; decalage >= 0; decalage -= 4)
+        if (decalage < 16 || (c >> decalage) != 0)
+            s.push_back(chiffres[(c >> decalage) & 0xF]);
     return "U+" + s;
 }
 
@@ -68,6 +71,8 @@ std::optional<std::string> defaut_champ(std::string_view texte) {
 
 std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
     for (std::size_t i = 0; i < ligne.textes.size(); ++i) {
+        // "e" + U+0301 is the "é" the code page holds.
+        ligne.textes[i] = composer_utf8(ligne.textes[i]);
         const auto defaut = defaut_champ(ligne.textes[i]);
         if (!defaut) {
             // Every character passed the code-page test: the conversion holds.
@@ -75,7 +80,7 @@ std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
             continue;
         }
         const std::string personne =
-            encoder_utf8(decoder_utf8(ligne.prenoms() + " " + ligne.nom()));
+            texte_visible(encoder_utf8(decoder_utf8(ligne.prenoms() + " " + ligne.nom())));
         const char* qui = ligne.id == LigneId::vous ? "de la ligne « Vous »" : "du partenaire";
         Issue issue;
         issue.message = message_sauvegarde_impossible(

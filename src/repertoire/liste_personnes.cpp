@@ -1,53 +1,134 @@
 #include "repertoire/liste_personnes.hpp"
 
 #include "repertoire/cle_tri.hpp"
+#include "repertoire/contenu_repertoire.hpp"
+#include "repertoire/cp1252.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/format_repertoire.hpp"
 #include "repertoire/messages_repertoire.hpp"
+#include "repertoire/temporaires.hpp"
+#include "repertoire/verrou.hpp"
 
+#include <new>
+
+#include <algorithm>
 #include <cstdint>
 
 namespace kalder {
 
 namespace fs = std::filesystem;
 
+std::size_t ListePersonnes::fin_ligne(std::size_t i) const {
+    return i + 1 < taille() ? reperes_[(i + 1) * champs_ligne] : texte_.size();
+}
+
+std::string_view ListePersonnes::ligne(std::size_t i) const {
+    const std::size_t debut = reperes_.at(i * champs_ligne);
+    return std::string_view(texte_).substr(debut, fin_ligne(i) - debut);
+}
+
+Personne ListePersonnes::personne(std::size_t i) const {
+    std::array<std::string, champs_ligne> champs;
+    for (std::size_t k = 0; k < champs_ligne; ++k) {
+        const std::size_t debut = reperes_.at(i * champs_ligne + k);
+        // Each field but the last is followed by its ";".
+        const std::size_t fin =
+            k + 1 < champs_ligne ? reperes_[i * champs_ligne + k + 1] - 1 : fin_ligne(i);
+        champs[k] = texte_.substr(debut, fin - debut);
+    }
+    return Personne{std::move(champs[0]), std::move(champs[1]), std::move(champs[2]),
+                    std::move(champs[3]), std::move(champs[4])};
+}
+
+std::vector<std::string> ListePersonnes::lignes() const {
+    std::vector<std::string> r;
+    r.reserve(taille());
+    for (std::size_t i = 0; i < taille(); ++i)
+        r.emplace_back(ligne(i));
+    return r;
+}
+
+void ListePersonnes::reserver(std::size_t lignes, std::size_t octets_utf8) {
+    reperes_.reserve(lignes * champs_ligne);
+    texte_.reserve(octets_utf8);
+}
+
+void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
+    for (std::size_t k = 0; k < champs.size(); ++k) {
+        if (k > 0)
+            texte_ += ';';
+        reperes_.push_back(static_cast<std::uint32_t>(texte_.size()));
+        ajouter_cp1252_en_utf8(texte_, champs[k]);
+    }
+}
+
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    const std::vector<EntreeBrute> entrees = decouper_repertoire(octets);
-    const std::vector<std::uint32_t> ordre = ordre_alphabetique(entrees);
+    // One pass finds where each entry starts and the exact sizes of the sort
+    // keys and of the list's text, so that no buffer grows afterwards.
+    std::vector<std::uint32_t> debuts;
+    debuts.reserve(static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1);
+    std::size_t taille_cles = 0;
+    std::size_t taille_texte = 0;
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    for (EntreeBrute e;;) {
+        const char* const debut = p;
+        if (!entree_suivante(p, fin, e))
+            break;
+        debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
+        taille_cles += taille_cle_lettres(e.champs);
+        taille_texte += champs_par_entree - 1;
+        for (auto champ : e.champs)
+            taille_texte += taille_cp1252_en_utf8(champ);
+    }
+    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
 
     ListePersonnes liste;
-    liste.personnes.reserve(entrees.size());
-    liste.lignes.reserve(entrees.size());
+    liste.reserver(ordre.size(), taille_texte);
     for (std::uint32_t i : ordre) {
-        liste.personnes.push_back(personne_utf8(entrees[i]));
-        liste.lignes.push_back(ligne_liste(liste.personnes.back()));
+        const char* q = octets.data() + debuts[i];
+        EntreeBrute e;
+        entree_suivante(q, fin, e);
+        liste.ajouter(e.champs);
     }
     return liste;
 }
 
-ListePersonnes lire_liste_personnes(const fs::path& dossier) {
+namespace {
+
+ListePersonnes liste_en_erreur(Message message) {
+    ListePersonnes liste;
+    liste.erreur = std::move(message);
+    liste.prises_actives = false;
+    return liste;
+}
+
+ListePersonnes lire_liste(const fs::path& dossier) {
+    // Leftovers of killed saves go at an opening too, when no save runs now.
+    if (Verrou verrou; verrou.essayer(dossier))
+        nettoyer_temporaires(dossier);
     const fs::path fichier = fichier_repertoire(dossier);
-    std::error_code ec;
-    if (!fs::exists(fichier, ec) && !ec) {
-        ListePersonnes liste;
-        liste.erreur = message_pas_de_donnees();
-        liste.prises_actives = false;
-        return liste;
+    ContenuRepertoire contenu;
+    if (auto echec = lire_contenu(fichier, contenu, false))
+        return liste_en_erreur(message_echec_lecture(*echec));
+    if (!contenu.existe)
+        return liste_en_erreur(message_pas_de_donnees());
+    contenu.en_utf8 = {};
+    return liste_depuis_octets(contenu.octets);
+}
+
+} // namespace
+
+ListePersonnes lire_liste_personnes(const fs::path& dossier) {
+    constexpr std::string_view debut = "Les personnes enregistrées n'ont pas pu être lues";
+    try {
+        return lire_liste(dossier);
+    } catch (const std::bad_alloc&) {
+        return liste_en_erreur(message_erreur_exception(debut, true, false));
+    } catch (...) {
+        return liste_en_erreur(message_erreur_exception(debut, false, false));
     }
-    std::string octets;
-    std::optional<Echec> echec;
-    if (ec)
-        echec = Echec{Operation::lire, fichier, ec};
-    else
-        echec = lire_fichier(fichier, octets);
-    if (echec) {
-        ListePersonnes liste;
-        liste.erreur = message_echec_lecture(*echec);
-        liste.prises_actives = false;
-        return liste;
-    }
-    return liste_depuis_octets(octets);
 }
 
 std::string ligne_liste(const Personne& p) {

@@ -4,6 +4,8 @@
 #include "modele/etat_fenetre.hpp"
 #include "repertoire/personne.hpp"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,14 +14,34 @@
 
 namespace kalder {
 
-struct ListePersonnes {
-    // In the order of the list; `lignes`[i] shows `personnes`[i].
-    std::vector<Personne> personnes;
-    std::vector<std::string> lignes;
+// The lines in the order of the list, in UTF-8, all in one text: a
+// directory of a million persons takes about the size of its file.
+class ListePersonnes {
+  public:
     // To show before the dialog opens.
     std::optional<Message> erreur;
     // "-> Vous" and "-> Partenaire".
     bool prises_actives = true;
+
+    std::size_t taille() const { return reperes_.size() / champs_ligne; }
+    bool vide() const { return reperes_.empty(); }
+    // "nom;prénoms;jour;mois;année".
+    std::string_view ligne(std::size_t i) const;
+    // The entry of line i, its five fields whole (a name may hold ";").
+    Personne personne(std::size_t i) const;
+    std::vector<std::string> lignes() const;
+
+    void reserver(std::size_t lignes, std::size_t octets_utf8);
+    // Appends a line from the five Windows-1252 fields of an entry.
+    void ajouter(const std::array<std::string_view, 5>& champs);
+
+  private:
+    static constexpr std::size_t champs_ligne = 5;
+    std::string texte_;
+    // Where each field of each line starts in `texte_`, five per line.
+    std::vector<std::uint32_t> reperes_;
+
+    std::size_t fin_ligne(std::size_t i) const;
 };
 
 // Every opening reads the file again; a missing file gives "Pas de données enregistrées".

@@ -1,6 +1,7 @@
 #include "repertoire/messages_repertoire.hpp"
 
 #include "noyau/utf8.hpp"
+#include "repertoire/erreurs_repertoire.hpp"
 
 #include <cerrno>
 
@@ -21,6 +22,7 @@ std::string sujet(const Echec& e) {
         return "le dossier " + entre_guillemets(e.chemin);
     case Operation::lire:
     case Operation::remplacer:
+    case Operation::verrouiller:
         break;
     }
     return "le fichier " + entre_guillemets(e.chemin);
@@ -34,6 +36,7 @@ std::string acces_refuse(const Echec& e) {
     case Operation::lire:
         return sujet(e) + " ne peut pas être lu : l'accès en est refusé";
     case Operation::remplacer:
+    case Operation::verrouiller:
         break;
     }
     return sujet(e) + " est protégé en écriture ou verrouillé par un autre programme";
@@ -57,9 +60,37 @@ std::string texte_chemin(const fs::path& chemin) {
         decoder_utf8(std::string_view(reinterpret_cast<const char*>(u.data()), u.size())));
 }
 
+std::string expliquer_propre(const Echec& e) {
+    switch (static_cast<ErreurRepertoire>(e.code.value())) {
+    case ErreurRepertoire::pas_un_fichier_ordinaire:
+        return entre_guillemets(e.chemin) +
+               " n'est pas un fichier ordinaire (c'est un périphérique, un tube nommé, une "
+               "prise réseau ou un lien vers l'un d'eux) ; Kalder n'y touche pas";
+    case ErreurRepertoire::trop_grand:
+        return sujet(e) + " dépasse " + std::to_string(taille_maximale_repertoire >> 20) +
+               " Mo, la taille la plus grande que Kalder accepte pour un répertoire";
+    case ErreurRepertoire::verrou_occupe:
+        return "un autre Kalder est en train d'enregistrer dans ce répertoire ; réessayez dans "
+               "un instant";
+    case ErreurRepertoire::lecture_seule:
+        return sujet(e) + " est en lecture seule ; retirez cette protection pour y enregistrer";
+    case ErreurRepertoire::memoire_insuffisante:
+        return expliquer_exception(true);
+    case ErreurRepertoire::utf8_hors_code_page:
+        return sujet(e) +
+               " est écrit en UTF-8 et contient un caractère que Windows-1252 ne peut pas "
+               "tenir ; corrigez-le avec un éditeur de texte";
+    case ErreurRepertoire::inattendue:
+        break;
+    }
+    return expliquer_exception(false);
+}
+
 std::string expliquer_echec(const Echec& e) {
     const std::error_code& c = e.code;
     using std::errc;
+    if (c.category() == categorie_repertoire())
+        return expliquer_propre(e);
     if (c == errc::permission_denied || c == errc::operation_not_permitted)
         return acces_refuse(e);
     if (c == errc::read_only_file_system)
@@ -86,8 +117,68 @@ std::string expliquer_echec(const Echec& e) {
         return "le disque a signalé une erreur de lecture ou d'écriture sur " + sujet(e);
     if (c == errc::file_exists)
         return "aucun fichier temporaire n'a pu être créé dans " + sujet(e);
-    return "le système a refusé l'opération sur " + sujet(e) + " (erreur " +
-           std::to_string(c.value()) + " : " + c.message() + ")";
+    if (c == errc::too_many_symbolic_link_levels)
+        return "le chemin " + entre_guillemets(e.chemin) +
+               " passe par trop de liens symboliques (sans doute une boucle de liens)";
+    if (c == errc::file_too_large)
+        return sujet(e) + " est trop grand pour ce disque";
+    if (c == errc::not_enough_memory)
+        return expliquer_exception(true);
+    if (c == errc::no_such_device_or_address)
+        return entre_guillemets(e.chemin) + " ne mène à aucun fichier ordinaire";
+    if (c == errc::cross_device_link)
+        return sujet(e) + " n'est pas sur le même disque que le fichier à remplacer";
+    if (c == errc::resource_unavailable_try_again)
+        return sujet(e) + " est momentanément indisponible ; réessayez dans un instant";
+    return "le système a refusé l'opération sur " + sujet(e) + " (erreur système " +
+           std::to_string(c.value()) + ")";
+}
+
+std::string expliquer_exception(bool memoire) {
+    return memoire ? "la mémoire a manqué" : "une erreur inattendue est survenue";
+}
+
+Message question_supprimer(std::string_view ligne) {
+    return Message{"Attention", "Supprimer « " + texte_visible(ligne) + " » du répertoire ?",
+                   Icone::question};
+}
+
+Message message_echec_suppression(const Echec& e) {
+    return Message{
+        "Erreur", "La personne n'a pas pu être retirée du répertoire : " + expliquer_echec(e) + ".",
+        Icone::avertissement};
+}
+
+Message message_absente(std::string_view ligne) {
+    return Message{"Erreur",
+                   "« " + texte_visible(ligne) +
+                       " » n'est pas (ou plus) dans le répertoire : rien n'a été retiré.",
+                   Icone::exclamation};
+}
+
+Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture) {
+    return Message{"Erreur",
+                   std::string(debut) + " : " + expliquer_exception(memoire) +
+                       (ecriture ? " ; rien n'a été écrit." : "."),
+                   Icone::avertissement};
+}
+
+std::string texte_visible(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '\r' || c == '\n') {
+            r += "\u21B5"; // ↵, one for CR LF
+            if (c == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
+                ++i;
+        } else if (c == '\t') {
+            r += ' ';
+        } else {
+            r += c;
+        }
+    }
+    return r;
 }
 
 Message question_modifier(std::string_view prenoms, std::string_view nom, Icone icone) {

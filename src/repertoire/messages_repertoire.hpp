@@ -16,6 +16,20 @@ std::string texte_chemin(const std::filesystem::path& chemin);
 // Why a file operation failed, as the end of a French sentence ("le disque … est plein").
 std::string expliquer_echec(const Echec& echec);
 
+// The end of a sentence for an exception caught at a command's edge.
+std::string expliquer_exception(bool memoire);
+
+// A name as a message shows it: a line break becomes a visible "↵".
+std::string texte_visible(std::string_view texte);
+
+// "Supprimer « Dupont;Anne;15;7;1975 » du répertoire ?", titled "Attention".
+Message question_supprimer(std::string_view ligne);
+Message message_echec_suppression(const Echec& echec);
+// The line to remove is not in the file (any more).
+Message message_absente(std::string_view ligne);
+// "<début> : la mémoire a manqué[ ; rien n'a été écrit].", titled "Erreur".
+Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture);
+
 // "<prénoms> <nom> a déjà été enregistré, modifier ?", titled "Attention".
 Message question_modifier(std::string_view prenoms, std::string_view nom, Icone icone);
 

@@ -1,14 +1,17 @@
 #include "repertoire/sauvegarder_personnes.hpp"
 
-#include "repertoire/dossier_donnees.hpp"
-#include "repertoire/fichiers.hpp"
+#include "repertoire/contenu_repertoire.hpp"
+#include "repertoire/erreurs_repertoire.hpp"
 #include "repertoire/format_repertoire.hpp"
 #include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/messages_repertoire.hpp"
+#include "repertoire/mise_a_jour.hpp"
 
 #include <algorithm>
+#include <array>
+#include <new>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace kalder {
 
@@ -19,8 +22,15 @@ namespace {
 struct Participant {
     LigneFenetre ligne;
     bool prend_part = false;
-    bool ecrit = false;
+    // The user's answer to "… a déjà été enregistré, modifier ?", once asked.
+    std::optional<bool> reponse;
 };
+
+using Participants = std::array<Participant, 2>;
+constexpr std::array<Icone, 2> icones = {Icone::question, Icone::aucune};
+// Questions asked again when a person appears between two readings; past
+// that many rounds, a person with no answer is left as the file has it.
+constexpr int tours_maximum = 3;
 
 Issue erreur(Message message) {
     Issue issue;
@@ -28,56 +38,72 @@ Issue erreur(Message message) {
     return issue;
 }
 
-// A directory file reached through a link is replaced where it really lives.
-fs::path cible_reelle(const fs::path& fichier) {
-    std::error_code ec;
-    if (!fs::is_symlink(fichier, ec))
-        return fichier;
-    const fs::path cible = fs::canonical(fichier, ec);
-    return ec ? fichier : cible;
+std::array<bool, 2> presents(std::string_view octets, const Participants& lignes) {
+    std::array<bool, 2> trouve{};
+    pour_chaque_entree(octets, [&](const EntreeBrute& e) {
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            trouve[i] = trouve[i] || (lignes[i].prend_part && lignes[i].ligne.meme_personne(e));
+    });
+    return trouve;
 }
 
-std::string nouveau_contenu(const std::vector<EntreeBrute>& entrees, std::size_t taille_ancienne,
-                            std::array<Participant, 2>& lignes) {
-    std::string contenu;
-    contenu.reserve(taille_ancienne + taille_ancienne / 16 + 256);
-    for (const EntreeBrute& entree : entrees) {
-        const auto remplacant =
-            std::find_if(lignes.begin(), lignes.end(), [&](const Participant& p) {
-                return p.prend_part && !p.ecrit && p.ligne.meme_personne(entree);
-            });
-        if (remplacant == lignes.end()) {
-            ajouter_entree_lue(contenu, entree);
-        } else {
-            ajouter_entree(contenu, remplacant->ligne.champs());
-            remplacant->ecrit = true;
-        }
+void demander(Participants& lignes, const std::array<bool, 2>& trouve, Questions& questions) {
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        Participant& p = lignes[i];
+        if (p.prend_part && trouve[i] && !p.reponse)
+            p.reponse =
+                questions.oui(question_modifier(p.ligne.prenoms(), p.ligne.nom(), icones[i]));
     }
-    for (Participant& p : lignes) {
-        if (p.prend_part && !p.ecrit) {
-            ajouter_entree(contenu, p.ligne.champs());
-            p.ecrit = true;
+}
+
+bool manque_reponse(const Participants& lignes, const std::array<bool, 2>& trouve) {
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (lignes[i].prend_part && trouve[i] && !lignes[i].reponse)
+            return true;
+    return false;
+}
+
+void nouveau_contenu(std::string_view ancien, const Participants& lignes, std::string& contenu) {
+    // Any answer but Yes withdraws the person from the save.
+    std::array<bool, 2> a_ecrire{};
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        a_ecrire[i] = lignes[i].prend_part && lignes[i].reponse.value_or(true);
+    contenu.reserve(ancien.size() + ancien.size() / 16 + 256);
+    pour_chaque_entree(ancien, [&](const EntreeBrute& entree) {
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            if (a_ecrire[i] && lignes[i].ligne.meme_personne(entree)) {
+                ajouter_entree(contenu, lignes[i].ligne.champs());
+                a_ecrire[i] = false;
+                return;
+            }
         }
-    }
-    return contenu;
+        ajouter_entree_lue(contenu, entree);
+    });
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (a_ecrire[i])
+            ajouter_entree(contenu, lignes[i].ligne.champs());
 }
 
 // Said in the status bar once the file holds them.
-Issue enregistrees(const std::array<Participant, 2>& lignes, const fs::path& fichier) {
+Issue enregistrees(const Participants& lignes, const fs::path& fichier) {
     Issue issue;
     issue.statut = message_personnes_enregistrees(
-        static_cast<int>(std::count_if(lignes.begin(), lignes.end(),
-                                       [](const Participant& p) { return p.ecrit; })),
+        static_cast<int>(std::count_if(
+            lignes.begin(), lignes.end(),
+            [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
         fichier);
     return issue;
 }
 
-} // namespace
+Message message_echec(const IssueMiseAJour& issue) {
+    return issue.secours ? message_echec_secours(*issue.echec)
+                         : message_echec_sauvegarde(*issue.echec);
+}
 
-Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier,
-                            Questions& questions) {
-    std::array<Participant, 2> lignes = {Participant{lire_ligne(etat, LigneId::vous)},
-                                         Participant{lire_ligne(etat, LigneId::partenaire)}};
+Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& questions,
+                  std::chrono::milliseconds attente) {
+    Participants lignes = {Participant{lire_ligne(etat, LigneId::vous), false, std::nullopt},
+                           Participant{lire_ligne(etat, LigneId::partenaire), false, std::nullopt}};
     for (Participant& p : lignes) {
         p.prend_part = p.ligne.prend_part();
         if (!p.prend_part)
@@ -86,45 +112,51 @@ Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier,
             return *refus;
     }
 
-    const fs::path fichier = cible_reelle(fichier_repertoire(dossier));
-    std::error_code ec;
-    const fs::file_status statut = fs::status(fichier, ec);
-    if (ec && statut.type() != fs::file_type::not_found)
-        return erreur(message_echec_sauvegarde(Echec{Operation::lire, fichier, ec}));
-
-    if (statut.type() == fs::file_type::not_found) {
-        std::string contenu = nouveau_contenu({}, 0, lignes);
-        if (auto echec = remplacer_fichier(fichier, contenu))
+    // The questions come before the lock: while the user thinks, another
+    // save can go on.
+    {
+        ContenuRepertoire contenu;
+        if (auto echec = lire_contenu(fichier_reel(dossier), contenu, true))
             return erreur(message_echec_sauvegarde(*echec));
-        return enregistrees(lignes, fichier);
+        demander(lignes, presents(contenu.octets, lignes), questions);
     }
 
-    std::string ancien;
-    if (auto echec = lire_fichier(fichier, ancien))
-        return erreur(message_echec_sauvegarde(*echec));
-    const std::vector<EntreeBrute> entrees = decouper_repertoire(ancien);
-
-    constexpr std::array<Icone, 2> icones = {Icone::question, Icone::aucune};
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        Participant& p = lignes[i];
-        if (!p.prend_part)
-            continue;
-        const bool trouve = std::any_of(entrees.begin(), entrees.end(), [&](const EntreeBrute& e) {
-            return p.ligne.meme_personne(e);
-        });
-        if (trouve &&
-            !questions.oui(question_modifier(p.ligne.prenoms(), p.ligne.nom(), icones[i])))
-            p.prend_part = false;
+    for (int tour = 1;; ++tour) {
+        std::array<bool, 2> trouve{};
+        const IssueMiseAJour issue =
+            mettre_a_jour(dossier, attente, [&](const ContenuRepertoire& c, std::string& nouveau) {
+                trouve = presents(c.octets, lignes);
+                if (manque_reponse(lignes, trouve) && tour < tours_maximum)
+                    return Decision::redemander;
+                for (std::size_t i = 0; i < lignes.size(); ++i)
+                    if (lignes[i].prend_part && trouve[i] && !lignes[i].reponse)
+                        lignes[i].reponse = false;
+                nouveau_contenu(c.octets, lignes, nouveau);
+                return Decision::ecrire;
+            });
+        if (issue.echec)
+            return erreur(message_echec(issue));
+        if (issue.decision != Decision::redemander)
+            return enregistrees(lignes, fichier_reel(dossier));
+        // Saved meanwhile by someone else: asked now, then read again.
+        demander(lignes, trouve, questions);
     }
+}
 
-    // The backup is the bytes just read, so it is exactly what this save starts from.
-    if (auto echec = remplacer_fichier(fichier_secours(dossier), ancien))
-        return erreur(message_echec_secours(*echec));
+} // namespace
 
-    const std::string contenu = nouveau_contenu(entrees, ancien.size(), lignes);
-    if (auto echec = remplacer_fichier(fichier, contenu))
-        return erreur(message_echec_sauvegarde(*echec));
-    return enregistrees(lignes, fichier);
+Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier, Questions& questions,
+                            std::chrono::milliseconds attente) {
+    constexpr std::string_view rien_ecrit = " ; rien n'a été écrit";
+    try {
+        return sauvegarder(etat, dossier, questions, attente);
+    } catch (const std::bad_alloc&) {
+        return erreur(
+            message_sauvegarde_impossible(expliquer_exception(true) + std::string(rien_ecrit)));
+    } catch (...) {
+        return erreur(
+            message_sauvegarde_impossible(expliquer_exception(false) + std::string(rien_ecrit)));
+    }
 }
 
 } // namespace kalder

@@ -3,6 +3,7 @@
 #include "interpretation/commandes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
+#include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
 #include "ui/fenetre_interpretation.hpp"
@@ -86,7 +87,17 @@ void FenetresSecondaires::ouvrir_personne() {
     DialogueOuvrir::ouvrir(fenetre_, dossier_donnees());
 }
 
+bool FenetresSecondaires::dossier_manquant() {
+    std::error_code ec;
+    if (echecs_dossier_.empty() || fs::is_directory(dossier_donnees(), ec))
+        return false;
+    montrer_message(&fenetre_, message_dossier_impossible(echecs_dossier_));
+    return true;
+}
+
 void FenetresSecondaires::sauvegarder_personnes() {
+    if (dossier_manquant())
+        return;
     QuestionsFenetre questions(&fenetre_);
     fenetre_.appliquer(
         kalder::sauvegarder_personnes(fenetre_.etat(), dossier_donnees(), questions));
@@ -100,12 +111,14 @@ void FenetresSecondaires::imprimer_theme() {
 
 const fs::path& FenetresSecondaires::dossier_donnees() {
     if (!dossier_)
-        dossier_ = kalder::dossier_donnees(dossier_donnees_application(), dossier_programme());
+        dossier_ = kalder::dossier_donnees(dossier_donnees_application(), dossier_programme(),
+                                           &echecs_dossier_);
     return *dossier_;
 }
 
 void FenetresSecondaires::definir_dossier_donnees(fs::path dossier) {
     dossier_ = std::move(dossier);
+    echecs_dossier_.clear();
 }
 
 } // namespace kalder::ui

@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include "repertoire/fichiers.hpp"
+
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace kalder::ui {
 
@@ -41,10 +44,15 @@ class FenetresSecondaires : public QObject {
     void definir_dossier_donnees(std::filesystem::path dossier);
 
   private:
+    // No data folder could be made: says which and why, instead of a
+    // save's message about the last folder tried.
+    bool dossier_manquant();
+
     FenetrePrincipale& fenetre_;
     QPointer<FenetreInterpretation> interpretation_;
     QPointer<FenetreAide> aide_;
     std::optional<std::filesystem::path> dossier_;
+    std::vector<Echec> echecs_dossier_;
 };
 
 // The per-user application-data folder and the program's folder, as the

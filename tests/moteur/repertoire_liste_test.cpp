@@ -29,8 +29,7 @@ TEST(RepertoireListe, SansFichierPasDeDonnees) {
     EXPECT_EQ(liste.erreur->texte, "Pas de données enregistrées");
     EXPECT_EQ(liste.erreur->icone, Icone::exclamation);
     EXPECT_FALSE(liste.prises_actives);
-    EXPECT_TRUE(liste.lignes.empty());
-    EXPECT_TRUE(liste.personnes.empty());
+    EXPECT_TRUE(liste.vide());
 }
 
 TEST(RepertoireListe, FichierVideListeVideBoutonsActifs) {
@@ -39,7 +38,7 @@ TEST(RepertoireListe, FichierVideListeVideBoutonsActifs) {
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
     EXPECT_FALSE(liste.erreur.has_value());
     EXPECT_TRUE(liste.prises_actives);
-    EXPECT_TRUE(liste.lignes.empty());
+    EXPECT_TRUE(liste.vide());
 }
 
 TEST(RepertoireListe, FichierIllisibleDitPourquoi) {
@@ -67,10 +66,9 @@ class RepertoireListeTri : public ::testing::TestWithParam<CasTri> {};
 
 TEST_P(RepertoireListeTri, Lignes) {
     const ListePersonnes liste = liste_depuis_octets(GetParam().fichier);
-    EXPECT_EQ(liste.lignes, GetParam().lignes);
-    ASSERT_EQ(liste.personnes.size(), liste.lignes.size());
-    for (std::size_t i = 0; i < liste.lignes.size(); ++i)
-        EXPECT_EQ(ligne_liste(liste.personnes[i]), liste.lignes[i]);
+    EXPECT_EQ(liste.lignes(), GetParam().lignes);
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        EXPECT_EQ(ligne_liste(liste.personne(i)), liste.ligne(i));
 }
 
 std::string entree(const std::string& nom, const std::string& prenoms,
@@ -144,9 +142,9 @@ TEST(RepertoireListeTriAuHasard, CommeUnTriStableSurLesCles) {
     std::stable_sort(attendu.begin(), attendu.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     const ListePersonnes liste = liste_depuis_octets(fichier);
-    ASSERT_EQ(liste.lignes.size(), attendu.size());
+    ASSERT_EQ(liste.taille(), attendu.size());
     for (std::size_t i = 0; i < attendu.size(); ++i)
-        ASSERT_EQ(liste.lignes[i], attendu[i].second) << "rang " << i;
+        ASSERT_EQ(liste.ligne(i), attendu[i].second) << "rang " << i;
 }
 
 // --- Taking a person over
@@ -219,10 +217,10 @@ TEST(RepertoirePrendre, NomAvecPointVirguleRepris) {
     ASSERT_FALSE(sauvegarder_personnes(saisie, dossier.chemin(), questions).message.has_value());
 
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
-    ASSERT_EQ(liste.lignes.size(), 1u);
-    EXPECT_EQ(liste.lignes[0], "Du;pont;Jean;Paul;1;2;1990");
+    ASSERT_EQ(liste.taille(), 1u);
+    EXPECT_EQ(liste.ligne(0), "Du;pont;Jean;Paul;1;2;1990");
     EtatFenetre e;
-    prendre_vous(e, liste.personnes[0]);
+    prendre_vous(e, liste.personne(0));
     for (ChampId id : {ChampId::prenom, ChampId::nom, ChampId::jour, ChampId::mois, ChampId::annee})
         EXPECT_EQ(e.texte(id), saisie.texte(id)) << nom_champ(id);
 }
@@ -239,11 +237,11 @@ TEST(RepertoirePrendre, AllerRetourParLeFichier) {
     QuestionsScriptees questions;
     ASSERT_FALSE(sauvegarder_personnes(saisie, dossier.chemin(), questions).message.has_value());
     const ListePersonnes liste = lire_liste_personnes(dossier.chemin());
-    ASSERT_EQ(liste.personnes.size(), 2u);
-    EXPECT_EQ(liste.lignes[0], "Lefèvre-Œhlmann;Hélène, Zoé;01;;1950");
-    EXPECT_EQ(liste.lignes[1], "Müller €;Ÿves;;;");
+    ASSERT_EQ(liste.taille(), 2u);
+    EXPECT_EQ(liste.ligne(0), "Lefèvre-Œhlmann;Hélène, Zoé;01;;1950");
+    EXPECT_EQ(liste.ligne(1), "Müller €;Ÿves;;;");
     EtatFenetre e;
-    prendre_partenaire(e, liste.personnes[0]);
+    prendre_partenaire(e, liste.personne(0));
     EXPECT_EQ(e.texte(ChampId::prenom_partenaire), "Hélène, Zoé");
     EXPECT_EQ(e.texte(ChampId::nom_partenaire), "Lefèvre-Œhlmann");
 }

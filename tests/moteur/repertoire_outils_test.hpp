@@ -62,10 +62,12 @@ inline void ecrire_octets(const fs::path& chemin, std::string_view octets) {
     f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
 }
 
+// The lock file that every save leaves is not counted: it holds no data.
 inline std::vector<std::string> noms_dans(const fs::path& dossier) {
     std::vector<std::string> noms;
     for (const auto& e : fs::directory_iterator(dossier))
-        noms.push_back(e.path().filename().string());
+        if (e.path().filename() != "Kalderrep.lock")
+            noms.push_back(e.path().filename().string());
     std::sort(noms.begin(), noms.end());
     return noms;
 }

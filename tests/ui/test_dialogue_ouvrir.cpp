@@ -6,12 +6,18 @@
 #include "ui/fenetre_interpretation.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
+#include "repertoire/sauvegarder_personnes.hpp"
+
 #include <QAction>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QTemporaryDir>
 
 #include <functional>
+
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 using namespace outils;
 using kalder::ui::DialogueOuvrir;
@@ -44,9 +50,30 @@ QStringList partenaire(QWidget& f) {
     return l;
 }
 
-QListWidget* liste(DialogueOuvrir& d) {
-    return d.findChild<QListWidget*>(QStringLiteral("liste_personnes"));
+QListView* liste(DialogueOuvrir& d) {
+    return d.findChild<QListView*>(QStringLiteral("liste_personnes"));
 }
+
+int nombre(DialogueOuvrir& d) {
+    return liste(d)->model()->rowCount();
+}
+
+QStringList lignes(DialogueOuvrir& d) {
+    QStringList vues;
+    for (int i = 0; i < nombre(d); ++i)
+        vues << liste(d)->model()->index(i, 0).data().toString();
+    return vues;
+}
+
+void choisir(DialogueOuvrir& d, int rang) {
+    liste(d)->setCurrentIndex(liste(d)->model()->index(rang, 0));
+}
+
+// A save by someone else (another window, kalder-theme) while this one waits.
+class Oui : public kalder::Questions {
+  public:
+    bool oui(const kalder::Message&) override { return true; }
+};
 
 } // namespace
 
@@ -73,10 +100,7 @@ class TestDialogueOuvrir : public BancFenetre {
             QCOMPARE(d.size(), QSize(322, 210));
             QCOMPARE(d.minimumSize(), d.maximumSize());
             QCOMPARE(d.palette().color(QPalette::Window), QColor(0, 128, 0));
-            QStringList vues;
-            for (int i = 0; i < liste(d)->count(); ++i)
-                vues << liste(d)->item(i)->text();
-            QCOMPARE(vues, lignes_triees);
+            QCOMPARE(lignes(d), lignes_triees);
             QCOMPARE(liste(d)->selectionMode(), QAbstractItemView::SingleSelection);
             const QStringList boutons = {QStringLiteral("bouton_vous"),
                                          QStringLiteral("bouton_partenaire"),
@@ -139,10 +163,9 @@ class TestDialogueOuvrir : public BancFenetre {
         QVERIFY(!chemin_de_vie.isEmpty());
 
         ouvrir([&](DialogueOuvrir& d) {
-            QListWidgetItem* ligne = liste(d)->item(rang);
-            liste(d)->setCurrentItem(ligne);
+            choisir(d, rang);
             if (action == QStringLiteral("double")) {
-                const QRect r = liste(d)->visualItemRect(ligne);
+                const QRect r = liste(d)->visualRect(liste(d)->model()->index(rang, 0));
                 // The press of the first click, then the second one as a double-click.
                 QTest::mousePress(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
                 QTest::mouseRelease(liste(d)->viewport(), Qt::LeftButton, {}, r.center());
@@ -189,7 +212,7 @@ class TestDialogueOuvrir : public BancFenetre {
         int messages_avant_dialogue = -1;
         ouvrir([&](DialogueOuvrir& d) {
             messages_avant_dialogue = kalder::ui::nombre_messages_montres();
-            QCOMPARE(liste(d)->count(), 0);
+            QCOMPARE(nombre(d), 0);
             QVERIFY(!bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
             QVERIFY(!bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
             QVERIFY(bouton(d, QStringLiteral("bouton_abandonner"))->isEnabled());
@@ -205,7 +228,7 @@ class TestDialogueOuvrir : public BancFenetre {
     void fichier_vide() {
         ecrire({});
         ouvrir([&](DialogueOuvrir& d) {
-            QCOMPARE(liste(d)->count(), 0);
+            QCOMPARE(nombre(d), 0);
             QVERIFY(bouton(d, QStringLiteral("bouton_vous"))->isEnabled());
             QVERIFY(bouton(d, QStringLiteral("bouton_partenaire"))->isEnabled());
             bouton(d, QStringLiteral("bouton_vous"))->click();
@@ -221,7 +244,7 @@ class TestDialogueOuvrir : public BancFenetre {
         bool ouvert_apres_entree = false;
         ouvrir([&](DialogueOuvrir& d) {
             liste(d)->setFocus();
-            liste(d)->setCurrentRow(3);
+            choisir(d, 3);
             QTest::keyClick(liste(d), Qt::Key_Escape);
             QTest::keyClick(&d, Qt::Key_Escape);
             ouvert_apres_echap = d.isVisible();
@@ -326,13 +349,135 @@ class TestDialogueOuvrir : public BancFenetre {
         fenetre->saisir_champ(kalder::ChampId::nom, QStringLiteral("Léger"));
         sauvegarder();
         ouvrir([&](DialogueOuvrir& d) {
-            liste(d)->setCurrentRow(0);
+            choisir(d, 0);
             bouton(d, QStringLiteral("bouton_partenaire"))->click();
         });
         QCOMPARE(partenaire(*fenetre), vous(*fenetre));
     }
 
+    // Suppr on a line asks, then removes that entry only; the list follows.
+    void supprimer_par_la_touche() {
+        ecrire(repertoire);
+        QStringList apres;
+        int rang_apres = -1;
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setFocus();
+            choisir(d, 2);
+            kalder::ui::definir_reponse_suivante(QMessageBox::Yes);
+            QTest::keyClick(liste(d), Qt::Key_Delete);
+            apres = lignes(d);
+            rang_apres = liste(d)->currentIndex().row();
+        });
+        const auto m = kalder::ui::dernier_message();
+        QVERIFY(m.has_value());
+        QCOMPARE(m->titre, QStringLiteral("Attention"));
+        QCOMPARE(m->texte, QStringLiteral("Supprimer « dupont;Zoé;15;7;1975 » du répertoire ?"));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
+        QCOMPARE(apres, QStringList({lignes_triees[0], lignes_triees[1], lignes_triees[3]}));
+        QCOMPARE(rang_apres, 2);
+        QCOMPARE(lire(), QByteArray("\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
+                                    "\"Dupond\",\"Anne\",\"1\",\"1\",\"1990\"\r\n"
+                                    "\"Du;pont\",\"Jean\",\"\",\"2\",\"1960\"\r\n"));
+        QCOMPARE(lire(QStringLiteral("Kalderrep.bak")), repertoire);
+    }
+
+    // The context menu offers "Supprimer…"; Non leaves everything as it was.
+    void supprimer_par_le_menu_non() {
+        ecrire(repertoire);
+        QStringList apres;
+        ouvrir([&](DialogueOuvrir& d) {
+            QCOMPARE(liste(d)->contextMenuPolicy(), Qt::ActionsContextMenu);
+            const auto actions = liste(d)->actions();
+            QCOMPARE(actions.size(), 1);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Supprimer…"));
+            QVERIFY(!actions[0]->isEnabled());
+            choisir(d, 3);
+            QVERIFY(actions[0]->isEnabled());
+            kalder::ui::definir_reponse_suivante(QMessageBox::No);
+            actions[0]->trigger();
+            apres = lignes(d);
+        });
+        QCOMPARE(kalder::ui::dernier_message()->texte,
+                 QStringLiteral("Supprimer « Martin;Paul;3;4;1980 » du répertoire ?"));
+        QCOMPARE(apres, lignes_triees);
+        QCOMPARE(lire(), repertoire);
+        QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.bak"))));
+    }
+
+    // Letters typed in the list go to the first line they begin.
+    void recherche_au_clavier() {
+        ecrire(repertoire);
+        int rang = -1;
+        ouvrir([&](DialogueOuvrir& d) {
+            liste(d)->setFocus();
+            QTest::keyClicks(liste(d), QStringLiteral("ma"));
+            rang = liste(d)->currentIndex().row();
+        });
+        QCOMPARE(rang, 3);
+    }
+
+    // The question is answered late, while another program saves a person:
+    // that person is kept, and the answer applies to the file as it is then.
+    void question_repondue_pendant_une_autre_sauvegarde() {
+        ecrire(repertoire);
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("9"),
+                   QStringLiteral("9"), QStringLiteral("1999"));
+        // This one box is really shown, and answered late.
+        kalder::ui::repondre_automatiquement(false);
+        bool repondu = false;
+        const bool vue = outils::pendant_dialogue<QMessageBox>(
+            [&] { sauvegarder(); },
+            [&](QMessageBox& boite) {
+                kalder::EtatFenetre autre;
+                autre.saisir(kalder::ChampId::prenom, "Luc");
+                autre.saisir(kalder::ChampId::nom, "Roy");
+                Oui oui;
+                const auto issue = kalder::sauvegarder_personnes(autre, chemin_dossier(), oui);
+                QVERIFY(!issue.message);
+                repondu = true;
+                boite.button(QMessageBox::Yes)->click();
+            });
+        kalder::ui::repondre_automatiquement(true);
+        QVERIFY(vue);
+        QVERIFY(repondu);
+        QCOMPARE(lire(), QByteArray("\"Martin\",\"Paul\",\"9\",\"9\",\"1999\"\r\n") +
+                             repertoire.mid(repertoire.indexOf('\n') + 1) +
+                             "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n");
+    }
+
+    // A named pipe in place of the directory file freezes neither "Ouvrir…"
+    // nor "Sauvegarder": both say why, and the pipe stays.
+    void tube_nomme_refuse_sans_attendre() {
+#if defined(_WIN32)
+        QSKIP("pas de tube nommé ici");
+#else
+        const QByteArray tube =
+            QFile::encodeName(dossier->filePath(QStringLiteral("Kalderrep.txt")));
+        QCOMPARE(mkfifo(tube.constData(), 0644), 0);
+        bool prises = true;
+        ouvrir([&](DialogueOuvrir& d) {
+            prises = bouton(d, QStringLiteral("bouton_vous"))->isEnabled();
+            QCOMPARE(nombre(d), 0);
+        });
+        QVERIFY(!prises);
+        QCOMPARE(kalder::ui::dernier_message()->titre, QStringLiteral("Erreur"));
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), {}, {}, {});
+        sauvegarder();
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 2);
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("n'est pas un fichier ordinaire")));
+        struct stat st {};
+        QCOMPARE(stat(tube.constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+#endif
+    }
+
   private:
+    std::filesystem::path chemin_dossier() const {
+        return std::filesystem::path(QFile::encodeName(dossier->path()).toStdString());
+    }
     void ecrire(const QByteArray& octets) {
         QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -342,7 +487,9 @@ class TestDialogueOuvrir : public BancFenetre {
         QFile f(dossier->filePath(nom));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void sauvegarder() { commande(*fenetre, QStringLiteral("m_enregistrer")); }
+    void sauvegarder() {
+        commande(*fenetre, QStringLiteral("m_enregistrer"));
+    }
 
     // "Ouvrir..." with `faire` run once the modal dialog is up; a dialog that
     // `faire` leaves open is closed afterwards so the test can go on.

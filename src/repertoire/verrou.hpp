@@ -1,0 +1,40 @@
+#pragma once
+// The directory's lock: a file "Kalderrep.lock" beside the directory file,
+// held exclusively by the one program that reads and then replaces the
+// directory. The system frees it when its holder ends, even killed.
+
+#include "repertoire/fichiers.hpp"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace kalder {
+
+inline constexpr const char* nom_fichier_verrou = "Kalderrep.lock";
+// Long enough for any save of a directory of normal size.
+inline constexpr std::chrono::milliseconds attente_verrou{5000};
+
+class Verrou {
+  public:
+    Verrou() = default;
+    ~Verrou() { lacher(); }
+    Verrou(Verrou&& autre) noexcept : poignee_(autre.poignee_) { autre.poignee_ = aucune; }
+    Verrou& operator=(Verrou&&) = delete;
+    Verrou(const Verrou&) = delete;
+
+    // Waits at most `attente` for the lock of the directory in `dossier`.
+    std::optional<Echec> prendre(const std::filesystem::path& dossier,
+                                 std::chrono::milliseconds attente = attente_verrou);
+    // Without waiting; false when someone holds it or it cannot be had.
+    bool essayer(const std::filesystem::path& dossier);
+    void lacher();
+    bool tenu() const { return poignee_ != aucune; }
+
+  private:
+    static constexpr std::intptr_t aucune = -1;
+    std::intptr_t poignee_ = aucune;
+};
+
+} // namespace kalder
