@@ -48,6 +48,8 @@ set(KALDER_SAISIE
 set(KALDER_THEME
     theme/calculer_theme.cpp
     theme/calculer_theme.hpp
+    theme/lettres_nom.cpp
+    theme/lettres_nom.hpp
     theme/modes_lettres.hpp
     theme/mots_nom.cpp
     theme/mots_nom.hpp
@@ -65,6 +67,16 @@ set(KALDER_ANNEE
 set(KALDER_COMPAT
     compat/calculer_compatibilite.cpp
     compat/calculer_compatibilite.hpp
+)
+set(KALDER_EXPLICATION
+    explication/contexte.hpp
+    explication/entente.cpp
+    explication/explications.cpp
+    explication/explications.hpp
+    explication/grille_annee.cpp
+    explication/nombres_theme.cpp
+    explication/redaction.cpp
+    explication/redaction.hpp
 )
 set(KALDER_INTERPRETATION
     interpretation/annee.cpp
@@ -129,6 +141,7 @@ add_library(kalder_engine STATIC
     ${KALDER_THEME}
     ${KALDER_ANNEE}
     ${KALDER_COMPAT}
+    ${KALDER_EXPLICATION}
     ${KALDER_INTERPRETATION}
     ${KALDER_REPERTOIRE}
 )

@@ -6,6 +6,7 @@
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 #include "saisie/valider_saisie.hpp"
+#include "theme/lettres_nom.hpp"
 
 #include <cstdlib>
 
@@ -21,14 +22,14 @@ void ecrire(Slot& slot, Nombre valeur) {
     slot.texte = std::to_string(valeur);
 }
 
+template <std::size_t N> void vider_ligne(std::array<Slot, N>& ligne) {
+    for (Slot& s : ligne)
+        s.texte.clear();
+}
+
 void lettre_de_passage(EtatFenetre& etat, Nombre annee) {
     const Theme& t = etat.theme;
-    std::u32string lettres;
-    for (char32_t c : decoder_utf8(t.prenom + t.nom)) {
-        const char32_t p = plier(c);
-        if (p >= U'A' && p <= U'Z')
-            lettres.push_back(p);
-    }
+    const std::u32string lettres = lettres_pliees(decoder_utf8(t.prenom + t.nom));
     etat.lettre_passage.texte.clear();
     const Nombre age = annee - t.annee + 1;
     const auto nombre = static_cast<Nombre>(lettres.size());
@@ -37,15 +38,6 @@ void lettre_de_passage(EtatFenetre& etat, Nombre annee) {
     const Nombre k = age % nombre;
     const char32_t lettre = k == 0 ? lettres.back() : lettres[k - 1];
     etat.lettre_passage.texte = std::string(1, static_cast<char>(lettre));
-}
-
-// The month the monthly cycle starts in: the birth month up to the 15th, the
-// next one after; 0 without a date.
-int mois_depart(const Theme& t) {
-    if (t.mois < 1 || t.mois > 12)
-        return 0;
-    const int mois = static_cast<int>(t.mois);
-    return t.jour <= 15 ? mois : mois_suivant(mois);
 }
 
 void cycle_mensuel(EtatFenetre& etat, Nombre annee, int depart) {
@@ -132,22 +124,42 @@ void semaines(EtatFenetre& etat, Nombre annee) {
 
 } // namespace
 
+int mois_depart(const Theme& t) {
+    if (t.mois < 1 || t.mois > 12)
+        return 0;
+    const int mois = static_cast<int>(t.mois);
+    return t.jour <= 15 ? mois : mois_suivant(mois);
+}
+
 void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const int depart = mois_depart(t);
     const bool date_complete = t.jour != 0 && t.mois != 0 && t.annee != 0;
+    etat.origines.annee_grille = annee;
+    // A row its guard skips is emptied: it would otherwise show the grid of an
+    // earlier person or year.
     if (depart != 0)
         cycle_mensuel(etat, annee, depart);
+    else
+        vider_ligne(etat.cym);
     for (int m = 1; m <= nombre_mois; ++m)
         ecrire(etat.esse[m], reduire_maitre(lire_debut_nombre(etat.cym[m].texte) +
                                             lire_debut_nombre(etat.Toi[m].texte)));
     apogees_annee(etat, annee);
     if (date_complete)
         periodes(etat);
+    else
+        vider_ligne(etat.periode);
     if (t.annee != 0 && depart != 0)
         profections(etat, annee, depart);
-    if (annee != 0 && date_complete)
+    else
+        vider_ligne(etat.profec);
+    if (annee != 0 && date_complete) {
         semaines(etat, annee);
+    } else {
+        vider_ligne(etat.semaine);
+        vider_ligne(etat.semdef);
+    }
 }
 
 void calculer_annee(EtatFenetre& etat, Nombre annee) {

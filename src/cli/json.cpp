@@ -1,5 +1,6 @@
 #include "cli/json.hpp"
 
+#include "explication/explications.hpp"
 #include "modele/slots.hpp"
 #include "noyau/utf8.hpp"
 
@@ -54,13 +55,19 @@ const char* couleur(Couleur c) {
     return "null";
 }
 
-void slot(std::string& out, std::string_view nom, const Slot& s) {
+void slot(std::string& out, std::string_view nom, const Slot& s,
+          const std::string* explication = nullptr) {
     chaine(out, nom);
     out += ": {\"texte\": ";
     chaine(out, s.texte);
     out += ", \"couleur\": ";
     out += couleur(s.couleur);
-    out += s.visible ? ", \"visible\": true}" : ", \"visible\": false}";
+    out += s.visible ? ", \"visible\": true" : ", \"visible\": false";
+    if (explication) {
+        out += ", \"explication\": ";
+        chaine(out, *explication);
+    }
+    out += '}';
 }
 
 template <typename T> void tableau(std::string& out, const T& valeurs, std::size_t debut) {
@@ -102,19 +109,26 @@ void theme(std::string& out, const Theme& t) {
 } // namespace
 
 std::string ecrire_json(const EtatFenetre& etat,
-                        const std::vector<std::pair<std::string, std::string>>& textes) {
+                        const std::vector<std::pair<std::string, std::string>>& textes,
+                        bool explications) {
     std::string out;
     out.reserve(32 * 1024);
     out += "{\"slots\": {";
-    bool premier = true;
-    for (const auto& [nom, s] : slots_nommes(etat)) {
-        if (!premier)
+    const auto slots = slots_nommes(etat);
+    std::vector<std::pair<std::string, std::string>> textes_explications;
+    if (explications)
+        textes_explications = expliquer_slots(etat);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (i)
             out += ", ";
-        premier = false;
-        slot(out, nom, *s);
+        slot(out, slots[i].first, *slots[i].second,
+             explications ? &textes_explications[i].second : nullptr);
     }
     out += ", ";
-    slot(out, "champ_annee_calcul", Slot{etat.texte(ChampId::annee_calcul), Couleur::defaut, true});
+    // The year field is not a result: it has nothing to explain.
+    const std::string sans_explication;
+    slot(out, "champ_annee_calcul", Slot{etat.texte(ChampId::annee_calcul), Couleur::defaut, true},
+         explications ? &sans_explication : nullptr);
     out += "}, \"theme\": ";
     theme(out, etat.theme);
     for (const auto& [cle, texte] : textes) {

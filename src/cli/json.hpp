@@ -9,7 +9,9 @@
 namespace kalder::cli {
 
 // {"slots": {...}, "theme": {...}, then the extra texts in the given order}.
+// With `explications`, every slot also carries "explication".
 std::string ecrire_json(const EtatFenetre& etat,
-                        const std::vector<std::pair<std::string, std::string>>& textes);
+                        const std::vector<std::pair<std::string, std::string>>& textes,
+                        bool explications = false);
 
 } // namespace kalder::cli

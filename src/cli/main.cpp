@@ -103,9 +103,9 @@ int executer(const Options& o) {
         textes.emplace_back("rapport", composer_rapport(etat));
 
     if (o.json) {
-        std::cout << ecrire_json(etat, textes);
+        std::cout << ecrire_json(etat, textes, o.explications);
     } else if (textes.empty()) {
-        std::cout << ecrire_resume(etat);
+        std::cout << ecrire_resume(etat, o.explications);
     } else {
         for (std::size_t i = 0; i < textes.size(); ++i)
             std::cout << (i ? "\n" : "") << fins_de_ligne_terminal(textes[i].second);

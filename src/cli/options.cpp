@@ -38,7 +38,8 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"details", &Options::details},
                                 {"cycles", &Options::cycles},
                                 {"entente", &Options::entente},
-                                {"rapport", &Options::rapport}};
+                                {"rapport", &Options::rapport},
+                                {"explications", &Options::explications}};
 
 bool* drapeau(Options& o, std::string_view nom) {
     for (const Drapeau& d : drapeaux)
@@ -63,7 +64,7 @@ const char* const usage =
     "                     [--partenaire-jour D2 --partenaire-mois M2 --partenaire-annee Y2]]\n"
     "                    [--rencontre-jour D3 --rencontre-mois M3 --rencontre-annee Y3]\n"
     "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
-    "                    [--entente] [--rapport] [--json]\n"
+    "                    [--entente] [--rapport] [--json] [--explications]\n"
     "       kalder-theme [--dossier DIR] --liste\n"
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"

@@ -20,6 +20,7 @@ struct Options {
     bool cycles = false;
     bool entente = false;
     bool rapport = false;
+    bool explications = false; // how each number was reached
 
     bool a(const std::string& nom) const { return valeurs.count(nom) != 0; }
     std::optional<std::string> valeur(const std::string& nom) const;

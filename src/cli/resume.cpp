@@ -1,5 +1,6 @@
 #include "cli/resume.hpp"
 
+#include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
 
 namespace kalder::cli {
@@ -45,7 +46,7 @@ template <typename T> void rangee(std::string& out, const EtatFenetre& e, const 
 
 } // namespace
 
-std::string ecrire_resume(const EtatFenetre& e) {
+std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     const Theme& t = e.theme;
     std::string out;
     out += "Thème de " + t.prenom + " " + t.nom;
@@ -109,6 +110,12 @@ std::string ecrire_resume(const EtatFenetre& e) {
     out += "\nEntente avec une autre personne\n";
     for (int i = ent::premier; i <= ent::dernier; ++i)
         ligne(out, e, e.ent[i]);
+    if (explications) {
+        out += "\nExplications\n";
+        for (const auto& [nom, texte] : expliquer_slots(e))
+            if (!texte.empty())
+                out += "  " + libelle_slot(nom) + " : " + texte + "\n";
+    }
     return out;
 }
 

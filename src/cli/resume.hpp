@@ -6,7 +6,8 @@
 
 namespace kalder::cli {
 
-// A readable French summary of every number on the four tabs.
-std::string ecrire_resume(const EtatFenetre& etat);
+// A readable French summary of every number on the four tabs; with
+// `explications`, followed by how each number shown was reached.
+std::string ecrire_resume(const EtatFenetre& etat, bool explications = false);
 
 } // namespace kalder::cli

@@ -27,7 +27,11 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(nom_complet));
     etat.ent[ent::chemin_vie_partenaire].texte =
         texte_maitre(naissance.jour + naissance.mois + naissance.annee);
-    // A slot takes part in a common number only when it shows something other than 0.
+    // A slot takes part in a common number only when it shows something other
+    // than 0; without both, the common number is emptied rather than left
+    // from an earlier partner.
+    etat.ent[ent::expression_commune].texte.clear();
+    etat.ent[ent::chemin_vie_commun].texte.clear();
     if (present(etat.ent[ent::expression].texte) &&
         present(etat.ent[ent::expression_partenaire].texte))
         etat.ent[ent::expression_commune].texte =
@@ -40,6 +44,15 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
                             avant_barre(etat.ent[ent::chemin_vie].texte));
     etat.ent[ent::essence_rencontre].texte =
         texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
+    etat.origines.entente = EntenteCalculee{std::move(nom_complet),
+                                            naissance.jour,
+                                            naissance.mois,
+                                            naissance.annee,
+                                            rencontre.jour,
+                                            rencontre.mois,
+                                            rencontre.annee,
+                                            etat.ent[ent::expression].texte,
+                                            etat.ent[ent::chemin_vie].texte};
     return {};
 }
 

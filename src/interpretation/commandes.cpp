@@ -40,7 +40,10 @@ Issue interpreter_annee(EtatFenetre& etat) {
 }
 
 Issue interpreter_entente(EtatFenetre& etat) {
-    if (auto erreur = valider_noms_vous(etat))
+    // The names are checked, not stored: the stored person stays the one
+    // whose numbers are shown.
+    Theme verifie;
+    if (auto erreur = valider_noms_vous(etat, verifie))
         return *erreur;
     if (auto erreur = valider_noms_partenaire(etat))
         return *erreur;

@@ -67,14 +67,12 @@ EtatFenetre::EtatFenetre() {
 }
 
 void EtatFenetre::remettre_triangle_et_mots() {
-    tri1.texte = legende_pierre_angulaire;
-    tri2.texte = legende_nombre_clef;
-    tri3.texte = legende_derniere_pierre;
+    tri1 = Slot{std::string(legende_pierre_angulaire)};
+    tri2 = Slot{std::string(legende_nombre_clef)};
+    tri3 = Slot{std::string(legende_derniere_pierre)};
     for (int k = 0; k < nombre_mots; ++k) {
-        for (Slot* s : {&deco[k], &des[k], &dei[k]}) {
-            s->texte.clear();
-            s->visible = false;
-        }
+        for (Slot* s : {&deco[k], &des[k], &dei[k]})
+            *s = Slot{"", Couleur::defaut, false};
     }
 }
 

@@ -70,6 +70,7 @@ struct Issue {
     std::optional<Message> message;
     std::optional<ChampId> focus;
     bool afficher_interpretation = false;
+    std::string statut; // a line for the status bar; empty for none
 };
 
 // The interpretation window's content; it exists only once something wrote to it.
@@ -95,6 +96,30 @@ struct Theme {
     std::array<Nombre, mode::dernier + 1> modes{}; // as the totals of `lettre`
 };
 
+// The partner's entries of the last compatibility calculation, and the
+// person's two values it read from its tab.
+struct EntenteCalculee {
+    std::string nom_partenaire; // trimmed first names, then trimmed last name
+    Nombre jour = 0;
+    Nombre mois = 0;
+    Nombre annee = 0;
+    Nombre jour_rencontre = 0;
+    Nombre mois_rencontre = 0;
+    Nombre annee_rencontre = 0;
+    std::string votre_expression; // ent(1) as it was read
+    std::string votre_chemin;     // ent(3) as it was read
+};
+
+// What the results on screen were computed from. Clear-all zeroes the stored
+// date while the "Cycles" whole-life panel stays, and the compatibility keeps
+// its values when the partner line changes: each result can still tell how
+// it was reached.
+struct Origines {
+    Theme theme;             // the person of the last successful "Calculer"
+    Nombre annee_grille = 0; // the year of the forecast grid (0 without a date)
+    EntenteCalculee entente;
+};
+
 inline constexpr std::array<std::string_view, 12> noms_mois = {
     "Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
     "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
@@ -109,6 +134,7 @@ struct EtatFenetre {
     int mois_choisi = 1; // 1 = "Janvier"
 
     Theme theme;
+    Origines origines;
     Interpretation interpretation;
 
     // Display slots, indexed as on screen; unused low indices stay empty.

@@ -4,20 +4,11 @@ namespace kalder {
 
 namespace {
 
-template <typename Arret> Nombre reduire_jusqua(Nombre n, Arret arret) {
-    while (!arret(n))
-        n = somme_chiffres(n);
-    return n;
-}
-
 bool chiffre(Nombre n) {
     return n >= 0 && n <= 9;
 }
 bool maitre(Nombre n) {
     return chiffre(n) || n == 11 || n == 22 || n == 33;
-}
-bool karmique(Nombre n) {
-    return maitre(n) || dette_karmique(n);
 }
 
 // The number, then "/" and its digit when it has two digits or more.
@@ -32,6 +23,28 @@ std::string avec_barre(Nombre n) {
 
 } // namespace
 
+bool arret_atteint(Arret arret, Nombre n) {
+    switch (arret) {
+    case Arret::chiffre:
+        return chiffre(n);
+    case Arret::maitre:
+        return maitre(n);
+    case Arret::jusqua22:
+        return n >= 0 && n <= 22;
+    case Arret::jusqua99:
+        return n >= 0 && n <= 99;
+    case Arret::karmique:
+        return maitre(n) || dette_karmique(n);
+    }
+    return true;
+}
+
+Nombre reduire_jusqua(Arret arret, Nombre n) {
+    while (!arret_atteint(arret, n))
+        n = somme_chiffres(n);
+    return n;
+}
+
 bool dette_karmique(Nombre n) {
     return n == 13 || n == 14 || n == 16 || n == 19;
 }
@@ -45,16 +58,16 @@ Nombre somme_chiffres(Nombre n) {
 }
 
 Nombre reduire(Nombre n) {
-    return reduire_jusqua(n, chiffre);
+    return reduire_jusqua(Arret::chiffre, n);
 }
 Nombre reduire_maitre(Nombre n) {
-    return reduire_jusqua(n, maitre);
+    return reduire_jusqua(Arret::maitre, n);
 }
 Nombre reduire_99(Nombre n) {
-    return reduire_jusqua(n, [](Nombre v) { return v >= 0 && v <= 99; });
+    return reduire_jusqua(Arret::jusqua99, n);
 }
 Nombre reduire_karmique(Nombre n) {
-    return reduire_jusqua(n, karmique);
+    return reduire_jusqua(Arret::karmique, n);
 }
 
 std::string texte_maitre(Nombre n) {
@@ -62,8 +75,7 @@ std::string texte_maitre(Nombre n) {
 }
 
 std::string texte_reduit_22(Nombre n) {
-    return n == 0 ? std::string()
-                  : avec_barre(reduire_jusqua(n, [](Nombre v) { return v >= 0 && v <= 22; }));
+    return n == 0 ? std::string() : avec_barre(reduire_jusqua(Arret::jusqua22, n));
 }
 
 std::string texte_karmique(Nombre n) {

@@ -11,6 +11,17 @@ namespace kalder {
 
 Nombre somme_chiffres(Nombre n); // one pass; the sign counts nothing
 
+// The stop sets of the reductions, shared with whoever retraces a chain.
+enum class Arret {
+    chiffre,  // 0..9
+    maitre,   // 0..9, 11, 22, 33
+    jusqua22, // 0..22
+    jusqua99, // 0..99
+    karmique, // 0..9, 11, 22, 33, 13, 14, 16, 19
+};
+bool arret_atteint(Arret arret, Nombre n);
+Nombre reduire_jusqua(Arret arret, Nombre n);
+
 Nombre reduire(Nombre n);          // 0..9
 Nombre reduire_maitre(Nombre n);   // 0..9, 11, 22, 33
 Nombre reduire_99(Nombre n);       // 0..99

@@ -5,9 +5,7 @@
 
 namespace kalder {
 
-namespace {
-
-bool voyelle_des_sommes(char32_t c) {
+bool est_voyelle_des_sommes(char32_t c) {
     switch (c) {
     case U'A':
     case U'E':
@@ -27,6 +25,8 @@ bool voyelle_des_sommes(char32_t c) {
     }
 }
 
+namespace {
+
 template <typename Garder> Nombre sommer(std::u32string_view t, Garder garder) {
     Nombre s = 0;
     for (char32_t c : t)
@@ -41,10 +41,10 @@ Nombre somme_lettres(std::u32string_view t) {
     return sommer(t, [](char32_t) { return true; });
 }
 Nombre somme_voyelles(std::u32string_view t) {
-    return sommer(t, voyelle_des_sommes);
+    return sommer(t, est_voyelle_des_sommes);
 }
 Nombre somme_consonnes(std::u32string_view t) {
-    return sommer(t, [](char32_t c) { return !voyelle_des_sommes(c); });
+    return sommer(t, [](char32_t c) { return !est_voyelle_des_sommes(c); });
 }
 Nombre somme_lettres(std::string_view t) {
     return somme_lettres(decoder_utf8(t));

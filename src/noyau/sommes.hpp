@@ -10,6 +10,8 @@ namespace kalder {
 
 // The vowel class of the sums does not fold accents: é, à, ô... count with
 // the consonants, at the value of their folded letter.
+// A, E, I, O, U, Y in either case, accents not folded.
+bool est_voyelle_des_sommes(char32_t c);
 Nombre somme_lettres(std::string_view texte);
 Nombre somme_voyelles(std::string_view texte);
 Nombre somme_consonnes(std::string_view texte);

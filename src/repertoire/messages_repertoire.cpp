@@ -44,6 +44,15 @@ std::string acces_refuse(const Echec& e) {
 
 } // namespace
 
+std::string message_personnes_enregistrees(int nombre, const fs::path& fichier) {
+    const std::string dans = " dans " + entre_guillemets(fichier) + ".";
+    if (nombre == 0)
+        return "Aucune personne enregistrée" + dans;
+    if (nombre == 1)
+        return "1 personne enregistrée" + dans;
+    return std::to_string(nombre) + " personnes enregistrées" + dans;
+}
+
 std::string texte_chemin(const fs::path& chemin) {
     const std::u8string u = chemin.u8string();
     // A name that is not valid UTF-8 still shows, with replacement marks.

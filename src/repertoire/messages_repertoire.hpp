@@ -38,6 +38,9 @@ Message message_sauvegarde_impossible(std::string_view raison);
 Message message_echec_sauvegarde(const Echec& echec);
 Message message_echec_secours(const Echec& echec);
 
+// "2 personnes enregistrées dans « …Kalderrep.txt »."
+std::string message_personnes_enregistrees(int nombre, const std::filesystem::path& fichier);
+
 // The open-person list.
 Message message_pas_de_donnees();
 Message message_echec_lecture(const Echec& echec);

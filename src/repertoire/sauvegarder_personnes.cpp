@@ -7,6 +7,7 @@
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/mise_a_jour.hpp"
 
+#include <algorithm>
 #include <array>
 #include <new>
 #include <optional>
@@ -83,6 +84,17 @@ void nouveau_contenu(std::string_view ancien, const Participants& lignes, std::s
             ajouter_entree(contenu, lignes[i].ligne.champs());
 }
 
+// Said in the status bar once the file holds them.
+Issue enregistrees(const Participants& lignes, const fs::path& fichier) {
+    Issue issue;
+    issue.statut = message_personnes_enregistrees(
+        static_cast<int>(std::count_if(
+            lignes.begin(), lignes.end(),
+            [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
+        fichier);
+    return issue;
+}
+
 Message message_echec(const IssueMiseAJour& issue) {
     return issue.secours ? message_echec_secours(*issue.echec)
                          : message_echec_sauvegarde(*issue.echec);
@@ -125,7 +137,7 @@ Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& q
         if (issue.echec)
             return erreur(message_echec(issue));
         if (issue.decision != Decision::redemander)
-            return {};
+            return enregistrees(lignes, fichier_reel(dossier));
         // Saved meanwhile by someone else: asked now, then read again.
         demander(lignes, trouve, questions);
     }

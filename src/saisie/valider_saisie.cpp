@@ -48,11 +48,10 @@ std::optional<Issue> valider_nom(const EtatFenetre& etat, ChampId champ, const c
 
 } // namespace
 
-std::optional<Issue> valider_noms_vous(EtatFenetre& etat) {
-    if (auto e =
-            valider_nom(etat, ChampId::prenom, "Le prénom doit être saisi", &etat.theme.prenom))
+std::optional<Issue> valider_noms_vous(const EtatFenetre& etat, Theme& cible) {
+    if (auto e = valider_nom(etat, ChampId::prenom, "Le prénom doit être saisi", &cible.prenom))
         return e;
-    return valider_nom(etat, ChampId::nom, "Le nom doit être saisi", &etat.theme.nom);
+    return valider_nom(etat, ChampId::nom, "Le nom doit être saisi", &cible.nom);
 }
 
 std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat) {
@@ -80,7 +79,6 @@ DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs) {
             return date;
         }
         *cibles[i] = *valeur;
-        date.valides = i + 1;
     }
     return date;
 }

@@ -19,7 +19,6 @@ struct DateSaisie {
     Nombre jour = 0;
     Nombre mois = 0;
     Nombre annee = 0;
-    int valides = 0; // how many of day, month, year passed before a failure
     bool absente = false;
     std::optional<Issue> erreur;
 };
@@ -29,9 +28,8 @@ struct DateSaisie {
 // "Erreur" message and the field to focus.
 DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs);
 
-// The names of the "Vous :" line, each stored in the theme as soon as it
-// passes, so that it stays stored when a later check fails.
-std::optional<Issue> valider_noms_vous(EtatFenetre& etat);
+// The names of the "Vous :" line, written into `cible` as they pass.
+std::optional<Issue> valider_noms_vous(const EtatFenetre& etat, Theme& cible);
 // The names of the partner line; nothing is stored.
 std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat);
 

@@ -9,24 +9,21 @@ namespace kalder {
 
 namespace {
 
-// A check that passed keeps what it stored even when a later one fails.
+// The person is stored only once every check has passed: a refused entry
+// must not mix a new name with the earlier birth date in the year grid, the
+// interpretations or the compatibility.
 std::optional<Issue> valider(EtatFenetre& etat) {
-    if (auto erreur = valider_noms_vous(etat))
+    Theme t = etat.theme;
+    if (auto erreur = valider_noms_vous(etat, t))
         return erreur;
-    Theme& t = etat.theme;
-
     const DateSaisie date = valider_date(etat, {ChampId::jour, ChampId::mois, ChampId::annee});
-    if (date.absente) {
-        t.jour = t.mois = t.annee = 0;
-        return std::nullopt;
-    }
-    if (date.valides >= 1)
-        t.jour = date.jour;
-    if (date.valides >= 2)
-        t.mois = date.mois;
-    if (date.valides >= 3)
-        t.annee = date.annee;
-    return date.erreur;
+    if (date.erreur)
+        return date.erreur;
+    t.jour = date.jour;
+    t.mois = date.mois;
+    t.annee = date.annee;
+    etat.theme = std::move(t);
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,6 +41,7 @@ Issue calculer_theme(EtatFenetre& etat, int annee_courante) {
     calculer_nombres_mixtes(etat);
     calculer_nombres_nom_suite(etat);
     calculer_nombres_date(etat, annee_courante);
+    etat.origines.theme = etat.theme;
     return {};
 }
 

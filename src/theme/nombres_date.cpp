@@ -13,7 +13,10 @@ namespace {
 
 void chemin_de_vie(EtatFenetre& etat, Nombre chemin) {
     if (chemin == 0) {
-        etat.synth[synth::chemin_vie].couleur = Couleur::vert;
+        // No date, no life path: an earlier person's must not stay beside this one.
+        ecrire(etat.synth[synth::chemin_vie], "", Couleur::vert);
+        ecrire(etat.ent[ent::chemin_vie], "");
+        ecrire(etat.vie[indice_vie_entiere], "");
         return;
     }
     const std::string texte = texte_maitre(chemin);

@@ -5,6 +5,7 @@
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
+#include "theme/lettres_nom.hpp"
 #include "theme/modes_lettres.hpp"
 #include "theme/mots_nom.hpp"
 #include "theme/presence.hpp"
@@ -28,23 +29,11 @@ void ecrire_karmique(Slot& slot, Nombre somme) {
 }
 
 void pierres(EtatFenetre& etat, const std::u32string& prenom) {
-    char32_t premiere = 0;
-    char32_t derniere = 0;
-    bool rencontre = false;
-    Nombre somme = 0;
-    for (char32_t c : prenom) {
-        if (est_separateur(c))
-            continue;
-        if (!rencontre)
-            premiere = c;
-        rencontre = true;
-        derniere = c;
-        somme += valeur_caractere(c);
-    }
+    const LettresPierres lettres = lire_pierres(prenom);
     Theme& t = etat.theme;
-    t.pierres[1] = rencontre ? reduire(valeur_caractere(premiere)) : 0;
-    t.pierres[2] = reduire(somme);
-    t.pierres[3] = rencontre ? reduire(valeur_caractere(derniere)) : 0;
+    t.pierres[1] = lettres.trouvees ? reduire(valeur_caractere(lettres.premiere)) : 0;
+    t.pierres[2] = reduire(lettres.somme);
+    t.pierres[3] = lettres.trouvees ? reduire(valeur_caractere(lettres.derniere)) : 0;
     ecrire(etat.tri1, std::string(legende_pierre_angulaire) + " : " + std::to_string(t.pierres[1]),
            couleur_presence(etat, t.pierres[1]));
     ecrire(etat.tri2, std::string(legende_nombre_clef) + " : " + std::to_string(t.pierres[2]),
@@ -66,19 +55,17 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
         ecrire_karmique(etat.dei[k], somme_consonnes(mot));
         etat.deco[k].visible = etat.des[k].visible = etat.dei[k].visible = true;
     }
+    // Columns beyond this name's words must not keep an earlier person's words.
+    for (std::size_t k = liste.size(); k < etat.deco.size(); ++k) {
+        for (Slot* s : {&etat.deco[k], &etat.des[k], &etat.dei[k]})
+            *s = Slot{"", Couleur::defaut, false};
+    }
 }
 
 Nombre somme_initiales(const std::u32string& texte) {
     Nombre somme = 0;
-    bool debut_mot = true;
-    for (char32_t c : texte) {
-        if (est_separateur(c)) {
-            debut_mot = true;
-        } else if (debut_mot) {
-            somme += valeur_caractere(c);
-            debut_mot = false;
-        }
-    }
+    for (char32_t c : initiales(texte))
+        somme += valeur_caractere(c);
     return somme;
 }
 
@@ -95,28 +82,20 @@ void premiere_voyelle(EtatFenetre& etat, const std::u32string& nom) {
 
 // Difference of the letter values of the first and the last character of a
 // class, after folding; nothing when the class is empty.
-template <typename Classe>
-std::optional<Nombre> ecart_extremes(const std::u32string& complet, Classe classe) {
-    std::optional<char32_t> premier;
-    char32_t dernier = 0;
-    for (char32_t c : complet) {
-        const char32_t p = plier(c);
-        if (!classe(p))
-            continue;
-        if (!premier)
-            premier = p;
-        dernier = p;
-    }
-    if (!premier)
+std::optional<Nombre> ecart(const std::optional<Extremes>& e) {
+    if (!e)
         return std::nullopt;
-    return std::llabs(valeur_caractere(*premier) - valeur_caractere(dernier));
+    return std::llabs(valeur_caractere(e->premier) - valeur_caractere(e->dernier));
 }
 
 void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
-    if (auto e = ecart_extremes(complet, est_voyelle_pliee))
-        ecrire(etat.defi[defi::voyelles], std::to_string(*e));
-    if (auto e = ecart_extremes(complet, [](char32_t p) { return !est_voyelle_pliee(p); }))
-        ecrire(etat.defi[defi::consonnes], std::to_string(*e));
+    // A class without any character leaves its challenge empty, not an
+    // earlier person's value.
+    const auto ecrire_ecart = [](Slot& slot, std::optional<Nombre> ecart) {
+        ecrire(slot, ecart ? std::to_string(*ecart) : std::string());
+    };
+    ecrire_ecart(etat.defi[defi::voyelles], ecart(extremes_voyelles(complet)));
+    ecrire_ecart(etat.defi[defi::consonnes], ecart(extremes_non_voyelles(complet)));
     const Nombre global =
         std::llabs(reduire(somme_voyelles(complet)) - reduire(somme_consonnes(complet)));
     ecrire(etat.defi[defi::global], std::to_string(global));

@@ -79,6 +79,7 @@ void FenetrePrincipale::afficher_bouton_defaut() {
 }
 
 void FenetrePrincipale::afficher_slots() {
+    bool change = false;
     for (const auto& [nom, s] : slots_nommes(std::as_const(etat_))) {
         // Absent only on a tab not built yet: verifier_slots makes sure, once
         // every tab is built, that every slot is on screen.
@@ -87,8 +88,13 @@ void FenetrePrincipale::afficher_slots() {
         if (!l)
             continue;
         const QString texte = QString::fromStdString(s->texte);
-        if (l->text() != texte)
+        if (l->text() != texte) {
             l->setText(texte);
+            nommer_slot(QString::fromStdString(nom), l);
+            // The next hover writes the explanation of the new value.
+            l->setToolTip(QString());
+            change = true;
+        }
         const QColor couleur = couleur_qt(s->couleur, a_l_ecran.couleur_base);
         if (l->palette().color(QPalette::WindowText) != couleur) {
             QPalette p = l->palette();
@@ -98,6 +104,8 @@ void FenetrePrincipale::afficher_slots() {
         if (l->isHidden() == s->visible)
             l->setVisible(s->visible);
     }
+    if (change && lecteur_ecran_)
+        decrire_slots();
 }
 
 } // namespace kalder::ui

@@ -82,6 +82,10 @@ QLabel* slot(Controles& c, QWidget* parent, const QString& nom, QRect geometrie,
     QLabel* l = legende(parent, QString(), geometrie, style);
     l->setObjectName(nom);
     c.libelles.insert(nom, LibelleSlot{l, style.couleur});
+    // Read by a screen reader as its label, the value joining it once shown.
+    l->setAccessibleName(QString::fromStdString(libelle_slot(nom.toStdString())));
+    if (c.survol)
+        l->installEventFilter(c.survol);
     return l;
 }
 
@@ -95,9 +99,28 @@ QWidget* panneau(QWidget* parent, QRect geometrie, QColor couleur) {
     return w;
 }
 
+QString nom_accessible(ChampId id) {
+    static const std::array<const char*, nombre_champs> noms = {"Prénom",
+                                                                "Nom",
+                                                                "Jour de naissance",
+                                                                "Mois de naissance",
+                                                                "Année de naissance",
+                                                                "Prénom du partenaire",
+                                                                "Nom du partenaire",
+                                                                "Jour de naissance du partenaire",
+                                                                "Mois de naissance du partenaire",
+                                                                "Année de naissance du partenaire",
+                                                                "Jour de la rencontre",
+                                                                "Mois de la rencontre",
+                                                                "Année de la rencontre",
+                                                                "Année à calculer"};
+    return QString::fromUtf8(noms[static_cast<std::size_t>(id)]);
+}
+
 QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(nom_qt(nom_champ(id)));
+    e->setAccessibleName(nom_accessible(id));
     e->setGeometry(geometrie);
     c.champs[static_cast<int>(id)] = e;
     return e;

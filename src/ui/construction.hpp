@@ -54,6 +54,8 @@ struct Controles {
     std::array<QPushButton*, nombre_boutons> boutons{};
     QComboBox* liste_mois = nullptr;
     QHash<QString, LibelleSlot> libelles;
+    // Watches every slot for the mouse passing over it (its explanation).
+    QObject* survol = nullptr;
 };
 
 struct Style {
@@ -80,7 +82,9 @@ Style style_valeur(double points = 9.75, bool gras = false);
 // A flat panel of one colour.
 QWidget* panneau(QWidget* parent, QRect geometrie, QColor couleur);
 
+// A text field, with the name a screen reader gives it ("Jour de naissance").
 QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie);
+QString nom_accessible(ChampId id);
 QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& texte,
                     QRect geometrie);
 

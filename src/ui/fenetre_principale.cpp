@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -58,6 +59,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     zone->setAutoFillBackground(true);
     setCentralWidget(zone);
 
+    controles_.survol = this;
     construire_ligne_vous(controles_, zone);
 
     onglets_ = new QTabWidget(zone);
@@ -74,8 +76,13 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     connect(onglets_, &QTabWidget::currentChanged, this, &FenetrePrincipale::construire_onglet);
 
     construire_menus();
+    auto* barre = statusBar();
+    barre->setObjectName(QStringLiteral("barre_etat"));
+    barre->setSizeGripEnabled(false);
     // Fixed before the window exists: nothing moves or resizes.
-    setFixedSize(largeur_client, hauteur_client + menuBar()->sizeHint().height());
+    setFixedSize(largeur_client,
+                 hauteur_client + menuBar()->sizeHint().height() + barre->sizeHint().height());
+    suivre_accessibilite();
 
     relier_controles(Controles{});
     ordonner_focus();
@@ -217,6 +224,11 @@ void FenetrePrincipale::executer(BoutonId id) {
 
 void FenetrePrincipale::appliquer(const Issue& issue) {
     afficher_modele();
+    statut_ = QString::fromStdString(issue.statut);
+    if (statut_.isEmpty())
+        barre_etat()->clearMessage();
+    else
+        barre_etat()->showMessage(statut_);
     if (issue.message)
         montrer_message(this, *issue.message);
     if (issue.focus) {

@@ -5,10 +5,14 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "ui/construction.hpp"
+#include "ui/observateur_accessibilite.hpp"
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
+class QStatusBar;
 class QTabWidget;
 
 namespace kalder::ui {
@@ -45,6 +49,9 @@ class FenetrePrincipale : public QMainWindow {
     // The tabs other than "Synthèse" are built when first shown or first
     // asked for, so the window opens sooner; this builds them all now.
     void construire_onglets();
+    // Under the client area: the explanation of the slot under the mouse, and
+    // what a command has to say without a message box.
+    QStatusBar* barre_etat() const;
     // The interpretation and help windows, the dialogs and the data folder.
     FenetresSecondaires& secondaires() const { return *secondaires_; }
 
@@ -59,6 +66,9 @@ class FenetrePrincipale : public QMainWindow {
     virtual void montrer_aide();
 
     void keyPressEvent(QKeyEvent* evenement) override;
+    // A slot under the mouse shows its explanation as its tooltip and in the
+    // status bar.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     // The close box ends the program like "Quitter", even with the
     // interpretation or help window still open.
     void closeEvent(QCloseEvent* evenement) override;
@@ -72,6 +82,12 @@ class FenetrePrincipale : public QMainWindow {
     void afficher_boutons();
     void afficher_bouton_defaut();
     void afficher_slots();
+    // What a screen reader says of a slot: its label and value as its name;
+    // its explanation as its description while an assistive tool listens.
+    void nommer_slot(const QString& nom, QLabel* libelle);
+    void decrire_slots();
+    void suivre_accessibilite();
+    void survoler(const QString& nom, QLabel* libelle);
     void executer(BoutonId id);
     void a_propos();
 
@@ -82,6 +98,9 @@ class FenetrePrincipale : public QMainWindow {
     std::array<QWidget*, 4> pages_{};
     FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
+    QString statut_; // the last command's status line, shown again after a hover
+    std::unique_ptr<ObservateurAccessibilite> observateur_;
+    bool lecteur_ecran_ = false; // an assistive tool listens
 };
 
 } // namespace kalder::ui

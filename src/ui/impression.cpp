@@ -3,12 +3,16 @@
 #include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -67,7 +71,46 @@ qreal pixels_par_unite_de_tabulation(QPrinter& imprimante) {
     return x > 0 ? x / essai : 1;
 }
 
+bool est_un_trait(const QString& ligne) {
+    return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
+}
+
+// The separator line of dashes is wider than the page at a type size that
+// reads well for the prose around it; it gets a smaller size of its own, so
+// it stays one line as it is meant to.
+void tenir_les_traits_sur_une_ligne(QTextDocument& document, QPrinter& imprimante, int largeur) {
+    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
+        if (!est_un_trait(bloc.text()))
+            continue;
+        QFont police_trait = document.defaultFont();
+        const qreal naturelle =
+            QFontMetricsF(police_trait, &imprimante).horizontalAdvance(bloc.text());
+        if (naturelle <= largeur)
+            continue;
+        police_trait.setPointSizeF(police_trait.pointSizeF() * largeur / naturelle * 0.97);
+        QTextCursor curseur(bloc);
+        curseur.select(QTextCursor::BlockUnderCursor);
+        QTextCharFormat format;
+        format.setFont(police_trait);
+        curseur.mergeCharFormat(format);
+    }
+}
+
 } // namespace
+
+std::optional<PagesChoisies> pages_a_imprimer(const QPrinter& imprimante, int nombre_pages) {
+    if (nombre_pages <= 0)
+        return std::nullopt;
+    PagesChoisies pages{0, nombre_pages - 1};
+    if (imprimante.printRange() == QPrinter::PageRange && imprimante.fromPage() > 0) {
+        pages.premiere = imprimante.fromPage() - 1;
+        pages.derniere =
+            std::min(std::max(imprimante.toPage(), imprimante.fromPage()) - 1, nombre_pages - 1);
+    }
+    if (pages.premiere > pages.derniere)
+        return std::nullopt;
+    return pages;
+}
 
 void preparer_imprimante(QPrinter& imprimante) {
     imprimante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -102,21 +145,32 @@ std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& impr
     document->setDefaultFont(police(taille));
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document->setDefaultTextOption(option);
+    tenir_les_traits_sur_une_ligne(*document, imprimante, zone.width());
     document->setPageSize(zone.size());
     return document;
 }
 
 bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
+    const std::unique_ptr<QTextDocument> document = mise_en_page(texte, imprimante);
+    const auto pages = pages_a_imprimer(imprimante, document->pageCount());
+    if (!pages) {
+        const int n = document->pageCount();
+        const QString message =
+            QStringLiteral("Les pages choisies n'existent pas : le texte compte %1 page%2.")
+                .arg(n)
+                .arg(n > 1 ? QStringLiteral("s") : QString());
+        montrer_message(parent, Message{"Erreur", message.toStdString(), Icone::avertissement});
+        return false;
+    }
     QPainter peintre;
     if (!peintre.begin(&imprimante)) {
         signaler_echec(parent, raison_ouverture(imprimante));
         return false;
     }
-    const std::unique_ptr<QTextDocument> document = mise_en_page(texte, imprimante);
     const QRect zone = zone_imprimable(imprimante);
     bool suite = true;
-    for (int page = 0; page < document->pageCount() && suite; ++page) {
-        if (page > 0)
+    for (int page = pages->premiere; page <= pages->derniere && suite; ++page) {
+        if (page > pages->premiere)
             suite = imprimante.newPage();
         if (!suite)
             break;
@@ -137,10 +191,12 @@ bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imprimante) {
     QPrintDialog dialogue(&imprimante, parent);
     dialogue.setObjectName(QStringLiteral("dialogue_imprimante"));
-    // The whole text, always: no page range, no selection.
-    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // The whole text by default; a range of its pages may be chosen.
+    const int nombre_pages = mise_en_page(texte, imprimante)->pageCount();
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialogue.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialogue.setMinMax(1, std::max(nombre_pages, 1));
     dialogue.setPrintRange(QAbstractPrintDialog::AllPages);
     if (dialogue.exec() != QDialog::Accepted)
         return false;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QTextDocument;
@@ -24,12 +25,23 @@ inline constexpr double taille_impression_min = 7.0;
 // The program's page margins, set before the dialog so the user may change them.
 void preparer_imprimante(QPrinter& imprimante);
 
-// The printer dialog on `imprimante`, then the whole text; Cancel ends
-// quietly. True when the text went to the printer.
+// The pages chosen in the printer dialog, 0-based, within a document of
+// `nombre_pages`; the whole document unless a range was chosen. Nothing when
+// the range lies beyond the last page.
+struct PagesChoisies {
+    int premiere;
+    int derniere;
+};
+std::optional<PagesChoisies> pages_a_imprimer(const QPrinter& imprimante, int nombre_pages);
+
+// The printer dialog on `imprimante`, then the whole text or the pages
+// chosen; Cancel ends quietly. True when the text went to the printer.
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imprimante);
 bool imprimer_avec_dialogue(QWidget* parent, const QString& texte); // on a new printer
 
-// The whole text to a printer that is ready, as the dialog does after OK. A
+// The text to a printer that is ready, as the dialog does after OK: the page
+// range it holds, if any, else every page. A range beyond the last page gets
+// an "Erreur" box. A
 // printer that cannot be opened or reports an error gets an "Erreur" box
 // ("L'impression a échoué : ...") instead of silence.
 bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent);

@@ -170,6 +170,20 @@ TEST(Annee, CalculPourUneAutreAnnee) {
     EXPECT_EQ(e.profec[1].texte, "12"); // k = 0 gives 12 before the start month
 }
 
+// After a refused "Calculer", the year grid is still that of the last
+// person fully validated: no new name with the earlier date.
+TEST(Annee, ApresUnRefusLaGrilleResteCelleDeLaDernierePersonneValide) {
+    EtatFenetre e = theme("Anne", "Dupont", "17", "5", "1980", 2026);
+    const EtatFenetre attendu = e;
+    essai::saisir_personne(e, "Zoé", "Kowalski", "3", "", "");
+    ASSERT_TRUE(calculer_theme(e, 2026).message);
+    e.saisir(ChampId::annee_calcul, "2026");
+    ASSERT_FALSE(calculer_pour_annee(e).message);
+    EXPECT_EQ(e.lettre_passage.texte, attendu.lettre_passage.texte);
+    EXPECT_EQ(rangee(e.semaine, 1, 48), rangee(attendu.semaine, 1, 48));
+    EXPECT_EQ(rangee(e.cym, 1, 12), rangee(attendu.cym, 1, 12));
+}
+
 TEST(Annee, BoutonInactifNeFaitRien) {
     EtatFenetre e;
     e.saisir(ChampId::annee_calcul, "abc");

@@ -41,7 +41,7 @@ TEST(Compatibilite, PartenaireSansDates) {
     EXPECT_EQ(e.ent[2].texte, "8");
     EXPECT_EQ(e.ent[4].texte, "");
     EXPECT_EQ(e.ent[5].texte, "7"); // 8 + 8 = 16
-    EXPECT_EQ(e.ent[6].texte, "ancien");
+    EXPECT_EQ(e.ent[6].texte, "");  // no partner date: no common path, not the old one
     EXPECT_EQ(e.ent[7].texte, "");
     EXPECT_TRUE(e.actif(BoutonId::entente));
 }
@@ -120,15 +120,35 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"rencontre_jour_vide", {.rmois = "1"}, "Jour incorrect", ChampId::jour_rencontre}),
     ::essai::NomDuCas());
 
-TEST(Compatibilite, SansThemeLesValeursCommunesRestent) {
+// Without both values a common number is emptied, never left from an
+// earlier partner.
+TEST(Compatibilite, SansThemeLesValeursCommunesSontVides) {
     EtatFenetre e;
     e.activer(BoutonId::calculer_entente, true);
     e.ent[5].texte = "avant";
+    e.ent[6].texte = "avant";
     saisir(e, {.jour = "17", .mois = "5", .annee = "1990"});
     ASSERT_FALSE(calculer_compatibilite(e).message);
     EXPECT_EQ(e.ent[2].texte, "8");
     EXPECT_EQ(e.ent[4].texte, "5");
-    EXPECT_EQ(e.ent[5].texte, "avant");
+    EXPECT_EQ(e.ent[5].texte, "");
+    EXPECT_EQ(e.ent[6].texte, "");
+}
+
+// A partner with a birth date, then one without: the common life path of
+// the first partner does not stay beside the second.
+TEST(Compatibilite, UnPartenaireSansDateVideLeCheminCommun) {
+    EtatFenetre e;
+    essai::saisir_personne(e, "Anne-Marie", "Dupont", "15", "7", "1975");
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    saisir(e, {.jour = "17", .mois = "5", .annee = "1990"});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    ASSERT_NE(e.ent[6].texte, "");
+    saisir(e, {});
+    ASSERT_FALSE(calculer_compatibilite(e).message);
+    EXPECT_EQ(e.ent[4].texte, "");
+    EXPECT_EQ(e.ent[6].texte, "");
+    EXPECT_NE(e.ent[5].texte, "");
 }
 
 } // namespace

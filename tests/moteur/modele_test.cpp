@@ -1,5 +1,6 @@
 #include "modele/effacer.hpp"
 #include "modele/slots.hpp"
+#include "repertoire/prendre_personne.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
@@ -89,6 +90,9 @@ TEST(Effacer, ToutSaufLaRencontreEtLePanneauVert) {
     EXPECT_EQ(e.tri1.texte, "Pierre angulaire");
     EXPECT_EQ(e.tri2.texte, "Nombre clef");
     EXPECT_EQ(e.tri3.texte, "Dernière pierre");
+    // "Nombre clef" was dark red (8 is missing from the grid).
+    for (const Slot* s : {&e.tri1, &e.tri2, &e.tri3})
+        EXPECT_EQ(s->couleur, Couleur::defaut);
     EXPECT_FALSE(e.deco[0].visible);
     EXPECT_EQ(e.des[0].texte, "");
     for (BoutonId b : {BoutonId::synthese, BoutonId::details, BoutonId::annee, BoutonId::entente,
@@ -128,6 +132,17 @@ TEST(Effacer, PartenaireSeulement) {
         EXPECT_EQ(e.ent[i].texte, "") << i;
     EXPECT_EQ(e.Grille[5].texte, "5");
     EXPECT_TRUE(e.actif(BoutonId::entente));
+}
+
+// "-> Vous" clears like "Effacer tout": "Nombre clef" was dark red.
+TEST(Effacer, VersVousRendSaCouleurAuTriangle) {
+    EtatFenetre e = essai::anne_marie_dupont();
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    ASSERT_EQ(e.tri2.couleur, Couleur::rouge_fonce);
+    prendre_vous(e, Personne{"Martin", "Paul", "3", "12", "1980"});
+    for (const Slot* s : {&e.tri1, &e.tri2, &e.tri3})
+        EXPECT_EQ(s->couleur, Couleur::defaut);
+    EXPECT_EQ(e.tri2.texte, "Nombre clef");
 }
 
 } // namespace

@@ -331,6 +331,33 @@ TEST(Textes, DettesKarmiquesEnDeuxLignes) {
               "De façon atténuée, ce karma 14->5 peut concerner l'amour et les relations intimes.");
 }
 
+// The challenges of the details and those of the cycles share one wording.
+TEST(Textes, DefisCommunsAuxDetailsEtAuxCycles) {
+    for (int cle = 1; cle <= 9; ++cle)
+        EXPECT_EQ(entree("detail_defi", cle), entree("cycles_defi", cle)) << cle;
+}
+
+// Wordings that read as addressed to a man, as a call to selfishness, as a
+// death or as a change of spouse are not used.
+TEST(Textes, TournuresEcartees) {
+    const std::pair<const char*, int> entrees[] = {
+        {"synthese_mode", 3},     {"synthese_mode", 4},    {"synthese_dominant", 2},
+        {"synthese_dominant", 3}, {"synthese_chemin", 2},  {"synthese_chemin", 11},
+        {"synthese_chemin", 22},  {"detail_defi_jour", 4}, {"detail_defi_expression", 1},
+        {"cycles_moisson", 2},    {"cycles_moisson", 5},   {"cycles_moisson", 9},
+        {"cycles_annee", 6},      {"detail_cadeau", 3},    {"cycles_formation", 4}};
+    const char* tournures[] = {"intuitif.",        "entreprenant",        "Très créatif",
+                               "trop exécutant",   "intolérant",          "rendre fou",
+                               "loyal, honnête",   "soucier des autres",  "fin de vie",
+                               "avec le conjoint", "pureté de l'enfance", "Période dure"};
+    for (const auto& [table, cle] : entrees) {
+        const std::string_view texte = entree(table, cle);
+        ASSERT_FALSE(texte.empty()) << table << " " << cle;
+        for (const char* t : tournures)
+            EXPECT_EQ(texte.find(t), std::string_view::npos) << table << " " << cle << " : " << t;
+    }
+}
+
 TEST(Textes, IntroductionDuCadeauSansPointFinal) {
     const std::string_view debut =
         "Cadeau du jour de naissance : C'est le cadeau donné par la vie une fois le défi intégré. ";

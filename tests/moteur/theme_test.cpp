@@ -202,7 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                       nullptr, ChampId::prenom}),
     ::essai::NomDuCas());
 
-TEST(Theme, UnEchecGardeCeQuiAEteValide) {
+// A refused entry stores nothing: the stored person stays the one whose
+// numbers are shown, so nothing mixes a new name with the earlier date.
+TEST(Theme, UnEchecNeStockeRien) {
     EtatFenetre e = anne_marie();
     const std::string grille_avant = e.Grille[5].texte;
     e.saisir(ChampId::prenom, "  Paul ");
@@ -212,9 +214,9 @@ TEST(Theme, UnEchecGardeCeQuiAEteValide) {
     const Issue issue = calculer_theme(e, 2026);
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->texte, "Mois incorrect");
-    EXPECT_EQ(e.theme.prenom, "Paul");
-    EXPECT_EQ(e.theme.nom, "Martin");
-    EXPECT_EQ(e.theme.jour, 3);
+    EXPECT_EQ(e.theme.prenom, "Anne-Marie");
+    EXPECT_EQ(e.theme.nom, "Dupont");
+    EXPECT_EQ(e.theme.jour, 15);
     EXPECT_EQ(e.theme.mois, 7);
     EXPECT_EQ(e.Grille[5].texte, grille_avant);
     EXPECT_EQ(e.deco[0].texte, "Anne");
@@ -255,18 +257,57 @@ TEST(Theme, SansDateDeNaissance) {
     EXPECT_EQ(e.semaine[1].texte, "");
 }
 
-TEST(Theme, SansDateGardeLeCheminDeVieEtLesLignesGardees) {
+// A theme without a date after one with a date: every slot the date guards
+// is emptied, none keeps the earlier person's value.
+TEST(Theme, SansDateApresUneDateNeGardeRienDuPrecedent) {
     EtatFenetre e = anne_marie();
     e.saisir(ChampId::jour, "");
     e.saisir(ChampId::mois, "");
     e.saisir(ChampId::annee, "");
     ASSERT_FALSE(calculer_theme(e, 2026).message);
-    EXPECT_EQ(e.synth[3].texte, "8"); // not rewritten for a zero path
+    EXPECT_EQ(e.synth[3].texte, "");
     EXPECT_EQ(e.synth[3].couleur, Couleur::vert);
-    EXPECT_EQ(e.vie[0].texte, "Chemin de vie : 8");
-    EXPECT_EQ(e.cym[1].texte, "2"); // guarded rows keep the last year
-    EXPECT_EQ(e.periode[7].texte, "1");
-    EXPECT_EQ(e.Toi[1].texte, "");
+    EXPECT_EQ(e.ent[3].texte, "");
+    EXPECT_EQ(e.vie[0].texte, "");
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_EQ(e.cym[m].texte, "") << m;
+        EXPECT_EQ(e.esse[m].texte, "0") << m;
+        EXPECT_EQ(e.periode[m].texte, "") << m;
+        EXPECT_EQ(e.profec[m].texte, "") << m;
+        EXPECT_EQ(e.Toi[m].texte, "") << m;
+    }
+    for (int i = 1; i <= 48; ++i) {
+        EXPECT_EQ(e.semaine[i].texte, "") << i;
+        EXPECT_EQ(e.semdef[i].texte, "") << i;
+    }
+}
+
+// Every slot of a theme calculated after another person is the slot of a
+// first calculation of that person in a fresh window.
+TEST(Theme, UnSecondCalculEgaleUnPremier) {
+    const char* personnes[][5] = {{"Anne-Marie", "Dupont", "15", "7", "1975"},
+                                  {"Jean-Luc Paul Marc", "Le Bon Roi", "31", "12", "1999"},
+                                  {"Brzt", "Xx", "", "", ""},
+                                  {"Élodie", "Aéïoù", "9", "1", "2001"},
+                                  {"Straße", "O'Neil", "", "", ""}};
+    for (const auto& premier : personnes) {
+        for (const auto& second : personnes) {
+            EtatFenetre suite = saisie(premier[0], premier[1], premier[2], premier[3], premier[4]);
+            ASSERT_FALSE(calculer_theme(suite, 2026).message);
+            essai::saisir_personne(suite, second[0], second[1], second[2], second[3], second[4]);
+            ASSERT_FALSE(calculer_theme(suite, 2026).message);
+            EtatFenetre neuf = saisie(second[0], second[1], second[2], second[3], second[4]);
+            ASSERT_FALSE(calculer_theme(neuf, 2026).message);
+            const auto a = slots_nommes(std::as_const(suite));
+            const auto b = slots_nommes(std::as_const(neuf));
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                EXPECT_EQ(a[i].second->texte, b[i].second->texte)
+                    << premier[0] << " puis " << second[0] << " : " << a[i].first;
+                EXPECT_EQ(a[i].second->visible, b[i].second->visible) << a[i].first;
+                EXPECT_EQ(a[i].second->couleur, b[i].second->couleur) << a[i].first;
+            }
+        }
+    }
 }
 
 struct CasJour {
@@ -372,7 +413,7 @@ TEST(Theme, CasParticuliersDuNom) {
     EtatFenetre g = saisie("Wx", "Brt");
     g.defi[0].texte = "avant";
     ASSERT_FALSE(calculer_theme(g, 2026).message);
-    EXPECT_EQ(g.defi[0].texte, "avant"); // no vowel: slot left as it was
+    EXPECT_EQ(g.defi[0].texte, ""); // no vowel: emptied, not left as it was
 }
 
 TEST(Theme, MotKarmiqueEnRouge) {

@@ -136,6 +136,91 @@ class TestImpression : public BancFenetre {
         QVERIFY(colonnes.first() > 0);
     }
 
+    // A range chosen in the dialog is what gets printed; the whole text stays
+    // the default.
+    void plage_de_pages_data() {
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("tout") << 0 << 0 << 3;
+        QTest::newRow("la deuxième") << 2 << 2 << 1;
+        QTest::newRow("de la deuxième à la fin") << 2 << 3 << 2;
+        QTest::newRow("au-delà de la fin, bornée") << 3 << 9 << 1;
+    }
+    void plage_de_pages() {
+        QFETCH(int, de);
+        QFETCH(int, a);
+        QFETCH(int, pages);
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("plage.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        const QString texte = lignes(150, QStringLiteral("ligne"));
+        QCOMPARE(kalder::ui::mise_en_page(texte, imprimante)->pageCount(), 3);
+        if (de > 0) {
+            imprimante.setPrintRange(QPrinter::PageRange);
+            imprimante.setFromTo(de, a);
+        }
+        QVERIFY(kalder::ui::imprimer(imprimante, texte, nullptr));
+        QCOMPARE(pages_pdf(lire(fichier)), pages);
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+    }
+
+    // A range that starts after the last page prints nothing and says so.
+    void plage_hors_du_texte() {
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath(QStringLiteral("hors.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, fichier);
+        imprimante.setPrintRange(QPrinter::PageRange);
+        imprimante.setFromTo(5, 6);
+        QVERIFY(!kalder::ui::imprimer(imprimante, QStringLiteral("Cycles\r\n"), nullptr));
+        QVERIFY(!QFile::exists(fichier));
+        const auto m = kalder::ui::dernier_message();
+        QVERIFY(m.has_value());
+        QCOMPARE(m->titre, QStringLiteral("Erreur"));
+        QCOMPARE(m->texte,
+                 QStringLiteral("Les pages choisies n'existent pas : le texte compte 1 page."));
+    }
+
+    // The separator of 150 dashes stays one line among paragraphs that wrap.
+    void separateur_sur_une_ligne() {
+        QTemporaryDir dossier;
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, dossier.filePath(QStringLiteral("trait.pdf")));
+        const QString texte =
+            QStringLiteral("Synthèse\r\n") + QString(150, QLatin1Char('-')) +
+            QStringLiteral("\r\n") +
+            QStringLiteral("Votre chemin de vie vous pousse vers les autres ; ").repeated(8) +
+            QStringLiteral("\r\n");
+        const auto document = kalder::ui::mise_en_page(texte, imprimante);
+        const QTextBlock trait = document->begin().next();
+        QCOMPARE(trait.text(), QString(150, QLatin1Char('-')));
+        QCOMPARE(trait.layout()->lineCount(), 1);
+        QVERIFY(trait.next().layout()->lineCount() > 1);
+        QCOMPARE(document->defaultFont().pointSizeF(), kalder::ui::taille_impression_max);
+    }
+
+    // Both print commands offer a page range, the whole text chosen.
+    void dialogue_offre_une_plage() {
+        QTemporaryDir dossier;
+        QPrinter imprimante(QPrinter::HighResolution);
+        vers_pdf(imprimante, dossier.filePath(QStringLiteral("offre.pdf")));
+        bool plage = false;
+        bool tout = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            plage = d->testOption(QAbstractPrintDialog::PrintPageRange);
+            tout = d->printRange() == QAbstractPrintDialog::AllPages;
+            d->reject();
+        });
+        kalder::ui::imprimer_avec_dialogue(nullptr, lignes(150, QStringLiteral("l")), imprimante);
+        QVERIFY(plage);
+        QVERIFY(tout);
+    }
+
     void dialogue_accepte() {
         QTemporaryDir dossier;
         const QString fichier = dossier.filePath(QStringLiteral("accepte.pdf"));

@@ -2,6 +2,7 @@
 #include "banc_fenetre.hpp"
 
 #include <QMenuBar>
+#include <QStatusBar>
 
 using namespace outils;
 
@@ -14,7 +15,10 @@ class TestOuverture : public BancFenetre {
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Kalder"));
         QWidget* zone = fenetre->centralWidget();
         QCOMPARE(zone->size(), QSize(809, 544));
-        QCOMPARE(fenetre->height(), fenetre->menuBar()->height() + 544);
+        // The status bar sits under the client area, which keeps its size.
+        QStatusBar* barre = fenetre->statusBar();
+        QCOMPARE(fenetre->height(), fenetre->menuBar()->height() + 544 + barre->height());
+        QCOMPARE(zone->geometry().bottom() + 1, barre->geometry().top());
         QCOMPARE(fenetre->minimumSize(), fenetre->maximumSize());
         QCOMPARE(zone->palette().color(QPalette::Window), QColor(0, 128, 0));
     }

@@ -1,0 +1,26 @@
+#pragma once
+// How each number on screen was reached, in French: the letters counted with
+// their values, the raw total, each digit sum and the rule that stopped it,
+// ending in the value the slot shows. Written only when asked (a hovered
+// slot, the command line), never during a calculation.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kalder {
+
+// The explanation of one slot named as slots_nommes names it ("Nomb(3)",
+// "tri1"); empty when the slot is empty or holds no number.
+std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot);
+
+// Every slot with its explanation, in the order of slots_nommes.
+std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat);
+
+// The value at the end of a slot's text: "1" for "Pierre angulaire : 1".
+std::string_view valeur_affichee(std::string_view texte_slot);
+
+} // namespace kalder

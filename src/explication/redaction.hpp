@@ -1,0 +1,56 @@
+#pragma once
+// The pieces every explanation is written with: the letters counted with
+// their values, and the chain of digit sums down to the text a slot shows.
+// The chains walk the engine's own stop sets and digit sum, and the final
+// text comes from the engine's own writers.
+
+#include "noyau/nombre.hpp"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalder::explication {
+
+// How a number is written in its slot.
+enum class Forme {
+    chiffre,   // 0..9
+    maitre,    // master form: "7", "11/2"; empty for 0
+    maitre_nu, // 0..9, 11, 22, 33 written bare
+    karmique,  // karmic form: the master form, or "13", "14", "16", "19"
+    jusqua22,  // "7", "16/7"
+    apogee,    // reduced to 99 at most, "19/1"
+};
+
+std::string nombre(Nombre n);
+
+// The slot's text for a raw value, as the calculation writes it.
+std::string texte_forme(Nombre brut, Forme forme);
+
+// "1997 → 1 + 9 + 9 + 7 = 26 → 2 + 6 = 8": the value, then each digit sum
+// until the stop set of the form.
+std::string chaine(Nombre brut, Forme forme);
+
+// The chain, then the rule that stopped it and the text shown:
+// "29 → 2 + 9 = 11, nombre maître gardé : 11/2", "49 → 4 + 9 = 13, dette
+// karmique : 13", "1990 → 1 + 9 + 9 + 0 = 19 → 19/1".
+std::string reduction(Nombre brut, Forme forme);
+
+// A character as the calculation reads it: "A", or "é→E" where an accent is
+// folded.
+std::string lettre_affichee(char32_t c);
+
+// "A 1 + N 5 + é→E 5": the characters of the class that have a letter value
+// (the vowel class of the sums, not folded); "aucune lettre" when there are
+// none. Long names are cut short.
+std::string termes_lettres(std::u32string_view texte);
+std::string termes_voyelles(std::u32string_view texte);
+std::string termes_consonnes(std::u32string_view texte);
+
+// Items joined with `separateur`, cut after a few dozen ("… 12 de plus").
+std::string joindre(const std::vector<std::string>& elements, std::string_view separateur);
+
+// « texte »
+std::string guillemets(std::string_view texte);
+
+} // namespace kalder::explication

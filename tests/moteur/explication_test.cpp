@@ -1,0 +1,232 @@
+// The explanations of the numbers: each ends in the value its slot shows, is
+// empty when the slot is, and states the raw sums the theme stored.
+#include "annee/calculer_annee.hpp"
+#include "compat/calculer_compatibilite.hpp"
+#include "explication/explications.hpp"
+#include "modele/effacer.hpp"
+#include "modele/slots.hpp"
+#include "saisie_personne.hpp"
+#include "theme/calculer_theme.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+
+namespace kalder {
+namespace {
+
+class Hasard {
+  public:
+    explicit Hasard(unsigned graine) : moteur_(graine) {}
+
+    int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(moteur_); }
+    bool sur(int pourcent) { return entre(1, 100) <= pourcent; }
+
+    std::string nom() {
+        static const std::vector<std::string> morceaux = {
+            "a", "e", "i", "o", "u", "y", "b", "k", "t", "m", "n", "r", "s", "z", "h",
+            "é", "è", "à", "ç", "ë", "É", "Ô", "A", "J", "-", " ", "'", "Q", "w", "x"};
+        std::string r;
+        const int longueur = entre(1, 12);
+        for (int i = 0; i < longueur; ++i)
+            r += morceaux[static_cast<std::size_t>(entre(0, int(morceaux.size()) - 1))];
+        return r == " " || r == "-" ? "Lu" : r;
+    }
+    std::string nombre(int a, int b) { return std::to_string(entre(a, b)); }
+
+  private:
+    std::mt19937 moteur_;
+};
+
+void saisir_au_hasard(EtatFenetre& e, Hasard& h) {
+    if (h.sur(85))
+        essai::saisir_personne(e, h.nom(), h.nom(), h.nombre(1, 31), h.nombre(1, 12),
+                               h.nombre(1, 2100));
+    else
+        essai::saisir_personne(e, h.nom(), h.nom());
+}
+
+// Every slot: empty explanation for an empty slot, otherwise one that ends in
+// the value shown.
+void verifier_toutes(const EtatFenetre& e, const std::string& contexte) {
+    const auto slots = slots_nommes(e);
+    const auto explications = expliquer_slots(e);
+    ASSERT_EQ(slots.size(), explications.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const std::string& texte = slots[i].second->texte;
+        const std::string& explication = explications[i].second;
+        ASSERT_EQ(explications[i].first, slots[i].first);
+        if (texte.empty()) {
+            EXPECT_EQ(explication, "") << contexte << " " << slots[i].first;
+            continue;
+        }
+        const std::string valeur(valeur_affichee(texte));
+        // The bare captions of the triangle hold no number.
+        if (slots[i].first.rfind("tri", 0) == 0 && valeur == texte) {
+            EXPECT_EQ(explication, "") << contexte << " " << slots[i].first;
+            continue;
+        }
+        ASSERT_FALSE(explication.empty()) << contexte << " " << slots[i].first << " = " << texte;
+        EXPECT_TRUE(
+            explication.size() >= valeur.size() &&
+            explication.compare(explication.size() - valeur.size(), valeur.size(), valeur) == 0)
+            << contexte << " " << slots[i].first << " = " << texte << " : " << explication;
+    }
+}
+
+// "Voyelles : A 1 + E 5 = 6 → ...": the terms add up to the total, and the
+// total is the stored raw sum.
+void verifier_total(const EtatFenetre& e, const char* slot, Nombre brut) {
+    const std::string explication = expliquer_slot(e, slot);
+    if (brut == 0) {
+        EXPECT_EQ(explication, "") << slot;
+        return;
+    }
+    const std::string total = " = " + std::to_string(brut);
+    const auto position = explication.find(total);
+    ASSERT_NE(position, std::string::npos) << slot << " : " << explication;
+    const std::string termes = explication.substr(0, position);
+    if (termes.find("…") != std::string::npos)
+        return; // a long name is cut short
+    static const std::regex valeur(R"( ([1-9])(?= \+|$))");
+    Nombre somme = 0;
+    for (auto it = std::sregex_iterator(termes.begin(), termes.end(), valeur);
+         it != std::sregex_iterator(); ++it)
+        somme += std::stoi((*it)[1]);
+    EXPECT_EQ(somme, brut) << slot << " : " << explication;
+}
+
+TEST(Explications, PersonnesAuHasard) {
+    Hasard h(20261207);
+    for (int essai_ = 0; essai_ < 300; ++essai_) {
+        EtatFenetre e;
+        saisir_au_hasard(e, h);
+        if (calculer_theme(e, h.entre(1900, 2100)).message)
+            continue;
+        const std::string qui = e.theme.prenom + " " + e.theme.nom;
+        verifier_toutes(e, qui);
+        const Theme& t = e.theme;
+        verifier_total(e, "Nomb(0)", t.elan_brut);
+        verifier_total(e, "Nomb(1)", t.actif_brut);
+        verifier_total(e, "Nomb(2)", t.hereditaire_brut);
+        verifier_total(e, "Nomb(3)", t.expression_brut);
+        verifier_total(e, "Nomb(4)", t.moi_intime_brut);
+        verifier_total(e, "synth(0)", t.elan_brut);
+        verifier_total(e, "synth(1)", t.moi_intime_brut);
+        verifier_total(e, "synth(2)", t.expression_brut);
+    }
+}
+
+// Successive commands on one window: every explanation still belongs to the
+// value shown, whatever came before.
+TEST(Explications, SuitesDeCommandes) {
+    Hasard h(7);
+    EtatFenetre e;
+    for (int pas = 0; pas < 400; ++pas) {
+        const int commande = h.entre(0, 5);
+        std::string quoi;
+        switch (commande) {
+        case 0:
+        case 1:
+            saisir_au_hasard(e, h);
+            if (h.sur(10))
+                e.saisir(ChampId::mois, "13");
+            calculer_theme(e, 2026);
+            quoi = "calcul";
+            break;
+        case 2:
+            e.saisir(ChampId::annee_calcul, h.nombre(1900, 2300));
+            calculer_pour_annee(e);
+            quoi = "année";
+            break;
+        case 3:
+            essai::saisir_partenaire(e, h.nom(), h.nom());
+            if (h.sur(60)) {
+                e.saisir(ChampId::jour_partenaire, h.nombre(1, 31));
+                e.saisir(ChampId::mois_partenaire, h.nombre(1, 12));
+                e.saisir(ChampId::annee_partenaire, h.nombre(1, 2100));
+            }
+            if (h.sur(50)) {
+                e.saisir(ChampId::jour_rencontre, h.nombre(1, 31));
+                e.saisir(ChampId::mois_rencontre, h.nombre(1, 12));
+                e.saisir(ChampId::annee_rencontre, h.nombre(1, 2100));
+            }
+            calculer_compatibilite(e);
+            quoi = "entente";
+            break;
+        case 4:
+            effacer(e);
+            quoi = "effacer";
+            break;
+        default:
+            effacer_partenaire(e);
+            quoi = "effacer partenaire";
+            break;
+        }
+        verifier_toutes(e, std::to_string(pas) + " " + quoi);
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(Explications, ExempleAnneMarieDupont) {
+    EtatFenetre e = essai::anne_marie_dupont();
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    EXPECT_EQ(expliquer_slot(e, "synth(0)"),
+              "Voyelles : A 1 + E 5 + A 1 + I 9 + E 5 + U 3 + O 6 = 30 → 3 + 0 = 3");
+    EXPECT_EQ(expliquer_slot(e, "synth(4)"), "Mois 7 + jour 15 = 22, nombre maître gardé : 22/4");
+    EXPECT_EQ(expliquer_slot(e, "dei(1)"),
+              "Consonnes du mot « Marie » : M 4 + R 9 = 13, dette karmique : 13");
+    EXPECT_EQ(expliquer_slot(e, "apogee2"),
+              "Jour 15 + année 1975 = 1990 → 1 + 9 + 9 + 0 = 19 → 19/1");
+    EXPECT_EQ(expliquer_slot(e, "vie(0)"),
+              "Jour 15 + mois 7 + année 1975 = 1997 → 1 + 9 + 9 + 7 = 26 → 2 + 6 = 8");
+    EXPECT_EQ(expliquer_slot(e, "Grille(8)"), "Lettres valant 8 (H, Q, Z) : aucune = 0");
+    EXPECT_EQ(expliquer_slot(e, "tri2"),
+              "Lettres du prénom : A 1 + N 5 + N 5 + E 5 + M 4 + A 1 + R 9 + I 9 + E 5 = 44 → 4 "
+              "+ 4 = 8");
+    // Read back from other slots, as the calculation does.
+    EXPECT_EQ(expliquer_slot(e, "defi_apogee3"), "Défis 1 et 2 lus dans leurs cases : |1 − 2| = 1");
+    EXPECT_EQ(expliquer_slot(e, "Nomb(11)"),
+              "Lettres du 1er mot « Anne » : A 1 + N 5 + N 5 + E 5 = 16 ; 16 + jour 15 = 31 → 3 "
+              "+ 1 = 4");
+    EXPECT_EQ(expliquer_slot(e, "inconnu"), "");
+}
+
+// Accented letters are shown folded as the calculation folds them: é counts
+// 5 with the consonants, ë counts nothing.
+TEST(Explications, AccentsPliesCommeLeCalcul) {
+    EtatFenetre e;
+    essai::saisir_personne(e, "Hélène", "Zoë");
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    EXPECT_EQ(expliquer_slot(e, "Nomb(4)"),
+              "Consonnes : H 8 + é→E 5 + L 3 + è→E 5 + N 5 + Z 8 = 34 → 3 + 4 = 7");
+    EXPECT_EQ(expliquer_slot(e, "Nomb(0)"),
+              "Voyelles : E 5 + O 6 = 11, nombre maître gardé : 11/2");
+}
+
+// Clear-all keeps the whole-life panel of "Cycles": its explanations still
+// tell the earlier date, though the stored date is zero.
+TEST(Explications, ApresEffacerLePanneauVertGardeSaDate) {
+    EtatFenetre e = essai::anne_marie_dupont();
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    effacer(e);
+    EXPECT_EQ(e.theme.jour, 0);
+    EXPECT_EQ(expliquer_slot(e, "cycle2"), "Jour de naissance : 15 → 1 + 5 = 6");
+    EXPECT_EQ(expliquer_slot(e, "Nomb(0)"), "");
+}
+
+// The year grid is explained for the year it shows, not the one typed since.
+TEST(Explications, AnneeDeLaGrille) {
+    EtatFenetre e = essai::anne_marie_dupont();
+    ASSERT_FALSE(calculer_theme(e, 2026).message);
+    e.saisir(ChampId::annee_calcul, "2030");
+    ASSERT_FALSE(calculer_pour_annee(e).message);
+    e.saisir(ChampId::annee_calcul, "1999");
+    EXPECT_EQ(expliquer_slot(e, "annee_personnelle"),
+              "Année 2030 + mois 7 + jour 15 = 2052 → 2 + 0 + 5 + 2 = 9");
+}
+
+} // namespace
+} // namespace kalder
