@@ -112,9 +112,13 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
         ligne(out, e, e.ent[i]);
     if (explications) {
         out += "\nExplications\n";
-        for (const auto& [nom, texte] : expliquer_slots(e))
-            if (!texte.empty())
-                out += "  " + libelle_slot(nom) + " : " + texte + "\n";
+        for (const auto& [nom, texte] : expliquer_slots(e)) {
+            if (texte.empty())
+                continue;
+            // Most explanations already open with the slot's own caption: say it once.
+            const std::string libelle = libelle_slot(nom) + " : ";
+            out += "  " + (texte.starts_with(libelle) ? texte : libelle + texte) + "\n";
+        }
     }
     return out;
 }

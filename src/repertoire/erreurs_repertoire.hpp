@@ -2,6 +2,7 @@
 // Failures of the directory that are not the system's own: they travel in the
 // same std::error_code as the system's so that one sentence builder explains both.
 
+#include <cerrno>
 #include <system_error>
 
 namespace kalder {
@@ -18,6 +19,11 @@ enum class ErreurRepertoire {
 
 const std::error_category& categorie_repertoire();
 std::error_code make_error_code(ErreurRepertoire e);
+
+// An errno value as an error code; a call that failed without saying why counts as EIO.
+inline std::error_code erreur_systeme(int numero) {
+    return {numero != 0 ? numero : EIO, std::generic_category()};
+}
 
 } // namespace kalder
 

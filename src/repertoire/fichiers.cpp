@@ -1,13 +1,11 @@
 #include "repertoire/fichiers.hpp"
 
+#include "repertoire/erreurs_repertoire.hpp"
 #include "repertoire/temporaires.hpp"
 
 #include <cerrno>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <io.h>
 #include <windows.h>
 
@@ -23,10 +21,6 @@ namespace kalder {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::error_code erreur_systeme(int numero) {
-    return {numero != 0 ? numero : EIO, std::generic_category()};
-}
 
 std::error_code vider_cache_systeme(std::FILE* flux) {
 #if defined(_WIN32)

@@ -17,10 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::error_code erreur_systeme(int numero) {
-    return {numero != 0 ? numero : EIO, std::generic_category()};
-}
-
 std::optional<Echec> refus_type(fs::file_type type, const fs::path& chemin, Operation operation) {
     switch (type) {
     case fs::file_type::regular:

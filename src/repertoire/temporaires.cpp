@@ -1,6 +1,7 @@
 #include "repertoire/temporaires.hpp"
 
 #include "repertoire/dossier_donnees.hpp"
+#include "repertoire/erreurs_repertoire.hpp"
 
 #include <cerrno>
 #include <chrono>
@@ -9,9 +10,6 @@
 #include <string>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
@@ -28,10 +26,6 @@ namespace kalder {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::error_code erreur_systeme(int numero) {
-    return {numero != 0 ? numero : EIO, std::generic_category()};
-}
 
 std::string suffixe_unique() {
     // The clock is enough to part two saves: the file is created only if the name is free.

@@ -6,9 +6,6 @@
 #include <thread>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #else
 #include <fcntl.h>
