@@ -8,8 +8,32 @@ namespace kalder::ui {
 namespace {
 
 // Qt gives a blend of 96 spans or more to worker threads; a band this high
-// gives the frame's four upright lines fewer.
+// gives the frame's middle fewer.
 constexpr int hauteur_bande = 20;
+// The frame's lines lie this close to its edges.
+constexpr int largeur_bord = 4;
+// Far enough to leave any window.
+constexpr int loin = 1 << 14;
+
+bool recoupe(int debut, int fin, int bord) {
+    return debut <= bord + largeur_bord && fin >= bord - largeur_bord;
+}
+
+// A frame that paints the same pixels inside `zone` as `cadre` does: each
+// edge whose lines do not reach into the zone moves out of it, just past it
+// when the zone keeps another edge (its lines stay short), out of any window
+// when it keeps none (only the fill is left).
+QRect cadre_pour(const QRect& cadre, const QRect& zone) {
+    const bool gauche = recoupe(zone.left(), zone.right(), cadre.left());
+    const bool droite = recoupe(zone.left(), zone.right(), cadre.right());
+    const bool haut = recoupe(zone.top(), zone.bottom(), cadre.top());
+    const bool bas = recoupe(zone.top(), zone.bottom(), cadre.bottom());
+    const int ecart = gauche || droite || haut || bas ? largeur_bord + 1 : loin;
+    return QRect(QPoint(gauche ? cadre.left() : zone.left() - ecart,
+                        haut ? cadre.top() : zone.top() - ecart),
+                 QPoint(droite ? cadre.right() : zone.right() + ecart,
+                        bas ? cadre.bottom() : zone.bottom() + ecart));
+}
 
 } // namespace
 
@@ -20,25 +44,43 @@ QIcon StyleKalder::standardIcon(StandardPixmap image, const QStyleOption* option
     return QProxyStyle::standardIcon(image, option, widget);
 }
 
+void StyleKalder::peindre_dans(const QRect& zone, const QStyleOptionTabWidgetFrame& option,
+                               QPainter* peintre, const QWidget* widget) const {
+    QStyleOptionTabWidgetFrame copie(option);
+    copie.rect = cadre_pour(option.rect, zone);
+    peintre->save();
+    peintre->setClipRect(zone, Qt::IntersectClip);
+    QProxyStyle::drawPrimitive(PE_FrameTabWidget, &copie, peintre, widget);
+    peintre->restore();
+}
+
 void StyleKalder::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* peintre, const QWidget* widget) const {
-    if (element != PE_FrameTabWidget || !option || !peintre) {
+    const auto* onglets = element == PE_FrameTabWidget
+                              ? qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option)
+                              : nullptr;
+    const QRect cadre = onglets ? onglets->rect : QRect();
+    if (!onglets || !peintre || cadre.width() <= 4 * largeur_bord ||
+        cadre.height() <= 4 * largeur_bord) {
         QProxyStyle::drawPrimitive(element, option, peintre, widget);
         return;
     }
-    // The style may paint a little outside the frame's rectangle: the first
-    // and last bands reach past it, and every band spans the whole width.
-    constexpr int marge = 1 << 14;
-    const QRect cadre = option->rect;
+    // Painted zone by zone, the zones a partition of the plane so that each
+    // pixel is painted once, as by one whole painting; the style's cost
+    // follows the length of the lines it draws, so each zone gets a frame of
+    // its own size (cadre_pour). The two sides go whole, the middle in bands.
+    const int gauche = cadre.left() + 2 * largeur_bord;
+    const int droite = cadre.right() - 2 * largeur_bord;
+    peindre_dans(QRect(QPoint(cadre.left() - loin, cadre.top() - loin),
+                       QPoint(gauche - 1, cadre.bottom() + loin)),
+                 *onglets, peintre, widget);
+    peindre_dans(QRect(QPoint(droite + 1, cadre.top() - loin),
+                       QPoint(cadre.right() + loin, cadre.bottom() + loin)),
+                 *onglets, peintre, widget);
     for (int y = cadre.top(); y <= cadre.bottom(); y += hauteur_bande) {
-        const int haut = y == cadre.top() ? y - marge : y;
-        const int bas = y + hauteur_bande > cadre.bottom() ? y + marge : y + hauteur_bande - 1;
-        peintre->save();
-        peintre->setClipRect(
-            QRect(QPoint(cadre.left() - marge, haut), QPoint(cadre.right() + marge, bas)),
-            Qt::IntersectClip);
-        QProxyStyle::drawPrimitive(element, option, peintre, widget);
-        peintre->restore();
+        const int haut = y == cadre.top() ? y - loin : y;
+        const int bas = y + hauteur_bande > cadre.bottom() ? y + loin : y + hauteur_bande - 1;
+        peindre_dans(QRect(QPoint(gauche, haut), QPoint(droite, bas)), *onglets, peintre, widget);
     }
 }
 
