@@ -60,7 +60,15 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     setCentralWidget(zone);
 
     controles_.survol = this;
-    construire_ligne_vous(controles_, zone);
+    {
+        // A text field lays its empty text out once in the application's
+        // font before it takes the window's: with the window's font as the
+        // application's meanwhile, no font is loaded that nothing shows.
+        const QFont police_application = QApplication::font();
+        QApplication::setFont(font());
+        construire_ligne_vous(controles_, zone);
+        QApplication::setFont(police_application);
+    }
 
     onglets_ = new QTabWidget(zone);
     onglets_->setObjectName(QStringLiteral("onglets"));
