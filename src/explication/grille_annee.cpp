@@ -158,13 +158,30 @@ std::string expliquer_profection(const Contexte& c, int mois) {
     return k == 0 ? r + "0 compté 12" : r + nombre(k);
 }
 
-std::string expliquer_semaine(const Contexte& c, int i) {
+namespace {
+
+// The week row and month of a slot of the week grid, with the base of the
+// year (year + month + day) and that base plus the month, both reduced.
+struct SemaineDuMois {
+    int semaine;
+    int m;
+    Nombre b;
+    Nombre tm;
+};
+
+SemaineDuMois semaine_du_mois(const Contexte& c, int i) {
     const Theme& t = c.theme;
     const int m = (i - 1) % nombre_mois + 1;
     const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
-    const Nombre tm = reduire_99(b + m);
+    return {(i - 1) / nombre_mois + 1, m, b, reduire_99(b + m)};
+}
+
+} // namespace
+
+std::string expliquer_semaine(const Contexte& c, int i) {
+    const auto [semaine, m, b, tm] = semaine_du_mois(c, i);
     const std::string& base = base_semaines(c);
-    switch ((i - 1) / nombre_mois + 1) {
+    switch (semaine) {
     case 1:
         return "Semaine 1, " + base + " ; " + nombre(b) + " + mois " + nombre(m) + " = " +
                reduction(b + m, Forme::apogee);
@@ -185,12 +202,9 @@ std::string expliquer_semaine(const Contexte& c, int i) {
 }
 
 std::string expliquer_defi_semaine(const Contexte& c, int i) {
-    const Theme& t = c.theme;
-    const int m = (i - 1) % nombre_mois + 1;
-    const Nombre b = reduire_99(c.etat.origines.annee_grille + t.mois + t.jour);
-    const Nombre tm = reduire_99(b + m);
+    const auto [semaine, m, b, tm] = semaine_du_mois(c, i);
     const std::string& base = base_semaines(c);
-    switch ((i - 1) / nombre_mois + 1) {
+    switch (semaine) {
     case 1:
         return "Défi de la semaine 1, " + base + " ; |mois " + nombre(m) + " − " + nombre(b) +
                "| = " + reduction(std::llabs(m - b), Forme::chiffre);
