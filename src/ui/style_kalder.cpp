@@ -7,9 +7,6 @@ namespace kalder::ui {
 
 namespace {
 
-// Qt gives a blend of 96 spans or more to worker threads; a band this high
-// gives the frame's middle fewer.
-constexpr int hauteur_bande = 20;
 // The frame's lines lie this close to its edges.
 constexpr int largeur_bord = 4;
 // Far enough to leave any window.
@@ -66,9 +63,11 @@ void StyleKalder::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     // Painted zone by zone, the zones a partition of the plane so that each
-    // pixel is painted once, as by one whole painting; the style's cost
-    // follows the length of the lines it draws, so each zone gets a frame of
-    // its own size (cadre_pour). The two sides go whole, the middle in bands.
+    // pixel is painted once, as by one whole painting. Each zone gets a frame
+    // of its own (cadre_pour): the style's cost follows the length of the
+    // lines it draws, and Qt hands the blend of a tall line to worker
+    // threads. The two sides hold the upright lines, short strips at the top
+    // and bottom the level ones; the large middle is only filled.
     const int gauche = cadre.left() + 2 * largeur_bord;
     const int droite = cadre.right() - 2 * largeur_bord;
     peindre_dans(QRect(QPoint(cadre.left() - loin, cadre.top() - loin),
@@ -77,11 +76,13 @@ void StyleKalder::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     peindre_dans(QRect(QPoint(droite + 1, cadre.top() - loin),
                        QPoint(cadre.right() + loin, cadre.bottom() + loin)),
                  *onglets, peintre, widget);
-    for (int y = cadre.top(); y <= cadre.bottom(); y += hauteur_bande) {
-        const int haut = y == cadre.top() ? y - loin : y;
-        const int bas = y + hauteur_bande > cadre.bottom() ? y + loin : y + hauteur_bande - 1;
-        peindre_dans(QRect(QPoint(gauche, haut), QPoint(droite, bas)), *onglets, peintre, widget);
-    }
+    const int haut = cadre.top() + 2 * largeur_bord;
+    const int bas = cadre.bottom() - 2 * largeur_bord;
+    peindre_dans(QRect(QPoint(gauche, cadre.top() - loin), QPoint(droite, haut - 1)), *onglets,
+                 peintre, widget);
+    peindre_dans(QRect(QPoint(gauche, haut), QPoint(droite, bas)), *onglets, peintre, widget);
+    peindre_dans(QRect(QPoint(gauche, bas + 1), QPoint(droite, cadre.bottom() + loin)), *onglets,
+                 peintre, widget);
 }
 
 } // namespace kalder::ui

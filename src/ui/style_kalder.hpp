@@ -4,10 +4,11 @@
 // - the menu bar's overflow button (shown only when the menus do not fit,
 //   which a fixed-size window with three menus never needs) gets no icon:
 //   loading that icon made Qt load every image-format plugin at start-up;
-// - the tab control's frame is painted in horizontal bands: its faint inner
-//   line is blended, and Qt hands a blend over a tall area to worker
-//   threads, which on a busy machine kept the first paint waiting; each
-//   band is painted as a frame of its own size, which costs the style less.
+// - the tab control's frame is painted in zones: its faint inner line is
+//   blended, and Qt hands a blend over a tall area to worker threads, which
+//   on a busy machine kept the first paint waiting; each zone is painted as
+//   a frame of its own that keeps only the lines reaching into it, so the
+//   large middle costs no more than its fill.
 
 #include <QProxyStyle>
 
