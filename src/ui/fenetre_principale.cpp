@@ -64,10 +64,12 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
         // A text field lays its empty text out once in the application's
         // font before it takes the window's: with the window's font as the
         // application's meanwhile, no font is loaded that nothing shows.
-        const QFont police_application = QApplication::font();
-        QApplication::setFont(font());
+        // QGuiApplication's, which leaves the fonts the platform gives to
+        // menus, tooltips and message boxes as they are.
+        const QFont police_application = QGuiApplication::font();
+        QGuiApplication::setFont(font());
         construire_ligne_vous(controles_, zone);
-        QApplication::setFont(police_application);
+        QGuiApplication::setFont(police_application);
     }
 
     onglets_ = new QTabWidget(zone);
