@@ -22,10 +22,6 @@ struct CasDossier {
     std::string attendu; // relative; ends with "/"
 };
 
-void PrintTo(const CasDossier& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireDossierDonnees : public ::testing::TestWithParam<CasDossier> {};
 
 TEST_P(RepertoireDossierDonnees, DossierChoisiEtCree) {

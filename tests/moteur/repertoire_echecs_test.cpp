@@ -51,10 +51,6 @@ struct CasRefus {
     std::string morceau;
 };
 
-void PrintTo(const CasRefus& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireRefus : public ::testing::TestWithParam<CasRefus> {};
 
 TEST_P(RepertoireRefus, RienNEstEcritNiDemande) {

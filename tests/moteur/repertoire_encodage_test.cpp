@@ -25,10 +25,6 @@ struct CasUtf8 {
     std::string fichier;
 };
 
-void PrintTo(const CasUtf8& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireFichierUtf8 : public ::testing::TestWithParam<CasUtf8> {};
 
 // "Zoé" is found, not added twice, and the file goes back to Windows-1252.

@@ -46,10 +46,6 @@ struct CasSpecial {
     bool par_un_lien; // the name is a link to the special file
 };
 
-void PrintTo(const CasSpecial& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 // False when this account may not make it (a device node needs root).
 bool fabriquer(const fs::path& chemin, Sorte sorte) {
     switch (sorte) {

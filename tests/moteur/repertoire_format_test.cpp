@@ -24,10 +24,6 @@ struct CasLecture {
     std::vector<Personne> attendu;
 };
 
-void PrintTo(const CasLecture& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireLecture : public ::testing::TestWithParam<CasLecture> {};
 
 TEST_P(RepertoireLecture, Entrees) {
@@ -98,10 +94,6 @@ struct CasReecriture {
     bool reecrivible;
     std::string ecrite;
 };
-
-void PrintTo(const CasReecriture& cas, std::ostream* os) {
-    *os << cas.nom;
-}
 
 class RepertoireReecriture : public ::testing::TestWithParam<CasReecriture> {};
 

@@ -58,10 +58,6 @@ struct CasTri {
     std::vector<std::string> lignes;
 };
 
-void PrintTo(const CasTri& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireListeTri : public ::testing::TestWithParam<CasTri> {};
 
 TEST_P(RepertoireListeTri, Lignes) {

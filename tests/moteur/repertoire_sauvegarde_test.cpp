@@ -49,10 +49,6 @@ struct CasSauvegarde {
     std::string apres;
 };
 
-void PrintTo(const CasSauvegarde& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireSauvegarde : public ::testing::TestWithParam<CasSauvegarde> {};
 
 TEST_P(RepertoireSauvegarde, FichierApres) {

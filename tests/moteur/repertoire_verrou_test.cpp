@@ -164,10 +164,6 @@ struct CasException {
     std::string morceau;
 };
 
-void PrintTo(const CasException& cas, std::ostream* os) {
-    *os << cas.nom;
-}
-
 class RepertoireException : public ::testing::TestWithParam<CasException> {};
 
 class QuestionsQuiLancent : public Questions {
