@@ -2,6 +2,7 @@
 
 #include "noyau/utf8.hpp"
 #include "repertoire/erreurs_repertoire.hpp"
+#include "systeme/chemins.hpp"
 
 #include <cerrno>
 
@@ -54,10 +55,8 @@ std::string message_personnes_enregistrees(int nombre, const fs::path& fichier) 
 }
 
 std::string texte_chemin(const fs::path& chemin) {
-    const std::u8string u = chemin.u8string();
     // A name that is not valid UTF-8 still shows, with replacement marks.
-    return encoder_utf8(
-        decoder_utf8(std::string_view(reinterpret_cast<const char*>(u.data()), u.size())));
+    return encoder_utf8(decoder_utf8(utf8_du_chemin(chemin)));
 }
 
 std::string expliquer_propre(const Echec& e) {

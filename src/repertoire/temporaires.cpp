@@ -2,6 +2,7 @@
 
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/erreurs_repertoire.hpp"
+#include "systeme/chemins.hpp"
 
 #include <cerrno>
 #include <chrono>
@@ -174,8 +175,7 @@ std::size_t nettoyer_temporaires(const fs::path& dossier) {
     std::error_code ec;
     for (auto it = fs::directory_iterator(dossier.empty() ? fs::path(".") : dossier, ec);
          !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::u8string u8 = it->path().filename().u8string();
-        const std::string nom(u8.begin(), u8.end());
+        const std::string nom = utf8_du_chemin(it->path().filename());
         if (est_temporaire_repertoire(nom) && supprimer_si_abandonne(it->path()))
             ++supprimes;
     }
