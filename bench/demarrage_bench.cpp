@@ -1,7 +1,8 @@
 // Start-up of the window program, from launch to the window painted once,
-// against a bare Qt window with as many labels, in the same run. Both run as
-// child processes on the offscreen platform; wall time and peak resident
-// memory come from wait4. Target: at most 1.2 times the bare window on both.
+// against a bare Qt window with a tab control and 400 labels, in the same
+// run. Both run as child processes on the offscreen platform; wall time and
+// peak resident memory come from wait4. Target: at most 1.3 times the bare
+// window in time and 1.15 times in memory.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void BM_demarrage_rapport(benchmark::State& state) {
     const double rapport_memoire = memoire_kalder / memoire_nue;
     state.counters["rapport_temps"] = rapport_temps;
     state.counters["rapport_memoire"] = rapport_memoire;
-    state.counters["objectif_tenu"] = (rapport_temps <= 1.2 && rapport_memoire <= 1.2) ? 1 : 0;
+    state.counters["objectif_tenu"] = (rapport_temps <= 1.3 && rapport_memoire <= 1.15) ? 1 : 0;
 }
 
 BENCHMARK(BM_demarrage_kalder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);

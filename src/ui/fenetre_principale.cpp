@@ -6,6 +6,7 @@
 #include "modele/effacer.hpp"
 #include "theme/calculer_theme.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/cadre_page.hpp"
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace kalder::ui {
 
@@ -33,14 +33,30 @@ constexpr int hauteur_client = 544;
 
 struct Onglet {
     const char* titre;
-    QWidget* (*construire)(Controles&);
+    Page* (*fabriquer)(QObject* survol);
 };
+template <typename P> Page* fabriquer(QObject* survol) {
+    return new P(survol);
+}
 constexpr Onglet onglets_fenetre[] = {
-    {"Synthèse", construire_page_synthese},
-    {"Détails", construire_page_details},
-    {"Cycles", construire_page_cycles},
-    {"Entente avec une autre personne", construire_page_entente},
+    {"Synthèse", fabriquer<PageSynthese>},
+    {"Détails", fabriquer<PageDetails>},
+    {"Cycles", fabriquer<PageCycles>},
+    {"Entente avec une autre personne", fabriquer<PageEntente>},
 };
+
+// Adds the controls of a page to those the window already holds.
+void ajouter(Controles& tous, const Controles& page) {
+    for (int i = 0; i < nombre_champs; ++i)
+        if (page.champs[i])
+            tous.champs[i] = page.champs[i];
+    for (int i = 0; i < nombre_boutons; ++i)
+        if (page.boutons[i])
+            tous.boutons[i] = page.boutons[i];
+    if (page.liste_mois)
+        tous.liste_mois = page.liste_mois;
+    tous.libelles.insert(page.libelles);
+}
 
 } // namespace
 
@@ -60,17 +76,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     setCentralWidget(zone);
 
     controles_.survol = this;
-    {
-        // A text field lays its empty text out once in the application's
-        // font before it takes the window's: with the window's font as the
-        // application's meanwhile, no font is loaded that nothing shows.
-        // QGuiApplication's, which leaves the fonts the platform gives to
-        // menus, tooltips and message boxes as they are.
-        const QFont police_application = QGuiApplication::font();
-        QGuiApplication::setFont(font());
-        construire_ligne_vous(controles_, zone);
-        QGuiApplication::setFont(police_application);
-    }
+    // Qt clears a focused button's default look when it loses the focus.
+    suivi_focus_ =
+        connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
+    construire_ligne_vous(controles_, zone);
+    relier_controles(controles_);
 
     onglets_ = new QTabWidget(zone);
     onglets_->setObjectName(QStringLiteral("onglets"));
@@ -78,12 +88,17 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     onglets_->setPalette(QApplication::palette());
     onglets_->setAutoFillBackground(true);
     onglets_->setGeometry(0, 72, largeur_client, hauteur_client - 72 + 1);
-    // Each tab holds an empty frame; its page goes in when first needed.
-    for (const Onglet& o : onglets_fenetre)
-        onglets_->addTab(new QWidget, QString::fromUtf8(o.titre));
+    for (std::size_t i = 0; i < cadres_.size(); ++i) {
+        const Onglet& o = onglets_fenetre[i];
+        cadres_[i] = new CadrePage([this, fabrique = o.fabriquer] { return fabrique(this); });
+        connect(cadres_[i], &CadrePage::page_construite, this,
+                [this](const Page& page) { ajouter_controles(page.controles()); });
+        onglets_->addTab(cadres_[i], QString::fromUtf8(o.titre));
+    }
     onglets_->setCurrentIndex(0);
-    construire_onglet(0);
-    connect(onglets_, &QTabWidget::currentChanged, this, &FenetrePrincipale::construire_onglet);
+    // The page shown first is built now; its controls are linked and the
+    // model shown on the whole window.
+    cadres_[0]->page();
 
     construire_menus();
     auto* barre = statusBar();
@@ -93,40 +108,25 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     setFixedSize(largeur_client,
                  hauteur_client + menuBar()->sizeHint().height() + barre->sizeHint().height());
     suivre_accessibilite();
-
-    relier_controles(Controles{});
-    ordonner_focus();
-    afficher_modele();
     champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
 }
 
-void FenetrePrincipale::construire_onglet(int index) {
-    if (index < 0 || index >= static_cast<int>(pages_.size()) || pages_[index])
-        return;
-    const Controles avant = controles_;
-    QWidget* cadre = onglets_->widget(index);
-    QWidget* page = onglets_fenetre[index].construire(controles_);
-    pages_[index] = page;
+// A part of the window that has just been built: its controls linked, the
+// Tab chain laid again and the model shown on them.
+void FenetrePrincipale::ajouter_controles(const Controles& nouveaux) {
+    ajouter(controles_, nouveaux);
+    relier_controles(nouveaux);
     // Every slot of the model has its label once every tab is built.
-    if (std::all_of(pages_.begin(), pages_.end(), [](QWidget* p) { return p != nullptr; }))
+    if (std::all_of(cadres_.begin(), cadres_.end(),
+                    [](const CadrePage* c) { return c && c->construite(); }))
         verifier_slots(controles_);
-    auto* disposition = new QVBoxLayout(cadre);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    page->setParent(cadre);
-    disposition->addWidget(page);
-    page->show();
-    // The first page is built inside the constructor, which links and shows
-    // everything once at its end.
-    if (!suivi_focus_)
-        return;
-    relier_controles(avant);
     ordonner_focus();
     afficher_modele();
 }
 
 void FenetrePrincipale::construire_onglets() {
-    for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
-        construire_onglet(i);
+    for (CadrePage* c : cadres_)
+        c->page();
 }
 
 QLineEdit* FenetrePrincipale::champ(ChampId id) {
@@ -155,31 +155,25 @@ QLabel* FenetrePrincipale::slot(const QString& nom) {
     return it == controles_.libelles.constEnd() ? nullptr : it->libelle;
 }
 
-// Links the controls that were not there yet in `avant`.
-void FenetrePrincipale::relier_controles(const Controles& avant) {
+void FenetrePrincipale::relier_controles(const Controles& nouveaux) {
     for (int i = 0; i < nombre_champs; ++i) {
-        if (!controles_.champs[i] || avant.champs[i])
+        if (!nouveaux.champs[i])
             continue;
         const auto id = static_cast<ChampId>(i);
         // textEdited only: the program's own setText never runs the rule twice.
-        connect(controles_.champs[i], &QLineEdit::textEdited, this, [this, id](const QString& t) {
+        connect(nouveaux.champs[i], &QLineEdit::textEdited, this, [this, id](const QString& t) {
             etat_.saisir(id, t.toStdString());
             afficher_boutons();
         });
     }
     for (int i = 0; i < nombre_boutons; ++i) {
-        if (!controles_.boutons[i] || avant.boutons[i])
+        if (!nouveaux.boutons[i])
             continue;
         const auto id = static_cast<BoutonId>(i);
-        connect(controles_.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
+        connect(nouveaux.boutons[i], &QPushButton::clicked, this, [this, id] { executer(id); });
     }
-    if (!suivi_focus_) {
-        // Qt clears a focused button's default look when it loses the focus.
-        suivi_focus_ =
-            connect(qApp, &QApplication::focusChanged, this, [this] { afficher_bouton_defaut(); });
-    }
-    if (controles_.liste_mois && !avant.liste_mois) {
-        connect(controles_.liste_mois, &QComboBox::activated, this, [this](int index) {
+    if (nouveaux.liste_mois) {
+        connect(nouveaux.liste_mois, &QComboBox::activated, this, [this](int index) {
             etat_.mois_choisi = index + 1;
             appliquer(interpreter_annee(etat_));
         });

@@ -17,6 +17,7 @@ class QTabWidget;
 
 namespace kalder::ui {
 
+class CadrePage;
 class FenetresSecondaires;
 
 class FenetrePrincipale : public QMainWindow {
@@ -75,8 +76,8 @@ class FenetrePrincipale : public QMainWindow {
 
   private:
     void construire_menus();
-    void construire_onglet(int index);
-    void relier_controles(const Controles& avant);
+    void ajouter_controles(const Controles& nouveaux);
+    void relier_controles(const Controles& nouveaux);
     void ordonner_focus();
     void afficher_champs();
     void afficher_boutons();
@@ -94,8 +95,8 @@ class FenetrePrincipale : public QMainWindow {
     EtatFenetre etat_;
     Controles controles_;
     QTabWidget* onglets_ = nullptr;
-    // The page of each tab; empty until it is built.
-    std::array<QWidget*, 4> pages_{};
+    // The frame of each tab, which builds its page when first needed.
+    std::array<CadrePage*, 4> cadres_{};
     FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
     QString statut_; // the last command's status line, shown again after a hover

@@ -1,13 +1,6 @@
-#include "ui/fenetre_principale.hpp"
-#include "ui/fenetres_secondaires.hpp"
-#include "ui/quitter_apres_affichage.hpp"
-#include "ui/style_kalder.hpp"
+#include "ui/lancement.hpp"
 
 #include <QApplication>
-#include <QEvent>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,22 +41,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    // Before any widget, so that every one is polished by it alone.
-    QApplication::setStyle(new kalder::ui::StyleKalder);
-    QApplication::setApplicationName(QStringLiteral("Kalder"));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-
-    QTranslator traduction_qt;
-    if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduction_qt);
-
-    kalder::ui::FenetrePrincipale fenetre;
-    // The data folder is settled once, before the window opens, and kept.
-    fenetre.secondaires().dossier_donnees();
-    kalder::ui::QuitterApresAffichage quitter;
-    if (QApplication::arguments().contains(QStringLiteral("--quitter-apres-affichage")))
-        fenetre.installEventFilter(&quitter);
-    fenetre.show();
+    kalder::ui::Lancement lancement;
+    lancement.fenetre().show();
     return app.exec();
 }

@@ -160,13 +160,11 @@ void grille_annee(Controles& c, QWidget* page) {
 
 } // namespace
 
-QWidget* construire_page_cycles(Controles& c) {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("page_cycles"));
-    vie_entiere(c, page);
-    commandes_annee(c, page);
-    grille_annee(c, page);
-    return page;
+PageCycles::PageCycles(QObject* survol) : Page(QStringLiteral("page_cycles"), survol) {
+    Controles& c = controles_;
+    vie_entiere(c, this);
+    commandes_annee(c, this);
+    grille_annee(c, this);
 }
 
 } // namespace kalder::ui

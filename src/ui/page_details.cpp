@@ -89,15 +89,13 @@ void jour_naissance(Controles& c, QWidget* page) {
 
 } // namespace
 
-QWidget* construire_page_details(Controles& c) {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("page_details"));
-    bandeau_mots(c, page);
-    nombres_lettres(c, page);
-    nombres_melanges(c, page);
-    jour_naissance(c, page);
-    bouton(c, page, BoutonId::details, QStringLiteral("Interpréter"), {690, 398, 100, 30});
-    return page;
+PageDetails::PageDetails(QObject* survol) : Page(QStringLiteral("page_details"), survol) {
+    Controles& c = controles_;
+    bandeau_mots(c, this);
+    nombres_lettres(c, this);
+    nombres_melanges(c, this);
+    jour_naissance(c, this);
+    bouton(c, this, BoutonId::details, QStringLiteral("Interpréter"), {690, 398, 100, 30});
 }
 
 } // namespace kalder::ui

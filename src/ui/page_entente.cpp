@@ -79,13 +79,11 @@ void resultats(Controles& c, QWidget* page) {
 
 } // namespace
 
-QWidget* construire_page_entente(Controles& c) {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("page_entente"));
-    ligne_partenaire(c, page);
-    resultats(c, page);
-    bouton(c, page, BoutonId::entente, QStringLiteral("Interpréter"), {690, 398, 100, 30});
-    return page;
+PageEntente::PageEntente(QObject* survol) : Page(QStringLiteral("page_entente"), survol) {
+    Controles& c = controles_;
+    ligne_partenaire(c, this);
+    resultats(c, this);
+    bouton(c, this, BoutonId::entente, QStringLiteral("Interpréter"), {690, 398, 100, 30});
 }
 
 } // namespace kalder::ui

@@ -8,6 +8,11 @@
 
 namespace kalder::ui {
 
+Page::Page(const QString& nom, QObject* survol) {
+    setObjectName(nom);
+    controles_.survol = survol;
+}
+
 QLabel* slot_forme(Controles& c, QWidget* parent, const QString& nom, QRect geometrie,
                    Forme::Genre genre, QColor fond, Style style) {
     auto* f = new Forme(parent, genre, fond);
@@ -122,16 +127,14 @@ void mission(Controles& c, QWidget* page) {
 
 } // namespace
 
-QWidget* construire_page_synthese(Controles& c) {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("page_synthese"));
-    grille_inclusion(c, page);
-    mode_expression(c, page);
-    nombres_lettres(c, page);
-    chemin_et_pierres(c, page);
-    mission(c, page);
-    bouton(c, page, BoutonId::synthese, QStringLiteral("Interpréter"), {690, 398, 100, 30});
-    return page;
+PageSynthese::PageSynthese(QObject* survol) : Page(QStringLiteral("page_synthese"), survol) {
+    Controles& c = controles_;
+    grille_inclusion(c, this);
+    mode_expression(c, this);
+    nombres_lettres(c, this);
+    chemin_et_pierres(c, this);
+    mission(c, this);
+    bouton(c, this, BoutonId::synthese, QStringLiteral("Interpréter"), {690, 398, 100, 30});
 }
 
 } // namespace kalder::ui

@@ -144,7 +144,8 @@ class TestExplications : public BancFenetre {
     void survol_d_un_slot_vide() {
         QLabel* l = libelle(*fenetre, QStringLiteral("synth(0)"));
         QTest::mouseMove(l);
-        QTest::qWait(50);
+        // The mouse has entered the label: its hover has been handled.
+        QTRY_VERIFY(l->underMouse());
         QCOMPARE(fenetre->statusBar()->currentMessage(), QString());
         QCOMPARE(l->toolTip(), QString());
     }

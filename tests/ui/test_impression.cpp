@@ -208,15 +208,16 @@ class TestImpression : public BancFenetre {
         vers_pdf(imprimante, dossier.filePath(QStringLiteral("offre.pdf")));
         bool plage = false;
         bool tout = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            plage = d->testOption(QAbstractPrintDialog::PrintPageRange);
-            tout = d->printRange() == QAbstractPrintDialog::AllPages;
-            d->reject();
-        });
-        kalder::ui::imprimer_avec_dialogue(nullptr, lignes(150, QStringLiteral("l")), imprimante);
+        QVERIFY(pendant_dialogue<QPrintDialog>(
+            [&] {
+                kalder::ui::imprimer_avec_dialogue(nullptr, lignes(150, QStringLiteral("l")),
+                                                   imprimante);
+            },
+            [&](QPrintDialog& d) {
+                plage = d.testOption(QAbstractPrintDialog::PrintPageRange);
+                tout = d.printRange() == QAbstractPrintDialog::AllPages;
+                d.reject();
+            }));
         QVERIFY(plage);
         QVERIFY(tout);
     }

@@ -1,13 +1,11 @@
 #pragma once
-// Used by the start-up benchmark, for the window and for its bare yardstick:
-// leaves the event loop once the watched window has painted itself once.
+// For the start-up benchmark's two programs, the window and its bare
+// yardstick: leaves the event loop once the watched window has painted itself.
 
 #include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
-
-namespace kalder::ui {
 
 class QuitterApresAffichage : public QObject {
   public:
@@ -25,5 +23,3 @@ class QuitterApresAffichage : public QObject {
   private:
     bool fait_ = false;
 };
-
-} // namespace kalder::ui
