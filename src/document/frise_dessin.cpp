@@ -138,19 +138,45 @@ void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& ba
     }
 }
 
+// One label per tick, kept within the axis: the first starts at its tick,
+// the last ends at it.
+void graduer(QPainter& p, const Disposition& d, double x, double haut, double hauteur,
+             const QString& texte) {
+    const double largeur = QFontMetricsF(p.font(), p.device()).horizontalAdvance(texte) * 1.1;
+    const double gauche =
+        std::clamp(x - largeur / 2, d.axe_gauche, d.axe_gauche + d.axe_largeur - largeur);
+    p.drawText(QRectF(gauche, haut, largeur, hauteur), Qt::AlignCenter, texte);
+}
+
 void dessiner_axes(QPainter& p, const Disposition& d, const Frise& f) {
     const QRectF& haut = d.rangees[annees];
     const QRectF& bas = d.rangees[ages];
-    const double largeur = d.axe_largeur * pas_graduation / d.age_maximal;
     for (int age = 0; age <= d.age_maximal; age += pas_graduation) {
         const double x = d.x(age);
         p.drawLine(QPointF(x, haut.bottom() - haut.height() * 0.25), QPointF(x, haut.bottom()));
         p.drawLine(QPointF(x, bas.top()), QPointF(x, bas.top() + bas.height() * 0.25));
-        const QRectF etiquette_haut(x - largeur / 2, haut.top(), largeur, haut.height() * 0.75);
-        const QRectF etiquette_bas(x - largeur / 2, bas.top() + bas.height() * 0.25, largeur,
-                                   bas.height() * 0.75);
-        texte_ajuste(p, etiquette_haut, {QString::number(f.annee(age))});
-        texte_ajuste(p, etiquette_bas, {QString::number(age)});
+        graduer(p, d, x, haut.top(), haut.height() * 0.75, QString::number(f.annee(age)));
+        graduer(p, d, x, bas.top() + bas.height() * 0.25, bas.height() * 0.75,
+                QString::number(age));
+    }
+}
+
+// The captions at the left, in a bold font small enough for their longest word.
+void dessiner_legendes(QPainter& p, const Disposition& d, double hauteur) {
+    const double marge = hauteur * 0.5;
+    const double place = d.legende(cycles).width() - marge;
+    p.setFont(police(p, hauteur, true));
+    double plus_long = 1;
+    const QFontMetricsF mesure(p.font(), p.device());
+    for (const char* legende : legendes)
+        for (const QString& mot : QString::fromUtf8(legende).split(QLatin1Char(' ')))
+            plus_long = std::max(plus_long, mesure.horizontalAdvance(mot));
+    if (plus_long > place)
+        p.setFont(police(p, std::max(1.0, hauteur * place / plus_long), true));
+    for (int r = 0; r < nombre_rangees; ++r) {
+        const QRectF legende = d.legende(static_cast<Rangee>(r)).adjusted(0, 0, -marge, 0);
+        p.drawText(legende, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                   QString::fromUtf8(legendes[static_cast<std::size_t>(r)]));
     }
 }
 
@@ -159,11 +185,13 @@ void dessiner_noeuds(QPainter& p, const Disposition& d, const Frise& f) {
     p.drawLine(QPointF(d.x(0), rangee.center().y()),
                QPointF(d.x(d.age_maximal), rangee.center().y()));
     p.setBrush(Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
     for (const BandeFrise& b : f.noeuds) {
         const QRectF cercle = d.noeud(b);
         p.drawEllipse(cercle);
         texte_ajuste(p, cercle, {q(b.nombre)});
     }
+    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // A year marked by a vertical line over the bands, its caption in the top row
@@ -212,17 +240,13 @@ std::vector<ZoneBande> zones_bandes(const QRectF& zone, const Frise& frise) {
 void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
     const Disposition d(zone, f);
     p.save();
-    p.setRenderHint(QPainter::Antialiasing);
+    // Straight bands need no smoothing, which would cost most of an image's time.
+    p.setRenderHint(QPainter::Antialiasing, false);
     const double unite = d.rangees[annees].height();
     const QPen trait(couleur_trait, std::max(1.0, unite * 0.03));
     p.setPen(trait);
 
-    p.setFont(police(p, unite * 0.55, true));
-    for (int r = 0; r < nombre_rangees; ++r) {
-        const QRectF legende = d.legende(static_cast<Rangee>(r)).adjusted(0, 0, -unite * 0.3, 0);
-        p.drawText(legende, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
-                   QString::fromUtf8(legendes[static_cast<std::size_t>(r)]));
-    }
+    dessiner_legendes(p, d, unite * 0.55);
 
     p.setFont(police(p, unite * 0.55));
     dessiner_axes(p, d, f);
@@ -231,7 +255,9 @@ void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
     dessiner_bandes(p, d, apogees, f.apogees, true);
     dessiner_bandes(p, d, defis, f.defis, true);
     dessiner_noeuds(p, d, f);
-    p.setFont(police(p, unite * 0.5));
+    // The digits of the personal years as large as their cells allow.
+    const double cellule = d.axe_largeur / d.age_maximal;
+    p.setFont(police(p, std::min(unite * 0.5, cellule * 0.85)));
     dessiner_bandes(p, d, personnelles, f.annees_personnelles, false);
 
     p.setFont(police(p, unite * 0.55, true));
