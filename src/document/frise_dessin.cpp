@@ -206,7 +206,11 @@ void marquer_annee(QPainter& p, const Disposition& d, const Frise& f, int annee,
     const QRectF& haut = d.rangees[marques];
     QPen stylo(couleur, std::max(1.0, d.rangees[cycles].height() * 0.05), style);
     p.setPen(stylo);
-    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, d.rangees[personnelles].bottom()));
+    // Down to the personal years, whose cell is framed, its digit left readable.
+    const QRectF cellule = d.rectangle(personnelles, age, age + 1);
+    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, cellule.top()));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cellule);
     const QFontMetricsF mesure(p.font(), p.device());
     const double largeur = mesure.horizontalAdvance(legende) * 1.05;
     const double ecart = haut.height() * 0.2;
