@@ -2,10 +2,13 @@
 // new theme, without a date, and its picture saved as PNG and SVG.
 #include "banc_fenetre.hpp"
 
+#include "document/frise_dessin.hpp"
 #include "ui/fenetre_frise.hpp"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 using namespace outils;
 using kalder::ui::DessinFrise;
@@ -49,6 +52,19 @@ class TestFrise : public BancFenetre {
         QCOMPARE(frise->windowTitle(), QStringLiteral("Frise de vie – Anne-Marie Dupont"));
         QCOMPARE(annee_naissance(*frise), 1975);
         QVERIFY(bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->isEnabled());
+
+        // Hovering the second pinnacle tells how it was reached.
+        auto* dessin = frise->findChild<DessinFrise*>();
+        const auto& apogee = dessin->frise()->apogees[1];
+        for (const auto& zone : kalder::zones_bandes(QRectF(dessin->rect()), *dessin->frise())) {
+            if (zone.bande != &apogee)
+                continue;
+            const QPoint centre = zone.rectangle.center().toPoint();
+            QHelpEvent survol(QEvent::ToolTip, centre, dessin->mapToGlobal(centre));
+            QApplication::sendEvent(dessin, &survol);
+        }
+        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(apogee.explication));
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 37 ans")));
 
         calculer(*fenetre, QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1980"));
         QTRY_COMPARE(annee_naissance(*frise), 1980);
