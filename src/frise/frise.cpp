@@ -40,6 +40,11 @@ int chiffre_de(std::string_view texte) {
         lire_debut_nombre(barre == std::string_view::npos ? texte : texte.substr(barre + 1)));
 }
 
+// "0 an", "1 an", "28 ans".
+std::string ans(int age) {
+    return std::to_string(age) + (age < 2 ? " an" : " ans");
+}
+
 // "de 0 à 28 ans (1975-2003)", "à partir de 46 ans (dès 2021)".
 std::string texte_ages(const Frise& f, int debut, int fin) {
     if (fin >= f.age_maximal)
@@ -136,9 +141,9 @@ void annees_personnelles(Frise& f, const Theme& t) {
         const int annee = f.annee(age);
         calculer_annee(brouillon, annee);
         BandeFrise b = bande(std::to_string(annee), brouillon.annee_personnelle, age, age + 1);
-        b.explication = ligne(libelle_slot("annee_personnelle") + " " + b.titre + " (" +
-                                  std::to_string(age) + " ans)",
-                              b.nombre, expliquer_slot(brouillon, "annee_personnelle"));
+        b.explication =
+            ligne(libelle_slot("annee_personnelle") + " " + b.titre + " (" + ans(age) + ")",
+                  b.nombre, expliquer_slot(brouillon, "annee_personnelle"));
         f.annees_personnelles.push_back(std::move(b));
     }
 }

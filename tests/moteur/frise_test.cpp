@@ -72,8 +72,8 @@ TEST(Frise, ExempleAnneMarieDupont) {
     EXPECT_NE(annee_2026.explication.find(expliquer_slot(e, "annee_personnelle")),
               std::string::npos);
     comparer({f->annees_personnelles[0], f->annees_personnelles[1]},
-             {{"1975", "8", 8, 0, 1, "Année personnelle 1975 (0 ans) : 8\nAnnée 1975 + mois 7"},
-              {"1976", "9", 9, 1, 2, "Année personnelle 1976 (1 ans) : 9"}});
+             {{"1975", "8", 8, 0, 1, "Année personnelle 1975 (0 an) : 8\nAnnée 1975 + mois 7"},
+              {"1976", "9", 9, 1, 2, "Année personnelle 1976 (1 an) : 9"}});
 }
 
 TEST(Frise, AxeJusquApresLAnneeDeCalcul) {
