@@ -1,6 +1,7 @@
 #include "ui/fenetre_principale.hpp"
 
 #include "ui/boites_message.hpp"
+#include "ui/fenetre_frise.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,11 @@ void FenetrePrincipale::construire_menus() {
         ->setEnabled(false);
     interpretation->setEnabled(false);
     interpretation->menuAction()->setEnabled(false);
+
+    QMenu* outils = barre->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("m_outils"));
+    connect(article(outils, QStringLiteral("Frise de vie…"), "m_frise"), &QAction::triggered, this,
+            [this] { montrer_frise(*this); });
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("m_aide"));

@@ -28,6 +28,7 @@ const Article menus_attendus[] = {
     {"&Fichier", "Quitter", "Ctrl+Q", true, nullptr},
     {"&Interprétation", "Imprimer...", "Ctrl+I", false, nullptr},
     {"&Interprétation", "Exporter...", "Ctrl+E", false, nullptr},
+    {"&Outils", "Frise de vie…", "", false, nullptr},
     {"&?", "A propos de Kalder...", "", false, nullptr},
     {"&?", "&Aide...", "", false, &FenetreEspion::aides},
 };
