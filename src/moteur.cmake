@@ -78,6 +78,11 @@ set(KALDER_EXPLICATION
     explication/redaction.cpp
     explication/redaction.hpp
 )
+# Several spellings of a name side by side, each a whole calculation.
+set(KALDER_VARIANTES
+    variantes/comparer_noms.cpp
+    variantes/comparer_noms.hpp
+)
 set(KALDER_INTERPRETATION
     interpretation/annee.cpp
     interpretation/commandes.cpp
@@ -142,6 +147,7 @@ add_library(kalder_engine STATIC
     ${KALDER_ANNEE}
     ${KALDER_COMPAT}
     ${KALDER_EXPLICATION}
+    ${KALDER_VARIANTES}
     ${KALDER_INTERPRETATION}
     ${KALDER_REPERTOIRE}
 )
