@@ -1,10 +1,13 @@
 #include "ui/fenetre_principale.hpp"
 
 #include "ui/boites_message.hpp"
+#include "ui/fenetre_comparaison.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -59,6 +62,20 @@ void FenetrePrincipale::construire_menus() {
         ->setEnabled(false);
     interpretation->setEnabled(false);
     interpretation->menuAction()->setEnabled(false);
+
+    QMenu* outils = barre->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("m_outils"));
+    connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
+            &QAction::triggered, this, [this] {
+                auto* comparaison = findChild<FenetreComparaison*>();
+                if (!comparaison)
+                    comparaison = new FenetreComparaison(
+                        this, [this] { return secondaires().dossier_donnees(); });
+                comparaison->definir_personne(etat().origines.theme, QDate::currentDate().year());
+                comparaison->show();
+                comparaison->raise();
+                comparaison->activateWindow();
+            });
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("m_aide"));
