@@ -69,6 +69,7 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     date_ = new QLabel(this);
     date_->setObjectName(QStringLiteral("comparaison_date"));
     date_->setWordWrap(true);
+    date_->setTextFormat(Qt::RichText);
     date_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     prenoms_ = new QLineEdit(this);
@@ -98,6 +99,14 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     table_->setSortingEnabled(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
 
+    auto* legende = new QLabel(
+        QStringLiteral("Sur fond jaune : différent de la référence. En rouge : chiffre absent de "
+                       "la grille d'inclusion ou nombre karmique. Survolez un nombre pour voir "
+                       "comment il est obtenu."),
+        this);
+    legende->setObjectName(QStringLiteral("comparaison_legende"));
+    legende->setWordWrap(true);
+
     auto* actions = new QHBoxLayout;
     auto* retrait = bouton(this, QStringLiteral("Retirer"), "comparaison_retirer");
     auto* monter = bouton(this, QStringLiteral("Monter"), "comparaison_monter");
@@ -114,6 +123,7 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     disposition->addWidget(date_);
     disposition->addLayout(saisie);
     disposition->addWidget(table_, 1);
+    disposition->addWidget(legende);
     disposition->addLayout(actions);
 
     connect(ajout, &QPushButton::clicked, this, &FenetreComparaison::ajouter);
@@ -135,23 +145,37 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     connect(modele_, &QAbstractItemModel::rowsRemoved, this, etendre);
     connect(modele_, &QAbstractItemModel::rowsMoved, this, etendre);
     connect(modele_, &QAbstractItemModel::dataChanged, this, etendre);
-    resize(900, 480);
+    resize(1100, 480);
 }
 
 void FenetreComparaison::definir_personne(const Theme& personne, int annee_courante) {
     modele_->definir_personne(personne, annee_courante);
     afficher_date();
+    // Sized once, not on every change: a hundred rows stay quick to add. The
+    // header keeps room for a sort arrow beside the wrapped caption; the numbers
+    // need less.
     table_->resizeColumnsToContents();
+    const int largeur =
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("d'inclusion,")) + 16;
+    for (int c = 1; c < modele_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), largeur));
 }
 
 void FenetreComparaison::afficher_date() {
+    // "Chemin de vie : 8" already says what it is.
     QStringList parties;
     if (const LigneVariante* ref = modele_->reference())
-        for (const auto& [libelle, texte] : nombres_de_la_date(*ref))
-            parties << QString::fromStdString(libelle) + QStringLiteral(" : ") +
-                           QString::fromStdString(texte);
+        for (const auto& [libelle, texte] : nombres_de_la_date(*ref)) {
+            const QString t = QString::fromStdString(texte).toHtmlEscaped();
+            const auto deux_points = t.indexOf(QStringLiteral(" : "));
+            parties << (deux_points < 0 ? QString::fromStdString(libelle).toHtmlEscaped() +
+                                              QStringLiteral(" : <b>") + t
+                                        : t.left(deux_points + 3) + QStringLiteral("<b>") +
+                                              t.mid(deux_points + 3)) +
+                           QStringLiteral("</b>");
+        }
     date_->setText(parties.isEmpty() ? QStringLiteral("Pas de date de naissance.")
-                                     : parties.join(QStringLiteral("   ·   ")));
+                                     : parties.join(QStringLiteral(" &nbsp;·&nbsp; ")));
 }
 
 int FenetreComparaison::rang_choisi() const {

@@ -31,6 +31,26 @@ QVariant couleur_texte(Couleur c) {
     return {};
 }
 
+// A caption on lines of about a dozen characters, so that a column is as
+// narrow as its numbers allow.
+QString en_lignes(const QString& libelle) {
+    constexpr int largeur = 12;
+    QStringList lignes;
+    for (const QString& mot : libelle.split(QLatin1Char(' '))) {
+        if (!lignes.isEmpty() && lignes.last().size() + 1 + mot.size() <= largeur)
+            lignes.last() += QLatin1Char(' ') + mot;
+        else
+            lignes << mot;
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+
+QString libelle_colonne(int section) {
+    if (section == 0)
+        return QStringLiteral("Nom");
+    return qt(colonnes_nom()[static_cast<std::size_t>(section - 1)].libelle);
+}
+
 } // namespace
 
 void ModeleComparaison::definir_personne(const Theme& personne, int annee_courante) {
@@ -117,7 +137,7 @@ QString ModeleComparaison::texte_tabule() const {
     QStringList lignes;
     QStringList entete;
     for (int c = 0; c < columnCount(); ++c)
-        entete << headerData(c, Qt::Horizontal).toString();
+        entete << libelle_colonne(c);
     lignes << entete.join(QLatin1Char('\t'));
     for (int r = 0; r < rowCount(); ++r) {
         QStringList cellules;
@@ -140,9 +160,7 @@ QVariant ModeleComparaison::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
         (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section == 0)
-        return QStringLiteral("Nom");
-    return qt(colonnes_nom()[static_cast<std::size_t>(section - 1)].libelle);
+    return role == Qt::DisplayRole ? en_lignes(libelle_colonne(section)) : libelle_colonne(section);
 }
 
 QVariant ModeleComparaison::data(const QModelIndex& index, int role) const {
@@ -159,6 +177,8 @@ QVariant ModeleComparaison::data(const QModelIndex& index, int role) const {
         if (l.erreur)
             return teinte::rouge_fonce;
         return couleur_texte(l.cellules[static_cast<std::size_t>(c - 1)].couleur);
+    case Qt::TextAlignmentRole:
+        return c == 0 || l.erreur ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::BackgroundRole:
         return differe(r, c) ? QVariant(fond_different) : QVariant();
     case Qt::FontRole:
@@ -175,8 +195,8 @@ QVariant ModeleComparaison::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: {
         if (c == 0)
             return nom_affiche(r);
-        const QString texte = headerData(c, Qt::Horizontal).toString() + QStringLiteral(" : ") +
-                              (l.erreur ? qt(*l.erreur) : valeur(r, c));
+        const QString texte =
+            libelle_colonne(c) + QStringLiteral(" : ") + (l.erreur ? qt(*l.erreur) : valeur(r, c));
         return differe(r, c) ? texte + QStringLiteral(", différent de la référence") : texte;
     }
     default:

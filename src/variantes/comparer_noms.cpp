@@ -63,8 +63,13 @@ std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {
 }
 
 std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneVariante& ligne) {
-    static const std::vector<ColonneNom> date =
-        colonnes([](Decideur d) { return d == Decideur::date; });
+    // The compatibility tab's copy of the life path is not a number of its own.
+    static const std::vector<ColonneNom> date = [] {
+        auto l = colonnes([](Decideur d) { return d == Decideur::date; });
+        std::erase_if(l,
+                      [](const ColonneNom& c) { return c.entree->decide == Decideur::partenaire; });
+        return l;
+    }();
     std::vector<std::pair<std::string, std::string>> l;
     if (ligne.erreur)
         return l;

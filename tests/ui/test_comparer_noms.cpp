@@ -34,7 +34,7 @@ class TestComparerNoms : public BancFenetre {
     kalder::ui::ModeleComparaison& modele() { return comparaison->modele(); }
     int colonne(const QString& libelle) {
         for (int c = 0; c < modele().columnCount(); ++c)
-            if (modele().headerData(c, Qt::Horizontal).toString() == libelle)
+            if (modele().headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString() == libelle)
                 return c;
         return -1;
     }
@@ -57,7 +57,7 @@ class TestComparerNoms : public BancFenetre {
 
     void reference_ajout_et_marques() {
         QCOMPARE(noms(), QStringList{QStringLiteral("Anne-Marie Dupont (référence)")});
-        QVERIFY(label_date().contains(QStringLiteral("Cycle de 0 à 28 ans : 7")));
+        QVERIFY(label_date().contains(QStringLiteral("Cycle de 0 à 28 ans : <b>7</b>")));
         ajouter(QStringLiteral("Anne-Marie"), QStringLiteral("Martin"));
         QCOMPARE(modele().rowCount(), 2);
         const QString expression = QStringLiteral("Expression");
