@@ -6,8 +6,12 @@
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/modele_comparaison.hpp"
 
+#include "ui/fenetres_secondaires.hpp"
+
 #include <QClipboard>
+#include <QListView>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace outils;
 using kalder::ui::FenetreComparaison;
@@ -122,6 +126,29 @@ class TestComparerNoms : public BancFenetre {
         QVERIFY(lignes[0].startsWith(QStringLiteral("Nom\tGrille d'inclusion, chiffre 1\t")));
         QVERIFY(lignes[1].startsWith(QStringLiteral("Anne-Marie Martin\t3\t1\t0\t")));
         QCOMPARE(lignes[0].count(QLatin1Char('\t')), lignes[3].count(QLatin1Char('\t')));
+    }
+
+    // The saved persons are listed; the chosen one's name becomes a row. No
+    // directory yet: the usual message, and no list.
+    void depuis_le_repertoire() {
+        QTemporaryDir dossier;
+        fenetre->secondaires().definir_dossier_donnees(
+            std::filesystem::path(QFile::encodeName(dossier.path()).toStdString()));
+        cliquer("comparaison_repertoire");
+        QCOMPARE(message_montre().texte, QStringLiteral("Pas de données enregistrées"));
+        QFile fichier(dossier.filePath(QStringLiteral("Kalderrep.txt")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
+                      "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n");
+        fichier.close();
+        QVERIFY(pendant_dialogue<QDialog>([&] { cliquer("comparaison_repertoire"); },
+                                          [](QDialog& d) {
+                                              auto* l = d.findChild<QListView*>();
+                                              QCOMPARE(l->model()->rowCount(), 2);
+                                              l->setCurrentIndex(l->model()->index(0, 0));
+                                              d.accept();
+                                          }));
+        QCOMPARE(noms().last(), QStringLiteral("Zoé dupont"));
     }
 
   private:
