@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -131,6 +132,8 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     connect(nom_, &QLineEdit::returnPressed, this, &FenetreComparaison::ajouter);
     connect(modif, &QPushButton::clicked, this, &FenetreComparaison::modifier);
     connect(retrait, &QPushButton::clicked, this, &FenetreComparaison::retirer);
+    auto* suppr = new QShortcut(QKeySequence::Delete, table_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(suppr, &QShortcut::activated, this, &FenetreComparaison::retirer);
     connect(monter, &QPushButton::clicked, this, [this] { deplacer(-1); });
     connect(descendre, &QPushButton::clicked, this, [this] { deplacer(1); });
     connect(repertoire, &QPushButton::clicked, this, &FenetreComparaison::depuis_repertoire);
