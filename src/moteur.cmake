@@ -83,6 +83,11 @@ set(KALDER_FRISE
     frise/frise.cpp
     frise/frise.hpp
 )
+# Several spellings of a name side by side, each a whole calculation.
+set(KALDER_VARIANTES
+    variantes/comparer_noms.cpp
+    variantes/comparer_noms.hpp
+)
 set(KALDER_INTERPRETATION
     interpretation/annee.cpp
     interpretation/commandes.cpp
@@ -148,6 +153,7 @@ add_library(kalder_engine STATIC
     ${KALDER_COMPAT}
     ${KALDER_EXPLICATION}
     ${KALDER_FRISE}
+    ${KALDER_VARIANTES}
     ${KALDER_INTERPRETATION}
     ${KALDER_REPERTOIRE}
 )

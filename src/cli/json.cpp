@@ -106,11 +106,32 @@ void theme(std::string& out, const Theme& t) {
     out += '}';
 }
 
+// [{"prenom": …, "nom": …, "slots": {…}}, …] with the name-decided slots of each row.
+void variantes_json(std::string& out, std::span<const LigneVariante> lignes, bool explications) {
+    out += '[';
+    for (std::size_t r = 0; r < lignes.size(); ++r) {
+        const LigneVariante& l = lignes[r];
+        out += r ? ", {\"prenom\": " : "{\"prenom\": ";
+        chaine(out, l.nom.prenom);
+        out += ", \"nom\": ";
+        chaine(out, l.nom.nom);
+        out += ", \"slots\": {";
+        for (std::size_t c = 0; c < l.cellules.size(); ++c) {
+            if (c)
+                out += ", ";
+            const std::string explication = explications ? expliquer_cellule(l, c) : "";
+            slot(out, colonnes_nom()[c].nom, l.cellules[c], explications ? &explication : nullptr);
+        }
+        out += "}}";
+    }
+    out += ']';
+}
+
 } // namespace
 
 std::string ecrire_json(const EtatFenetre& etat,
                         const std::vector<std::pair<std::string, std::string>>& textes,
-                        bool explications) {
+                        bool explications, std::span<const LigneVariante> variantes) {
     std::string out;
     out.reserve(32 * 1024);
     out += "{\"slots\": {";
@@ -131,6 +152,10 @@ std::string ecrire_json(const EtatFenetre& etat,
          explications ? &sans_explication : nullptr);
     out += "}, \"theme\": ";
     theme(out, etat.theme);
+    if (!variantes.empty()) {
+        out += ", \"variantes\": ";
+        variantes_json(out, variantes, explications);
+    }
     for (const auto& [cle, texte] : textes) {
         out += ", ";
         chaine(out, cle);

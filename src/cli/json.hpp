@@ -1,7 +1,9 @@
 #pragma once
 
 #include "modele/etat_fenetre.hpp"
+#include "variantes/comparer_noms.hpp"
 
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,9 +11,10 @@
 namespace kalder::cli {
 
 // {"slots": {...}, "theme": {...}, then the extra texts in the given order}.
-// With `explications`, every slot also carries "explication".
+// With `explications`, every slot also carries "explication". Compared names,
+// when there are any, follow "theme" as "variantes".
 std::string ecrire_json(const EtatFenetre& etat,
                         const std::vector<std::pair<std::string, std::string>>& textes,
-                        bool explications = false);
+                        bool explications = false, std::span<const LigneVariante> variantes = {});
 
 } // namespace kalder::cli

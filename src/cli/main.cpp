@@ -14,6 +14,7 @@
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"
 #include "theme/calculer_theme.hpp"
+#include "variantes/comparer_noms.hpp"
 
 #include <chrono>
 #include <iostream>
@@ -59,6 +60,14 @@ std::optional<int> entier(const std::string& texte, int minimum, int maximum) {
     return static_cast<int>(*v);
 }
 
+// "PRÉNOMS;NOM" split at its first semicolon; nullopt without one.
+std::optional<NomVariante> variante(const std::string& texte) {
+    const auto point_virgule = texte.find(';');
+    if (point_virgule == std::string::npos)
+        return std::nullopt;
+    return NomVariante{texte.substr(0, point_virgule), texte.substr(point_virgule + 1)};
+}
+
 int executer(const Options& o) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--prenom et --nom sont obligatoires");
@@ -102,14 +111,35 @@ int executer(const Options& o) {
     if (o.rapport)
         textes.emplace_back("rapport", composer_rapport(etat));
 
+    std::vector<LigneVariante> variantes;
+    if (!o.variantes.empty()) {
+        std::vector<NomVariante> noms;
+        for (const std::string& texte : o.variantes) {
+            auto v = variante(texte);
+            if (!v)
+                return erreur_usage("--variante attend \"PRÉNOMS;NOM\"");
+            noms.push_back(std::move(*v));
+        }
+        variantes = comparer_noms(etat.origines.theme, noms, annee_courante);
+        for (const LigneVariante& l : variantes) {
+            if (!l.erreur)
+                continue;
+            Issue refus;
+            refus.message = Message{"Erreur", *l.erreur, Icone::avertissement};
+            return erreur_saisie(refus);
+        }
+    }
+
     if (o.json) {
-        std::cout << ecrire_json(etat, textes, o.explications);
+        std::cout << ecrire_json(etat, textes, o.explications, variantes);
     } else if (textes.empty()) {
         std::cout << ecrire_resume(etat, o.explications);
     } else {
         for (std::size_t i = 0; i < textes.size(); ++i)
             std::cout << (i ? "\n" : "") << fins_de_ligne_terminal(textes[i].second);
     }
+    if (!o.json && !variantes.empty())
+        std::cout << ecrire_variantes(variantes);
     return 0;
 }
 

@@ -65,6 +65,7 @@ const char* const usage =
     "                    [--rencontre-jour D3 --rencontre-mois M3 --rencontre-annee Y3]\n"
     "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
     "                    [--entente] [--rapport] [--json] [--explications]\n"
+    "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
     "       kalder-theme [--dossier DIR] --liste\n"
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
@@ -96,14 +97,18 @@ Analyse analyser(const std::vector<std::string>& arguments) {
             *d = true;
             continue;
         }
-        if (!prend_une_valeur(nom))
+        const bool repetable = nom == "variante";
+        if (!repetable && !prend_une_valeur(nom))
             return {std::nullopt, "option inconnue : " + a};
         if (!valeur) {
             if (i + 1 >= arguments.size())
                 return {std::nullopt, "valeur manquante après " + a};
             valeur = arguments[++i];
         }
-        o.valeurs[nom] = *valeur;
+        if (repetable)
+            o.variantes.push_back(*valeur);
+        else
+            o.valeurs[nom] = *valeur;
     }
     return {o, {}};
 }

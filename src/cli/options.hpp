@@ -20,7 +20,8 @@ struct Options {
     bool cycles = false;
     bool entente = false;
     bool rapport = false;
-    bool explications = false; // how each number was reached
+    bool explications = false;          // how each number was reached
+    std::vector<std::string> variantes; // "PRÉNOMS;NOM" of each --variante, in order
 
     bool a(const std::string& nom) const { return valeurs.count(nom) != 0; }
     std::optional<std::string> valeur(const std::string& nom) const;

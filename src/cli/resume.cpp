@@ -2,7 +2,9 @@
 
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
+#include "noyau/utf8.hpp"
 
+#include <algorithm>
 namespace kalder::cli {
 
 namespace {
@@ -44,7 +46,48 @@ template <typename T> void rangee(std::string& out, const EtatFenetre& e, const 
     rangee(out, p.entree->titre, slots, p.entree->premier, p.entree->dernier);
 }
 
+// The number alone: "1" for "Pierre angulaire : 1", the caption being in the first column.
+std::string valeur_seule(const Slot& s) {
+    Slot nombre = s;
+    nombre.texte = valeur_affichee(s.texte);
+    return valeur(nombre);
+}
+
+// Pads to `largeur` characters, not bytes: captions hold accents.
+std::string cale(const std::string& texte, std::size_t largeur) {
+    const std::size_t n = decoder_utf8(texte).size();
+    return texte + std::string(largeur > n ? largeur - n : 0, ' ');
+}
+
 } // namespace
+
+std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
+    std::string out = "\nComparaison des noms\n";
+    for (const auto& [libelle, texte] : nombres_de_la_date(lignes.front()))
+        out += "  " + libelle + " : " + texte + "\n";
+    const auto& colonnes = colonnes_nom();
+    std::vector<std::vector<std::string>> table(colonnes.size() + 1);
+    table[0].push_back("");
+    for (std::size_t c = 0; c < colonnes.size(); ++c)
+        table[c + 1].push_back(colonnes[c].libelle);
+    for (const LigneVariante& l : lignes) {
+        table[0].push_back(l.nom.prenom + " " + l.nom.nom);
+        for (std::size_t c = 0; c < colonnes.size(); ++c)
+            table[c + 1].push_back(l.erreur ? "-" : valeur_seule(l.cellules[c]));
+    }
+    std::vector<std::size_t> largeurs(table[0].size());
+    for (const auto& rangee : table)
+        for (std::size_t k = 0; k < rangee.size(); ++k)
+            largeurs[k] = std::max(largeurs[k], decoder_utf8(rangee[k]).size());
+    for (const auto& rangee : table) {
+        std::string ligne = " ";
+        for (std::size_t k = 0; k < rangee.size(); ++k)
+            ligne += " " + cale(rangee[k], largeurs[k]);
+        ligne.erase(ligne.find_last_not_of(' ') + 1);
+        out += ligne + "\n";
+    }
+    return out;
+}
 
 std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     const Theme& t = e.theme;

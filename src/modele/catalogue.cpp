@@ -13,10 +13,13 @@ namespace {
 template <auto Membre>
 consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
                                 std::string_view titre, std::string (*libelle)(int),
-                                bool efface_tout) {
+                                bool efface_tout, Decideur decide,
+                                std::span<const Decideur> par_indice = {}) {
     using Tableau = std::remove_cvref_t<decltype(std::declval<EtatFenetre&>().*Membre)>;
     if (premier < 0 || premier > dernier || dernier >= static_cast<int>(std::tuple_size_v<Tableau>))
         throw "indices hors du tableau de slots";
+    if (!par_indice.empty() && par_indice.size() != static_cast<std::size_t>(dernier - premier + 1))
+        throw "un décideur par indice";
     return {
         .nom = nom,
         .indexe = true,
@@ -25,15 +28,19 @@ consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
         .titre = titre,
         .libelle = libelle,
         .acces = [](EtatFenetre& e, int i) { return &(e.*Membre)[static_cast<std::size_t>(i)]; },
-        .efface_tout = efface_tout};
+        .efface_tout = efface_tout,
+        .decide = decide,
+        .decide_par_indice = par_indice.empty() ? nullptr : par_indice.data()};
 }
 
 template <auto Membre>
-consteval SlotCatalogue seul(std::string_view nom, std::string_view libelle, bool efface_tout) {
+consteval SlotCatalogue seul(std::string_view nom, std::string_view libelle, bool efface_tout,
+                             Decideur decide) {
     return {.nom = nom,
             .titre = libelle,
             .acces = [](EtatFenetre& e, int) { return &(e.*Membre); },
-            .efface_tout = efface_tout};
+            .efface_tout = efface_tout,
+            .decide = decide};
 }
 
 constexpr std::string_view libelles_nomb[] = {"Elan spirituel",
@@ -68,6 +75,20 @@ constexpr std::string_view libelles_ent[] = {
     "Essence de la rencontre"};
 static_assert(std::size(libelles_ent) == ent::dernier - ent::premier + 1);
 
+constexpr Decideur N = Decideur::nom;
+constexpr Decideur D = Decideur::date;
+constexpr Decideur ND = Decideur::nom_et_date;
+constexpr Decideur A = Decideur::annee;
+constexpr Decideur P = Decideur::partenaire;
+
+// The life path's colour shows whether the name's grid holds its digit.
+constexpr Decideur decideurs_synth[] = {N, N, N, ND, D};
+static_assert(std::size(decideurs_synth) == synth::dernier + 1);
+constexpr Decideur decideurs_nomb[] = {N, N, N, N, N, N, N, N, ND, ND, ND, ND, D, D, D};
+static_assert(std::size(decideurs_nomb) == nomb::dernier + 1);
+constexpr Decideur decideurs_ent[] = {N, P, D, P, P, P, P};
+static_assert(std::size(decideurs_ent) == ent::dernier - ent::premier + 1);
+
 // "de mars", "d'avril": a month as it follows a noun.
 std::string du_mois(int mois) {
     std::string nom(noms_mois[static_cast<std::size_t>(mois - 1)]);
@@ -94,82 +115,83 @@ using E = EtatFenetre;
 constexpr SlotCatalogue lignes[] = {
     tableau<&E::Grille>(
         "Grille", chiffres::premier, chiffres::dernier, "Grille d'inclusion",
-        [](int k) { return "Grille d'inclusion, chiffre " + std::to_string(k); }, efface),
+        [](int k) { return "Grille d'inclusion, chiffre " + std::to_string(k); }, efface, N),
     tableau<&E::lettre>(
         "lettre", mode::premier, mode::dernier, "Mode d'expression",
         [](int i) {
             return "Mode d'expression, " + texte(noms_modes[static_cast<std::size_t>(i)]);
         },
-        efface),
+        efface, N),
     tableau<&E::synth>(
         "synth", synth::premier, synth::dernier, "Synthèse",
-        [](int i) { return texte(libelles_synth[i]); }, efface),
-    seul<&E::tri1>("tri1", legende_pierre_angulaire, garde),
-    seul<&E::tri2>("tri2", legende_nombre_clef, garde),
-    seul<&E::tri3>("tri3", legende_derniere_pierre, garde),
+        [](int i) { return texte(libelles_synth[i]); }, efface, N, decideurs_synth),
+    seul<&E::tri1>("tri1", legende_pierre_angulaire, garde, N),
+    seul<&E::tri2>("tri2", legende_nombre_clef, garde, N),
+    seul<&E::tri3>("tri3", legende_derniere_pierre, garde, N),
     tableau<&E::Nomb>(
         "Nomb", nomb::premier, nomb::dernier, "Détails",
-        [](int i) { return texte(libelles_nomb[i]); }, efface),
+        [](int i) { return texte(libelles_nomb[i]); }, efface, N, decideurs_nomb),
     tableau<&E::defi>(
         "defi", defi::premier, defi::dernier, "Défis",
-        [](int i) { return texte(libelles_defi[i]); }, efface),
+        [](int i) { return texte(libelles_defi[i]); }, efface, N),
     tableau<&E::deco>(
         "deco", 0, nombre_mots - 1, "Mots du nom",
-        [](int k) { return "Mot " + std::to_string(k + 1) + " du nom"; }, garde),
+        [](int k) { return "Mot " + std::to_string(k + 1) + " du nom"; }, garde, N),
     tableau<&E::des>(
         "des", 0, nombre_mots - 1, "Voyelles des mots",
-        [](int k) { return "Voyelles du mot " + std::to_string(k + 1); }, garde),
+        [](int k) { return "Voyelles du mot " + std::to_string(k + 1); }, garde, N),
     tableau<&E::dei>(
         "dei", 0, nombre_mots - 1, "Consonnes des mots",
-        [](int k) { return "Consonnes du mot " + std::to_string(k + 1); }, garde),
+        [](int k) { return "Consonnes du mot " + std::to_string(k + 1); }, garde, N),
     tableau<&E::vie>(
         "vie", indice_vie_entiere, indice_vie_entiere, "Vie entière",
-        [](int) { return texte("Vie entière"); }, garde),
-    seul<&E::cycle1>("cycle1", "Cycle de 0 à 28 ans", garde),
-    seul<&E::cycle2>("cycle2", "Cycle de 29 à 57 ans", garde),
-    seul<&E::cycle3>("cycle3", "Cycle après 57 ans", garde),
-    seul<&E::apogee1>("apogee1", "Apogée 1", garde),
-    seul<&E::apogee2>("apogee2", "Apogée 2", garde),
-    seul<&E::apogee3>("apogee3", "Apogée 3", garde),
-    seul<&E::apogee4>("apogee4", "Apogée 4", garde),
-    seul<&E::fin_apogee1>("fin_apogee1", "Fin de l'apogée 1", garde),
-    seul<&E::fin_apogee2>("fin_apogee2", "Fin de l'apogée 2", garde),
-    seul<&E::fin_apogee3>("fin_apogee3", "Fin de l'apogée 3", garde),
-    seul<&E::defi_apogee1>("defi_apogee1", "Défi de l'apogée 1", garde),
-    seul<&E::defi_apogee2>("defi_apogee2", "Défi de l'apogée 2", garde),
-    seul<&E::defi_apogee3>("defi_apogee3", "Défi de l'apogée 3", garde),
-    seul<&E::defi_apogee4>("defi_apogee4", "Défi de l'apogée 4", garde),
-    seul<&E::annee_personnelle>("annee_personnelle", "Année personnelle", efface),
-    seul<&E::lettre_passage>("lettre_passage", "Lettre de passage", efface),
+        [](int) { return texte("Vie entière"); }, garde, D),
+    seul<&E::cycle1>("cycle1", "Cycle de 0 à 28 ans", garde, D),
+    seul<&E::cycle2>("cycle2", "Cycle de 29 à 57 ans", garde, D),
+    seul<&E::cycle3>("cycle3", "Cycle après 57 ans", garde, D),
+    seul<&E::apogee1>("apogee1", "Apogée 1", garde, ND),
+    seul<&E::apogee2>("apogee2", "Apogée 2", garde, ND),
+    seul<&E::apogee3>("apogee3", "Apogée 3", garde, ND),
+    seul<&E::apogee4>("apogee4", "Apogée 4", garde, ND),
+    seul<&E::fin_apogee1>("fin_apogee1", "Fin de l'apogée 1", garde, D),
+    seul<&E::fin_apogee2>("fin_apogee2", "Fin de l'apogée 2", garde, D),
+    seul<&E::fin_apogee3>("fin_apogee3", "Fin de l'apogée 3", garde, D),
+    seul<&E::defi_apogee1>("defi_apogee1", "Défi de l'apogée 1", garde, D),
+    seul<&E::defi_apogee2>("defi_apogee2", "Défi de l'apogée 2", garde, D),
+    seul<&E::defi_apogee3>("defi_apogee3", "Défi de l'apogée 3", garde, D),
+    seul<&E::defi_apogee4>("defi_apogee4", "Défi de l'apogée 4", garde, D),
+    seul<&E::annee_personnelle>("annee_personnelle", "Année personnelle", efface, A),
+    seul<&E::lettre_passage>("lettre_passage", "Lettre de passage", efface, A),
     tableau<&E::Toi>(
         "Toi", 1, nombre_mois, "Mois personnel",
-        [](int m) { return "Mois personnel " + du_mois(m); }, efface),
+        [](int m) { return "Mois personnel " + du_mois(m); }, efface, A),
     tableau<&E::cym>(
         "cym", 1, nombre_mois, "Cycle mensuel", [](int m) { return "Cycle mensuel " + du_mois(m); },
-        efface),
+        efface, A),
     tableau<&E::esse>(
-        "esse", 1, nombre_mois, "Essence", [](int m) { return "Essence " + du_mois(m); }, efface),
+        "esse", 1, nombre_mois, "Essence", [](int m) { return "Essence " + du_mois(m); }, efface,
+        A),
     tableau<&E::apog>(
         "apog", 1, nombre_apogees, "Apogées de l'année",
-        [](int q) { return "Apogée " + std::to_string(q) + " de l'année"; }, efface),
+        [](int q) { return "Apogée " + std::to_string(q) + " de l'année"; }, efface, A),
     tableau<&E::leco>(
         "leco", 1, nombre_apogees, "Défis des apogées de l'année",
-        [](int q) { return "Défi de l'apogée " + std::to_string(q) + " de l'année"; }, efface),
+        [](int q) { return "Défi de l'apogée " + std::to_string(q) + " de l'année"; }, efface, A),
     tableau<&E::periode>(
-        "periode", 1, nombre_mois, "Période", [](int m) { return "Période " + du_mois(m); },
-        efface),
+        "periode", 1, nombre_mois, "Période", [](int m) { return "Période " + du_mois(m); }, efface,
+        A),
     tableau<&E::profec>(
         "profec", 1, nombre_mois, "Profection", [](int m) { return "Profection " + du_mois(m); },
-        efface),
+        efface, A),
     tableau<&E::semaine>(
         "semaine", 1, indice_semaine(nombre_semaines, nombre_mois), "Apogées des semaines",
-        [](int i) { return semaine_de("Apogée semaine ", i); }, efface),
+        [](int i) { return semaine_de("Apogée semaine ", i); }, efface, A),
     tableau<&E::semdef>(
         "semdef", 1, indice_semaine(nombre_semaines, nombre_mois), "Défis des apogées des semaines",
-        [](int i) { return semaine_de("Défi de l'apogée semaine ", i); }, efface),
+        [](int i) { return semaine_de("Défi de l'apogée semaine ", i); }, efface, A),
     tableau<&E::ent>(
         "ent", ent::premier, ent::dernier, "Entente avec une autre personne",
-        [](int i) { return texte(libelles_ent[i - ent::premier]); }, efface),
+        [](int i) { return texte(libelles_ent[i - ent::premier]); }, efface, P, decideurs_ent),
 };
 
 // "Nomb(12)" as the run "Nomb" and the index 12; a bare name as itself.

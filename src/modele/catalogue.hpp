@@ -13,6 +13,21 @@
 
 namespace kalder {
 
+// What a slot's text, colour and visibility are computed from. A slot the name
+// decides changes when only the name changes; one the date decides, when only
+// the birth date changes.
+enum class Decideur {
+    nom,
+    date,
+    nom_et_date,
+    annee,      // the forecast of the chosen year (the passing letter also reads the name)
+    partenaire, // the compatibility with a partner
+};
+
+constexpr bool decide_par_le_nom(Decideur d) {
+    return d == Decideur::nom || d == Decideur::nom_et_date;
+}
+
 struct SlotCatalogue {
     std::string_view nom; // "Nomb", "tri1"
     bool indexe = false;  // addressed as "Nomb(3)"; a single slot goes by its bare name
@@ -24,10 +39,16 @@ struct SlotCatalogue {
     std::string (*libelle)(int indice) = nullptr;
     Slot* (*acces)(EtatFenetre& etat, int indice) = nullptr;
     bool efface_tout = false; // emptied by "Effacer tout"
+    Decideur decide = Decideur::nom;
+    // For a run whose slots are not all decided alike; null when `decide` holds for all.
+    const Decideur* decide_par_indice = nullptr;
 
     int nombre() const { return dernier - premier + 1; }
     std::string nom_complet(int indice) const; // "Nomb(3)", "tri1"
     std::string libelle_de(int indice) const;  // "Nombre actif", "Pierre angulaire"
+    Decideur decideur(int indice) const {
+        return decide_par_indice ? decide_par_indice[indice - premier] : decide;
+    }
     Slot& slot(EtatFenetre& etat, int indice) const { return *acces(etat, indice); }
     const Slot& slot(const EtatFenetre& etat, int indice) const {
         return *acces(const_cast<EtatFenetre&>(etat), indice);

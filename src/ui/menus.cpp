@@ -1,11 +1,14 @@
 #include "ui/fenetre_principale.hpp"
 
 #include "ui/boites_message.hpp"
+#include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_frise.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -65,6 +68,17 @@ void FenetrePrincipale::construire_menus() {
     outils->setObjectName(QStringLiteral("m_outils"));
     connect(article(outils, QStringLiteral("Frise de vie…"), "m_frise"), &QAction::triggered, this,
             [this] { montrer_frise(*this); });
+    connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
+            &QAction::triggered, this, [this] {
+                auto* comparaison = findChild<FenetreComparaison*>();
+                if (!comparaison)
+                    comparaison = new FenetreComparaison(
+                        this, [this] { return secondaires().dossier_donnees(); });
+                comparaison->definir_personne(etat().origines.theme, QDate::currentDate().year());
+                comparaison->show();
+                comparaison->raise();
+                comparaison->activateWindow();
+            });
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("m_aide"));

@@ -1,0 +1,82 @@
+#include "variantes/comparer_noms.hpp"
+
+#include "explication/explications.hpp"
+#include "theme/calculer_theme.hpp"
+
+namespace kalder {
+
+namespace {
+
+std::string champ_date(Nombre valeur) {
+    return valeur == 0 ? std::string() : std::to_string(valeur);
+}
+
+template <typename Choix> std::vector<ColonneNom> colonnes(Choix garder) {
+    std::vector<ColonneNom> l;
+    for (const SlotCatalogue& e : catalogue_slots())
+        for (int i = e.premier; i <= e.dernier; ++i)
+            if (garder(e.decideur(i)))
+                l.push_back({&e, i, e.nom_complet(i), e.libelle_de(i)});
+    return l;
+}
+
+} // namespace
+
+const std::vector<ColonneNom>& colonnes_nom() {
+    static const std::vector<ColonneNom> l = colonnes(decide_par_le_nom);
+    return l;
+}
+
+LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_courante) {
+    LigneVariante ligne{std::move(nom), std::nullopt, {}, {}};
+    EtatFenetre& e = ligne.etat;
+    e.saisir(ChampId::prenom, ligne.nom.prenom);
+    e.saisir(ChampId::nom, ligne.nom.nom);
+    e.saisir(ChampId::jour, champ_date(personne.jour));
+    e.saisir(ChampId::mois, champ_date(personne.mois));
+    e.saisir(ChampId::annee, champ_date(personne.annee));
+    if (Issue issue = calculer_theme(e, annee_courante); issue.message) {
+        ligne.erreur = issue.message->texte;
+        return ligne;
+    }
+    const auto& l = colonnes_nom();
+    ligne.cellules.reserve(l.size());
+    for (const ColonneNom& c : l)
+        ligne.cellules.push_back(c.entree->slot(std::as_const(e), c.indice));
+    return ligne;
+}
+
+std::vector<LigneVariante>
+comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante) {
+    std::vector<LigneVariante> lignes;
+    lignes.reserve(variantes.size() + 1);
+    lignes.push_back(calculer_variante(personne, {personne.prenom, personne.nom}, annee_courante));
+    for (const NomVariante& v : variantes)
+        lignes.push_back(calculer_variante(personne, v, annee_courante));
+    return lignes;
+}
+
+std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {
+    if (ligne.erreur || colonne >= colonnes_nom().size())
+        return {};
+    return expliquer_slot(ligne.etat, colonnes_nom()[colonne].nom);
+}
+
+std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneVariante& ligne) {
+    // The compatibility tab's copy of the life path is not a number of its own.
+    static const std::vector<ColonneNom> date = [] {
+        auto l = colonnes([](Decideur d) { return d == Decideur::date; });
+        std::erase_if(l,
+                      [](const ColonneNom& c) { return c.entree->decide == Decideur::partenaire; });
+        return l;
+    }();
+    std::vector<std::pair<std::string, std::string>> l;
+    if (ligne.erreur)
+        return l;
+    for (const ColonneNom& c : date)
+        if (const Slot& s = c.entree->slot(ligne.etat, c.indice); !s.texte.empty() && s.visible)
+            l.emplace_back(c.libelle, s.texte);
+    return l;
+}
+
+} // namespace kalder

@@ -1,0 +1,55 @@
+#pragma once
+// Several spellings of a person's name side by side: each variant is the
+// whole theme calculated again with that name and the person's birth date,
+// and its row keeps the slots the name decides (the catalogue says which).
+
+#include "modele/catalogue.hpp"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kalder {
+
+struct NomVariante {
+    std::string prenom; // the first names, as typed
+    std::string nom;
+};
+
+// A slot the name decides, as a column of the comparison.
+struct ColonneNom {
+    const SlotCatalogue* entree = nullptr;
+    int indice = 0;
+    std::string nom;     // "Nomb(3)", as slots_nommes names it
+    std::string libelle; // "Expression"
+};
+
+// Every slot the name decides, in the catalogue's order.
+const std::vector<ColonneNom>& colonnes_nom();
+
+struct LigneVariante {
+    NomVariante nom;
+    // The message the "Vous :" line gives for this name; the row has no cells then.
+    std::optional<std::string> erreur;
+    std::vector<Slot> cellules; // one per column of colonnes_nom()
+    EtatFenetre etat;           // the full calculation, for the explanations
+};
+
+// The theme of `nom` with the birth date of `personne` (none when it has
+// none), as "Calculer" gives it for `annee_courante`.
+LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_courante);
+
+// The person's own name first, then each variant in the given order.
+std::vector<LigneVariante>
+comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante);
+
+// How the number of one cell was reached; empty for a refused row.
+std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne);
+
+// The numbers only the date decides, shared by every row: (label, text) of
+// each non-empty one, read from a calculated row.
+std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneVariante& ligne);
+
+} // namespace kalder
