@@ -53,7 +53,9 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
         p.sections = *document::lire_sections(*liste);
     const QString chemin = QString::fromStdString(*o.valeur("pdf"));
     if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p)) {
-        std::cerr << "Erreur : " << erreur->toStdString() << '\n';
+        QString message = *erreur;
+        message[0] = message[0].toLower();
+        std::cerr << "Erreur : " << message.toStdString() << '\n';
         return sortie_ecriture;
     }
     return 0;

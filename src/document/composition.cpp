@@ -32,12 +32,21 @@ qreal fin_premiere_ligne(QAbstractTextDocumentLayout& mise, const QTextBlock& bl
     return zone.top() + lignes->lineAt(0).rect().bottom();
 }
 
+// A format change is laid out lazily, a step at a time, by a timer that
+// never runs here; a new page size lays the whole document out at once.
+void mettre_en_page_entierement(QTextDocument& doc) {
+    const QSizeF page = doc.pageSize();
+    doc.setPageSize(QSizeF(page.width(), page.height() + 1));
+    doc.setPageSize(page);
+}
+
 // A heading whose next line falls on the following page starts that page;
 // moving one may strand the heading above it, hence the passes.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
     for (int passe = 0; passe < 10; ++passe) {
+        mettre_en_page_entierement(doc);
         bool deplace = false;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlock suivant = b.next();
@@ -114,6 +123,7 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     doc->setHtml(html_dossier(etat, p));
     placer_frise(*doc, frise);
     garder_titres_avec_texte(*doc);
+    mettre_en_page_entierement(*doc);
     return doc;
 }
 

@@ -66,6 +66,18 @@ std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFen
     const auto octets = dossier_pdf(etat, p);
     if (!octets)
         return echec(chemin, QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));
+    // A device or a pipe is written into as it is, never replaced by a file.
+    const QFileInfo cible(chemin);
+    if (cible.exists() && !cible.isFile() && !cible.isDir()) {
+        QFile flux(chemin);
+        if (!flux.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return echec(chemin, QStringLiteral("%1 ne peut pas être ouvert en écriture"));
+        if (flux.write(*octets) != octets->size())
+            return echec(chemin, flux.error() == QFileDevice::ResourceError
+                                     ? QStringLiteral("le disque qui doit contenir %1 est plein")
+                                     : QStringLiteral("%1 n'a pas pu être écrit"));
+        return std::nullopt;
+    }
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
         return echec(chemin, QStringLiteral("le fichier %1 ne peut pas être créé (dossier "
