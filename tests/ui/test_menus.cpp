@@ -41,9 +41,16 @@ class TestMenus : public BancFenetre {
         QTest::newRow("imprimer le thème")
             << "m_fichier" << 3 << "m_imprimer2"
             << "&Imprimer le thème..." << QKeySequence(QStringLiteral("Ctrl+P"));
-        QTest::newRow("trait 2") << "m_fichier" << 4 << "m_trait2"
+        QTest::newRow("exporter le dossier")
+            << "m_fichier" << 4 << "m_exporter_dossier"
+            << "Exporter le dossier PDF…" << QKeySequence(QStringLiteral("Ctrl+D"));
+        QTest::newRow("imprimer le dossier") << "m_fichier" << 5 << "m_imprimer_dossier"
+                                             << "Imprimer le dossier…" << QKeySequence();
+        QTest::newRow("aperçu du dossier") << "m_fichier" << 6 << "m_apercu_dossier"
+                                           << "Aperçu du dossier…" << QKeySequence();
+        QTest::newRow("trait 2") << "m_fichier" << 7 << "m_trait2"
                                  << "" << QKeySequence();
-        QTest::newRow("quitter") << "m_fichier" << 5 << "m_quitter"
+        QTest::newRow("quitter") << "m_fichier" << 8 << "m_quitter"
                                  << "Quitter" << QKeySequence(QStringLiteral("Ctrl+Q"));
         QTest::newRow("imprimer") << "m_interprétation" << 0 << "m_imprimer"
                                   << "Imprimer..." << QKeySequence(QStringLiteral("Ctrl+I"));
