@@ -52,9 +52,12 @@ QString texte_en_html(const std::string& texte) {
         else if (apres_blanc && seule && ligne.size() < 90)
             h += titre_html(4, ligne);
         else
+            // A line ending in a colon introduces the lines under it.
             h += QStringLiteral("<p class=\"%1\">%2</p>\n")
                      .arg(apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite"),
-                          ligne.toHtmlEscaped());
+                          ligne.endsWith(QLatin1Char(':'))
+                              ? QStringLiteral("<b>%1</b>").arg(ligne.toHtmlEscaped())
+                              : ligne.toHtmlEscaped());
         debut_de_partie = false;
         apres_blanc = false;
     }
@@ -95,10 +98,9 @@ QString nom_de_fichier_suggere(const EtatFenetre& etat) {
 QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
     const Theme& t = etat.theme;
     QString h = QStringLiteral(
-        "<p align=\"center\" style=\"margin-top: 330px; font-size: 28pt; color: #1f3a66;\">"
+        "<p class=\"haut-couverture\">&nbsp;</p>\n<p align=\"center\" class=\"titre-couverture\">"
         "Thème numérologique</p>\n");
-    h += QStringLiteral("<p align=\"center\" style=\"margin-top: 40px; margin-bottom: 90px; "
-                        "font-size: 22pt; font-weight: bold;\">%1</p>\n")
+    h += QStringLiteral("<p align=\"center\" class=\"nom-couverture\">%1</p>\n")
              .arg(nom_complet(etat).toHtmlEscaped());
     h += QStringLiteral("<table align=\"center\" cellspacing=\"0\" cellpadding=\"6\" "
                         "style=\"font-size: 12pt;\">\n");
