@@ -78,6 +78,11 @@ set(KALDER_EXPLICATION
     explication/redaction.cpp
     explication/redaction.hpp
 )
+# The life timeline: the bands of a calculated theme with their explanations.
+set(KALDER_FRISE
+    frise/frise.cpp
+    frise/frise.hpp
+)
 set(KALDER_INTERPRETATION
     interpretation/annee.cpp
     interpretation/commandes.cpp
@@ -142,6 +147,7 @@ add_library(kalder_engine STATIC
     ${KALDER_ANNEE}
     ${KALDER_COMPAT}
     ${KALDER_EXPLICATION}
+    ${KALDER_FRISE}
     ${KALDER_INTERPRETATION}
     ${KALDER_REPERTOIRE}
 )

@@ -1,23 +1,23 @@
 #include "document/section_frise.hpp"
 
+#include "document/frise_dessin.hpp"
+#include "frise/frise.hpp"
+
 #include <QPainter>
 #include <QRectF>
 
 namespace kalder::document {
 
-// Until the timeline picture is there, a framed notice holds its place.
 void dessiner_section_frise(QPainter& peintre, const QRectF& zone, const EtatFenetre& etat,
                             int annee_courante) {
-    (void)annee_courante;
+    if (const auto frise = construire_frise(etat, annee_courante)) {
+        dessiner_frise(peintre, zone, *frise);
+        return;
+    }
     peintre.save();
-    peintre.setPen(QPen(QColor(0x9a, 0x9a, 0xae), zone.width() / 400));
-    peintre.setBrush(QColor(0xf3, 0xf3, 0xf8));
-    peintre.drawRect(zone);
     peintre.setPen(QColor(0x50, 0x50, 0x60));
-    const QString texte = etat.theme.jour > 0
-                              ? QStringLiteral("La frise de vie n'est pas encore disponible.")
-                              : QStringLiteral("Pas de frise de vie sans date de naissance.");
-    peintre.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap, texte);
+    peintre.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Pas de frise de vie sans date de naissance."));
     peintre.restore();
 }
 

@@ -195,6 +195,7 @@ void FenetrePrincipale::executer(BoutonId id) {
             issue = calculer_theme(etat_, QDate::currentDate().year());
         }
         appliquer(issue);
+        emit theme_calcule();
         break;
     }
     case BoutonId::calculer_entente: {
@@ -208,6 +209,7 @@ void FenetrePrincipale::executer(BoutonId id) {
     }
     case BoutonId::calculer_annee:
         appliquer(calculer_pour_annee(etat_));
+        emit theme_calcule();
         break;
     case BoutonId::effacer_tout:
         appliquer(effacer_tout(etat_));

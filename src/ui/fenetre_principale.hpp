@@ -55,6 +55,11 @@ class FenetrePrincipale : public QMainWindow {
     // The interpretation and help windows, the dialogs and the data folder.
     FenetresSecondaires& secondaires() const { return *secondaires_; }
 
+  signals:
+    // A theme or a year of calculation was calculated: what shows the results
+    // elsewhere (the life timeline) follows.
+    void theme_calcule();
+
   protected:
     // Hooks for the secondary windows and printing; virtual so that a test can
     // count them instead of opening windows and dialogs.

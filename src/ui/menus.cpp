@@ -2,6 +2,7 @@
 
 #include "ui/boites_message.hpp"
 #include "ui/dossier_consultation.hpp"
+#include "ui/fenetre_frise.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,11 @@ void FenetrePrincipale::construire_menus() {
         ->setEnabled(false);
     interpretation->setEnabled(false);
     interpretation->menuAction()->setEnabled(false);
+
+    QMenu* outils = barre->addMenu(QStringLiteral("&Outils"));
+    outils->setObjectName(QStringLiteral("m_outils"));
+    connect(article(outils, QStringLiteral("Frise de vie…"), "m_frise"), &QAction::triggered, this,
+            [this] { montrer_frise(*this); });
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("m_aide"));

@@ -17,13 +17,15 @@ class TestMenus : public BancFenetre {
   private slots:
     void menus_dans_l_ordre() {
         const auto menus = fenetre->menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("&Fichier"));
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("m_fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Interprétation"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("m_interprétation"));
-        QCOMPARE(menus[2]->text(), QStringLiteral("&?"));
-        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("m_aide"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Outils"));
+        QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("m_outils"));
+        QCOMPARE(menus[3]->text(), QStringLiteral("&?"));
+        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("m_aide"));
     }
 
     void articles_data() {
@@ -56,6 +58,8 @@ class TestMenus : public BancFenetre {
                                   << "Imprimer..." << QKeySequence(QStringLiteral("Ctrl+I"));
         QTest::newRow("exporter") << "m_interprétation" << 1 << "m_exporter"
                                   << "Exporter..." << QKeySequence(QStringLiteral("Ctrl+E"));
+        QTest::newRow("frise de vie") << "m_outils" << 0 << "m_frise"
+                                      << "Frise de vie…" << QKeySequence();
         QTest::newRow("à propos") << "m_aide" << 0 << "m_apropos"
                                   << "A propos de Kalder..." << QKeySequence();
         QTest::newRow("aide") << "m_aide" << 1 << "m_aide2"

@@ -1,0 +1,279 @@
+#include "document/frise_dessin.hpp"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPen>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kalder {
+
+namespace {
+
+// The rows from top to bottom, with their share of the height.
+enum Rangee { marques, annees, cycles, apogees, defis, noeuds, personnelles, ages, nombre_rangees };
+constexpr std::array<double, nombre_rangees> poids_rangees = {1.0, 0.9, 1.5, 1.5,
+                                                              1.2, 1.3, 1.5, 0.9};
+constexpr std::array<const char*, nombre_rangees> legendes = {
+    "", "Année", "Cycles", "Apogées", "Défis", "Noeuds", "Années personnelles", "Âge"};
+constexpr double part_legendes = 0.12; // of the width, for the captions at the left
+constexpr int pas_graduation = 10;     // years between two labels of the axis
+
+// Light enough for black digits and for a black-and-white print, one per number.
+constexpr std::array<QRgb, 10> couleurs_nombres = {
+    0xffffff, // 0
+    0xf4a6a6, // 1
+    0xf7c99b, // 2
+    0xf5e59a, // 3
+    0xc5e3a0, // 4
+    0x9fd8c9, // 5
+    0xa9c8f0, // 6
+    0xc4b5ea, // 7
+    0xe8b3d9, // 8
+    0xd0d0d0, // 9
+};
+const QColor couleur_trait(0x30, 0x30, 0x30);
+const QColor couleur_annee_courante(0xb0, 0x00, 0x00);
+const QColor couleur_annee_calcul(0x00, 0x40, 0xa0);
+
+struct Disposition {
+    QRectF zone;
+    double axe_gauche = 0;
+    double axe_largeur = 0;
+    std::array<QRectF, nombre_rangees> rangees; // each over the whole width
+    int age_maximal = 1;
+
+    Disposition(const QRectF& z, const Frise& f)
+        : zone(z), age_maximal(std::max(1, f.age_maximal)) {
+        const double marge = std::min(z.width(), z.height()) * 0.02;
+        const QRectF interieur = z.adjusted(marge, marge, -marge, -marge);
+        axe_gauche = interieur.left() + interieur.width() * part_legendes;
+        axe_largeur = interieur.right() - axe_gauche;
+        double total = 0;
+        for (double p : poids_rangees)
+            total += p;
+        double y = interieur.top();
+        for (int r = 0; r < nombre_rangees; ++r) {
+            const double h = interieur.height() * poids_rangees[r] / total;
+            rangees[r] = QRectF(interieur.left(), y, interieur.width(), h);
+            y += h;
+        }
+    }
+
+    double x(double age) const { return axe_gauche + axe_largeur * age / age_maximal; }
+
+    // A band's rectangle in its row, with a little air above and below.
+    QRectF rectangle(Rangee r, double debut, double fin) const {
+        const QRectF& rangee = rangees[r];
+        const double air = rangee.height() * 0.1;
+        return QRectF(QPointF(x(debut), rangee.top() + air),
+                      QPointF(x(fin), rangee.bottom() - air));
+    }
+
+    QRectF legende(Rangee r) const {
+        const QRectF& rangee = rangees[r];
+        return QRectF(rangee.left(), rangee.top(), axe_gauche - rangee.left(), rangee.height());
+    }
+
+    QRectF noeud(const BandeFrise& b) const {
+        const QRectF& rangee = rangees[noeuds];
+        const double rayon = rangee.height() * 0.36;
+        return QRectF(x(b.age_debut) - rayon, rangee.center().y() - rayon, 2 * rayon, 2 * rayon);
+    }
+};
+
+void ajouter(std::vector<ZoneBande>& zones, const Disposition& d, Rangee r, const auto& bandes) {
+    for (const BandeFrise& b : bandes)
+        zones.push_back({d.rectangle(r, b.age_debut, b.age_fin), &b});
+}
+
+std::vector<ZoneBande> zones(const Disposition& d, const Frise& f) {
+    std::vector<ZoneBande> z;
+    z.reserve(f.annees_personnelles.size() + 20);
+    ajouter(z, d, cycles, f.cycles);
+    ajouter(z, d, apogees, f.apogees);
+    ajouter(z, d, defis, f.defis);
+    for (const BandeFrise& b : f.noeuds)
+        z.push_back({d.noeud(b), &b});
+    ajouter(z, d, personnelles, f.annees_personnelles);
+    return z;
+}
+
+// A font of `hauteur` device pixels, from the painter's own.
+QFont police(const QPainter& peintre, double hauteur, bool gras = false) {
+    QFont f = peintre.font();
+    const int dpi = peintre.device() ? peintre.device()->logicalDpiY() : 96;
+    f.setPointSizeF(std::max(1.0, hauteur * 72.0 / dpi));
+    f.setBold(gras);
+    return f;
+}
+
+// The first of the texts that fits the rectangle, centred; none if none fits.
+void texte_ajuste(QPainter& peintre, const QRectF& r, std::initializer_list<QString> textes) {
+    const QFontMetricsF mesure(peintre.font(), peintre.device());
+    for (const QString& t : textes) {
+        if (mesure.horizontalAdvance(t) <= r.width() * 0.92 && mesure.height() <= r.height()) {
+            peintre.drawText(r, Qt::AlignCenter, t);
+            return;
+        }
+    }
+}
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& bandes,
+                     bool avec_titre) {
+    for (const BandeFrise& b : bandes) {
+        const QRectF rect = d.rectangle(r, b.age_debut, b.age_fin);
+        p.setBrush(QColor(couleurs_nombres[static_cast<std::size_t>(std::clamp(b.chiffre, 0, 9))]));
+        p.drawRect(rect);
+        if (avec_titre)
+            texte_ajuste(p, rect, {q(b.titre) + " : " + q(b.nombre), q(b.nombre)});
+        else
+            texte_ajuste(p, rect, {q(b.nombre)});
+    }
+}
+
+// One label per tick, kept within the axis: the first starts at its tick,
+// the last ends at it.
+void graduer(QPainter& p, const Disposition& d, double x, double haut, double hauteur,
+             const QString& texte) {
+    const double largeur = QFontMetricsF(p.font(), p.device()).horizontalAdvance(texte) * 1.1;
+    const double gauche =
+        std::clamp(x - largeur / 2, d.axe_gauche, d.axe_gauche + d.axe_largeur - largeur);
+    p.drawText(QRectF(gauche, haut, largeur, hauteur), Qt::AlignCenter, texte);
+}
+
+void dessiner_axes(QPainter& p, const Disposition& d, const Frise& f) {
+    const QRectF& haut = d.rangees[annees];
+    const QRectF& bas = d.rangees[ages];
+    for (int age = 0; age <= d.age_maximal; age += pas_graduation) {
+        const double x = d.x(age);
+        p.drawLine(QPointF(x, haut.bottom() - haut.height() * 0.25), QPointF(x, haut.bottom()));
+        p.drawLine(QPointF(x, bas.top()), QPointF(x, bas.top() + bas.height() * 0.25));
+        graduer(p, d, x, haut.top(), haut.height() * 0.75, QString::number(f.annee(age)));
+        graduer(p, d, x, bas.top() + bas.height() * 0.25, bas.height() * 0.75,
+                QString::number(age));
+    }
+}
+
+// The captions at the left, in a bold font small enough for their longest word.
+void dessiner_legendes(QPainter& p, const Disposition& d, double hauteur) {
+    const double marge = hauteur * 0.5;
+    const double place = d.legende(cycles).width() - marge;
+    p.setFont(police(p, hauteur, true));
+    double plus_long = 1;
+    const QFontMetricsF mesure(p.font(), p.device());
+    for (const char* legende : legendes)
+        for (const QString& mot : QString::fromUtf8(legende).split(QLatin1Char(' ')))
+            plus_long = std::max(plus_long, mesure.horizontalAdvance(mot));
+    if (plus_long > place)
+        p.setFont(police(p, std::max(1.0, hauteur * place / plus_long), true));
+    for (int r = 0; r < nombre_rangees; ++r) {
+        const QRectF legende = d.legende(static_cast<Rangee>(r)).adjusted(0, 0, -marge, 0);
+        p.drawText(legende, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+                   QString::fromUtf8(legendes[static_cast<std::size_t>(r)]));
+    }
+}
+
+void dessiner_noeuds(QPainter& p, const Disposition& d, const Frise& f) {
+    const QRectF& rangee = d.rangees[noeuds];
+    p.drawLine(QPointF(d.x(0), rangee.center().y()),
+               QPointF(d.x(d.age_maximal), rangee.center().y()));
+    p.setBrush(Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const BandeFrise& b : f.noeuds) {
+        const QRectF cercle = d.noeud(b);
+        p.drawEllipse(cercle);
+        texte_ajuste(p, cercle, {q(b.nombre)});
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// A year marked by a vertical line over the bands, its caption in the top row
+// on the side away from the other mark.
+void marquer_annee(QPainter& p, const Disposition& d, const Frise& f, int annee,
+                   const QString& legende, const QColor& couleur, Qt::PenStyle style,
+                   bool a_gauche) {
+    const double age = annee - f.annee_naissance;
+    if (age < 0 || age >= d.age_maximal)
+        return;
+    const double x = d.x(age + 0.5);
+    const QRectF& haut = d.rangees[marques];
+    QPen stylo(couleur, std::max(1.0, d.rangees[cycles].height() * 0.05), style);
+    p.setPen(stylo);
+    // Down to the personal years, whose cell is framed, its digit left readable.
+    const QRectF cellule = d.rectangle(personnelles, age, age + 1);
+    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, cellule.top()));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cellule);
+    const QFontMetricsF mesure(p.font(), p.device());
+    const double largeur = mesure.horizontalAdvance(legende) * 1.05;
+    const double ecart = haut.height() * 0.2;
+    double gauche = a_gauche ? x - ecart - largeur : x + ecart;
+    gauche = std::clamp(gauche, d.zone.left(), std::max(d.zone.left(), d.zone.right() - largeur));
+    p.drawText(QRectF(gauche, haut.top(), largeur, haut.height()), Qt::AlignCenter, legende);
+}
+
+void dessiner_marques(QPainter& p, const Disposition& d, const Frise& f) {
+    if (f.annee_calcul == f.annee_courante || f.annee_calcul == 0) {
+        marquer_annee(p, d, f, f.annee_courante,
+                      QStringLiteral("Année en cours et calculée : %1").arg(f.annee_courante),
+                      couleur_annee_courante, Qt::SolidLine, false);
+        return;
+    }
+    const bool calcul_apres = f.annee_calcul > f.annee_courante;
+    marquer_annee(p, d, f, f.annee_courante,
+                  QStringLiteral("Année en cours : %1").arg(f.annee_courante),
+                  couleur_annee_courante, Qt::SolidLine, calcul_apres);
+    marquer_annee(p, d, f, f.annee_calcul,
+                  QStringLiteral("Année calculée : %1").arg(f.annee_calcul), couleur_annee_calcul,
+                  Qt::DashLine, !calcul_apres);
+}
+
+} // namespace
+
+std::vector<ZoneBande> zones_bandes(const QRectF& zone, const Frise& frise) {
+    return zones(Disposition(zone, frise), frise);
+}
+
+void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
+    const Disposition d(zone, f);
+    p.save();
+    // Straight bands need no smoothing, which would cost most of an image's time.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const double unite = d.rangees[annees].height();
+    const QPen trait(couleur_trait, std::max(1.0, unite * 0.03));
+    p.setPen(trait);
+
+    dessiner_legendes(p, d, unite * 0.55);
+
+    p.setFont(police(p, unite * 0.55));
+    dessiner_axes(p, d, f);
+    p.setFont(police(p, unite * 0.6));
+    dessiner_bandes(p, d, cycles, f.cycles, true);
+    dessiner_bandes(p, d, apogees, f.apogees, true);
+    dessiner_bandes(p, d, defis, f.defis, true);
+    dessiner_noeuds(p, d, f);
+    // The digits of the personal years as large as their cells allow.
+    const double cellule = d.axe_largeur / d.age_maximal;
+    p.setFont(police(p, std::min(unite * 0.5, cellule * 0.85)));
+    dessiner_bandes(p, d, personnelles, f.annees_personnelles, false);
+
+    p.setFont(police(p, unite * 0.55, true));
+    dessiner_marques(p, d, f);
+    p.restore();
+}
+
+std::optional<std::string> explication_sous(const QRectF& zone, const Frise& frise, QPointF point) {
+    for (const ZoneBande& z : zones_bandes(zone, frise))
+        if (z.rectangle.contains(point))
+            return z.bande->explication;
+    return std::nullopt;
+}
+
+} // namespace kalder

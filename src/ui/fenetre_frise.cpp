@@ -1,0 +1,200 @@
+#include "ui/fenetre_frise.hpp"
+
+#include "document/frise_dessin.hpp"
+#include "ui/boites_message.hpp"
+#include "ui/fenetre_principale.hpp"
+
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace kalder::ui {
+
+namespace {
+
+const QString titre_fenetre = QStringLiteral("Frise de vie");
+
+QString nom_personne(const Theme& t) {
+    return QString::fromStdString(t.prenom + " " + t.nom).trimmed();
+}
+
+QString filtre_images() {
+    return QStringLiteral("Image PNG (*.png);;Image SVG (*.svg)");
+}
+
+QString choisir_par_dialogue(QWidget* parent) {
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer l'image"),
+                                        dossier + QStringLiteral("/Frise de vie.png"),
+                                        filtre_images());
+}
+
+bool ecrire_svg(QSaveFile& fichier, const Frise& frise, QSize taille, const QString& titre) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&fichier);
+    svg.setSize(taille);
+    svg.setViewBox(QRect(QPoint(0, 0), taille));
+    svg.setTitle(titre);
+    QPainter peintre;
+    if (!peintre.begin(&svg))
+        return false;
+    peintre.fillRect(QRectF(QPointF(0, 0), taille), Qt::white);
+    dessiner_frise(peintre, QRectF(QPointF(0, 0), taille), frise);
+    return peintre.end();
+}
+
+} // namespace
+
+DessinFrise::DessinFrise(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("dessin_frise"));
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, Qt::white);
+    setPalette(fond);
+}
+
+void DessinFrise::definir(std::optional<Frise> frise) {
+    frise_ = std::move(frise);
+    update();
+}
+
+QSize DessinFrise::sizeHint() const {
+    return {1000, 380};
+}
+
+void DessinFrise::paintEvent(QPaintEvent*) {
+    if (!frise_)
+        return;
+    QPainter peintre(this);
+    dessiner_frise(peintre, QRectF(rect()), *frise_);
+}
+
+bool DessinFrise::event(QEvent* evenement) {
+    if (evenement->type() != QEvent::ToolTip)
+        return QWidget::event(evenement);
+    const auto* aide = static_cast<QHelpEvent*>(evenement);
+    const std::optional<std::string> texte =
+        frise_ ? explication_sous(QRectF(rect()), *frise_, aide->pos()) : std::nullopt;
+    if (texte)
+        QToolTip::showText(aide->globalPos(), QString::fromStdString(*texte), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+FenetreFrise::FenetreFrise(FenetrePrincipale& principale)
+    : QWidget(&principale, Qt::Window), principale_(principale) {
+    setObjectName(QStringLiteral("fenetre_frise"));
+    choisir_fichier = choisir_par_dialogue;
+
+    dessin_ = new DessinFrise;
+    sans_date_ = new QLabel(QStringLiteral("Pas de frise de vie sans date de naissance."));
+    sans_date_->setObjectName(QStringLiteral("frise_sans_date"));
+    sans_date_->setAlignment(Qt::AlignCenter);
+    pages_ = new QStackedWidget;
+    pages_->addWidget(dessin_);
+    pages_->addWidget(sans_date_);
+
+    copier_ = new QPushButton(QStringLiteral("Copier l'image"));
+    copier_->setObjectName(QStringLiteral("bouton_copier_image"));
+    enregistrer_ = new QPushButton(QStringLiteral("Enregistrer l'image…"));
+    enregistrer_->setObjectName(QStringLiteral("bouton_enregistrer_image"));
+    connect(copier_, &QPushButton::clicked, this, &FenetreFrise::copier);
+    connect(enregistrer_, &QPushButton::clicked, this, &FenetreFrise::enregistrer_choisi);
+
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(copier_);
+    boutons->addWidget(enregistrer_);
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(pages_, 1);
+    colonne->addLayout(boutons);
+
+    connect(&principale, &FenetrePrincipale::theme_calcule, this, &FenetreFrise::mettre_a_jour);
+    mettre_a_jour();
+}
+
+void FenetreFrise::mettre_a_jour() {
+    const EtatFenetre& etat = principale_.etat();
+    dessin_->definir(construire_frise(etat, QDate::currentDate().year()));
+    const bool avec_frise = dessin_->frise().has_value();
+    pages_->setCurrentWidget(avec_frise ? static_cast<QWidget*>(dessin_) : sans_date_);
+    copier_->setEnabled(avec_frise);
+    enregistrer_->setEnabled(avec_frise);
+    const QString nom = nom_personne(etat.origines.theme);
+    setWindowTitle(nom.isEmpty() ? titre_fenetre : titre_fenetre + QStringLiteral(" – ") + nom);
+}
+
+QImage FenetreFrise::image(int largeur) const {
+    const QSize ecran = dessin_->size().isEmpty() ? dessin_->sizeHint() : dessin_->size();
+    QImage image(largeur, largeur * ecran.height() / std::max(1, ecran.width()),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (dessin_->frise()) {
+        QPainter peintre(&image);
+        peintre.setFont(font());
+        dessiner_frise(peintre, QRectF(image.rect()), *dessin_->frise());
+    }
+    return image;
+}
+
+void FenetreFrise::copier() {
+    if (dessin_->frise())
+        QGuiApplication::clipboard()->setImage(image(2 * std::max(dessin_->width(), 800)));
+}
+
+bool FenetreFrise::enregistrer(const QString& chemin) {
+    if (!dessin_->frise())
+        return false;
+    QSaveFile fichier(chemin);
+    bool ecrit = fichier.open(QIODevice::WriteOnly);
+    if (ecrit) {
+        const bool svg =
+            QFileInfo(chemin).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+        const int largeur = 2 * std::max(dessin_->width(), 800);
+        ecrit = svg ? ecrire_svg(fichier, *dessin_->frise(), image(largeur).size(), windowTitle())
+                    : image(largeur).save(&fichier, "PNG");
+        ecrit = ecrit && fichier.commit();
+        if (!ecrit)
+            fichier.cancelWriting();
+    }
+    if (!ecrit)
+        montrer_message(this, Message{"Erreur",
+                                      "L'image n'a pas pu être enregistrée dans " +
+                                          QDir::toNativeSeparators(chemin).toStdString() + ".",
+                                      Icone::avertissement});
+    return ecrit;
+}
+
+void FenetreFrise::enregistrer_choisi() {
+    const QString chemin = choisir_fichier(this);
+    if (!chemin.isEmpty())
+        enregistrer(chemin);
+}
+
+void montrer_frise(FenetrePrincipale& principale) {
+    auto* fenetre = principale.findChild<FenetreFrise*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!fenetre) {
+        fenetre = new FenetreFrise(principale);
+        fenetre->resize(1000, 420);
+    }
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+
+} // namespace kalder::ui
