@@ -55,7 +55,8 @@ void garder_titres_avec_texte(QTextDocument& doc) {
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlock suivant = b.next();
             if (b.blockFormat().headingLevel() == 0 || !suivant.isValid() ||
-                b.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
+                b.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto ||
+                suivant.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
                 continue;
             const int page_titre = static_cast<int>(mise.blockBoundingRect(b).top() / hauteur);
             const int page_suite =

@@ -29,7 +29,7 @@ bool trait(const QString& ligne) {
 
 // The program's text as paragraphs: a part between two rules opens with its
 // heading, and a short line standing alone between blank lines heads what
-// follows it.
+// follows it; a sentence is never made a heading.
 QString texte_en_html(const std::string& texte) {
     QStringList lignes = q(texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
     QString h;
@@ -47,9 +47,10 @@ QString texte_en_html(const std::string& texte) {
             continue;
         }
         const bool seule = i + 1 >= lignes.size() || lignes[i + 1].trimmed().isEmpty();
-        if (debut_de_partie)
+        const bool courte = ligne.size() < 90;
+        if (debut_de_partie && courte)
             h += titre_html(3, ligne);
-        else if (apres_blanc && seule && ligne.size() < 90)
+        else if (apres_blanc && seule && courte)
             h += titre_html(4, ligne);
         else
             // A line ending in a colon introduces the lines under it.

@@ -19,6 +19,13 @@ EXEMPLE = ["--prenom", "Anne-Marie", "--nom", "Dupont", "--jour", "15", "--mois"
 TITRES = {"nombres": "Les nombres", "synthese": "Synthèse", "details": "Détails",
           "cycles": "Cycles et année", "entente": "Entente",
           "explications": "Comment les nombres ont été obtenus", "frise": "Frise de vie"}
+# The runs drawn as figures; every other number has a row "label  value".
+EN_FIGURE = {"Grille", "lettre", "deco", "des", "dei", "Toi", "cym", "esse", "apog", "leco",
+             "periode", "profec", "semaine", "semdef"}
+MOIS = {"Toi": "Mois personnel", "cym": "Cycle mensuel", "esse": "Essence",
+        "periode": "Période", "profec": "Profection"}
+TITRES_NOMBRES = {"Cycles", "Entente avec une autre personne", "Grille d'inclusion",
+                  "Mode d'expression", "Nombres", "Mots du nom", "Apogées de l'année"}
 echecs = []
 
 
@@ -66,19 +73,23 @@ def contenu(dossier):
         tout = tasse(texte)
         colonnes = unicodedata.normalize("NFKC", outil("pdftotext", "-layout", chemin, "-"))
         slots = json.loads(lancer(*personne, "--json", "--explications").stdout)["slots"]
+        resume = lancer(*personne, "--explications").stdout.split("\nExplications\n", 1)[1]
+        libelles = iter(l.strip().split(" : ", 1)[0] for l in resume.splitlines() if l.strip())
         for cle, slot in slots.items():
-            if not slot["visible"] or not slot["texte"]:
+            if not slot["explication"]:
                 continue
-            if slot["explication"]:
-                verifier(tasse(slot["explication"]) in tout,
-                         f"{nom} : explication de {cle} absente")
-            valeur = slot["texte"].rsplit(" : ", 1)[-1]
-            verifier(re.search(r"(^|\s)" + re.escape(valeur) + r"(\s|$)", colonnes) is not None,
-                     f"{nom} : valeur {valeur!r} de {cle} absente")
+            libelle = next(libelles)
+            verifier(tasse(slot["explication"]) in tout, f"{nom} : explication de {cle} absente")
+            # A number of a label table: its row reads "label   value".
+            if slot["visible"] and cle.split("(")[0] not in EN_FIGURE:
+                valeur = slot["texte"].rsplit(" : ", 1)[-1]
+                ligne = r"^\s*" + re.escape(libelle) + r"\s+" + re.escape(valeur) + r"\s*$"
+                verifier(re.search(ligne, colonnes, re.M), f"{nom} : ligne « {libelle} » absente")
         # A row of the year table: its caption, then the twelve months in order.
-        mois = [slots[f"Toi({m})"]["texte"] for m in range(1, 13)]
-        verifier(re.search(r"Mois personnel\s+" + r"\s+".join(map(re.escape, mois)), colonnes),
-                 f"{nom} : ligne « Mois personnel » incomplète")
+        for run, titre in MOIS.items():
+            mois = [slots[f"{run}({m})"]["texte"] for m in range(1, 13)]
+            verifier(re.search(titre + r"\s+" + r"\s+".join(map(re.escape, mois)), colonnes),
+                     f"{nom} : ligne « {titre} » incomplète")
         for drapeau in ("--synthese", "--details", "--cycles", "--entente"):
             r = lancer(*personne, drapeau)
             if r.returncode != 0:
@@ -86,6 +97,12 @@ def contenu(dossier):
             for ligne in r.stdout.splitlines():
                 if ligne.strip() and not re.fullmatch(r"-+", ligne.strip()):
                     verifier(tasse(ligne) in tout, f"{nom} : {drapeau} : {ligne!r} absent")
+        # No page ends on a heading: it stays with the text it heads.
+        for page in texte.split("\f"):
+            lignes = [l.strip() for l in page.splitlines()
+                      if l.strip() and not re.fullmatch(r"page \d+ / \d+", l.strip())]
+            verifier(not lignes or lignes[-1] not in TITRES_NOMBRES | set(TITRES.values()),
+                     f"{nom} : une page finit sur le titre « {lignes[-1] if lignes else ''} »")
         polices = outil("pdffonts", chemin).splitlines()[2:]
         verifier(polices and all(l.split()[-5] == "yes" for l in polices),
                  f"{nom} : police non incorporée : {polices}")
