@@ -91,6 +91,13 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     return Demande{std::move(*etat), p};
 }
 
+// A4 portrait to start with; the dossier draws its own margins.
+void preparer(QPrinter& imprimante) {
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+    imprimante.setFullPage(true);
+}
+
 QString dossier_propose() {
     const QString dernier = reglages().value(cle_dossier).toString();
     if (!dernier.isEmpty() && QFileInfo(dernier).isDir())
@@ -175,7 +182,7 @@ void imprimer_dossier(FenetrePrincipale& fenetre) {
     if (!demande)
         return;
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setFullPage(true);
+    preparer(imprimante);
     QPrintDialog dialogue(&imprimante, &fenetre);
     if (dialogue.exec() != QDialog::Accepted)
         return;
@@ -189,7 +196,7 @@ void apercu_dossier(FenetrePrincipale& fenetre) {
     if (!demande)
         return;
     QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setFullPage(true);
+    preparer(imprimante);
     QPrintPreviewDialog apercu(&imprimante, &fenetre);
     apercu.setObjectName(QStringLiteral("apercu_dossier"));
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
