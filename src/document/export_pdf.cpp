@@ -17,16 +17,14 @@ QString xmp(const QString& titre, const QString& auteur, const QString& sujet) {
             .arg(texte.toHtmlEscaped());
     };
     return QStringLiteral(
-               "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+               "<?xpacket begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
                "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
                "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
-               "xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
                "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
                "<dc:title>%1</dc:title>\n"
                "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
                "<dc:description>%3</dc:description>\n"
-               "<pdf:Producer>Kalder</pdf:Producer>\n"
                "<xmp:CreatorTool>Kalder</xmp:CreatorTool>\n"
                "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>")
         .arg(alt(titre), auteur.toHtmlEscaped(), alt(sujet));
