@@ -1,7 +1,7 @@
 #include "document/composition.hpp"
 
 #include "document/html.hpp"
-#include "document/nombres.hpp"
+#include "document/parties.hpp"
 #include "document/section_frise.hpp"
 
 #include <QAbstractTextDocumentLayout>

@@ -10,12 +10,10 @@
 #include <QDate>
 #include <QString>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
-class QTextDocument;
 
 namespace kalder::document {
 

@@ -1,4 +1,4 @@
-#include "document/nombres.hpp"
+#include "document/parties.hpp"
 
 #include "document/html.hpp"
 #include "explication/explications.hpp"

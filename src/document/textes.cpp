@@ -1,7 +1,7 @@
 // The cover, the interpretations and the explanations of the dossier.
 
 #include "document/html.hpp"
-#include "document/nombres.hpp"
+#include "document/parties.hpp"
 #include "explication/explications.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/catalogue.hpp"
