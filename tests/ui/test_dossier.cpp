@@ -24,13 +24,19 @@ class TestDossier : public BancFenetre {
     // "Exporter le dossier PDF…" through its dialog, `reglage` run on it
     // before OK; the save dialog answers `cible`.
     bool exporter(const QString& cible,
-                  const std::function<void(kalder::ui::DialogueDossier&)>& reglage = {}) {
+                  const std::function<void(kalder::ui::DialogueDossier&)>& reglage = {},
+                  bool par_raccourci = false) {
         kalder::ui::definir_choix_fichier([this, cible](QWidget*, const QString& propose) {
             propose_ = propose;
             return cible;
         });
         return pendant_dialogue<kalder::ui::DialogueDossier>(
-            [this] { commande(*fenetre, QStringLiteral("m_exporter_dossier")); },
+            [this, par_raccourci] {
+                if (par_raccourci)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+                else
+                    commande(*fenetre, QStringLiteral("m_exporter_dossier"));
+            },
             [&](kalder::ui::DialogueDossier& d) {
                 if (reglage)
                     reglage(d);
@@ -49,14 +55,20 @@ class TestDossier : public BancFenetre {
         BancFenetre::cleanup();
     }
 
+    // Ctrl+D from the field that has the focus.
     void export_et_barre_d_etat() {
+        montrer(*fenetre);
         calculer_exemple(*fenetre);
+        champ(*fenetre, QStringLiteral("champ_prenom"))->setFocus();
         const QString cible = dossier_.filePath(QStringLiteral("dossier.pdf"));
-        QVERIFY(exporter(cible, [](kalder::ui::DialogueDossier& d) {
-            d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->setChecked(false);
-            d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
-                ->setText(QStringLiteral("Claire Lune"));
-        }));
+        QVERIFY(exporter(
+            cible,
+            [](kalder::ui::DialogueDossier& d) {
+                d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->setChecked(false);
+                d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
+                    ->setText(QStringLiteral("Claire Lune"));
+            },
+            true));
         QVERIFY(propose_.endsWith(QStringLiteral("/Dupont Anne-Marie 15-07-1975.pdf")));
         QFile pdf(cible);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
