@@ -42,15 +42,19 @@ QString choisir_par_dialogue(QWidget* parent) {
                                         filtre_images());
 }
 
-bool ecrire_svg(QSaveFile& fichier, const Frise& frise, QSize taille, const QString& titre) {
+// Vectors at the window's size, so that the file opens at the size seen on screen.
+bool ecrire_svg(QSaveFile& fichier, const Frise& frise, QSize taille, const QString& titre,
+                const QFont& police) {
     QSvgGenerator svg;
     svg.setOutputDevice(&fichier);
+    svg.setResolution(96);
     svg.setSize(taille);
     svg.setViewBox(QRect(QPoint(0, 0), taille));
     svg.setTitle(titre);
     QPainter peintre;
     if (!peintre.begin(&svg))
         return false;
+    peintre.setFont(police);
     peintre.fillRect(QRectF(QPointF(0, 0), taille), Qt::white);
     dessiner_frise(peintre, QRectF(QPointF(0, 0), taille), frise);
     return peintre.end();
@@ -139,10 +143,15 @@ void FenetreFrise::mettre_a_jour() {
     setWindowTitle(nom.isEmpty() ? titre_fenetre : titre_fenetre + QStringLiteral(" – ") + nom);
 }
 
-QImage FenetreFrise::image(int largeur) const {
-    const QSize ecran = dessin_->size().isEmpty() ? dessin_->sizeHint() : dessin_->size();
-    QImage image(largeur, largeur * ecran.height() / std::max(1, ecran.width()),
-                 QImage::Format_RGB32);
+QSize FenetreFrise::taille_vue() const {
+    return dessin_->size().isEmpty() ? dessin_->sizeHint() : dessin_->size();
+}
+
+QImage FenetreFrise::image() const {
+    // Twice the window's width at least, sharp enough once pasted and printed.
+    const QSize vue = taille_vue();
+    const int largeur = 2 * std::max(vue.width(), 800);
+    QImage image(largeur, largeur * vue.height() / std::max(1, vue.width()), QImage::Format_RGB32);
     image.fill(Qt::white);
     if (dessin_->frise()) {
         QPainter peintre(&image);
@@ -154,7 +163,7 @@ QImage FenetreFrise::image(int largeur) const {
 
 void FenetreFrise::copier() {
     if (dessin_->frise())
-        QGuiApplication::clipboard()->setImage(image(2 * std::max(dessin_->width(), 800)));
+        QGuiApplication::clipboard()->setImage(image());
 }
 
 bool FenetreFrise::enregistrer(const QString& chemin) {
@@ -165,9 +174,8 @@ bool FenetreFrise::enregistrer(const QString& chemin) {
     if (ecrit) {
         const bool svg =
             QFileInfo(chemin).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-        const int largeur = 2 * std::max(dessin_->width(), 800);
-        ecrit = svg ? ecrire_svg(fichier, *dessin_->frise(), image(largeur).size(), windowTitle())
-                    : image(largeur).save(&fichier, "PNG");
+        ecrit = svg ? ecrire_svg(fichier, *dessin_->frise(), taille_vue(), windowTitle(), font())
+                    : image().save(&fichier, "PNG");
         ecrit = ecrit && fichier.commit();
         if (!ecrit)
             fichier.cancelWriting();

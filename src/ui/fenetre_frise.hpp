@@ -45,8 +45,8 @@ class FenetreFrise : public QWidget {
 
     // Builds the timeline again from the main window's results.
     void mettre_a_jour();
-    // The picture at `largeur` pixels wide, in the window's proportions.
-    QImage image(int largeur) const;
+    // The picture as copied and saved as PNG, in the window's proportions.
+    QImage image() const;
     // PNG, or SVG for a name ending in ".svg"; written beside and renamed, so
     // a failure leaves no half file. Says in a message box what went wrong.
     bool enregistrer(const QString& chemin);
@@ -57,6 +57,7 @@ class FenetreFrise : public QWidget {
 
   private:
     void enregistrer_choisi();
+    QSize taille_vue() const;
 
     FenetrePrincipale& principale_;
     DessinFrise* dessin_ = nullptr;
