@@ -73,19 +73,21 @@ struct Demande {
     document::ParametresDossier parametres;
 };
 std::optional<Demande> demander(FenetrePrincipale& fenetre) {
+    // A theme is shown from a calculation until "Effacer tout".
+    if (!fenetre.etat().actif(BoutonId::synthese)) {
+        montrer_message(&fenetre,
+                        Message{"Dossier", "Calculez d'abord un thème.", Icone::information});
+        return std::nullopt;
+    }
     DialogueDossier dialogue(&fenetre);
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
     const document::ParametresDossier p = parametres_retenus();
-    const document::IdentiteDossier identite = document::identite_enregistree(fenetre.etat());
     std::string erreur;
-    auto etat = identite.personne.prenom.empty()
-                    ? std::nullopt
-                    : document::recalculer(identite, p.annee_courante, &erreur);
+    auto etat = document::recalculer(document::identite_enregistree(fenetre.etat()),
+                                     p.annee_courante, &erreur);
     if (!etat) {
-        montrer_message(&fenetre,
-                        Message{"Dossier", erreur.empty() ? "Calculez d'abord un thème." : erreur,
-                                Icone::information});
+        montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
         return std::nullopt;
     }
     return Demande{std::move(*etat), p};

@@ -98,6 +98,13 @@ class TestDossier : public BancFenetre {
         QVERIFY(!QFileInfo::exists(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
     }
 
+    void sans_theme() {
+        calculer_exemple(*fenetre);
+        bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
+        commande(*fenetre, QStringLiteral("m_exporter_dossier"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Calculez d'abord un thème."));
+    }
+
     // The fresh calculation of the stored identity shows what the window
     // shows, though the fields were typed over since.
     void identite_enregistree() {
