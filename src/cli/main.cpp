@@ -2,6 +2,7 @@
 // line, computed by the same engine and validated exactly as the window does.
 
 #include "annee/calculer_annee.hpp"
+#include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
 #include "cli/repertoire_cli.hpp"
@@ -78,6 +79,9 @@ int executer(const Options& o) {
             return erreur_usage("--annee-courante attend une année entière de 1 à 32767");
         annee_courante = *v;
     }
+    if (o.a("pdf"))
+        if (const int statut = verifier_dossier(o))
+            return statut;
     EtatFenetre etat;
     if (auto texte = o.valeur("mois-choisi")) {
         const auto v = entier(*texte, 1, 12);
@@ -99,6 +103,9 @@ int executer(const Options& o) {
         if (Issue i = calculer_compatibilite(etat); i.message)
             return erreur_saisie(i);
     }
+
+    if (o.a("pdf"))
+        return ecrire_dossier(etat, o, annee_courante);
 
     std::vector<std::pair<std::string, std::string>> textes;
     for (const Texte& t : textes_demandes) {

@@ -7,7 +7,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 18> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 21> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -24,7 +24,10 @@ constexpr std::array<std::string_view, 18> options_a_valeur = {"prenom",
                                                                "rencontre-annee",
                                                                "mois-choisi",
                                                                "dossier",
-                                                               "remplacer"};
+                                                               "remplacer",
+                                                               "pdf",
+                                                               "sections",
+                                                               "prepare-par"};
 
 struct Drapeau {
     std::string_view nom;
@@ -66,6 +69,9 @@ const char* const usage =
     "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
+    "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]]\n"
+    "       (sections du dossier PDF : nombres, frise, synthese, details, cycles,\n"
+    "        entente, explications ; toutes par défaut)\n"
     "       kalder-theme [--dossier DIR] --liste\n"
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"

@@ -1,6 +1,7 @@
 #include "ui/fenetre_principale.hpp"
 
 #include "ui/boites_message.hpp"
+#include "ui/dossier_consultation.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_frise.hpp"
 #include "ui/fenetres_secondaires.hpp"
@@ -47,6 +48,13 @@ void FenetrePrincipale::construire_menus() {
     connect(article(fichier, QStringLiteral("&Imprimer le thème..."), "m_imprimer2",
                     QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, [this] { imprimer_theme(); });
+    connect(article(fichier, QStringLiteral("Exporter le dossier PDF…"), "m_exporter_dossier",
+                    QKeySequence(Qt::CTRL | Qt::Key_D)),
+            &QAction::triggered, this, [this] { exporter_dossier(*this); });
+    connect(article(fichier, QStringLiteral("Imprimer le dossier…"), "m_imprimer_dossier"),
+            &QAction::triggered, this, [this] { imprimer_dossier(*this); });
+    connect(article(fichier, QStringLiteral("Aperçu du dossier…"), "m_apercu_dossier"),
+            &QAction::triggered, this, [this] { apercu_dossier(*this); });
     separateur(fichier, "m_trait2");
     connect(article(fichier, QStringLiteral("Quitter"), "m_quitter",
                     QKeySequence(Qt::CTRL | Qt::Key_Q)),

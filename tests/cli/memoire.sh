@@ -10,7 +10,19 @@ mkdir -p "$dossier/donnees"
 fichier="$dossier/donnees/Kalderrep.txt"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "\"Nom\",\"Prenom %d\",\"1\",\"2\",\"1990\"\r\n", i }' >"$fichier"
 taille=$(wc -c <"$fichier")
-programme=16384
+# The program's own address space (its code and libraries), measured as the
+# smallest limit, to 2 MB, under which it computes a theme.
+bas=4096
+haut=1048576
+while [ $((haut - bas)) -gt 2048 ]; do
+    milieu=$(((bas + haut) / 2))
+    if (ulimit -v "$milieu" && "$exe" --prenom A --nom B >/dev/null 2>&1); then
+        haut=$milieu
+    else
+        bas=$milieu
+    fi
+done
+programme=$((haut + 8192))
 limite=$((3 * taille / 1024 + programme))
 (
     ulimit -v "$limite"

@@ -1,0 +1,77 @@
+#include "cli/dossier_cli.hpp"
+
+#include "cli/saisie_cli.hpp"
+
+#include <iostream>
+
+#ifdef KALDER_PDF
+#include "document/dossier.hpp"
+
+#include <QGuiApplication>
+#endif
+
+namespace kalder::cli {
+
+#ifdef KALDER_PDF
+
+int verifier_dossier(const Options& o) {
+    if (const auto liste = o.valeur("sections")) {
+        std::string inconnu;
+        if (!document::lire_sections(*liste, &inconnu))
+            return erreur_usage("section inconnue : « " + inconnu +
+                                " » (sections : " + document::noms_des_sections() + ")");
+    }
+    return 0;
+}
+
+namespace {
+
+// Qt's notes about the session (no runtime folder, no display) are not the
+// tool's output; only its critical messages reach the error stream.
+void messages_qt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+} // namespace
+
+int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante) {
+    // The dossier's fonts need a Gui application; no display is used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(messages_qt);
+    int argc = 1;
+    char nom[] = "kalder-theme";
+    char* argv[] = {nom, nullptr};
+    QGuiApplication application(argc, argv);
+
+    document::ParametresDossier p;
+    p.consultation = QDate::currentDate();
+    p.annee_courante = annee_courante;
+    if (const auto par = o.valeur("prepare-par"))
+        p.prepare_par = QString::fromStdString(*par);
+    if (const auto liste = o.valeur("sections"))
+        p.sections = *document::lire_sections(*liste);
+    const QString chemin = QString::fromStdString(*o.valeur("pdf"));
+    if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p)) {
+        QString message = *erreur;
+        message[0] = message[0].toLower();
+        std::cerr << "Erreur : " << message.toStdString() << '\n';
+        return sortie_ecriture;
+    }
+    return 0;
+}
+
+#else
+
+int verifier_dossier(const Options&) {
+    std::cerr << "Erreur : cette version de kalder-theme ne sait pas écrire de dossier PDF.\n";
+    return sortie_usage;
+}
+
+int ecrire_dossier(const EtatFenetre&, const Options& o, int) {
+    return verifier_dossier(o);
+}
+
+#endif
+
+} // namespace kalder::cli

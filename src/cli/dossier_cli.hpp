@@ -1,0 +1,15 @@
+#pragma once
+// --pdf: the consultation dossier of the calculated person as a PDF file.
+
+#include "cli/options.hpp"
+#include "modele/etat_fenetre.hpp"
+
+namespace kalder::cli {
+
+// Checks --sections before any calculation; 0, or the usage status after saying why.
+int verifier_dossier(const Options& o);
+
+// Writes the dossier of `etat` to the file of --pdf; the exit status.
+int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante);
+
+} // namespace kalder::cli

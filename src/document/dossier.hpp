@@ -1,0 +1,47 @@
+#pragma once
+// The consultation dossier of one person: a cover, the numbers as tables and
+// figures, the life timeline, the interpretations and how each number was
+// reached, typeset on A4 pages with a running header and "page N / M".
+// The state handed in is a fresh calculation of the person's stored identity.
+
+#include "document/sections.hpp"
+#include "modele/etat_fenetre.hpp"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace kalder::document {
+
+struct ParametresDossier {
+    QDate consultation;     // the day of the consultation, given by the caller's clock
+    int annee_courante = 0; // the calendar year the timeline marks
+    QString prepare_par;    // "Préparé par" on the cover; nothing when empty
+    std::vector<Section> sections = toutes_les_sections();
+};
+
+// "Anne-Marie Dupont".
+QString nom_complet(const EtatFenetre& etat);
+// "Dupont Anne-Marie 15-07-1975.pdf", the name a save dialog suggests.
+QString nom_de_fichier_suggere(const EtatFenetre& etat);
+
+// The dossier's pages drawn on a PDF writer or a printer whose page size is
+// set; the device's margins are set to none, the dossier draws its own.
+// False when the device could not be painted on.
+bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+                      const ParametresDossier& parametres);
+
+// The dossier as a PDF file at `chemin`, written beside it under another name
+// and renamed once whole. Nothing on success; otherwise why, in French, and
+// no file left behind.
+std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFenetre& etat,
+                                            const ParametresDossier& parametres);
+
+// The PDF's bytes, for a caller that writes them itself.
+std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresDossier& parametres);
+
+} // namespace kalder::document

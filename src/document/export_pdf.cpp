@@ -1,0 +1,92 @@
+// The dossier as a PDF file.
+
+#include "document/dossier.hpp"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace kalder::document {
+
+namespace {
+
+QString xmp(const QString& titre, const QString& auteur, const QString& sujet) {
+    const auto alt = [](const QString& texte) {
+        return QStringLiteral("<rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt>")
+            .arg(texte.toHtmlEscaped());
+    };
+    return QStringLiteral(
+               "<?xpacket begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+               "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+               "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+               "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+               "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
+               "<dc:title>%1</dc:title>\n"
+               "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+               "<dc:description>%3</dc:description>\n"
+               "<xmp:CreatorTool>Kalder</xmp:CreatorTool>\n"
+               "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>")
+        .arg(alt(titre), auteur.toHtmlEscaped(), alt(sujet));
+}
+
+QString echec(const QString& chemin, const QString& raison) {
+    return QStringLiteral("Le dossier n'a pas pu être enregistré : %1.")
+        .arg(raison.arg(QStringLiteral("« %1 »").arg(QFileInfo(chemin).absoluteFilePath())));
+}
+
+} // namespace
+
+std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresDossier& p) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&tampon);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Portrait);
+        pdf.setResolution(300);
+        const QString titre = QStringLiteral("Thème numérologique de %1").arg(nom_complet(etat));
+        const QString auteur =
+            p.prepare_par.trimmed().isEmpty() ? QStringLiteral("Kalder") : p.prepare_par.trimmed();
+        pdf.setTitle(titre);
+        pdf.setCreator(auteur);
+        pdf.setDocumentXmpMetadata(
+            xmp(titre, auteur, QStringLiteral("Dossier de consultation numérologique")).toUtf8());
+        if (!imprimer_dossier(pdf, etat, p))
+            return std::nullopt;
+    }
+    return octets;
+}
+
+std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFenetre& etat,
+                                            const ParametresDossier& p) {
+    const auto octets = dossier_pdf(etat, p);
+    if (!octets)
+        return echec(chemin, QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));
+    // A device or a pipe is written into as it is, never replaced by a file.
+    const QFileInfo cible(chemin);
+    if (cible.exists() && !cible.isFile() && !cible.isDir()) {
+        QFile flux(chemin);
+        if (!flux.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return echec(chemin, QStringLiteral("%1 ne peut pas être ouvert en écriture"));
+        if (flux.write(*octets) != octets->size())
+            return echec(chemin, flux.error() == QFileDevice::ResourceError
+                                     ? QStringLiteral("le disque qui doit contenir %1 est plein")
+                                     : QStringLiteral("%1 n'a pas pu être écrit"));
+        return std::nullopt;
+    }
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return echec(chemin, QStringLiteral("le fichier %1 ne peut pas être créé (dossier "
+                                            "absent, en lecture seule ou interdit d'écriture)"));
+    if (fichier.write(*octets) != octets->size() || !fichier.commit()) {
+        const bool plein = fichier.error() == QFileDevice::ResourceError;
+        fichier.cancelWriting();
+        return echec(chemin, plein ? QStringLiteral("le disque qui doit contenir %1 est plein")
+                                   : QStringLiteral("le fichier %1 n'a pas pu être écrit"));
+    }
+    return std::nullopt;
+}
+
+} // namespace kalder::document

@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers to write the dossier's HTML for QTextDocument.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <QString>
+
+#include <string_view>
+
+namespace kalder::document {
+
+inline QString q(std::string_view texte) {
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+inline QString echappe(std::string_view texte) {
+    return q(texte).toHtmlEscaped();
+}
+
+// The colour a slot shows its value in on screen; empty for the default.
+inline QString couleur_html(Couleur c) {
+    switch (c) {
+    case Couleur::rouge_fonce:
+        return QStringLiteral("#C00000");
+    case Couleur::vert:
+        return QStringLiteral("#008000");
+    case Couleur::defaut:
+        break;
+    }
+    return {};
+}
+
+// A value in its on-screen colour, bold when coloured.
+QString valeur_html(const Slot& slot);
+
+inline QString titre_html(int niveau, const QString& texte) {
+    return QStringLiteral("<h%1>%2</h%1>\n").arg(niveau).arg(texte.toHtmlEscaped());
+}
+
+// The placeholder of the timeline picture, replaced by a drawn object.
+inline const QString marque_frise = QStringLiteral("@@frise@@");
+
+} // namespace kalder::document

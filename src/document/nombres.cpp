@@ -1,0 +1,256 @@
+#include "document/parties.hpp"
+
+#include "document/html.hpp"
+#include "explication/explications.hpp"
+#include "modele/catalogue.hpp"
+#include "theme/modes_lettres.hpp"
+
+#include <algorithm>
+
+namespace kalder::document {
+
+namespace {
+
+constexpr std::string_view noms_synthese[] = {"Grille", "lettre", "synth", "tri1", "tri2", "tri3"};
+constexpr std::string_view noms_details[] = {"Nomb", "defi", "deco", "des", "dei"};
+constexpr std::string_view noms_cycles[] = {"vie",
+                                            "cycle1",
+                                            "cycle2",
+                                            "cycle3",
+                                            "apogee1",
+                                            "apogee2",
+                                            "apogee3",
+                                            "apogee4",
+                                            "fin_apogee1",
+                                            "fin_apogee2",
+                                            "fin_apogee3",
+                                            "defi_apogee1",
+                                            "defi_apogee2",
+                                            "defi_apogee3",
+                                            "defi_apogee4",
+                                            "annee_personnelle",
+                                            "lettre_passage",
+                                            "Toi",
+                                            "cym",
+                                            "esse",
+                                            "apog",
+                                            "leco",
+                                            "periode",
+                                            "profec",
+                                            "semaine",
+                                            "semdef"};
+constexpr std::string_view noms_entente[] = {"ent"};
+
+constexpr Onglet table_onglets[] = {
+    {"Synthèse", noms_synthese},
+    {"Détails", noms_details},
+    {"Cycles", noms_cycles},
+    {"Entente avec une autre personne", noms_entente},
+};
+
+// Runs drawn as figures of their own rather than as rows of a label table.
+constexpr std::string_view en_figure[] = {"Grille",  "lettre", "deco",    "des",   "dei",
+                                          "Toi",     "cym",    "esse",    "apog",  "leco",
+                                          "periode", "profec", "semaine", "semdef"};
+
+constexpr std::string_view abreges_mois[nombre_mois] = {"janv.", "févr.", "mars",  "avr.",
+                                                        "mai",   "juin",  "juil.", "août",
+                                                        "sept.", "oct.",  "nov.",  "déc."};
+
+const QString debut_table =
+    QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+                   "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
+const QString fin_table = QStringLiteral("</table>\n");
+
+bool montre(const Slot& s) {
+    return s.visible && !s.texte.empty();
+}
+
+QString case_entete(const QString& texte, const char* alignement = "center") {
+    return QStringLiteral("<td bgcolor=\"#e4e8f2\" align=\"%1\"><b>%2</b></td>")
+        .arg(QLatin1String(alignement), texte.toHtmlEscaped());
+}
+
+QString case_valeur(const Slot& s) {
+    return QStringLiteral("<td align=\"center\">%1</td>")
+        .arg(montre(s) ? valeur_html(s) : QString());
+}
+
+const SlotCatalogue& run(std::string_view nom) {
+    return *entree_catalogue(nom);
+}
+
+bool run_montre(const EtatFenetre& e, const SlotCatalogue& r) {
+    for (int i = r.premier; i <= r.dernier; ++i)
+        if (montre(r.slot(e, i)))
+            return true;
+    return false;
+}
+
+QString grille_inclusion(const EtatFenetre& e) {
+    const SlotCatalogue& g = run("Grille");
+    QString h = titre_html(3, q(g.titre));
+    h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "
+                        "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
+    for (int ligne = 0; ligne < 3; ++ligne) {
+        h += QStringLiteral("<tr>");
+        for (int colonne = 0; colonne < 3; ++colonne) {
+            const int k = ligne * 3 + colonne + 1;
+            const Slot& s = g.slot(e, k);
+            h += QStringLiteral("<td width=\"64\" align=\"center\" bgcolor=\"#eef2fa\">"
+                                "<span style=\"font-size: 7pt; color: #606070;\">%1</span><br/>"
+                                "<span style=\"font-size: 14pt;\">%2</span></td>")
+                     .arg(k)
+                     .arg(montre(s) ? valeur_html(s) : QString());
+        }
+        h += QStringLiteral("</tr>\n");
+    }
+    return h + fin_table;
+}
+
+QString mode_expression(const EtatFenetre& e) {
+    const SlotCatalogue& m = run("lettre");
+    constexpr int colonnes = mode::dernier - mode::nombre_lignes + 1;
+    QString h = titre_html(3, q(m.titre)) + debut_table + QStringLiteral("<tr><td></td>");
+    for (int k = 0; k < colonnes; ++k)
+        h += case_entete(q(noms_modes[static_cast<std::size_t>(mode::nombre_lignes + k)]));
+    h += QStringLiteral("<td></td></tr>\n");
+    for (int r = 0; r < mode::nombre_lignes; ++r) {
+        h += QStringLiteral("<tr>") +
+             case_entete(q(noms_modes[static_cast<std::size_t>(r)]), "left");
+        for (int k = 0; k < colonnes; ++k)
+            h += QStringLiteral("<td align=\"center\">%1</td>")
+                     .arg(echappe(lettres_du_mode(r, mode::nombre_lignes + k)));
+        h += case_valeur(m.slot(e, r)) + QStringLiteral("</tr>\n");
+    }
+    h += QStringLiteral("<tr><td></td>");
+    for (int k = 0; k < colonnes; ++k)
+        h += case_valeur(m.slot(e, mode::nombre_lignes + k));
+    return h + QStringLiteral("<td></td></tr>\n") + fin_table;
+}
+
+// The words of the name, one column each, with their vowels and consonants.
+QString mots_du_nom(const EtatFenetre& e) {
+    const SlotCatalogue* lignes[] = {&run("deco"), &run("des"), &run("dei")};
+    std::vector<int> mots;
+    for (int k = 0; k < nombre_mots; ++k)
+        if (montre(lignes[0]->slot(e, k)))
+            mots.push_back(k);
+    if (mots.empty())
+        return {};
+    QString h = titre_html(3, q(lignes[0]->titre)) + debut_table;
+    for (const SlotCatalogue* l : lignes) {
+        h += QStringLiteral("<tr>") + case_entete(q(l->titre), "left");
+        for (int k : mots)
+            h += case_valeur(l->slot(e, k));
+        h += QStringLiteral("</tr>\n");
+    }
+    return h + fin_table;
+}
+
+// The label and value of every other shown slot of the tab.
+QString table_libelles(const EtatFenetre& e, const Onglet& onglet) {
+    QString lignes;
+    for (std::string_view nom : onglet.noms) {
+        if (std::find(std::begin(en_figure), std::end(en_figure), nom) != std::end(en_figure))
+            continue;
+        const SlotCatalogue& r = run(nom);
+        for (int i = r.premier; i <= r.dernier; ++i) {
+            const Slot& s = r.slot(e, i);
+            if (!montre(s))
+                continue;
+            lignes += QStringLiteral("<tr><td width=\"75%\">%1</td>%2</tr>\n")
+                          .arg(echappe(r.libelle_de(i)), case_valeur(s));
+        }
+    }
+    return lignes.isEmpty() ? QString() : debut_table + lignes + fin_table;
+}
+
+QString ligne_mois(const EtatFenetre& e, const SlotCatalogue& r, const QString& libelle,
+                   int premier) {
+    QString h = QStringLiteral("<tr>") + case_entete(libelle, "left");
+    for (int m = 0; m < nombre_mois; ++m)
+        h += case_valeur(r.slot(e, premier + m));
+    return h + QStringLiteral("</tr>\n");
+}
+
+QString grille_annee(const EtatFenetre& e) {
+    const SlotCatalogue* mensuels[] = {&run("Toi"), &run("cym"), &run("esse"), &run("periode"),
+                                       &run("profec")};
+    const SlotCatalogue* semaines[] = {&run("semaine"), &run("semdef")};
+    bool quelque_chose = false;
+    for (const SlotCatalogue* r : mensuels)
+        quelque_chose = quelque_chose || run_montre(e, *r);
+    if (!quelque_chose)
+        return {};
+    const QString annee = e.origines.annee_grille > 0
+                              ? QStringLiteral("L'année %1").arg(e.origines.annee_grille)
+                              : QStringLiteral("L'année");
+    QString h = titre_html(3, annee) +
+                QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                               "width=\"100%\" style=\"border-collapse: collapse; "
+                               "border-color: #9a9aae; font-size: 8pt;\">\n<tr><td></td>");
+    for (std::string_view mois : abreges_mois)
+        h += case_entete(q(mois));
+    h += QStringLiteral("</tr>\n");
+    for (const SlotCatalogue* r : mensuels)
+        if (run_montre(e, *r))
+            h += ligne_mois(e, *r, q(r->titre), 1);
+    for (const SlotCatalogue* r : semaines) {
+        if (!run_montre(e, *r))
+            continue;
+        h += QStringLiteral("<tr><td colspan=\"13\" bgcolor=\"#f3f3f8\"><i>%1</i></td></tr>\n")
+                 .arg(echappe(r->titre));
+        for (int s = 1; s <= nombre_semaines; ++s)
+            h += ligne_mois(e, *r, QStringLiteral("Semaine %1").arg(s), indice_semaine(s, 1));
+    }
+    h += fin_table;
+
+    const SlotCatalogue* apogees[] = {&run("apog"), &run("leco")};
+    if (run_montre(e, *apogees[0])) {
+        h += titre_html(3, q(apogees[0]->titre)) + debut_table + QStringLiteral("<tr><td></td>");
+        for (int a = 1; a <= nombre_apogees; ++a)
+            h += case_entete(QString::number(a));
+        h += QStringLiteral("</tr>\n");
+        for (const SlotCatalogue* r : apogees) {
+            h += QStringLiteral("<tr>") + case_entete(q(r->titre), "left");
+            for (int a = 1; a <= nombre_apogees; ++a)
+                h += case_valeur(r->slot(e, a));
+            h += QStringLiteral("</tr>\n");
+        }
+        h += fin_table;
+    }
+    return h;
+}
+
+} // namespace
+
+QString valeur_html(const Slot& slot) {
+    const QString valeur = echappe(valeur_affichee(slot.texte));
+    const QString couleur = couleur_html(slot.couleur);
+    if (couleur.isEmpty())
+        return valeur;
+    return QStringLiteral("<span style=\"color: %1; font-weight: bold;\">%2</span>")
+        .arg(couleur, valeur);
+}
+
+std::span<const Onglet> onglets() {
+    return table_onglets;
+}
+
+QString html_nombres(const EtatFenetre& e) {
+    const Onglet& synthese = table_onglets[0];
+    const Onglet& details = table_onglets[1];
+    const Onglet& cycles = table_onglets[2];
+    const Onglet& entente = table_onglets[3];
+
+    QString h = titre_html(2, q(synthese.titre)) + grille_inclusion(e) + mode_expression(e) +
+                titre_html(3, QStringLiteral("Nombres")) + table_libelles(e, synthese);
+    h += titre_html(2, q(details.titre)) + table_libelles(e, details) + mots_du_nom(e);
+    h += titre_html(2, q(cycles.titre)) + table_libelles(e, cycles) + grille_annee(e);
+    if (run_montre(e, run("ent")))
+        h += titre_html(2, q(entente.titre)) + table_libelles(e, entente);
+    return h;
+}
+
+} // namespace kalder::document

@@ -1,0 +1,31 @@
+#pragma once
+// The timeline as an object of the dossier's text, drawn with the painter of
+// the page it falls on, so that it stays vectors in a PDF and on paper.
+
+#include "modele/etat_fenetre.hpp"
+
+#include <QObject>
+#include <QTextObjectInterface>
+
+namespace kalder::document {
+
+inline constexpr int type_objet_frise = QTextFormat::UserObject + 1;
+
+class ObjetFrise : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+  public:
+    ObjetFrise(const EtatFenetre& etat, int annee_courante)
+        : etat_(etat), annee_courante_(annee_courante) {}
+
+    QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
+    void drawObject(QPainter* peintre, const QRectF& zone, QTextDocument* document, int position,
+                    const QTextFormat& format) override;
+
+  private:
+    const EtatFenetre& etat_;
+    int annee_courante_;
+};
+
+} // namespace kalder::document

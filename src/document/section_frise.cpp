@@ -1,0 +1,24 @@
+#include "document/section_frise.hpp"
+
+#include "document/frise_dessin.hpp"
+#include "frise/frise.hpp"
+
+#include <QPainter>
+#include <QRectF>
+
+namespace kalder::document {
+
+void dessiner_section_frise(QPainter& peintre, const QRectF& zone, const EtatFenetre& etat,
+                            int annee_courante) {
+    if (const auto frise = construire_frise(etat, annee_courante)) {
+        dessiner_frise(peintre, zone, *frise);
+        return;
+    }
+    peintre.save();
+    peintre.setPen(QColor(0x50, 0x50, 0x60));
+    peintre.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Pas de frise de vie sans date de naissance."));
+    peintre.restore();
+}
+
+} // namespace kalder::document

@@ -1,0 +1,179 @@
+// The cover, the interpretations and the explanations of the dossier.
+
+#include "document/html.hpp"
+#include "document/parties.hpp"
+#include "explication/explications.hpp"
+#include "interpretation/commandes.hpp"
+#include "modele/catalogue.hpp"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace kalder::document {
+
+namespace {
+
+struct Commande {
+    Section section;
+    Issue (*interpreter)(EtatFenetre&);
+};
+constexpr Commande commandes[] = {{Section::synthese, interpreter_synthese},
+                                  {Section::details, interpreter_details},
+                                  {Section::cycles, interpreter_annee},
+                                  {Section::entente, interpreter_entente}};
+
+bool trait(const QString& ligne) {
+    return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
+}
+
+// The program's text as paragraphs: a part between two rules opens with its
+// heading, and a short line standing alone between blank lines heads what
+// follows it; a sentence is never made a heading.
+QString texte_en_html(const std::string& texte) {
+    QStringList lignes = q(texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    QString h;
+    bool debut_de_partie = true;
+    bool apres_blanc = true;
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const QString ligne = lignes[i].trimmed();
+        if (trait(ligne)) {
+            debut_de_partie = true;
+            apres_blanc = true;
+            continue;
+        }
+        if (ligne.isEmpty()) {
+            apres_blanc = true;
+            continue;
+        }
+        const bool seule = i + 1 >= lignes.size() || lignes[i + 1].trimmed().isEmpty();
+        const bool courte = ligne.size() < 90;
+        if (debut_de_partie && courte)
+            h += titre_html(3, ligne);
+        else if (apres_blanc && seule && courte)
+            h += titre_html(4, ligne);
+        else
+            // A line ending in a colon introduces the lines under it.
+            h += QStringLiteral("<p class=\"%1\">%2</p>\n")
+                     .arg(apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite"),
+                          ligne.endsWith(QLatin1Char(':'))
+                              ? QStringLiteral("<b>%1</b>").arg(ligne.toHtmlEscaped())
+                              : ligne.toHtmlEscaped());
+        debut_de_partie = false;
+        apres_blanc = false;
+    }
+    return h;
+}
+
+QString date_texte(Nombre jour, Nombre mois, Nombre annee) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(jour, 2, 10, QLatin1Char('0'))
+        .arg(mois, 2, 10, QLatin1Char('0'))
+        .arg(annee);
+}
+
+QString ligne_couverture(const QString& libelle, const QString& valeur) {
+    return QStringLiteral("<tr><td align=\"right\"><span style=\"color: #505060;\">%1</span></td>"
+                          "<td><b>%2</b></td></tr>\n")
+        .arg(libelle.toHtmlEscaped(), valeur.toHtmlEscaped());
+}
+
+} // namespace
+
+QString nom_complet(const EtatFenetre& etat) {
+    return (q(etat.theme.prenom).trimmed() + QLatin1Char(' ') + q(etat.theme.nom).trimmed())
+        .trimmed();
+}
+
+QString nom_de_fichier_suggere(const EtatFenetre& etat) {
+    const Theme& t = etat.theme;
+    QString nom = (q(t.nom).trimmed() + QLatin1Char(' ') + q(t.prenom).trimmed()).trimmed();
+    if (t.jour > 0)
+        nom += QLatin1Char(' ') +
+               date_texte(t.jour, t.mois, t.annee).replace(QLatin1Char('/'), QLatin1Char('-'));
+    for (QChar interdit : QStringLiteral("/\\:*?\"<>|"))
+        nom.replace(interdit, QLatin1Char('-'));
+    return (nom.isEmpty() ? QStringLiteral("Dossier") : nom) + QStringLiteral(".pdf");
+}
+
+QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
+    const Theme& t = etat.theme;
+    QString h = QStringLiteral(
+        "<p class=\"haut-couverture\">&nbsp;</p>\n<p align=\"center\" class=\"titre-couverture\">"
+        "Thème numérologique</p>\n");
+    h += QStringLiteral("<p align=\"center\" class=\"nom-couverture\">%1</p>\n")
+             .arg(nom_complet(etat).toHtmlEscaped());
+    h += QStringLiteral("<table align=\"center\" cellspacing=\"0\" cellpadding=\"6\" "
+                        "style=\"font-size: 12pt;\">\n");
+    h += ligne_couverture(QStringLiteral("Date de naissance"),
+                          t.jour > 0 ? date_texte(t.jour, t.mois, t.annee)
+                                     : QStringLiteral("non indiquée"));
+    if (p.consultation.isValid())
+        h += ligne_couverture(QStringLiteral("Date de la consultation"),
+                              p.consultation.toString(QStringLiteral("dd/MM/yyyy")));
+    if (etat.origines.annee_grille > 0)
+        h += ligne_couverture(QStringLiteral("Année de calcul"),
+                              QString::number(etat.origines.annee_grille));
+    if (!p.prepare_par.trimmed().isEmpty())
+        h += ligne_couverture(QStringLiteral("Préparé par"), p.prepare_par.trimmed());
+    return h + QStringLiteral("</table>\n");
+}
+
+QString html_interpretation(const EtatFenetre& etat, Section section) {
+    const auto c = std::find_if(std::begin(commandes), std::end(commandes),
+                                [section](const Commande& x) { return x.section == section; });
+    if (c == std::end(commandes))
+        return {};
+    EtatFenetre copie = etat;
+    if (c->interpreter(copie).message || copie.interpretation.texte.empty())
+        return {};
+    return texte_en_html(copie.interpretation.texte);
+}
+
+QString html_explications(const EtatFenetre& etat) {
+    const auto explications = expliquer_slots(etat);
+    QString h;
+    for (const Onglet& onglet : onglets()) {
+        QString partie;
+        for (const auto& [nom, explication] : explications) {
+            const std::string_view run = std::string_view(nom).substr(0, nom.find('('));
+            if (explication.empty() ||
+                std::find(onglet.noms.begin(), onglet.noms.end(), run) == onglet.noms.end())
+                continue;
+            partie += QStringLiteral("<p class=\"suite\"><b>%1</b> : %2</p>\n")
+                          .arg(echappe(libelle_slot(nom)), echappe(explication));
+        }
+        if (!partie.isEmpty())
+            h += titre_html(2, q(onglet.titre)) + partie;
+    }
+    return h;
+}
+
+QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
+    QString h = html_couverture(etat, p);
+    for (Section s : p.sections) {
+        QString corps;
+        switch (s) {
+        case Section::nombres:
+            corps = html_nombres(etat);
+            break;
+        case Section::frise:
+            corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
+            break;
+        case Section::explications:
+            corps = html_explications(etat);
+            break;
+        default:
+            corps = html_interpretation(etat, s);
+            break;
+        }
+        if (corps.isEmpty())
+            continue;
+        h += QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
+                 .arg(echappe(description(s).titre)) +
+             corps;
+    }
+    return h;
+}
+
+} // namespace kalder::document

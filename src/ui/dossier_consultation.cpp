@@ -1,0 +1,211 @@
+#include "ui/dossier_consultation.hpp"
+
+#include "document/dossier.hpp"
+#include "document/identite.hpp"
+#include "ui/boites_message.hpp"
+#include "ui/fenetre_principale.hpp"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace kalder::ui {
+
+namespace {
+
+const QString cle_sections = QStringLiteral("dossier/sections");
+const QString cle_prepare_par = QStringLiteral("dossier/prepare_par");
+const QString cle_dossier = QStringLiteral("dossier/dernier_dossier");
+
+QSettings reglages() {
+    return QSettings(QStringLiteral("Kalder"), QStringLiteral("Kalder"));
+}
+
+QString demander_fichier(QWidget* parent, const QString& propose) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter le dossier PDF"), propose,
+                                        QStringLiteral("Documents PDF (*.pdf)"));
+}
+
+ChoixFichier& choix_fichier() {
+    static ChoixFichier choix = demander_fichier;
+    return choix;
+}
+
+QString identifiant(const document::DescriptionSection& d) {
+    return QString::fromUtf8(d.id.data(), static_cast<qsizetype>(d.id.size()));
+}
+
+// The choices of the dialog, as last accepted.
+document::ParametresDossier parametres_retenus() {
+    document::ParametresDossier p;
+    p.consultation = QDate::currentDate();
+    p.annee_courante = p.consultation.year();
+    const QSettings r = reglages();
+    p.prepare_par = r.value(cle_prepare_par).toString();
+    if (r.contains(cle_sections)) {
+        const QStringList choisies = r.value(cle_sections).toStringList();
+        p.sections.clear();
+        for (const auto& d : document::sections_dossier())
+            if (choisies.contains(identifiant(d)))
+                p.sections.push_back(d.section);
+    }
+    return p;
+}
+
+// The sections and the "Préparé par" line asked, then the person's fresh
+// calculation; nothing when cancelled or when no theme was calculated.
+struct Demande {
+    EtatFenetre etat;
+    document::ParametresDossier parametres;
+};
+std::optional<Demande> demander(FenetrePrincipale& fenetre) {
+    // A theme is shown from a calculation until "Effacer tout".
+    if (!fenetre.etat().actif(BoutonId::synthese)) {
+        montrer_message(&fenetre,
+                        Message{"Dossier", "Calculez d'abord un thème.", Icone::information});
+        return std::nullopt;
+    }
+    DialogueDossier dialogue(&fenetre);
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const document::ParametresDossier p = parametres_retenus();
+    std::string erreur;
+    auto etat = document::recalculer(document::identite_enregistree(fenetre.etat()),
+                                     p.annee_courante, &erreur);
+    if (!etat) {
+        montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
+        return std::nullopt;
+    }
+    return Demande{std::move(*etat), p};
+}
+
+// A4 portrait to start with; the dossier draws its own margins.
+void preparer(QPrinter& imprimante) {
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+    imprimante.setFullPage(true);
+}
+
+QString dossier_propose() {
+    const QString dernier = reglages().value(cle_dossier).toString();
+    if (!dernier.isEmpty() && QFileInfo(dernier).isDir())
+        return dernier;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+DialogueDossier::DialogueDossier(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("dialogue_dossier"));
+    setWindowTitle(QStringLiteral("Dossier de consultation"));
+    const QSettings r = reglages();
+    const bool memorise = r.contains(cle_sections);
+    const QStringList choisies = r.value(cle_sections).toStringList();
+
+    auto* groupe = new QGroupBox(QStringLiteral("Sections"), this);
+    auto* liste = new QVBoxLayout(groupe);
+    for (const auto& d : document::sections_dossier()) {
+        auto* c = new QCheckBox(
+            QString::fromUtf8(d.titre.data(), static_cast<qsizetype>(d.titre.size())), groupe);
+        c->setObjectName(QStringLiteral("dossier_") + identifiant(d));
+        c->setChecked(!memorise || choisies.contains(identifiant(d)));
+        liste->addWidget(c);
+        cases_.push_back(c);
+    }
+    prepare_par_ = new QLineEdit(r.value(cle_prepare_par).toString(), this);
+    prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
+    prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
+    auto* formulaire = new QFormLayout;
+    formulaire->addRow(QStringLiteral("Préparé par"), prepare_par_);
+
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(boutons, &QDialogButtonBox::accepted, this, &DialogueDossier::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &DialogueDossier::reject);
+
+    auto* tout = new QVBoxLayout(this);
+    tout->addWidget(groupe);
+    tout->addLayout(formulaire);
+    tout->addWidget(boutons);
+}
+
+void DialogueDossier::accept() {
+    QStringList choisies;
+    const auto sections = document::sections_dossier();
+    for (std::size_t i = 0; i < cases_.size(); ++i)
+        if (cases_[i]->isChecked())
+            choisies << identifiant(sections[i]);
+    QSettings r = reglages();
+    r.setValue(cle_sections, choisies);
+    r.setValue(cle_prepare_par, prepare_par_->text().trimmed());
+    QDialog::accept();
+}
+
+void definir_choix_fichier(ChoixFichier choix) {
+    choix_fichier() = choix ? std::move(choix) : ChoixFichier(demander_fichier);
+}
+
+void exporter_dossier(FenetrePrincipale& fenetre) {
+    const auto demande = demander(fenetre);
+    if (!demande)
+        return;
+    const QString propose =
+        QDir(dossier_propose()).filePath(document::nom_de_fichier_suggere(demande->etat));
+    const QString chemin = choix_fichier()(&fenetre, propose);
+    if (chemin.isEmpty())
+        return;
+    if (const auto erreur =
+            document::exporter_dossier_pdf(chemin, demande->etat, demande->parametres)) {
+        montrer_message(&fenetre, Message{"Erreur", erreur->toStdString(), Icone::avertissement});
+        return;
+    }
+    const QFileInfo fichier(chemin);
+    reglages().setValue(cle_dossier, fichier.absolutePath());
+    fenetre.barre_etat()->showMessage(
+        QStringLiteral("Dossier enregistré dans %1")
+            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
+}
+
+void imprimer_dossier(FenetrePrincipale& fenetre) {
+    const auto demande = demander(fenetre);
+    if (!demande)
+        return;
+    QPrinter imprimante(QPrinter::HighResolution);
+    preparer(imprimante);
+    QPrintDialog dialogue(&imprimante, &fenetre);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    if (!document::imprimer_dossier(imprimante, demande->etat, demande->parametres))
+        montrer_message(
+            &fenetre, Message{"Erreur", "L'impression du dossier a échoué.", Icone::avertissement});
+}
+
+void apercu_dossier(FenetrePrincipale& fenetre) {
+    const auto demande = demander(fenetre);
+    if (!demande)
+        return;
+    QPrinter imprimante(QPrinter::HighResolution);
+    preparer(imprimante);
+    QPrintPreviewDialog apercu(&imprimante, &fenetre);
+    apercu.setObjectName(QStringLiteral("apercu_dossier"));
+    QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
+                     [&demande](QPrinter* p) {
+                         document::imprimer_dossier(*p, demande->etat, demande->parametres);
+                     });
+    apercu.exec();
+}
+
+} // namespace kalder::ui

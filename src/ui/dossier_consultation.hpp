@@ -1,0 +1,42 @@
+#pragma once
+// The consultation dossier from the window: "Exporter le dossier PDF…",
+// "Imprimer le dossier…" and "Aperçu du dossier…". Each first asks which
+// sections and the "Préparé par" line (both remembered), then writes the
+// dossier of the person last calculated.
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace kalder::ui {
+
+class FenetrePrincipale;
+
+class DialogueDossier : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit DialogueDossier(QWidget* parent);
+    // The choices, kept for the next time.
+    void accept() override;
+
+  private:
+    std::vector<QCheckBox*> cases_;
+    QLineEdit* prepare_par_;
+};
+
+// The save dialog of the export; a test answers it through this seam. It gets
+// the suggested path and returns the chosen one, empty when cancelled.
+using ChoixFichier = std::function<QString(QWidget* parent, const QString& propose)>;
+void definir_choix_fichier(ChoixFichier choix); // empty: the platform's dialog again
+
+void exporter_dossier(FenetrePrincipale& fenetre);
+void imprimer_dossier(FenetrePrincipale& fenetre);
+void apercu_dossier(FenetrePrincipale& fenetre);
+
+} // namespace kalder::ui
