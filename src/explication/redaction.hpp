@@ -4,6 +4,7 @@
 // The chains walk the engine's own stop sets and digit sum, and the final
 // text comes from the engine's own writers.
 
+#include "noyau/decomposition.hpp"
 #include "noyau/nombre.hpp"
 
 #include <string>
@@ -35,6 +36,13 @@ std::string chaine(Nombre brut, Forme forme);
 // "29 → 2 + 9 = 11, nombre maître gardé : 11/2", "49 → 4 + 9 = 13, dette
 // karmique : 13", "1990 → 1 + 9 + 9 + 0 = 19 → 19/1".
 std::string reduction(Nombre brut, Forme forme);
+
+// "Mois 7 + jour 15": the parts of a sum with their values, the first word
+// capitalised when asked.
+std::string termes_somme(const Somme& somme, bool majuscule);
+// The parts, then " = " and the reduction of their total.
+std::string somme_ecrite(const Somme& somme, Forme forme);
+std::string_view libelle_part(Part part);
 
 // A character as the calculation reads it: "A", or "é→E" where an accent is
 // folded.

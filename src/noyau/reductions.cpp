@@ -1,5 +1,7 @@
 #include "noyau/reductions.hpp"
 
+#include "noyau/decomposition.hpp"
+
 namespace kalder {
 
 namespace {
@@ -40,9 +42,7 @@ bool arret_atteint(Arret arret, Nombre n) {
 }
 
 Nombre reduire_jusqua(Arret arret, Nombre n) {
-    while (!arret_atteint(arret, n))
-        n = somme_chiffres(n);
-    return n;
+    return etapes_reduction(n, arret).fin();
 }
 
 bool dette_karmique(Nombre n) {

@@ -1,0 +1,33 @@
+#include "noyau/decomposition.hpp"
+
+namespace kalder {
+
+Somme::Somme(Arret a, std::initializer_list<Terme> liste) : arret(a) {
+    for (const Terme& t : liste)
+        termes[nombre++] = t;
+}
+
+Nombre Somme::total() const {
+    Nombre s = 0;
+    for (const Terme& t : liste())
+        s += t.valeur;
+    return s;
+}
+
+Etapes etapes_reduction(Nombre brut, Arret arret) {
+    Etapes e;
+    e.brut = brut;
+    for (Nombre v = brut; !arret_atteint(arret, v);) {
+        v = somme_chiffres(v);
+        e.sommes[e.nombre++] = v;
+    }
+    const Nombre fin = e.fin();
+    const bool garde = arret == Arret::maitre || arret == Arret::karmique;
+    if (garde && (fin == 11 || fin == 22 || fin == 33))
+        e.regle = Regle::maitre_garde;
+    else if (arret == Arret::karmique && dette_karmique(fin))
+        e.regle = Regle::dette_karmique;
+    return e;
+}
+
+} // namespace kalder
