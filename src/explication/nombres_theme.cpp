@@ -194,17 +194,14 @@ std::string expliquer_defi(const Contexte& c, int i) {
                chaine(e.y, Forme::chiffre) + " : |" + nombre(e.x_reduit) + " − " +
                nombre(e.y_reduit) + "| = " + nombre(e.brut());
     }
-    const auto e =
-        i == defi::voyelles ? extremes_voyelles(c.complet) : extremes_non_voyelles(c.complet);
+    const auto e = ecart_extremes(c.complet, i);
     if (!e)
         return {};
-    const int premier = valeur_caractere(e->premier);
-    const int dernier = valeur_caractere(e->dernier);
     const std::string quoi = i == defi::voyelles ? "1ère voyelle " : "1er caractère hors voyelles ";
-    return quoi + lettre_affichee(e->premier) + " " + nombre(premier) +
-           (i == defi::voyelles ? ", dernière " : ", dernier ") + lettre_affichee(e->dernier) +
-           " " + nombre(dernier) + " : |" + nombre(premier) + " − " + nombre(dernier) +
-           "| = " + nombre(std::abs(premier - dernier));
+    return quoi + lettre_affichee(e->lettres.premier) + " " + nombre(e->premier) +
+           (i == defi::voyelles ? ", dernière " : ", dernier ") +
+           lettre_affichee(e->lettres.dernier) + " " + nombre(e->dernier) + " : |" +
+           nombre(e->premier) + " − " + nombre(e->dernier) + "| = " + nombre(e->brut());
 }
 
 std::string expliquer_mot(const Contexte& c, int k) {

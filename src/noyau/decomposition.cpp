@@ -17,10 +17,7 @@ Nombre Somme::total() const {
 Etapes etapes_reduction(Nombre brut, Arret arret) {
     Etapes e;
     e.brut = brut;
-    for (Nombre v = brut; !arret_atteint(arret, v);) {
-        v = somme_chiffres(v);
-        e.sommes[e.nombre++] = v;
-    }
+    reduire_en_suivant(arret, brut, [&e](Nombre v) { e.sommes[e.nombre++] = v; });
     const Nombre fin = e.fin();
     const bool garde = arret == Arret::maitre || arret == Arret::karmique;
     if (garde && (fin == 11 || fin == 22 || fin == 33))

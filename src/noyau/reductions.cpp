@@ -1,7 +1,5 @@
 #include "noyau/reductions.hpp"
 
-#include "noyau/decomposition.hpp"
-
 namespace kalder {
 
 namespace {
@@ -42,7 +40,7 @@ bool arret_atteint(Arret arret, Nombre n) {
 }
 
 Nombre reduire_jusqua(Arret arret, Nombre n) {
-    return etapes_reduction(n, arret).fin();
+    return reduire_en_suivant(arret, n, [](Nombre) {});
 }
 
 bool dette_karmique(Nombre n) {

@@ -63,22 +63,13 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     }
 }
 
-// Difference of the letter values of the first and the last character of a
-// class, after folding; nothing when the class is empty.
-std::optional<Nombre> ecart(const std::optional<Extremes>& e) {
-    if (!e)
-        return std::nullopt;
-    return std::llabs(valeur_caractere(e->premier) - valeur_caractere(e->dernier));
-}
-
 void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
     // A class without any character leaves its challenge empty, not an
     // earlier person's value.
-    const auto ecrire_ecart = [](Slot& slot, std::optional<Nombre> ecart) {
-        ecrire(slot, ecart ? std::to_string(*ecart) : std::string());
-    };
-    ecrire_ecart(etat.defi[defi::voyelles], ecart(extremes_voyelles(complet)));
-    ecrire_ecart(etat.defi[defi::consonnes], ecart(extremes_non_voyelles(complet)));
+    for (int i : {defi::voyelles, defi::consonnes}) {
+        const auto ecart = ecart_extremes(complet, i);
+        ecrire(etat.defi[i], ecart ? std::to_string(ecart->brut()) : std::string());
+    }
     const Theme& t = etat.theme;
     ecrire(etat.defi[defi::global],
            std::to_string(ecart_reduit(t.elan_brut, t.moi_intime_brut).brut()));

@@ -99,6 +99,14 @@ Ecart ecart_defis_lus(const EtatFenetre& etat) {
                         lire_debut_nombre(etat.defi_apogee2.texte));
 }
 
+std::optional<EcartExtremes> ecart_extremes(std::u32string_view complet, int defi) {
+    const auto e =
+        defi == defi::voyelles ? extremes_voyelles(complet) : extremes_non_voyelles(complet);
+    if (!e)
+        return std::nullopt;
+    return EcartExtremes{*e, valeur_caractere(e->premier), valeur_caractere(e->dernier)};
+}
+
 JourNaissance jour_naissance(Nombre jour) {
     if (jour >= 10 && jour <= 99) {
         const Nombre dizaine = jour / 10, unite = jour % 10;

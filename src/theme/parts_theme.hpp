@@ -5,6 +5,7 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "noyau/decomposition.hpp"
+#include "theme/lettres_nom.hpp"
 
 #include <optional>
 #include <string>
@@ -47,6 +48,16 @@ Ecart ecart_reduit(Nombre x, Nombre y);
 Ecart ecart_defi_apogee(const Theme& t, int apogee);
 // The third challenge: the first two read back from their slots, as shown.
 Ecart ecart_defis_lus(const EtatFenetre& etat);
+
+// The challenge of the vowels or of the non-vowels (defi::voyelles,
+// defi::consonnes): the gap between the values of the first and the last
+// character of the class, folded; nothing when the class is empty.
+struct EcartExtremes {
+    Extremes lettres;
+    Nombre premier, dernier; // their values
+    Nombre brut() const { return premier > dernier ? premier - dernier : dernier - premier; }
+};
+std::optional<EcartExtremes> ecart_extremes(std::u32string_view complet, int defi);
 
 // The birth day's challenge and gift: a two-digit day gives the gap between
 // its digits; a one-digit day has no challenge and its gift is 9 less the day.
