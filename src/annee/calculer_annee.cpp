@@ -58,26 +58,8 @@ void apogees_annee(EtatFenetre& etat, Nombre annee) {
 
 // Months count 30 days; each period lasts 52 days from the birthday on.
 void periodes(EtatFenetre& etat) {
-    const Theme& t = etat.theme;
-    int mois = static_cast<int>(t.mois);
-    Nombre reste = 52;
-    if (t.jour >= 16) {
-        mois = mois_suivant(mois);
-        reste = 22;
-    }
-    reste -= 30 - t.jour;
-    Nombre periode = 1;
-    ecrire(etat.periode[mois], periode);
-    for (int i = 0; i < 11; ++i) {
-        mois = mois_suivant(mois);
-        if (reste >= 16) {
-            ecrire(etat.periode[mois], periode);
-            reste -= 30;
-        } else {
-            ecrire(etat.periode[mois], ++periode);
-            reste += 22;
-        }
-    }
+    for (const PeriodeMois& p : periodes_52(etat.theme))
+        ecrire(etat.periode[p.mois], p.periode);
 }
 
 void profections(EtatFenetre& etat, Nombre annee, int depart) {

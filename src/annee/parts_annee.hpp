@@ -55,6 +55,17 @@ struct ApogeesAnnee {
 };
 ApogeesAnnee apogees_annee(const Theme& t, Nombre annee);
 
+// The 52-day periods from the birthday, months counted 30 days: each month
+// of the grid, from the one the count starts in, with the days it covers
+// after the birthday (debut excluded, fin included) and the period holding
+// most of them.
+struct PeriodeMois {
+    int mois;
+    Nombre debut, fin;
+    Nombre periode;
+};
+std::array<PeriodeMois, 12> periodes_52(const Theme& t);
+
 // The profection of a month: the years since birth modulo 12, one more from
 // the starting month, 0 counted 12 before it.
 struct Profection {

@@ -24,9 +24,9 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
         return *rencontre.erreur;
 
     etat.activer(BoutonId::entente, true);
-    std::string nom_complet(rogner(etat.texte(ChampId::prenom_partenaire)));
-    nom_complet += rogner(etat.texte(ChampId::nom_partenaire));
-    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(nom_complet));
+    std::string prenom(rogner(etat.texte(ChampId::prenom_partenaire)));
+    std::string nom(rogner(etat.texte(ChampId::nom_partenaire)));
+    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(prenom + nom));
     etat.ent[ent::chemin_vie_partenaire].texte =
         texte_maitre(somme_date(naissance.jour, naissance.mois, naissance.annee).total());
     // A slot takes part in a common number only when it shows something other
@@ -48,7 +48,8 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
                 .total());
     etat.ent[ent::essence_rencontre].texte =
         texte_maitre(somme_date(rencontre.jour, rencontre.mois, rencontre.annee).total());
-    etat.origines.entente = EntenteCalculee{std::move(nom_complet),
+    etat.origines.entente = EntenteCalculee{std::move(prenom),
+                                            std::move(nom),
                                             naissance.jour,
                                             naissance.mois,
                                             naissance.annee,

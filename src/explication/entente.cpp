@@ -24,9 +24,10 @@ std::string expliquer_entente(const Contexte& c, int i) {
     case ent::expression:
         return expliquer_nomb(c, nomb::expression);
     case ent::expression_partenaire:
-        return "Lettres du partenaire " + guillemets(e.nom_partenaire) + " : " +
-               termes_lettres(decoder_utf8(e.nom_partenaire)) + " = " +
-               reduction(somme_lettres(e.nom_partenaire), Forme::maitre);
+        return "Lettres du partenaire " + guillemets(e.prenom_partenaire + " " + e.nom_partenaire) +
+               " : " + termes_lettres(decoder_utf8(e.prenom_partenaire + e.nom_partenaire)) +
+               " = " +
+               reduction(somme_lettres(e.prenom_partenaire + e.nom_partenaire), Forme::maitre);
     case ent::chemin_vie:
         return expliquer_chemin(c);
     case ent::chemin_vie_partenaire:

@@ -15,8 +15,27 @@ namespace kalder::explication {
 
 namespace {
 
+// A month inside a sentence: "juillet".
 std::string nom_mois(int m) {
-    return std::string(noms_mois[static_cast<std::size_t>(m - 1)]);
+    std::string nom(noms_mois[static_cast<std::size_t>(m - 1)]);
+    nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
+    return nom;
+}
+
+// "de juillet", "d'avril".
+std::string de_mois(int m) {
+    const std::string nom = nom_mois(m);
+    return (nom[0] == 'a' || nom[0] == 'o' ? "d'" : "de ") + nom;
+}
+
+// "1re", "12e".
+std::string rang(Nombre n) {
+    return nombre(n) + (n == 1 ? "re" : "e");
+}
+
+// A theme without a birth date still fills some rows of the grid with 0.
+bool sans_date(const Contexte& c) {
+    return c.theme.jour == 0 && c.theme.mois == 0 && c.theme.annee == 0;
 }
 
 const std::string& base_semaines(const Contexte& c) {
@@ -42,12 +61,13 @@ std::string expliquer_lettre_passage(const Contexte& c) {
         return {};
     const auto nombre_lettres = static_cast<Nombre>(p->lettres.size());
     std::string r = "Année " + nombre(y) + " − naissance " + nombre(t.annee) +
-                    " + 1 = " + nombre(p->rang) + "e année ; lettres du nom ";
+                    " + 1 = " + rang(p->rang) + " année ; lettres des prénoms et du nom ";
     if (p->lettres.size() <= 40)
         r += encoder_utf8(p->lettres) + " ";
-    r += "(" + nombre(nombre_lettres) + ") : " + nombre(p->rang) + " mod " +
-         nombre(nombre_lettres) + " = " + nombre(p->reste);
-    r += p->reste == 0 ? " → dernière lettre : " : " → " + nombre(p->reste) + "e lettre : ";
+    r += "(" + nombre(nombre_lettres) + ") ; reste de la division de " + nombre(p->rang) + " par " +
+         nombre(nombre_lettres) + " : " + nombre(p->reste);
+    r +=
+        p->reste == 0 ? ", 0 désigne la dernière lettre : " : " ; " + rang(p->reste) + " lettre : ";
     return r + encoder_utf8(std::u32string(1, p->lettre));
 }
 
@@ -65,7 +85,9 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
         return {};
     const Nombre y = c.etat.origines.annee_grille;
     const CycleMensuel cm = cycle_mensuel(t, y);
-    const std::string debut = "Cycle mensuel commencé en " + nom_mois(depart) + ", ";
+    const std::string debut = "Cycle mensuel commencé en " + nom_mois(depart) +
+                              (t.jour <= 15 ? " (mois de naissance, né le 15 ou avant), "
+                                            : " (mois qui suit la naissance, né après le 15), ");
     switch (tiers_du_cycle(mois, depart)) {
     case 0:
         return debut + "4 premiers mois : année de naissance " + reduction(t.annee, Forme::chiffre);
@@ -74,14 +96,16 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
                " ; |" + nombre(y) + " − " + nombre(cm.chemin) +
                "| = " + reduction(cm.ecart, Forme::chiffre);
     case 2:
-        return debut + "4 derniers mois : " + nombre(cm.annee_reduite) + " + " +
-               nombre(cm.ecart_reduit) + " = " +
+        return debut + "4 derniers mois : valeur des 4 premiers " + nombre(cm.annee_reduite) +
+               " + valeur des 4 suivants " + nombre(cm.ecart_reduit) + " = " +
                reduction(cm.annee_reduite + cm.ecart_reduit, Forme::chiffre);
     }
     return {};
 }
 
 std::string expliquer_essence(const Contexte& c, int mois) {
+    if (sans_date(c))
+        return std::string(date_absente) + " : 0";
     // Both values are read back from their slots, as the grid does.
     return somme_ecrite(somme_essence(lire_debut_nombre(c.etat.cym[mois].texte),
                                       lire_debut_nombre(c.etat.Toi[mois].texte)),
@@ -89,6 +113,8 @@ std::string expliquer_essence(const Contexte& c, int mois) {
 }
 
 std::string expliquer_apogee_annee(const Contexte& c, int trimestre) {
+    if (sans_date(c))
+        return std::string(date_absente) + " : 0";
     const Nombre y = c.etat.origines.annee_grille;
     const ApogeesAnnee a = apogees_annee(c.theme, y);
     const auto brut = a.bruts[static_cast<std::size_t>(trimestre - 1)];
@@ -113,6 +139,8 @@ std::string expliquer_apogee_annee(const Contexte& c, int trimestre) {
 }
 
 std::string expliquer_lecon(const Contexte& c, int trimestre) {
+    if (sans_date(c))
+        return std::string(date_absente) + " : 0";
     const Theme& t = c.theme;
     const Nombre y = c.etat.origines.annee_grille;
     const ApogeesAnnee a = apogees_annee(t, y);
@@ -127,9 +155,17 @@ std::string expliquer_lecon(const Contexte& c, int trimestre) {
 
 std::string expliquer_periode(const Contexte& c, int mois) {
     const Theme& t = c.theme;
-    return "Périodes de 52 jours depuis le " + nombre(t.jour) + "/" + nombre(t.mois) +
-           " (mois comptés à 30 jours) : " + nom_mois(mois) + " tombe surtout dans la période " +
-           c.etat.periode[mois].texte;
+    for (const PeriodeMois& p : periodes_52(t)) {
+        if (p.mois != mois)
+            continue;
+        const Nombre premier = p.debut < 0 ? 1 : p.debut + 1;
+        return "Périodes de 52 jours depuis le " + nombre(t.jour) + "/" + nombre(t.mois) +
+               " (mois comptés à 30 jours) : " + nom_mois(mois) + " va du jour " + nombre(premier) +
+               " au jour " + nombre(p.fin) + ", surtout dans les jours " +
+               nombre(52 * (p.periode - 1) + 1) + " à " + nombre(52 * p.periode) + " : période " +
+               nombre(p.periode);
+    }
+    return {};
 }
 
 std::string expliquer_profection(const Contexte& c, int mois) {
@@ -137,13 +173,14 @@ std::string expliquer_profection(const Contexte& c, int mois) {
     const int depart = mois_depart(t);
     const Nombre y = c.etat.origines.annee_grille;
     const Profection p = profection(t.annee, y);
-    std::string r = "|" + nombre(y) + " − " + nombre(t.annee) + "| = " + nombre(p.ecart) + " ; " +
-                    nombre(p.ecart) + " mod 12 = " + nombre(p.reste) + " ; ";
+    std::string r = "|" + nombre(y) + " − " + nombre(t.annee) + "| = " + nombre(p.ecart) +
+                    " ; reste de la division de " + nombre(p.ecart) +
+                    " par 12 : " + nombre(p.reste) + " ; ";
     if (mois >= depart)
-        return r + "de " + nom_mois(depart) + " à Décembre : " + nombre(p.reste) +
+        return r + de_mois(depart) + " à décembre : " + nombre(p.reste) +
                " + 1 = " + nombre(p.valeur(mois, depart));
-    r += "de Janvier à " + nom_mois(depart - 1) + " : ";
-    return p.reste == 0 ? r + "0 compté 12" : r + nombre(p.valeur(mois, depart));
+    r += "de janvier à " + nom_mois(depart - 1) + " : ";
+    return p.reste == 0 ? r + "0 compte pour 12" : r + nombre(p.valeur(mois, depart));
 }
 
 namespace {
@@ -174,16 +211,16 @@ std::string expliquer_semaine(const Contexte& c, int i) {
                reduction(s.apogee_brut(1, m), Forme::apogee);
     case 2:
         return "Semaine 2, " + base + " ; " + nombre(b) + " + (" + nombre(b) + " + mois " +
-               nombre(m) + " → " + nombre(tm) +
+               nombre(m) + " = " + chaine(b + m, Forme::apogee) +
                ") = " + reduction(s.apogee_brut(2, m), Forme::apogee);
     case 3: {
         const Semaine3 lue = semaine3_lue(c.etat, m);
-        return "Semaine 3 : semaines 2 et 1 lues dans leurs cases : " + nombre(lue.semaine2) +
-               " + " + nombre(lue.semaine1) + " = " + reduction(lue.apogee_brut(), Forme::apogee);
+        return "Semaine 3 : apogées des semaines 2 et 1 : " + nombre(lue.semaine2) + " + " +
+               nombre(lue.semaine1) + " = " + reduction(lue.apogee_brut(), Forme::apogee);
     }
     case 4:
         return "Semaine 4, " + base + " ; mois " + nombre(m) + " + (" + nombre(b) + " + mois " +
-               nombre(m) + " → " + nombre(tm) +
+               nombre(m) + " = " + chaine(b + m, Forme::apogee) +
                ") = " + reduction(s.apogee_brut(4, m), Forme::apogee);
     }
     return {};
@@ -198,16 +235,16 @@ std::string expliquer_defi_semaine(const Contexte& c, int i) {
                "| = " + reduction(s.defi_brut(1, m), Forme::chiffre);
     case 2:
         return "Défi de la semaine 2, " + base + " ; |" + nombre(b) + " − (" + nombre(b) +
-               " + mois " + nombre(m) + " → " + nombre(tm) +
+               " + mois " + nombre(m) + " = " + chaine(b + m, Forme::apogee) +
                ")| = " + reduction(s.defi_brut(2, m), Forme::chiffre);
     case 3: {
         const Semaine3 lue = semaine3_lue(c.etat, m);
-        return "Défi de la semaine 3 : défis 1 et 2 lus dans leurs cases : |" + nombre(lue.defi1) +
-               " − " + nombre(lue.defi2) + "| = " + reduction(lue.defi_brut(), Forme::chiffre);
+        return "Défi de la semaine 3 : défis des semaines 1 et 2 : |" + nombre(lue.defi1) + " − " +
+               nombre(lue.defi2) + "| = " + reduction(lue.defi_brut(), Forme::chiffre);
     }
     case 4:
         return "Défi de la semaine 4, " + base + " ; |mois " + nombre(m) + " − (" + nombre(b) +
-               " + mois " + nombre(m) + " → " + nombre(tm) +
+               " + mois " + nombre(m) + " = " + chaine(b + m, Forme::apogee) +
                ")| = " + reduction(s.defi_brut(4, m), Forme::chiffre);
     }
     return {};

@@ -39,15 +39,15 @@ template <typename Garder> std::string compte(std::u32string_view texte, Garder 
 }
 
 std::string voyelles(const Contexte& c) {
-    return "Voyelles : " + termes_voyelles(c.complet) + " = " +
-           reduction(c.theme.elan_brut, Forme::maitre);
+    return "Voyelles des prénoms et du nom" + note_accents(c.complet) + " : " +
+           termes_voyelles(c.complet) + " = " + reduction(c.theme.elan_brut, Forme::maitre);
 }
 std::string consonnes(const Contexte& c) {
-    return "Consonnes : " + termes_consonnes(c.complet) + " = " +
-           reduction(c.theme.moi_intime_brut, Forme::maitre);
+    return "Consonnes des prénoms et du nom" + note_accents(c.complet) + " : " +
+           termes_consonnes(c.complet) + " = " + reduction(c.theme.moi_intime_brut, Forme::maitre);
 }
 std::string expression(const Contexte& c) {
-    return "Toutes les lettres : " + termes_lettres(c.complet) + " = " +
+    return "Toutes les lettres des prénoms et du nom : " + termes_lettres(c.complet) + " = " +
            reduction(c.theme.expression_brut, Forme::maitre);
 }
 
@@ -68,19 +68,20 @@ std::string coefficient_dynamisme(const Contexte& c) {
     const std::string& mot = c.etat.deco.front().texte;
     const Somme s = somme_dynamisme(somme_lettres(mot), c.theme.jour);
     const Nombre lettres = s.termes[0].valeur, jour = s.termes[1].valeur;
-    std::string r = "Lettres du 1er mot " + guillemets(mot) + " : " +
-                    termes_lettres(decoder_utf8(mot)) + " = " + nombre(lettres);
+    const std::string du_mot =
+        "du 1er mot " + guillemets(mot) + " : " + termes_lettres(decoder_utf8(mot)) + " = ";
     if (jour == 0)
-        return r + " → " + reduction(s.total(), Forme::maitre);
-    return r + " ; " + nombre(lettres) + " + jour " + nombre(jour) + " = " +
-           reduction(s.total(), Forme::maitre);
+        return std::string(date_absente) + " ; lettres " + du_mot +
+               reduction(s.total(), Forme::maitre);
+    return "Lettres " + du_mot + nombre(lettres) + " ; " + nombre(lettres) + " + jour " +
+           nombre(jour) + " = " + reduction(s.total(), Forme::maitre);
 }
 
 std::string jour_de_naissance(const Contexte& c, int i) {
     const Nombre jour = c.theme.jour;
     const std::string t = nombre(jour);
     if (i == nomb::vibration_jour)
-        return jour == 0 ? "Jour de naissance absent : 0" : "Jour de naissance : " + t;
+        return jour == 0 ? std::string(date_absente) + " : 0" : "Jour de naissance : " + t;
     const JourNaissance j = jour_naissance(jour);
     if (j.deux_chiffres) {
         if (i == nomb::defi_jour)
@@ -90,21 +91,31 @@ std::string jour_de_naissance(const Contexte& c, int i) {
     }
     if (i == nomb::defi_jour)
         return {};
-    return "9 − jour " + t + " = " + nombre(j.cadeau);
+    const std::string r = "9 − jour " + t + " = " + nombre(j.cadeau);
+    return jour == 0 ? std::string(date_absente) + " ; " + r : r;
 }
 
 std::string initiales_ecrites(const Contexte& c) {
     const std::u32string lettres = initiales_nom(c.prenom, c.nom);
-    return "Initiales : " + termes_lettres(lettres) + " = " +
-           reduction(somme_lettres(lettres), Forme::chiffre);
+    const Nombre somme = somme_lettres(lettres);
+    if (somme == 0 && !lettres.empty()) {
+        std::vector<std::string> l;
+        for (char32_t ch : lettres)
+            l.push_back(lettre_affichee(ch));
+        return "Initiales " + joindre(l, ", ") + " sans valeur = 0";
+    }
+    return "Initiales : " + termes_lettres(lettres) + " = " + reduction(somme, Forme::chiffre);
 }
 
 } // namespace
 
 std::string expliquer_grille(const Contexte& c, int chiffre) {
     const auto vaut = [chiffre](char32_t ch) { return valeur_caractere(ch) == chiffre; };
-    return "Lettres valant " + nombre(chiffre) + " (" + alphabet(vaut) +
-           ") : " + compte(c.complet, vaut);
+    const std::string r = "Lettres valant " + nombre(chiffre) + " (" + alphabet(vaut) + ") : ";
+    // A red cell: say why.
+    if (c.etat.Grille[chiffre].texte == "0")
+        return r + "aucune dans le nom, chiffre absent = 0";
+    return r + compte(c.complet, vaut);
 }
 
 std::string expliquer_mode(const Contexte& c, int mode) {
@@ -182,7 +193,7 @@ std::string expliquer_pierre(const Contexte& c, int pierre) {
         pierre == 1 ? "1ère lettre du prénom : " : "Dernière lettre du prénom : ";
     const int valeur = valeur_caractere(lettre);
     if (valeur == 0)
-        return quelle + guillemets(encoder_utf8(std::u32string(1, lettre))) + " sans valeur = 0";
+        return quelle + lettre_affichee(lettre) + " sans valeur = 0";
     return quelle + lettre_affichee(lettre) + " = " + nombre(valeur);
 }
 
@@ -197,11 +208,12 @@ std::string expliquer_defi(const Contexte& c, int i) {
     const auto e = ecart_extremes(c.complet, i);
     if (!e)
         return {};
-    const std::string quoi = i == defi::voyelles ? "1ère voyelle " : "1er caractère hors voyelles ";
-    return quoi + lettre_affichee(e->lettres.premier) + " " + nombre(e->premier) +
+    const std::string quoi =
+        i == defi::voyelles ? "1ère voyelle " : "1er caractère qui n'est pas une voyelle ";
+    return quoi + lettre_comptee(e->lettres.premier_ecrit) +
            (i == defi::voyelles ? ", dernière " : ", dernier ") +
-           lettre_affichee(e->lettres.dernier) + " " + nombre(e->dernier) + " : |" +
-           nombre(e->premier) + " − " + nombre(e->dernier) + "| = " + nombre(e->brut());
+           lettre_comptee(e->lettres.dernier_ecrit) + " : |" + nombre(e->premier) + " − " +
+           nombre(e->dernier) + "| = " + nombre(e->brut());
 }
 
 std::string expliquer_mot(const Contexte& c, int k) {
@@ -210,14 +222,16 @@ std::string expliquer_mot(const Contexte& c, int k) {
 
 std::string expliquer_voyelles_mot(const Contexte& c, int k) {
     const std::string& mot = c.etat.deco[k].texte;
-    return "Voyelles du mot " + guillemets(mot) + " : " + termes_voyelles(decoder_utf8(mot)) +
-           " = " + reduction(somme_voyelles(mot), Forme::karmique);
+    const std::u32string lettres = decoder_utf8(mot);
+    return "Voyelles du mot " + guillemets(mot) + note_accents(lettres) + " : " +
+           termes_voyelles(lettres) + " = " + reduction(somme_voyelles(mot), Forme::karmique);
 }
 
 std::string expliquer_consonnes_mot(const Contexte& c, int k) {
     const std::string& mot = c.etat.deco[k].texte;
-    return "Consonnes du mot " + guillemets(mot) + " : " + termes_consonnes(decoder_utf8(mot)) +
-           " = " + reduction(somme_consonnes(mot), Forme::karmique);
+    const std::u32string lettres = decoder_utf8(mot);
+    return "Consonnes du mot " + guillemets(mot) + note_accents(lettres) + " : " +
+           termes_consonnes(lettres) + " = " + reduction(somme_consonnes(mot), Forme::karmique);
 }
 
 std::string expliquer_chemin(const Contexte& c) {
@@ -268,7 +282,7 @@ std::string expliquer_defi_apogee(const Contexte& c, int apogee) {
         return ecart("Jour", "année");
     case 3: {
         const Ecart e = ecart_defis_lus(c.etat);
-        return "Défis 1 et 2 lus dans leurs cases : |" + nombre(e.x) + " − " + nombre(e.y) +
+        return "Défis des apogées 1 et 2 : |" + nombre(e.x) + " − " + nombre(e.y) +
                "| = " + reduction(e.brut(), Forme::chiffre);
     }
     case 4:

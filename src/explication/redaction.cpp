@@ -100,20 +100,47 @@ std::string reduction(Nombre brut, Forme forme) {
     case Regle::ordinaire:
         break;
     }
+    // The form shown is no further step: no arrow for it.
     if (texte != nombre(e.fin()))
-        r += " → " + texte;
+        r += ", écrit " + texte;
     return r;
 }
 
+namespace {
+
+bool part_de_date(Part part) {
+    return part == Part::jour || part == Part::mois || part == Part::annee;
+}
+
+// A sum of the birth date whose date parts are all 0: the theme has no date.
+bool sans_date(const Somme& somme) {
+    bool date = false;
+    for (const Terme& t : somme.liste()) {
+        if (!part_de_date(t.part))
+            continue;
+        if (t.valeur != 0)
+            return false;
+        date = true;
+    }
+    return date;
+}
+
+} // namespace
+
 std::string termes_somme(const Somme& somme, bool majuscule) {
+    const bool sans = sans_date(somme);
     std::string r;
     for (const Terme& t : somme.liste()) {
+        if (sans && part_de_date(t.part))
+            continue;
         if (!r.empty())
             r += " + ";
         r += libelle_part(t.part);
         r += ' ';
         r += nombre(t.valeur);
     }
+    if (sans)
+        return std::string(majuscule ? date_absente : "date de naissance absente") + " ; " + r;
     if (majuscule && !r.empty() && r[0] >= 'a' && r[0] <= 'z')
         r[0] = static_cast<char>(r[0] - 'a' + 'A');
     return r;
@@ -160,23 +187,41 @@ std::string_view libelle_part(Part part) {
 }
 
 std::string lettre_affichee(char32_t c) {
-    const char32_t pliee = plier(c);
     std::string r;
+    if (valeur_caractere(c) == 0) {
+        ajouter_utf8(r, c);
+        return est_lettre(c) ? r : guillemets(r);
+    }
     if (c >= 0x80) {
         ajouter_utf8(r, c);
         r += "→";
     }
-    ajouter_utf8(r, pliee);
+    ajouter_utf8(r, plier(c));
     return r;
+}
+
+std::string lettre_comptee(char32_t c) {
+    const int valeur = valeur_caractere(c);
+    if (valeur == 0)
+        return lettre_affichee(c) + " (sans valeur) 0";
+    return lettre_affichee(c) + " " + nombre(valeur);
+}
+
+std::string note_accents(std::u32string_view texte) {
+    for (char32_t c : texte)
+        if (c >= 0x80 && est_voyelle_pliee(plier(c)))
+            return " (les voyelles accentuées comptent ici comme consonnes)";
+    return {};
 }
 
 namespace {
 
 std::string termes(std::u32string_view texte, Classe classe) {
     std::vector<std::string> liste;
+    // Letters without a value are shown at 0; blanks, digits and signs are no letters.
     for (const LettreComptee& l : lettres_comptees(texte, classe))
-        if (l.valeur != 0)
-            liste.push_back(lettre_affichee(l.ecrite) + " " + nombre(l.valeur));
+        if (l.valeur != 0 || est_lettre(l.ecrite))
+            liste.push_back(lettre_comptee(l.ecrite));
     if (liste.empty())
         return "aucune lettre";
     return joindre(liste, " + ");

@@ -145,7 +145,7 @@ void calculer_nombres_nom_suite(EtatFenetre& etat) {
            std::to_string(reduire(somme_lettres(initiales_nom(prenom, nom)))));
     const auto voyelle = premiere_voyelle(nom);
     etat.Nomb[nomb::premiere_voyelle].texte =
-        voyelle ? std::string(1, static_cast<char>(*voyelle)) : std::string();
+        voyelle ? std::string(1, static_cast<char>(plier(*voyelle))) : std::string();
     defis_nom(etat, complet);
     modes_expression(etat, complet);
 }

@@ -124,7 +124,7 @@ std::optional<char32_t> premiere_voyelle(std::u32string_view nom) {
     for (char32_t c : nom) {
         const char32_t p = plier(c);
         if (est_voyelle_pliee(p))
-            return p;
+            return c;
     }
     return std::nullopt;
 }

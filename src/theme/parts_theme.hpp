@@ -72,7 +72,8 @@ JourNaissance jour_naissance(Nombre jour);
 // The initials of the first names, then those of the last name.
 std::u32string initiales_nom(std::u32string_view prenom, std::u32string_view nom);
 
-// The first vowel of the last name, folded; nothing without one.
+// The first character of the last name that folds into a vowel, as written
+// (its slot shows it folded); nothing without one.
 std::optional<char32_t> premiere_voyelle(std::u32string_view nom);
 
 // Whether a character counts for an expression mode (its row or its column).
