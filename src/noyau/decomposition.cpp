@@ -2,18 +2,6 @@
 
 namespace kalder {
 
-Somme::Somme(Arret a, std::initializer_list<Terme> liste) : arret(a) {
-    for (const Terme& t : liste)
-        termes[nombre++] = t;
-}
-
-Nombre Somme::total() const {
-    Nombre s = 0;
-    for (const Terme& t : liste())
-        s += t.valeur;
-    return s;
-}
-
 Etapes etapes_reduction(Nombre brut, Arret arret) {
     Etapes e;
     e.brut = brut;

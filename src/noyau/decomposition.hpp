@@ -48,9 +48,18 @@ struct Somme {
     std::size_t nombre = 0;
     Arret arret = Arret::chiffre; // the reduction the total goes through
 
-    Somme(Arret a, std::initializer_list<Terme> liste);
+    // Inline: the calculation builds dozens of these per theme.
+    constexpr Somme(Arret a, std::initializer_list<Terme> l) : arret(a) {
+        for (const Terme& t : l)
+            termes[nombre++] = t;
+    }
     std::span<const Terme> liste() const { return {termes.data(), nombre}; }
-    Nombre total() const;
+    constexpr Nombre total() const {
+        Nombre s = 0;
+        for (std::size_t i = 0; i < nombre; ++i)
+            s += termes[i].valeur;
+        return s;
+    }
 };
 
 // Why a chain of digit sums stopped where it did.
