@@ -147,6 +147,19 @@ std::string termes_somme(const Somme& somme, bool majuscule) {
 }
 
 std::string somme_ecrite(const Somme& somme, Forme forme) {
+    // Without a date a single term may be left: its value is written once.
+    if (sans_date(somme)) {
+        const Terme* seul = nullptr;
+        int restants = 0;
+        for (const Terme& t : somme.liste())
+            if (!part_de_date(t.part)) {
+                seul = &t;
+                ++restants;
+            }
+        if (restants == 1)
+            return std::string(date_absente) + " ; " + std::string(libelle_part(seul->part)) + " " +
+                   reduction(seul->valeur, forme);
+    }
     return termes_somme(somme, true) + " = " + reduction(somme.total(), forme);
 }
 

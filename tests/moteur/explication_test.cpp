@@ -276,8 +276,7 @@ TEST(Explications, LettresEcritesEtComptees) {
          "1er caractère qui n'est pas une voyelle H 8, dernier ë (sans valeur) 0 : |8 − 0| = 8"},
         {"Anne", "Élodie", "Nomb(6)", "1ère voyelle (A, E, I, O, U, Y) du nom « Élodie » : É→E"},
         {"Œdipe", "Äb", "Nomb(5)", "Initiales Œ, Ä sans valeur = 0"},
-        {"Œdipe", "Äb", "Nomb(9)",
-         "Date de naissance absente ; toutes les lettres 27 = 27 → 2 + 7 = 9"},
+        {"Œdipe", "Äb", "Nomb(9)", "Date de naissance absente ; toutes les lettres 27 → 2 + 7 = 9"},
     };
     for (const Cas& c : cas) {
         EtatFenetre e;
