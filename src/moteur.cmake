@@ -4,6 +4,8 @@
 set(KALDER_NOYAU
     noyau/centrage.cpp
     noyau/centrage.hpp
+    noyau/decomposition.cpp
+    noyau/decomposition.hpp
     noyau/lettres.cpp
     noyau/lettres.hpp
     noyau/nombre.hpp
@@ -57,16 +59,22 @@ set(KALDER_THEME
     theme/nombres_date.hpp
     theme/nombres_nom.cpp
     theme/nombres_nom.hpp
+    theme/parts_theme.cpp
+    theme/parts_theme.hpp
     theme/presence.cpp
     theme/presence.hpp
 )
 set(KALDER_ANNEE
     annee/calculer_annee.cpp
     annee/calculer_annee.hpp
+    annee/parts_annee.cpp
+    annee/parts_annee.hpp
 )
 set(KALDER_COMPAT
     compat/calculer_compatibilite.cpp
     compat/calculer_compatibilite.hpp
+    compat/parts_entente.cpp
+    compat/parts_entente.hpp
 )
 set(KALDER_EXPLICATION
     explication/contexte.hpp

@@ -1,5 +1,7 @@
 #include "compat/calculer_compatibilite.hpp"
 
+#include "compat/parts_entente.hpp"
+
 #include "noyau/reductions.hpp"
 #include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
@@ -22,11 +24,11 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
         return *rencontre.erreur;
 
     etat.activer(BoutonId::entente, true);
-    std::string nom_complet(rogner(etat.texte(ChampId::prenom_partenaire)));
-    nom_complet += rogner(etat.texte(ChampId::nom_partenaire));
-    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(nom_complet));
+    std::string prenom(rogner(etat.texte(ChampId::prenom_partenaire)));
+    std::string nom(rogner(etat.texte(ChampId::nom_partenaire)));
+    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(prenom + nom));
     etat.ent[ent::chemin_vie_partenaire].texte =
-        texte_maitre(naissance.jour + naissance.mois + naissance.annee);
+        texte_maitre(somme_date(naissance.jour, naissance.mois, naissance.annee).total());
     // A slot takes part in a common number only when it shows something other
     // than 0; without both, the common number is emptied rather than left
     // from an earlier partner.
@@ -34,17 +36,20 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     etat.ent[ent::chemin_vie_commun].texte.clear();
     if (present(etat.ent[ent::expression].texte) &&
         present(etat.ent[ent::expression_partenaire].texte))
-        etat.ent[ent::expression_commune].texte =
-            texte_maitre(avant_barre(etat.ent[ent::expression_partenaire].texte) +
-                         avant_barre(etat.ent[ent::expression].texte));
+        etat.ent[ent::expression_commune].texte = texte_maitre(
+            somme_expression_commune(avant_barre(etat.ent[ent::expression_partenaire].texte),
+                                     avant_barre(etat.ent[ent::expression].texte))
+                .total());
     if (present(etat.ent[ent::chemin_vie].texte) &&
         present(etat.ent[ent::chemin_vie_partenaire].texte))
-        etat.ent[ent::chemin_vie_commun].texte =
-            texte_reduit_22(avant_barre(etat.ent[ent::chemin_vie_partenaire].texte) +
-                            avant_barre(etat.ent[ent::chemin_vie].texte));
+        etat.ent[ent::chemin_vie_commun].texte = texte_reduit_22(
+            somme_chemin_commun(avant_barre(etat.ent[ent::chemin_vie_partenaire].texte),
+                                avant_barre(etat.ent[ent::chemin_vie].texte))
+                .total());
     etat.ent[ent::essence_rencontre].texte =
-        texte_maitre(rencontre.jour + rencontre.mois + rencontre.annee);
-    etat.origines.entente = EntenteCalculee{std::move(nom_complet),
+        texte_maitre(somme_date(rencontre.jour, rencontre.mois, rencontre.annee).total());
+    etat.origines.entente = EntenteCalculee{std::move(prenom),
+                                            std::move(nom),
                                             naissance.jour,
                                             naissance.mois,
                                             naissance.annee,

@@ -2,10 +2,9 @@
 
 #include "explication/contexte.hpp"
 #include "modele/catalogue.hpp"
-#include "modele/slots.hpp"
 #include "noyau/utf8.hpp"
 
-#include <charconv>
+#include <array>
 
 namespace kalder {
 
@@ -21,30 +20,40 @@ namespace {
 
 using namespace explication;
 
-using Explicateur = std::string (*)(const Contexte&, int);
-
-struct Famille {
-    std::string_view nom;
-    Explicateur expliquer;
+struct Explicateur {
+    std::string_view entree; // the catalogue row it explains, checked by a test
+    std::string (*expliquer)(const Contexte& c, int indice);
 };
 
-// Single slots carry their index in their name ("apogee3"); the table lists
-// the name without it and the index is read from the end.
-const Famille familles[] = {
+// One explainer per catalogue row, in the catalogue's order: a row added
+// without one leaves a null here, which the tests refuse.
+const std::array<Explicateur, nombre_entrees_catalogue> explicateurs = {{
     {"Grille", expliquer_grille},
     {"lettre", expliquer_mode},
     {"synth", expliquer_synth},
-    {"tri", expliquer_pierre},
+    {"tri1", [](const Contexte& c, int) { return expliquer_pierre(c, 1); }},
+    {"tri2", [](const Contexte& c, int) { return expliquer_pierre(c, 2); }},
+    {"tri3", [](const Contexte& c, int) { return expliquer_pierre(c, 3); }},
     {"Nomb", expliquer_nomb},
     {"defi", expliquer_defi},
     {"deco", expliquer_mot},
     {"des", expliquer_voyelles_mot},
     {"dei", expliquer_consonnes_mot},
     {"vie", [](const Contexte& c, int) { return expliquer_chemin(c); }},
-    {"cycle", expliquer_cycle},
-    {"apogee", expliquer_apogee},
-    {"fin_apogee", expliquer_fin_apogee},
-    {"defi_apogee", expliquer_defi_apogee},
+    {"cycle1", [](const Contexte& c, int) { return expliquer_cycle(c, 1); }},
+    {"cycle2", [](const Contexte& c, int) { return expliquer_cycle(c, 2); }},
+    {"cycle3", [](const Contexte& c, int) { return expliquer_cycle(c, 3); }},
+    {"apogee1", [](const Contexte& c, int) { return expliquer_apogee(c, 1); }},
+    {"apogee2", [](const Contexte& c, int) { return expliquer_apogee(c, 2); }},
+    {"apogee3", [](const Contexte& c, int) { return expliquer_apogee(c, 3); }},
+    {"apogee4", [](const Contexte& c, int) { return expliquer_apogee(c, 4); }},
+    {"fin_apogee1", [](const Contexte& c, int) { return expliquer_fin_apogee(c, 1); }},
+    {"fin_apogee2", [](const Contexte& c, int) { return expliquer_fin_apogee(c, 2); }},
+    {"fin_apogee3", [](const Contexte& c, int) { return expliquer_fin_apogee(c, 3); }},
+    {"defi_apogee1", [](const Contexte& c, int) { return expliquer_defi_apogee(c, 1); }},
+    {"defi_apogee2", [](const Contexte& c, int) { return expliquer_defi_apogee(c, 2); }},
+    {"defi_apogee3", [](const Contexte& c, int) { return expliquer_defi_apogee(c, 3); }},
+    {"defi_apogee4", [](const Contexte& c, int) { return expliquer_defi_apogee(c, 4); }},
     {"annee_personnelle", [](const Contexte& c, int) { return expliquer_annee_personnelle(c); }},
     {"lettre_passage", [](const Contexte& c, int) { return expliquer_lettre_passage(c); }},
     {"Toi", expliquer_mois_personnel},
@@ -57,46 +66,29 @@ const Famille familles[] = {
     {"semaine", expliquer_semaine},
     {"semdef", expliquer_defi_semaine},
     {"ent", expliquer_entente},
-};
+}};
 
-// "Nomb(12)" -> "Nomb", 12; "apogee3" -> "apogee", 3; "lettre_passage" -> itself, 0.
-std::pair<std::string_view, int> decouper(std::string_view nom) {
-    std::size_t fin = nom.size();
-    if (fin > 0 && nom[fin - 1] == ')') {
-        const std::size_t ouverture = nom.find('(');
-        if (ouverture == std::string_view::npos)
-            return {nom, 0};
-        int index = 0;
-        std::from_chars(nom.data() + ouverture + 1, nom.data() + fin - 1, index);
-        return {nom.substr(0, ouverture), index};
-    }
-    std::size_t debut = fin;
-    while (debut > 0 && nom[debut - 1] >= '0' && nom[debut - 1] <= '9')
-        --debut;
-    int index = 0;
-    std::from_chars(nom.data() + debut, nom.data() + fin, index);
-    return {nom.substr(0, debut), index};
-}
-
-std::string expliquer(const Contexte& c, std::string_view nom, const Slot& slot) {
-    if (slot.texte.empty())
+std::string expliquer(const Contexte& c, const SlotCatalogue& entree, int indice) {
+    if (entree.slot(c.etat, indice).texte.empty())
         return {};
-    const auto [famille, index] = decouper(nom);
-    for (const Famille& f : familles) {
-        if (f.nom != famille)
-            continue;
-        std::string r = f.expliquer(c, index);
-        // Only an explanation that reaches the value shown is worth showing.
-        const std::string_view valeur = valeur_affichee(slot.texte);
-        if (r.size() < valeur.size() ||
-            r.compare(r.size() - valeur.size(), valeur.size(), valeur.data(), valeur.size()) != 0)
-            return {};
-        return r;
-    }
-    return {};
+    const auto rang = static_cast<std::size_t>(&entree - catalogue_slots().data());
+    return explicateurs[rang].expliquer(c, indice);
 }
 
 } // namespace
+
+std::vector<std::string_view> entrees_expliquees() {
+    std::vector<std::string_view> r;
+    for (const Explicateur& e : explicateurs)
+        r.push_back(e.expliquer ? e.entree : std::string_view());
+    return r;
+}
+
+bool atteint_la_valeur(std::string_view explication, std::string_view texte_slot) {
+    const std::string_view valeur = valeur_affichee(texte_slot);
+    return explication.size() >= valeur.size() &&
+           explication.substr(explication.size() - valeur.size()) == valeur;
+}
 
 std::string_view valeur_affichee(std::string_view texte) {
     const std::size_t deux_points = texte.rfind(" : ");
@@ -104,20 +96,17 @@ std::string_view valeur_affichee(std::string_view texte) {
 }
 
 std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {
-    // Only read: the catalogue hands out slots of a state it may change.
-    const Slot* slot = trouver_slot(const_cast<EtatFenetre&>(etat), nom_slot);
-    return slot ? expliquer(Contexte(etat), nom_slot, *slot) : std::string();
+    const PlaceSlot place = place_slot(nom_slot);
+    return place.entree ? expliquer(Contexte(etat), *place.entree, place.indice) : std::string();
 }
 
 std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat) {
     const Contexte c(etat);
-    auto slots = slots_nommes(etat);
     std::vector<std::pair<std::string, std::string>> r;
-    r.reserve(slots.size());
-    for (auto& [nom, slot] : slots) {
-        std::string e = expliquer(c, nom, *slot);
-        r.emplace_back(std::move(nom), std::move(e));
-    }
+    r.reserve(nombre_slots());
+    for (const SlotCatalogue& entree : catalogue_slots())
+        for (int i = entree.premier; i <= entree.dernier; ++i)
+            r.emplace_back(entree.nom_complet(i), expliquer(c, entree, i));
     return r;
 }
 

@@ -23,4 +23,12 @@ std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenet
 // The value at the end of a slot's text: "1" for "Pierre angulaire : 1".
 std::string_view valeur_affichee(std::string_view texte_slot);
 
+// Whether an explanation ends in the value its slot shows. Every one does
+// (the tests hold it); the window checks it once more before showing one.
+bool atteint_la_valeur(std::string_view explication, std::string_view texte_slot);
+
+// The catalogue row each explainer was written for, in catalogue order; empty
+// where a row has none.
+std::vector<std::string_view> entrees_expliquees();
+
 } // namespace kalder

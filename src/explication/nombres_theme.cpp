@@ -9,7 +9,7 @@
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 #include "theme/lettres_nom.hpp"
-#include "theme/modes_lettres.hpp"
+#include "theme/parts_theme.hpp"
 
 #include <array>
 #include <cstdlib>
@@ -39,88 +39,89 @@ template <typename Garder> std::string compte(std::u32string_view texte, Garder 
 }
 
 std::string voyelles(const Contexte& c) {
-    return "Voyelles : " + termes_voyelles(c.complet) + " = " +
-           reduction(c.theme.elan_brut, Forme::maitre);
+    return "Voyelles des prénoms et du nom" + note_accents(c.complet) + " : " +
+           termes_voyelles(c.complet) + " = " + reduction(c.theme.elan_brut, Forme::maitre);
 }
 std::string consonnes(const Contexte& c) {
-    return "Consonnes : " + termes_consonnes(c.complet) + " = " +
-           reduction(c.theme.moi_intime_brut, Forme::maitre);
+    return "Consonnes des prénoms et du nom" + note_accents(c.complet) + " : " +
+           termes_consonnes(c.complet) + " = " + reduction(c.theme.moi_intime_brut, Forme::maitre);
 }
 std::string expression(const Contexte& c) {
-    return "Toutes les lettres : " + termes_lettres(c.complet) + " = " +
+    return "Toutes les lettres des prénoms et du nom : " + termes_lettres(c.complet) + " = " +
            reduction(c.theme.expression_brut, Forme::maitre);
 }
 
 std::string mission(const Contexte& c) {
-    const Theme& t = c.theme;
-    return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " = " +
-           reduction(t.mois + t.jour, Forme::maitre);
+    return somme_ecrite(somme_mission(c.theme), Forme::maitre);
 }
 
-std::string premiere_voyelle(const Contexte& c) {
-    for (char32_t ch : c.nom) {
-        const char32_t p = plier(ch);
-        if (est_voyelle_pliee(p))
-            return "1ère voyelle (A, E, I, O, U, Y) du nom " + guillemets(c.theme.nom) + " : " +
-                   lettre_affichee(p);
-    }
-    return {};
+std::string premiere_voyelle_nom(const Contexte& c) {
+    const auto p = premiere_voyelle(c.nom);
+    if (!p)
+        return {};
+    return "1ère voyelle (A, E, I, O, U, Y) du nom " + guillemets(c.theme.nom) + " : " +
+           lettre_affichee(*p);
 }
 
 std::string coefficient_dynamisme(const Contexte& c) {
     // The first word is read back from its slot, as the calculation does.
     const std::string& mot = c.etat.deco.front().texte;
-    const Nombre somme = somme_lettres(mot);
-    const Nombre jour = c.theme.jour;
-    std::string r = "Lettres du 1er mot " + guillemets(mot) + " : " +
-                    termes_lettres(decoder_utf8(mot)) + " = " + nombre(somme);
+    const Somme s = somme_dynamisme(somme_lettres(mot), c.theme.jour);
+    const Nombre lettres = s.termes[0].valeur, jour = s.termes[1].valeur;
+    const std::string du_mot =
+        "du 1er mot " + guillemets(mot) + " : " + termes_lettres(decoder_utf8(mot)) + " = ";
     if (jour == 0)
-        return r + " → " + reduction(somme, Forme::maitre);
-    return r + " ; " + nombre(somme) + " + jour " + nombre(jour) + " = " +
-           reduction(somme + jour, Forme::maitre);
+        return std::string(date_absente) + " ; lettres " + du_mot +
+               reduction(s.total(), Forme::maitre);
+    return "Lettres " + du_mot + nombre(lettres) + " ; " + nombre(lettres) + " + jour " +
+           nombre(jour) + " = " + reduction(s.total(), Forme::maitre);
 }
 
 std::string jour_de_naissance(const Contexte& c, int i) {
     const Nombre jour = c.theme.jour;
     const std::string t = nombre(jour);
     if (i == nomb::vibration_jour)
-        return jour == 0 ? "Jour de naissance absent : 0" : "Jour de naissance : " + t;
-    if (t.size() == 2) {
-        const Nombre defi = std::llabs((t[0] - '0') - (t[1] - '0'));
+        return jour == 0 ? std::string(date_absente) + " : 0" : "Jour de naissance : " + t;
+    const JourNaissance j = jour_naissance(jour);
+    if (j.deux_chiffres) {
         if (i == nomb::defi_jour)
-            return "Jour " + t + " : |" + t.substr(0, 1) + " − " + t.substr(1) +
-                   "| = " + nombre(defi);
-        return "9 − défi du jour " + nombre(defi) + " = " + nombre(9 - defi);
+            return "Jour " + t + " : |" + nombre(j.dizaine) + " − " + nombre(j.unite) +
+                   "| = " + nombre(j.defi);
+        return "9 − défi du jour " + nombre(j.defi) + " = " + nombre(j.cadeau);
     }
     if (i == nomb::defi_jour)
         return {};
-    return "9 − jour " + t + " = " + nombre(9 - reduire(jour));
+    const std::string r = "9 − jour " + t + " = " + nombre(j.cadeau);
+    return jour == 0 ? std::string(date_absente) + " ; " + r : r;
 }
 
-std::string initiales_nom(const Contexte& c) {
-    const std::u32string lettres = initiales(c.prenom) + initiales(c.nom);
-    return "Initiales : " + termes_lettres(lettres) + " = " +
-           reduction(somme_lettres(lettres), Forme::chiffre);
+std::string initiales_ecrites(const Contexte& c) {
+    const std::u32string lettres = initiales_nom(c.prenom, c.nom);
+    const Nombre somme = somme_lettres(lettres);
+    if (somme == 0 && !lettres.empty()) {
+        std::vector<std::string> l;
+        for (char32_t ch : lettres)
+            l.push_back(lettre_affichee(ch));
+        return "Initiales " + joindre(l, ", ") + " sans valeur = 0";
+    }
+    return "Initiales : " + termes_lettres(lettres) + " = " + reduction(somme, Forme::chiffre);
 }
 
 } // namespace
 
 std::string expliquer_grille(const Contexte& c, int chiffre) {
     const auto vaut = [chiffre](char32_t ch) { return valeur_caractere(ch) == chiffre; };
-    return "Lettres valant " + nombre(chiffre) + " (" + alphabet(vaut) +
-           ") : " + compte(c.complet, vaut);
+    const std::string r = "Lettres valant " + nombre(chiffre) + " (" + alphabet(vaut) + ") : ";
+    // A red cell: say why.
+    if (c.etat.Grille[chiffre].texte == "0")
+        return r + "aucune dans le nom, chiffre absent = 0";
+    return r + compte(c.complet, vaut);
 }
 
 std::string expliquer_mode(const Contexte& c, int mode) {
-    const auto dans_le_mode = [mode](char32_t ch) {
-        const char32_t p = plier(ch);
-        if (p < U'A' || p > U'Z')
-            return false;
-        const ModeLettre& m = modes_lettres[p - U'A'];
-        return m.ligne == mode || m.colonne == mode;
-    };
-    return "Mode " + std::string(noms_modes[mode]) + " (" + alphabet(dans_le_mode) +
-           ") : " + compte(c.complet, dans_le_mode);
+    const auto du_mode = [mode](char32_t ch) { return dans_le_mode(ch, mode); };
+    return "Mode " + std::string(noms_modes[mode]) + " (" + alphabet(du_mode) +
+           ") : " + compte(c.complet, du_mode);
 }
 
 std::string expliquer_synth(const Contexte& c, int i) {
@@ -133,9 +134,10 @@ std::string expliquer_synth(const Contexte& c, int i) {
         return expression(c);
     case synth::chemin_vie:
         return expliquer_chemin(c);
-    default:
+    case synth::mission:
         return mission(c);
     }
+    return {};
 }
 
 std::string expliquer_nomb(const Contexte& c, int i) {
@@ -154,37 +156,32 @@ std::string expliquer_nomb(const Contexte& c, int i) {
     case nomb::moi_intime:
         return consonnes(c);
     case nomb::equilibre:
-        return initiales_nom(c);
+        return initiales_ecrites(c);
     case nomb::premiere_voyelle:
-        return premiere_voyelle(c);
+        return premiere_voyelle_nom(c);
     case nomb::personnalite:
-        return "Consonnes " + nombre(t.moi_intime_brut) + " + lettres du nom " +
-               nombre(t.hereditaire_brut) + " = " +
-               reduction(t.moi_intime_brut + t.hereditaire_brut, Forme::chiffre);
+        return somme_ecrite(somme_personnalite(t), Forme::chiffre);
     case nomb::initiation:
-        return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
-               nombre(t.annee) + " + jour " + nombre(t.jour) + " + voyelles " +
-               nombre(t.elan_brut) + " + toutes les lettres " + nombre(t.expression_brut) + " = " +
-               reduction(t.mois + t.jour + t.annee + t.jour + t.elan_brut + t.expression_brut,
-                         Forme::maitre);
+        return somme_ecrite(somme_initiation(t), Forme::maitre);
     case nomb::vie:
-        return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
-               nombre(t.annee) + " + toutes les lettres " + nombre(t.expression_brut) + " = " +
-               reduction(t.mois + t.jour + t.annee + t.expression_brut, Forme::maitre);
+        return somme_ecrite(somme_vie(t), Forme::maitre);
     case nomb::cosmique:
-        return "Mois " + nombre(t.mois) + " + jour " + nombre(t.jour) + " + année " +
-               nombre(t.annee) + " + toutes les lettres " + nombre(t.expression_brut) +
-               " + lettres du nom " + nombre(t.hereditaire_brut) + " = " +
-               reduction(t.mois + t.jour + t.annee + t.expression_brut + t.hereditaire_brut,
-                         Forme::maitre);
+        return somme_ecrite(somme_cosmique(t), Forme::maitre);
     case nomb::dynamisme:
         return coefficient_dynamisme(c);
-    default:
+    case nomb::vibration_jour:
+    case nomb::cadeau_jour:
+    case nomb::defi_jour:
         return jour_de_naissance(c, i);
     }
+    return {};
 }
 
 std::string expliquer_pierre(const Contexte& c, int pierre) {
+    // A bare caption (a fresh or cleared window) holds no number.
+    const Slot& slot = pierre == 1 ? c.etat.tri1 : pierre == 2 ? c.etat.tri2 : c.etat.tri3;
+    if (slot.texte.find(" : ") == std::string::npos)
+        return {};
     const LettresPierres p = lire_pierres(c.prenom);
     if (pierre == 2)
         return "Lettres du prénom : " + termes_lettres(c.prenom) + " = " +
@@ -196,30 +193,27 @@ std::string expliquer_pierre(const Contexte& c, int pierre) {
         pierre == 1 ? "1ère lettre du prénom : " : "Dernière lettre du prénom : ";
     const int valeur = valeur_caractere(lettre);
     if (valeur == 0)
-        return quelle + guillemets(encoder_utf8(std::u32string(1, lettre))) + " sans valeur = 0";
+        return quelle + lettre_affichee(lettre) + " sans valeur = 0";
     return quelle + lettre_affichee(lettre) + " = " + nombre(valeur);
 }
 
 std::string expliquer_defi(const Contexte& c, int i) {
     const Theme& t = c.theme;
     if (i == defi::global) {
-        const Nombre v = reduire(t.elan_brut);
-        const Nombre k = reduire(t.moi_intime_brut);
-        return "Voyelles " + chaine(t.elan_brut, Forme::chiffre) + ", consonnes " +
-               chaine(t.moi_intime_brut, Forme::chiffre) + " : |" + nombre(v) + " − " + nombre(k) +
-               "| = " + nombre(std::llabs(v - k));
+        const Ecart e = ecart_reduit(t.elan_brut, t.moi_intime_brut);
+        return "Voyelles " + chaine(e.x, Forme::chiffre) + ", consonnes " +
+               chaine(e.y, Forme::chiffre) + " : |" + nombre(e.x_reduit) + " − " +
+               nombre(e.y_reduit) + "| = " + nombre(e.brut());
     }
-    const auto e =
-        i == defi::voyelles ? extremes_voyelles(c.complet) : extremes_non_voyelles(c.complet);
+    const auto e = ecart_extremes(c.complet, i);
     if (!e)
         return {};
-    const int premier = valeur_caractere(e->premier);
-    const int dernier = valeur_caractere(e->dernier);
-    const std::string quoi = i == defi::voyelles ? "1ère voyelle " : "1er caractère hors voyelles ";
-    return quoi + lettre_affichee(e->premier) + " " + nombre(premier) +
-           (i == defi::voyelles ? ", dernière " : ", dernier ") + lettre_affichee(e->dernier) +
-           " " + nombre(dernier) + " : |" + nombre(premier) + " − " + nombre(dernier) +
-           "| = " + nombre(std::abs(premier - dernier));
+    const std::string quoi =
+        i == defi::voyelles ? "1ère voyelle " : "1er caractère qui n'est pas une voyelle ";
+    return quoi + lettre_comptee(e->lettres.premier_ecrit) +
+           (i == defi::voyelles ? ", dernière " : ", dernier ") +
+           lettre_comptee(e->lettres.dernier_ecrit) + " : |" + nombre(e->premier) + " − " +
+           nombre(e->dernier) + "| = " + nombre(e->brut());
 }
 
 std::string expliquer_mot(const Contexte& c, int k) {
@@ -228,20 +222,20 @@ std::string expliquer_mot(const Contexte& c, int k) {
 
 std::string expliquer_voyelles_mot(const Contexte& c, int k) {
     const std::string& mot = c.etat.deco[k].texte;
-    return "Voyelles du mot " + guillemets(mot) + " : " + termes_voyelles(decoder_utf8(mot)) +
-           " = " + reduction(somme_voyelles(mot), Forme::karmique);
+    const std::u32string lettres = decoder_utf8(mot);
+    return "Voyelles du mot " + guillemets(mot) + note_accents(lettres) + " : " +
+           termes_voyelles(lettres) + " = " + reduction(somme_voyelles(mot), Forme::karmique);
 }
 
 std::string expliquer_consonnes_mot(const Contexte& c, int k) {
     const std::string& mot = c.etat.deco[k].texte;
-    return "Consonnes du mot " + guillemets(mot) + " : " + termes_consonnes(decoder_utf8(mot)) +
-           " = " + reduction(somme_consonnes(mot), Forme::karmique);
+    const std::u32string lettres = decoder_utf8(mot);
+    return "Consonnes du mot " + guillemets(mot) + note_accents(lettres) + " : " +
+           termes_consonnes(lettres) + " = " + reduction(somme_consonnes(mot), Forme::karmique);
 }
 
 std::string expliquer_chemin(const Contexte& c) {
-    const Theme& t = c.theme;
-    return "Jour " + nombre(t.jour) + " + mois " + nombre(t.mois) + " + année " + nombre(t.annee) +
-           " = " + reduction(t.jour + t.mois + t.annee, Forme::maitre);
+    return somme_ecrite(somme_chemin(c.theme), Forme::maitre);
 }
 
 std::string expliquer_cycle(const Contexte& c, int cycle) {
@@ -251,63 +245,50 @@ std::string expliquer_cycle(const Contexte& c, int cycle) {
         return "Mois de naissance : " + reduction(t.mois, Forme::maitre);
     case 2:
         return "Jour de naissance : " + reduction(t.jour, Forme::maitre);
-    default:
+    case 3:
         return "Année de naissance : " + reduction(t.annee, Forme::maitre);
     }
+    return {};
 }
 
 std::string expliquer_apogee(const Contexte& c, int apogee) {
-    const Nombre d = c.theme.jour, m = c.theme.mois, a = c.theme.annee;
-    switch (apogee) {
-    case 1:
-        return "Mois " + nombre(m) + " + jour " + nombre(d) + " = " +
-               reduction(m + d, Forme::apogee);
-    case 2:
-        return "Jour " + nombre(d) + " + année " + nombre(a) + " = " +
-               reduction(d + a, Forme::apogee);
-    case 3: {
-        const Nombre x = reduire_99(d + a), y = reduire_99(d + m);
-        return "Jour + année " + chaine(d + a, Forme::apogee) + ", jour + mois " +
-               chaine(d + m, Forme::apogee) + " : " + nombre(x) + " + " + nombre(y) + " = " +
-               reduction(x + y, Forme::apogee);
+    if (apogee == 3) {
+        const Apogee3 p = apogee3(c.theme);
+        return "Jour + année " + chaine(p.jour_annee, Forme::apogee) + ", jour + mois " +
+               chaine(p.jour_mois, Forme::apogee) + " : " + nombre(p.premier) + " + " +
+               nombre(p.second) + " = " + reduction(p.brut(), Forme::apogee);
     }
-    default:
-        return "Mois " + nombre(m) + " + année " + nombre(a) + " = " +
-               reduction(m + a, Forme::apogee);
-    }
+    return somme_ecrite(somme_apogee(c.theme, apogee), Forme::apogee);
 }
 
 std::string expliquer_fin_apogee(const Contexte& c, int apogee) {
-    const Theme& t = c.theme;
-    const Nombre chemin = reduire(t.jour + t.mois + t.annee);
-    const Nombre depart = 27 + 9 * apogee;
-    return nombre(depart) + " − chemin de vie réduit " + nombre(chemin) + " = " +
-           nombre(depart - chemin) + " ans";
+    const Nombre chemin = reduire(somme_chemin(c.theme).total());
+    return nombre(depart_fin_apogee(apogee)) + " − chemin de vie réduit " + nombre(chemin) + " = " +
+           nombre(fin_apogee(chemin, apogee)) + " ans";
 }
 
 std::string expliquer_defi_apogee(const Contexte& c, int apogee) {
-    const Nombre d = c.theme.jour, m = c.theme.mois, a = c.theme.annee;
-    const auto ecart = [](std::string premier, Nombre x, std::string second, Nombre y) {
-        const Nombre rx = reduire(x), ry = reduire(y);
-        return premier + " " + chaine(x, Forme::chiffre) + ", " + second + " " +
-               chaine(y, Forme::chiffre) + " : |" + nombre(rx) + " − " + nombre(ry) +
-               "| = " + reduction(std::llabs(rx - ry), Forme::chiffre);
+    const auto ecart = [&c, apogee](std::string_view premier, std::string_view second) {
+        const Ecart e = ecart_defi_apogee(c.theme, apogee);
+        return std::string(premier) + " " + chaine(e.x, Forme::chiffre) + ", " +
+               std::string(second) + " " + chaine(e.y, Forme::chiffre) + " : |" +
+               nombre(e.x_reduit) + " − " + nombre(e.y_reduit) +
+               "| = " + reduction(e.brut(), Forme::chiffre);
     };
     switch (apogee) {
     case 1:
-        return ecart("Jour", d, "mois", m);
+        return ecart("Jour", "mois");
     case 2:
-        return ecart("Jour", d, "année", a);
+        return ecart("Jour", "année");
     case 3: {
-        // Read back from the first two challenges, as shown.
-        const Nombre x = lire_debut_nombre(c.etat.defi_apogee1.texte);
-        const Nombre y = lire_debut_nombre(c.etat.defi_apogee2.texte);
-        return "Défis 1 et 2 lus dans leurs cases : |" + nombre(x) + " − " + nombre(y) +
-               "| = " + reduction(std::llabs(x - y), Forme::chiffre);
+        const Ecart e = ecart_defis_lus(c.etat);
+        return "Défis des apogées 1 et 2 : |" + nombre(e.x) + " − " + nombre(e.y) +
+               "| = " + reduction(e.brut(), Forme::chiffre);
     }
-    default:
-        return ecart("Mois", m, "année", a);
+    case 4:
+        return ecart("Mois", "année");
     }
+    return {};
 }
 
 } // namespace kalder::explication

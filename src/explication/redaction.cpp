@@ -1,5 +1,6 @@
 #include "explication/redaction.hpp"
 
+#include "noyau/decomposition.hpp"
 #include "noyau/lettres.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
@@ -41,10 +42,6 @@ void ajouter_chiffres(std::string& r, Nombre n) {
     }
 }
 
-bool garde_la_regle(Forme forme) {
-    return forme == Forme::maitre || forme == Forme::maitre_nu || forme == Forme::karmique;
-}
-
 } // namespace
 
 std::string nombre(Nombre n) {
@@ -69,12 +66,13 @@ std::string texte_forme(Nombre brut, Forme forme) {
     return {};
 }
 
-std::string chaine(Nombre brut, Forme forme) {
-    const Arret arret = arret_de(forme);
-    std::string r = nombre(brut);
+namespace {
+
+std::string chaine(const Etapes& e) {
+    std::string r = nombre(e.brut);
     r.reserve(64);
-    for (Nombre v = brut; !arret_atteint(arret, v);) {
-        const Nombre suivant = somme_chiffres(v);
+    Nombre v = e.brut;
+    for (Nombre suivant : e.suite()) {
         r += " → ";
         ajouter_chiffres(r, v);
         r += " = ";
@@ -84,41 +82,159 @@ std::string chaine(Nombre brut, Forme forme) {
     return r;
 }
 
-std::string reduction(Nombre brut, Forme forme) {
-    std::string r = chaine(brut, forme);
-    const Nombre fin = reduire_jusqua(arret_de(forme), brut);
-    const std::string texte = texte_forme(brut, forme);
-    if (garde_la_regle(forme) && (fin == 11 || fin == 22 || fin == 33))
-        return r + ", nombre maître gardé : " + texte;
-    if (forme == Forme::karmique && dette_karmique(fin))
-        return r + ", dette karmique : " + texte;
-    if (texte != nombre(fin))
-        r += " → " + texte;
-    return r;
+} // namespace
+
+std::string chaine(Nombre brut, Forme forme) {
+    return chaine(etapes_reduction(brut, arret_de(forme)));
 }
 
-std::string lettre_affichee(char32_t c) {
-    const char32_t pliee = plier(c);
-    std::string r;
-    if (c >= 0x80) {
-        ajouter_utf8(r, c);
-        r += "→";
+std::string reduction(Nombre brut, Forme forme) {
+    const Etapes e = etapes_reduction(brut, arret_de(forme));
+    std::string r = chaine(e);
+    const std::string texte = texte_forme(brut, forme);
+    switch (e.regle) {
+    case Regle::maitre_garde:
+        return r + ", nombre maître gardé : " + texte;
+    case Regle::dette_karmique:
+        return r + ", dette karmique : " + texte;
+    case Regle::ordinaire:
+        break;
     }
-    ajouter_utf8(r, pliee);
+    // The form shown is no further step: no arrow for it.
+    if (texte != nombre(e.fin()))
+        r += ", écrit " + texte;
     return r;
 }
 
 namespace {
 
-template <typename Garder> std::string termes(std::u32string_view texte, Garder garder) {
-    std::vector<std::string> liste;
-    for (char32_t c : texte) {
-        if (!garder(c))
+bool part_de_date(Part part) {
+    return part == Part::jour || part == Part::mois || part == Part::annee;
+}
+
+// A sum of the birth date whose date parts are all 0: the theme has no date.
+bool sans_date(const Somme& somme) {
+    bool date = false;
+    for (const Terme& t : somme.liste()) {
+        if (!part_de_date(t.part))
             continue;
-        const int valeur = valeur_caractere(c);
-        if (valeur != 0)
-            liste.push_back(lettre_affichee(c) + " " + nombre(valeur));
+        if (t.valeur != 0)
+            return false;
+        date = true;
     }
+    return date;
+}
+
+} // namespace
+
+std::string termes_somme(const Somme& somme, bool majuscule) {
+    const bool sans = sans_date(somme);
+    std::string r;
+    for (const Terme& t : somme.liste()) {
+        if (sans && part_de_date(t.part))
+            continue;
+        if (!r.empty())
+            r += " + ";
+        r += libelle_part(t.part);
+        r += ' ';
+        r += nombre(t.valeur);
+    }
+    if (sans)
+        return std::string(majuscule ? date_absente : "date de naissance absente") + " ; " + r;
+    if (majuscule && !r.empty() && r[0] >= 'a' && r[0] <= 'z')
+        r[0] = static_cast<char>(r[0] - 'a' + 'A');
+    return r;
+}
+
+std::string somme_ecrite(const Somme& somme, Forme forme) {
+    // Without a date a single term may be left: its value is written once.
+    if (sans_date(somme)) {
+        const Terme* seul = nullptr;
+        int restants = 0;
+        for (const Terme& t : somme.liste())
+            if (!part_de_date(t.part)) {
+                seul = &t;
+                ++restants;
+            }
+        if (restants == 1)
+            return std::string(date_absente) + " ; " + std::string(libelle_part(seul->part)) + " " +
+                   reduction(seul->valeur, forme);
+    }
+    return termes_somme(somme, true) + " = " + reduction(somme.total(), forme);
+}
+
+std::string_view libelle_part(Part part) {
+    switch (part) {
+    case Part::jour:
+        return "jour";
+    case Part::mois:
+        return "mois";
+    case Part::annee:
+        return "année";
+    case Part::voyelles:
+        return "voyelles";
+    case Part::consonnes:
+        return "consonnes";
+    case Part::lettres:
+        return "toutes les lettres";
+    case Part::lettres_nom:
+        return "lettres du nom";
+    case Part::lettres_premier_mot:
+        return "lettres du 1er mot";
+    case Part::annee_personnelle:
+        return "année personnelle";
+    case Part::cycle_mensuel:
+        return "cycle mensuel";
+    case Part::mois_personnel:
+        return "mois personnel";
+    case Part::expression_partenaire:
+        return "expression du partenaire";
+    case Part::votre_expression:
+        return "votre expression";
+    case Part::chemin_partenaire:
+        return "chemin de vie du partenaire";
+    case Part::votre_chemin:
+        return "votre chemin de vie";
+    }
+    return {};
+}
+
+std::string lettre_affichee(char32_t c) {
+    std::string r;
+    if (valeur_caractere(c) == 0) {
+        ajouter_utf8(r, c);
+        return est_lettre(c) ? r : guillemets(r);
+    }
+    if (c >= 0x80) {
+        ajouter_utf8(r, c);
+        r += "→";
+    }
+    ajouter_utf8(r, plier(c));
+    return r;
+}
+
+std::string lettre_comptee(char32_t c) {
+    const int valeur = valeur_caractere(c);
+    if (valeur == 0)
+        return lettre_affichee(c) + " (sans valeur) 0";
+    return lettre_affichee(c) + " " + nombre(valeur);
+}
+
+std::string note_accents(std::u32string_view texte) {
+    for (char32_t c : texte)
+        if (c >= 0x80 && est_voyelle_pliee(plier(c)))
+            return " (les voyelles accentuées comptent ici comme consonnes)";
+    return {};
+}
+
+namespace {
+
+std::string termes(std::u32string_view texte, Classe classe) {
+    std::vector<std::string> liste;
+    // Letters without a value are shown at 0; blanks, digits and signs are no letters.
+    for (const LettreComptee& l : lettres_comptees(texte, classe))
+        if (l.valeur != 0 || est_lettre(l.ecrite))
+            liste.push_back(lettre_comptee(l.ecrite));
     if (liste.empty())
         return "aucune lettre";
     return joindre(liste, " + ");
@@ -127,13 +243,13 @@ template <typename Garder> std::string termes(std::u32string_view texte, Garder 
 } // namespace
 
 std::string termes_lettres(std::u32string_view texte) {
-    return termes(texte, [](char32_t) { return true; });
+    return termes(texte, Classe::lettres);
 }
 std::string termes_voyelles(std::u32string_view texte) {
-    return termes(texte, est_voyelle_des_sommes);
+    return termes(texte, Classe::voyelles);
 }
 std::string termes_consonnes(std::u32string_view texte) {
-    return termes(texte, [](char32_t c) { return !est_voyelle_des_sommes(c); });
+    return termes(texte, Classe::consonnes);
 }
 
 std::string joindre(const std::vector<std::string>& elements, std::string_view separateur) {

@@ -4,6 +4,7 @@
 // The chains walk the engine's own stop sets and digit sum, and the final
 // text comes from the engine's own writers.
 
+#include "noyau/decomposition.hpp"
 #include "noyau/nombre.hpp"
 
 #include <string>
@@ -36,13 +37,29 @@ std::string chaine(Nombre brut, Forme forme);
 // karmique : 13", "1990 → 1 + 9 + 9 + 0 = 19 → 19/1".
 std::string reduction(Nombre brut, Forme forme);
 
-// A character as the calculation reads it: "A", or "é→E" where an accent is
-// folded.
-std::string lettre_affichee(char32_t c);
+// "Mois 7 + jour 15": the parts of a sum with their values, the first word
+// capitalised when asked.
+std::string termes_somme(const Somme& somme, bool majuscule);
+// The parts, then " = " and the reduction of their total.
+std::string somme_ecrite(const Somme& somme, Forme forme);
+std::string_view libelle_part(Part part);
 
-// "A 1 + N 5 + é→E 5": the characters of the class that have a letter value
-// (the vowel class of the sums, not folded); "aucune lettre" when there are
-// none. Long names are cut short.
+// A character as written and as read: "A", "é→E" where an accent is folded,
+// "ë" for a letter without value, "« 3 »" for a blank, a digit or a sign.
+std::string lettre_affichee(char32_t c);
+// The same with its value: "é→E 5", "ë (sans valeur) 0", "« - » (sans valeur) 0".
+std::string lettre_comptee(char32_t c);
+
+// " (les voyelles accentuées comptent ici comme consonnes)" when the text has
+// one; empty otherwise.
+std::string note_accents(std::u32string_view texte);
+
+// What an explanation of a theme without a birth date begins with.
+inline constexpr std::string_view date_absente = "Date de naissance absente";
+
+// "A 1 + N 5 + é→E 5 + ë (sans valeur) 0": the letters of the class (the
+// vowel class of the sums, not folded); "aucune lettre" when there are none.
+// Long names are cut short.
 std::string termes_lettres(std::u32string_view texte);
 std::string termes_voyelles(std::u32string_view texte);
 std::string termes_consonnes(std::u32string_view texte);

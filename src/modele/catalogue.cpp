@@ -194,6 +194,8 @@ constexpr SlotCatalogue lignes[] = {
         [](int i) { return texte(libelles_ent[i - ent::premier]); }, efface, P, decideurs_ent),
 };
 
+static_assert(std::size(lignes) == nombre_entrees_catalogue);
+
 // "Nomb(12)" as the run "Nomb" and the index 12; a bare name as itself.
 std::pair<const SlotCatalogue*, int> chercher(std::string_view nom_complet) {
     const auto parenthese = nom_complet.find('(');
@@ -233,6 +235,11 @@ const SlotCatalogue* entree_catalogue(std::string_view nom) {
         if (e.nom == nom)
             return &e;
     return nullptr;
+}
+
+PlaceSlot place_slot(std::string_view nom_complet) {
+    const auto [e, indice] = chercher(nom_complet);
+    return {e, indice};
 }
 
 std::string libelle_slot(std::string_view nom_complet) {

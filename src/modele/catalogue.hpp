@@ -57,6 +57,7 @@ struct SlotCatalogue {
 
 // Every row, in the order of the window's slot list.
 std::span<const SlotCatalogue> catalogue_slots();
+inline constexpr std::size_t nombre_entrees_catalogue = 38;
 
 // The row of a run or single slot by its bare name ("Nomb", "tri1"); null when unknown.
 const SlotCatalogue* entree_catalogue(std::string_view nom);
@@ -68,6 +69,9 @@ struct PlaceSlot {
     int indice = 0;
 };
 PlaceSlot place_slot(const EtatFenetre& etat, const Slot& slot);
+// The row and index of a slot named as `slots_nommes` names it ("Nomb(3)",
+// "tri1"); a null row for an unknown name or index.
+PlaceSlot place_slot(std::string_view nom_complet);
 
 // The label of a slot of `etat` ("Nombre actif" for `etat.Nomb[nomb::actif]`).
 std::string libelle_slot(const EtatFenetre& etat, const Slot& slot);

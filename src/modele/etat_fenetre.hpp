@@ -99,7 +99,8 @@ struct Theme {
 // The partner's entries of the last compatibility calculation, and the
 // person's two values it read from its tab.
 struct EntenteCalculee {
-    std::string nom_partenaire; // trimmed first names, then trimmed last name
+    std::string prenom_partenaire; // trimmed, as the sum read them
+    std::string nom_partenaire;
     Nombre jour = 0;
     Nombre mois = 0;
     Nombre annee = 0;

@@ -70,6 +70,10 @@ char32_t plier(char32_t c) {
     }
 }
 
+bool est_lettre(char32_t c) {
+    return minuscule(c) != c || majuscule(c) != c;
+}
+
 int valeur_caractere(char32_t c) {
     const char32_t p = plier(c);
     if (p < U'A' || p > U'Z')

@@ -40,9 +40,7 @@ bool arret_atteint(Arret arret, Nombre n) {
 }
 
 Nombre reduire_jusqua(Arret arret, Nombre n) {
-    while (!arret_atteint(arret, n))
-        n = somme_chiffres(n);
-    return n;
+    return reduire_en_suivant(arret, n, [](Nombre) {});
 }
 
 bool dette_karmique(Nombre n) {

@@ -22,6 +22,16 @@ enum class Arret {
 bool arret_atteint(Arret arret, Nombre n);
 Nombre reduire_jusqua(Arret arret, Nombre n);
 
+// The chain itself, shared by every reduction and by whoever records its
+// steps: `pas` sees each digit sum in turn.
+template <typename Pas> Nombre reduire_en_suivant(Arret arret, Nombre n, Pas&& pas) {
+    while (!arret_atteint(arret, n)) {
+        n = somme_chiffres(n);
+        pas(n);
+    }
+    return n;
+}
+
 Nombre reduire(Nombre n);          // 0..9
 Nombre reduire_maitre(Nombre n);   // 0..9, 11, 22, 33
 Nombre reduire_99(Nombre n);       // 0..99

@@ -25,12 +25,33 @@ bool est_voyelle_des_sommes(char32_t c) {
     }
 }
 
+bool dans_la_classe(Classe classe, char32_t c) {
+    switch (classe) {
+    case Classe::lettres:
+        return true;
+    case Classe::voyelles:
+        return est_voyelle_des_sommes(c);
+    case Classe::consonnes:
+        return !est_voyelle_des_sommes(c);
+    }
+    return false;
+}
+
+std::vector<LettreComptee> lettres_comptees(std::u32string_view t, Classe classe) {
+    std::vector<LettreComptee> l;
+    for (char32_t c : t)
+        if (dans_la_classe(classe, c))
+            l.push_back({c, plier(c), valeur_caractere(c)});
+    return l;
+}
+
 namespace {
 
-template <typename Garder> Nombre sommer(std::u32string_view t, Garder garder) {
+// The class is fixed per call site, so its test folds away in the loop.
+template <Classe classe> Nombre sommer(std::u32string_view t) {
     Nombre s = 0;
     for (char32_t c : t)
-        if (garder(c))
+        if (dans_la_classe(classe, c))
             s += valeur_caractere(c);
     return s;
 }
@@ -38,13 +59,13 @@ template <typename Garder> Nombre sommer(std::u32string_view t, Garder garder) {
 } // namespace
 
 Nombre somme_lettres(std::u32string_view t) {
-    return sommer(t, [](char32_t) { return true; });
+    return sommer<Classe::lettres>(t);
 }
 Nombre somme_voyelles(std::u32string_view t) {
-    return sommer(t, est_voyelle_des_sommes);
+    return sommer<Classe::voyelles>(t);
 }
 Nombre somme_consonnes(std::u32string_view t) {
-    return sommer(t, [](char32_t c) { return !est_voyelle_des_sommes(c); });
+    return sommer<Classe::consonnes>(t);
 }
 Nombre somme_lettres(std::string_view t) {
     return somme_lettres(decoder_utf8(t));

@@ -5,6 +5,7 @@
 #include "noyau/nombre.hpp"
 
 #include <string_view>
+#include <vector>
 
 namespace kalder {
 
@@ -12,6 +13,21 @@ namespace kalder {
 // the consonants, at the value of their folded letter.
 // A, E, I, O, U, Y in either case, accents not folded.
 bool est_voyelle_des_sommes(char32_t c);
+
+// The three classes a name is summed over; the sums below and the letters
+// handed to an explanation both go through `dans_la_classe`.
+enum class Classe : unsigned char { lettres, voyelles, consonnes };
+bool dans_la_classe(Classe classe, char32_t c);
+
+// One character of a class as it was counted: as written, folded, and its
+// value (0 for a character outside A..Z after folding).
+struct LettreComptee {
+    char32_t ecrite;
+    char32_t pliee;
+    int valeur;
+};
+std::vector<LettreComptee> lettres_comptees(std::u32string_view texte, Classe classe);
+
 Nombre somme_lettres(std::string_view texte);
 Nombre somme_voyelles(std::string_view texte);
 Nombre somme_consonnes(std::string_view texte);

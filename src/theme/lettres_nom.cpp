@@ -15,8 +15,9 @@ std::optional<Extremes> extremes(std::u32string_view complet, Classe classe) {
         if (!classe(p))
             continue;
         if (!e)
-            e = Extremes{p, p};
+            e = Extremes{p, p, c, c};
         e->dernier = p;
+        e->dernier_ecrit = c;
     }
     return e;
 }

@@ -31,6 +31,8 @@ std::u32string initiales(std::u32string_view texte);
 struct Extremes {
     char32_t premier = 0;
     char32_t dernier = 0;
+    char32_t premier_ecrit = 0; // as typed, before folding
+    char32_t dernier_ecrit = 0;
 };
 std::optional<Extremes> extremes_voyelles(std::u32string_view complet);
 std::optional<Extremes> extremes_non_voyelles(std::u32string_view complet);

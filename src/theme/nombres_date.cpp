@@ -3,6 +3,7 @@
 #include "annee/calculer_annee.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
+#include "theme/parts_theme.hpp"
 #include "theme/presence.hpp"
 
 #include <cstdlib>
@@ -36,31 +37,29 @@ void apogees(EtatFenetre& etat) {
             s->texte.clear();
         return;
     }
-    const Nombre d = t.jour, m = t.mois, a = t.annee;
-    const Nombre chemin = reduire(d + m + a);
+    const Nombre chemin = reduire(somme_chemin(t).total());
     const auto apogee = [&](Slot& slot, Nombre somme) {
         ecrire(slot, texte_apogee(reduire_99(somme)), couleur_presence(etat, somme));
     };
-    const auto age = [](Slot& slot, Nombre valeur) {
-        ecrire(slot, std::to_string(valeur) + " ans");
+    const auto age = [chemin](Slot& slot, int numero) {
+        ecrire(slot, std::to_string(fin_apogee(chemin, numero)) + " ans");
     };
-    const auto defi = [](Slot& slot, Nombre x, Nombre y) {
-        ecrire(slot, std::to_string(reduire(std::llabs(x - y))));
+    const auto defi = [](Slot& slot, const Ecart& ecart) {
+        ecrire(slot, std::to_string(reduire(ecart.brut())));
     };
 
-    apogee(etat.apogee1, m + d);
-    defi(etat.defi_apogee1, reduire(d), reduire(m));
-    age(etat.fin_apogee1, 36 - chemin);
-    apogee(etat.apogee2, d + a);
-    defi(etat.defi_apogee2, reduire(d), reduire(a));
-    age(etat.fin_apogee2, 45 - chemin);
-    apogee(etat.apogee3, reduire_99(d + a) + reduire_99(d + m));
+    apogee(etat.apogee1, somme_apogee(t, 1).total());
+    defi(etat.defi_apogee1, ecart_defi_apogee(t, 1));
+    age(etat.fin_apogee1, 1);
+    apogee(etat.apogee2, somme_apogee(t, 2).total());
+    defi(etat.defi_apogee2, ecart_defi_apogee(t, 2));
+    age(etat.fin_apogee2, 2);
+    apogee(etat.apogee3, apogee3(t).brut());
     // The third challenge is read back from the first two, as shown.
-    defi(etat.defi_apogee3, lire_debut_nombre(etat.defi_apogee1.texte),
-         lire_debut_nombre(etat.defi_apogee2.texte));
-    age(etat.fin_apogee3, 54 - chemin);
-    apogee(etat.apogee4, m + a);
-    defi(etat.defi_apogee4, reduire(m), reduire(a));
+    defi(etat.defi_apogee3, ecart_defis_lus(etat));
+    age(etat.fin_apogee3, 3);
+    apogee(etat.apogee4, somme_apogee(t, 4).total());
+    defi(etat.defi_apogee4, ecart_defi_apogee(t, 4));
 }
 
 void onglet_annee(EtatFenetre& etat, Nombre chemin, Nombre annee_courante) {
@@ -85,29 +84,21 @@ void onglet_annee(EtatFenetre& etat, Nombre chemin, Nombre annee_courante) {
 
 void calculer_nombres_mixtes(EtatFenetre& etat) {
     const Theme& t = etat.theme;
-    const Nombre date = t.mois + t.jour + t.annee;
-    ecrire(etat.Nomb[nomb::initiation],
-           texte_maitre(date + t.jour + t.elan_brut + t.expression_brut));
-    ecrire(etat.Nomb[nomb::vie], texte_maitre(date + t.expression_brut));
-    ecrire(etat.Nomb[nomb::cosmique], texte_maitre(date + t.expression_brut + t.hereditaire_brut));
+    ecrire(etat.Nomb[nomb::initiation], texte_maitre(somme_initiation(t).total()));
+    ecrire(etat.Nomb[nomb::vie], texte_maitre(somme_vie(t).total()));
+    ecrire(etat.Nomb[nomb::cosmique], texte_maitre(somme_cosmique(t).total()));
 
-    const std::string jour = std::to_string(t.jour);
-    ecrire(etat.Nomb[nomb::vibration_jour], jour);
-    if (jour.size() == 2) {
-        const Nombre defi = std::llabs((jour[0] - '0') - (jour[1] - '0'));
-        ecrire(etat.Nomb[nomb::defi_jour], std::to_string(defi));
-        ecrire(etat.Nomb[nomb::cadeau_jour], std::to_string(9 - defi));
-    } else {
-        ecrire(etat.Nomb[nomb::defi_jour], "");
-        ecrire(etat.Nomb[nomb::cadeau_jour], std::to_string(9 - reduire(t.jour)));
-    }
+    ecrire(etat.Nomb[nomb::vibration_jour], std::to_string(t.jour));
+    const JourNaissance jour = jour_naissance(t.jour);
+    ecrire(etat.Nomb[nomb::defi_jour], jour.deux_chiffres ? std::to_string(jour.defi) : "");
+    ecrire(etat.Nomb[nomb::cadeau_jour], std::to_string(jour.cadeau));
 }
 
 void calculer_nombres_date(EtatFenetre& etat, Nombre annee_courante) {
     const Theme& t = etat.theme;
-    const Nombre chemin = t.jour + t.mois + t.annee;
+    const Nombre chemin = somme_chemin(t).total();
     chemin_de_vie(etat, chemin);
-    ecrire(etat.synth[synth::mission], texte_maitre(t.mois + t.jour));
+    ecrire(etat.synth[synth::mission], texte_maitre(somme_mission(t).total()));
     ecrire(etat.cycle1, texte_maitre(t.mois));
     ecrire(etat.cycle2, texte_maitre(t.jour));
     ecrire(etat.cycle3, texte_maitre(t.annee));

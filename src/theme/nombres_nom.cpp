@@ -8,6 +8,7 @@
 #include "theme/lettres_nom.hpp"
 #include "theme/modes_lettres.hpp"
 #include "theme/mots_nom.hpp"
+#include "theme/parts_theme.hpp"
 #include "theme/presence.hpp"
 
 #include <cstdlib>
@@ -62,43 +63,16 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     }
 }
 
-Nombre somme_initiales(const std::u32string& texte) {
-    Nombre somme = 0;
-    for (char32_t c : initiales(texte))
-        somme += valeur_caractere(c);
-    return somme;
-}
-
-void premiere_voyelle(EtatFenetre& etat, const std::u32string& nom) {
-    etat.Nomb[nomb::premiere_voyelle].texte.clear();
-    for (char32_t c : nom) {
-        const char32_t p = plier(c);
-        if (est_voyelle_pliee(p)) {
-            etat.Nomb[nomb::premiere_voyelle].texte = std::string(1, static_cast<char>(p));
-            return;
-        }
-    }
-}
-
-// Difference of the letter values of the first and the last character of a
-// class, after folding; nothing when the class is empty.
-std::optional<Nombre> ecart(const std::optional<Extremes>& e) {
-    if (!e)
-        return std::nullopt;
-    return std::llabs(valeur_caractere(e->premier) - valeur_caractere(e->dernier));
-}
-
 void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
     // A class without any character leaves its challenge empty, not an
     // earlier person's value.
-    const auto ecrire_ecart = [](Slot& slot, std::optional<Nombre> ecart) {
-        ecrire(slot, ecart ? std::to_string(*ecart) : std::string());
-    };
-    ecrire_ecart(etat.defi[defi::voyelles], ecart(extremes_voyelles(complet)));
-    ecrire_ecart(etat.defi[defi::consonnes], ecart(extremes_non_voyelles(complet)));
-    const Nombre global =
-        std::llabs(reduire(somme_voyelles(complet)) - reduire(somme_consonnes(complet)));
-    ecrire(etat.defi[defi::global], std::to_string(global));
+    for (int i : {defi::voyelles, defi::consonnes}) {
+        const auto ecart = ecart_extremes(complet, i);
+        ecrire(etat.defi[i], ecart ? std::to_string(ecart->brut()) : std::string());
+    }
+    const Theme& t = etat.theme;
+    ecrire(etat.defi[defi::global],
+           std::to_string(ecart_reduit(t.elan_brut, t.moi_intime_brut).brut()));
 }
 
 void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
@@ -153,8 +127,7 @@ void calculer_nombres_nom(EtatFenetre& etat) {
     ecrire(etat.Nomb[nomb::moi_intime], intime);
     ecrire(etat.synth[synth::moi_intime], intime, couleur_somme(etat, t.moi_intime_brut));
 
-    ecrire(etat.Nomb[nomb::personnalite],
-           std::to_string(reduire(t.moi_intime_brut + somme_lettres(nom))));
+    ecrire(etat.Nomb[nomb::personnalite], std::to_string(reduire(somme_personnalite(t).total())));
 }
 
 void calculer_nombres_nom_suite(EtatFenetre& etat) {
@@ -165,10 +138,14 @@ void calculer_nombres_nom_suite(EtatFenetre& etat) {
 
     pierres(etat, prenom);
     mots(etat, prenom, nom);
-    ecrire(etat.Nomb[nomb::dynamisme], texte_maitre(somme_lettres(etat.deco[0].texte) + t.jour));
+    // The first word is read back from its slot.
+    ecrire(etat.Nomb[nomb::dynamisme],
+           texte_maitre(somme_dynamisme(somme_lettres(etat.deco[0].texte), t.jour).total()));
     ecrire(etat.Nomb[nomb::equilibre],
-           std::to_string(reduire(somme_initiales(prenom) + somme_initiales(nom))));
-    premiere_voyelle(etat, nom);
+           std::to_string(reduire(somme_lettres(initiales_nom(prenom, nom)))));
+    const auto voyelle = premiere_voyelle(nom);
+    etat.Nomb[nomb::premiere_voyelle].texte =
+        voyelle ? std::string(1, static_cast<char>(plier(*voyelle))) : std::string();
     defis_nom(etat, complet);
     modes_expression(etat, complet);
 }

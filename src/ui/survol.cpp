@@ -12,6 +12,19 @@
 
 namespace kalder::ui {
 
+namespace {
+
+// The last guard: an explanation that does not reach the value shown would
+// mislead, so the window keeps it to itself (the engine's tests forbid one).
+QString montrable(EtatFenetre& etat, const std::string& nom, const std::string& explication) {
+    const Slot* slot = trouver_slot(etat, nom);
+    if (!slot || !atteint_la_valeur(explication, slot->texte))
+        return {};
+    return QString::fromStdString(explication);
+}
+
+} // namespace
+
 QStatusBar* FenetrePrincipale::barre_etat() const {
     return statusBar();
 }
@@ -40,14 +53,15 @@ void FenetrePrincipale::decrire_slots() {
         auto it = controles_.libelles.constFind(QString::fromStdString(nom));
         if (it == controles_.libelles.constEnd())
             continue;
-        const QString description = QString::fromStdString(explication);
+        const QString description = montrable(etat_, nom, explication);
         if (it->libelle->accessibleDescription() != description)
             it->libelle->setAccessibleDescription(description);
     }
 }
 
 void FenetrePrincipale::survoler(const QString& nom, QLabel* libelle) {
-    const QString explication = QString::fromStdString(expliquer_slot(etat_, nom.toStdString()));
+    const std::string nom_slot = nom.toStdString();
+    const QString explication = montrable(etat_, nom_slot, expliquer_slot(etat_, nom_slot));
     libelle->setToolTip(explication);
     if (explication.isEmpty())
         barre_etat()->showMessage(statut_);

@@ -130,8 +130,8 @@ class TestExplications : public BancFenetre {
     // tooltip; away from it, the status bar is clear again.
     void survol_dans_la_barre_d_etat() {
         calculer_exemple(*fenetre);
-        const QString voyelles =
-            QStringLiteral("Voyelles : A 1 + E 5 + A 1 + I 9 + E 5 + U 3 + O 6 = 30 → 3 + 0 = 3");
+        const QString voyelles = QStringLiteral("Voyelles des prénoms et du nom : A 1 + E 5 + A 1 "
+                                                "+ I 9 + E 5 + U 3 + O 6 = 30 → 3 + 0 = 3");
         QLabel* l = libelle(*fenetre, QStringLiteral("synth(0)"));
         QTest::mouseMove(l);
         QTRY_COMPARE(fenetre->statusBar()->currentMessage(), voyelles);
@@ -216,8 +216,9 @@ class TestExplications : public BancFenetre {
         QAccessibleInterface* huit = accessible(libelle(*fenetre, QStringLiteral("Grille(8)")));
         QCOMPARE(huit->text(QAccessible::Name),
                  QStringLiteral("Grille d'inclusion, chiffre 8 : 0"));
-        QCOMPARE(huit->text(QAccessible::Description),
-                 QStringLiteral("Lettres valant 8 (H, Q, Z) : aucune = 0"));
+        QCOMPARE(
+            huit->text(QAccessible::Description),
+            QStringLiteral("Lettres valant 8 (H, Q, Z) : aucune dans le nom, chiffre absent = 0"));
         // Emptied with its slot.
         cliquer(*fenetre, QStringLiteral("bouton_effacer_tout"));
         QCOMPARE(accessible(libelle(*fenetre, QStringLiteral("synth(0)")))
