@@ -85,7 +85,12 @@ FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, 
 }
 
 void FenetreInterpretation::afficher(const Interpretation& contenu) {
-    bandeau_->setText(QString::fromStdString(contenu.titre));
+    // The band names whose numbers the text reads, so that an earlier
+    // person's text is never taken for the one on screen.
+    QString bandeau = QString::fromStdString(contenu.titre);
+    if (!contenu.personne.empty())
+        bandeau += QStringLiteral(" — ") + QString::fromStdString(contenu.personne);
+    bandeau_->setText(bandeau);
     texte_->setPlainText(texte_affichable(contenu.texte));
 }
 

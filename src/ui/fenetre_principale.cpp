@@ -193,8 +193,13 @@ void FenetrePrincipale::executer(BoutonId id) {
         {
             CurseurAttente attente;
             issue = calculer_theme(etat_, QDate::currentDate().year());
+            if (!issue.message) {
+                actualiser_compatibilite(etat_);
+                reinterpreter(etat_);
+            }
         }
         appliquer(issue);
+        secondaires_->rafraichir_interpretation();
         break;
     }
     case BoutonId::calculer_entente: {

@@ -3,6 +3,7 @@
 // screen readers, the save told in the status bar.
 #include "banc_fenetre.hpp"
 
+#include "ui/fenetre_interpretation.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
 #include <QAccessible>
@@ -231,6 +232,82 @@ class TestExplications : public BancFenetre {
         QAccessible::setActive(true);
         QCOMPARE(accessible(l)->text(QAccessible::Description),
                  QStringLiteral("Mois 7 + jour 15 = 22, nombre maître gardé : 22/4"));
+    }
+
+    // A new person after a compatibility: the common numbers are those of the
+    // new person with the partner, or empty when the partner line no longer
+    // passes; never the earlier person's, and no message box on the way.
+    void entente_suit_la_nouvelle_personne_data() {
+        QTest::addColumn<QString>("prenom_partenaire");
+        QTest::addColumn<QString>("expression_commune");
+        QTest::addColumn<QString>("chemin_commun");
+        QTest::newRow("même partenaire") << "Paul"
+                                         << "11/2"
+                                         << "10/1";
+        QTest::newRow("partenaire effacé") << ""
+                                           << ""
+                                           << "";
+    }
+    void entente_suit_la_nouvelle_personne() {
+        QFETCH(QString, prenom_partenaire);
+        QFETCH(QString, expression_commune);
+        QFETCH(QString, chemin_commun);
+        QAccessible::setActive(true);
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+                         QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
+        cliquer(*fenetre, QStringLiteral("bouton_calculer_entente"));
+        QCOMPARE(texte(*fenetre, QStringLiteral("ent(5)")), QStringLiteral("7"));
+        retaper(*fenetre, QStringLiteral("champ_prenom_partenaire"), prenom_partenaire);
+        retaper_vous(*fenetre, QStringLiteral("Zoe"), QStringLiteral("Kowalski"),
+                     QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1991"));
+        cliquer(*fenetre, QStringLiteral("bouton_calculer"));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+        QCOMPARE(texte(*fenetre, QStringLiteral("ent(2)")), QStringLiteral("8"));
+        const std::pair<QString, QString> communs[] = {
+            {QStringLiteral("ent(5)"), expression_commune},
+            {QStringLiteral("ent(6)"), chemin_commun}};
+        for (const auto& [nom, valeur] : communs) {
+            QLabel* l = libelle(*fenetre, nom);
+            QCOMPARE(l->text(), valeur);
+            const QString description = accessible(l)->text(QAccessible::Description);
+            QVERIFY2(valeur.isEmpty() ? description.isEmpty() : description.endsWith(valeur),
+                     qPrintable(nom + " : " + description));
+        }
+    }
+
+    // An open interpretation names its person and follows a new theme, for
+    // the same interpretation.
+    void interpretation_suit_la_nouvelle_personne() {
+        calculer_exemple(*fenetre);
+        cliquer(*fenetre, QStringLiteral("bouton_synthese"));
+        auto* interpretation = fenetre->secondaires().interpretation();
+        QVERIFY(interpretation);
+        QCOMPARE(interpretation->titre(), QStringLiteral("Synthèse — Anne-Marie Dupont"));
+        const QString avant = interpretation->texte();
+        retaper_vous(*fenetre, QStringLiteral("Zoe"), QStringLiteral("Kowalski"),
+                     QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1991"));
+        cliquer(*fenetre, QStringLiteral("bouton_calculer"));
+        QCOMPARE(interpretation->titre(), QStringLiteral("Synthèse — Zoe Kowalski"));
+        QCOMPARE(interpretation->texte(),
+                 kalder::ui::texte_affichable(fenetre->etat().interpretation.texte));
+        QVERIFY(interpretation->texte() != avant);
+    }
+
+    // What clear-all leaves on the green "Cycles" panel still says how it
+    // was reached.
+    void panneau_vert_garde_ses_explications() {
+        QAccessible::setActive(true);
+        calculer_exemple(*fenetre);
+        cliquer(*fenetre, QStringLiteral("bouton_effacer_tout"));
+        for (const char* nom : {"vie(0)", "cycle1", "cycle3", "apogee1", "apogee4", "fin_apogee2",
+                                "defi_apogee1", "defi_apogee4"}) {
+            QLabel* l = libelle(*fenetre, QLatin1String(nom));
+            QVERIFY2(!l->text().isEmpty(), nom);
+            const QString description = accessible(l)->text(QAccessible::Description);
+            QVERIFY2(description.endsWith(l->text().section(QLatin1Char(' '), -1)),
+                     qPrintable(QLatin1String(nom) + " : " + l->text() + " / " + description));
+        }
     }
 
   private:
