@@ -97,6 +97,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     relier_controles(Controles{});
     ordonner_focus();
     afficher_modele();
+    montrer_statut();
     champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -240,10 +241,7 @@ void FenetrePrincipale::executer(BoutonId id) {
 void FenetrePrincipale::appliquer(const Issue& issue) {
     afficher_modele();
     statut_ = QString::fromStdString(issue.statut);
-    if (statut_.isEmpty())
-        barre_etat()->clearMessage();
-    else
-        barre_etat()->showMessage(statut_);
+    montrer_statut();
     if (issue.message)
         montrer_message(this, *issue.message);
     if (issue.focus) {

@@ -7,10 +7,40 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace kalder::ui {
+
+namespace {
+
+// Said in the status bar until a first explanation has been shown there.
+const QString indication_survol =
+    QStringLiteral("Laissez la souris sur un nombre pour voir comment il a été obtenu.");
+
+// What the status bar draws its message in: its width less the margins it
+// keeps on each side.
+constexpr int marges_message = 24;
+
+} // namespace
+
+QString texte_pour_barre(const QString& explication, const QFontMetrics& mesure, int largeur) {
+    // Cut in the middle: the label at the start and the last steps with the
+    // result stay readable; the whole text is in the tooltip.
+    return mesure.elidedText(explication, Qt::ElideMiddle, std::max(0, largeur - marges_message));
+}
+
+void FenetrePrincipale::montrer_statut() {
+    if (!statut_.isEmpty())
+        barre_etat()->showMessage(statut_);
+    else if (indication_a_donner_)
+        barre_etat()->showMessage(indication_survol);
+    else
+        barre_etat()->clearMessage();
+}
 
 QStatusBar* FenetrePrincipale::barre_etat() const {
     return statusBar();
@@ -49,10 +79,13 @@ void FenetrePrincipale::decrire_slots() {
 void FenetrePrincipale::survoler(const QString& nom, QLabel* libelle) {
     const QString explication = QString::fromStdString(expliquer_slot(etat_, nom.toStdString()));
     libelle->setToolTip(explication);
-    if (explication.isEmpty())
-        barre_etat()->showMessage(statut_);
-    else
-        barre_etat()->showMessage(explication);
+    if (explication.isEmpty()) {
+        montrer_statut();
+        return;
+    }
+    indication_a_donner_ = false;
+    QStatusBar* barre = barre_etat();
+    barre->showMessage(texte_pour_barre(explication, barre->fontMetrics(), barre->width()));
 }
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
@@ -63,10 +96,7 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
     if (!libelle || !controles_.libelles.contains(libelle->objectName()))
         return QMainWindow::eventFilter(objet, evenement);
     if (type == QEvent::Leave) {
-        if (statut_.isEmpty())
-            barre_etat()->clearMessage();
-        else
-            barre_etat()->showMessage(statut_);
+        montrer_statut();
     } else {
         // Written now, from the model as it stands: never a stale one.
         survoler(libelle->objectName(), libelle);

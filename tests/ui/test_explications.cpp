@@ -141,13 +141,37 @@ class TestExplications : public BancFenetre {
         QTRY_COMPARE(fenetre->statusBar()->currentMessage(), QString());
     }
 
-    // An empty slot has nothing to explain.
+    // An empty slot has nothing to explain: the status bar keeps saying how
+    // to get an explanation.
     void survol_d_un_slot_vide() {
         QLabel* l = libelle(*fenetre, QStringLiteral("synth(0)"));
         QTest::mouseMove(l);
         QTest::qWait(50);
-        QCOMPARE(fenetre->statusBar()->currentMessage(), QString());
+        QCOMPARE(fenetre->statusBar()->currentMessage(), indication);
         QCOMPARE(l->toolTip(), QString());
+    }
+
+    // The hint until a first explanation; a long explanation is cut in the
+    // middle so that its result shows, whole in the tooltip; then, with
+    // nothing hovered, the bar is clear.
+    void explication_longue_coupee_au_milieu() {
+        QStatusBar* barre = fenetre->statusBar();
+        QCOMPARE(barre->currentMessage(), indication);
+        calculer_exemple(*fenetre);
+        QCOMPARE(barre->currentMessage(), indication);
+        QLabel* l = libelle(*fenetre, QStringLiteral("synth(2)"));
+        QTest::mouseMove(l);
+        QTRY_VERIFY(barre->currentMessage() != indication);
+        const QString message = barre->currentMessage();
+        QVERIFY2(l->toolTip().startsWith(QStringLiteral("Toutes les lettres : A 1 + N 5")) &&
+                     l->toolTip().endsWith(QStringLiteral("= 71 → 7 + 1 = 8")),
+                 qPrintable(l->toolTip()));
+        QVERIFY2(message.startsWith(QStringLiteral("Toutes les lettres")), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("T 2 = 71 → 7 + 1 = 8")), qPrintable(message));
+        QVERIFY2(message.contains(QChar(0x2026)), qPrintable(message));
+        QVERIFY(barre->fontMetrics().horizontalAdvance(message) < barre->width());
+        QTest::mouseMove(champ(*fenetre, QStringLiteral("champ_prenom")));
+        QTRY_COMPARE(barre->currentMessage(), QString());
     }
 
     // "Sauvegarder" says in the status bar how many persons went where, with
@@ -312,6 +336,8 @@ class TestExplications : public BancFenetre {
 
   private:
     std::unique_ptr<QTemporaryDir> dossier;
+    const QString indication =
+        QStringLiteral("Laissez la souris sur un nombre pour voir comment il a été obtenu.");
 };
 
 QTEST_MAIN(TestExplications)
