@@ -39,7 +39,9 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"cycles", &Options::cycles},
                                 {"entente", &Options::entente},
                                 {"rapport", &Options::rapport},
-                                {"explications", &Options::explications}};
+                                {"explications", &Options::explications},
+                                {"aide", &Options::aide},
+                                {"help", &Options::aide}};
 
 bool* drapeau(Options& o, std::string_view nom) {
     for (const Drapeau& d : drapeaux)
@@ -58,7 +60,8 @@ bool prend_une_valeur(std::string_view nom) {
 } // namespace
 
 const char* const usage =
-    "usage: kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
+    "Utilisation :\n"
+    "       kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
     "                    [--annee-courante C] [--annee-calcul Y2]\n"
     "                    [--partenaire-prenom P2 --partenaire-nom N2\n"
     "                     [--partenaire-jour D2 --partenaire-mois M2 --partenaire-annee Y2]]\n"
@@ -69,7 +72,8 @@ const char* const usage =
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
-    "                    [--jour D --mois M --annee Y]\n";
+    "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme --aide | --help\n";
 
 std::optional<std::string> Options::valeur(const std::string& nom) const {
     const auto it = valeurs.find(nom);

@@ -21,6 +21,7 @@ struct Options {
     bool entente = false;
     bool rapport = false;
     bool explications = false; // how each number was reached
+    bool aide = false;         // --aide or --help: the usage, and nothing else
 
     bool a(const std::string& nom) const { return valeurs.count(nom) != 0; }
     std::optional<std::string> valeur(const std::string& nom) const;
