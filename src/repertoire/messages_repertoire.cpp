@@ -43,6 +43,16 @@ std::string acces_refuse(const Echec& e) {
     return sujet(e) + " est protégé en écriture ou verrouillé par un autre programme";
 }
 
+// "No such file" about a folder that is there: a system folder (/proc) that
+// takes no new file.
+std::string absent(const Echec& e) {
+    std::error_code ec;
+    if ((e.operation == Operation::creer || e.operation == Operation::ecrire) &&
+        fs::is_directory(e.chemin, ec))
+        return "le système ne permet pas de créer de fichier dans " + sujet(e);
+    return sujet(e) + " n'existe pas";
+}
+
 } // namespace
 
 std::string message_personnes_enregistrees(int nombre, const fs::path& fichier) {
@@ -69,8 +79,8 @@ std::string expliquer_propre(const Echec& e) {
         return sujet(e) + " dépasse " + std::to_string(taille_maximale_repertoire >> 20) +
                " Mo, la taille la plus grande que Kalder accepte pour un répertoire";
     case ErreurRepertoire::verrou_occupe:
-        return "un autre Kalder est en train d'enregistrer dans ce répertoire ; réessayez dans "
-               "un instant";
+        return "une autre fenêtre ou commande Kalder enregistre dans ce répertoire ; réessayez "
+               "dans un instant";
     case ErreurRepertoire::lecture_seule:
         return sujet(e) + " est en lecture seule ; retirez cette protection pour y enregistrer";
     case ErreurRepertoire::memoire_insuffisante:
@@ -78,7 +88,7 @@ std::string expliquer_propre(const Echec& e) {
     case ErreurRepertoire::utf8_hors_code_page:
         return sujet(e) +
                " est écrit en UTF-8 et contient un caractère que Windows-1252 ne peut pas "
-               "tenir ; corrigez-le avec un éditeur de texte";
+               "représenter ; corrigez-le avec un éditeur de texte";
     case ErreurRepertoire::inattendue:
         break;
     }
@@ -105,7 +115,7 @@ std::string expliquer_echec(const Echec& e) {
     if (c == errc::not_a_directory)
         return "le chemin " + entre_guillemets(e.chemin) + " ne mène pas à un dossier";
     if (c == errc::no_such_file_or_directory)
-        return sujet(e) + " n'existe pas";
+        return absent(e);
     if (c == errc::filename_too_long)
         return "le chemin " + entre_guillemets(e.chemin) + " est trop long";
     if (c == errc::device_or_resource_busy || c == errc::text_file_busy)
@@ -137,9 +147,23 @@ std::string expliquer_exception(bool memoire) {
     return memoire ? "la mémoire a manqué" : "une erreur inattendue est survenue";
 }
 
-Message question_supprimer(std::string_view ligne) {
-    return Message{"Attention", "Supprimer « " + texte_visible(ligne) + " » du répertoire ?",
+std::string personne_lisible(const Personne& p) {
+    std::string texte = p.prenoms;
+    if (!texte.empty() && !p.nom.empty())
+        texte += ' ';
+    texte += p.nom;
+    if (!p.jour.empty() || !p.mois.empty() || !p.annee.empty())
+        texte += " (" + p.jour + '/' + p.mois + '/' + p.annee + ')';
+    return texte_visible(texte);
+}
+
+Message question_supprimer(const Personne& personne) {
+    return Message{"Attention", "Supprimer « " + personne_lisible(personne) + " » du répertoire ?",
                    Icone::question};
+}
+
+std::string message_personne_retiree(const Personne& personne, const fs::path& fichier) {
+    return "Personne retirée de " + entre_guillemets(fichier) + " : " + personne_lisible(personne);
 }
 
 Message message_echec_suppression(const Echec& e) {

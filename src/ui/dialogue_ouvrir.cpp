@@ -128,8 +128,8 @@ void DialogueOuvrir::supprimer_selection() {
         return;
     const auto i = static_cast<std::size_t>(rang);
     const Personne personne = modele_->liste().personne(i);
-    if (montrer_message(this, question_supprimer(modele_->liste().ligne(i)),
-                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (montrer_message(this, question_supprimer(personne), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No) != QMessageBox::Yes)
         return;
     if (const Issue issue = supprimer_personne(dossier_, personne); issue.message)
         montrer_message(this, *issue.message);

@@ -250,6 +250,26 @@ INSTANTIATE_TEST_SUITE_P(
                        "le fichier « /d/K » est utilisé par un autre programme"}),
     ::essai::NomDuCas());
 
+// A folder that is there but takes no new file (a system folder) is not
+// said to be missing.
+TEST(RepertoireExplication, DossierPresentQuiRefuseLesFichiers) {
+    DossierTemporaire dossier;
+    const auto absent = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(expliquer_echec(Echec{Operation::creer, dossier.chemin(), absent}),
+              "le système ne permet pas de créer de fichier dans le dossier « " +
+                  texte_chemin(dossier.chemin()) + " »");
+    EXPECT_EQ(expliquer_echec(Echec{Operation::creer, dossier.chemin() / "x", absent}),
+              "le dossier « " + texte_chemin(dossier.chemin() / "x") + " » n'existe pas");
+}
+
+// The messages name a saved person as a reader would, not as its file line.
+TEST(RepertoireMessages, PersonneNommeeLisiblement) {
+    const Personne zoe{"Dupont", "Zoé", "1", "2", "1991"};
+    EXPECT_EQ(question_supprimer(zoe).texte, "Supprimer « Zoé Dupont (1/2/1991) » du répertoire ?");
+    EXPECT_EQ(message_personne_retiree(Personne{"Martin", "Paul", "", "", ""}, "/d/Kalderrep.txt"),
+              "Personne retirée de « /d/Kalderrep.txt » : Paul Martin");
+}
+
 TEST(RepertoireExplication, ErreurInconnueGardeSonNumero) {
     const auto texte = expliquer_echec(
         Echec{Operation::lire, "/d/K", std::make_error_code(std::errc::connection_reset)});

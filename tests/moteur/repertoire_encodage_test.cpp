@@ -72,7 +72,7 @@ TEST(RepertoireFichierUtf8, CaractereHorsWindows1252RefuseALaSauvegarde) {
     const Issue issue = sauvegarder_personnes(e, dossier.chemin(), questions);
     ASSERT_TRUE(issue.message);
     EXPECT_NE(issue.message->texte.find("est écrit en UTF-8 et contient un caractère que "
-                                        "Windows-1252 ne peut pas tenir"),
+                                        "Windows-1252 ne peut pas représenter"),
               std::string::npos);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), avant);
     // The opening still shows what it can.

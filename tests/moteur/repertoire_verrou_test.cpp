@@ -110,13 +110,14 @@ TEST(RepertoireVerrou, AttenteBorneePuisErreur) {
     EXPECT_GE(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(150));
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
-    EXPECT_NE(issue.message->texte.find("un autre Kalder est en train d'enregistrer"),
+    EXPECT_NE(issue.message->texte.find("une autre fenêtre ou commande Kalder enregistre"),
               std::string::npos);
     const Issue retrait =
         supprimer_personne(dossier.chemin(), Personne{"Martin", "Paul", "3", "4", "1980"},
                            std::chrono::milliseconds(50));
     ASSERT_TRUE(retrait.message);
-    EXPECT_NE(retrait.message->texte.find("un autre Kalder"), std::string::npos);
+    EXPECT_NE(retrait.message->texte.find("une autre fenêtre ou commande Kalder"),
+              std::string::npos);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), ligne_paul);
     autre.lacher();
     EXPECT_FALSE(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions).message);

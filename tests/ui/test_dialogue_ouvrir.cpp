@@ -371,7 +371,7 @@ class TestDialogueOuvrir : public BancFenetre {
         const auto m = kalder::ui::dernier_message();
         QVERIFY(m.has_value());
         QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Supprimer « dupont;Zoé;15;7;1975 » du répertoire ?"));
+        QCOMPARE(m->texte, QStringLiteral("Supprimer « Zoé dupont (15/7/1975) » du répertoire ?"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
         QCOMPARE(apres, QStringList({lignes_triees[0], lignes_triees[1], lignes_triees[3]}));
         QCOMPARE(rang_apres, 2);
@@ -398,7 +398,7 @@ class TestDialogueOuvrir : public BancFenetre {
             apres = lignes(d);
         });
         QCOMPARE(kalder::ui::dernier_message()->texte,
-                 QStringLiteral("Supprimer « Martin;Paul;3;4;1980 » du répertoire ?"));
+                 QStringLiteral("Supprimer « Paul Martin (3/4/1980) » du répertoire ?"));
         QCOMPARE(apres, lignes_triees);
         QCOMPARE(lire(), repertoire);
         QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.bak"))));
