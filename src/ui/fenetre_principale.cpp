@@ -253,6 +253,8 @@ void FenetrePrincipale::appliquer(const Issue& issue) {
                 onglets_->setCurrentIndex(i);
         }
         fautif->setFocus(Qt::OtherFocusReason);
+        // Typing then replaces the refused value.
+        fautif->selectAll();
     }
     if (issue.afficher_interpretation)
         montrer_interpretation();
