@@ -55,6 +55,7 @@ DialogueOuvrir::DialogueOuvrir(ListePersonnes liste, QWidget* parent, std::files
     modele_->remplacer(std::move(liste));
     liste_ = new QListView(this);
     liste_->setObjectName(QStringLiteral("liste_personnes"));
+    liste_->setAccessibleName(QStringLiteral("Personnes enregistrées"));
     liste_->setPalette(QPalette());
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setEditTriggers(QAbstractItemView::NoEditTriggers);

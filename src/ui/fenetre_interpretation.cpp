@@ -69,6 +69,7 @@ FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, 
     // interpretation replaces it.
     texte_ = new QPlainTextEdit(this);
     texte_->setObjectName(QStringLiteral("texte_interp"));
+    texte_->setAccessibleName(QStringLiteral("Texte de l'interprétation"));
     texte_->setFont(police(9.75));
     texte_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     texte_->setGeometry(0, pixels(haut_texte), pixels(largeur_client),

@@ -60,9 +60,15 @@ void FenetrePrincipale::suivre_accessibilite() {
 
 void FenetrePrincipale::nommer_slot(const QString& nom, QLabel* libelle) {
     const QString texte = libelle->text();
-    // "Grille d'inclusion, chiffre 8 : 0", never a bare number.
+    // "Grille d'inclusion, chiffre 8 : 0", never a bare number; a triangle
+    // slot already holds its caption ("Nombre clef : 8"), said once.
     const QString titre = QString::fromStdString(libelle_slot(nom.toStdString()));
-    libelle->setAccessibleName(texte.isEmpty() ? titre : titre + QStringLiteral(" : ") + texte);
+    if (texte.isEmpty())
+        libelle->setAccessibleName(titre);
+    else if (texte.startsWith(titre))
+        libelle->setAccessibleName(texte);
+    else
+        libelle->setAccessibleName(titre + QStringLiteral(" : ") + texte);
 }
 
 void FenetrePrincipale::decrire_slots() {

@@ -102,6 +102,7 @@ class TestDialogueOuvrir : public BancFenetre {
             QCOMPARE(d.palette().color(QPalette::Window), QColor(0, 128, 0));
             QCOMPARE(lignes(d), lignes_triees);
             QCOMPARE(liste(d)->selectionMode(), QAbstractItemView::SingleSelection);
+            QCOMPARE(liste(d)->accessibleName(), QStringLiteral("Personnes enregistrées"));
             const QStringList boutons = {QStringLiteral("bouton_vous"),
                                          QStringLiteral("bouton_partenaire"),
                                          QStringLiteral("bouton_abandonner")};
