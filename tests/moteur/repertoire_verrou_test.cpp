@@ -151,9 +151,9 @@ TEST(RepertoireSupprimer, AbsenteRienNEstEcrit) {
         supprimer_personne(dossier.chemin(), Personne{"Martin", "Paul", "3", "4", "1981"});
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
-    EXPECT_EQ(issue.message->texte,
-              "« Martin;Paul;3;4;1981 » n'est pas (ou plus) dans le répertoire : rien n'a été "
-              "retiré.");
+    EXPECT_EQ(issue.message->texte, "«\u00a0Martin;Paul;3;4;1981\u00a0» n'est pas (ou plus) dans "
+                                    "le répertoire\u00a0: rien n'a été "
+                                    "retiré.");
     EXPECT_EQ(noms_dans(dossier.chemin()), std::vector<std::string>{"Kalderrep.txt"});
 }
 
@@ -196,7 +196,7 @@ TEST_P(RepertoireException, ErreurEtRienDEcrit) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireException,
     ::testing::Values(CasException{"memoire", [] { throw std::bad_alloc(); },
-                                   "la mémoire a manqué ; rien n'a été écrit"},
+                                   "la mémoire a manqué\u00a0; rien n'a été écrit"},
                       CasException{"autre", [] { throw std::runtime_error("x"); },
                                    "une erreur inattendue est survenue"},
                       CasException{"pas_une_exception_standard", [] { throw 42; },

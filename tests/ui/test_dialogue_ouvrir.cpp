@@ -372,7 +372,9 @@ class TestDialogueOuvrir : public BancFenetre {
         const auto m = kalder::ui::dernier_message();
         QVERIFY(m.has_value());
         QCOMPARE(m->titre, QStringLiteral("Attention"));
-        QCOMPARE(m->texte, QStringLiteral("Supprimer « Zoé dupont (15/7/1975) » du répertoire ?"));
+        QCOMPARE(
+            m->texte,
+            QStringLiteral("Supprimer «\u00a0Zoé dupont (15/7/1975)\u00a0» du répertoire\u00a0?"));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 1);
         QCOMPARE(apres, QStringList({lignes_triees[0], lignes_triees[1], lignes_triees[3]}));
         QCOMPARE(rang_apres, 2);
@@ -398,8 +400,9 @@ class TestDialogueOuvrir : public BancFenetre {
             actions[0]->trigger();
             apres = lignes(d);
         });
-        QCOMPARE(kalder::ui::dernier_message()->texte,
-                 QStringLiteral("Supprimer « Paul Martin (3/4/1980) » du répertoire ?"));
+        QCOMPARE(
+            kalder::ui::dernier_message()->texte,
+            QStringLiteral("Supprimer «\u00a0Paul Martin (3/4/1980)\u00a0» du répertoire\u00a0?"));
         QCOMPARE(apres, lignes_triees);
         QCOMPARE(lire(), repertoire);
         QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.bak"))));

@@ -184,9 +184,9 @@ class TestExplications : public BancFenetre {
                          QString(), QString());
         commande(*fenetre, QStringLiteral("m_enregistrer"));
         const QString message = fenetre->statusBar()->currentMessage();
-        QVERIFY2(message.startsWith(QStringLiteral("2 personnes enregistrées dans « ")),
+        QVERIFY2(message.startsWith(QStringLiteral("2 personnes enregistrées dans «\u00a0")),
                  qPrintable(message));
-        QVERIFY2(message.endsWith(QStringLiteral("Kalderrep.txt ».")), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("Kalderrep.txt\u00a0».")), qPrintable(message));
         QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
     }
 
