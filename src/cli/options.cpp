@@ -87,7 +87,7 @@ Analyse analyser(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a.size() < 3 || a.compare(0, 2, "--") != 0)
-            return {std::nullopt, "argument inattendu : " + a};
+            return {std::nullopt, "argument inattendu\u00a0: " + a};
         std::string nom = a.substr(2);
         std::optional<std::string> valeur;
         if (const auto egal = nom.find('='); egal != std::string::npos) {
@@ -101,7 +101,7 @@ Analyse analyser(const std::vector<std::string>& arguments) {
             continue;
         }
         if (!prend_une_valeur(nom))
-            return {std::nullopt, "option inconnue : " + a};
+            return {std::nullopt, "option inconnue\u00a0: " + a};
         if (!valeur) {
             if (i + 1 >= arguments.size())
                 return {std::nullopt, "valeur manquante après " + a};
