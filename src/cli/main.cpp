@@ -159,6 +159,10 @@ int commande(int argc, char** argv) {
     if (!analyse.options)
         return erreur_usage(analyse.erreur);
     const Options& o = *analyse.options;
+    if (o.aide) {
+        std::cout << usage;
+        return 0;
+    }
     if (o.liste + o.sauvegarder + o.supprimer > 1)
         return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
     if (o.liste || o.sauvegarder || o.supprimer) {

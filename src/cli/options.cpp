@@ -42,7 +42,9 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"cycles", &Options::cycles},
                                 {"entente", &Options::entente},
                                 {"rapport", &Options::rapport},
-                                {"explications", &Options::explications}};
+                                {"explications", &Options::explications},
+                                {"aide", &Options::aide},
+                                {"help", &Options::aide}};
 
 bool* drapeau(Options& o, std::string_view nom) {
     for (const Drapeau& d : drapeaux)
@@ -61,7 +63,8 @@ bool prend_une_valeur(std::string_view nom) {
 } // namespace
 
 const char* const usage =
-    "usage: kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
+    "Utilisation :\n"
+    "       kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
     "                    [--annee-courante C] [--annee-calcul Y2]\n"
     "                    [--partenaire-prenom P2 --partenaire-nom N2\n"
     "                     [--partenaire-jour D2 --partenaire-mois M2 --partenaire-annee Y2]]\n"
@@ -76,7 +79,8 @@ const char* const usage =
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
-    "                    [--jour D --mois M --annee Y]\n";
+    "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme --aide | --help\n";
 
 std::optional<std::string> Options::valeur(const std::string& nom) const {
     const auto it = valeurs.find(nom);
@@ -90,7 +94,7 @@ Analyse analyser(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a.size() < 3 || a.compare(0, 2, "--") != 0)
-            return {std::nullopt, "argument inattendu : " + a};
+            return {std::nullopt, "argument inattendu\u00a0: " + a};
         std::string nom = a.substr(2);
         std::optional<std::string> valeur;
         if (const auto egal = nom.find('='); egal != std::string::npos) {
@@ -105,7 +109,7 @@ Analyse analyser(const std::vector<std::string>& arguments) {
         }
         const bool repetable = nom == "variante";
         if (!repetable && !prend_une_valeur(nom))
-            return {std::nullopt, "option inconnue : " + a};
+            return {std::nullopt, "option inconnue\u00a0: " + a};
         if (!valeur) {
             if (i + 1 >= arguments.size())
                 return {std::nullopt, "valeur manquante après " + a};

@@ -22,6 +22,7 @@ struct Options {
     bool rapport = false;
     bool explications = false;          // how each number was reached
     std::vector<std::string> variantes; // "PRÉNOMS;NOM" of each --variante, in order
+    bool aide = false;                  // --aide or --help: the usage, and nothing else
 
     bool a(const std::string& nom) const { return valeurs.count(nom) != 0; }
     std::optional<std::string> valeur(const std::string& nom) const;

@@ -62,6 +62,8 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
         return erreur_usage("--remplacer attend oui ou non");
     std::error_code erreur;
     std::filesystem::create_directories(dossier, erreur);
+    if (erreur)
+        return dossier_impossible({Echec{Operation::creer, dossier, erreur}});
     EtatFenetre etat;
     remplir_personne(etat, o);
     remplir_partenaire(etat, o);
@@ -69,7 +71,7 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Enregistré dans " << texte_chemin(fichier_repertoire(dossier)) << "\n";
+    std::cout << issue.statut << "\n";
     return 0;
 }
 
@@ -86,8 +88,7 @@ int supprimer(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = supprimer_personne(dossier, personne);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Retiré de " << texte_chemin(fichier_repertoire(dossier)) << " : "
-              << ligne_liste(personne) << "\n";
+    std::cout << message_personne_retiree(personne, fichier_repertoire(dossier)) << "\n";
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
+#include "noyau/lettres.hpp"
 #include "noyau/utf8.hpp"
 
 #include <algorithm>
@@ -57,7 +58,25 @@ std::string valeur_seule(const Slot& s) {
 std::string cale(const std::string& texte, std::size_t largeur) {
     const std::size_t n = decoder_utf8(texte).size();
     return texte + std::string(largeur > n ? largeur - n : 0, ' ');
-}
+    // A triangle slot holds its own caption ("Pierre angulaire : 1", or the bare
+    // caption before a calculation): written once, with the value after it.
+    void ligne_triangle(std::string & out, const Slot& s) {
+        const std::size_t deux_points = s.texte.rfind(" : ");
+        Slot valeur_seule = s;
+        valeur_seule.texte.clear();
+        std::string_view libelle = s.texte;
+        if (deux_points != std::string::npos) {
+            valeur_seule.texte = s.texte.substr(deux_points + 3);
+            libelle = std::string_view(s.texte).substr(0, deux_points);
+        }
+        ligne(out, libelle, valeur_seule);
+    }
+
+    // "de Paul", "d'Anne-Marie", "d'Éloïse".
+    std::string de_prenom(const std::string& prenom) {
+        const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
+        return (voyelle ? "d'" : "de ") + prenom;
+    }
 
 } // namespace
 
@@ -92,19 +111,18 @@ std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
 std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     const Theme& t = e.theme;
     std::string out;
-    out += "Thème de " + t.prenom + " " + t.nom;
+    out += "Thème " + de_prenom(t.prenom) + " " + t.nom;
     if (t.jour != 0)
-        out += ", né(e) le " + std::to_string(t.jour) + "/" + std::to_string(t.mois) + "/" +
-               std::to_string(t.annee);
+        out += ", date de naissance : " + std::to_string(t.jour) + "/" + std::to_string(t.mois) +
+               "/" + std::to_string(t.annee);
     out += "\n(* : chiffre absent de la grille d'inclusion ou nombre karmique)\n\nSynthèse\n";
     rangee(out, "Grille d'inclusion (1 à 9)", e.Grille, chiffres::premier, chiffres::dernier);
     rangee(out, "Modes (mental, concret, émotif, intuitif, impulsion, réflexion, action)", e.lettre,
            mode::premier, mode::dernier);
     for (int i = synth::premier; i <= synth::dernier; ++i)
         ligne(out, e, e.synth[i]);
-    ligne(out, "Triangle", e.tri1);
-    ligne(out, "Triangle", e.tri2);
-    ligne(out, "Triangle", e.tri3);
+    for (const Slot* s : {&e.tri1, &e.tri2, &e.tri3})
+        ligne_triangle(out, *s);
 
     out += "\nDétails\n";
     // In the order the "Détails" tab shows them.
@@ -125,11 +143,11 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     ligne(out, e, e.vie[indice_vie_entiere]);
     out += "  Cycles : 0-28 ans " + valeur(e.cycle1) + ", 29-57 ans " + valeur(e.cycle2) +
            ", >57 ans " + valeur(e.cycle3) + "\n";
-    out += "  Apogées : " + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) + ", " +
+    out += "  Apogées : " + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) + ", jusqu'à " +
            valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " + valeur(e.defi_apogee2) +
-           ", " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) + " (défi " +
-           valeur(e.defi_apogee3) + ", " + valeur(e.fin_apogee3) + "), " + valeur(e.apogee4) +
-           " (défi " + valeur(e.defi_apogee4) + ")\n";
+           ", jusqu'à " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) + " (défi " +
+           valeur(e.defi_apogee3) + ", jusqu'à " + valeur(e.fin_apogee3) + "), " +
+           valeur(e.apogee4) + " (défi " + valeur(e.defi_apogee4) + ")\n";
     out += "  Année " + e.texte(ChampId::annee_calcul) + "\n";
     ligne(out, e, e.annee_personnelle);
     ligne(out, e, e.lettre_passage);
@@ -145,8 +163,8 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     for (int w = 1; w <= nombre_semaines; ++w) {
         out += "  Apogée semaine " + std::to_string(w) + " :";
         for (int m = 1; m <= nombre_mois; ++m)
-            out += " " + valeur(e.semaine[indice_semaine(w, m)]) + "/D" +
-                   valeur(e.semdef[indice_semaine(w, m)]);
+            out += " " + valeur(e.semaine[indice_semaine(w, m)]) + " (défi " +
+                   valeur(e.semdef[indice_semaine(w, m)]) + ")";
         out += '\n';
     }
 

@@ -37,7 +37,7 @@ void remplir(EtatFenetre& etat, const Options& o, const Correspondance (&champs)
 } // namespace
 
 int erreur_usage(const std::string& pourquoi) {
-    std::cerr << "kalder-theme: " << pourquoi << "\n" << usage;
+    std::cerr << "kalder-theme : " << pourquoi << "\n" << usage;
     return sortie_usage;
 }
 

@@ -61,4 +61,16 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     return {};
 }
 
+void actualiser_compatibilite(EtatFenetre& etat) {
+    if (!present(etat.ent[ent::expression_partenaire].texte))
+        return;
+    EtatFenetre essai = etat;
+    if (!calculer_compatibilite(essai).message) {
+        etat = std::move(essai);
+        return;
+    }
+    etat.ent[ent::expression_commune].texte.clear();
+    etat.ent[ent::chemin_vie_commun].texte.clear();
+}
+
 } // namespace kalder

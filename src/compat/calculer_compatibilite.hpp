@@ -7,4 +7,9 @@ namespace kalder {
 // "Calculer" of the compatibility tab.
 Issue calculer_compatibilite(EtatFenetre& etat);
 
+// After a new theme: a compatibility on screen is computed again for the new
+// person when the partner line still passes every check, silently; otherwise
+// the numbers that mixed the earlier person in are emptied.
+void actualiser_compatibilite(EtatFenetre& etat);
+
 } // namespace kalder

@@ -14,12 +14,23 @@ bool noms_saisis(const EtatFenetre& etat) {
            !rogner(etat.texte(ChampId::nom)).empty();
 }
 
+std::string nom_personne(const Theme& theme) {
+    return theme.prenom + ' ' + theme.nom;
+}
+
+void marquer(Interpretation& doc, SorteInterpretation sorte, const Theme& theme) {
+    doc.sorte = sorte;
+    doc.personne = nom_personne(theme);
+}
+
 // Banner, commentary, then the window: a blank name makes the click do nothing.
-Issue interpreter(EtatFenetre& etat, std::string_view bandeau, void (*generateur)(EtatFenetre&)) {
+Issue interpreter(EtatFenetre& etat, SorteInterpretation sorte, std::string_view bandeau,
+                  void (*generateur)(EtatFenetre&)) {
     if (!noms_saisis(etat))
         return {};
     titrer_interpretation(etat.interpretation, bandeau);
     generateur(etat);
+    marquer(etat.interpretation, sorte, etat.theme);
     Issue issue;
     issue.afficher_interpretation = true;
     return issue;
@@ -28,15 +39,15 @@ Issue interpreter(EtatFenetre& etat, std::string_view bandeau, void (*generateur
 } // namespace
 
 Issue interpreter_synthese(EtatFenetre& etat) {
-    return interpreter(etat, "Synthèse", calcul_synthese);
+    return interpreter(etat, SorteInterpretation::synthese, "Synthèse", calcul_synthese);
 }
 
 Issue interpreter_details(EtatFenetre& etat) {
-    return interpreter(etat, "Détails", calcul_detail);
+    return interpreter(etat, SorteInterpretation::details, "Détails", calcul_detail);
 }
 
 Issue interpreter_annee(EtatFenetre& etat) {
-    return interpreter(etat, "Cycles", ecrire_interpretation_annee);
+    return interpreter(etat, SorteInterpretation::annee, "Cycles", ecrire_interpretation_annee);
 }
 
 Issue interpreter_entente(EtatFenetre& etat) {
@@ -50,9 +61,28 @@ Issue interpreter_entente(EtatFenetre& etat) {
 
     titrer_interpretation(etat.interpretation, "Entente entre deux personnes");
     calcul_entente(etat);
+    marquer(etat.interpretation, SorteInterpretation::entente, etat.theme);
     Issue issue;
     issue.afficher_interpretation = true;
     return issue;
+}
+
+void reinterpreter(EtatFenetre& etat) {
+    using Commande = Issue (*)(EtatFenetre&);
+    static constexpr Commande commandes[] = {nullptr, interpreter_synthese, interpreter_details,
+                                             interpreter_annee, interpreter_entente};
+    Interpretation& doc = etat.interpretation;
+    const Commande commande = commandes[static_cast<int>(doc.sorte)];
+    const std::string ancienne = doc.personne;
+    if (!commande)
+        return;
+    if (!commande(etat).message)
+        return;
+    vider_interpretation(doc);
+    doc.sorte = SorteInterpretation::aucune;
+    doc.personne = nom_personne(etat.theme);
+    titre(doc, "Ce texte concernait " + ancienne +
+                   "\u00a0; pressez «\u00a0Interpréter\u00a0» pour " + doc.personne + '.');
 }
 
 } // namespace kalder

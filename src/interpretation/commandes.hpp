@@ -12,7 +12,10 @@ Issue interpreter_synthese(EtatFenetre& etat); // bouton_synthese
 Issue interpreter_details(EtatFenetre& etat);  // bouton_details
 Issue interpreter_annee(
     EtatFenetre& etat); // bouton_annee and a choice in liste_mois (uses etat.mois_choisi)
-Issue interpreter_entente(EtatFenetre& etat);          // bouton_entente
+Issue interpreter_entente(EtatFenetre& etat); // bouton_entente
+// After a new theme: the last interpretation written again for the new
+// person (same month), or emptied with a line saying why.
+void reinterpreter(EtatFenetre& etat);
 std::string composer_rapport(const EtatFenetre& etat); // the theme report, UTF-8, CR LF
 
 } // namespace kalder

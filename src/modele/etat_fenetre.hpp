@@ -73,11 +73,16 @@ struct Issue {
     std::string statut; // a line for the status bar; empty for none
 };
 
+// Which command wrote the interpretation, so that a new theme can write it again.
+enum class SorteInterpretation { aucune, synthese, details, annee, entente };
+
 // The interpretation window's content; it exists only once something wrote to it.
 struct Interpretation {
     bool existe = false;
     std::string titre;
     std::string texte;
+    SorteInterpretation sorte = SorteInterpretation::aucune;
+    std::string personne; // "Anne-Marie Dupont": whose numbers the text reads
 };
 
 // The stored part of the theme record.

@@ -61,8 +61,8 @@ fs::path dossier_donnees(const fs::path& donnees_application, const fs::path& do
 Message message_dossier_impossible(const std::vector<Echec>& echecs) {
     std::string texte = "Le dossier de données n'a pas pu être créé";
     for (std::size_t i = 0; i < echecs.size(); ++i) {
-        texte += i == 0 ? " : « " : " ; ni « ";
-        texte += texte_chemin(echecs[i].chemin) + " », car " + cause(echecs[i]);
+        texte += i == 0 ? "\u00a0: «\u00a0" : "\u00a0; ni «\u00a0";
+        texte += texte_chemin(echecs[i].chemin) + "\u00a0», car " + cause(echecs[i]);
     }
     return Message{"Erreur", texte + ".", Icone::avertissement};
 }

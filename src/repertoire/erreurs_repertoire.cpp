@@ -16,7 +16,7 @@ class Categorie : public std::error_category {
         case ErreurRepertoire::trop_grand:
             return "fichier trop grand";
         case ErreurRepertoire::verrou_occupe:
-            return "un autre Kalder enregistre";
+            return "une autre fenêtre ou commande Kalder enregistre";
         case ErreurRepertoire::lecture_seule:
             return "lecture seule";
         case ErreurRepertoire::memoire_insuffisante:

@@ -63,7 +63,7 @@ std::optional<std::string> defaut_champ(std::string_view texte) {
         if (!octet_cp1252(c)) {
             std::string montre;
             ajouter_utf8(montre, c);
-            return "le caractère « " + montre + " » (" + hexadecimal(c) + ")";
+            return "le caractère «\u00a0" + montre + "\u00a0» (" + hexadecimal(c) + ")";
         }
     }
     return std::nullopt;
@@ -81,7 +81,8 @@ std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
         }
         const std::string personne =
             texte_visible(encoder_utf8(decoder_utf8(ligne.prenoms() + " " + ligne.nom())));
-        const char* qui = ligne.id == LigneId::vous ? "de la ligne « Vous »" : "du partenaire";
+        const char* qui =
+            ligne.id == LigneId::vous ? "de la ligne «\u00a0Vous\u00a0»" : "du partenaire";
         Issue issue;
         issue.message = message_sauvegarde_impossible(
             std::string(libelles[i]) + " " + qui + " (" + personne + ") contient " + *defaut +

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string entre_guillemets(const fs::path& chemin) {
-    return "« " + texte_chemin(chemin) + " »";
+    return "«\u00a0" + texte_chemin(chemin) + "\u00a0»";
 }
 
 std::string sujet(const Echec& e) {
@@ -35,12 +35,22 @@ std::string acces_refuse(const Echec& e) {
     case Operation::ecrire:
         return sujet(e) + " est en lecture seule ou vous n'avez pas le droit d'y écrire";
     case Operation::lire:
-        return sujet(e) + " ne peut pas être lu : l'accès en est refusé";
+        return sujet(e) + " ne peut pas être lu\u00a0: l'accès en est refusé";
     case Operation::remplacer:
     case Operation::verrouiller:
         break;
     }
     return sujet(e) + " est protégé en écriture ou verrouillé par un autre programme";
+}
+
+// "No such file" about a folder that is there: a system folder (/proc) that
+// takes no new file.
+std::string absent(const Echec& e) {
+    std::error_code ec;
+    if ((e.operation == Operation::creer || e.operation == Operation::ecrire) &&
+        fs::is_directory(e.chemin, ec))
+        return "le système ne permet pas de créer de fichier dans " + sujet(e);
+    return sujet(e) + " n'existe pas";
 }
 
 } // namespace
@@ -64,21 +74,23 @@ std::string expliquer_propre(const Echec& e) {
     case ErreurRepertoire::pas_un_fichier_ordinaire:
         return entre_guillemets(e.chemin) +
                " n'est pas un fichier ordinaire (c'est un périphérique, un tube nommé, une "
-               "prise réseau ou un lien vers l'un d'eux) ; Kalder n'y touche pas";
+               "prise réseau ou un lien vers l'un d'eux)\u00a0; Kalder n'y touche pas";
     case ErreurRepertoire::trop_grand:
         return sujet(e) + " dépasse " + std::to_string(taille_maximale_repertoire >> 20) +
                " Mo, la taille la plus grande que Kalder accepte pour un répertoire";
     case ErreurRepertoire::verrou_occupe:
-        return "un autre Kalder est en train d'enregistrer dans ce répertoire ; réessayez dans "
-               "un instant";
+        return "une autre fenêtre ou commande Kalder enregistre dans ce répertoire\u00a0; "
+               "réessayez "
+               "dans un instant";
     case ErreurRepertoire::lecture_seule:
-        return sujet(e) + " est en lecture seule ; retirez cette protection pour y enregistrer";
+        return sujet(e) +
+               " est en lecture seule\u00a0; retirez cette protection pour y enregistrer";
     case ErreurRepertoire::memoire_insuffisante:
         return expliquer_exception(true);
     case ErreurRepertoire::utf8_hors_code_page:
         return sujet(e) +
                " est écrit en UTF-8 et contient un caractère que Windows-1252 ne peut pas "
-               "tenir ; corrigez-le avec un éditeur de texte";
+               "représenter\u00a0; corrigez-le avec un éditeur de texte";
     case ErreurRepertoire::inattendue:
         break;
     }
@@ -105,7 +117,7 @@ std::string expliquer_echec(const Echec& e) {
     if (c == errc::not_a_directory)
         return "le chemin " + entre_guillemets(e.chemin) + " ne mène pas à un dossier";
     if (c == errc::no_such_file_or_directory)
-        return sujet(e) + " n'existe pas";
+        return absent(e);
     if (c == errc::filename_too_long)
         return "le chemin " + entre_guillemets(e.chemin) + " est trop long";
     if (c == errc::device_or_resource_busy || c == errc::text_file_busy)
@@ -128,7 +140,7 @@ std::string expliquer_echec(const Echec& e) {
     if (c == errc::cross_device_link)
         return sujet(e) + " n'est pas sur le même disque que le fichier à remplacer";
     if (c == errc::resource_unavailable_try_again)
-        return sujet(e) + " est momentanément indisponible ; réessayez dans un instant";
+        return sujet(e) + " est momentanément indisponible\u00a0; réessayez dans un instant";
     return "le système a refusé l'opération sur " + sujet(e) + " (erreur système " +
            std::to_string(c.value()) + ")";
 }
@@ -137,28 +149,46 @@ std::string expliquer_exception(bool memoire) {
     return memoire ? "la mémoire a manqué" : "une erreur inattendue est survenue";
 }
 
-Message question_supprimer(std::string_view ligne) {
-    return Message{"Attention", "Supprimer « " + texte_visible(ligne) + " » du répertoire ?",
+std::string personne_lisible(const Personne& p) {
+    std::string texte = p.prenoms;
+    if (!texte.empty() && !p.nom.empty())
+        texte += ' ';
+    texte += p.nom;
+    if (!p.jour.empty() || !p.mois.empty() || !p.annee.empty())
+        texte += " (" + p.jour + '/' + p.mois + '/' + p.annee + ')';
+    return texte_visible(texte);
+}
+
+Message question_supprimer(const Personne& personne) {
+    return Message{"Attention",
+                   "Supprimer «\u00a0" + personne_lisible(personne) +
+                       "\u00a0» du répertoire\u00a0?",
                    Icone::question};
+}
+
+std::string message_personne_retiree(const Personne& personne, const fs::path& fichier) {
+    return "Personne retirée de " + entre_guillemets(fichier) +
+           "\u00a0: " + personne_lisible(personne);
 }
 
 Message message_echec_suppression(const Echec& e) {
     return Message{
-        "Erreur", "La personne n'a pas pu être retirée du répertoire : " + expliquer_echec(e) + ".",
+        "Erreur",
+        "La personne n'a pas pu être retirée du répertoire\u00a0: " + expliquer_echec(e) + ".",
         Icone::avertissement};
 }
 
 Message message_absente(std::string_view ligne) {
     return Message{"Erreur",
-                   "« " + texte_visible(ligne) +
-                       " » n'est pas (ou plus) dans le répertoire : rien n'a été retiré.",
+                   "«\u00a0" + texte_visible(ligne) +
+                       "\u00a0» n'est pas (ou plus) dans le répertoire\u00a0: rien n'a été retiré.",
                    Icone::exclamation};
 }
 
 Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture) {
     return Message{"Erreur",
-                   std::string(debut) + " : " + expliquer_exception(memoire) +
-                       (ecriture ? " ; rien n'a été écrit." : "."),
+                   std::string(debut) + "\u00a0: " + expliquer_exception(memoire) +
+                       (ecriture ? "\u00a0; rien n'a été écrit." : "."),
                    Icone::avertissement};
 }
 
@@ -190,7 +220,8 @@ Message question_modifier(std::string_view prenoms, std::string_view nom, Icone 
 
 Message message_sauvegarde_impossible(std::string_view raison) {
     return Message{"Erreur",
-                   "Les personnes n'ont pas pu être enregistrées : " + std::string(raison) + ".",
+                   "Les personnes n'ont pas pu être enregistrées\u00a0: " + std::string(raison) +
+                       ".",
                    Icone::avertissement};
 }
 
@@ -209,7 +240,8 @@ Message message_pas_de_donnees() {
 
 Message message_echec_lecture(const Echec& e) {
     return Message{
-        "Erreur", "Les personnes enregistrées n'ont pas pu être lues : " + expliquer_echec(e) + ".",
+        "Erreur",
+        "Les personnes enregistrées n'ont pas pu être lues\u00a0: " + expliquer_echec(e) + ".",
         Icone::avertissement};
 }
 

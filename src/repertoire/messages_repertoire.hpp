@@ -3,6 +3,7 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "repertoire/fichiers.hpp"
+#include "repertoire/personne.hpp"
 
 #include <filesystem>
 #include <string>
@@ -22,8 +23,14 @@ std::string expliquer_exception(bool memoire);
 // A name as a message shows it: a line break becomes a visible "↵".
 std::string texte_visible(std::string_view texte);
 
-// "Supprimer « Dupont;Anne;15;7;1975 » du répertoire ?", titled "Attention".
-Message question_supprimer(std::string_view ligne);
+// A saved person as the messages name it: "Zoé Dupont (1/2/1991)".
+std::string personne_lisible(const Personne& personne);
+
+// "Supprimer « Anne Dupont (15/7/1975) » du répertoire ?", titled "Attention".
+Message question_supprimer(const Personne& personne);
+// "Personne retirée de « …Kalderrep.txt » : Anne Dupont (15/7/1975)"
+std::string message_personne_retiree(const Personne& personne,
+                                     const std::filesystem::path& fichier);
 Message message_echec_suppression(const Echec& echec);
 // The line to remove is not in the file (any more).
 Message message_absente(std::string_view ligne);

@@ -147,7 +147,7 @@ Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& q
 
 Issue sauvegarder_personnes(const EtatFenetre& etat, const fs::path& dossier, Questions& questions,
                             std::chrono::milliseconds attente) {
-    constexpr std::string_view rien_ecrit = " ; rien n'a été écrit";
+    constexpr std::string_view rien_ecrit = "\u00a0; rien n'a été écrit";
     try {
         return sauvegarder(etat, dossier, questions, attente);
     } catch (const std::bad_alloc&) {

@@ -126,10 +126,28 @@ QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie) {
     return e;
 }
 
+// The four "Interpréter" buttons share their caption; a screen reader tells
+// them apart by what they interpret.
+QString nom_accessible(BoutonId id) {
+    switch (id) {
+    case BoutonId::synthese:
+        return QStringLiteral("Interpréter la synthèse");
+    case BoutonId::details:
+        return QStringLiteral("Interpréter les détails");
+    case BoutonId::annee:
+        return QStringLiteral("Interpréter les cycles");
+    case BoutonId::entente:
+        return QStringLiteral("Interpréter l'entente");
+    default:
+        return {};
+    }
+}
+
 QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& texte,
                     QRect geometrie) {
     auto* b = new QPushButton(texte, parent);
     b->setObjectName(nom_qt(nom_bouton(id)));
+    b->setAccessibleName(nom_accessible(id));
     b->setGeometry(geometrie);
     // Enter on a button that has the focus presses that button, as on the
     // platform the program comes from; elsewhere Enter goes to the window.

@@ -55,6 +55,7 @@ DialogueOuvrir::DialogueOuvrir(ListePersonnes liste, QWidget* parent, std::files
     modele_->remplacer(std::move(liste));
     liste_ = new QListView(this);
     liste_->setObjectName(QStringLiteral("liste_personnes"));
+    liste_->setAccessibleName(QStringLiteral("Personnes enregistrées"));
     liste_->setPalette(QPalette());
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,8 +129,8 @@ void DialogueOuvrir::supprimer_selection() {
         return;
     const auto i = static_cast<std::size_t>(rang);
     const Personne personne = modele_->liste().personne(i);
-    if (montrer_message(this, question_supprimer(modele_->liste().ligne(i)),
-                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (montrer_message(this, question_supprimer(personne), QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No) != QMessageBox::Yes)
         return;
     if (const Issue issue = supprimer_personne(dossier_, personne); issue.message)
         montrer_message(this, *issue.message);

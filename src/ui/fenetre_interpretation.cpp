@@ -69,6 +69,7 @@ FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, 
     // interpretation replaces it.
     texte_ = new QPlainTextEdit(this);
     texte_->setObjectName(QStringLiteral("texte_interp"));
+    texte_->setAccessibleName(QStringLiteral("Texte de l'interprétation"));
     texte_->setFont(police(9.75));
     texte_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     texte_->setGeometry(0, pixels(haut_texte), pixels(largeur_client),
@@ -85,7 +86,12 @@ FenetreInterpretation::FenetreInterpretation(QWidget* parent) : QWidget(parent, 
 }
 
 void FenetreInterpretation::afficher(const Interpretation& contenu) {
-    bandeau_->setText(QString::fromStdString(contenu.titre));
+    // The band names whose numbers the text reads, so that an earlier
+    // person's text is never taken for the one on screen.
+    QString bandeau = QString::fromStdString(contenu.titre);
+    if (!contenu.personne.empty())
+        bandeau += QStringLiteral(" — ") + QString::fromStdString(contenu.personne);
+    bandeau_->setText(bandeau);
     texte_->setPlainText(texte_affichable(contenu.texte));
 }
 

@@ -108,6 +108,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
     setFixedSize(largeur_client,
                  hauteur_client + menuBar()->sizeHint().height() + barre->sizeHint().height());
     suivre_accessibilite();
+    montrer_statut();
     champ(ChampId::prenom)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -187,9 +188,14 @@ void FenetrePrincipale::executer(BoutonId id) {
         {
             CurseurAttente attente;
             issue = calculer_theme(etat_, QDate::currentDate().year());
+            if (!issue.message) {
+                actualiser_compatibilite(etat_);
+                reinterpreter(etat_);
+            }
         }
         appliquer(issue);
         emit theme_calcule();
+        secondaires_->rafraichir_interpretation();
         break;
     }
     case BoutonId::calculer_entente: {
@@ -231,10 +237,7 @@ void FenetrePrincipale::executer(BoutonId id) {
 void FenetrePrincipale::appliquer(const Issue& issue) {
     afficher_modele();
     statut_ = QString::fromStdString(issue.statut);
-    if (statut_.isEmpty())
-        barre_etat()->clearMessage();
-    else
-        barre_etat()->showMessage(statut_);
+    montrer_statut();
     if (issue.message)
         montrer_message(this, *issue.message);
     if (issue.focus) {
@@ -246,6 +249,8 @@ void FenetrePrincipale::appliquer(const Issue& issue) {
                 onglets_->setCurrentIndex(i);
         }
         fautif->setFocus(Qt::OtherFocusReason);
+        // Typing then replaces the refused value.
+        fautif->selectAll();
     }
     if (issue.afficher_interpretation)
         montrer_interpretation();

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QFontMetrics;
 class QStatusBar;
 class QTabWidget;
 
@@ -19,6 +20,10 @@ namespace kalder::ui {
 
 class CadrePage;
 class FenetresSecondaires;
+
+// An explanation as the status bar shows it in `largeur` pixels: shortened
+// in the middle when it is too long.
+QString texte_pour_barre(const QString& explication, const QFontMetrics& mesure, int largeur);
 
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
@@ -94,6 +99,8 @@ class FenetrePrincipale : public QMainWindow {
     void decrire_slots();
     void suivre_accessibilite();
     void survoler(const QString& nom, QLabel* libelle);
+    // The last command's status line, else the hint about hovering, else nothing.
+    void montrer_statut();
     void executer(BoutonId id);
     void a_propos();
 
@@ -104,7 +111,8 @@ class FenetrePrincipale : public QMainWindow {
     std::array<CadrePage*, 4> cadres_{};
     FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
     QMetaObject::Connection suivi_focus_;
-    QString statut_; // the last command's status line, shown again after a hover
+    QString statut_;                  // the last command's status line, shown again after a hover
+    bool indication_a_donner_ = true; // no explanation has been shown yet
     std::unique_ptr<ObservateurAccessibilite> observateur_;
     bool lecteur_ecran_ = false; // an assistive tool listens
 };

@@ -65,6 +65,11 @@ void FenetresSecondaires::montrer_interpretation() {
     interpretation_->montrer();
 }
 
+void FenetresSecondaires::rafraichir_interpretation() {
+    if (interpretation_)
+        interpretation_->afficher(fenetre_.etat().interpretation);
+}
+
 void FenetresSecondaires::fermer_interpretation() {
     delete interpretation_;
 }

@@ -30,6 +30,8 @@ class FenetresSecondaires : public QObject {
     void montrer_interpretation();
     // Clear-all: the window is destroyed; the next interpretation makes a new one.
     void fermer_interpretation();
+    // An open window shows the engine's interpretation again, where it is.
+    void rafraichir_interpretation();
     FenetreInterpretation* interpretation() const;
 
     void montrer_aide();

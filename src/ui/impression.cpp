@@ -31,11 +31,11 @@ bool vers_fichier(const QPrinter& imprimante) {
 QString imprimante_nommee(const QPrinter& imprimante) {
     if (imprimante.printerName().isEmpty())
         return QStringLiteral("l'imprimante");
-    return QStringLiteral("l'imprimante « %1 »").arg(imprimante.printerName());
+    return QStringLiteral("l'imprimante «\u00a0%1\u00a0»").arg(imprimante.printerName());
 }
 
 QString fichier_nomme(const QPrinter& imprimante) {
-    return QStringLiteral("le fichier « %1 »").arg(imprimante.outputFileName());
+    return QStringLiteral("le fichier «\u00a0%1\u00a0»").arg(imprimante.outputFileName());
 }
 
 QString raison_ouverture(const QPrinter& imprimante) {
@@ -51,7 +51,7 @@ QString raison_impression(const QPrinter& imprimante) {
 }
 
 void signaler_echec(QWidget* parent, const QString& raison) {
-    const QString texte = QStringLiteral("L'impression a échoué : %1.").arg(raison);
+    const QString texte = QStringLiteral("L'impression a échoué\u00a0: %1.").arg(raison);
     montrer_message(parent, Message{"Erreur", texte.toStdString(), Icone::avertissement});
 }
 
@@ -156,7 +156,7 @@ bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
     if (!pages) {
         const int n = document->pageCount();
         const QString message =
-            QStringLiteral("Les pages choisies n'existent pas : le texte compte %1 page%2.")
+            QStringLiteral("Les pages choisies n'existent pas\u00a0: le texte compte %1 page%2.")
                 .arg(n)
                 .arg(n > 1 ? QStringLiteral("s") : QString());
         montrer_message(parent, Message{"Erreur", message.toStdString(), Icone::avertissement});

@@ -34,9 +34,10 @@ bool plateforme_en_argument(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (!affichage_disponible() && !plateforme_en_argument(argc, argv)) {
-        std::fputs("kalder: aucun affichage disponible (DISPLAY n'est pas défini) ; lancez-le dans "
-                   "une session graphique ou sous xvfb-run.\n",
-                   stderr);
+        std::fputs(
+            "kalder : aucun affichage disponible (DISPLAY n'est pas défini)\u00a0; lancez-le dans "
+            "une session graphique ou sous xvfb-run.\n",
+            stderr);
         return 1;
     }
 

@@ -20,6 +20,10 @@ class ModelePersonnes : public QAbstractListModel {
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Type-ahead: a line begins with what was typed when both agree once
+    // case and accents are set aside, as the list's order sets them aside.
+    QModelIndexList match(const QModelIndex& debut, int role, const QVariant& valeur, int nombre,
+                          Qt::MatchFlags drapeaux) const override;
 
   private:
     ListePersonnes liste_;

@@ -69,7 +69,7 @@ void commandes_annee(Controles& c, QWidget* page) {
     bouton(c, page, BoutonId::annee, QStringLiteral("Interpréter"), {4, y, 100, 28});
     auto* mois = new QComboBox(page);
     mois->setObjectName(QStringLiteral("liste_mois"));
-    mois->setAccessibleName(QStringLiteral("Mois à interpréter"));
+    mois->setAccessibleName(QStringLiteral("Mois choisi"));
     mois->setEditable(false);
     for (std::string_view nom : noms_mois)
         mois->addItem(nom_qt(nom));

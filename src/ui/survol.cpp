@@ -7,8 +7,11 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace kalder::ui {
 
@@ -23,7 +26,30 @@ QString montrable(EtatFenetre& etat, const std::string& nom, const std::string& 
     return QString::fromStdString(explication);
 }
 
+// Said in the status bar until a first explanation has been shown there.
+const QString indication_survol =
+    QStringLiteral("Laissez la souris sur un nombre pour voir comment il a été obtenu.");
+
+// What the status bar draws its message in: its width less the margins it
+// keeps on each side.
+constexpr int marges_message = 24;
+
 } // namespace
+
+QString texte_pour_barre(const QString& explication, const QFontMetrics& mesure, int largeur) {
+    // Cut in the middle: the label at the start and the last steps with the
+    // result stay readable; the whole text is in the tooltip.
+    return mesure.elidedText(explication, Qt::ElideMiddle, std::max(0, largeur - marges_message));
+}
+
+void FenetrePrincipale::montrer_statut() {
+    if (!statut_.isEmpty())
+        barre_etat()->showMessage(statut_);
+    else if (indication_a_donner_)
+        barre_etat()->showMessage(indication_survol);
+    else
+        barre_etat()->clearMessage();
+}
 
 QStatusBar* FenetrePrincipale::barre_etat() const {
     return statusBar();
@@ -43,9 +69,15 @@ void FenetrePrincipale::suivre_accessibilite() {
 
 void FenetrePrincipale::nommer_slot(const QString& nom, QLabel* libelle) {
     const QString texte = libelle->text();
-    // "Grille d'inclusion, chiffre 8 : 0", never a bare number.
+    // "Grille d'inclusion, chiffre 8 : 0", never a bare number; a triangle
+    // slot already holds its caption ("Nombre clef : 8"), said once.
     const QString titre = QString::fromStdString(libelle_slot(nom.toStdString()));
-    libelle->setAccessibleName(texte.isEmpty() ? titre : titre + QStringLiteral(" : ") + texte);
+    if (texte.isEmpty())
+        libelle->setAccessibleName(titre);
+    else if (texte.startsWith(titre))
+        libelle->setAccessibleName(texte);
+    else
+        libelle->setAccessibleName(titre + QStringLiteral(" : ") + texte);
 }
 
 void FenetrePrincipale::decrire_slots() {
@@ -63,10 +95,13 @@ void FenetrePrincipale::survoler(const QString& nom, QLabel* libelle) {
     const std::string nom_slot = nom.toStdString();
     const QString explication = montrable(etat_, nom_slot, expliquer_slot(etat_, nom_slot));
     libelle->setToolTip(explication);
-    if (explication.isEmpty())
-        barre_etat()->showMessage(statut_);
-    else
-        barre_etat()->showMessage(explication);
+    if (explication.isEmpty()) {
+        montrer_statut();
+        return;
+    }
+    indication_a_donner_ = false;
+    QStatusBar* barre = barre_etat();
+    barre->showMessage(texte_pour_barre(explication, barre->fontMetrics(), barre->width()));
 }
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
@@ -77,10 +112,7 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
     if (!libelle || !controles_.libelles.contains(libelle->objectName()))
         return QMainWindow::eventFilter(objet, evenement);
     if (type == QEvent::Leave) {
-        if (statut_.isEmpty())
-            barre_etat()->clearMessage();
-        else
-            barre_etat()->showMessage(statut_);
+        montrer_statut();
     } else {
         // Written now, from the model as it stands: never a stale one.
         survoler(libelle->objectName(), libelle);

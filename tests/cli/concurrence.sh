@@ -23,4 +23,4 @@ done
 personnes=$(grep -c '^Concurrent;P[0-9]*;1;1;2000$' "$dossier/sorties/liste")
 differentes=$(sort -u "$dossier/sorties/liste" | grep -c '^Concurrent;')
 echo "echecs-$echecs personnes-$personnes differentes-$differentes"
-cat "$dossier"/sorties/[0-9]* | grep -v '^Enregistr' | head -5
+cat "$dossier"/sorties/[0-9]* | grep -v ' enregistrées\? dans ' | head -5

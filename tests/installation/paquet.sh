@@ -13,7 +13,7 @@ for f in ./usr/bin/kalder ./usr/bin/kalder-theme \
          ./usr/share/applications/fr.kalder.Kalder.desktop \
          ./usr/share/metainfo/fr.kalder.Kalder.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
-         ./usr/share/man/man1/kalder-theme.1; do
+         ./usr/share/man/man1/kalder.1 ./usr/share/man/man1/kalder-theme.1; do
     grep -q " $f\$" contenu-paquet.txt || { echo "absent du paquet : $f"; exit 1; }
 done
 dependances=$(dpkg-deb -f "$paquet" Depends)

@@ -151,5 +151,51 @@ TEST(Compatibilite, UnPartenaireSansDateVideLeCheminCommun) {
     EXPECT_NE(e.ent[5].texte, "");
 }
 
+// A new person after a compatibility: the common numbers follow the new
+// person when the partner line still passes, and are emptied otherwise,
+// never left from the earlier person beside the new one.
+TEST(Compatibilite, NouveauThemeActualiseLesNombresCommuns) {
+    struct Cas {
+        const char* nom;
+        Partenaire apres; // the partner line when the new theme is calculated
+        bool recalculee;
+    };
+    const Partenaire paul{.jour = "17", .mois = "5", .annee = "1990"};
+    const Cas cas[] = {
+        {"meme_partenaire", paul, true},
+        {"partenaire_sans_date", {}, true},
+        {"prenom_efface", {.prenom = ""}, false},
+        {"jour_faux", {.jour = "45", .mois = "5", .annee = "1990"}, false},
+    };
+    for (const Cas& c : cas) {
+        EtatFenetre e = avec_theme();
+        saisir(e, paul);
+        ASSERT_FALSE(calculer_compatibilite(e).message);
+        const std::string ancien_partenaire = e.ent[2].texte;
+        saisir(e, c.apres);
+        essai::saisir_personne(e, "Zoé", "Écuyer", "1", "2", "1991");
+        ASSERT_FALSE(calculer_theme(e, 2026).message);
+        actualiser_compatibilite(e);
+
+        EtatFenetre attendu = e;
+        ASSERT_EQ(calculer_compatibilite(attendu).message.has_value(), !c.recalculee) << c.nom;
+        if (c.recalculee) {
+            for (int i = ent::premier; i <= ent::dernier; ++i)
+                EXPECT_EQ(e.ent[i].texte, attendu.ent[i].texte) << c.nom << ' ' << i;
+            EXPECT_EQ(e.origines.entente.votre_chemin, e.ent[3].texte) << c.nom;
+        } else {
+            EXPECT_EQ(e.ent[2].texte, ancien_partenaire) << c.nom;
+            EXPECT_EQ(e.ent[5].texte, "") << c.nom;
+            EXPECT_EQ(e.ent[6].texte, "") << c.nom;
+        }
+    }
+    // No compatibility on screen: the tab stays as it is.
+    EtatFenetre e = avec_theme();
+    saisir(e, paul);
+    actualiser_compatibilite(e);
+    EXPECT_EQ(e.ent[2].texte, "");
+    EXPECT_FALSE(e.actif(BoutonId::entente));
+}
+
 } // namespace
 } // namespace kalder

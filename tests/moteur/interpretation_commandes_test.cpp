@@ -2,7 +2,9 @@
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation_exemple.hpp"
+#include "saisie_personne.hpp"
 #include "textes/textes.hpp"
+#include "theme/calculer_theme.hpp"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,44 @@ TEST(BoutonsInterpreter, BoutonsInterpreterDuTheme) {
         EXPECT_TRUE(b.commande(e).afficher_interpretation);
         EXPECT_EQ(e.interpretation.titre, b.bandeau);
         EXPECT_EQ(e.interpretation.texte, attendu.interpretation.texte);
+    }
+}
+
+// A new theme writes the open interpretation again for the new person, same
+// month, or empties it with a line naming both persons when it can no longer
+// be written.
+TEST(BoutonsInterpreter, NouveauThemeReecritLInterpretation) {
+    struct Cas {
+        Issue (*commande)(EtatFenetre&);
+        const char* partenaire_apres;
+        bool reecrite;
+    };
+    const Cas cas[] = {{interpreter_synthese, "Paul", true},
+                       {interpreter_details, "Paul", true},
+                       {interpreter_annee, "Paul", true},
+                       {interpreter_entente, "Paul", true},
+                       {interpreter_entente, "", false}};
+    for (const Cas& c : cas) {
+        EtatFenetre e = essai::anne_marie_dupont();
+        ASSERT_FALSE(calculer_theme(e, 2026).message);
+        essai::saisir_partenaire(e, "Paul", "Martin");
+        e.mois_choisi = 4;
+        ASSERT_TRUE(c.commande(e).afficher_interpretation);
+        EXPECT_EQ(e.interpretation.personne, "Anne-Marie Dupont");
+
+        essai::saisir_personne(e, "Zoé", "Écuyer", "1", "2", "1991");
+        e.saisir(ChampId::prenom_partenaire, c.partenaire_apres);
+        ASSERT_FALSE(calculer_theme(e, 2026).message);
+        EtatFenetre attendu = e;
+        c.commande(attendu);
+        reinterpreter(e);
+        EXPECT_EQ(e.interpretation.personne, "Zoé Écuyer");
+        if (c.reecrite)
+            EXPECT_EQ(e.interpretation.texte, attendu.interpretation.texte);
+        else
+            EXPECT_EQ(e.interpretation.texte,
+                      "Ce texte concernait Anne-Marie Dupont\u00a0; pressez "
+                      "«\u00a0Interpréter\u00a0» pour Zoé Écuyer.\r\n");
     }
 }
 

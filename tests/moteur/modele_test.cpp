@@ -75,7 +75,9 @@ EtatFenetre calcule() {
     EXPECT_FALSE(calculer_theme(e, 2026).message);
     e.ent[5].texte = "7";
     e.activer(BoutonId::entente, true);
-    e.interpretation = {true, "Synthèse", "texte\r\n"};
+    e.interpretation.existe = true;
+    e.interpretation.titre = "Synthèse";
+    e.interpretation.texte = "texte\r\n";
     return e;
 }
 

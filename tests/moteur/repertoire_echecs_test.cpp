@@ -27,7 +27,7 @@ using essai::lire_octets;
 using essai::noms_dans;
 using essai::QuestionsScriptees;
 
-const std::string prefixe = "Les personnes n'ont pas pu être enregistrées : ";
+const std::string prefixe = "Les personnes n'ont pas pu être enregistrées\u00a0: ";
 const std::string contenu_anne = "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n";
 
 EtatFenetre fenetre_anne() {
@@ -77,13 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireRefus,
     ::testing::Values(
         CasRefus{"guillemet_dans_le_prenom", ChampId::prenom, "Jean \"Jo\"",
-                 "le prénom de la ligne « Vous » (Jean \"Jo\" Dupont) contient un guillemet (\")"},
+                 "le prénom de la ligne «\u00a0Vous\u00a0» (Jean \"Jo\" Dupont) contient un "
+                 "guillemet (\")"},
         CasRefus{"guillemet_dans_le_nom_du_partenaire", ChampId::nom_partenaire, "Mar\"tin",
                  "le nom du partenaire (Paul Mar\"tin) contient un guillemet"},
         CasRefus{"guillemet_dans_l_annee", ChampId::annee, "19\"75",
-                 "l'année de naissance de la ligne « Vous »"},
+                 "l'année de naissance de la ligne «\u00a0Vous\u00a0»"},
         CasRefus{"caractere_hors_Windows_1252", ChampId::prenom, "Łukasz",
-                 "contient le caractère « Ł » (U+0141)"},
+                 "contient le caractère «\u00a0Ł\u00a0» (U+0141)"},
         CasRefus{"emoji_chez_le_partenaire", ChampId::jour_partenaire, "1\xF0\x9F\x8E\x82",
                  "le jour de naissance du partenaire (Paul Martin) contient le caractère"},
         CasRefus{"UTF_8_mal_forme", ChampId::nom, "Dup\xE9nt", "un caractère illisible"},
@@ -106,7 +107,7 @@ TEST(RepertoireEchec, FichierRemplaceParUnDossier) {
     fs::create_directory(fichier_repertoire(dossier.chemin()));
     QuestionsScriptees questions;
     const Issue issue = sauvegarder_personnes(fenetre_anne(), dossier.chemin(), questions);
-    attendre_erreur(issue, "Kalderrep.txt » est un dossier et non un fichier");
+    attendre_erreur(issue, "Kalderrep.txt\u00a0» est un dossier et non un fichier");
     EXPECT_TRUE(fs::is_directory(fichier_repertoire(dossier.chemin())));
     EXPECT_EQ(noms_dans(dossier.chemin()), std::vector<std::string>{"Kalderrep.txt"});
 }
@@ -127,7 +128,7 @@ TEST(RepertoireEchec, DossierDeDonneesAbsent) {
     QuestionsScriptees questions;
     const Issue issue =
         sauvegarder_personnes(fenetre_anne(), dossier.chemin() / "disparu", questions);
-    attendre_erreur(issue, "disparu » n'existe pas");
+    attendre_erreur(issue, "disparu\u00a0» n'existe pas");
     EXPECT_TRUE(noms_dans(dossier.chemin()).empty());
 }
 
@@ -186,7 +187,7 @@ TEST(RepertoireEchec, DisquePlein) {
     std::fclose(plein);
     EXPECT_EQ(ec, std::errc::no_space_on_device);
     EXPECT_EQ(expliquer_echec(Echec{Operation::ecrire, "/donnees/Kalder", ec}),
-              "le disque qui contient le dossier « /donnees/Kalder » est plein");
+              "le disque qui contient le dossier «\u00a0/donnees/Kalder\u00a0» est plein");
 }
 #endif
 
@@ -230,30 +231,54 @@ TEST_P(RepertoireExplication, Phrase) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireExplication,
     ::testing::Values(
-        CasExplication{"creer_sans_droit", Operation::creer, std::errc::permission_denied,
-                       "le dossier « /d/K » est en lecture seule ou vous n'avez pas le droit "
-                       "d'y écrire"},
-        CasExplication{"remplacer_protege", Operation::remplacer, std::errc::permission_denied,
-                       "le fichier « /d/K » est protégé en écriture ou verrouillé par un autre "
-                       "programme"},
-        CasExplication{"lire_refuse", Operation::lire, std::errc::operation_not_permitted,
-                       "le fichier « /d/K » ne peut pas être lu : l'accès en est refusé"},
+        CasExplication{
+            "creer_sans_droit", Operation::creer, std::errc::permission_denied,
+            "le dossier «\u00a0/d/K\u00a0» est en lecture seule ou vous n'avez pas le droit "
+            "d'y écrire"},
+        CasExplication{
+            "remplacer_protege", Operation::remplacer, std::errc::permission_denied,
+            "le fichier «\u00a0/d/K\u00a0» est protégé en écriture ou verrouillé par un autre "
+            "programme"},
+        CasExplication{
+            "lire_refuse", Operation::lire, std::errc::operation_not_permitted,
+            "le fichier «\u00a0/d/K\u00a0» ne peut pas être lu\u00a0: l'accès en est refusé"},
         CasExplication{"disque_lecture_seule", Operation::creer, std::errc::read_only_file_system,
-                       "le dossier « /d/K » se trouve sur un disque en lecture seule"},
+                       "le dossier «\u00a0/d/K\u00a0» se trouve sur un disque en lecture seule"},
         CasExplication{"disque_plein", Operation::ecrire, std::errc::no_space_on_device,
-                       "le disque qui contient le dossier « /d/K » est plein"},
+                       "le disque qui contient le dossier «\u00a0/d/K\u00a0» est plein"},
         CasExplication{"lire_un_dossier", Operation::lire, std::errc::is_a_directory,
-                       "« /d/K » est un dossier et non un fichier"},
+                       "«\u00a0/d/K\u00a0» est un dossier et non un fichier"},
         CasExplication{"dossier_absent", Operation::creer, std::errc::no_such_file_or_directory,
-                       "le dossier « /d/K » n'existe pas"},
+                       "le dossier «\u00a0/d/K\u00a0» n'existe pas"},
         CasExplication{"fichier_occupe", Operation::remplacer, std::errc::device_or_resource_busy,
-                       "le fichier « /d/K » est utilisé par un autre programme"}),
+                       "le fichier «\u00a0/d/K\u00a0» est utilisé par un autre programme"}),
     ::essai::NomDuCas());
+
+// A folder that is there but takes no new file (a system folder) is not
+// said to be missing.
+TEST(RepertoireExplication, DossierPresentQuiRefuseLesFichiers) {
+    DossierTemporaire dossier;
+    const auto absent = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(expliquer_echec(Echec{Operation::creer, dossier.chemin(), absent}),
+              "le système ne permet pas de créer de fichier dans le dossier «\u00a0" +
+                  texte_chemin(dossier.chemin()) + "\u00a0»");
+    EXPECT_EQ(expliquer_echec(Echec{Operation::creer, dossier.chemin() / "x", absent}),
+              "le dossier «\u00a0" + texte_chemin(dossier.chemin() / "x") + "\u00a0» n'existe pas");
+}
+
+// The messages name a saved person as a reader would, not as its file line.
+TEST(RepertoireMessages, PersonneNommeeLisiblement) {
+    const Personne zoe{"Dupont", "Zoé", "1", "2", "1991"};
+    EXPECT_EQ(question_supprimer(zoe).texte,
+              "Supprimer «\u00a0Zoé Dupont (1/2/1991)\u00a0» du répertoire\u00a0?");
+    EXPECT_EQ(message_personne_retiree(Personne{"Martin", "Paul", "", "", ""}, "/d/Kalderrep.txt"),
+              "Personne retirée de «\u00a0/d/Kalderrep.txt\u00a0»\u00a0: Paul Martin");
+}
 
 TEST(RepertoireExplication, ErreurInconnueGardeSonNumero) {
     const auto texte = expliquer_echec(
         Echec{Operation::lire, "/d/K", std::make_error_code(std::errc::connection_reset)});
-    EXPECT_NE(texte.find("le fichier « /d/K »"), std::string::npos);
+    EXPECT_NE(texte.find("le fichier «\u00a0/d/K\u00a0»"), std::string::npos);
     EXPECT_NE(texte.find(std::to_string(static_cast<int>(std::errc::connection_reset))),
               std::string::npos);
 }

@@ -72,7 +72,7 @@ TEST(RepertoireFichierUtf8, CaractereHorsWindows1252RefuseALaSauvegarde) {
     const Issue issue = sauvegarder_personnes(e, dossier.chemin(), questions);
     ASSERT_TRUE(issue.message);
     EXPECT_NE(issue.message->texte.find("est écrit en UTF-8 et contient un caractère que "
-                                        "Windows-1252 ne peut pas tenir"),
+                                        "Windows-1252 ne peut pas représenter"),
               std::string::npos);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), avant);
     // The opening still shows what it can.
@@ -165,15 +165,15 @@ TEST_P(RepertoireCauseSysteme, Phrase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireCauseSysteme,
-    ::testing::Values(
-        CasCause{"boucle", std::errc::too_many_symbolic_link_levels,
-                 "le chemin « /d/K » passe par trop de liens symboliques (sans doute une boucle "
-                 "de liens)"},
-        CasCause{"trop_grand", std::errc::file_too_large,
-                 "le fichier « /d/K » est trop grand pour ce disque"},
-        CasCause{"memoire", std::errc::not_enough_memory, "la mémoire a manqué"},
-        CasCause{"sans_peripherique", std::errc::no_such_device_or_address,
-                 "« /d/K » ne mène à aucun fichier ordinaire"}),
+    ::testing::Values(CasCause{"boucle", std::errc::too_many_symbolic_link_levels,
+                               "le chemin «\u00a0/d/K\u00a0» passe par trop de liens symboliques "
+                               "(sans doute une boucle "
+                               "de liens)"},
+                      CasCause{"trop_grand", std::errc::file_too_large,
+                               "le fichier «\u00a0/d/K\u00a0» est trop grand pour ce disque"},
+                      CasCause{"memoire", std::errc::not_enough_memory, "la mémoire a manqué"},
+                      CasCause{"sans_peripherique", std::errc::no_such_device_or_address,
+                               "«\u00a0/d/K\u00a0» ne mène à aucun fichier ordinaire"}),
     ::essai::NomDuCas());
 
 #if !defined(_WIN32)
@@ -206,11 +206,11 @@ TEST(RepertoireDossierDonnees, EchecsNommesAvecLeurCause) {
     const Message m = message_dossier_impossible(echecs);
     EXPECT_EQ(m.titre, "Erreur");
     const std::string attendu =
-        "Le dossier de données n'a pas pu être créé : « " +
+        "Le dossier de données n'a pas pu être créé\u00a0: «\u00a0" +
         texte_chemin(racine.chemin() / "appdata" / "Kalder") +
-        " », car un fichier ou un chemin sans dossier est à sa place ; ni « " +
+        "\u00a0», car un fichier ou un chemin sans dossier est à sa place\u00a0; ni «\u00a0" +
         texte_chemin(racine.chemin() / "programme" / "Kalder") +
-        " », car un fichier ou un chemin sans dossier est à sa place.";
+        "\u00a0», car un fichier ou un chemin sans dossier est à sa place.";
     EXPECT_EQ(m.texte, attendu);
 }
 

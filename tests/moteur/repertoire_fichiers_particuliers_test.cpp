@@ -144,7 +144,8 @@ TEST(RepertoireDroits, FichierProtegeEnEcritureDitLectureSeule) {
     QuestionsScriptees questions;
     const Issue issue = sauvegarder_personnes(fenetre_luc(), dossier.chemin(), questions);
     ASSERT_TRUE(issue.message);
-    EXPECT_NE(issue.message->texte.find("Kalderrep.txt » est en lecture seule"), std::string::npos)
+    EXPECT_NE(issue.message->texte.find("Kalderrep.txt\u00a0» est en lecture seule"),
+              std::string::npos)
         << issue.message->texte;
     EXPECT_EQ(lire_octets(fichier), ligne_paul);
     EXPECT_FALSE(fs::exists(fichier_secours(dossier.chemin())));

@@ -19,7 +19,8 @@ EtatFenetre deux_lignes() {
 
 TEST(RepertoireStatut, CombienEtOu) {
     essai::DossierTemporaire dossier;
-    const std::string ou = " dans « " + texte_chemin(fichier_repertoire(dossier.chemin())) + " ».";
+    const std::string ou =
+        " dans «\u00a0" + texte_chemin(fichier_repertoire(dossier.chemin())) + "\u00a0».";
     essai::QuestionsScriptees aucune;
     Issue issue = sauvegarder_personnes(deux_lignes(), dossier.chemin(), aucune);
     ASSERT_FALSE(issue.message.has_value());

@@ -110,13 +110,14 @@ TEST(RepertoireVerrou, AttenteBorneePuisErreur) {
     EXPECT_GE(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(150));
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
-    EXPECT_NE(issue.message->texte.find("un autre Kalder est en train d'enregistrer"),
+    EXPECT_NE(issue.message->texte.find("une autre fenêtre ou commande Kalder enregistre"),
               std::string::npos);
     const Issue retrait =
         supprimer_personne(dossier.chemin(), Personne{"Martin", "Paul", "3", "4", "1980"},
                            std::chrono::milliseconds(50));
     ASSERT_TRUE(retrait.message);
-    EXPECT_NE(retrait.message->texte.find("un autre Kalder"), std::string::npos);
+    EXPECT_NE(retrait.message->texte.find("une autre fenêtre ou commande Kalder"),
+              std::string::npos);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), ligne_paul);
     autre.lacher();
     EXPECT_FALSE(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions).message);
@@ -150,9 +151,9 @@ TEST(RepertoireSupprimer, AbsenteRienNEstEcrit) {
         supprimer_personne(dossier.chemin(), Personne{"Martin", "Paul", "3", "4", "1981"});
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
-    EXPECT_EQ(issue.message->texte,
-              "« Martin;Paul;3;4;1981 » n'est pas (ou plus) dans le répertoire : rien n'a été "
-              "retiré.");
+    EXPECT_EQ(issue.message->texte, "«\u00a0Martin;Paul;3;4;1981\u00a0» n'est pas (ou plus) dans "
+                                    "le répertoire\u00a0: rien n'a été "
+                                    "retiré.");
     EXPECT_EQ(noms_dans(dossier.chemin()), std::vector<std::string>{"Kalderrep.txt"});
 }
 
@@ -195,7 +196,7 @@ TEST_P(RepertoireException, ErreurEtRienDEcrit) {
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireException,
     ::testing::Values(CasException{"memoire", [] { throw std::bad_alloc(); },
-                                   "la mémoire a manqué ; rien n'a été écrit"},
+                                   "la mémoire a manqué\u00a0; rien n'a été écrit"},
                       CasException{"autre", [] { throw std::runtime_error("x"); },
                                    "une erreur inattendue est survenue"},
                       CasException{"pas_une_exception_standard", [] { throw 42; },

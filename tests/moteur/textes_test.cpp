@@ -358,6 +358,47 @@ TEST(Textes, TournuresEcartees) {
     }
 }
 
+// Rows reworded for their French: what was dropped (a masculine form, a
+// clumsy turn, the end of life read as death) and what carries the gist.
+TEST(Textes, LignesReformulees) {
+    struct Ligne {
+        const char* table;
+        const char* cle;
+        const char* ecarte;
+        const char* garde;
+    };
+    const Ligne lignes[] = {
+        {"cycles_formation", "6", "qui le dépasse", "trop lourds pour son âge"},
+        {"cycles_formation", "7", "qui le dépasse", "trop lourds pour son âge"},
+        {"cycles_formation", "11", "qu'il ne sait", "intuitions et inspirations"},
+        {"cycles_formation", "22", "qui le dépasse", "grande œuvre"},
+        {"cycles_formation", "33", "qui le dépasse", "utile aux autres"},
+        {"synthese_mission", "1", "lui-même", "L'individu est appelé à l'autonomie"},
+        {"introductions", "synthese_chemin", "qu'il aura", "problèmes qu'elle aura à résoudre"},
+        {"synthese_chemin", "2", "trop se contenter", "conciliation à tout prix"},
+        {"entente_climat", "11", "lui-même", "meilleur de soi-même"},
+        {"entente_climat", "4", "carrière, la rencontre", "cadre professionnel"},
+        {"entente_expression", "2", "ils ne sont", "immense besoin d'amour"},
+        {"entente_expression", "7", "un partenaire", "union durable"},
+        {"entente_expression", "9", "exigeants", "preuves d'amour"},
+        {"detail_defi_jour", "2", "tel qu'il est", "aimer l'autre"},
+        {"synthese_manquant", "2", "idéalisé", "on idéalise l'autre"},
+        {"cycles_moisson", "2", "Une dernière partie", "est placée sous le signe du repos"},
+        {"cycles_moisson", "3", "Une dernière partie", "est agréable"},
+        {"cycles_moisson", "5", "Une dernière partie", "est insouciante"},
+        {"cycles_moisson", "22", "jusqu'au bout", "volonté de construire"},
+        {"cycles_moisson", "33", "jusqu'au bout", "œuvres humanitaires"},
+        {"detail_karma", "16", "au profit personnel", "commencé dans une vie antérieure"},
+        {"synthese_dominant", "7", "retrouver l'introspection", "jusqu'à la réclusion"},
+        {"cycles_periode", "7", "étude, il faut", "démolir pour reconstruire"},
+    };
+    for (const Ligne& l : lignes) {
+        const std::string_view texte = entree(l.table, l.cle);
+        EXPECT_EQ(texte.find(l.ecarte), std::string_view::npos) << l.table << ' ' << l.cle;
+        EXPECT_NE(texte.find(l.garde), std::string_view::npos) << l.table << ' ' << l.cle;
+    }
+}
+
 TEST(Textes, IntroductionDuCadeauSansPointFinal) {
     const std::string_view debut =
         "Cadeau du jour de naissance : C'est le cadeau donné par la vie une fois le défi intégré. ";

@@ -58,7 +58,7 @@ class TestFenetreInterpretation : public BancFenetre {
         QVERIFY(!f->parentWidget()); // no owner window
         QVERIFY(!f->isModal());
         QCOMPARE(f->windowTitle(), QStringLiteral("Interprétation"));
-        QCOMPARE(bandeau(f)->text(), QStringLiteral("Synthèse"));
+        QCOMPARE(bandeau(f)->text(), QStringLiteral("Synthèse — Anne-Marie Dupont"));
         QVERIFY(!texte_interp(f)->toPlainText().isEmpty());
         QCOMPARE(texte_interp(f)->toPlainText(), texte_du_modele(*fenetre));
         QVERIFY(!texte_interp(f)->toPlainText().contains(QLatin1Char('\r')));
@@ -72,7 +72,7 @@ class TestFenetreInterpretation : public BancFenetre {
         onglets(*fenetre)->setCurrentIndex(1);
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_details")), Qt::LeftButton);
         QCOMPARE(interpret(), premiere.data());
-        QCOMPARE(bandeau(premiere)->text(), QStringLiteral("Détails"));
+        QCOMPARE(bandeau(premiere)->text(), QStringLiteral("Détails — Anne-Marie Dupont"));
         QCOMPARE(texte_interp(premiere)->toPlainText(), texte_du_modele(*fenetre));
         QVERIFY(texte_interp(premiere)->toPlainText() != synthese);
         int nombre = 0;
@@ -87,7 +87,7 @@ class TestFenetreInterpretation : public BancFenetre {
         mois->setCurrentIndex(4);
         emit mois->activated(4);
         QVERIFY(interpret());
-        QCOMPARE(bandeau(interpret())->text(), QStringLiteral("Cycles"));
+        QCOMPARE(bandeau(interpret())->text(), QStringLiteral("Cycles — Anne-Marie Dupont"));
         QCOMPARE(texte_interp(interpret())->toPlainText(), texte_du_modele(*fenetre));
     }
 
@@ -123,7 +123,7 @@ class TestFenetreInterpretation : public BancFenetre {
         onglets(*fenetre)->setCurrentIndex(1);
         QTest::mouseClick(bouton(*fenetre, QStringLiteral("bouton_details")), Qt::LeftButton);
         QVERIFY(interpret());
-        QCOMPARE(bandeau(interpret())->text(), QStringLiteral("Détails"));
+        QCOMPARE(bandeau(interpret())->text(), QStringLiteral("Détails — Anne-Marie Dupont"));
         QCOMPARE(texte_interp(interpret())->toPlainText(), texte_du_modele(*fenetre));
     }
 

@@ -179,8 +179,8 @@ class TestImpression : public BancFenetre {
         const auto m = kalder::ui::dernier_message();
         QVERIFY(m.has_value());
         QCOMPARE(m->titre, QStringLiteral("Erreur"));
-        QCOMPARE(m->texte,
-                 QStringLiteral("Les pages choisies n'existent pas : le texte compte 1 page."));
+        QCOMPARE(m->texte, QStringLiteral(
+                               "Les pages choisies n'existent pas\u00a0: le texte compte 1 page."));
     }
 
     // The separator of 150 dashes stays one line among paragraphs that wrap.
@@ -270,9 +270,11 @@ class TestImpression : public BancFenetre {
         QVERIFY(kalder::ui::dernier_message().has_value());
         QCOMPARE(m.titre, QStringLiteral("Erreur"));
         QCOMPARE(m.icone, QMessageBox::Warning);
-        QCOMPARE(m.texte,
-                 QStringLiteral("L'impression a échoué : le fichier « %1 » n'a pas pu être créé.")
-                     .arg(fichier));
+        QCOMPARE(
+            m.texte,
+            QStringLiteral(
+                "L'impression a échoué\u00a0: le fichier «\u00a0%1\u00a0» n'a pas pu être créé.")
+                .arg(fichier));
     }
 
     // "&Imprimer le thème..." builds the report and asks for a printer; a

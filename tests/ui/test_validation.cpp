@@ -182,6 +182,10 @@ class TestValidation : public BancFenetre {
         QCOMPARE(m.texte, message);
         QCOMPARE(m.icone, QMessageBox::Warning);
         QCOMPARE(nom_focus(), focus);
+        // Selected whole, so that typing replaces the refused value.
+        auto* champ = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(champ);
+        QCOMPARE(champ->selectedText(), champ->text());
     }
 };
 

@@ -45,7 +45,7 @@ fi
 # 1. %APPDATA%\Kalder
 sortie=$(kalder --sauvegarder --prenom Zoé --nom Dupont --jour 1 --mois 2 --annee 1990 \
     --partenaire-prenom Paul --partenaire-nom Martin)
-[ "$sortie" = "Enregistré dans $appdata_win\\Kalder\\Kalderrep.txt" ] ||
+[ "$sortie" = "2 personnes enregistrées dans « $appdata_win\\Kalder\\Kalderrep.txt »." ] ||
     echec "dossier de données : $sortie"
 memes_octets "$appdata/Kalder/Kalderrep.txt" \
     '"Dupont","Zo\351","1","2","1990"\r\n"Martin","Paul","","",""\r\n'
