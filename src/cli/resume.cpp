@@ -58,25 +58,27 @@ std::string valeur_seule(const Slot& s) {
 std::string cale(const std::string& texte, std::size_t largeur) {
     const std::size_t n = decoder_utf8(texte).size();
     return texte + std::string(largeur > n ? largeur - n : 0, ' ');
-    // A triangle slot holds its own caption ("Pierre angulaire : 1", or the bare
-    // caption before a calculation): written once, with the value after it.
-    void ligne_triangle(std::string & out, const Slot& s) {
-        const std::size_t deux_points = s.texte.rfind(" : ");
-        Slot valeur_seule = s;
-        valeur_seule.texte.clear();
-        std::string_view libelle = s.texte;
-        if (deux_points != std::string::npos) {
-            valeur_seule.texte = s.texte.substr(deux_points + 3);
-            libelle = std::string_view(s.texte).substr(0, deux_points);
-        }
-        ligne(out, libelle, valeur_seule);
-    }
+}
 
-    // "de Paul", "d'Anne-Marie", "d'Éloïse".
-    std::string de_prenom(const std::string& prenom) {
-        const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
-        return (voyelle ? "d'" : "de ") + prenom;
+// A triangle slot holds its own caption ("Pierre angulaire : 1", or the bare
+// caption before a calculation): written once, with the value after it.
+void ligne_triangle(std::string& out, const Slot& s) {
+    const std::size_t deux_points = s.texte.rfind(" : ");
+    Slot nombre = s;
+    nombre.texte.clear();
+    std::string_view libelle = s.texte;
+    if (deux_points != std::string::npos) {
+        nombre.texte = s.texte.substr(deux_points + 3);
+        libelle = std::string_view(s.texte).substr(0, deux_points);
     }
+    ligne(out, libelle, nombre);
+}
+
+// "de Paul", "d'Anne-Marie", "d'Éloïse".
+std::string de_prenom(const std::string& prenom) {
+    const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
+    return (voyelle ? "d'" : "de ") + prenom;
+}
 
 } // namespace
 

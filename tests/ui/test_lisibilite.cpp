@@ -163,7 +163,11 @@ class TestLisibilite : public BancFenetre {
         kalder::ui::FenetreAide aide;
         aide.show();
         kalder::ui::FenetreInterpretation interpretation;
-        interpretation.afficher({true, "Entente entre deux personnes", "Expression 7 : ...\r\n"});
+        kalder::Interpretation texte;
+        texte.existe = true;
+        texte.titre = "Entente entre deux personnes";
+        texte.texte = "Expression 7 : ...\r\n";
+        interpretation.afficher(texte);
         interpretation.show();
         QStringList defauts;
         for (QWidget* w : {static_cast<QWidget*>(&aide), static_cast<QWidget*>(&interpretation)})
