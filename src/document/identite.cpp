@@ -2,7 +2,6 @@
 
 #include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
-#include "noyau/utf8.hpp"
 #include "theme/calculer_theme.hpp"
 
 namespace kalder::document {
@@ -56,11 +55,8 @@ std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee
             return std::nullopt;
     }
     if (const auto& a = identite.partenaire) {
-        // Only the first names and last name joined count: the first
-        // character stands for the first names, the rest for the last name.
-        const std::u32string nom = decoder_utf8(a->nom_partenaire);
-        e.saisir(ChampId::prenom_partenaire, encoder_utf8(nom.substr(0, 1)));
-        e.saisir(ChampId::nom_partenaire, encoder_utf8(nom.substr(1)));
+        e.saisir(ChampId::prenom_partenaire, a->prenom_partenaire);
+        e.saisir(ChampId::nom_partenaire, a->nom_partenaire);
         saisir_date(
             e, a->jour, a->mois, a->annee,
             {ChampId::jour_partenaire, ChampId::mois_partenaire, ChampId::annee_partenaire});
