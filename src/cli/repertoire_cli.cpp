@@ -2,6 +2,7 @@
 
 #include "cli/saisie_cli.hpp"
 #include "repertoire/dossier_donnees.hpp"
+#include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
@@ -80,9 +81,11 @@ namespace kalder::cli {
 int supprimer(const Options& o, const std::filesystem::path& dossier) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--supprimer demande au moins --nom et --prenom");
-    const Personne personne{o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
-                            o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
-                            o.valeur("annee").value_or("")};
+    // Made ready as a save makes them, so that the same words find the person.
+    const Personne personne =
+        personne_saisie(o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
+                        o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
+                        o.valeur("annee").value_or(""));
     const Issue issue = supprimer_personne(dossier, personne);
     if (issue.message)
         return erreur_saisie(issue);

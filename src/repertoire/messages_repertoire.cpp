@@ -36,8 +36,9 @@ std::string acces_refuse(const Echec& e) {
         return sujet(e) + " est en lecture seule ou vous n'avez pas le droit d'y écrire";
     case Operation::lire:
         return sujet(e) + " ne peut pas être lu : l'accès en est refusé";
-    case Operation::remplacer:
     case Operation::verrouiller:
+        return sujet(e) + " ne peut pas être ouvert : l'accès en est refusé";
+    case Operation::remplacer:
         break;
     }
     return sujet(e) + " est protégé en écriture ou verrouillé par un autre programme";
@@ -79,6 +80,18 @@ std::string expliquer_propre(const Echec& e) {
         return sujet(e) +
                " est écrit en UTF-8 et contient un caractère que Windows-1252 ne peut pas "
                "tenir ; corrigez-le avec un éditeur de texte";
+    case ErreurRepertoire::lien_verrou:
+        return entre_guillemets(e.chemin) +
+               " est un lien symbolique et non le fichier de verrou de Kalder ; Kalder n'y touche "
+               "pas";
+    case ErreurRepertoire::lien_d_autrui:
+        return entre_guillemets(e.chemin) +
+               " est un lien symbolique qui appartient à un autre utilisateur ; Kalder ne le suit "
+               "pas";
+    case ErreurRepertoire::resultat_trop_grand:
+        return "le répertoire dépasserait " + std::to_string(taille_maximale_repertoire >> 20) +
+               " Mo, la taille la plus grande que Kalder accepte ; le fichier est resté tel "
+               "qu'il était";
     case ErreurRepertoire::inattendue:
         break;
     }
