@@ -211,17 +211,17 @@ std::error_code parcourir_dossier(const fs::path& dossier,
                                   const std::function<void(std::string_view)>& pour_chaque) {
     WIN32_FIND_DATAW trouve{};
     const fs::path motif = (dossier.empty() ? fs::path(L".") : dossier) / L"*";
-    const std::unique_ptr<void, BOOL (*)(HANDLE)> recherche(FindFirstFileW(motif.c_str(), &trouve),
-                                                            FindClose);
-    if (recherche.get() == INVALID_HANDLE_VALUE) {
-        recherche.release();
+    HANDLE recherche = FindFirstFileW(motif.c_str(), &trouve);
+    if (recherche == INVALID_HANDLE_VALUE) {
         const DWORD erreur = GetLastError();
         return erreur == ERROR_FILE_NOT_FOUND ? std::error_code{} : erreur_windows(erreur);
     }
+    // Closed whatever happens, an exception of `pour_chaque` included.
+    const std::unique_ptr<void, BOOL (*)(HANDLE)> fermeture(recherche, FindClose);
     do {
         const std::u8string nom = fs::path(trouve.cFileName).u8string();
         pour_chaque(std::string_view(reinterpret_cast<const char*>(nom.data()), nom.size()));
-    } while (FindNextFileW(recherche.get(), &trouve));
+    } while (FindNextFileW(recherche, &trouve));
     const DWORD erreur = GetLastError();
     return erreur == ERROR_NO_MORE_FILES ? std::error_code{} : erreur_windows(erreur);
 }
