@@ -61,8 +61,8 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const auto remplacer = o.valeur("remplacer").value_or("non");
     if (remplacer != "oui" && remplacer != "non")
         return erreur_usage("--remplacer attend oui ou non");
-    std::error_code erreur;
-    std::filesystem::create_directories(dossier, erreur);
+    if (auto echec = creer_dossier(dossier))
+        return dossier_impossible({*echec});
     EtatFenetre etat;
     remplir_personne(etat, o);
     remplir_partenaire(etat, o);
