@@ -84,14 +84,19 @@ void nouveau_contenu(std::string_view ancien, const Participants& lignes, std::s
             ajouter_entree(contenu, lignes[i].ligne.champs());
 }
 
-// Said in the status bar once the file holds them.
+// Said in the status bar once the file holds them; without memory left for
+// the sentence, the save still succeeded and is not reported as failed.
 Issue enregistrees(const Participants& lignes, const fs::path& fichier) {
     Issue issue;
-    issue.statut = message_personnes_enregistrees(
-        static_cast<int>(std::count_if(
-            lignes.begin(), lignes.end(),
-            [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
-        fichier);
+    try {
+        issue.statut = message_personnes_enregistrees(
+            static_cast<int>(std::count_if(
+                lignes.begin(), lignes.end(),
+                [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
+            fichier);
+    } catch (const std::bad_alloc&) {
+        issue.statut.clear();
+    }
     return issue;
 }
 
