@@ -82,12 +82,16 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
     }
-    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
+    // From here on, where each entry starts, in the order of the list.
+    std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
+    for (std::uint32_t& i : ordre)
+        i = debuts[i];
+    debuts = {};
 
     ListePersonnes liste;
     liste.reserver(ordre.size(), taille_texte);
-    for (std::uint32_t i : ordre) {
-        const char* q = octets.data() + debuts[i];
+    for (std::uint32_t debut : ordre) {
+        const char* q = octets.data() + debut;
         EntreeBrute e;
         entree_suivante(q, fin, e);
         liste.ajouter(e.champs);
