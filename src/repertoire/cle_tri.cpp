@@ -194,7 +194,7 @@ std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::si
     std::vector<bool> suite(nombre, false);
     for (std::size_t i = 1; i < nombre; ++i)
         suite[i] = comparer(rangs[i - 1], rangs[i], cles) == 0;
-    cles = {};
+    std::string().swap(cles); // freed: assigning an empty text keeps the capacity
 
     std::string accents;
     for (std::size_t debut = 0; debut < nombre;) {

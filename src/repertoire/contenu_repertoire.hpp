@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kalder {
 
@@ -19,6 +20,12 @@ struct ContenuRepertoire {
     bool utf8 = false;
 
     const std::string& sur_disque() const { return utf8 ? en_utf8 : octets; }
+    void echanger(ContenuRepertoire& autre) noexcept {
+        std::swap(existe, autre.existe);
+        octets.swap(autre.octets);
+        en_utf8.swap(autre.en_utf8);
+        std::swap(utf8, autre.utf8);
+    }
 };
 
 // A missing file is no failure (`existe` stays false). A UTF-8 line holding

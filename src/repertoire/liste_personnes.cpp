@@ -86,7 +86,7 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
     std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
     for (std::uint32_t& i : ordre)
         i = debuts[i];
-    debuts = {};
+    debuts = std::vector<std::uint32_t>(); // "= {}" would keep the capacity
 
     ListePersonnes liste;
     liste.reserver(ordre.size(), taille_texte);
@@ -118,7 +118,7 @@ ListePersonnes lire_liste(const fs::path& dossier) {
         return liste_en_erreur(message_echec_lecture(*echec));
     if (!contenu.existe)
         return liste_en_erreur(message_pas_de_donnees());
-    contenu.en_utf8 = {};
+    std::string().swap(contenu.en_utf8); // freed: assigning an empty text keeps the capacity
     return liste_depuis_octets(contenu.octets);
 }
 

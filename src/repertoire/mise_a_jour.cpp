@@ -87,7 +87,8 @@ IssueMiseAJour mettre_a_jour(const fs::path& dossier, std::chrono::milliseconds 
             return issue;
         }
     }
-    contenu = {};
+    // Freed before the new file is written: assigning an empty one would keep the capacity.
+    ContenuRepertoire().echanger(contenu);
     issue.echec = remplacer_fichier(fichier, nouveau, garde);
     return issue;
 }
