@@ -202,7 +202,7 @@ std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::si
         bool accentue = (rangs[debut].index & bit_accents) != 0;
         for (; fin < nombre && suite[fin]; ++fin)
             accentue = accentue || (rangs[fin].index & bit_accents) != 0;
-        if (accentue) {
+        if (accentue && fin - debut > 1) {
             accents.clear();
             for (std::size_t i = debut; i < fin; ++i) {
                 rangs[i].cle = static_cast<std::uint32_t>(accents.size());
