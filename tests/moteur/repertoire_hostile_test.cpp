@@ -67,11 +67,15 @@ TEST(RepertoireHostile, VerrouRemplacePendantLAttenteRepris) {
         std::this_thread::sleep_for(1ms);
     const fs::path verrou = dossier.chemin() / nom_fichier_verrou;
     ecrire_octets(dossier.chemin() / "nouveau", "");
-    fs::rename(dossier.chemin() / "nouveau", verrou);
+    std::error_code ec;
+    fs::rename(dossier.chemin() / "nouveau", verrou, ec);
     Verrou troisieme;
-    ASSERT_TRUE(troisieme.essayer(dossier.chemin()));
+    const bool remplace = !ec && troisieme.essayer(dossier.chemin());
     premier.lacher();
     second.join();
+    if (ec)
+        GTEST_SKIP() << "ce système ne remplace pas un fichier ouvert : " << ec.message();
+    ASSERT_TRUE(remplace);
     ASSERT_TRUE(issue.has_value());
     EXPECT_EQ(issue->code, ErreurRepertoire::verrou_occupe);
 }
