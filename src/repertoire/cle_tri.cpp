@@ -172,7 +172,7 @@ int comparer(const Rang& a, const Rang& b, const std::string& cles) {
 // This is comparing the whole key of construire_cle_tri, whose level break
 // sorts below everything; equal keys keep the order of the file.
 template <typename Entree>
-std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
+std::vector<Rang> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
     std::string cles;
     cles.reserve(taille_cles + nombre);
     std::vector<Rang> rangs(nombre);
@@ -219,12 +219,7 @@ std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::si
         }
         debut = fin;
     }
-
-    std::vector<std::uint32_t> ordre;
-    ordre.reserve(rangs.size());
-    for (const Rang& r : rangs)
-        ordre.push_back(r.numero());
-    return ordre;
+    return rangs;
 }
 
 } // namespace
@@ -233,15 +228,20 @@ std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& en
     std::size_t taille_cles = 0;
     for (const EntreeBrute& e : entrees)
         taille_cles += taille_cle_lettres(e.champs);
-    return ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
-                    taille_cles);
+    const std::vector<Rang> rangs =
+        ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
+                 taille_cles);
+    std::vector<std::uint32_t> ordre;
+    ordre.reserve(rangs.size());
+    for (const Rang& r : rangs)
+        ordre.push_back(r.numero());
+    return ordre;
 }
 
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
-                                              const std::vector<std::uint32_t>& debuts,
-                                              std::size_t taille_cles) {
+void ordonner_debuts(std::string_view octets, std::vector<std::uint32_t>& debuts,
+                     std::size_t taille_cles) {
     const char* const fin = octets.data() + octets.size();
-    return ordonner(
+    std::vector<Rang> rangs = ordonner(
         [&](std::size_t i) {
             const char* p = octets.data() + debuts[i];
             EntreeBrute e;
@@ -249,6 +249,11 @@ std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
             return e;
         },
         debuts.size(), taille_cles);
+    // In place: no third array of an entry each while the sort's is there.
+    for (Rang& r : rangs)
+        r.cle = debuts[r.numero()];
+    for (std::size_t k = 0; k < rangs.size(); ++k)
+        debuts[k] = rangs[k].cle;
 }
 
 } // namespace kalder

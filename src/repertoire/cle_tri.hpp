@@ -26,9 +26,9 @@ std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_ent
 // Indices of `entrees` in the order of the list; equal keys keep the order of the file.
 std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
 // The same for the entries of a file's bytes that start at `debuts`, read one
-// at a time; `taille_cles` is the sum of their taille_cle_lettres.
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
-                                              const std::vector<std::uint32_t>& debuts,
-                                              std::size_t taille_cles);
+// at a time; `taille_cles` is the sum of their taille_cle_lettres. `debuts`
+// then holds where each entry starts, in the order of the list.
+void ordonner_debuts(std::string_view octets, std::vector<std::uint32_t>& debuts,
+                     std::size_t taille_cles);
 
 } // namespace kalder

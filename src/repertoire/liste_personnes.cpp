@@ -83,14 +83,11 @@ ListePersonnes liste_depuis_octets(std::string_view octets) {
             taille_texte += taille_cp1252_en_utf8(champ);
     }
     // From here on, where each entry starts, in the order of the list.
-    std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
-    for (std::uint32_t& i : ordre)
-        i = debuts[i];
-    debuts = std::vector<std::uint32_t>(); // "= {}" would keep the capacity
+    ordonner_debuts(octets, debuts, taille_cles);
 
     ListePersonnes liste;
-    liste.reserver(ordre.size(), taille_texte);
-    for (std::uint32_t debut : ordre) {
+    liste.reserver(debuts.size(), taille_texte);
+    for (std::uint32_t debut : debuts) {
         const char* q = octets.data() + debut;
         EntreeBrute e;
         entree_suivante(q, fin, e);
