@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 
 namespace kalder {
 
@@ -173,21 +174,9 @@ int comparer(const Rang& a, const Rang& b, const std::string& cles) {
 // and where one has accents, by their accents, again each key built once.
 // This is comparing the whole key of construire_cle_tri, whose level break
 // sorts below everything; equal keys keep the order of the file.
-template <typename Entree>
-std::vector<Rang> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
-    std::string cles;
-    cles.reserve(taille_cles + nombre);
-    std::vector<Rang> rangs(nombre);
-    for (std::size_t i = 0; i < nombre; ++i) {
-        decltype(auto) e = entree(i);
-        const auto& champs = e.champs;
-        Rang& r = rangs[i];
-        r.cle = static_cast<std::uint32_t>(cles.size());
-        r.index = static_cast<std::uint32_t>(i) | (a_des_accents(champs) ? bit_accents : 0);
-        ajouter_cle_lettres(cles, champs);
-        cles += '\0';
-        copier_debut(r, cles.data() + r.cle);
-    }
+template <typename Relire>
+void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
+    const std::size_t nombre = rangs.size();
     std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
         const int c = comparer(a, b, cles);
         return c != 0 ? c < 0 : a.numero() < b.numero();
@@ -221,36 +210,45 @@ std::vector<Rang> ordonner(Entree&& entree, std::size_t nombre, std::size_t tail
         }
         debut = fin;
     }
-    return rangs;
 }
 
 } // namespace
 
-std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
-    std::size_t taille_cles = 0;
-    for (const EntreeBrute& e : entrees)
-        taille_cles += taille_cle_lettres(e.champs);
-    const std::vector<Rang> rangs =
-        ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
-                 taille_cles);
-    std::vector<std::uint32_t> ordre;
-    ordre.reserve(rangs.size());
-    for (const Rang& r : rangs)
-        ordre.push_back(r.numero());
-    return ordre;
-}
-
-void ordonner_debuts(std::string_view octets, std::vector<std::uint32_t>& debuts,
-                     std::size_t taille_cles) {
-    const char* const fin = octets.data() + octets.size();
-    std::vector<Rang> rangs = ordonner(
-        [&](std::size_t i) {
-            const char* p = octets.data() + debuts[i];
-            EntreeBrute e;
-            entree_suivante(p, fin, e);
-            return e;
-        },
-        debuts.size(), taille_cles);
+void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts,
+                     const std::function<void(const EntreeBrute&)>& vue) {
+    const std::size_t lignes =
+        static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1;
+    debuts.clear();
+    debuts.reserve(lignes);
+    std::vector<Rang> rangs;
+    rangs.reserve(lignes);
+    // A key is no longer than its line but for "œ", "æ", "ß" doubled, plus
+    // its breaks: what is reserved and never touched costs no memory.
+    std::string cles;
+    cles.reserve(octets.size() + (champs_par_entree + 1) * lignes);
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    for (EntreeBrute e;;) {
+        const char* const debut = p;
+        if (!entree_suivante(p, fin, e))
+            break;
+        Rang r{};
+        r.cle = static_cast<std::uint32_t>(cles.size());
+        r.index =
+            static_cast<std::uint32_t>(debuts.size()) | (a_des_accents(e.champs) ? bit_accents : 0);
+        debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
+        ajouter_cle_lettres(cles, e.champs);
+        cles += '\0';
+        copier_debut(r, cles.data() + r.cle);
+        rangs.push_back(r);
+        vue(e);
+    }
+    trier(rangs, cles, [&](std::size_t i) {
+        const char* q = octets.data() + debuts[i];
+        EntreeBrute e;
+        entree_suivante(q, fin, e);
+        return e;
+    });
     // In place: no third array of an entry each while the sort's is there.
     for (Rang& r : rangs)
         r.cle = debuts[r.numero()];
