@@ -19,7 +19,8 @@ set(KALDER_NOYAU
     noyau/utf8.hpp
 )
 # What differs between Windows and the others: paths from UTF-8, the wide
-# command line, the user's folders, the console.
+# command line, the user's folders, the console, and the file operations
+# the directory needs (private new files, syncing, locks, replacing, links).
 set(KALDER_SYSTEME
     systeme/chemins.cpp
     systeme/chemins.hpp
@@ -27,6 +28,9 @@ set(KALDER_SYSTEME
     systeme/console.hpp
     systeme/dossiers_systeme.cpp
     systeme/dossiers_systeme.hpp
+    systeme/fichiers_posix.cpp
+    systeme/fichiers_systeme.hpp
+    systeme/fichiers_windows.cpp
     systeme/ligne_commande.cpp
     systeme/ligne_commande.hpp
     systeme/texte_large.cpp

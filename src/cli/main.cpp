@@ -182,6 +182,7 @@ int commande(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     console_utf8();
+    survivre_tube_ferme();
     int statut;
     try {
         statut = commande(argc, argv);

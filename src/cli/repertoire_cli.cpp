@@ -2,6 +2,7 @@
 
 #include "cli/saisie_cli.hpp"
 #include "repertoire/dossier_donnees.hpp"
+#include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
@@ -60,10 +61,8 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const auto remplacer = o.valeur("remplacer").value_or("non");
     if (remplacer != "oui" && remplacer != "non")
         return erreur_usage("--remplacer attend oui ou non");
-    std::error_code erreur;
-    std::filesystem::create_directories(dossier, erreur);
-    if (erreur)
-        return dossier_impossible({Echec{Operation::creer, dossier, erreur}});
+    if (auto echec = creer_dossier(dossier))
+        return dossier_impossible({*echec});
     EtatFenetre etat;
     remplir_personne(etat, o);
     remplir_partenaire(etat, o);
@@ -71,7 +70,7 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << issue.statut << "\n";
+    std::cout << "Enregistré dans " << texte_chemin(fichier_repertoire(dossier)) << "\n";
     return 0;
 }
 
@@ -82,13 +81,16 @@ namespace kalder::cli {
 int supprimer(const Options& o, const std::filesystem::path& dossier) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--supprimer demande au moins --nom et --prenom");
-    const Personne personne{o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
-                            o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
-                            o.valeur("annee").value_or("")};
+    // Made ready as a save makes them, so that the same words find the person.
+    const Personne personne =
+        personne_saisie(o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
+                        o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
+                        o.valeur("annee").value_or(""));
     const Issue issue = supprimer_personne(dossier, personne);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << message_personne_retiree(personne, fichier_repertoire(dossier)) << "\n";
+    std::cout << "Retiré de " << texte_chemin(fichier_repertoire(dossier)) << " : "
+              << ligne_liste(personne) << "\n";
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 
 namespace kalder {
 
@@ -12,6 +13,8 @@ struct Pli {
     // Each byte to its lower-case form, and to its base letters (up to two).
     std::array<unsigned char, 256> minuscule{};
     std::array<std::array<char, 2>, 256> base{};
+    // The byte is a different letter without its accent: its entry has an accent level.
+    std::array<bool, 256> accent{};
 };
 
 // Accented and special letters of the code page, upper or lower case, and their base.
@@ -49,8 +52,10 @@ constexpr Pli construire_pli() {
     p.minuscule[0x00] = p.minuscule[0x01] = 0x02;
     for (int o = 0; o < 256; ++o)
         p.base[o] = {static_cast<char>(p.minuscule[o]), 0};
-    for (const Lettre& l : lettres)
+    for (const Lettre& l : lettres) {
         p.base[l.octet] = {l.base[0], l.base[1]};
+        p.accent[l.octet] = true;
+    }
     return p;
 }
 
@@ -120,90 +125,135 @@ void construire_cle_tri(std::string& cle,
 
 namespace {
 
-// The order of the entries that `entree` gives by index. Only the first
-// level of the keys (letters without accents, no case) is kept, in one
-// buffer: one allocation instead of one per entry. Their first bytes, copied
-// beside each index as numbers, settle most comparisons without leaving the
-// array being sorted; the accents decide only between equal first levels,
-// their keys made then. Comparing (first level, accents) is comparing the
-// whole key of construire_cle_tri, whose level break sorts below everything.
-template <typename Entree>
-std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::size_t taille_cles) {
-    constexpr std::size_t mots = 2;
-    struct Rang {
-        std::array<std::uint64_t, mots> debut_cle;
-        std::uint32_t index;
-    };
-    std::string cles;
-    cles.reserve(taille_cles);
-    std::vector<std::uint32_t> debuts;
-    debuts.reserve(nombre + 1);
-    std::vector<Rang> rangs;
-    rangs.reserve(nombre);
-    for (std::size_t i = 0; i < nombre; ++i) {
-        const std::size_t debut = cles.size();
-        debuts.push_back(static_cast<std::uint32_t>(debut));
-        ajouter_cle_lettres(cles, entree(i).champs);
-        Rang r{};
-        r.index = static_cast<std::uint32_t>(i);
-        unsigned char octets[8 * mots] = {};
-        std::memcpy(octets, cles.data() + debut, std::min(sizeof octets, cles.size() - debut));
-        for (std::size_t k = 0; k < sizeof octets; ++k)
-            r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | octets[k];
-        rangs.push_back(r);
-    }
-    debuts.push_back(static_cast<std::uint32_t>(cles.size()));
-    // A key shorter than the copied bytes is padded with 0, which sorts it
-    // first, as a shorter text; no 0 is in a first-level key.
-    const auto suite_cle = [&](std::uint32_t i) {
-        const std::size_t debut = std::min<std::size_t>(debuts[i] + 8 * mots, debuts[i + 1]);
-        return std::string_view(cles).substr(debut, debuts[i + 1] - debut);
-    };
-    std::string accents_a, accents_b;
-    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
-        if (a.debut_cle != b.debut_cle)
-            return a.debut_cle < b.debut_cle;
-        if (const int c = suite_cle(a.index).compare(suite_cle(b.index)); c != 0)
-            return c < 0;
-        accents_a.clear();
-        accents_b.clear();
-        ajouter_cle_accents(accents_a, entree(a.index).champs);
-        ajouter_cle_accents(accents_b, entree(b.index).champs);
-        const int c = accents_a.compare(accents_b);
-        return c != 0 ? c < 0 : a.index < b.index;
-    });
-    cles = {};
-    debuts = {};
+bool a_des_accents(const std::array<std::string_view, champs_par_entree>& champs) {
+    for (auto champ : champs)
+        for (char c : champ)
+            if (pli.accent[static_cast<unsigned char>(c)])
+                return true;
+    return false;
+}
 
-    std::vector<std::uint32_t> ordre;
-    ordre.reserve(rangs.size());
-    for (const Rang& r : rangs)
-        ordre.push_back(r.index);
-    return ordre;
+// What the sort moves: the first bytes of the key copied as numbers, which
+// settle most comparisons without leaving the array, the entry's index (its
+// top bit telling that the entry has accents) and where its key starts.
+// Twenty bytes an entry: what the list may take beside the file is counted.
+constexpr std::size_t mots = 3;
+constexpr std::uint32_t bit_accents = 0x80000000u;
+struct Rang {
+    std::array<std::uint32_t, mots> debut_cle;
+    std::uint32_t index;
+    std::uint32_t cle;
+    std::uint32_t numero() const { return index & ~bit_accents; }
+};
+
+void copier_debut(Rang& r, const char* cle) {
+    // A key shorter than the copied bytes is padded with 0, which sorts it
+    // first, as a shorter text; no 0 is in a key.
+    unsigned char octets[4 * mots] = {};
+    for (std::size_t k = 0; k < sizeof octets && cle[k] != '\0'; ++k)
+        octets[k] = static_cast<unsigned char>(cle[k]);
+    r.debut_cle = {};
+    for (std::size_t k = 0; k < sizeof octets; ++k)
+        r.debut_cle[k / 4] = (r.debut_cle[k / 4] << 8) | octets[k];
+}
+
+// Keys ended by a 0, in `cles`: equal first bytes, then the rest compared.
+int comparer(const Rang& a, const Rang& b, const std::string& cles) {
+    // Word by word: the array's own operators call memcmp, far slower here.
+    for (std::size_t k = 0; k < mots; ++k)
+        if (a.debut_cle[k] != b.debut_cle[k])
+            return a.debut_cle[k] < b.debut_cle[k] ? -1 : 1;
+    // Equal copied bytes ending in a 0 are two whole equal keys.
+    if ((a.debut_cle[mots - 1] & 0xFF) == 0)
+        return 0;
+    return std::strcmp(cles.data() + a.cle + 4 * mots, cles.data() + b.cle + 4 * mots);
+}
+
+// Sorted by their first level (letters without accents and case), each key
+// built once in one buffer; then, among entries whose first levels are equal
+// and where one has accents, by their accents, again each key built once.
+// This is comparing the whole key of construire_cle_tri, whose level break
+// sorts below everything; equal keys keep the order of the file.
+template <typename Relire>
+void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
+    const std::size_t nombre = rangs.size();
+    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
+        const int c = comparer(a, b, cles);
+        return c != 0 ? c < 0 : a.numero() < b.numero();
+    });
+    // Where a run of equal first levels starts; the first-level keys then go.
+    std::vector<bool> suite(nombre, false);
+    for (std::size_t i = 1; i < nombre; ++i)
+        suite[i] = comparer(rangs[i - 1], rangs[i], cles) == 0;
+    std::string().swap(cles); // freed: assigning an empty text keeps the capacity
+
+    std::string accents;
+    for (std::size_t debut = 0; debut < nombre;) {
+        std::size_t fin = debut + 1;
+        bool accentue = (rangs[debut].index & bit_accents) != 0;
+        for (; fin < nombre && suite[fin]; ++fin)
+            accentue = accentue || (rangs[fin].index & bit_accents) != 0;
+        if (accentue && fin - debut > 1) {
+            accents.clear();
+            for (std::size_t i = debut; i < fin; ++i) {
+                rangs[i].cle = static_cast<std::uint32_t>(accents.size());
+                ajouter_cle_accents(accents, entree(rangs[i].numero()).champs);
+                accents += '\0';
+            }
+            // Already in the order of the file: stable keeps it for equal keys.
+            std::stable_sort(rangs.begin() + static_cast<std::ptrdiff_t>(debut),
+                             rangs.begin() + static_cast<std::ptrdiff_t>(fin),
+                             [&](const Rang& a, const Rang& b) {
+                                 return std::strcmp(accents.data() + a.cle,
+                                                    accents.data() + b.cle) < 0;
+                             });
+        }
+        debut = fin;
+    }
 }
 
 } // namespace
 
-std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees) {
-    std::size_t taille_cles = 0;
-    for (const EntreeBrute& e : entrees)
-        taille_cles += taille_cle_lettres(e.champs);
-    return ordonner([&](std::size_t i) -> const EntreeBrute& { return entrees[i]; }, entrees.size(),
-                    taille_cles);
-}
-
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
-                                              const std::vector<std::uint32_t>& debuts,
-                                              std::size_t taille_cles) {
-    const char* const fin = octets.data() + octets.size();
-    return ordonner(
-        [&](std::size_t i) {
-            const char* p = octets.data() + debuts[i];
-            EntreeBrute e;
-            entree_suivante(p, fin, e);
-            return e;
-        },
-        debuts.size(), taille_cles);
+void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts,
+                     const std::function<void(const EntreeBrute&)>& vue) {
+    const std::size_t lignes =
+        static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1;
+    debuts.clear();
+    debuts.reserve(lignes);
+    std::vector<Rang> rangs;
+    rangs.reserve(lignes);
+    // A key is no longer than its line but for "œ", "æ", "ß" doubled, plus
+    // its breaks: what is reserved and never touched costs no memory.
+    std::string cles;
+    cles.reserve(octets.size() + (champs_par_entree + 1) * lignes);
+    const char* p = octets.data();
+    const char* const fin = p + octets.size();
+    for (EntreeBrute e;;) {
+        const char* const debut = p;
+        if (!entree_suivante(p, fin, e))
+            break;
+        Rang r{};
+        r.cle = static_cast<std::uint32_t>(cles.size());
+        r.index =
+            static_cast<std::uint32_t>(debuts.size()) | (a_des_accents(e.champs) ? bit_accents : 0);
+        debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
+        ajouter_cle_lettres(cles, e.champs);
+        cles += '\0';
+        copier_debut(r, cles.data() + r.cle);
+        rangs.push_back(r);
+        vue(e);
+    }
+    trier(rangs, cles, [&](std::size_t i) {
+        const char* q = octets.data() + debuts[i];
+        EntreeBrute e;
+        entree_suivante(q, fin, e);
+        return e;
+    });
+    // In place: no third array of an entry each while the sort's is there.
+    for (Rang& r : rangs)
+        r.cle = debuts[r.numero()];
+    for (std::size_t k = 0; k < rangs.size(); ++k)
+        debuts[k] = rangs[k].cle;
 }
 
 } // namespace kalder

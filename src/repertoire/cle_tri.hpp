@@ -2,11 +2,12 @@
 // The order of the open-person list: alphabetical, ignoring case. Letters are
 // compared first without their accents (so "Élodie" comes among the E, before
 // "Emile"), then with them; "œ", "æ" and "ß" count as "oe", "ae" and "ss".
-// The key is built once per line so that sorting only compares bytes.
+// Each key is built once per line so that sorting only compares bytes.
 
 #include "repertoire/format_repertoire.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +24,10 @@ void construire_cle_tri(std::string& cle,
 std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs);
 std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs);
 
-// Indices of `entrees` in the order of the list; equal keys keep the order of the file.
-std::vector<std::uint32_t> ordre_alphabetique(const std::vector<EntreeBrute>& entrees);
-// The same for the entries of a file's bytes that start at `debuts`, read one
-// at a time; `taille_cles` is the sum of their taille_cle_lettres.
-std::vector<std::uint32_t> ordre_alphabetique(std::string_view octets,
-                                              const std::vector<std::uint32_t>& debuts,
-                                              std::size_t taille_cles);
+// Reads each entry of a file's bytes once: `debuts` gets where it starts,
+// its first-level key is made, and `vue` sees it. Then `debuts` is put in
+// the order of the list; equal keys keep the order of the file.
+void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts,
+                     const std::function<void(const EntreeBrute&)>& vue);
 
 } // namespace kalder

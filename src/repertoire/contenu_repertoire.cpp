@@ -17,15 +17,15 @@ std::optional<Echec> lire_contenu(const fs::path& fichier, ContenuRepertoire& co
         return echec;
     }
     contenu.existe = true;
-    if (fichier_en_utf8(octets)) {
-        if (auto converti = utf8_fichier_vers_cp1252(octets)) {
-            contenu.utf8 = true;
-            contenu.en_utf8 = std::move(octets);
-            contenu.octets = std::move(*converti);
-            return std::nullopt;
-        }
-        if (pour_ecrire)
-            return Echec{Operation::lire, fichier, ErreurRepertoire::utf8_hors_code_page};
+    bool hors_code_page = false;
+    auto converti = lignes_en_cp1252(octets, hors_code_page);
+    if (hors_code_page && pour_ecrire)
+        return Echec{Operation::lire, fichier, ErreurRepertoire::utf8_hors_code_page};
+    if (converti) {
+        contenu.utf8 = true;
+        contenu.en_utf8 = std::move(octets);
+        contenu.octets = std::move(*converti);
+        return std::nullopt;
     }
     contenu.octets = std::move(octets);
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kalder {
 
@@ -14,14 +15,20 @@ struct ContenuRepertoire {
     bool existe = false;
     // Windows-1252.
     std::string octets;
-    // The bytes on disk when the file was UTF-8 (then converted into `octets`).
+    // The bytes on disk when lines of the file were UTF-8 (then converted into `octets`).
     std::string en_utf8;
     bool utf8 = false;
 
     const std::string& sur_disque() const { return utf8 ? en_utf8 : octets; }
+    void echanger(ContenuRepertoire& autre) noexcept {
+        std::swap(existe, autre.existe);
+        octets.swap(autre.octets);
+        en_utf8.swap(autre.en_utf8);
+        std::swap(utf8, autre.utf8);
+    }
 };
 
-// A missing file is no failure (`existe` stays false). A UTF-8 file holding
+// A missing file is no failure (`existe` stays false). A UTF-8 line holding
 // a character that Windows-1252 cannot is refused when `pour_ecrire`, and
 // otherwise read byte for byte as Windows-1252.
 std::optional<Echec> lire_contenu(const std::filesystem::path& fichier, ContenuRepertoire& contenu,

@@ -1,6 +1,7 @@
 #include "repertoire/dossier_donnees.hpp"
 
 #include "repertoire/messages_repertoire.hpp"
+#include "systeme/fichiers_systeme.hpp"
 
 #include <system_error>
 
@@ -21,19 +22,11 @@ fs::path sans_espaces_autour(const fs::path& chemin) {
     return fs::path(t.substr(debut, fin - debut + 1));
 }
 
-// Parents too: a fresh account may not have its application-data folder yet.
 bool creer_si_absent(const fs::path& dossier, std::vector<Echec>* echecs) {
-    std::error_code ec;
-    if (fs::is_directory(dossier, ec))
-        return true;
-    fs::create_directories(dossier, ec);
-    if (!ec && fs::is_directory(dossier, ec))
-        return true;
-    if (!ec || ec == std::errc::file_exists)
-        ec = std::make_error_code(std::errc::not_a_directory);
-    if (echecs)
-        echecs->push_back(Echec{Operation::creer, dossier, ec});
-    return false;
+    auto echec = creer_dossier(dossier);
+    if (echec && echecs)
+        echecs->push_back(std::move(*echec));
+    return !echec;
 }
 
 std::string cause(const Echec& e) {
@@ -44,6 +37,37 @@ std::string cause(const Echec& e) {
 }
 
 } // namespace
+
+std::optional<Echec> creer_dossier(const fs::path& dossier) {
+    std::error_code ec;
+    if (fs::is_directory(dossier, ec))
+        return std::nullopt;
+    // From the highest missing folder down, each new name synced in its parent.
+    std::vector<fs::path> manquants;
+    for (fs::path d = dossier; !d.empty() && !fs::exists(fs::symlink_status(d, ec));
+         d = d.parent_path()) {
+        manquants.push_back(d);
+        if (d == d.parent_path() || !d.has_relative_path())
+            break;
+    }
+    ec.clear();
+    for (auto it = manquants.rbegin(); it != manquants.rend() && !ec; ++it) {
+        // Made meanwhile by another program, or a file in the way (told below).
+        if ((ec = systeme::creer_dossier_durable(*it)) == std::errc::file_exists)
+            ec.clear();
+        // Windows answers "path not found" where the parent is a file.
+        std::error_code ignore;
+        const auto parent = fs::status(it->parent_path(), ignore);
+        if (ec == std::errc::no_such_file_or_directory && fs::exists(parent) &&
+            !fs::is_directory(parent))
+            ec = std::make_error_code(std::errc::not_a_directory);
+    }
+    if (!ec && fs::is_directory(dossier, ec))
+        return std::nullopt;
+    if (!ec || ec == std::errc::file_exists)
+        ec = std::make_error_code(std::errc::not_a_directory);
+    return Echec{Operation::creer, dossier, ec};
+}
 
 fs::path dossier_donnees(const fs::path& donnees_application, const fs::path& dossier_programme,
                          std::vector<Echec>* echecs) {

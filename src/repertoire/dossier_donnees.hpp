@@ -4,6 +4,7 @@
 #include "repertoire/fichiers.hpp"
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace kalder {
@@ -21,6 +22,10 @@ inline constexpr const char* nom_fichier_secours = "Kalderrep.bak";
 std::filesystem::path dossier_donnees(const std::filesystem::path& donnees_application,
                                       const std::filesystem::path& dossier_programme,
                                       std::vector<Echec>* echecs = nullptr);
+
+// The folder and its missing parents (a fresh account may not have its
+// application-data folder yet), each new one synced in its parent; why not.
+std::optional<Echec> creer_dossier(const std::filesystem::path& dossier);
 
 // "Le dossier de données n'a pas pu être créé : « … » : <why> ; « … » : <why>.",
 // titled "Erreur", for a save when no data folder could be made.

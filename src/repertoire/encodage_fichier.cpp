@@ -44,9 +44,7 @@ std::size_t sequence_valide(const unsigned char* p, const unsigned char* fin) {
 
 } // namespace
 
-bool fichier_en_utf8(std::string_view octets) {
-    if (octets.starts_with(marque_ordre))
-        return true;
+bool ligne_en_utf8(std::string_view octets) {
     const auto* p = reinterpret_cast<const unsigned char*>(octets.data());
     const auto* const fin = p + octets.size();
     bool au_dela_ascii = false;
@@ -60,22 +58,39 @@ bool fichier_en_utf8(std::string_view octets) {
     return au_dela_ascii;
 }
 
-std::optional<std::string> utf8_fichier_vers_cp1252(std::string_view octets) {
-    if (octets.starts_with(marque_ordre))
+std::optional<std::string> lignes_en_cp1252(std::string_view octets, bool& hors_code_page) {
+    hors_code_page = false;
+    const bool marque = octets.starts_with(marque_ordre);
+    if (marque)
         octets.remove_prefix(marque_ordre.size());
-    // Line by line, so that the wide characters of the whole file never
-    // sit in memory at once.
-    std::string r;
-    r.reserve(octets.size());
-    while (!octets.empty()) {
-        const std::size_t fin = octets.find('\n');
-        const std::size_t longueur = fin == std::string_view::npos ? octets.size() : fin + 1;
-        const auto ligne = utf8_vers_cp1252(composer_utf8(octets.substr(0, longueur)));
-        if (!ligne)
-            return std::nullopt;
-        r += *ligne;
-        octets.remove_prefix(longueur);
+    std::optional<std::string> r;
+    std::size_t copie = 0; // bytes of `octets` not yet copied into `r`
+    for (std::size_t debut = 0; debut < octets.size();) {
+        const std::size_t saut = octets.find('\n', debut);
+        const std::size_t fin = saut == std::string_view::npos ? octets.size() : saut + 1;
+        const std::string_view ligne = octets.substr(debut, fin - debut);
+        if (ligne_en_utf8(ligne)) {
+            // Accents composed line by line: the wide characters of the whole
+            // file never sit in memory at once.
+            if (auto converti = utf8_vers_cp1252(composer_utf8(ligne))) {
+                if (!r) {
+                    r.emplace();
+                    r->reserve(octets.size());
+                }
+                r->append(octets.substr(copie, debut - copie));
+                *r += *converti;
+                copie = fin;
+            } else {
+                hors_code_page = true;
+            }
+        }
+        debut = fin;
     }
+    if (!r && !marque)
+        return std::nullopt;
+    if (!r)
+        r.emplace();
+    r->append(octets.substr(copie));
     return r;
 }
 

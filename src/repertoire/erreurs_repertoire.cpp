@@ -23,6 +23,12 @@ class Categorie : public std::error_category {
             return "mémoire insuffisante";
         case ErreurRepertoire::utf8_hors_code_page:
             return "caractère hors de Windows-1252";
+        case ErreurRepertoire::lien_verrou:
+            return "lien à la place du verrou";
+        case ErreurRepertoire::lien_d_autrui:
+            return "lien d'un autre utilisateur";
+        case ErreurRepertoire::resultat_trop_grand:
+            return "résultat trop grand";
         case ErreurRepertoire::inattendue:
             break;
         }

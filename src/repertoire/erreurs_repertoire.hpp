@@ -15,6 +15,9 @@ enum class ErreurRepertoire {
     memoire_insuffisante,
     utf8_hors_code_page, // a UTF-8 file holds a character Windows-1252 cannot
     inattendue,          // any other exception
+    lien_verrou,         // a link where the lock file should be
+    lien_d_autrui,       // a link another user made, not followed
+    resultat_trop_grand, // a save whose file would pass the size read back
 };
 
 const std::error_category& categorie_repertoire();

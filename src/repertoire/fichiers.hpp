@@ -3,8 +3,9 @@
 // new content goes to a temporary file of the same folder, reaches the disk,
 // and only then takes the old file's name.
 
+#include "systeme/fichiers_systeme.hpp"
+
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -34,13 +35,11 @@ std::optional<Echec> lire_fichier(const std::filesystem::path& chemin, std::stri
 // why it must not be read or replaced.
 std::optional<Echec> verifier_ordinaire(const std::filesystem::path& chemin, Operation operation);
 
-// The new file gets `droits` before any byte is written to it; without them,
-// the rights of the file it replaces, else the user's default. On failure
-// the old file, if any, is left as it was and no temporary file remains.
+// The new file is created with the rights of `modele` (by default the file
+// it replaces; the user's default when there is none) and keeps its owner
+// and group where the system allows. On failure, an exception included,
+// the old file is left as it was and no temporary file remains.
 std::optional<Echec> remplacer_fichier(const std::filesystem::path& chemin, std::string_view octets,
-                                       std::optional<std::filesystem::perms> droits = {});
-
-// Writes everything, then pushes it through the library's and the system's caches.
-std::error_code ecrire_sur_disque(std::FILE* flux, std::string_view octets);
+                                       const systeme::EtatFichier* modele = nullptr);
 
 } // namespace kalder

@@ -48,8 +48,18 @@ LigneFenetre lire_ligne(const EtatFenetre& etat, LigneId id) {
     ligne.id = id;
     const auto& champs = champs_de(id);
     for (std::size_t i = 0; i < champs.size(); ++i)
-        ligne.textes[i] = std::string(rogner(etat.texte(champs[i])));
+        ligne.textes[i] = preparer_champ(etat.texte(champs[i]));
     return ligne;
+}
+
+std::string preparer_champ(std::string_view texte) {
+    return composer_utf8(rogner(texte));
+}
+
+Personne personne_saisie(std::string_view nom, std::string_view prenoms, std::string_view jour,
+                         std::string_view mois, std::string_view annee) {
+    return Personne{preparer_champ(nom), preparer_champ(prenoms), preparer_champ(jour),
+                    preparer_champ(mois), preparer_champ(annee)};
 }
 
 std::optional<std::string> defaut_champ(std::string_view texte) {
@@ -71,8 +81,6 @@ std::optional<std::string> defaut_champ(std::string_view texte) {
 
 std::optional<Issue> encoder_ligne(LigneFenetre& ligne) {
     for (std::size_t i = 0; i < ligne.textes.size(); ++i) {
-        // "e" + U+0301 is the "é" the code page holds.
-        ligne.textes[i] = composer_utf8(ligne.textes[i]);
         const auto defaut = defaut_champ(ligne.textes[i]);
         if (!defaut) {
             // Every character passed the code-page test: the conversion holds.

@@ -3,6 +3,7 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "repertoire/format_repertoire.hpp"
+#include "repertoire/personne.hpp"
 
 #include <array>
 #include <optional>
@@ -29,6 +30,12 @@ struct LigneFenetre {
 };
 
 LigneFenetre lire_ligne(const EtatFenetre& etat, LigneId id);
+
+// A typed field as a save keeps it: trimmed, accents composed ("e" + U+0301 is "é").
+std::string preparer_champ(std::string_view texte);
+// A person typed elsewhere (the command line), made ready the same way.
+Personne personne_saisie(std::string_view nom, std::string_view prenoms, std::string_view jour,
+                         std::string_view mois, std::string_view annee);
 
 // What keeps a text out of the file, said in French ("un guillemet (\")"), if anything.
 std::optional<std::string> defaut_champ(std::string_view texte);

@@ -64,30 +64,21 @@ void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
 }
 
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    // One pass finds where each entry starts and the exact sizes of the sort
-    // keys and of the list's text, so that no buffer grows afterwards.
+    // The one pass that makes the sort keys also sizes the list's text, so
+    // that it never grows afterwards.
     std::vector<std::uint32_t> debuts;
-    debuts.reserve(static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1);
-    std::size_t taille_cles = 0;
     std::size_t taille_texte = 0;
-    const char* p = octets.data();
-    const char* const fin = p + octets.size();
-    for (EntreeBrute e;;) {
-        const char* const debut = p;
-        if (!entree_suivante(p, fin, e))
-            break;
-        debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
-        taille_cles += taille_cle_lettres(e.champs);
+    classer_entrees(octets, debuts, [&](const EntreeBrute& e) {
         taille_texte += champs_par_entree - 1;
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
-    }
-    const std::vector<std::uint32_t> ordre = ordre_alphabetique(octets, debuts, taille_cles);
+    });
+    const char* const fin = octets.data() + octets.size();
 
     ListePersonnes liste;
-    liste.reserver(ordre.size(), taille_texte);
-    for (std::uint32_t i : ordre) {
-        const char* q = octets.data() + debuts[i];
+    liste.reserver(debuts.size(), taille_texte);
+    for (std::uint32_t debut : debuts) {
+        const char* q = octets.data() + debut;
         EntreeBrute e;
         entree_suivante(q, fin, e);
         liste.ajouter(e.champs);
@@ -114,7 +105,7 @@ ListePersonnes lire_liste(const fs::path& dossier) {
         return liste_en_erreur(message_echec_lecture(*echec));
     if (!contenu.existe)
         return liste_en_erreur(message_pas_de_donnees());
-    contenu.en_utf8 = {};
+    std::string().swap(contenu.en_utf8); // freed: assigning an empty text keeps the capacity
     return liste_depuis_octets(contenu.octets);
 }
 

@@ -36,8 +36,9 @@ std::string acces_refuse(const Echec& e) {
         return sujet(e) + " est en lecture seule ou vous n'avez pas le droit d'y écrire";
     case Operation::lire:
         return sujet(e) + " ne peut pas être lu\u00a0: l'accès en est refusé";
-    case Operation::remplacer:
     case Operation::verrouiller:
+        return sujet(e) + " ne peut pas être ouvert\u00a0: l'accès en est refusé";
+    case Operation::remplacer:
         break;
     }
     return sujet(e) + " est protégé en écriture ou verrouillé par un autre programme";
@@ -91,6 +92,18 @@ std::string expliquer_propre(const Echec& e) {
         return sujet(e) +
                " est écrit en UTF-8 et contient un caractère que Windows-1252 ne peut pas "
                "représenter\u00a0; corrigez-le avec un éditeur de texte";
+    case ErreurRepertoire::lien_verrou:
+        return entre_guillemets(e.chemin) + " est un lien symbolique et non le fichier de verrou "
+                                            "de Kalder\u00a0; Kalder n'y touche "
+                                            "pas";
+    case ErreurRepertoire::lien_d_autrui:
+        return entre_guillemets(e.chemin) + " est un lien symbolique qui appartient à un autre "
+                                            "utilisateur\u00a0; Kalder ne le suit "
+                                            "pas";
+    case ErreurRepertoire::resultat_trop_grand:
+        return "le répertoire dépasserait " + std::to_string(taille_maximale_repertoire >> 20) +
+               " Mo, la taille la plus grande que Kalder accepte\u00a0; le fichier est resté tel "
+               "qu'il était";
     case ErreurRepertoire::inattendue:
         break;
     }

@@ -4,31 +4,48 @@
 #include "repertoire/erreurs_repertoire.hpp"
 #include "repertoire/temporaires.hpp"
 #include "repertoire/verrou.hpp"
+#include "systeme/chemins.hpp"
+#include "systeme/fichiers_systeme.hpp"
 
 namespace kalder {
 
 namespace fs = std::filesystem;
 
-fs::path fichier_reel(const fs::path& dossier) {
-    const fs::path fichier = fichier_repertoire(dossier);
-    std::error_code ec;
-    if (!fs::is_symlink(fichier, ec))
-        return fichier;
-    const fs::path cible = fs::canonical(fichier, ec);
-    return ec ? fichier : cible;
+std::optional<Echec> fichier_reel(const fs::path& dossier, fs::path& fichier) {
+    fichier = fichier_repertoire(dossier);
+    // Each link of a chain is judged before it is followed.
+    for (int sauts = 0; sauts < 40; ++sauts) {
+        systeme::EtatFichier etat;
+        if (systeme::etat_sans_suivre(fichier, etat) || etat.genre != systeme::Genre::lien)
+            return std::nullopt;
+        if (!systeme::lien_de_confiance(etat))
+            return Echec{Operation::remplacer, fichier, ErreurRepertoire::lien_d_autrui};
+        std::error_code ec;
+        const fs::path cible = fs::read_symlink(fichier, ec);
+        if (ec)
+            return Echec{Operation::lire, fichier, ec};
+        fichier = cible.is_absolute() ? cible : fichier.parent_path() / cible;
+    }
+    return Echec{Operation::lire, fichier_repertoire(dossier),
+                 std::make_error_code(std::errc::too_many_symbolic_link_levels)};
 }
 
 IssueMiseAJour mettre_a_jour(const fs::path& dossier, std::chrono::milliseconds attente,
-                             const Modification& modifier) {
+                             const Modification& modifier, const std::function<void()>& en_attente,
+                             std::uintmax_t limite) {
     IssueMiseAJour issue;
+    fs::path fichier;
+    if ((issue.echec = fichier_reel(dossier, fichier)))
+        return issue;
+    // Two data folders whose files lead to one file share its lock.
+    const fs::path lieu = fichier.parent_path();
     Verrou verrou;
-    if ((issue.echec = verrou.prendre(dossier, attente)))
+    if ((issue.echec = verrou.prendre(lieu, attente, en_attente)))
         return issue;
 
-    const fs::path fichier = fichier_reel(dossier);
     // Killed saves left their temporary files where the files they replaced live.
-    nettoyer_temporaires(fichier.parent_path());
-    if (fichier_repertoire(dossier).parent_path() != fichier.parent_path())
+    nettoyer_temporaires(lieu, utf8_du_chemin(fichier.filename()));
+    if (fichier_repertoire(dossier).parent_path() != lieu)
         nettoyer_temporaires(fichier_repertoire(dossier).parent_path());
 
     const fs::path secours = fichier_secours(dossier);
@@ -37,37 +54,42 @@ IssueMiseAJour mettre_a_jour(const fs::path& dossier, std::chrono::milliseconds 
         return issue;
     }
 
-    std::optional<fs::perms> droits;
+    systeme::EtatFichier modele;
     ContenuRepertoire contenu;
     if ((issue.echec = lire_contenu(fichier, contenu, true)))
         return issue;
-    if (contenu.existe) {
-        std::error_code ec;
-        droits = fs::status(fichier, ec).permissions();
+    if (contenu.existe && !systeme::etat_sans_suivre(fichier, modele) &&
+        modele.genre == systeme::Genre::ordinaire &&
+        (modele.droits & static_cast<unsigned>(fs::perms::owner_write)) == 0) {
         // Replacing a write-protected file would only be possible because
         // the folder is writable: the user's protection is respected.
-        if (!ec && (*droits & fs::perms::owner_write) == fs::perms::none) {
-            issue.echec = Echec{Operation::remplacer, fichier, ErreurRepertoire::lecture_seule};
-            return issue;
-        }
-        if (ec)
-            droits.reset();
+        issue.echec = Echec{Operation::remplacer, fichier, ErreurRepertoire::lecture_seule};
+        return issue;
     }
 
     std::string nouveau;
     issue.decision = modifier(contenu, nouveau);
     if (issue.decision != Decision::ecrire)
         return issue;
+    // Refused now rather than written and then never read again.
+    if (nouveau.size() > limite) {
+        issue.decision = Decision::rien;
+        issue.echec = Echec{Operation::ecrire, fichier, ErreurRepertoire::resultat_trop_grand};
+        return issue;
+    }
 
+    const systeme::EtatFichier* garde =
+        modele.genre == systeme::Genre::ordinaire ? &modele : nullptr;
     if (contenu.existe) {
         // The backup is the bytes just read, so it is exactly what this change starts from.
-        if ((issue.echec = remplacer_fichier(secours, contenu.sur_disque(), droits))) {
+        if ((issue.echec = remplacer_fichier(secours, contenu.sur_disque(), garde))) {
             issue.secours = true;
             return issue;
         }
     }
-    contenu = {};
-    issue.echec = remplacer_fichier(fichier, nouveau, droits);
+    // Freed before the new file is written: assigning an empty one would keep the capacity.
+    ContenuRepertoire().echanger(contenu);
+    issue.echec = remplacer_fichier(fichier, nouveau, garde);
     return issue;
 }
 

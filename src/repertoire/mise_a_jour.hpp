@@ -31,10 +31,16 @@ struct IssueMiseAJour {
 using Modification =
     std::function<Decision(const ContenuRepertoire& contenu, std::string& nouveau)>;
 
+// `en_attente` is called once when another program holds the lock. A new
+// content over `limite` is refused: it could not be read back.
 IssueMiseAJour mettre_a_jour(const std::filesystem::path& dossier,
-                             std::chrono::milliseconds attente, const Modification& modifier);
+                             std::chrono::milliseconds attente, const Modification& modifier,
+                             const std::function<void()>& en_attente = {},
+                             std::uintmax_t limite = taille_maximale_repertoire);
 
-// A directory file reached through a link is replaced where it really lives.
-std::filesystem::path fichier_reel(const std::filesystem::path& dossier);
+// A directory file reached through a link is replaced where it really lives;
+// a link made by another user is not followed.
+std::optional<Echec> fichier_reel(const std::filesystem::path& dossier,
+                                  std::filesystem::path& fichier);
 
 } // namespace kalder

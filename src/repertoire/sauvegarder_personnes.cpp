@@ -84,14 +84,19 @@ void nouveau_contenu(std::string_view ancien, const Participants& lignes, std::s
             ajouter_entree(contenu, lignes[i].ligne.champs());
 }
 
-// Said in the status bar once the file holds them.
+// Said in the status bar once the file holds them; without memory left for
+// the sentence, the save still succeeded and is not reported as failed.
 Issue enregistrees(const Participants& lignes, const fs::path& fichier) {
     Issue issue;
-    issue.statut = message_personnes_enregistrees(
-        static_cast<int>(std::count_if(
-            lignes.begin(), lignes.end(),
-            [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
-        fichier);
+    try {
+        issue.statut = message_personnes_enregistrees(
+            static_cast<int>(std::count_if(
+                lignes.begin(), lignes.end(),
+                [](const Participant& p) { return p.prend_part && p.reponse.value_or(true); })),
+            fichier);
+    } catch (const std::bad_alloc&) {
+        issue.statut.clear();
+    }
     return issue;
 }
 
@@ -114,17 +119,21 @@ Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& q
 
     // The questions come before the lock: while the user thinks, another
     // save can go on.
+    fs::path fichier;
+    if (auto echec = fichier_reel(dossier, fichier))
+        return erreur(message_echec_sauvegarde(*echec));
     {
         ContenuRepertoire contenu;
-        if (auto echec = lire_contenu(fichier_reel(dossier), contenu, true))
+        if (auto echec = lire_contenu(fichier, contenu, true))
             return erreur(message_echec_sauvegarde(*echec));
         demander(lignes, presents(contenu.octets, lignes), questions);
     }
 
     for (int tour = 1;; ++tour) {
         std::array<bool, 2> trouve{};
-        const IssueMiseAJour issue =
-            mettre_a_jour(dossier, attente, [&](const ContenuRepertoire& c, std::string& nouveau) {
+        const IssueMiseAJour issue = mettre_a_jour(
+            dossier, attente,
+            [&](const ContenuRepertoire& c, std::string& nouveau) {
                 trouve = presents(c.octets, lignes);
                 if (manque_reponse(lignes, trouve) && tour < tours_maximum)
                     return Decision::redemander;
@@ -133,11 +142,12 @@ Issue sauvegarder(const EtatFenetre& etat, const fs::path& dossier, Questions& q
                         lignes[i].reponse = false;
                 nouveau_contenu(c.octets, lignes, nouveau);
                 return Decision::ecrire;
-            });
+            },
+            [&] { questions.attente_autre_sauvegarde(); });
         if (issue.echec)
             return erreur(message_echec(issue));
         if (issue.decision != Decision::redemander)
-            return enregistrees(lignes, fichier_reel(dossier));
+            return enregistrees(lignes, fichier);
         // Saved meanwhile by someone else: asked now, then read again.
         demander(lignes, trouve, questions);
     }

@@ -2,144 +2,105 @@
 
 #include "repertoire/erreurs_repertoire.hpp"
 
-#include <cerrno>
-#include <thread>
+#include "systeme/fichiers_systeme.hpp"
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <thread>
 
 namespace kalder {
 
 namespace fs = std::filesystem;
 
+using systeme::Verrouillage;
+
 namespace {
 
-enum class Essai { tenu, occupe, sans_verrou, echec };
+std::optional<Echec> echec_ouverture(const fs::path& dossier, const fs::path& chemin,
+                                     std::error_code ec) {
+    // Windows answers "path not found" where the data folder is a file.
+    std::error_code ignore;
+    if (ec == std::errc::no_such_file_or_directory && fs::exists(dossier, ignore) &&
+        !fs::is_directory(dossier, ignore))
+        ec = std::make_error_code(std::errc::not_a_directory);
+    // A lock file there already that this user may not open is its own cause.
+    const bool verrou_present = fs::is_regular_file(fs::symlink_status(chemin, ignore));
+    const bool refuse =
+        ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+    // A data folder that is missing or not a folder is what the user must hear of.
+    if ((refuse && !verrou_present) || ec == std::errc::no_such_file_or_directory ||
+        ec == std::errc::not_a_directory || ec == std::errc::read_only_file_system)
+        return Echec{Operation::creer, chemin.parent_path(), ec};
+    return Echec{Operation::verrouiller, chemin, ec};
+}
 
-#if defined(_WIN32)
-
-std::error_code derniere_erreur() {
-    return {static_cast<int>(GetLastError()), std::system_category()};
+// Looked at before any opening: a device or a link is not even opened.
+std::optional<std::error_code> refus_avant_ouverture(const fs::path& chemin) {
+    systeme::EtatFichier etat;
+    if (auto ec = systeme::etat_sans_suivre(chemin, etat))
+        return std::nullopt; // the opening says better why
+    switch (etat.genre) {
+    case systeme::Genre::absent:
+    case systeme::Genre::ordinaire:
+        return std::nullopt;
+    case systeme::Genre::dossier:
+        return std::make_error_code(std::errc::is_a_directory);
+    case systeme::Genre::lien:
+        return ErreurRepertoire::lien_verrou;
+    case systeme::Genre::autre:
+        break;
+    }
+    return ErreurRepertoire::pas_un_fichier_ordinaire;
 }
 
 std::intptr_t ouvrir(const fs::path& chemin, bool creer, std::error_code& ec) {
-    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_READ | GENERIC_WRITE,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           creer ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        ec = derniere_erreur();
-        return -1;
+    if (auto refus = refus_avant_ouverture(chemin)) {
+        ec = *refus;
+        return systeme::sans_poignee;
     }
-    return reinterpret_cast<std::intptr_t>(h);
-}
-
-Essai verrouiller(std::intptr_t poignee, std::error_code& ec) {
-    OVERLAPPED zone{};
-    if (LockFileEx(reinterpret_cast<HANDLE>(poignee),
-                   LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &zone))
-        return Essai::tenu;
-    if (GetLastError() == ERROR_LOCK_VIOLATION || GetLastError() == ERROR_IO_PENDING)
-        return Essai::occupe;
-    ec = derniere_erreur();
-    return Essai::echec;
-}
-
-void fermer(std::intptr_t poignee) {
-    OVERLAPPED zone{};
-    UnlockFileEx(reinterpret_cast<HANDLE>(poignee), 0, 1, 0, &zone);
-    CloseHandle(reinterpret_cast<HANDLE>(poignee));
-}
-
-#else
-
-std::intptr_t ouvrir(const fs::path& chemin, bool creer, std::error_code& ec) {
-    // Never a link, and never waiting on a named pipe put in its place.
-    const int options = (creer ? O_CREAT : 0) | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
-    int d = open(chemin.c_str(), O_RDWR | options, 0666);
-    if (d < 0 && errno == EACCES) // made by another user: reading is enough to lock
-        d = open(chemin.c_str(), O_RDONLY | options, 0666);
-    if (d < 0) {
-        ec = {errno, std::generic_category()};
-        return -1;
-    }
-    struct stat st {};
-    if (fstat(d, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(d);
+    const std::intptr_t poignee = systeme::ouvrir_verrou(chemin, creer, ec);
+    if (ec == std::errc::no_such_device_or_address)
         ec = ErreurRepertoire::pas_un_fichier_ordinaire;
-        return -1;
-    }
-    return d;
+    else if (ec == std::errc::too_many_symbolic_link_levels)
+        ec = ErreurRepertoire::lien_verrou; // put there since the look above
+    return poignee;
 }
-
-Essai verrouiller(std::intptr_t poignee, std::error_code& ec) {
-    const int d = static_cast<int>(poignee);
-    for (;;) {
-        if (flock(d, LOCK_EX | LOCK_NB) == 0)
-            return Essai::tenu;
-        if (errno == EINTR)
-            continue;
-        if (errno == EWOULDBLOCK)
-            return Essai::occupe;
-        // A file system without locks: saving goes on, as it would anyway.
-        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS)
-            return Essai::sans_verrou;
-        ec = {errno, std::generic_category()};
-        return Essai::echec;
-    }
-}
-
-void fermer(std::intptr_t poignee) {
-    close(static_cast<int>(poignee)); // also frees the lock
-}
-
-#endif
 
 } // namespace
 
-std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milliseconds attente) {
+std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milliseconds attente,
+                                     const std::function<void()>& en_attente) {
     lacher();
     const fs::path chemin = dossier / nom_fichier_verrou;
-    std::error_code ec;
-    const std::intptr_t poignee = ouvrir(chemin, true, ec);
-    if (poignee == aucune) {
-        // Windows answers "path not found" where the data folder is a file.
-        std::error_code ignore;
-        if (ec == std::errc::no_such_file_or_directory && fs::exists(dossier, ignore) &&
-            !fs::is_directory(dossier, ignore))
-            ec = std::make_error_code(std::errc::not_a_directory);
-        // A data folder that is missing or not a folder is what the user must hear of.
-        if (ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory ||
-            ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
-            ec == std::errc::read_only_file_system)
-            return Echec{Operation::creer, chemin.parent_path(), ec};
-        return Echec{Operation::verrouiller, chemin, ec};
-    }
     const auto limite = std::chrono::steady_clock::now() + attente;
     auto pause = std::chrono::milliseconds(1);
+    bool signale = false;
     for (;;) {
-        switch (verrouiller(poignee, ec)) {
-        case Essai::tenu:
-        case Essai::sans_verrou:
+        std::error_code ec;
+        const std::intptr_t poignee = ouvrir(chemin, true, ec);
+        if (poignee == aucune)
+            return echec_ouverture(dossier, chemin, ec);
+        Verrouillage v;
+        while ((v = systeme::verrouiller(poignee, ec)) == Verrouillage::occupe) {
+            if (std::chrono::steady_clock::now() >= limite) {
+                systeme::lacher(poignee);
+                return Echec{Operation::verrouiller, chemin, ErreurRepertoire::verrou_occupe};
+            }
+            if (!signale && en_attente)
+                en_attente();
+            signale = true;
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        }
+        if (v == Verrouillage::echec) {
+            systeme::lacher(poignee);
+            return Echec{Operation::verrouiller, chemin, ec};
+        }
+        // Deleted or replaced while this program waited for it: the lock
+        // that counts is the one the name leads to now.
+        if (v == Verrouillage::sans_verrou || systeme::designe(poignee, chemin)) {
             poignee_ = poignee;
             return std::nullopt;
-        case Essai::echec:
-            fermer(poignee);
-            return Echec{Operation::verrouiller, chemin, ec};
-        case Essai::occupe:
-            break;
         }
-        if (std::chrono::steady_clock::now() >= limite) {
-            fermer(poignee);
-            return Echec{Operation::verrouiller, chemin, ErreurRepertoire::verrou_occupe};
-        }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        systeme::lacher(poignee);
     }
 }
 
@@ -150,8 +111,8 @@ bool Verrou::essayer(const fs::path& dossier) {
     const std::intptr_t poignee = ouvrir(dossier / nom_fichier_verrou, false, ec);
     if (poignee == aucune)
         return false;
-    if (verrouiller(poignee, ec) != Essai::tenu) {
-        fermer(poignee);
+    if (systeme::verrouiller(poignee, ec) != Verrouillage::tenu) {
+        systeme::lacher(poignee);
         return false;
     }
     poignee_ = poignee;
@@ -160,7 +121,7 @@ bool Verrou::essayer(const fs::path& dossier) {
 
 void Verrou::lacher() {
     if (poignee_ != aucune)
-        fermer(poignee_);
+        systeme::lacher(poignee_);
     poignee_ = aucune;
 }
 

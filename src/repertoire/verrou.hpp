@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace kalder {
@@ -24,9 +25,11 @@ class Verrou {
     Verrou& operator=(Verrou&&) = delete;
     Verrou(const Verrou&) = delete;
 
-    // Waits at most `attente` for the lock of the directory in `dossier`.
+    // Waits at most `attente` for the lock of the directory in `dossier`,
+    // calling `en_attente` once if another program holds it.
     std::optional<Echec> prendre(const std::filesystem::path& dossier,
-                                 std::chrono::milliseconds attente = attente_verrou);
+                                 std::chrono::milliseconds attente = attente_verrou,
+                                 const std::function<void()>& en_attente = {});
     // Without waiting; false when someone holds it or it cannot be had.
     bool essayer(const std::filesystem::path& dossier);
     void lacher();

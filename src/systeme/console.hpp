@@ -6,4 +6,8 @@ namespace kalder {
 
 void console_utf8();
 
+// Output into a pipe whose reader has gone fails as an error the program
+// reports, instead of ending it by a signal.
+void survivre_tube_ferme();
+
 } // namespace kalder

@@ -1,6 +1,7 @@
 #include "systeme/dossiers_systeme.hpp"
 
 #include "systeme/chemins.hpp"
+#include "systeme/fichiers_systeme.hpp"
 
 #include <cstdlib>
 #include <system_error>
@@ -31,20 +32,8 @@ fs::path donnees_application_utilisateur() {
 }
 
 fs::path dossier_programme(std::string_view nom_lance) {
-#ifdef _WIN32
-    std::wstring chemin(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n =
-            GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
-        if (n == 0)
-            break;
-        if (n < chemin.size()) {
-            chemin.resize(n);
-            return fs::path(chemin).parent_path();
-        }
-        chemin.resize(chemin.size() * 2);
-    }
-#endif
+    if (fs::path dossier = systeme::dossier_executable(); !dossier.empty())
+        return dossier;
     std::error_code erreur;
     return fs::absolute(chemin_utf8(nom_lance), erreur).parent_path();
 }

@@ -43,4 +43,13 @@ cp "$fichier" "$dossier/avant"
 )
 echo "petite-$?"
 cmp -s "$dossier/avant" "$fichier" && echo "fichier-intact"
+# Saved as UTF-8 by another editor, accents on every line: listed within
+# three times the file too.
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "\"L\303\251f\303\250vre\",\"H\303\251l\303\250ne %d\",\"1\",\"2\",\"1990\"\r\n", i }' >"$fichier"
+taille=$(wc -c <"$fichier")
+(
+    ulimit -v $((3 * taille / 1024 + programme))
+    "$exe" --dossier "$dossier/donnees" --liste >"$dossier/liste" 2>&1
+)
+echo "utf8-$? lignes-$(grep -c '^L.*vre;H.*ne [0-9]' "$dossier/liste")"
 rm -rf "$dossier"

@@ -12,8 +12,10 @@
 #include <cstdio>
 
 #if !defined(_WIN32)
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 #endif
 #include <fstream>
 
@@ -179,12 +181,12 @@ TEST(RepertoireEchec, DisquePlein) {
     const fs::path noeud = dossier.chemin() / "plein";
     if (mknod(noeud.c_str(), S_IFCHR | 0600, makedev(1, 7)) != 0)
         GTEST_SKIP() << "ce compte ne peut pas fabriquer un périphérique";
-    std::FILE* plein = std::fopen(noeud.c_str(), "wb");
-    if (!plein)
+    const int plein = open(noeud.c_str(), O_WRONLY | O_CLOEXEC);
+    if (plein < 0)
         GTEST_SKIP() << "périphérique inutilisable ici";
     const std::string beaucoup(1 << 17, 'x');
-    const std::error_code ec = ecrire_sur_disque(plein, beaucoup);
-    std::fclose(plein);
+    const std::error_code ec = systeme::ecrire_tout(plein, beaucoup);
+    close(plein);
     EXPECT_EQ(ec, std::errc::no_space_on_device);
     EXPECT_EQ(expliquer_echec(Echec{Operation::ecrire, "/donnees/Kalder", ec}),
               "le disque qui contient le dossier «\u00a0/donnees/Kalder\u00a0» est plein");

@@ -62,6 +62,24 @@ INSTANTIATE_TEST_SUITE_P(
                               "dipe\",\"\",\"\",\"\"\r\n"}),
     ::essai::NomDuCas());
 
+// One Windows-1252 line among UTF-8 ones: each person is read as written,
+// and found again by a save.
+TEST(RepertoireFichierUtf8, EncodageDecideLigneParLigne) {
+    DossierTemporaire dossier;
+    ecrire_octets(
+        fichier_repertoire(dossier.chemin()),
+        "\"Roy\",\"Zo\xC3\xAB\",\"\",\"\",\"\"\r\n\"Roy\",\"No\xEBl\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(lire_liste_personnes(dossier.chemin()).lignes(),
+              (std::vector<std::string>{"Roy;Noël;;;", "Roy;Zoë;;;"}));
+    EtatFenetre e;
+    essai::saisir_personne(e, "Zoë", "Roy", "7");
+    QuestionsScriptees questions({true});
+    ASSERT_FALSE(sauvegarder_personnes(e, dossier.chemin(), questions).message);
+    EXPECT_EQ(questions.posees.size(), 1u);
+    EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())),
+              "\"Roy\",\"Zo\xEB\",\"7\",\"\",\"\"\r\n\"Roy\",\"No\xEBl\",\"\",\"\",\"\"\r\n");
+}
+
 TEST(RepertoireFichierUtf8, CaractereHorsWindows1252RefuseALaSauvegarde) {
     DossierTemporaire dossier;
     const std::string avant = "\"Wa\xC5\x82\xC4\x99sa\",\"Lech\",\"\",\"\",\"\"\r\n";
@@ -88,7 +106,7 @@ struct CasDetection {
 class RepertoireDetectionUtf8 : public ::testing::TestWithParam<CasDetection> {};
 
 TEST_P(RepertoireDetectionUtf8, Detection) {
-    EXPECT_EQ(fichier_en_utf8(GetParam().octets), GetParam().utf8);
+    EXPECT_EQ(ligne_en_utf8(GetParam().octets), GetParam().utf8);
 }
 
 INSTANTIATE_TEST_SUITE_P(Repertoire, RepertoireDetectionUtf8,

@@ -241,8 +241,7 @@ TEST(RepertoireTemporaires, SauvegardeTueeNettoyeeALOuverture) {
         FichierTemporaire t;
         if (creer_temporaire(fichier_repertoire(dossier.chemin()), std::nullopt, t))
             _exit(1);
-        std::fputs("à moitié", t.flux);
-        std::fflush(t.flux);
+        systeme::ecrire_tout(t.poignee, "à moitié");
         raise(SIGKILL);
         _exit(2);
     }

@@ -7,10 +7,13 @@
 #include "ui/fenetres_secondaires.hpp"
 
 #include "repertoire/sauvegarder_personnes.hpp"
+#include "repertoire/verrou.hpp"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QListView>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -329,6 +332,30 @@ class TestDialogueOuvrir : public BancFenetre {
         QCOMPARE(m.texte, QStringLiteral("Paul Martin a déjà été enregistré, modifier ?"));
         QCOMPARE(m.icone, QMessageBox::Question);
         QCOMPARE(lire(), repertoire);
+    }
+
+    // Another Kalder saving: the wait is shown, then the save goes on.
+    void sauvegarde_attend_une_autre() {
+        ecrire(repertoire);
+        kalder::Verrou autre;
+        QVERIFY(!autre.prendre(chemin_dossier()));
+        bool curseur_attente = false;
+        auto* barre = fenetre->findChild<QStatusBar*>(QStringLiteral("barre_etat"));
+        QVERIFY(barre);
+        const auto lien =
+            QObject::connect(barre, &QStatusBar::messageChanged, barre, [&](const QString& m) {
+                if (!m.startsWith(QStringLiteral("En attente de la fin d'une autre sauvegarde")))
+                    return;
+                const QCursor* c = QGuiApplication::overrideCursor();
+                curseur_attente = c && c->shape() == Qt::WaitCursor;
+                autre.lacher();
+            });
+        taper_vous(*fenetre, QStringLiteral("Luc"), QStringLiteral("Roy"), {}, {}, {});
+        sauvegarder();
+        QObject::disconnect(lien);
+        QVERIFY(curseur_attente);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(lire().endsWith("\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n"));
     }
 
     // What the engine refuses comes back as an "Erreur" box; the file stays.
