@@ -70,7 +70,7 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Enregistré dans " << texte_chemin(fichier_repertoire(dossier)) << "\n";
+    std::cout << issue.statut << "\n";
     return 0;
 }
 
@@ -89,8 +89,7 @@ int supprimer(const Options& o, const std::filesystem::path& dossier) {
     const Issue issue = supprimer_personne(dossier, personne);
     if (issue.message)
         return erreur_saisie(issue);
-    std::cout << "Retiré de " << texte_chemin(fichier_repertoire(dossier)) << " : "
-              << ligne_liste(personne) << "\n";
+    std::cout << message_personne_retiree(personne, fichier_repertoire(dossier)) << "\n";
     return 0;
 }
 
