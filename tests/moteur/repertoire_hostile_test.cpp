@@ -108,7 +108,7 @@ TEST(RepertoireHostile, DossiersLiesPartagentLeVerrouDuFichierReel) {
     QuestionsScriptees questions;
     EXPECT_TRUE(
         contient(texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), d.b, questions, 100ms)),
-                 "un autre Kalder"));
+                 "une autre fenêtre ou commande Kalder"));
     EXPECT_EQ(lire_octets(d.commun / "annuaire.txt"), ligne_paul);
 }
 
@@ -252,7 +252,7 @@ TEST_F(RepertoireAutreUtilisateur, VerrouInaccessibleNommeCommeTel) {
                   QuestionsScriptees questions;
                   const std::string texte =
                       texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), partage, questions));
-                  return contient(texte, "Kalderrep.lock » ne peut pas être ouvert");
+                  return contient(texte, "Kalderrep.lock\u00a0» ne peut pas être ouvert");
               }),
               0);
 }

@@ -117,7 +117,7 @@ TEST_P(RepertoireMemoire, ChaqueAllocationRefuseeUneFois) {
             break;
         if (message && message->texte.find("la mémoire a manqué") != std::string::npos) {
             if (GetParam().ecrit) {
-                EXPECT_NE(message->texte.find("la mémoire a manqué ; rien n'a été écrit"),
+                EXPECT_NE(message->texte.find("la mémoire a manqué\u00a0; rien n'a été écrit"),
                           std::string::npos)
                     << message->texte;
                 EXPECT_EQ(lire_octets(fichier), contenu) << "allocation " << n;
