@@ -4,10 +4,10 @@
 
 #include "annee/calculer_annee.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "noyau/lettres_nom.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
-#include "theme/lettres_nom.hpp"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
+#include "exemple.hpp"
 #include "interpretation/commandes.hpp"
-#include "interpretation_exemple.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The hand-filled model shared by the interpretation tests.
-#include "interpretation_exemple.hpp"
+#include "exemple.hpp"
 
 #include "noyau/reductions.hpp"
 #include "saisie_personne.hpp"

@@ -1,13 +1,13 @@
 // Saves and removals that meet: the lock, the second reading under it, the
 // leftovers of killed saves, and exceptions that must not escape.
 #include "nom_du_cas.hpp"
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire/supprimer_personne.hpp"
 #include "repertoire/temporaires.hpp"
 #include "repertoire/verrou.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "exemple.hpp"
 #include "interpretation/commandes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
-#include "interpretation_exemple.hpp"
 #include "textes/textes.hpp"
 
 #include <gtest/gtest.h>

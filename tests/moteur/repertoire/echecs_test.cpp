@@ -1,8 +1,8 @@
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
 #include "nom_du_cas.hpp"

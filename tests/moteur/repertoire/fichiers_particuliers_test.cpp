@@ -1,10 +1,10 @@
 // Directory files that are not plain files, rights, and sizes.
 #include "nom_du_cas.hpp"
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>

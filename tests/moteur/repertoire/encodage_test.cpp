@@ -1,12 +1,12 @@
 // Files saved as UTF-8 by another editor, composed accents, and messages that
 // name the real cause.
 #include "nom_du_cas.hpp"
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/encodage_fichier.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // After a save, the status bar is told how many persons went where.
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
+#include "exemple.hpp"
 #include "interpretation/generateurs.hpp"
-#include "interpretation_exemple.hpp"
 #include "textes/textes.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "theme/lettres_nom.hpp"
+#include "noyau/lettres_nom.hpp"
 
 #include "noyau/lettres.hpp"
-#include "theme/mots_nom.hpp"
+#include "noyau/mots_nom.hpp"
 
 namespace kalder {
 

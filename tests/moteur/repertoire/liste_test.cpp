@@ -1,10 +1,10 @@
+#include "outils_repertoire.hpp"
 #include "repertoire/cle_tri.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/format_repertoire.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/prendre_personne.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 
 #include "nom_du_cas.hpp"
 

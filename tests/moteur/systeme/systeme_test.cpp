@@ -1,9 +1,9 @@
 // What differs between Windows and the others: the same tests run in the
 // Linux build and, cross-built, under Wine.
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
-#include "repertoire_outils_test.hpp"
 #include "saisie_personne.hpp"
 #include "systeme/chemins.hpp"
 #include "systeme/dossiers_systeme.hpp"

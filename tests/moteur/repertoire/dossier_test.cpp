@@ -1,5 +1,5 @@
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
-#include "repertoire_outils_test.hpp"
 
 #include "nom_du_cas.hpp"
 

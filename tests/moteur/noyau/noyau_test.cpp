@@ -1,7 +1,7 @@
 #include "noyau/centrage.hpp"
 #include "noyau/lettres.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 

@@ -1,4 +1,4 @@
-#include "theme/mots_nom.hpp"
+#include "noyau/mots_nom.hpp"
 
 namespace kalder {
 
