@@ -118,4 +118,4 @@ class TestExemple : public BancFenetre {
 };
 
 QTEST_MAIN(TestExemple)
-#include "test_exemple.moc"
+#include "exemple_test.moc"

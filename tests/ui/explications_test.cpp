@@ -238,4 +238,4 @@ class TestExplications : public BancFenetre {
 };
 
 QTEST_MAIN(TestExplications)
-#include "test_explications.moc"
+#include "explications_test.moc"

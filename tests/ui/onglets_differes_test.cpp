@@ -79,4 +79,4 @@ class TestOngletsDifferes : public QObject {
 };
 
 QTEST_MAIN(TestOngletsDifferes)
-#include "test_onglets_differes.moc"
+#include "onglets_differes_test.moc"

@@ -173,4 +173,4 @@ class TestLisibilite : public BancFenetre {
 };
 
 QTEST_MAIN(TestLisibilite)
-#include "test_lisibilite.moc"
+#include "lisibilite_test.moc"

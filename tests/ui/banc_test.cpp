@@ -88,4 +88,4 @@ class TestBanc : public BancFenetre {
 };
 
 QTEST_MAIN(TestBanc)
-#include "test_banc.moc"
+#include "banc_test.moc"

@@ -251,4 +251,4 @@ class TestFenetreInterpretation : public BancFenetre {
 };
 
 QTEST_MAIN(TestFenetreInterpretation)
-#include "test_fenetre_interpretation.moc"
+#include "fenetre_interpretation_test.moc"

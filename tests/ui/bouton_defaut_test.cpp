@@ -166,4 +166,4 @@ class TestBoutonDefaut : public BancFenetre {
 };
 
 QTEST_MAIN(TestBoutonDefaut)
-#include "test_bouton_defaut.moc"
+#include "bouton_defaut_test.moc"

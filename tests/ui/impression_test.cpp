@@ -294,4 +294,4 @@ class TestImpression : public BancFenetre {
 };
 
 QTEST_MAIN(TestImpression)
-#include "test_impression.moc"
+#include "impression_test.moc"

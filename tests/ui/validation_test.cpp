@@ -186,4 +186,4 @@ class TestValidation : public BancFenetre {
 };
 
 QTEST_MAIN(TestValidation)
-#include "test_validation.moc"
+#include "validation_test.moc"

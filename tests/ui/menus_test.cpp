@@ -117,4 +117,4 @@ class TestMenus : public BancFenetre {
 };
 
 QTEST_MAIN(TestMenus)
-#include "test_menus.moc"
+#include "menus_test.moc"

@@ -101,4 +101,4 @@ class TestInterpretation : public BancFenetre {
 };
 
 QTEST_MAIN(TestInterpretation)
-#include "test_interpretation.moc"
+#include "interpretation_test.moc"

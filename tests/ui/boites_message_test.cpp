@@ -137,4 +137,4 @@ class TestBoitesMessage : public QObject {
 };
 
 QTEST_MAIN(TestBoitesMessage)
-#include "test_boites_message.moc"
+#include "boites_message_test.moc"

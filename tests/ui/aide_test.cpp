@@ -152,4 +152,4 @@ class TestAide : public BancFenetre {
 };
 
 QTEST_MAIN(TestAide)
-#include "test_aide.moc"
+#include "aide_test.moc"

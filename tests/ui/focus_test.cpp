@@ -94,4 +94,4 @@ class TestFocus : public BancFenetre {
 };
 
 QTEST_MAIN(TestFocus)
-#include "test_focus.moc"
+#include "focus_test.moc"

@@ -162,4 +162,4 @@ class TestEffacer : public BancFenetre {
 };
 
 QTEST_MAIN(TestEffacer)
-#include "test_effacer.moc"
+#include "effacer_test.moc"

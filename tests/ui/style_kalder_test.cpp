@@ -74,4 +74,4 @@ class TestStyleKalder : public QObject {
 };
 
 QTEST_MAIN(TestStyleKalder)
-#include "test_style_kalder.moc"
+#include "style_kalder_test.moc"

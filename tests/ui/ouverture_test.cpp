@@ -185,4 +185,4 @@ class TestOuverture : public BancFenetre {
 };
 
 QTEST_MAIN(TestOuverture)
-#include "test_ouverture.moc"
+#include "ouverture_test.moc"

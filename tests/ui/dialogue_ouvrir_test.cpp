@@ -503,4 +503,4 @@ class TestDialogueOuvrir : public BancFenetre {
 };
 
 QTEST_MAIN(TestDialogueOuvrir)
-#include "test_dialogue_ouvrir.moc"
+#include "dialogue_ouvrir_test.moc"

@@ -138,4 +138,4 @@ class TestAnneeEntente : public BancFenetre {
 };
 
 QTEST_MAIN(TestAnneeEntente)
-#include "test_annee_entente.moc"
+#include "annee_entente_test.moc"

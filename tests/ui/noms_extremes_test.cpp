@@ -39,4 +39,4 @@ class TestNomsExtremes : public BancFenetre {
 };
 
 QTEST_MAIN(TestNomsExtremes)
-#include "test_noms_extremes.moc"
+#include "noms_extremes_test.moc"
