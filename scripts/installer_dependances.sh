@@ -8,6 +8,8 @@ paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          xvfb xauth
          # Checking the installation: desktop entry, AppStream, Debian package.
          desktop-file-utils appstream dpkg-dev file
+         # The format and static checks of test.sh.
+         clang-format clang-tidy
          # The Windows build: MinGW-w64, GoogleTest's sources, Wine to run it.
          g++-mingw-w64-x86-64-posix googletest wine wine64)
 

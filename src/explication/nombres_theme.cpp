@@ -287,7 +287,8 @@ std::string expliquer_fin_apogee(const Contexte& c, int apogee) {
 
 std::string expliquer_defi_apogee(const Contexte& c, int apogee) {
     const Nombre d = c.theme.jour, m = c.theme.mois, a = c.theme.annee;
-    const auto ecart = [](std::string premier, Nombre x, std::string second, Nombre y) {
+    const auto ecart = [](const std::string& premier, Nombre x, const std::string& second,
+                          Nombre y) {
         const Nombre rx = reduire(x), ry = reduire(y);
         return premier + " " + chaine(x, Forme::chiffre) + ", " + second + " " +
                chaine(y, Forme::chiffre) + " : |" + nombre(rx) + " − " + nombre(ry) +

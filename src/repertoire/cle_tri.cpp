@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace kalder {
 
@@ -147,7 +146,7 @@ std::vector<std::uint32_t> ordonner(Entree&& entree, std::size_t nombre, std::si
         Rang r{};
         r.index = static_cast<std::uint32_t>(i);
         unsigned char octets[8 * mots] = {};
-        std::memcpy(octets, cles.data() + debut, std::min(sizeof octets, cles.size() - debut));
+        std::copy_n(cles.data() + debut, std::min(sizeof octets, cles.size() - debut), octets);
         for (std::size_t k = 0; k < sizeof octets; ++k)
             r.debut_cle[k / 8] = (r.debut_cle[k / 8] << 8) | octets[k];
         rangs.push_back(r);

@@ -10,7 +10,7 @@ namespace kalder {
 namespace fs = std::filesystem;
 
 fs::path fichier_reel(const fs::path& dossier) {
-    const fs::path fichier = fichier_repertoire(dossier);
+    fs::path fichier = fichier_repertoire(dossier);
     std::error_code ec;
     if (!fs::is_symlink(fichier, ec))
         return fichier;
