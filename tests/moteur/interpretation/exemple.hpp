@@ -1,6 +1,6 @@
 #pragma once
-// A model filled by hand as "Calculer" leaves it for Anne-Marie Dupont, born
-// 15/7/1975, with the year grid of Anne Dupont (17/5/1980) for 2026.
+// The model as "Calculer" leaves it for Anne-Marie Dupont, born 15/7/1975,
+// with the year grid of Anne Dupont (17/5/1980) for 2026.
 
 #include "modele/etat_fenetre.hpp"
 
