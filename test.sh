@@ -1,33 +1,77 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds Kalder and runs every test:
-# the release build (engine, command-line tool, window, benchmarks compiled)
-# the installation checks (cmake --install, the Debian package), the Windows
-# cross build run under Wine, and an address/undefined-behaviour sanitizer
-# build of the engine tests.
+# the format of the C++ files, the release build with warnings as errors
+# (engine, command-line tool, window, benchmarks compiled) and its tests
+# (installation and package checks included), clang-tidy over the engine, the
+# Windows cross build run under Wine, and an address/undefined-behaviour
+# sanitizer build of the engine tests.
+#
+#   ./test.sh            everything (what CI runs)
+#   ./test.sh --rapide   the release build and its tests only
 set -euo pipefail
 cd "$(dirname "$0")"
+
+rapide=0
+case "${1:-}" in
+    "") ;;
+    --rapide) rapide=1 ;;
+    *) echo "usage: $0 [--rapide]" >&2; exit 64 ;;
+esac
 
 ./scripts/installer_dependances.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The tracked C++ files (every C++ file outside the build folders when this is
+# not a git checkout).
+fichiers_cpp() {
+    if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+        git ls-files '*.cpp' '*.hpp'
+    else
+        find src tests bench -name '*.cpp' -o -name '*.hpp'
+    fi
+}
+
+if [ "$rapide" -eq 0 ]; then
+    echo "kalder: checking the format of the C++ files (clang-format)"
+    fichiers_cpp | xargs clang-format --dry-run -Werror
+fi
+
+# build/ is this script's own: tests on, warnings as errors, whatever ran before
+# (run.sh builds in build-run/).
 echo "kalder: configuring and building (build/)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKALDER_TESTS=ON -DKALDER_MOTEUR_SEUL=OFF \
+      -DKALDER_WERROR=ON > /dev/null
 cmake --build build -j "$jobs"
 
 echo "kalder: running the tests"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
+
+if [ "$rapide" -eq 1 ]; then
+    echo "kalder: quick run passed (./test.sh without --rapide runs everything)"
+    exit 0
+fi
+
+echo "kalder: clang-tidy over the engine"
+# GCC's own warning options are unknown to clang; the count of warnings it
+# hides in system headers is left out.
+fichiers_cpp | grep '^src/.*\.cpp$' | grep -v '^src/\(ui\|cli\)/' |
+    xargs -P "$jobs" -n 4 clang-tidy -p build --quiet --extra-arg=-Wno-unknown-warning-option \
+        2> >(grep -v '^[0-9]* warnings\? generated\.$' >&2)
 
 echo "kalder: cross-building the engine, kalder-theme and the engine tests for Windows (build-windows/)"
 cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
       -DKALDER_GENERER_TEXTES="$PWD/build/src/textes/generer_textes" \
-      -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" > /dev/null
+      -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" -DKALDER_TESTS=ON \
+      -DKALDER_WERROR=ON > /dev/null
 cmake --build build-windows -j "$jobs"
 
 echo "kalder: running the Windows programs under Wine (a fresh Wine prefix in a temporary folder)"
+# Wine names the files of accented folders through the locale: a UTF-8 one,
+# whatever the machine's.
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalder-wine.XXXXXX")
-export WINEPREFIX WINEDEBUG=-all
+export WINEPREFIX WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
 arreter_wine() {
     wineserver -k 2> /dev/null || true
     rm -rf "$WINEPREFIX"
@@ -36,16 +80,19 @@ trap arreter_wine EXIT
 # The first start builds the prefix; bounded so that a stuck Wine fails the run.
 timeout 300 wineboot --init
 timeout 300 wineserver -w
-ctest --test-dir build-windows --output-on-failure --timeout 300
+ctest --test-dir build-windows --output-on-failure --no-tests=error --timeout 300
 arreter_wine
 trap - EXIT
+unset LANG LC_ALL
 
 echo "kalder: building the engine tests with address and undefined-behaviour sanitizers (build-asan/)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKALDER_ENGINE_ONLY=ON \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKALDER_MOTEUR_SEUL=ON -DKALDER_TESTS=ON \
+      -DKALDER_WERROR=ON \
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
       -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
 cmake --build build-asan -j "$jobs"
 
 echo "kalder: running the engine tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
+echo "kalder: every check passed"

@@ -10,6 +10,8 @@ paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          poppler-utils python3
          # Checking the installation: desktop entry, AppStream, Debian package.
          desktop-file-utils appstream dpkg-dev file
+         # The format and static checks of test.sh.
+         clang-format clang-tidy
          # The Windows build: MinGW-w64, GoogleTest's sources, Wine to run it.
          g++-mingw-w64-x86-64-posix googletest wine wine64)
 

@@ -3,12 +3,12 @@
 #include "annee/parts_annee.hpp"
 
 #include "noyau/lettres.hpp"
+#include "noyau/lettres_nom.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
 #include "saisie/valider_saisie.hpp"
-#include "theme/lettres_nom.hpp"
 
 #include <cstdlib>
 

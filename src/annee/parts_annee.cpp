@@ -1,7 +1,7 @@
 #include "annee/parts_annee.hpp"
 
 #include "noyau/sommes.hpp"
-#include "theme/lettres_nom.hpp"
+#include "noyau/lettres_nom.hpp"
 
 #include <cstdlib>
 

@@ -10,7 +10,7 @@
 #include "cli/saisie_cli.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"

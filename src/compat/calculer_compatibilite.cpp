@@ -1,9 +1,8 @@
 #include "compat/calculer_compatibilite.hpp"
 
 #include "compat/parts_entente.hpp"
-
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
 #include "saisie/valider_saisie.hpp"
 

@@ -5,6 +5,7 @@
 #include "annee/calculer_annee.hpp"
 #include "annee/parts_annee.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "noyau/lettres_nom.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"

@@ -5,11 +5,12 @@
 
 #include "modele/catalogue.hpp"
 #include "noyau/lettres.hpp"
+#include "noyau/lettres_nom.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
-#include "theme/lettres_nom.hpp"
 #include "theme/parts_theme.hpp"
+#include "theme/modes_lettres.hpp"
 
 #include <array>
 #include <cstdlib>

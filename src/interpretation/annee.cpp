@@ -1,7 +1,7 @@
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/sommes.hpp"
 #include "textes/tables.hpp"
 

@@ -2,7 +2,7 @@
 
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "saisie/valider_saisie.hpp"
 
 namespace kalder {

@@ -1,8 +1,8 @@
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
-#include "noyau/saisie.hpp"
 #include "noyau/sommes.hpp"
 #include "textes/tables.hpp"
 

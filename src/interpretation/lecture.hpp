@@ -1,8 +1,8 @@
 #pragma once
 // How the commentaries read a slot back.
 
-#include "noyau/saisie.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "noyau/nombre_saisi.hpp"
 
 #include <string_view>
 

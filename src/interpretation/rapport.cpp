@@ -1,6 +1,6 @@
 #include "interpretation/commandes.hpp"
 #include "noyau/centrage.hpp"
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/utf8.hpp"
 
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "repertoire/ligne_fenetre.hpp"
 
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "noyau/utf8.hpp"
 #include "repertoire/composition.hpp"
 #include "repertoire/cp1252.hpp"

@@ -1,6 +1,6 @@
 #include "saisie/valider_saisie.hpp"
 
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 
 namespace kalder {
 

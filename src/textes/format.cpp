@@ -50,7 +50,7 @@ std::size_t longueur_utf8(std::string_view s, std::size_t i) {
 std::optional<std::string> deplier(std::string_view ligne, std::string& erreur) {
     std::string sortie;
     for (std::size_t i = 0; i < ligne.size();) {
-        const unsigned char c = static_cast<unsigned char>(ligne[i]);
+        const auto c = static_cast<unsigned char>(ligne[i]);
         if (c < 0x20 || c == 0x7F) {
             erreur = "caractère de contrôle interdit";
             return std::nullopt;

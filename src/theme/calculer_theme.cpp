@@ -1,6 +1,6 @@
 #include "theme/calculer_theme.hpp"
 
-#include "noyau/saisie.hpp"
+#include "noyau/nombre_saisi.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "theme/nombres_date.hpp"
 #include "theme/nombres_nom.hpp"

@@ -2,12 +2,12 @@
 
 #include "modele/catalogue.hpp"
 #include "noyau/lettres.hpp"
+#include "noyau/lettres_nom.hpp"
+#include "noyau/mots_nom.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
-#include "theme/lettres_nom.hpp"
 #include "theme/modes_lettres.hpp"
-#include "theme/mots_nom.hpp"
 #include "theme/parts_theme.hpp"
 #include "theme/presence.hpp"
 

@@ -2,7 +2,7 @@
 
 #include "noyau/lettres.hpp"
 #include "noyau/sommes.hpp"
-#include "theme/lettres_nom.hpp"
+#include "noyau/lettres_nom.hpp"
 #include "theme/modes_lettres.hpp"
 
 #include <cstdlib>

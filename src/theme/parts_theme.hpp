@@ -5,7 +5,7 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "noyau/decomposition.hpp"
-#include "theme/lettres_nom.hpp"
+#include "noyau/lettres_nom.hpp"
 
 #include <optional>
 #include <string>

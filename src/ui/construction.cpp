@@ -149,8 +149,8 @@ QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& t
     b->setObjectName(nom_qt(nom_bouton(id)));
     b->setAccessibleName(nom_accessible(id));
     b->setGeometry(geometrie);
-    // Enter on a button that has the focus presses that button, as on the
-    // platform the program comes from; elsewhere Enter goes to the window.
+    // Enter on a button that has the focus presses that button, so that a user who
+    // tabs to a button acts on it; elsewhere Enter goes to the window.
     b->setAutoDefault(true);
     c.boutons[static_cast<int>(id)] = b;
     return b;

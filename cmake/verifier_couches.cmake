@@ -1,0 +1,32 @@
+# cmake -DSOURCES=<src folder> -P verifier_couches.cmake
+# Fails when an engine file includes a header of a layer above its own, or of a
+# folder of src/ that is not an engine layer (ui, cli).
+include(${CMAKE_CURRENT_LIST_DIR}/KalderCouches.cmake)
+
+file(GLOB dossiers_src LIST_DIRECTORIES true RELATIVE ${SOURCES} ${SOURCES}/*)
+set(fautes "")
+foreach(couche IN LISTS KALDER_COUCHES)
+    list(FIND KALDER_COUCHES ${couche} rang)
+    file(GLOB fichiers ${SOURCES}/${couche}/*.cpp ${SOURCES}/${couche}/*.hpp)
+    foreach(fichier IN LISTS fichiers)
+        file(STRINGS ${fichier} inclusions REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][A-Za-z_]+/")
+        foreach(inclusion IN LISTS inclusions)
+            string(REGEX REPLACE "^[^\"<]*[\"<]([A-Za-z_]+)/.*$" "\\1" dossier "${inclusion}")
+            if(NOT IS_DIRECTORY ${SOURCES}/${dossier})
+                continue() # a system header (<sys/stat.h>, <gtest/gtest.h>)
+            endif()
+            list(FIND KALDER_COUCHES ${dossier} rang_inclus)
+            if(rang_inclus EQUAL -1 OR rang_inclus GREATER rang)
+                file(RELATIVE_PATH chemin ${SOURCES} ${fichier})
+                string(APPEND fautes "  ${chemin}: ${inclusion}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(fautes)
+    string(REPLACE ";" " → " ordre "${KALDER_COUCHES}")
+    message(FATAL_ERROR "includes going up the layers (${ordre}):\n${fautes}")
+endif()
+list(LENGTH KALDER_COUCHES n)
+message(STATUS "layers in order, no include goes up (${n} layers)")

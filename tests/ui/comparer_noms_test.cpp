@@ -1,0 +1,161 @@
+// "Comparer des noms…": the reference row, adding, editing, moving and
+// removing rows, sorting by value, the clipboard, a refused row, and the
+// marks of the cells that differ from the reference, seen and spoken.
+#include "banc_fenetre.hpp"
+
+#include "ui/fenetre_comparaison.hpp"
+#include "ui/modele_comparaison.hpp"
+
+#include "ui/fenetres_secondaires.hpp"
+
+#include <QClipboard>
+#include <QListView>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace outils;
+using kalder::ui::FenetreComparaison;
+
+class TestComparerNoms : public BancFenetre {
+    Q_OBJECT
+
+    FenetreComparaison* comparaison = nullptr;
+
+    FenetreComparaison* ouvrir() {
+        calculer_exemple(*fenetre);
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        auto* f = fenetre->findChild<FenetreComparaison*>(QStringLiteral("fenetre_comparaison"));
+        return f && f->isVisible() && !f->isModal() ? f : nullptr;
+    }
+    void ajouter(const QString& prenoms, const QString& nom) {
+        champ(*comparaison, QStringLiteral("comparaison_prenoms"))->setText(prenoms);
+        champ(*comparaison, QStringLiteral("comparaison_nom"))->setText(nom);
+        cliquer("comparaison_ajouter");
+    }
+    void cliquer(const char* nom) {
+        QTest::mouseClick(bouton(*comparaison, QString::fromLatin1(nom)), Qt::LeftButton);
+    }
+    kalder::ui::ModeleComparaison& modele() { return comparaison->modele(); }
+    int colonne(const QString& libelle) {
+        for (int c = 0; c < modele().columnCount(); ++c)
+            if (modele().headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString() == libelle)
+                return c;
+        return -1;
+    }
+    QString cellule(int r, const QString& libelle, int role = Qt::DisplayRole) {
+        return modele().index(r, colonne(libelle)).data(role).toString();
+    }
+    QStringList noms() {
+        QStringList l;
+        for (int r = 0; r < modele().rowCount(); ++r)
+            l << cellule(r, QStringLiteral("Nom"));
+        return l;
+    }
+
+  private slots:
+    void init() {
+        BancFenetre::init();
+        comparaison = ouvrir();
+        QVERIFY(comparaison);
+    }
+
+    void reference_ajout_et_marques() {
+        QCOMPARE(noms(), QStringList{QStringLiteral("Anne-Marie Dupont (référence)")});
+        QVERIFY(label_date().contains(QStringLiteral("Cycle de 0 à 28 ans : <b>7</b>")));
+        ajouter(QStringLiteral("Anne-Marie"), QStringLiteral("Martin"));
+        QCOMPARE(modele().rowCount(), 2);
+        const QString expression = QStringLiteral("Expression");
+        QCOMPARE(cellule(0, expression), QStringLiteral("8"));
+        QCOMPARE(cellule(1, expression), QStringLiteral("11/2"));
+        QCOMPARE(cellule(1, QStringLiteral("Pierre angulaire")), QStringLiteral("1"));
+        // Different: coloured and said; equal: neither.
+        QVERIFY(modele().index(1, colonne(expression)).data(Qt::BackgroundRole).isValid());
+        QCOMPARE(cellule(1, expression, Qt::AccessibleTextRole),
+                 QStringLiteral("Expression : 11/2, différent de la référence"));
+        QVERIFY(!modele()
+                     .index(1, colonne(QStringLiteral("Pierre angulaire")))
+                     .data(Qt::BackgroundRole)
+                     .isValid());
+        QCOMPARE(cellule(1, QStringLiteral("Pierre angulaire"), Qt::AccessibleTextRole),
+                 QStringLiteral("Pierre angulaire : 1"));
+        QVERIFY(!modele().index(0, colonne(expression)).data(Qt::BackgroundRole).isValid());
+        const QString survol = cellule(1, expression, Qt::ToolTipRole);
+        QVERIFY2(survol.contains(QStringLiteral("= 74")) && survol.endsWith(QStringLiteral("11/2")),
+                 qPrintable(survol));
+        // A refused name: its message on its row only, across the numbers.
+        ajouter(QStringLiteral("  "), QStringLiteral("Dupont"));
+        QCOMPARE(cellule(2, QStringLiteral("Grille d'inclusion, chiffre 1")),
+                 QStringLiteral("Le prénom doit être saisi"));
+        QCOMPARE(comparaison->table()->columnSpan(2, 1), modele().columnCount() - 1);
+        QCOMPARE(comparaison->table()->columnSpan(1, 1), 1);
+        QCOMPARE(cellule(1, expression), QStringLiteral("11/2"));
+    }
+
+    void modifier_deplacer_retirer() {
+        ajouter(QStringLiteral("Anne-Marie"), QStringLiteral("Martin"));
+        comparaison->table()->selectRow(1);
+        champ(*comparaison, QStringLiteral("comparaison_prenoms"))->setText(QStringLiteral("Anne"));
+        cliquer("comparaison_modifier");
+        QCOMPARE(cellule(1, QStringLiteral("Nom")), QStringLiteral("Anne Martin"));
+        QCOMPARE(cellule(1, QStringLiteral("Nombre actif")), QStringLiteral("7"));
+        cliquer("comparaison_monter");
+        QCOMPARE(noms(), (QStringList{QStringLiteral("Anne Martin"),
+                                      QStringLiteral("Anne-Marie Dupont (référence)")}));
+        // The reference stays, even selected.
+        comparaison->table()->selectRow(1);
+        cliquer("comparaison_retirer");
+        QCOMPARE(modele().rowCount(), 2);
+        comparaison->table()->selectRow(0);
+        cliquer("comparaison_retirer");
+        QCOMPARE(noms(), QStringList{QStringLiteral("Anne-Marie Dupont (référence)")});
+    }
+
+    // Numbers by value: 7 < 8 < 11/2, which as text would come first.
+    void trier_et_copier() {
+        ajouter(QStringLiteral("Anne-Marie"), QStringLiteral("Martin"));
+        ajouter(QStringLiteral("Anne"), QStringLiteral("Dupont"));
+        const int expression = colonne(QStringLiteral("Expression"));
+        comparaison->table()->sortByColumn(expression, Qt::AscendingOrder);
+        QCOMPARE(noms(), (QStringList{QStringLiteral("Anne Dupont"),
+                                      QStringLiteral("Anne-Marie Dupont (référence)"),
+                                      QStringLiteral("Anne-Marie Martin")}));
+        comparaison->table()->sortByColumn(expression, Qt::DescendingOrder);
+        QCOMPARE(noms().first(), QStringLiteral("Anne-Marie Martin"));
+        cliquer("comparaison_copier");
+        const QStringList lignes = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY(lignes[0].startsWith(QStringLiteral("Nom\tGrille d'inclusion, chiffre 1\t")));
+        QVERIFY(lignes[1].startsWith(QStringLiteral("Anne-Marie Martin\t3\t1\t0\t")));
+        QCOMPARE(lignes[0].count(QLatin1Char('\t')), lignes[3].count(QLatin1Char('\t')));
+    }
+
+    // The saved persons are listed; the chosen one's name becomes a row. No
+    // directory yet: the usual message, and no list.
+    void depuis_le_repertoire() {
+        QTemporaryDir dossier;
+        fenetre->secondaires().definir_dossier_donnees(
+            std::filesystem::path(QFile::encodeName(dossier.path()).toStdString()));
+        cliquer("comparaison_repertoire");
+        QCOMPARE(message_montre().texte, QStringLiteral("Pas de données enregistrées"));
+        QFile fichier(dossier.filePath(QStringLiteral("Kalderrep.txt")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
+                      "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n");
+        fichier.close();
+        QVERIFY(pendant_dialogue<QDialog>([&] { cliquer("comparaison_repertoire"); },
+                                          [](QDialog& d) {
+                                              auto* l = d.findChild<QListView*>();
+                                              QCOMPARE(l->model()->rowCount(), 2);
+                                              l->setCurrentIndex(l->model()->index(0, 0));
+                                              d.accept();
+                                          }));
+        QCOMPARE(noms().last(), QStringLiteral("Zoé dupont"));
+    }
+
+  private:
+    QString label_date() {
+        return libelle(*comparaison, QStringLiteral("comparaison_date"))->text();
+    }
+};
+
+QTEST_MAIN(TestComparerNoms)
+#include "comparer_noms_test.moc"

@@ -1,0 +1,129 @@
+// The consultation dossier from the window: the dialog's choices remembered,
+// the export through the save seam, the status bar, an unwritable target, and
+// the dossier computed from the person calculated, not the fields typed since.
+#include "banc_fenetre.hpp"
+
+#include "document/identite.hpp"
+#include "modele/slots.hpp"
+#include "ui/dossier_consultation.hpp"
+
+#include <QCheckBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+using namespace outils;
+
+class TestDossier : public BancFenetre {
+    Q_OBJECT
+
+    QTemporaryDir dossier_;
+    QString propose_;
+
+    // "Exporter le dossier PDF…" through its dialog, `reglage` run on it
+    // before OK; the save dialog answers `cible`.
+    bool exporter(const QString& cible,
+                  const std::function<void(kalder::ui::DialogueDossier&)>& reglage = {},
+                  bool par_raccourci = false) {
+        kalder::ui::definir_choix_fichier([this, cible](QWidget*, const QString& propose) {
+            propose_ = propose;
+            return cible;
+        });
+        return pendant_dialogue<kalder::ui::DialogueDossier>(
+            [this, par_raccourci] {
+                if (par_raccourci)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+                else
+                    commande(*fenetre, QStringLiteral("m_exporter_dossier"));
+            },
+            [&](kalder::ui::DialogueDossier& d) {
+                if (reglage)
+                    reglage(d);
+                d.accept();
+            });
+    }
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Kalder"), QStringLiteral("Kalder")).clear();
+        BancFenetre::initTestCase();
+    }
+    void cleanup() {
+        kalder::ui::definir_choix_fichier({});
+        BancFenetre::cleanup();
+    }
+
+    // Ctrl+D from the field that has the focus.
+    void export_et_barre_d_etat() {
+        montrer(*fenetre);
+        calculer_exemple(*fenetre);
+        champ(*fenetre, QStringLiteral("champ_prenom"))->setFocus();
+        const QString cible = dossier_.filePath(QStringLiteral("dossier.pdf"));
+        QVERIFY(exporter(
+            cible,
+            [](kalder::ui::DialogueDossier& d) {
+                d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->setChecked(false);
+                d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
+                    ->setText(QStringLiteral("Claire Lune"));
+            },
+            true));
+        QVERIFY(propose_.endsWith(QStringLiteral("/Dupont Anne-Marie 15-07-1975.pdf")));
+        QFile pdf(cible);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QTRY_VERIFY(fenetre->barre_etat()->currentMessage().contains(cible));
+        QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files).size(), 1);
+
+        // The choices come back with the next dialog, and the last folder.
+        QVERIFY(exporter(QString(), [](kalder::ui::DialogueDossier& d) {
+            QVERIFY(!d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->isChecked());
+            QVERIFY(d.findChild<QCheckBox*>(QStringLiteral("dossier_nombres"))->isChecked());
+            QCOMPARE(d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))->text(),
+                     QStringLiteral("Claire Lune"));
+        }));
+        QCOMPARE(QFileInfo(propose_).absolutePath(), QFileInfo(cible).absolutePath());
+    }
+
+    void cible_impossible() {
+        calculer_exemple(*fenetre);
+        QFile fichier(dossier_.filePath(QStringLiteral("fichier")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.close();
+        QVERIFY(exporter(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
+        QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
+        QVERIFY(message_montre().texte.startsWith(
+            QStringLiteral("Le dossier n'a pas pu être enregistré")));
+        QVERIFY(!QFileInfo::exists(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
+    }
+
+    void sans_theme() {
+        calculer_exemple(*fenetre);
+        bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
+        commande(*fenetre, QStringLiteral("m_exporter_dossier"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Calculez d'abord un thème."));
+    }
+
+    // The fresh calculation of the stored identity shows what the window
+    // shows, though the fields were typed over since.
+    void identite_enregistree() {
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+                         QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
+        QVERIFY(!fenetre->etat().ent[kalder::ent::expression_partenaire].texte.empty());
+        champ(*fenetre, QStringLiteral("champ_nom"))->setText(QStringLiteral("Durand"));
+        const auto identite = kalder::document::identite_enregistree(fenetre->etat());
+        const auto etat = kalder::document::recalculer(identite, QDate::currentDate().year());
+        QVERIFY(etat);
+        const auto vus = kalder::slots_nommes(std::as_const(fenetre->etat()));
+        const auto refaits = kalder::slots_nommes(*etat);
+        for (std::size_t i = 0; i < vus.size(); ++i)
+            QCOMPARE(QString::fromStdString(refaits[i].second->texte),
+                     QString::fromStdString(vus[i].second->texte));
+    }
+};
+
+QTEST_MAIN(TestDossier)
+#include "dossier_test.moc"

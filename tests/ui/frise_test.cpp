@@ -1,0 +1,127 @@
+// "Outils" > "Frise de vie…": the window for the person shown, following a
+// new theme, without a date, and its picture saved as PNG and SVG.
+#include "banc_fenetre.hpp"
+
+#include "document/frise_dessin.hpp"
+#include "ui/fenetre_frise.hpp"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QToolTip>
+
+using namespace outils;
+using kalder::ui::DessinFrise;
+using kalder::ui::FenetreFrise;
+
+namespace {
+
+FenetreFrise* ouvrir_frise(kalder::ui::FenetrePrincipale& f) {
+    commande(f, QStringLiteral("m_frise"));
+    auto* frise = f.findChild<FenetreFrise*>();
+    if (frise && !QTest::qWaitForWindowExposed(frise))
+        return nullptr;
+    return frise;
+}
+
+// A new person on the "Vous :" line, calculated, the main window active again.
+void calculer(kalder::ui::FenetrePrincipale& f, const QString& jour, const QString& mois,
+              const QString& annee) {
+    QApplication::setActiveWindow(&f);
+    bouton(f, QStringLiteral("bouton_effacer_tout"))->click();
+    taper_vous(f, QStringLiteral("Paul"), QStringLiteral("Martin"), jour, mois, annee);
+    entree(f);
+}
+
+int annee_naissance(FenetreFrise& frise) {
+    const auto& f = frise.findChild<DessinFrise*>()->frise();
+    return f ? f->annee_naissance : 0;
+}
+
+} // namespace
+
+class TestFrise : public BancFenetre {
+    Q_OBJECT
+
+  private slots:
+    void suit_le_theme() {
+        calculer_exemple(*fenetre);
+        FenetreFrise* frise = ouvrir_frise(*fenetre);
+        QVERIFY(frise);
+        QVERIFY(frise->isVisible());
+        QCOMPARE(frise->windowTitle(), QStringLiteral("Frise de vie – Anne-Marie Dupont"));
+        QCOMPARE(annee_naissance(*frise), 1975);
+        QVERIFY(bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->isEnabled());
+
+        // Hovering the second pinnacle tells how it was reached.
+        auto* dessin = frise->findChild<DessinFrise*>();
+        const auto& apogee = dessin->frise()->apogees[1];
+        for (const auto& zone : kalder::zones_bandes(QRectF(dessin->rect()), *dessin->frise())) {
+            if (zone.bande != &apogee)
+                continue;
+            const QPoint centre = zone.rectangle.center().toPoint();
+            QHelpEvent survol(QEvent::ToolTip, centre, dessin->mapToGlobal(centre));
+            QApplication::sendEvent(dessin, &survol);
+        }
+        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(apogee.explication));
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 37 ans")));
+
+        calculer(*fenetre, QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1980"));
+        QTRY_COMPARE(annee_naissance(*frise), 1980);
+        QCOMPARE(ouvrir_frise(*fenetre), frise); // one window, shown again
+
+        calculer(*fenetre, {}, {}, {});
+        QTRY_VERIFY(libelle(*frise, QStringLiteral("frise_sans_date"))->isVisible());
+        QCOMPARE(annee_naissance(*frise), 0);
+        QVERIFY(!bouton(*frise, QStringLiteral("bouton_copier_image"))->isEnabled());
+        QVERIFY(!bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->isEnabled());
+    }
+
+    void sans_date_d_abord() {
+        taper_vous(*fenetre, QStringLiteral("Anne"), QStringLiteral("Dupont"), {}, {}, {});
+        entree(*fenetre);
+        FenetreFrise* frise = ouvrir_frise(*fenetre);
+        QVERIFY(frise);
+        QCOMPARE(libelle(*frise, QStringLiteral("frise_sans_date"))->text(),
+                 QStringLiteral("Pas de frise de vie sans date de naissance."));
+        QVERIFY(libelle(*frise, QStringLiteral("frise_sans_date"))->isVisible());
+    }
+
+    void enregistrer_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QByteArray>("debut"); // how the file starts; empty: none is left
+        QTest::newRow("png") << QStringLiteral("frise.png") << QByteArray("\x89PNG");
+        QTest::newRow("svg") << QStringLiteral("frise.SVG") << QByteArray("<?xml");
+        QTest::newRow("dossier absent") << QStringLiteral("absent/frise.png") << QByteArray();
+    }
+
+    void enregistrer() {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, debut);
+        calculer_exemple(*fenetre);
+        FenetreFrise* frise = ouvrir_frise(*fenetre);
+        QVERIFY(frise);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(nom);
+        frise->choisir_fichier = [&](QWidget*) { return chemin; };
+        kalder::ui::oublier_messages();
+        bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->click();
+
+        QFile fichier(chemin);
+        QCOMPARE(fichier.exists(), !debut.isEmpty());
+        QCOMPARE(kalder::ui::nombre_messages_montres(), debut.isEmpty() ? 1 : 0);
+        if (debut.isEmpty()) {
+            QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
+            return;
+        }
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QVERIFY(fichier.read(debut.size()) == debut);
+        const QImage image(chemin, nom.endsWith(QStringLiteral("png")) ? "PNG" : nullptr);
+        if (nom.endsWith(QStringLiteral("png")))
+            QVERIFY(image.width() >= 1600);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 1); // no temporary left
+    }
+};
+
+QTEST_MAIN(TestFrise)
+#include "frise_test.moc"
