@@ -1,7 +1,7 @@
 #include "annee/parts_annee.hpp"
 
-#include "noyau/sommes.hpp"
 #include "noyau/lettres_nom.hpp"
+#include "noyau/sommes.hpp"
 
 #include <cstdlib>
 

@@ -9,8 +9,8 @@
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "noyau/utf8.hpp"
-#include "theme/parts_theme.hpp"
 #include "theme/modes_lettres.hpp"
+#include "theme/parts_theme.hpp"
 
 #include <array>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "theme/parts_theme.hpp"
 
 #include "noyau/lettres.hpp"
-#include "noyau/sommes.hpp"
 #include "noyau/lettres_nom.hpp"
+#include "noyau/sommes.hpp"
 #include "theme/modes_lettres.hpp"
 
 #include <cstdlib>

@@ -165,7 +165,8 @@ class TestExplications : public BancFenetre {
         QTest::mouseMove(l);
         QTRY_VERIFY(barre->currentMessage() != indication);
         const QString message = barre->currentMessage();
-        QVERIFY2(l->toolTip().startsWith(QStringLiteral("Toutes les lettres des prénoms et du nom : A 1 + N 5")) &&
+        QVERIFY2(l->toolTip().startsWith(
+                     QStringLiteral("Toutes les lettres des prénoms et du nom : A 1 + N 5")) &&
                      l->toolTip().endsWith(QStringLiteral("= 71 → 7 + 1 = 8")),
                  qPrintable(l->toolTip()));
         QVERIFY2(message.startsWith(QStringLiteral("Toutes les lettres")), qPrintable(message));

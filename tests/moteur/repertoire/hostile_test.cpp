@@ -1,5 +1,6 @@
 // The directory when the file system is not what it expects: a lock that
 // disappears, links, another user on the machine, a result too large.
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/erreurs_repertoire.hpp"
 #include "repertoire/ligne_fenetre.hpp"
@@ -7,7 +8,6 @@
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire/supprimer_personne.hpp"
 #include "repertoire/verrou.hpp"
-#include "outils_repertoire.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>
@@ -214,7 +214,8 @@ TEST_F(RepertoireAutreUtilisateur, LienPoseParUnAutreNonSuivi) {
     QuestionsScriptees questions;
     const std::string texte =
         texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), partage, questions));
-    EXPECT_TRUE(contient(texte, "qui appartient à un autre utilisateur\u00a0; Kalder ne le suit pas"))
+    EXPECT_TRUE(
+        contient(texte, "qui appartient à un autre utilisateur\u00a0; Kalder ne le suit pas"))
         << texte;
     EXPECT_EQ(lire_octets(reglages), "important\n");
 }

@@ -2,11 +2,11 @@
 // removal: never an abort, always the French message, the file whole and no
 // temporary file left. The failures come from this program's own operator new.
 #include "nom_du_cas.hpp"
+#include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire/supprimer_personne.hpp"
-#include "outils_repertoire.hpp"
 #include "saisie_personne.hpp"
 
 #include <gtest/gtest.h>
