@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace {
@@ -44,13 +43,3 @@ void BM_dossier_pdf(benchmark::State& state) {
 BENCHMARK(BM_dossier_pdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "theme/calculer_theme.hpp"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -70,13 +69,3 @@ void BM_frise_page_pdf(benchmark::State& state) {
 BENCHMARK(BM_frise_page_pdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

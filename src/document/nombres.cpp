@@ -113,7 +113,8 @@ QString mode_expression(const EtatFenetre& e) {
     constexpr int colonnes = mode::dernier - mode::nombre_lignes + 1;
     QString h = titre_html(3, q(m.titre)) + debut_table + QStringLiteral("<tr><td></td>");
     for (int k = 0; k < colonnes; ++k)
-        h += case_entete(q(noms_modes[static_cast<std::size_t>(mode::nombre_lignes + k)]));
+        h += case_entete(q(noms_modes[static_cast<std::size_t>(mode::nombre_lignes) +
+                                      static_cast<std::size_t>(k)]));
     h += QStringLiteral("<td></td></tr>\n");
     for (int r = 0; r < mode::nombre_lignes; ++r) {
         h += QStringLiteral("<tr>") +
@@ -226,7 +227,7 @@ QString grille_annee(const EtatFenetre& e) {
 } // namespace
 
 QString valeur_html(const Slot& slot) {
-    const QString valeur = echappe(valeur_affichee(slot.texte));
+    QString valeur = echappe(valeur_affichee(slot.texte));
     const QString couleur = couleur_html(slot.couleur);
     if (couleur.isEmpty())
         return valeur;

@@ -79,6 +79,7 @@ std::string expliquer(const Contexte& c, const SlotCatalogue& entree, int indice
 
 std::vector<std::string_view> entrees_expliquees() {
     std::vector<std::string_view> r;
+    r.reserve(explicateurs.size());
     for (const Explicateur& e : explicateurs)
         r.push_back(e.expliquer ? e.entree : std::string_view());
     return r;

@@ -18,7 +18,7 @@ consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
     using Tableau = std::remove_cvref_t<decltype(std::declval<EtatFenetre&>().*Membre)>;
     if (premier < 0 || premier > dernier || dernier >= static_cast<int>(std::tuple_size_v<Tableau>))
         throw "indices hors du tableau de slots";
-    if (!par_indice.empty() && par_indice.size() != static_cast<std::size_t>(dernier - premier + 1))
+    if (!par_indice.empty() && par_indice.size() != static_cast<std::size_t>(dernier - premier) + 1)
         throw "un décideur par indice";
     return {
         .nom = nom,

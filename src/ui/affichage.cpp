@@ -13,9 +13,7 @@
 
 namespace kalder::ui {
 
-namespace {
-
-QColor couleur_qt(Couleur c, const QColor& base) {
+std::optional<QColor> couleur_du_modele(Couleur c) {
     switch (c) {
     case Couleur::rouge_fonce:
         return teinte::rouge_fonce;
@@ -24,10 +22,8 @@ QColor couleur_qt(Couleur c, const QColor& base) {
     case Couleur::defaut:
         break;
     }
-    return base;
+    return std::nullopt;
 }
-
-} // namespace
 
 void FenetrePrincipale::afficher_modele() {
     afficher_champs();
@@ -95,7 +91,7 @@ void FenetrePrincipale::afficher_slots() {
             l->setToolTip(QString());
             change = true;
         }
-        const QColor couleur = couleur_qt(s->couleur, a_l_ecran.couleur_base);
+        const QColor couleur = couleur_du_modele(s->couleur).value_or(a_l_ecran.couleur_base);
         if (l->palette().color(QPalette::WindowText) != couleur) {
             QPalette p = l->palette();
             p.setColor(QPalette::WindowText, couleur);

@@ -5,12 +5,15 @@
 #include "modele/etat_fenetre.hpp"
 
 #include <QColor>
+
 #include <QFont>
 #include <QHash>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -39,6 +42,10 @@ inline constexpr QColor pourpre{192, 0, 192};
 inline constexpr QColor blanc{255, 255, 255};
 inline constexpr QColor noir{0, 0, 0};
 } // namespace teinte
+
+// The colour the model asks for a slot; none for Couleur::defaut, whose colour
+// depends on where the slot is shown.
+std::optional<QColor> couleur_du_modele(Couleur c);
 
 // A display slot on screen and the colour it takes when the model says
 // Couleur::defaut (not always black: the person's life path on the

@@ -20,14 +20,8 @@ QString qt(const std::string& texte) {
 const QColor fond_different(255, 236, 160);
 
 QVariant couleur_texte(Couleur c) {
-    switch (c) {
-    case Couleur::rouge_fonce:
-        return teinte::rouge_fonce;
-    case Couleur::vert:
-        return teinte::vert_fonce;
-    case Couleur::defaut:
-        break;
-    }
+    if (const auto couleur = couleur_du_modele(c))
+        return *couleur;
     return {};
 }
 
