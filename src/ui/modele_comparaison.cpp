@@ -106,6 +106,14 @@ const LigneVariante* ModeleComparaison::reference() const {
     return nullptr;
 }
 
+std::vector<NomVariante> ModeleComparaison::variantes() const {
+    std::vector<NomVariante> l;
+    for (const Rangee& r : lignes_)
+        if (!r.reference)
+            l.push_back(r.calcul.nom);
+    return l;
+}
+
 bool ModeleComparaison::differe(int rang, int colonne) const {
     const LigneVariante* ref = reference();
     const LigneVariante& l = ligne(rang);
