@@ -35,7 +35,8 @@ void messages_qt(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante) {
+int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante,
+                   std::vector<NomVariante> variantes) {
     // The dossier's fonts need a Gui application; no display is used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(messages_qt);
@@ -51,6 +52,7 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
         p.prepare_par = QString::fromStdString(*par);
     if (const auto liste = o.valeur("sections"))
         p.sections = *document::lire_sections(*liste);
+    p.variantes = std::move(variantes);
     const QString chemin = QString::fromStdString(*o.valeur("pdf"));
     if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p)) {
         QString message = *erreur;
@@ -68,7 +70,7 @@ int verifier_dossier(const Options&) {
     return sortie_usage;
 }
 
-int ecrire_dossier(const EtatFenetre&, const Options& o, int) {
+int ecrire_dossier(const EtatFenetre&, const Options& o, int, std::vector<NomVariante>) {
     return verifier_dossier(o);
 }
 

@@ -104,8 +104,27 @@ int executer(const Options& o) {
             return erreur_saisie(i);
     }
 
+    std::vector<NomVariante> noms;
+    std::vector<LigneVariante> variantes;
+    for (const std::string& texte : o.variantes) {
+        auto v = variante(texte);
+        if (!v)
+            return erreur_usage("--variante attend \"PRÉNOMS;NOM\"");
+        noms.push_back(std::move(*v));
+    }
+    if (!noms.empty()) {
+        variantes = comparer_noms(etat.origines.theme, noms, annee_courante);
+        for (const LigneVariante& l : variantes) {
+            if (!l.erreur)
+                continue;
+            Issue refus;
+            refus.message = Message{"Erreur", *l.erreur, Icone::avertissement};
+            return erreur_saisie(refus);
+        }
+    }
+
     if (o.a("pdf"))
-        return ecrire_dossier(etat, o, annee_courante);
+        return ecrire_dossier(etat, o, annee_courante, noms);
 
     std::vector<std::pair<std::string, std::string>> textes;
     for (const Texte& t : textes_demandes) {
@@ -117,25 +136,6 @@ int executer(const Options& o) {
     }
     if (o.rapport)
         textes.emplace_back("rapport", composer_rapport(etat));
-
-    std::vector<LigneVariante> variantes;
-    if (!o.variantes.empty()) {
-        std::vector<NomVariante> noms;
-        for (const std::string& texte : o.variantes) {
-            auto v = variante(texte);
-            if (!v)
-                return erreur_usage("--variante attend \"PRÉNOMS;NOM\"");
-            noms.push_back(std::move(*v));
-        }
-        variantes = comparer_noms(etat.origines.theme, noms, annee_courante);
-        for (const LigneVariante& l : variantes) {
-            if (!l.erreur)
-                continue;
-            Issue refus;
-            refus.message = Message{"Erreur", *l.erreur, Icone::avertissement};
-            return erreur_saisie(refus);
-        }
-    }
 
     if (o.json) {
         std::cout << ecrire_json(etat, textes, o.explications, variantes);

@@ -6,6 +6,7 @@
 
 #include "document/sections.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "variantes/comparer_noms.hpp"
 
 #include <QDate>
 #include <QString>
@@ -22,6 +23,8 @@ struct ParametresDossier {
     int annee_courante = 0; // the calendar year the timeline marks
     QString prepare_par;    // "Préparé par" on the cover; nothing when empty
     std::vector<Section> sections = toutes_les_sections();
+    // The spellings compared with the person's name, for "Variantes du nom".
+    std::vector<NomVariante> variantes;
 };
 
 // "Anne-Marie Dupont".

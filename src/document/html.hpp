@@ -37,6 +37,17 @@ inline QString titre_html(int niveau, const QString& texte) {
     return QStringLiteral("<h%1>%2</h%1>\n").arg(niveau).arg(texte.toHtmlEscaped());
 }
 
+inline const QString debut_table =
+    QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+                   "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
+inline const QString fin_table = QStringLiteral("</table>\n");
+
+// A heading cell of a table, shaded.
+inline QString case_entete(const QString& texte, const char* alignement = "center") {
+    return QStringLiteral("<td bgcolor=\"#e4e8f2\" align=\"%1\"><b>%2</b></td>")
+        .arg(QLatin1String(alignement), texte.toHtmlEscaped());
+}
+
 // The placeholder of the timeline picture, replaced by a drawn object.
 inline const QString marque_frise = QStringLiteral("@@frise@@");
 

@@ -57,18 +57,8 @@ constexpr std::string_view abreges_mois[nombre_mois] = {"janv.", "févr.", "mars
                                                         "mai",   "juin",  "juil.", "août",
                                                         "sept.", "oct.",  "nov.",  "déc."};
 
-const QString debut_table =
-    QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
-                   "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
-const QString fin_table = QStringLiteral("</table>\n");
-
 bool montre(const Slot& s) {
     return s.visible && !s.texte.empty();
-}
-
-QString case_entete(const QString& texte, const char* alignement = "center") {
-    return QStringLiteral("<td bgcolor=\"#e4e8f2\" align=\"%1\"><b>%2</b></td>")
-        .arg(QLatin1String(alignement), texte.toHtmlEscaped());
 }
 
 QString case_valeur(const Slot& s) {

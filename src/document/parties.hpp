@@ -16,6 +16,8 @@ QString html_nombres(const EtatFenetre& etat);
 // One interpretation section (synthese, details, cycles, entente); empty when
 // the program has nothing to say for it (no partner calculated).
 QString html_interpretation(const EtatFenetre& etat, Section section);
+// "Variantes du nom": the compared spellings; empty without any.
+QString html_variantes(const EtatFenetre& etat, const ParametresDossier& parametres);
 // "Comment les nombres ont été obtenus", grouped as the tabs are.
 QString html_explications(const EtatFenetre& etat);
 

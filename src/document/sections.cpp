@@ -8,6 +8,7 @@ namespace {
 
 constexpr DescriptionSection table[] = {
     {Section::nombres, "nombres", "Les nombres"},
+    {Section::variantes, "variantes", "Variantes du nom"},
     {Section::frise, "frise", "Frise de vie"},
     {Section::synthese, "synthese", "Synthèse"},
     {Section::details, "details", "Détails"},

@@ -10,7 +10,7 @@
 
 namespace kalder::document {
 
-enum class Section { nombres, frise, synthese, details, cycles, entente, explications };
+enum class Section { nombres, variantes, frise, synthese, details, cycles, entente, explications };
 
 struct DescriptionSection {
     Section section;

@@ -157,6 +157,9 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
         case Section::nombres:
             corps = html_nombres(etat);
             break;
+        case Section::variantes:
+            corps = html_variantes(etat, p);
+            break;
         case Section::frise:
             corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
             break;

@@ -3,7 +3,9 @@
 #include "document/dossier.hpp"
 #include "document/identite.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/modele_comparaison.hpp"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,7 +29,8 @@ namespace kalder::ui {
 
 namespace {
 
-const QString cle_sections = QStringLiteral("dossier/sections");
+// The sections left out: one the program gains later is in by default.
+const QString cle_omises = QStringLiteral("dossier/sections_omises");
 const QString cle_prepare_par = QStringLiteral("dossier/prepare_par");
 const QString cle_dossier = QStringLiteral("dossier/dernier_dossier");
 
@@ -56,14 +59,18 @@ document::ParametresDossier parametres_retenus() {
     p.annee_courante = p.consultation.year();
     const QSettings r = reglages();
     p.prepare_par = r.value(cle_prepare_par).toString();
-    if (r.contains(cle_sections)) {
-        const QStringList choisies = r.value(cle_sections).toStringList();
-        p.sections.clear();
-        for (const auto& d : document::sections_dossier())
-            if (choisies.contains(identifiant(d)))
-                p.sections.push_back(d.section);
-    }
+    const QStringList omises = r.value(cle_omises).toStringList();
+    p.sections.clear();
+    for (const auto& d : document::sections_dossier())
+        if (!omises.contains(identifiant(d)))
+            p.sections.push_back(d.section);
     return p;
+}
+
+// The names of the session's comparison window, the reference left out.
+std::vector<NomVariante> variantes_comparees(FenetrePrincipale& fenetre) {
+    const auto* comparaison = fenetre.findChild<FenetreComparaison*>();
+    return comparaison ? comparaison->modele().variantes() : std::vector<NomVariante>{};
 }
 
 // The sections and the "Préparé par" line asked, then the person's fresh
@@ -79,10 +86,12 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
                         Message{"Dossier", "Calculez d'abord un thème.", Icone::information});
         return std::nullopt;
     }
-    DialogueDossier dialogue(&fenetre);
+    auto variantes = variantes_comparees(fenetre);
+    DialogueDossier dialogue(&fenetre, !variantes.empty());
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
-    const document::ParametresDossier p = parametres_retenus();
+    document::ParametresDossier p = parametres_retenus();
+    p.variantes = std::move(variantes);
     std::string erreur;
     auto etat = document::recalculer(document::identite_enregistree(fenetre.etat()),
                                      p.annee_courante, &erreur);
@@ -109,12 +118,11 @@ QString dossier_propose() {
 
 } // namespace
 
-DialogueDossier::DialogueDossier(QWidget* parent) : QDialog(parent) {
+DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
     const QSettings r = reglages();
-    const bool memorise = r.contains(cle_sections);
-    const QStringList choisies = r.value(cle_sections).toStringList();
+    const QStringList omises = r.value(cle_omises).toStringList();
 
     auto* groupe = new QGroupBox(QStringLiteral("Sections"), this);
     auto* liste = new QVBoxLayout(groupe);
@@ -122,7 +130,9 @@ DialogueDossier::DialogueDossier(QWidget* parent) : QDialog(parent) {
         auto* c = new QCheckBox(
             QString::fromUtf8(d.titre.data(), static_cast<qsizetype>(d.titre.size())), groupe);
         c->setObjectName(QStringLiteral("dossier_") + identifiant(d));
-        c->setChecked(!memorise || choisies.contains(identifiant(d)));
+        c->setChecked(!omises.contains(identifiant(d)));
+        if (d.section == document::Section::variantes && !avec_variantes)
+            c->hide();
         liste->addWidget(c);
         cases_.push_back(c);
     }
@@ -143,13 +153,13 @@ DialogueDossier::DialogueDossier(QWidget* parent) : QDialog(parent) {
 }
 
 void DialogueDossier::accept() {
-    QStringList choisies;
+    QStringList omises;
     const auto sections = document::sections_dossier();
     for (std::size_t i = 0; i < cases_.size(); ++i)
-        if (cases_[i]->isChecked())
-            choisies << identifiant(sections[i]);
+        if (!cases_[i]->isChecked())
+            omises << identifiant(sections[i]);
     QSettings r = reglages();
-    r.setValue(cle_sections, choisies);
+    r.setValue(cle_omises, omises);
     r.setValue(cle_prepare_par, prepare_par_->text().trimmed());
     QDialog::accept();
 }

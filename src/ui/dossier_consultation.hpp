@@ -2,7 +2,8 @@
 // The consultation dossier from the window: "Exporter le dossier PDF…",
 // "Imprimer le dossier…" and "Aperçu du dossier…". Each first asks which
 // sections and the "Préparé par" line (both remembered), then writes the
-// dossier of the person last calculated.
+// dossier of the person last calculated, with the names of the comparison
+// window when the user compared some.
 
 #include <QDialog>
 #include <QString>
@@ -21,7 +22,8 @@ class DialogueDossier : public QDialog {
     Q_OBJECT
 
   public:
-    explicit DialogueDossier(QWidget* parent);
+    // The "Variantes du nom" box shows only when names were compared.
+    DialogueDossier(QWidget* parent, bool avec_variantes);
     // The choices, kept for the next time.
     void accept() override;
 

@@ -78,10 +78,24 @@ void FenetrePrincipale::construire_menus() {
             [this] { montrer_frise(*this); });
     connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
             &QAction::triggered, this, [this] {
+                // A theme is shown from a calculation until "Effacer tout".
+                if (!etat().actif(BoutonId::synthese)) {
+                    montrer_message(this, Message{"Comparer des noms", "Calculez d'abord un thème.",
+                                                  Icone::information});
+                    return;
+                }
                 auto* comparaison = findChild<FenetreComparaison*>();
-                if (!comparaison)
+                if (!comparaison) {
                     comparaison = new FenetreComparaison(
                         this, [this] { return secondaires().dossier_donnees(); });
+                    // For the person shown: each new theme becomes the reference.
+                    connect(this, &FenetrePrincipale::theme_calcule, comparaison,
+                            [this, comparaison] {
+                                if (etat().actif(BoutonId::synthese))
+                                    comparaison->definir_personne(etat().origines.theme,
+                                                                  QDate::currentDate().year());
+                            });
+                }
                 comparaison->definir_personne(etat().origines.theme, QDate::currentDate().year());
                 comparaison->show();
                 comparaison->raise();

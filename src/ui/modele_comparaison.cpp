@@ -100,14 +100,18 @@ const LigneVariante* ModeleComparaison::reference() const {
     return nullptr;
 }
 
+std::vector<NomVariante> ModeleComparaison::variantes() const {
+    std::vector<NomVariante> l;
+    for (const Rangee& r : lignes_)
+        if (!r.reference)
+            l.push_back(r.calcul.nom);
+    return l;
+}
+
 bool ModeleComparaison::differe(int rang, int colonne) const {
     const LigneVariante* ref = reference();
     const LigneVariante& l = ligne(rang);
-    if (colonne < 1 || !ref || ref->erreur || l.erreur)
-        return false;
-    const Slot& a = l.cellules[static_cast<std::size_t>(colonne - 1)];
-    const Slot& b = ref->cellules[static_cast<std::size_t>(colonne - 1)];
-    return a.texte != b.texte || a.couleur != b.couleur || a.visible != b.visible;
+    return colonne >= 1 && ref && cellule_differe(l, *ref, static_cast<std::size_t>(colonne - 1));
 }
 
 QString ModeleComparaison::nom_affiche(int rang) const {

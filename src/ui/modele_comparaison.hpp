@@ -37,6 +37,9 @@ class ModeleComparaison : public QAbstractTableModel {
     // Differs from the same cell of the reference row (column 0 is the name).
     bool differe(int rang, int colonne) const;
 
+    // The names of the rows the user added, in the rows' order.
+    std::vector<NomVariante> variantes() const;
+
     // The table in the rows' order, tab-separated, with a header row.
     QString texte_tabule() const;
 

@@ -56,6 +56,16 @@ comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int
     return lignes;
 }
 
+bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
+                     std::size_t colonne) {
+    if (ligne.erreur || reference.erreur || colonne >= ligne.cellules.size() ||
+        colonne >= reference.cellules.size())
+        return false;
+    const Slot& a = ligne.cellules[colonne];
+    const Slot& b = reference.cellules[colonne];
+    return a.texte != b.texte || a.couleur != b.couleur || a.visible != b.visible;
+}
+
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {
     if (ligne.erreur || colonne >= colonnes_nom().size())
         return {};

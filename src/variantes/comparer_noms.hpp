@@ -45,6 +45,11 @@ LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int anne
 std::vector<LigneVariante>
 comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante);
 
+// Whether a cell shows something else than the same cell of the reference
+// row (its text, its colour or whether it shows); never for a refused row.
+bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
+                     std::size_t colonne);
+
 // How the number of one cell was reached; empty for a refused row.
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """kalder-theme --pdf read back with pdftotext, pdffonts and pdfinfo.
 
-Usage: dossier_pdf.py KALDER_THEME CAS   (contenu, sections, marges, echecs)
+Usage: dossier_pdf.py KALDER_THEME CAS   (contenu, sections, variantes, marges, echecs)
 """
 import json
 import os
@@ -18,7 +18,9 @@ EXEMPLE = ["--prenom", "Anne-Marie", "--nom", "Dupont", "--jour", "15", "--mois"
            "--partenaire-prenom", "Paul", "--partenaire-nom", "Martin", "--mois-choisi", "4"]
 TITRES = {"nombres": "Les nombres", "synthese": "Synthèse", "details": "Détails",
           "cycles": "Cycles et année", "entente": "Entente",
-          "explications": "Comment les nombres ont été obtenus", "frise": "Frise de vie"}
+          "explications": "Comment les nombres ont été obtenus", "frise": "Frise de vie",
+          "variantes": "Variantes du nom"}
+VARIANTES = ["--variante", "Anne-Marie;Martin", "--variante", "Anne;Dupont"]
 # The runs drawn as figures; every other number has a row "label  value".
 EN_FIGURE = {"Grille", "lettre", "deco", "des", "dei", "Toi", "cym", "esse", "apog", "leco",
              "periode", "profec", "semaine", "semdef"}
@@ -111,19 +113,46 @@ def contenu(dossier):
 
 
 def sections(dossier):
-    for choix in ["nombres", "synthese,explications", "entente,cycles", "frise"]:
+    for choix in ["nombres", "synthese,explications", "entente,cycles", "frise", "variantes,frise"]:
         texte = outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--sections", choix), "-")
         titres = {t for t in re.findall(r"^(.+)$", texte, re.M) if t in TITRES.values()}
-        attendus = {TITRES[s] for s in choix.split(",")}
+        # Without --variante there are no names to compare.
+        attendus = {TITRES[s] for s in choix.split(",") if s != "variantes"}
         # The numbers and their explanations are grouped under the tabs' names.
         if "nombres" in choix or "explications" in choix:
             attendus |= {"Synthèse", "Détails"}
         verifier(titres == attendus, f"--sections {choix} : {sorted(titres)}")
 
 
+def variantes(dossier):
+    """Each name's column holds its numbers of --json, ≠ where it differs from the reference."""
+    texte = unicodedata.normalize("NFKC", outil("pdftotext", "-layout", ecrire_pdf(
+        dossier, EXEMPLE, *VARIANTES, "--sections", "variantes"), "-"))
+    verifier("Variantes du nom" in texte, "section « Variantes du nom » absente")
+    lignes = json.loads(lancer(*EXEMPLE, *VARIANTES, "--json").stdout)["variantes"]
+    # The captions, in the order of the slots, from the text table.
+    tableau = lancer(*EXEMPLE, *VARIANTES).stdout.split("\nComparaison des noms\n")[1]
+    entete = next(l for l in tableau.splitlines() if "Anne-Marie Martin" in l)
+    largeur = len(entete) - len(entete.lstrip()) - 3
+    rangees = tableau.split(entete + "\n")[1].splitlines()
+    for cle, rangee in zip(lignes[0]["slots"], rangees):
+        motif, reference = "", lignes[0]["slots"][cle]
+        for ligne in lignes:
+            slot = ligne["slots"][cle]
+            valeur = slot["texte"].rsplit(" : ", 1)[-1] if slot["visible"] else ""
+            differe = any(slot[k] != reference[k] for k in ("texte", "couleur", "visible"))
+            if valeur or differe:
+                motif += r"\s+" + re.escape(valeur) + (r"\s*≠" if differe else r"(?!\s*≠)")
+        libelle = rangee[2:2 + largeur].strip()
+        if motif:
+            verifier(re.search(r"^\s*" + re.escape(libelle) + motif + r"\s*$", texte, re.M),
+                     f"ligne « {libelle} » des variantes absente ou mal marquée")
+
+
 def marges(dossier):
     long = ["--prenom", "Abcdefghijklmnopqrst Bcdefghijklmnopqrstu",
-            "--nom", "Cdefghijklmnopqrstuvw", "--jour", "1", "--mois", "2", "--annee", "1990"]
+            "--nom", "Cdefghijklmnopqrstuvw", "--jour", "1", "--mois", "2", "--annee", "1990",
+            *["--variante", "Abcdefghijklmnopqrst Bcdefghijklmnopqrstu;Defghijklmnopqrstuvwx"] * 4]
     boites = outil("pdftotext", "-bbox", ecrire_pdf(dossier, long), "-")
     largeur = float(re.search(r'<page width="([0-9.]+)"', boites).group(1))
     marge = 20 / 25.4 * 72 - 0.5
@@ -153,7 +182,8 @@ def echecs_ecriture(dossier):
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
 
-CAS = {"contenu": contenu, "sections": sections, "marges": marges, "echecs": echecs_ecriture}
+CAS = {"contenu": contenu, "sections": sections, "variantes": variantes, "marges": marges,
+       "echecs": echecs_ecriture}
 
 with tempfile.TemporaryDirectory() as d:
     CAS[sys.argv[2]](d)

@@ -8,6 +8,7 @@
 
 #include "ui/fenetres_secondaires.hpp"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QListView>
 #include <QTableView>
@@ -149,6 +150,50 @@ class TestComparerNoms : public BancFenetre {
                                               d.accept();
                                           }));
         QCOMPARE(noms().last(), QStringLiteral("Zoé dupont"));
+    }
+
+    // For the person shown: a new theme becomes the reference, the variants
+    // stay and take its date (Anne Dupont's first pinnacle: 22/4, then 7).
+    void suit_le_theme_calcule() {
+        ajouter(QStringLiteral("Anne"), QStringLiteral("Dupont"));
+        QCOMPARE(cellule(1, QStringLiteral("Apogée 1")), QStringLiteral("22/4"));
+        const std::pair<const char*, const char*> paul[] = {{"champ_prenom", "Paul"},
+                                                            {"champ_nom", "Martin"},
+                                                            {"champ_jour", "3"},
+                                                            {"champ_mois", "4"},
+                                                            {"champ_annee", "1980"}};
+        for (const auto& [nom, texte] : paul) {
+            QLineEdit* e = champ(*fenetre, QString::fromLatin1(nom));
+            e->selectAll();
+            QTest::keyClicks(e, QString::fromLatin1(texte));
+        }
+        bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
+        QCOMPARE(noms(), (QStringList{QStringLiteral("Paul Martin (référence)"),
+                                      QStringLiteral("Anne Dupont")}));
+        QVERIFY(label_date().contains(QStringLiteral("Cycle de 0 à 28 ans : <b>4</b>")));
+        QCOMPARE(cellule(1, QStringLiteral("Apogée 1")), QStringLiteral("7"));
+    }
+
+    // Without a theme, the dossier's answer, and no window with a refused
+    // reference; the dossier offers the compared names only when there are some.
+    void sans_theme_et_dossier() {
+        const auto case_variantes = [this] {
+            bool montree = false;
+            const bool ouvert = pendant_dialogue<QDialog>(
+                [this] { commande(*fenetre, QStringLiteral("m_exporter_dossier")); },
+                [&montree](QDialog& d) {
+                    auto* c = d.findChild<QCheckBox*>(QStringLiteral("dossier_variantes"));
+                    montree = c && !c->isHidden() && c->isChecked();
+                    d.reject();
+                });
+            return ouvert && montree;
+        };
+        QVERIFY(!case_variantes());
+        ajouter(QStringLiteral("Anne"), QStringLiteral("Dupont"));
+        QVERIFY(case_variantes());
+        bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        QCOMPARE(message_montre().texte, QStringLiteral("Calculez d'abord un thème."));
     }
 
   private:
