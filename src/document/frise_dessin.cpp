@@ -12,14 +12,24 @@ namespace kalder {
 
 namespace {
 
-// The rows from top to bottom, with their share of the height.
+// The rows, with their share of the height. On a wide zone the personal years
+// are one cell a year on the axis, above the ages; on a narrower one (a portrait
+// page) they would be too small to read there and become a table of decades
+// under the axis.
 enum Rangee { marques, annees, cycles, apogees, defis, noeuds, personnelles, ages, nombre_rangees };
 constexpr std::array<double, nombre_rangees> poids_rangees = {1.0, 0.9, 1.5, 1.5,
                                                               1.2, 1.3, 1.5, 0.9};
 constexpr std::array<const char*, nombre_rangees> legendes = {
     "", "Année", "Cycles", "Apogées", "Défis", "Noeuds", "Années personnelles", "Âge"};
-constexpr double part_legendes = 0.12; // of the width, for the captions at the left
-constexpr int pas_graduation = 10;     // years between two labels of the axis
+using Ordre = std::array<Rangee, nombre_rangees>;
+constexpr Ordre ordre_axe = {marques, annees, cycles, apogees, defis, noeuds, personnelles, ages};
+constexpr Ordre ordre_table = {marques, annees, cycles, apogees, defis, noeuds, ages, personnelles};
+constexpr double part_legendes = 0.12;          // of the width, for the captions at the left
+constexpr int pas_graduation = 10;              // years between two labels of the axis
+constexpr double proportion_minimale_axe = 1.8; // width over height, below it the table
+constexpr int annees_par_ligne = 10;
+constexpr double poids_titre_table = 1.3; // the table's title, with some air above it
+constexpr double poids_ligne_table = 1.3;
 
 // Light enough for black digits and for a black-and-white print, one per number.
 constexpr std::array<QRgb, 10> couleurs_nombres = {
@@ -44,19 +54,27 @@ struct Disposition {
     double axe_largeur = 0;
     std::array<QRectF, nombre_rangees> rangees; // each over the whole width
     int age_maximal = 1;
+    bool en_table = false;
+    int lignes_table = 0;
 
     Disposition(const QRectF& z, const Frise& f)
-        : zone(z), age_maximal(std::max(1, f.age_maximal)) {
+        : zone(z), age_maximal(std::max(1, f.age_maximal)),
+          en_table(z.width() < z.height() * proportion_minimale_axe) {
         const double marge = std::min(z.width(), z.height()) * 0.02;
         const QRectF interieur = z.adjusted(marge, marge, -marge, -marge);
         axe_gauche = interieur.left() + interieur.width() * part_legendes;
         axe_largeur = interieur.right() - axe_gauche;
+        std::array<double, nombre_rangees> poids = poids_rangees;
+        if (en_table) {
+            lignes_table = (age_maximal + annees_par_ligne - 1) / annees_par_ligne;
+            poids[personnelles] = poids_titre_table + lignes_table * poids_ligne_table;
+        }
         double total = 0;
-        for (double p : poids_rangees)
+        for (double p : poids)
             total += p;
         double y = interieur.top();
-        for (int r = 0; r < nombre_rangees; ++r) {
-            const double h = interieur.height() * poids_rangees[r] / total;
+        for (Rangee r : en_table ? ordre_table : ordre_axe) {
+            const double h = interieur.height() * poids[r] / total;
             rangees[r] = QRectF(interieur.left(), y, interieur.width(), h);
             y += h;
         }
@@ -70,6 +88,33 @@ struct Disposition {
         const double air = rangee.height() * 0.1;
         return QRectF(QPointF(x(debut), rangee.top() + air),
                       QPointF(x(fin), rangee.bottom() - air));
+    }
+
+    double hauteur_ligne() const {
+        return rangees[personnelles].height() /
+               (poids_titre_table / poids_ligne_table + lignes_table);
+    }
+
+    // One line of the table, over the whole width, its caption at the left.
+    QRectF ligne(int l) const {
+        const QRectF& table = rangees[personnelles];
+        const double h = hauteur_ligne();
+        return QRectF(table.left(), table.bottom() - (lignes_table - l) * h, table.width(), h);
+    }
+
+    QRectF titre_table() const {
+        const QRectF& table = rangees[personnelles];
+        return QRectF(table.left(), table.top(), table.width(), ligne(0).top() - table.top());
+    }
+
+    QRectF annee(int age) const {
+        if (!en_table)
+            return rectangle(personnelles, age, age + 1);
+        const QRectF l = ligne(age / annees_par_ligne);
+        const double largeur = axe_largeur / annees_par_ligne;
+        const double air = l.height() * 0.06;
+        return QRectF(axe_gauche + (age % annees_par_ligne) * largeur, l.top() + air, largeur,
+                      l.height() - 2 * air);
     }
 
     QRectF legende(Rangee r) const {
@@ -97,7 +142,8 @@ std::vector<ZoneBande> zones(const Disposition& d, const Frise& f) {
     ajouter(z, d, defis, f.defis);
     for (const BandeFrise& b : f.noeuds)
         z.push_back({d.noeud(b), &b});
-    ajouter(z, d, personnelles, f.annees_personnelles);
+    for (const BandeFrise& b : f.annees_personnelles)
+        z.push_back({d.annee(b.age_debut), &b});
     return z;
 }
 
@@ -174,9 +220,53 @@ void dessiner_legendes(QPainter& p, const Disposition& d, double hauteur) {
     if (plus_long > place)
         p.setFont(police(p, std::max(1.0, hauteur * place / plus_long), true));
     for (int r = 0; r < nombre_rangees; ++r) {
+        if (d.en_table && r == personnelles)
+            continue;
         const QRectF legende = d.legende(static_cast<Rangee>(r)).adjusted(0, 0, -marge, 0);
         p.drawText(legende, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
                    QString::fromUtf8(legendes[static_cast<std::size_t>(r)]));
+    }
+    if (!d.en_table)
+        return;
+    // The table's title over it, each line captioned with its ages.
+    const QRectF titre = d.titre_table();
+    p.drawText(QRectF(d.axe_gauche, titre.top(), d.axe_largeur, titre.height()),
+               Qt::AlignLeft | Qt::AlignBottom,
+               QString::fromUtf8(legendes[static_cast<std::size_t>(personnelles)]));
+    for (int l = 0; l < d.lignes_table; ++l) {
+        const int debut = l * annees_par_ligne;
+        const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
+        const QRectF ligne = d.ligne(l);
+        p.drawText(
+            QRectF(ligne.left(), ligne.top(), d.axe_gauche - ligne.left() - marge, ligne.height()),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 à %2 ans").arg(debut).arg(fin));
+    }
+}
+
+// On the axis the digit alone, as large as its cell allows; in the table the
+// year above the digit.
+void dessiner_annees(QPainter& p, const Disposition& d, const Frise& f, double unite) {
+    if (!d.en_table) {
+        const double cellule = d.axe_largeur / d.age_maximal;
+        p.setFont(police(p, std::min(unite * 0.5, cellule * 0.85)));
+        dessiner_bandes(p, d, personnelles, f.annees_personnelles, false);
+        return;
+    }
+    const double h = d.hauteur_ligne();
+    const QFont police_annee = police(p, h * 0.26);
+    const QFont police_nombre = police(p, h * 0.4, true);
+    for (const BandeFrise& b : f.annees_personnelles) {
+        const QRectF cellule = d.annee(b.age_debut);
+        p.setBrush(QColor(couleurs_nombres[static_cast<std::size_t>(std::clamp(b.chiffre, 0, 9))]));
+        p.drawRect(cellule);
+        const double milieu = cellule.top() + cellule.height() * 0.4;
+        p.setFont(police_annee);
+        texte_ajuste(
+            p, QRectF(QPointF(cellule.left(), cellule.top()), QPointF(cellule.right(), milieu)),
+            {q(b.titre)});
+        p.setFont(police_nombre);
+        texte_ajuste(p, QRectF(QPointF(cellule.left(), milieu), cellule.bottomRight()),
+                     {q(b.nombre)});
     }
 }
 
@@ -206,14 +296,26 @@ void marquer_annee(QPainter& p, const Disposition& d, const Frise& f, int annee,
     const QRectF& haut = d.rangees[marques];
     QPen stylo(couleur, std::max(1.0, d.rangees[cycles].height() * 0.05), style);
     p.setPen(stylo);
-    // Down to the personal years, whose cell is framed, its digit left readable.
-    const QRectF cellule = d.rectangle(personnelles, age, age + 1);
-    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, cellule.top()));
+    // Down to the personal years on the axis, or over the bands above the
+    // table; the year's cell is framed, its digit left readable.
+    const QRectF cellule = d.annee(static_cast<int>(age));
+    const double bas = d.en_table ? d.rangees[ages].top() : cellule.top();
+    // Broken over the years' labels, which stay readable.
+    const QRectF& etiquettes = d.rangees[annees];
+    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, etiquettes.top()));
+    p.drawLine(QPointF(x, etiquettes.bottom() - etiquettes.height() * 0.25), QPointF(x, bas));
     p.setBrush(Qt::NoBrush);
     p.drawRect(cellule);
+    // The caption on its side of the line, or on the other one when the zone
+    // ends first, never across the line.
     const QFontMetricsF mesure(p.font(), p.device());
     const double largeur = mesure.horizontalAdvance(legende) * 1.05;
     const double ecart = haut.height() * 0.2;
+    const bool a_droite_possible = x + ecart + largeur <= d.zone.right();
+    const bool a_gauche_possible = x - ecart - largeur >= d.zone.left();
+    if (a_gauche ? !a_gauche_possible && a_droite_possible
+                 : !a_droite_possible && a_gauche_possible)
+        a_gauche = !a_gauche;
     double gauche = a_gauche ? x - ecart - largeur : x + ecart;
     gauche = std::clamp(gauche, d.zone.left(), std::max(d.zone.left(), d.zone.right() - largeur));
     p.drawText(QRectF(gauche, haut.top(), largeur, haut.height()), Qt::AlignCenter, legende);
@@ -259,10 +361,7 @@ void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
     dessiner_bandes(p, d, apogees, f.apogees, true);
     dessiner_bandes(p, d, defis, f.defis, true);
     dessiner_noeuds(p, d, f);
-    // The digits of the personal years as large as their cells allow.
-    const double cellule = d.axe_largeur / d.age_maximal;
-    p.setFont(police(p, std::min(unite * 0.5, cellule * 0.85)));
-    dessiner_bandes(p, d, personnelles, f.annees_personnelles, false);
+    dessiner_annees(p, d, f, unite);
 
     p.setFont(police(p, unite * 0.55, true));
     dessiner_marques(p, d, f);
