@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QTextTable>
 
 namespace kalder::document {
 
@@ -44,8 +45,21 @@ void mettre_en_page_entierement(QTextDocument& doc) {
     doc.setPageSize(page);
 }
 
-// A heading whose next line falls on the following page starts that page;
-// moving one may strand the heading above it, hence the passes.
+// Where what a heading heads must reach on the heading's page: its first
+// line, or the whole of a table shorter than half a page, which reads badly
+// split (a year's months, the words of the name).
+qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant, qreal hauteur) {
+    if (const QTextTable* table = QTextCursor(suivant).currentTable()) {
+        const QRectF cadre = mise.frameBoundingRect(const_cast<QTextTable*>(table));
+        if (cadre.height() < hauteur / 2)
+            return cadre.bottom();
+    }
+    return fin_premiere_ligne(mise, suivant);
+}
+
+// A heading whose next line (or short table) falls on the following page
+// starts that page; moving one may strand the heading above it, hence the
+// passes.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
@@ -60,7 +74,7 @@ void garder_titres_avec_texte(QTextDocument& doc) {
                 continue;
             const int page_titre = static_cast<int>(mise.blockBoundingRect(b).top() / hauteur);
             const int page_suite =
-                static_cast<int>((fin_premiere_ligne(mise, suivant) - 0.5) / hauteur);
+                static_cast<int>((fin_a_garder(mise, suivant, hauteur) - 0.5) / hauteur);
             if (page_suite == page_titre)
                 continue;
             QTextBlockFormat format;
