@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -207,16 +208,31 @@ void dessiner_axes(QPainter& p, const Disposition& d, const Frise& f) {
     }
 }
 
-// The captions at the left, in a bold font small enough for their longest word.
+// The ages of each line of the table: "0 à 9 ans".
+QStringList ages_des_lignes(const Disposition& d) {
+    QStringList ages_lignes;
+    for (int l = 0; l < d.lignes_table; ++l) {
+        const int debut = l * annees_par_ligne;
+        const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
+        ages_lignes << QStringLiteral("%1 à %2 ans").arg(debut).arg(fin);
+    }
+    return ages_lignes;
+}
+
+// The captions at the left, in a bold font small enough for their longest
+// word and for the table's line captions, which do not wrap.
 void dessiner_legendes(QPainter& p, const Disposition& d, double hauteur) {
     const double marge = hauteur * 0.5;
     const double place = d.legende(cycles).width() - marge;
+    const QStringList ages_lignes = ages_des_lignes(d);
     p.setFont(police(p, hauteur, true));
     double plus_long = 1;
     const QFontMetricsF mesure(p.font(), p.device());
     for (const char* legende : legendes)
         for (const QString& mot : QString::fromUtf8(legende).split(QLatin1Char(' ')))
             plus_long = std::max(plus_long, mesure.horizontalAdvance(mot));
+    for (const QString& ages_ligne : ages_lignes)
+        plus_long = std::max(plus_long, mesure.horizontalAdvance(ages_ligne));
     if (plus_long > place)
         p.setFont(police(p, std::max(1.0, hauteur * place / plus_long), true));
     for (int r = 0; r < nombre_rangees; ++r) {
@@ -234,12 +250,9 @@ void dessiner_legendes(QPainter& p, const Disposition& d, double hauteur) {
                Qt::AlignLeft | Qt::AlignBottom,
                QString::fromUtf8(legendes[static_cast<std::size_t>(personnelles)]));
     for (int l = 0; l < d.lignes_table; ++l) {
-        const int debut = l * annees_par_ligne;
-        const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
         const QRectF ligne = d.ligne(l);
-        p.drawText(
-            QRectF(ligne.left(), ligne.top(), d.axe_gauche - ligne.left() - marge, ligne.height()),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 à %2 ans").arg(debut).arg(fin));
+        p.drawText(QRectF(ligne.left(), ligne.top(), place, ligne.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, ages_lignes[l]);
     }
 }
 
@@ -284,57 +297,94 @@ void dessiner_noeuds(QPainter& p, const Disposition& d, const Frise& f) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// A year marked by a vertical line over the bands, its caption in the top row
-// on the side away from the other mark.
-void marquer_annee(QPainter& p, const Disposition& d, const Frise& f, int annee,
-                   const QString& legende, const QColor& couleur, Qt::PenStyle style,
-                   bool a_gauche) {
-    const double age = annee - f.annee_naissance;
+struct Marque {
+    int annee;
+    QString legende;
+    QColor couleur;
+    Qt::PenStyle style;
+    bool a_gauche; // the caption's side of the line, away from the other mark
+};
+
+// A year marked by a vertical line over the bands and its cell framed, the
+// digit left readable; its age, if the axis holds it.
+std::optional<double> tracer_marque(QPainter& p, const Disposition& d, const Frise& f,
+                                    const Marque& m) {
+    const double age = m.annee - f.annee_naissance;
     if (age < 0 || age >= d.age_maximal)
-        return;
+        return std::nullopt;
     const double x = d.x(age + 0.5);
-    const QRectF& haut = d.rangees[marques];
-    QPen stylo(couleur, std::max(1.0, d.rangees[cycles].height() * 0.05), style);
-    p.setPen(stylo);
+    p.setPen(QPen(m.couleur, std::max(1.0, d.rangees[cycles].height() * 0.05), m.style));
     // Down to the personal years on the axis, or over the bands above the
-    // table; the year's cell is framed, its digit left readable.
+    // table; broken over the years' labels, which stay readable.
     const QRectF cellule = d.annee(static_cast<int>(age));
     const double bas = d.en_table ? d.rangees[ages].top() : cellule.top();
-    // Broken over the years' labels, which stay readable.
     const QRectF& etiquettes = d.rangees[annees];
-    p.drawLine(QPointF(x, haut.center().y()), QPointF(x, etiquettes.top()));
+    p.drawLine(QPointF(x, d.rangees[marques].center().y()), QPointF(x, etiquettes.top()));
     p.drawLine(QPointF(x, etiquettes.bottom() - etiquettes.height() * 0.25), QPointF(x, bas));
     p.setBrush(Qt::NoBrush);
     p.drawRect(cellule);
-    // The caption on its side of the line, or on the other one when the zone
-    // ends first, never across the line.
-    const QFontMetricsF mesure(p.font(), p.device());
-    const double largeur = mesure.horizontalAdvance(legende) * 1.05;
+    return x;
+}
+
+// The caption on its side of the line, or on the other one when the zone ends
+// first, never across its own line.
+QRectF placer_legende(const QPainter& p, const Disposition& d, const Marque& m, double x) {
+    const QRectF& haut = d.rangees[marques];
+    const double largeur = QFontMetricsF(p.font(), p.device()).horizontalAdvance(m.legende) * 1.05;
     const double ecart = haut.height() * 0.2;
     const bool a_droite_possible = x + ecart + largeur <= d.zone.right();
     const bool a_gauche_possible = x - ecart - largeur >= d.zone.left();
+    bool a_gauche = m.a_gauche;
     if (a_gauche ? !a_gauche_possible && a_droite_possible
                  : !a_droite_possible && a_gauche_possible)
         a_gauche = !a_gauche;
-    double gauche = a_gauche ? x - ecart - largeur : x + ecart;
-    gauche = std::clamp(gauche, d.zone.left(), std::max(d.zone.left(), d.zone.right() - largeur));
-    p.drawText(QRectF(gauche, haut.top(), largeur, haut.height()), Qt::AlignCenter, legende);
+    const double gauche = a_gauche ? x - ecart - largeur : x + ecart;
+    return QRectF(
+        std::clamp(gauche, d.zone.left(), std::max(d.zone.left(), d.zone.right() - largeur)),
+        haut.top(), largeur, haut.height());
+}
+
+// Two captions close together are pushed apart, the right one rightwards as
+// far as the zone allows, the left one leftwards for the rest.
+void ecarter(QRectF& gauche, QRectF& droite, const QRectF& zone, double ecart) {
+    const double chevauchement = gauche.right() + ecart - droite.left();
+    if (chevauchement <= 0)
+        return;
+    const double vers_la_droite = std::clamp(zone.right() - droite.right(), 0.0, chevauchement);
+    droite.translate(vers_la_droite, 0);
+    gauche.translate(vers_la_droite - chevauchement, 0);
 }
 
 void dessiner_marques(QPainter& p, const Disposition& d, const Frise& f) {
+    std::vector<Marque> liste;
     if (f.annee_calcul == f.annee_courante || f.annee_calcul == 0) {
-        marquer_annee(p, d, f, f.annee_courante,
-                      QStringLiteral("Année en cours et calculée : %1").arg(f.annee_courante),
-                      couleur_annee_courante, Qt::SolidLine, false);
-        return;
+        liste.push_back({f.annee_courante,
+                         QStringLiteral("Année en cours et calculée : %1").arg(f.annee_courante),
+                         couleur_annee_courante, Qt::SolidLine, false});
+    } else {
+        const bool calcul_apres = f.annee_calcul > f.annee_courante;
+        liste.push_back({f.annee_courante,
+                         QStringLiteral("Année en cours : %1").arg(f.annee_courante),
+                         couleur_annee_courante, Qt::SolidLine, calcul_apres});
+        liste.push_back({f.annee_calcul, QStringLiteral("Année calculée : %1").arg(f.annee_calcul),
+                         couleur_annee_calcul, Qt::DashLine, !calcul_apres});
     }
-    const bool calcul_apres = f.annee_calcul > f.annee_courante;
-    marquer_annee(p, d, f, f.annee_courante,
-                  QStringLiteral("Année en cours : %1").arg(f.annee_courante),
-                  couleur_annee_courante, Qt::SolidLine, calcul_apres);
-    marquer_annee(p, d, f, f.annee_calcul,
-                  QStringLiteral("Année calculée : %1").arg(f.annee_calcul), couleur_annee_calcul,
-                  Qt::DashLine, !calcul_apres);
+    std::vector<std::pair<const Marque*, QRectF>> places;
+    for (const Marque& m : liste)
+        if (const auto x = tracer_marque(p, d, f, m))
+            places.emplace_back(&m, placer_legende(p, d, m, *x));
+    if (places.size() == 2) {
+        QRectF& a = places[0].second;
+        QRectF& b = places[1].second;
+        if (a.left() <= b.left())
+            ecarter(a, b, d.zone, d.rangees[marques].height() * 0.4);
+        else
+            ecarter(b, a, d.zone, d.rangees[marques].height() * 0.4);
+    }
+    for (const auto& [m, rectangle] : places) {
+        p.setPen(m->couleur);
+        p.drawText(rectangle, Qt::AlignCenter, m->legende);
+    }
 }
 
 } // namespace
