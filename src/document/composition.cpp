@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <QTextTable>
 
+#include <algorithm>
+
 namespace kalder::document {
 
 namespace {
@@ -100,8 +102,10 @@ void placer_frise(QTextDocument& doc, ObjetFrise* frise) {
 } // namespace
 
 QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat&) {
-    const qreal largeur = document->pageSize().width() * 0.999;
-    return {largeur, largeur / proportion_frise};
+    // On a landscape page the picture keeps room for its heading, wider than tall.
+    const QSizeF page = document->pageSize();
+    const qreal largeur = page.width() * 0.999;
+    return {largeur, std::min(largeur / proportion_frise, page.height() * 0.85)};
 }
 
 void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument*, int,
