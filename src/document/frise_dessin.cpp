@@ -25,7 +25,10 @@ constexpr std::array<const char*, nombre_rangees> legendes = {
 using Ordre = std::array<Rangee, nombre_rangees>;
 constexpr Ordre ordre_axe = {marques, annees, cycles, apogees, defis, noeuds, personnelles, ages};
 constexpr Ordre ordre_table = {marques, annees, cycles, apogees, defis, noeuds, ages, personnelles};
-constexpr double part_legendes = 0.12;          // of the width, for the captions at the left
+// Of the width, for the captions at the left; more beside the table, whose
+// lines' captions do not wrap.
+constexpr double part_legendes = 0.12;
+constexpr double part_legendes_table = 0.15;
 constexpr int pas_graduation = 10;              // years between two labels of the axis
 constexpr double proportion_minimale_axe = 1.8; // width over height, below it the table
 constexpr int annees_par_ligne = 10;
@@ -63,7 +66,8 @@ struct Disposition {
           en_table(z.width() < z.height() * proportion_minimale_axe) {
         const double marge = std::min(z.width(), z.height()) * 0.02;
         const QRectF interieur = z.adjusted(marge, marge, -marge, -marge);
-        axe_gauche = interieur.left() + interieur.width() * part_legendes;
+        axe_gauche =
+            interieur.left() + interieur.width() * (en_table ? part_legendes_table : part_legendes);
         axe_largeur = interieur.right() - axe_gauche;
         std::array<double, nombre_rangees> poids = poids_rangees;
         if (en_table) {
@@ -193,6 +197,18 @@ void graduer(QPainter& p, const Disposition& d, double x, double haut, double ha
     const double gauche =
         std::clamp(x - largeur / 2, d.axe_gauche, d.axe_gauche + d.axe_largeur - largeur);
     p.drawText(QRectF(gauche, haut, largeur, hauteur), Qt::AlignCenter, texte);
+}
+
+// The axis labels' height: a year's label narrower than two thirds of the gap
+// between two ticks, so that the first one, which starts at its tick, never
+// runs into the second.
+double taille_graduations(const QPainter& p, const Disposition& d, const Frise& f, double hauteur) {
+    const double ecart = d.axe_largeur * pas_graduation / d.age_maximal;
+    const QFont essai = police(p, hauteur);
+    const double largeur = QFontMetricsF(essai, p.device())
+                               .horizontalAdvance(QString::number(f.annee(d.age_maximal))) *
+                           1.1;
+    return largeur > ecart * 2 / 3 ? hauteur * ecart * 2 / 3 / largeur : hauteur;
 }
 
 void dessiner_axes(QPainter& p, const Disposition& d, const Frise& f) {
@@ -369,6 +385,22 @@ void dessiner_marques(QPainter& p, const Disposition& d, const Frise& f) {
         liste.push_back({f.annee_calcul, QStringLiteral("Année calculée : %1").arg(f.annee_calcul),
                          couleur_annee_calcul, Qt::DashLine, !calcul_apres});
     }
+    // A caption wider than the room on either side of its line is made smaller.
+    const QFontMetricsF mesure(p.font(), p.device());
+    const double ecart = d.rangees[marques].height() * 0.2;
+    double echelle = 1;
+    for (const Marque& m : liste) {
+        const double x = d.x(m.annee - f.annee_naissance + 0.5);
+        const double place = std::max(x - d.zone.left(), d.zone.right() - x) - 2 * ecart;
+        const double largeur = mesure.horizontalAdvance(m.legende) * 1.05;
+        if (largeur > place && place > 0)
+            echelle = std::min(echelle, place / largeur);
+    }
+    if (echelle < 1) {
+        QFont plus_petite = p.font();
+        plus_petite.setPointSizeF(std::max(1.0, plus_petite.pointSizeF() * echelle));
+        p.setFont(plus_petite);
+    }
     std::vector<std::pair<const Marque*, QRectF>> places;
     for (const Marque& m : liste)
         if (const auto x = tracer_marque(p, d, f, m))
@@ -404,7 +436,7 @@ void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
 
     dessiner_legendes(p, d, unite * 0.55);
 
-    p.setFont(police(p, unite * 0.55));
+    p.setFont(police(p, taille_graduations(p, d, f, unite * 0.55)));
     dessiner_axes(p, d, f);
     p.setFont(police(p, unite * 0.6));
     dessiner_bandes(p, d, cycles, f.cycles, true);
