@@ -3,9 +3,11 @@
 #include "document/html.hpp"
 #include "document/parties.hpp"
 #include "document/section_frise.hpp"
+#include "frise/frise.hpp"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -101,16 +103,25 @@ void placer_frise(QTextDocument& doc, ObjetFrise* frise) {
 
 } // namespace
 
-QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat&) {
-    // On a landscape page the picture keeps room for its heading, wider than tall.
+QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat& format) {
     const QSizeF page = document->pageSize();
     const qreal largeur = page.width() * 0.999;
+    // Without a date, one line saying so.
+    if (!construire_frise(etat_, annee_courante_))
+        return {largeur, QFontMetricsF(format.toCharFormat().font(),
+                                       document->documentLayout()->paintDevice())
+                                 .height() *
+                             2};
+    // On a landscape page the picture keeps room for its heading, wider than tall.
     return {largeur, std::min(largeur / proportion_frise, page.height() * 0.85)};
 }
 
 void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument*, int,
-                            const QTextFormat&) {
+                            const QTextFormat& format) {
+    peintre->save();
+    peintre->setFont(format.toCharFormat().font()); // the dossier's own
     dessiner_section_frise(*peintre, zone, etat_, annee_courante_);
+    peintre->restore();
 }
 
 QString famille_dossier() {
