@@ -21,7 +21,8 @@ document::IdentiteDossier exemple() {
     i.personne.annee = 1975;
     i.annee_calcul = 2027;
     EntenteCalculee partenaire;
-    partenaire.nom_partenaire = "PaulMartin";
+    partenaire.prenom_partenaire = "Paul";
+    partenaire.nom_partenaire = "Martin";
     i.partenaire = partenaire;
     i.mois_choisi = 4;
     return i;

@@ -3,13 +3,18 @@
 #include "document/html.hpp"
 #include "document/parties.hpp"
 #include "document/section_frise.hpp"
+#include "frise/frise.hpp"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QTextTable>
+
+#include <algorithm>
 
 namespace kalder::document {
 
@@ -44,8 +49,21 @@ void mettre_en_page_entierement(QTextDocument& doc) {
     doc.setPageSize(page);
 }
 
-// A heading whose next line falls on the following page starts that page;
-// moving one may strand the heading above it, hence the passes.
+// Where what a heading heads must reach on the heading's page: its first
+// line, or the whole of a table shorter than half a page, which reads badly
+// split (a year's months, the words of the name).
+qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant, qreal hauteur) {
+    if (const QTextTable* table = QTextCursor(suivant).currentTable()) {
+        const QRectF cadre = mise.frameBoundingRect(const_cast<QTextTable*>(table));
+        if (cadre.height() < hauteur / 2)
+            return cadre.bottom();
+    }
+    return fin_premiere_ligne(mise, suivant);
+}
+
+// A heading whose next line (or short table) falls on the following page
+// starts that page; moving one may strand the heading above it, hence the
+// passes.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
@@ -60,7 +78,7 @@ void garder_titres_avec_texte(QTextDocument& doc) {
                 continue;
             const int page_titre = static_cast<int>(mise.blockBoundingRect(b).top() / hauteur);
             const int page_suite =
-                static_cast<int>((fin_premiere_ligne(mise, suivant) - 0.5) / hauteur);
+                static_cast<int>((fin_a_garder(mise, suivant, hauteur) - 0.5) / hauteur);
             if (page_suite == page_titre)
                 continue;
             QTextBlockFormat format;
@@ -85,14 +103,25 @@ void placer_frise(QTextDocument& doc, ObjetFrise* frise) {
 
 } // namespace
 
-QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat&) {
-    const qreal largeur = document->pageSize().width() * 0.999;
-    return {largeur, largeur / proportion_frise};
+QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat& format) {
+    const QSizeF page = document->pageSize();
+    const qreal largeur = page.width() * 0.999;
+    // Without a date, one line saying so.
+    if (!construire_frise(etat_, annee_courante_))
+        return {largeur, QFontMetricsF(format.toCharFormat().font(),
+                                       document->documentLayout()->paintDevice())
+                                 .height() *
+                             2};
+    // On a landscape page the picture keeps room for its heading, wider than tall.
+    return {largeur, std::min(largeur / proportion_frise, page.height() * 0.85)};
 }
 
 void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument*, int,
-                            const QTextFormat&) {
+                            const QTextFormat& format) {
+    peintre->save();
+    peintre->setFont(format.toCharFormat().font()); // the dossier's own
     dessiner_section_frise(*peintre, zone, etat_, annee_courante_);
+    peintre->restore();
 }
 
 QString famille_dossier() {

@@ -37,9 +37,9 @@ inline QString titre_html(int niveau, const QString& texte) {
     return QStringLiteral("<h%1>%2</h%1>\n").arg(niveau).arg(texte.toHtmlEscaped());
 }
 
-inline const QString debut_table =
-    QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
-                   "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
+inline const QString debut_table = QStringLiteral(
+    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+    "style=\"border-collapse: collapse; border-color: #9a9aae; margin-bottom: 12px;\">\n");
 inline const QString fin_table = QStringLiteral("</table>\n");
 
 // A heading cell of a table, shaded.

@@ -80,8 +80,9 @@ bool run_montre(const EtatFenetre& e, const SlotCatalogue& r) {
 QString grille_inclusion(const EtatFenetre& e) {
     const SlotCatalogue& g = run("Grille");
     QString h = titre_html(3, q(g.titre));
-    h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "
-                        "style=\"border-collapse: collapse; border-color: #9a9aae;\">\n");
+    h += QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "
+        "style=\"border-collapse: collapse; border-color: #9a9aae; margin-bottom: 12px;\">\n");
     for (int ligne = 0; ligne < 3; ++ligne) {
         h += QStringLiteral("<tr>");
         for (int colonne = 0; colonne < 3; ++colonne) {
@@ -177,10 +178,12 @@ QString grille_annee(const EtatFenetre& e) {
     const QString annee = e.origines.annee_grille > 0
                               ? QStringLiteral("L'année %1").arg(e.origines.annee_grille)
                               : QStringLiteral("L'année");
-    QString h = titre_html(3, annee) +
-                QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                               "width=\"100%\" style=\"border-collapse: collapse; "
-                               "border-color: #9a9aae; font-size: 8pt;\">\n<tr><td></td>");
+    QString h =
+        titre_html(3, annee) +
+        QStringLiteral(
+            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+            "width=\"100%\" style=\"border-collapse: collapse; "
+            "border-color: #9a9aae; margin-bottom: 12px; font-size: 8pt;\">\n<tr><td></td>");
     for (std::string_view mois : abreges_mois)
         h += case_entete(q(mois));
     h += QStringLiteral("</tr>\n");

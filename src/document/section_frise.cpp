@@ -16,7 +16,7 @@ void dessiner_section_frise(QPainter& peintre, const QRectF& zone, const EtatFen
     }
     peintre.save();
     peintre.setPen(QColor(0x50, 0x50, 0x60));
-    peintre.drawText(zone, Qt::AlignCenter | Qt::TextWordWrap,
+    peintre.drawText(zone, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                      QStringLiteral("Pas de frise de vie sans date de naissance."));
     peintre.restore();
 }

@@ -12,7 +12,8 @@ namespace kalder::document {
 void dessiner_section_frise(QPainter& peintre, const QRectF& zone, const EtatFenetre& etat,
                             int annee_courante);
 
-// Width over height of the picture.
-inline constexpr double proportion_frise = 2.2;
+// Width over height of the picture: tall enough on a portrait page for the
+// personal years to be a table of decades, readable.
+inline constexpr double proportion_frise = 1.15;
 
 } // namespace kalder::document

@@ -6,6 +6,7 @@
 #include "interpretation/commandes.hpp"
 #include "modele/catalogue.hpp"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,6 +23,22 @@ constexpr Commande commandes[] = {{Section::synthese, interpreter_synthese},
                                   {Section::details, interpreter_details},
                                   {Section::cycles, interpreter_annee},
                                   {Section::entente, interpreter_entente}};
+
+// French typography on a line already escaped: a colon, a semicolon, an
+// equals sign or an arrow never starts a line, and a |difference| stays whole
+// (a line may otherwise break after its opening bar).
+QString insecables(QString ligne) {
+    static const QRegularExpression avant(QStringLiteral(" (?=[:;=\u2192])"));
+    static const QRegularExpression valeur_absolue(QStringLiteral("\\|[^|]{1,30}\\|"));
+    ligne.replace(avant, QString(QChar::Nbsp));
+    for (auto m = valeur_absolue.globalMatch(ligne); m.hasNext();) {
+        const auto trouve = m.next();
+        QString entiere = trouve.captured().replace(QLatin1Char(' '), QChar::Nbsp);
+        entiere.insert(1, QChar(0x2060)); // word joiner
+        ligne.replace(trouve.capturedStart(), trouve.capturedLength(), entiere);
+    }
+    return ligne;
+}
 
 bool trait(const QString& ligne) {
     return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
@@ -57,8 +74,8 @@ QString texte_en_html(const std::string& texte) {
             h += QStringLiteral("<p class=\"%1\">%2</p>\n")
                      .arg(apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite"),
                           ligne.endsWith(QLatin1Char(':'))
-                              ? QStringLiteral("<b>%1</b>").arg(ligne.toHtmlEscaped())
-                              : ligne.toHtmlEscaped());
+                              ? QStringLiteral("<b>%1</b>").arg(insecables(ligne.toHtmlEscaped()))
+                              : insecables(ligne.toHtmlEscaped()));
         debut_de_partie = false;
         apres_blanc = false;
     }
@@ -140,8 +157,8 @@ QString html_explications(const EtatFenetre& etat) {
             if (explication.empty() ||
                 std::find(onglet.noms.begin(), onglet.noms.end(), run) == onglet.noms.end())
                 continue;
-            partie += QStringLiteral("<p class=\"suite\"><b>%1</b> : %2</p>\n")
-                          .arg(echappe(libelle_slot(nom)), echappe(explication));
+            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>&nbsp;: %2</p>\n")
+                          .arg(echappe(libelle_slot(nom)), insecables(echappe(explication)));
         }
         if (!partie.isEmpty())
             h += titre_html(2, q(onglet.titre)) + partie;

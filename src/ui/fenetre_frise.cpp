@@ -77,7 +77,7 @@ void DessinFrise::definir(std::optional<Frise> frise) {
 }
 
 QSize DessinFrise::sizeHint() const {
-    return {1000, 380};
+    return {1000, 600};
 }
 
 void DessinFrise::paintEvent(QPaintEvent*) {
@@ -198,7 +198,7 @@ void montrer_frise(FenetrePrincipale& principale) {
     auto* fenetre = principale.findChild<FenetreFrise*>(QString(), Qt::FindDirectChildrenOnly);
     if (!fenetre) {
         fenetre = new FenetreFrise(principale);
-        fenetre->resize(1000, 420);
+        fenetre->resize(1000, 640); // the personal years as a table, readable
     }
     fenetre->show();
     fenetre->raise();

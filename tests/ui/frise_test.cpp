@@ -77,6 +77,41 @@ class TestFrise : public BancFenetre {
         QVERIFY(!bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->isEnabled());
     }
 
+    // Wide, one cell a year on the axis; a portrait page, a table of decades
+    // whose cells are wide enough to read. Each cell within the zone, after
+    // the one before, and hovered at its centre it tells its own year.
+    void annees_personnelles_data() {
+        QTest::addColumn<QSizeF>("taille");
+        QTest::addColumn<double>("part_minimale"); // of the width, for one cell
+        QTest::newRow("fenêtre") << QSizeF(1000, 380) << 0.008;
+        QTest::newRow("page portrait") << QSizeF(700, 610) << 0.07;
+    }
+
+    void annees_personnelles() {
+        QFETCH(QSizeF, taille);
+        QFETCH(double, part_minimale);
+        calculer_exemple(*fenetre);
+        const QRectF zone(QPointF(10, 20), taille);
+        const auto frise = kalder::construire_frise(fenetre->etat(), 2026);
+        QVERIFY(frise);
+        const kalder::BandeFrise* premiere = &frise->annees_personnelles.front();
+        const kalder::BandeFrise* derniere = &frise->annees_personnelles.back();
+        QRectF precedente;
+        int vues = 0;
+        for (const auto& z : kalder::zones_bandes(zone, *frise)) {
+            QVERIFY(zone.contains(z.rectangle));
+            if (z.bande < premiere || z.bande > derniere)
+                continue;
+            ++vues;
+            QVERIFY(z.rectangle.width() >= taille.width() * part_minimale);
+            QVERIFY(!z.rectangle.intersects(precedente.adjusted(1, 1, -1, -1)));
+            QCOMPARE(kalder::explication_sous(zone, *frise, z.rectangle.center()),
+                     std::optional(z.bande->explication));
+            precedente = z.rectangle;
+        }
+        QCOMPARE(vues, static_cast<int>(frise->annees_personnelles.size()));
+    }
+
     void sans_date_d_abord() {
         taper_vous(*fenetre, QStringLiteral("Anne"), QStringLiteral("Dupont"), {}, {}, {});
         entree(*fenetre);
