@@ -169,6 +169,52 @@ int comparer_morceaux(const Rang& a, const Rang& b) {
     return 0;
 }
 
+bool avant(const Rang& a, const Rang& b) {
+    const int c = comparer_morceaux(a, b);
+    return c != 0 ? c < 0 : a.numero() < b.numero();
+}
+
+unsigned octet_copie(const std::array<std::uint32_t, mots>& morceau, std::size_t k) {
+    return (morceau[k / 4] >> (24 - 8 * (k % 4))) & 0xFFu;
+}
+
+// Sorts by the copied bytes, the first `k` of which are equal, then by
+// index: while there are many, in place by their byte `k` into 256 groups
+// each sorted on the next byte, which needs no comparison, nor memory.
+void trier_copies(std::span<Rang> rangs, std::size_t k) {
+    constexpr std::size_t peu = 64;
+    // The bytes they all share are passed over at once: a million copies of
+    // one person are not counted twelve times.
+    std::array<std::uint32_t, mots> differents{};
+    for (const Rang& r : rangs)
+        for (std::size_t m = 0; m < mots; ++m)
+            differents[m] |= r.morceau_cle[m] ^ rangs[0].morceau_cle[m];
+    while (k < octets_copies && octet_copie(differents, k) == 0)
+        ++k;
+    if (rangs.size() <= peu || k == octets_copies) {
+        std::sort(rangs.begin(), rangs.end(), avant);
+        return;
+    }
+    std::array<std::size_t, 257> debut{};
+    for (const Rang& r : rangs)
+        ++debut[octet_copie(r.morceau_cle, k) + 1];
+    for (std::size_t o = 1; o < debut.size(); ++o)
+        debut[o] += debut[o - 1];
+    std::array<std::size_t, 256> place;
+    std::copy_n(debut.begin(), place.size(), place.begin());
+    for (std::size_t o = 0; o < place.size(); ++o)
+        while (place[o] < debut[o + 1]) {
+            const unsigned vise = octet_copie(rangs[place[o]].morceau_cle, k);
+            if (vise == o)
+                ++place[o];
+            else
+                std::swap(rangs[place[o]], rangs[place[vise]++]);
+        }
+    for (std::size_t o = 0; o < place.size(); ++o)
+        if (debut[o + 1] - debut[o] > 1)
+            trier_copies(rangs.subspan(debut[o], debut[o + 1] - debut[o]), k + 1);
+}
+
 // Sorts `rangs` by their 0-ended keys in `cles`, equal keys in the order of
 // their indexes, and marks in `egale_precedente` each one whose key equals
 // the previous one's. The copied bytes must be the keys' first ones. Runs of
@@ -189,10 +235,7 @@ void trier_par_morceaux(std::span<Rang> rangs, const std::string& cles,
             if (profondeur > 0)
                 for (Rang& r : suite)
                     copier_morceau(r, cles.data() + r.cle + profondeur);
-            std::sort(suite.begin(), suite.end(), [](const Rang& a, const Rang& b) {
-                const int c = comparer_morceaux(a, b);
-                return c != 0 ? c < 0 : a.numero() < b.numero();
-            });
+            trier_copies(suite, 0);
             for (std::size_t i = 0; i < suite.size();) {
                 std::size_t j = i + 1;
                 while (j < suite.size() && comparer_morceaux(suite[i], suite[j]) == 0)
