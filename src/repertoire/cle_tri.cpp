@@ -68,14 +68,31 @@ constexpr char coupure_niveau = '\x00';
 
 } // namespace
 
-std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t taille = champs.size() - 1;
+namespace {
+
+// The length of the first-level key, and whether a letter has an accent,
+// found in one reading of the fields.
+struct MesureCle {
+    std::size_t taille = champs_par_entree - 1;
+    bool accents = false;
+};
+
+MesureCle mesurer_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    MesureCle m;
     for (auto champ : champs) {
-        taille += champ.size();
-        for (char c : champ)
-            taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+        m.taille += champ.size();
+        for (char c : champ) {
+            m.taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+            m.accents |= pli.accent[static_cast<unsigned char>(c)];
+        }
     }
-    return taille;
+    return m;
+}
+
+} // namespace
+
+std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    return mesurer_cle_lettres(champs).taille;
 }
 
 std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
@@ -87,11 +104,12 @@ std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>
 
 namespace {
 
+// `taille` is exactly the key's: a buffer reserved for all keys never grows.
 void ajouter_cle_lettres(std::string& cle,
-                         const std::array<std::string_view, champs_par_entree>& champs) {
-    // Exactly the key's size: a buffer reserved for all keys never grows.
+                         const std::array<std::string_view, champs_par_entree>& champs,
+                         std::size_t taille) {
     const std::size_t debut = cle.size();
-    cle.resize(debut + taille_cle_lettres(champs));
+    cle.resize(debut + taille);
     char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
@@ -119,20 +137,12 @@ void ajouter_cle_accents(std::string& cle,
 
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs) {
-    ajouter_cle_lettres(cle, champs);
+    ajouter_cle_lettres(cle, champs, taille_cle_lettres(champs));
     cle += coupure_niveau;
     ajouter_cle_accents(cle, champs);
 }
 
 namespace {
-
-bool a_des_accents(const std::array<std::string_view, champs_par_entree>& champs) {
-    for (auto champ : champs)
-        for (char c : champ)
-            if (pli.accent[static_cast<unsigned char>(c)])
-                return true;
-    return false;
-}
 
 // What the sort moves: bytes of the key copied as numbers, which settle
 // most comparisons without leaving the array, the entry's index (its top bit
@@ -309,12 +319,12 @@ std::vector<std::uint32_t> classer_entrees(std::string_view octets,
         const char* const debut = p;
         if (!entree_suivante(p, fin, e))
             break;
+        const MesureCle mesure = mesurer_cle_lettres(e.champs);
         Rang r{};
         r.cle = static_cast<std::uint32_t>(cles.size());
-        r.index =
-            static_cast<std::uint32_t>(debuts.size()) | (a_des_accents(e.champs) ? bit_accents : 0);
+        r.index = static_cast<std::uint32_t>(debuts.size()) | (mesure.accents ? bit_accents : 0);
         debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
-        ajouter_cle_lettres(cles, e.champs);
+        ajouter_cle_lettres(cles, e.champs, mesure.taille);
         cles += '\0';
         copier_morceau(r, cles.data() + r.cle);
         rangs.push_back(r);
