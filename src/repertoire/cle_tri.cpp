@@ -193,21 +193,32 @@ unsigned octet_copie(const std::array<std::uint32_t, mots>& morceau, std::size_t
 // each sorted on the next byte, which needs no comparison, nor memory.
 void trier_copies(std::span<Rang> rangs, std::size_t k) {
     constexpr std::size_t peu = 64;
-    // The bytes they all share are passed over at once: a million copies of
-    // one person are not counted twelve times.
-    std::array<std::uint32_t, mots> differents{};
-    for (const Rang& r : rangs)
-        for (std::size_t m = 0; m < mots; ++m)
-            differents[m] |= r.morceau_cle[m] ^ rangs[0].morceau_cle[m];
-    while (k < octets_copies && octet_copie(differents, k) == 0)
-        ++k;
-    if (rangs.size() <= peu || k == octets_copies) {
+    if (rangs.size() <= peu) {
         std::sort(rangs.begin(), rangs.end(), avant);
         return;
     }
     std::array<std::size_t, 257> debut{};
-    for (const Rang& r : rangs)
-        ++debut[octet_copie(r.morceau_cle, k) + 1];
+    const auto compter = [&] {
+        debut.fill(0);
+        for (const Rang& r : rangs)
+            ++debut[octet_copie(r.morceau_cle, k) + 1];
+    };
+    compter();
+    if (debut[octet_copie(rangs[0].morceau_cle, k) + 1] == rangs.size()) {
+        // One group: the bytes they all share are passed over at once, so
+        // that a million copies of one person are not counted twelve times.
+        std::array<std::uint32_t, mots> differents{};
+        for (const Rang& r : rangs)
+            for (std::size_t m = 0; m < mots; ++m)
+                differents[m] |= r.morceau_cle[m] ^ rangs[0].morceau_cle[m];
+        while (k < octets_copies && octet_copie(differents, k) == 0)
+            ++k;
+        if (k == octets_copies) {
+            std::sort(rangs.begin(), rangs.end(), avant);
+            return;
+        }
+        compter();
+    }
     for (std::size_t o = 1; o < debut.size(); ++o)
         debut[o] += debut[o - 1];
     std::array<std::size_t, 256> place;
