@@ -52,34 +52,28 @@ std::vector<std::string> ListePersonnes::lignes() const {
     return r;
 }
 
-void ListePersonnes::ordonner(std::vector<std::uint32_t> ordre, std::size_t octets_utf8) {
-    reperes_.reserve(ordre.size() * champs_ligne);
-    texte_.reserve(octets_utf8);
-    ordre_ = std::move(ordre);
-}
-
-void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
-    for (std::size_t k = 0; k < champs.size(); ++k) {
-        if (k > 0)
-            texte_ += ';';
-        reperes_.push_back(static_cast<std::uint32_t>(texte_.size()));
-        ajouter_cp1252_en_utf8(texte_, champs[k]);
-    }
-}
-
 ListePersonnes liste_depuis_octets(std::string_view octets) {
     // The one pass that makes the sort keys also sizes the list's text, so
-    // that it never grows afterwards.
+    // that it is made once and written straight through.
     std::size_t taille_texte = 0;
     std::vector<std::uint32_t> ordre = classer_entrees(octets, [&](const EntreeBrute& e) {
         taille_texte += champs_par_entree - 1;
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
     });
-    ListePersonnes liste;
-    liste.ordonner(std::move(ordre), taille_texte);
-    pour_chaque_entree(octets, [&](const EntreeBrute& e) { liste.ajouter(e.champs); });
-    return liste;
+    std::string texte(taille_texte, '\0');
+    std::vector<std::uint32_t> reperes(ordre.size() * ListePersonnes::champs_ligne);
+    char* p = texte.data();
+    auto repere = reperes.begin();
+    pour_chaque_entree(octets, [&](const EntreeBrute& e) {
+        for (std::size_t k = 0; k < e.champs.size(); ++k) {
+            if (k > 0)
+                *p++ = ';';
+            *repere++ = static_cast<std::uint32_t>(p - texte.data());
+            p = ecrire_cp1252_en_utf8(p, e.champs[k]);
+        }
+    });
+    return ListePersonnes(std::move(texte), std::move(reperes), std::move(ordre));
 }
 
 namespace {

@@ -32,14 +32,17 @@ class ListePersonnes {
     Personne personne(std::size_t i) const;
     std::vector<std::string> lignes() const;
 
-    // `ordre` gives the entry of each line of the list, numbered in the
-    // order of the file; the entries are then added in that order.
-    void ordonner(std::vector<std::uint32_t> ordre, std::size_t octets_utf8);
-    // Appends an entry from its five Windows-1252 fields.
-    void ajouter(const std::array<std::string_view, 5>& champs);
+    ListePersonnes() = default;
+    // The entries in the order of the file, `reperes` giving where each of
+    // their fields starts in `texte`, their fields joined by ";", and
+    // `ordre` the entry of each line of the list.
+    ListePersonnes(std::string texte, std::vector<std::uint32_t> reperes,
+                   std::vector<std::uint32_t> ordre)
+        : texte_(std::move(texte)), reperes_(std::move(reperes)), ordre_(std::move(ordre)) {}
+
+    static constexpr std::size_t champs_ligne = 5;
 
   private:
-    static constexpr std::size_t champs_ligne = 5;
     std::string texte_;
     // Where each field of each entry starts in `texte_`, five per entry.
     std::vector<std::uint32_t> reperes_;
