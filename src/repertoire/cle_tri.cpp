@@ -223,13 +223,15 @@ void trier_copies(std::span<Rang> rangs, std::size_t k) {
         debut[o] += debut[o - 1];
     std::array<std::size_t, 256> place;
     std::copy_n(debut.begin(), place.size(), place.begin());
+    // Each entry out of its group is carried along the cycle of the places
+    // it takes, each written once.
     for (std::size_t o = 0; o < place.size(); ++o)
         while (place[o] < debut[o + 1]) {
-            const unsigned vise = octet_copie(rangs[place[o]].morceau_cle, k);
-            if (vise == o)
-                ++place[o];
-            else
-                std::swap(rangs[place[o]], rangs[place[vise]++]);
+            Rang porte = rangs[place[o]];
+            for (unsigned vise = octet_copie(porte.morceau_cle, k); vise != o;
+                 vise = octet_copie(porte.morceau_cle, k))
+                std::swap(porte, rangs[place[vise]++]);
+            rangs[place[o]++] = porte;
         }
     for (std::size_t o = 0; o < place.size(); ++o)
         if (debut[o + 1] - debut[o] > 1)
