@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
 #include <span>
 
@@ -246,10 +245,12 @@ void trier_copies(std::span<Rang> rangs, std::size_t k) {
 // array.
 void trier_par_morceaux(std::span<Rang> rangs, const std::string& cles,
                         std::vector<bool>& egale_precedente) {
+    // At most one run for two entries, kept small: a file of long equal
+    // beginnings makes half a million of them.
     struct Suite {
-        std::size_t debut, fin;
+        std::uint32_t debut, fin;
     };
-    std::vector<Suite> a_trier{{0, rangs.size()}};
+    std::vector<Suite> a_trier{{0, static_cast<std::uint32_t>(rangs.size())}};
     std::vector<Suite> suivantes;
     for (std::size_t profondeur = 0; !a_trier.empty(); profondeur += octets_copies) {
         suivantes.clear();
@@ -264,7 +265,8 @@ void trier_par_morceaux(std::span<Rang> rangs, const std::string& cles,
                 while (j < suite.size() && comparer_morceaux(suite[i], suite[j]) == 0)
                     ++j;
                 if (j - i > 1 && !suite[i].cle_finie())
-                    suivantes.push_back({s.debut + i, s.debut + j});
+                    suivantes.push_back({static_cast<std::uint32_t>(s.debut + i),
+                                         static_cast<std::uint32_t>(s.debut + j)});
                 else
                     for (std::size_t k = i + 1; k < j; ++k)
                         egale_precedente[s.debut + k] = true;
