@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
+#include <span>
 
 namespace kalder {
 
@@ -67,14 +67,31 @@ constexpr char coupure_niveau = '\x00';
 
 } // namespace
 
-std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t taille = champs.size() - 1;
+namespace {
+
+// The length of the first-level key, and whether a letter has an accent,
+// found in one reading of the fields.
+struct MesureCle {
+    std::size_t taille = champs_par_entree - 1;
+    bool accents = false;
+};
+
+MesureCle mesurer_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    MesureCle m;
     for (auto champ : champs) {
-        taille += champ.size();
-        for (char c : champ)
-            taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+        m.taille += champ.size();
+        for (char c : champ) {
+            m.taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
+            m.accents |= pli.accent[static_cast<unsigned char>(c)];
+        }
     }
-    return taille;
+    return m;
+}
+
+} // namespace
+
+std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
+    return mesurer_cle_lettres(champs).taille;
 }
 
 std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
@@ -86,11 +103,12 @@ std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>
 
 namespace {
 
+// `taille` is exactly the key's: a buffer reserved for all keys never grows.
 void ajouter_cle_lettres(std::string& cle,
-                         const std::array<std::string_view, champs_par_entree>& champs) {
-    // Exactly the key's size: a buffer reserved for all keys never grows.
+                         const std::array<std::string_view, champs_par_entree>& champs,
+                         std::size_t taille) {
     const std::size_t debut = cle.size();
-    cle.resize(debut + taille_cle_lettres(champs));
+    cle.resize(debut + taille);
     char* p = cle.data() + debut;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
@@ -118,76 +136,162 @@ void ajouter_cle_accents(std::string& cle,
 
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs) {
-    ajouter_cle_lettres(cle, champs);
+    ajouter_cle_lettres(cle, champs, taille_cle_lettres(champs));
     cle += coupure_niveau;
     ajouter_cle_accents(cle, champs);
 }
 
 namespace {
 
-bool a_des_accents(const std::array<std::string_view, champs_par_entree>& champs) {
-    for (auto champ : champs)
-        for (char c : champ)
-            if (pli.accent[static_cast<unsigned char>(c)])
-                return true;
-    return false;
-}
-
-// What the sort moves: the first bytes of the key copied as numbers, which
-// settle most comparisons without leaving the array, the entry's index (its
-// top bit telling that the entry has accents) and where its key starts.
-// Twenty bytes an entry: what the list may take beside the file is counted.
+// What the sort moves: bytes of the key copied as numbers, which settle
+// most comparisons without leaving the array, the entry's index (its top bit
+// telling that the entry has accents) and where its key starts. Twenty bytes
+// an entry: what the list may take beside the file is counted.
 constexpr std::size_t mots = 3;
+constexpr std::size_t octets_copies = 4 * mots;
 constexpr std::uint32_t bit_accents = 0x80000000u;
 struct Rang {
-    std::array<std::uint32_t, mots> debut_cle;
+    std::array<std::uint32_t, mots> morceau_cle;
     std::uint32_t index;
     std::uint32_t cle;
     std::uint32_t numero() const { return index & ~bit_accents; }
+    // The copied bytes hold the key's end: equal ones are two whole equal keys.
+    bool cle_finie() const { return (morceau_cle[mots - 1] & 0xFF) == 0; }
 };
 
-void copier_debut(Rang& r, const char* cle) {
-    // A key shorter than the copied bytes is padded with 0, which sorts it
-    // first, as a shorter text; no 0 is in a key.
-    unsigned char octets[4 * mots] = {};
+// Copies the bytes of a 0-ended key from `cle` on; past its end, 0s, which
+// sort a shorter key first (no 0 is in a key).
+void copier_morceau(Rang& r, const char* cle) {
+    unsigned char octets[octets_copies] = {};
     for (std::size_t k = 0; k < sizeof octets && cle[k] != '\0'; ++k)
         octets[k] = static_cast<unsigned char>(cle[k]);
-    r.debut_cle = {};
+    r.morceau_cle = {};
     for (std::size_t k = 0; k < sizeof octets; ++k)
-        r.debut_cle[k / 4] = (r.debut_cle[k / 4] << 8) | octets[k];
+        r.morceau_cle[k / 4] = (r.morceau_cle[k / 4] << 8) | octets[k];
 }
 
-// Keys ended by a 0, in `cles`: equal first bytes, then the rest compared.
-int comparer(const Rang& a, const Rang& b, const std::string& cles) {
+int comparer_morceaux(const Rang& a, const Rang& b) {
     // Word by word: the array's own operators call memcmp, far slower here.
     for (std::size_t k = 0; k < mots; ++k)
-        if (a.debut_cle[k] != b.debut_cle[k])
-            return a.debut_cle[k] < b.debut_cle[k] ? -1 : 1;
-    // Equal copied bytes ending in a 0 are two whole equal keys.
-    if ((a.debut_cle[mots - 1] & 0xFF) == 0)
-        return 0;
-    return std::strcmp(cles.data() + a.cle + 4 * mots, cles.data() + b.cle + 4 * mots);
+        if (a.morceau_cle[k] != b.morceau_cle[k])
+            return a.morceau_cle[k] < b.morceau_cle[k] ? -1 : 1;
+    return 0;
 }
 
-// Sorted by their first level (letters without accents and case), each key
-// built once in one buffer; then, among entries whose first levels are equal
-// and where one has accents, by their accents, again each key built once.
-// This is comparing the whole key of construire_cle_tri, whose level break
-// sorts below everything; equal keys keep the order of the file.
+bool avant(const Rang& a, const Rang& b) {
+    const int c = comparer_morceaux(a, b);
+    return c != 0 ? c < 0 : a.numero() < b.numero();
+}
+
+unsigned octet_copie(const std::array<std::uint32_t, mots>& morceau, std::size_t k) {
+    return (morceau[k / 4] >> (24 - 8 * (k % 4))) & 0xFFu;
+}
+
+// Sorts by the copied bytes, the first `k` of which are equal, then by
+// index: while there are many, in place by their byte `k` into 256 groups
+// each sorted on the next byte, which needs no comparison, nor memory.
+void trier_copies(std::span<Rang> rangs, std::size_t k) {
+    constexpr std::size_t peu = 64;
+    if (rangs.size() <= peu) {
+        std::sort(rangs.begin(), rangs.end(), avant);
+        return;
+    }
+    std::array<std::size_t, 257> debut{};
+    const auto compter = [&] {
+        debut.fill(0);
+        for (const Rang& r : rangs)
+            ++debut[octet_copie(r.morceau_cle, k) + 1];
+    };
+    compter();
+    if (debut[octet_copie(rangs[0].morceau_cle, k) + 1] == rangs.size()) {
+        // One group: the bytes they all share are passed over at once, so
+        // that a million copies of one person are not counted twelve times.
+        std::array<std::uint32_t, mots> differents{};
+        for (const Rang& r : rangs)
+            for (std::size_t m = 0; m < mots; ++m)
+                differents[m] |= r.morceau_cle[m] ^ rangs[0].morceau_cle[m];
+        while (k < octets_copies && octet_copie(differents, k) == 0)
+            ++k;
+        if (k == octets_copies) {
+            std::sort(rangs.begin(), rangs.end(), avant);
+            return;
+        }
+        compter();
+    }
+    for (std::size_t o = 1; o < debut.size(); ++o)
+        debut[o] += debut[o - 1];
+    std::array<std::size_t, 256> place;
+    std::copy_n(debut.begin(), place.size(), place.begin());
+    // Each entry out of its group is carried along the cycle of the places
+    // it takes, each written once.
+    for (std::size_t o = 0; o < place.size(); ++o)
+        while (place[o] < debut[o + 1]) {
+            Rang porte = rangs[place[o]];
+            for (unsigned vise = octet_copie(porte.morceau_cle, k); vise != o;
+                 vise = octet_copie(porte.morceau_cle, k))
+                std::swap(porte, rangs[place[vise]++]);
+            rangs[place[o]++] = porte;
+        }
+    for (std::size_t o = 0; o < place.size(); ++o)
+        if (debut[o + 1] - debut[o] > 1)
+            trier_copies(rangs.subspan(debut[o], debut[o + 1] - debut[o]), k + 1);
+}
+
+// Sorts `rangs` by their 0-ended keys in `cles`, equal keys in the order of
+// their indexes, and marks in `egale_precedente` each one whose key equals
+// the previous one's. The copied bytes must be the keys' first ones. Runs of
+// equal copied bytes are sorted again on the next bytes of their keys, so
+// that each key is read a piece at a time and a comparison never leaves the
+// array.
+void trier_par_morceaux(std::span<Rang> rangs, const std::string& cles,
+                        std::vector<bool>& egale_precedente) {
+    // At most one run for two entries, kept small: a file of long equal
+    // beginnings makes half a million of them.
+    struct Suite {
+        std::uint32_t debut, fin;
+    };
+    std::vector<Suite> a_trier{{0, static_cast<std::uint32_t>(rangs.size())}};
+    std::vector<Suite> suivantes;
+    for (std::size_t profondeur = 0; !a_trier.empty(); profondeur += octets_copies) {
+        suivantes.clear();
+        for (const Suite s : a_trier) {
+            const auto suite = rangs.subspan(s.debut, s.fin - s.debut);
+            if (profondeur > 0)
+                for (Rang& r : suite)
+                    copier_morceau(r, cles.data() + r.cle + profondeur);
+            trier_copies(suite, 0);
+            for (std::size_t i = 0; i < suite.size();) {
+                std::size_t j = i + 1;
+                while (j < suite.size() && comparer_morceaux(suite[i], suite[j]) == 0)
+                    ++j;
+                if (j - i > 1 && !suite[i].cle_finie())
+                    suivantes.push_back({static_cast<std::uint32_t>(s.debut + i),
+                                         static_cast<std::uint32_t>(s.debut + j)});
+                else
+                    for (std::size_t k = i + 1; k < j; ++k)
+                        egale_precedente[s.debut + k] = true;
+                i = j;
+            }
+        }
+        a_trier.swap(suivantes);
+    }
+}
+
+// Sorted by their first level (letters without accents and case); then,
+// among entries whose first levels are equal and where one has accents, by
+// their accents, each key built once for the run. This is comparing the
+// whole key of construire_cle_tri, whose level break sorts below everything;
+// equal keys keep the order of the file.
 template <typename Relire>
 void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
     const std::size_t nombre = rangs.size();
-    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
-        const int c = comparer(a, b, cles);
-        return c != 0 ? c < 0 : a.numero() < b.numero();
-    });
-    // Where a run of equal first levels starts; the first-level keys then go.
+    // Where a run of equal first levels goes on; the first-level keys then go.
     std::vector<bool> suite(nombre, false);
-    for (std::size_t i = 1; i < nombre; ++i)
-        suite[i] = comparer(rangs[i - 1], rangs[i], cles) == 0;
+    trier_par_morceaux(rangs, cles, suite);
     std::string().swap(cles); // freed: assigning an empty text keeps the capacity
 
     std::string accents;
+    std::vector<bool> egaux;
     for (std::size_t debut = 0; debut < nombre;) {
         std::size_t fin = debut + 1;
         bool accentue = (rangs[debut].index & bit_accents) != 0;
@@ -200,13 +304,11 @@ void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
                 ajouter_cle_accents(accents, entree(rangs[i].numero()).champs);
                 accents += '\0';
             }
-            // Already in the order of the file: stable keeps it for equal keys.
-            std::stable_sort(rangs.begin() + static_cast<std::ptrdiff_t>(debut),
-                             rangs.begin() + static_cast<std::ptrdiff_t>(fin),
-                             [&](const Rang& a, const Rang& b) {
-                                 return std::strcmp(accents.data() + a.cle,
-                                                    accents.data() + b.cle) < 0;
-                             });
+            const auto egales = std::span(rangs).subspan(debut, fin - debut);
+            for (Rang& r : egales)
+                copier_morceau(r, accents.data() + r.cle);
+            egaux.assign(egales.size(), false);
+            trier_par_morceaux(egales, accents, egaux);
         }
         debut = fin;
     }
@@ -214,11 +316,11 @@ void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
 
 } // namespace
 
-void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts,
-                     const std::function<void(const EntreeBrute&)>& vue) {
+std::vector<std::uint32_t> classer_entrees(std::string_view octets,
+                                           const std::function<void(const EntreeBrute&)>& vue) {
     const std::size_t lignes =
         static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1;
-    debuts.clear();
+    std::vector<std::uint32_t> debuts;
     debuts.reserve(lignes);
     std::vector<Rang> rangs;
     rangs.reserve(lignes);
@@ -232,14 +334,14 @@ void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts
         const char* const debut = p;
         if (!entree_suivante(p, fin, e))
             break;
+        const MesureCle mesure = mesurer_cle_lettres(e.champs);
         Rang r{};
         r.cle = static_cast<std::uint32_t>(cles.size());
-        r.index =
-            static_cast<std::uint32_t>(debuts.size()) | (a_des_accents(e.champs) ? bit_accents : 0);
+        r.index = static_cast<std::uint32_t>(debuts.size()) | (mesure.accents ? bit_accents : 0);
         debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
-        ajouter_cle_lettres(cles, e.champs);
+        ajouter_cle_lettres(cles, e.champs, mesure.taille);
         cles += '\0';
-        copier_debut(r, cles.data() + r.cle);
+        copier_morceau(r, cles.data() + r.cle);
         rangs.push_back(r);
         vue(e);
     }
@@ -250,10 +352,9 @@ void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts
         return e;
     });
     // In place: no third array of an entry each while the sort's is there.
-    for (Rang& r : rangs)
-        r.cle = debuts[r.numero()];
     for (std::size_t k = 0; k < rangs.size(); ++k)
-        debuts[k] = rangs[k].cle;
+        debuts[k] = rangs[k].numero();
+    return debuts;
 }
 
 } // namespace kalder

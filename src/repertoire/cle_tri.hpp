@@ -24,10 +24,10 @@ void construire_cle_tri(std::string& cle,
 std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs);
 std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs);
 
-// Reads each entry of a file's bytes once: `debuts` gets where it starts,
-// its first-level key is made, and `vue` sees it. Then `debuts` is put in
-// the order of the list; equal keys keep the order of the file.
-void classer_entrees(std::string_view octets, std::vector<std::uint32_t>& debuts,
-                     const std::function<void(const EntreeBrute&)>& vue);
+// Reads each entry of a file's bytes once, in order, makes its first-level
+// key, and lets `vue` see it. Gives, for each line of the list, the number
+// of its entry in the file (0 for the first); equal keys keep the order of the file.
+std::vector<std::uint32_t> classer_entrees(std::string_view octets,
+                                           const std::function<void(const EntreeBrute&)>& vue);
 
 } // namespace kalder

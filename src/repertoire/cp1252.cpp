@@ -60,20 +60,7 @@ std::size_t taille_cp1252_en_utf8(std::string_view octets) {
     return taille;
 }
 
-void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
-    unsigned char ou = 0;
-    for (char o : octets)
-        ou |= static_cast<unsigned char>(o);
-    if (ou < 0x80) {
-        sortie.append(octets);
-        return;
-    }
-    std::size_t taille = sortie.size();
-    for (char o : octets)
-        taille += table_utf8[static_cast<unsigned char>(o)].longueur;
-    const std::size_t debut = sortie.size();
-    sortie.resize(taille);
-    char* p = sortie.data() + debut;
+char* ecrire_cp1252_en_utf8(char* p, std::string_view octets) {
     for (char o : octets) {
         const EnUtf8& u = table_utf8[static_cast<unsigned char>(o)];
         p[0] = u.octets[0];
@@ -84,6 +71,20 @@ void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
         }
         p += u.longueur;
     }
+    return p;
+}
+
+void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets) {
+    unsigned char ou = 0;
+    for (char o : octets)
+        ou |= static_cast<unsigned char>(o);
+    if (ou < 0x80) {
+        sortie.append(octets);
+        return;
+    }
+    const std::size_t debut = sortie.size();
+    sortie.resize(debut + taille_cp1252_en_utf8(octets));
+    ecrire_cp1252_en_utf8(sortie.data() + debut, octets);
 }
 
 std::string cp1252_vers_utf8(std::string_view octets) {

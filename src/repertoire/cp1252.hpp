@@ -14,6 +14,8 @@ std::optional<unsigned char> octet_cp1252(char32_t c);
 
 std::string cp1252_vers_utf8(std::string_view octets);
 void ajouter_cp1252_en_utf8(std::string& sortie, std::string_view octets);
+// Writes at `sortie`, which has room for taille_cp1252_en_utf8(octets); gives the end.
+char* ecrire_cp1252_en_utf8(char* sortie, std::string_view octets);
 // The length in UTF-8 of Windows-1252 bytes.
 std::size_t taille_cp1252_en_utf8(std::string_view octets);
 

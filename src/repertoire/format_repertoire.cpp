@@ -16,7 +16,10 @@ bool fin_de_ligne(char c) {
 
 // Reads one entry from `p` up to its line end, which is left unread.
 // Sets `blanche` for a line of blanks only.
-EntreeBrute decouper_entree(const char*& p, const char* fin, bool& blanche) {
+EntreeBrute decouper_entree(const char*& curseur, const char* fin, bool& blanche) {
+    // Read through a copy: any byte written might be the cursor itself, which
+    // would be stored again at every byte read.
+    const char* p = curseur;
     EntreeBrute entree;
     const char* const debut_ligne = p;
     std::size_t nombre = 0;
@@ -61,6 +64,7 @@ EntreeBrute decouper_entree(const char*& p, const char* fin, bool& blanche) {
     }
     entree.ligne = std::string_view(debut_ligne, static_cast<std::size_t>(p - debut_ligne));
     blanche = nombre == 1 && !entre_guillemets && entree.champs[0].empty();
+    curseur = p;
     return entree;
 }
 

@@ -19,22 +19,25 @@ namespace kalder {
 
 namespace fs = std::filesystem;
 
-std::size_t ListePersonnes::fin_ligne(std::size_t i) const {
-    return i + 1 < taille() ? reperes_[(i + 1) * champs_ligne] : texte_.size();
+std::size_t ListePersonnes::fin_entree(std::size_t entree) const {
+    const std::size_t suivante = (entree + 1) * champs_ligne;
+    return suivante < reperes_.size() ? reperes_[suivante] : texte_.size();
 }
 
 std::string_view ListePersonnes::ligne(std::size_t i) const {
-    const std::size_t debut = reperes_.at(i * champs_ligne);
-    return std::string_view(texte_).substr(debut, fin_ligne(i) - debut);
+    const std::size_t entree = ordre_.at(i);
+    const std::size_t debut = reperes_[entree * champs_ligne];
+    return std::string_view(texte_).substr(debut, fin_entree(entree) - debut);
 }
 
 Personne ListePersonnes::personne(std::size_t i) const {
+    const std::size_t entree = ordre_.at(i);
     std::array<std::string, champs_ligne> champs;
     for (std::size_t k = 0; k < champs_ligne; ++k) {
-        const std::size_t debut = reperes_.at(i * champs_ligne + k);
+        const std::size_t debut = reperes_[entree * champs_ligne + k];
         // Each field but the last is followed by its ";".
         const std::size_t fin =
-            k + 1 < champs_ligne ? reperes_[i * champs_ligne + k + 1] - 1 : fin_ligne(i);
+            k + 1 < champs_ligne ? reperes_[entree * champs_ligne + k + 1] - 1 : fin_entree(entree);
         champs[k] = texte_.substr(debut, fin - debut);
     }
     return Personne{std::move(champs[0]), std::move(champs[1]), std::move(champs[2]),
@@ -49,41 +52,28 @@ std::vector<std::string> ListePersonnes::lignes() const {
     return r;
 }
 
-void ListePersonnes::reserver(std::size_t lignes, std::size_t octets_utf8) {
-    reperes_.reserve(lignes * champs_ligne);
-    texte_.reserve(octets_utf8);
-}
-
-void ListePersonnes::ajouter(const std::array<std::string_view, 5>& champs) {
-    for (std::size_t k = 0; k < champs.size(); ++k) {
-        if (k > 0)
-            texte_ += ';';
-        reperes_.push_back(static_cast<std::uint32_t>(texte_.size()));
-        ajouter_cp1252_en_utf8(texte_, champs[k]);
-    }
-}
-
 ListePersonnes liste_depuis_octets(std::string_view octets) {
     // The one pass that makes the sort keys also sizes the list's text, so
-    // that it never grows afterwards.
-    std::vector<std::uint32_t> debuts;
+    // that it is made once and written straight through.
     std::size_t taille_texte = 0;
-    classer_entrees(octets, debuts, [&](const EntreeBrute& e) {
+    std::vector<std::uint32_t> ordre = classer_entrees(octets, [&](const EntreeBrute& e) {
         taille_texte += champs_par_entree - 1;
         for (auto champ : e.champs)
             taille_texte += taille_cp1252_en_utf8(champ);
     });
-    const char* const fin = octets.data() + octets.size();
-
-    ListePersonnes liste;
-    liste.reserver(debuts.size(), taille_texte);
-    for (std::uint32_t debut : debuts) {
-        const char* q = octets.data() + debut;
-        EntreeBrute e;
-        entree_suivante(q, fin, e);
-        liste.ajouter(e.champs);
-    }
-    return liste;
+    std::string texte(taille_texte, '\0');
+    std::vector<std::uint32_t> reperes(ordre.size() * ListePersonnes::champs_ligne);
+    char* p = texte.data();
+    auto repere = reperes.begin();
+    pour_chaque_entree(octets, [&](const EntreeBrute& e) {
+        for (std::size_t k = 0; k < e.champs.size(); ++k) {
+            if (k > 0)
+                *p++ = ';';
+            *repere++ = static_cast<std::uint32_t>(p - texte.data());
+            p = ecrire_cp1252_en_utf8(p, e.champs[k]);
+        }
+    });
+    return ListePersonnes(std::move(texte), std::move(reperes), std::move(ordre));
 }
 
 namespace {

@@ -14,8 +14,9 @@
 
 namespace kalder {
 
-// The lines in the order of the list, in UTF-8, all in one text: a
-// directory of a million persons takes about the size of its file.
+// The lines in UTF-8, all in one text in the order of the file, and the
+// order of the list beside them: a directory of a million persons takes
+// about the size of its file, and is written straight through once sorted.
 class ListePersonnes {
   public:
     // To show before the dialog opens.
@@ -23,25 +24,31 @@ class ListePersonnes {
     // "-> Vous" and "-> Partenaire".
     bool prises_actives = true;
 
-    std::size_t taille() const { return reperes_.size() / champs_ligne; }
-    bool vide() const { return reperes_.empty(); }
+    std::size_t taille() const { return ordre_.size(); }
+    bool vide() const { return ordre_.empty(); }
     // "nom;prénoms;jour;mois;année".
     std::string_view ligne(std::size_t i) const;
     // The entry of line i, its five fields whole (a name may hold ";").
     Personne personne(std::size_t i) const;
     std::vector<std::string> lignes() const;
 
-    void reserver(std::size_t lignes, std::size_t octets_utf8);
-    // Appends a line from the five Windows-1252 fields of an entry.
-    void ajouter(const std::array<std::string_view, 5>& champs);
+    ListePersonnes() = default;
+    // The entries in the order of the file, `reperes` giving where each of
+    // their fields starts in `texte`, their fields joined by ";", and
+    // `ordre` the entry of each line of the list.
+    ListePersonnes(std::string texte, std::vector<std::uint32_t> reperes,
+                   std::vector<std::uint32_t> ordre)
+        : texte_(std::move(texte)), reperes_(std::move(reperes)), ordre_(std::move(ordre)) {}
+
+    static constexpr std::size_t champs_ligne = 5;
 
   private:
-    static constexpr std::size_t champs_ligne = 5;
     std::string texte_;
-    // Where each field of each line starts in `texte_`, five per line.
+    // Where each field of each entry starts in `texte_`, five per entry.
     std::vector<std::uint32_t> reperes_;
+    std::vector<std::uint32_t> ordre_;
 
-    std::size_t fin_ligne(std::size_t i) const;
+    std::size_t fin_entree(std::size_t entree) const;
 };
 
 // Every opening reads the file again; a missing file gives "Pas de données enregistrées".
