@@ -1,15 +1,8 @@
-// The main of the benchmarks that draw with Qt Gui: fonts and painting need a
-// QGuiApplication, which runs without a display on the offscreen platform.
+// The main of the benchmarks that draw with Qt Gui, without widgets.
+#include "lancer_benchmarks.hpp"
+
 #include <QGuiApplication>
 
-#include <benchmark/benchmark.h>
-
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lancer_benchmarks<QGuiApplication>(argc, argv);
 }

@@ -4,6 +4,8 @@
 #include "repertoire_fictif.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 
+#include "commun/lancer_benchmarks.hpp"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -35,11 +37,5 @@ BENCHMARK(BM_dialogue_ouvrir_100000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lancer_benchmarks<QApplication>(argc, argv);
 }
