@@ -63,14 +63,13 @@ std::string cale(const std::string& texte, std::size_t largeur) {
 // A triangle slot holds its own caption ("Pierre angulaire : 1", or the bare
 // caption before a calculation): written once, with the value after it.
 void ligne_triangle(std::string& out, const Slot& s) {
-    const std::size_t deux_points = s.texte.rfind(" : ");
+    const std::string_view valeur = valeur_affichee(s.texte);
+    const bool calcule = valeur.size() != s.texte.size();
+    const std::string_view libelle =
+        calcule ? std::string_view(s.texte).substr(0, s.texte.size() - valeur.size() - 3)
+                : std::string_view(s.texte);
     Slot nombre = s;
-    nombre.texte.clear();
-    std::string_view libelle = s.texte;
-    if (deux_points != std::string::npos) {
-        nombre.texte = s.texte.substr(deux_points + 3);
-        libelle = std::string_view(s.texte).substr(0, deux_points);
-    }
+    nombre.texte = calcule ? std::string(valeur) : std::string();
     ligne(out, libelle, nombre);
 }
 

@@ -85,6 +85,22 @@ void EtatFenetre::saisir(ChampId id, std::string_view nouveau) {
         bouton_defaut = *bouton;
 }
 
+void EtatFenetre::saisir_date(const std::array<ChampId, 3>& date, Nombre jour, Nombre mois,
+                              Nombre annee) {
+    if (jour <= 0)
+        return;
+    saisir(date[0], std::to_string(jour));
+    saisir(date[1], std::to_string(mois));
+    saisir(date[2], std::to_string(annee));
+}
+
+void EtatFenetre::saisir_personne(const Theme& personne) {
+    saisir(ChampId::prenom, personne.prenom);
+    saisir(ChampId::nom, personne.nom);
+    saisir_date({ChampId::jour, ChampId::mois, ChampId::annee}, personne.jour, personne.mois,
+                personne.annee);
+}
+
 std::optional<BoutonId> EtatFenetre::bouton_entree() const {
     if (!actif(bouton_defaut))
         return std::nullopt;

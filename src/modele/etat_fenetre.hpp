@@ -178,6 +178,11 @@ struct EtatFenetre {
 
     // Changes a field's text as typing would, moving the default button.
     void saisir(ChampId id, std::string_view texte);
+    // Types a stored date back into its three fields; no date stored (a day
+    // of 0) leaves them as they are.
+    void saisir_date(const std::array<ChampId, 3>& champs, Nombre jour, Nombre mois, Nombre annee);
+    // Types a stored person back into the "Vous :" line.
+    void saisir_personne(const Theme& personne);
 
     bool actif(BoutonId id) const { return boutons_actifs[static_cast<int>(id)]; }
     void activer(BoutonId id, bool actif) { boutons_actifs[static_cast<int>(id)] = actif; }

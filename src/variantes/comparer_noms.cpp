@@ -7,10 +7,6 @@ namespace kalder {
 
 namespace {
 
-std::string champ_date(Nombre valeur) {
-    return valeur == 0 ? std::string() : std::to_string(valeur);
-}
-
 template <typename Choix> std::vector<ColonneNom> colonnes(Choix garder) {
     std::vector<ColonneNom> l;
     for (const SlotCatalogue& e : catalogue_slots())
@@ -30,11 +26,10 @@ const std::vector<ColonneNom>& colonnes_nom() {
 LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_courante) {
     LigneVariante ligne{std::move(nom), std::nullopt, {}, {}};
     EtatFenetre& e = ligne.etat;
-    e.saisir(ChampId::prenom, ligne.nom.prenom);
-    e.saisir(ChampId::nom, ligne.nom.nom);
-    e.saisir(ChampId::jour, champ_date(personne.jour));
-    e.saisir(ChampId::mois, champ_date(personne.mois));
-    e.saisir(ChampId::annee, champ_date(personne.annee));
+    Theme variante = personne;
+    variante.prenom = ligne.nom.prenom;
+    variante.nom = ligne.nom.nom;
+    e.saisir_personne(variante);
     if (Issue issue = calculer_theme(e, annee_courante); issue.message) {
         ligne.erreur = issue.message->texte;
         return ligne;
