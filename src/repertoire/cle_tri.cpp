@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <span>
 
 namespace kalder {
@@ -69,47 +68,19 @@ constexpr char coupure_niveau = '\x00';
 
 namespace {
 
-// The length of the first-level key, and whether a letter has an accent,
-// found in one reading of the fields.
-struct MesureCle {
-    std::size_t taille = champs_par_entree - 1;
-    bool accents = false;
-};
-
-MesureCle mesurer_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
-    MesureCle m;
-    for (auto champ : champs) {
-        m.taille += champ.size();
-        for (char c : champ) {
-            m.taille += pli.base[static_cast<unsigned char>(c)][1] != 0;
-            m.accents |= pli.accent[static_cast<unsigned char>(c)];
-        }
-    }
-    return m;
-}
-
-} // namespace
-
-std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs) {
-    return mesurer_cle_lettres(champs).taille;
-}
-
-std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs) {
-    std::size_t accents = champs.size() - 1;
+// Writes the first-level key of the fields into `tampon`, a buffer kept from
+// one entry to the next, and appends it to `cle`: each field is read once,
+// and `cle`, reserved for all keys, only grows by what it keeps. Tells
+// whether a letter has an accent.
+bool ajouter_cle_lettres(std::string& cle, std::string& tampon,
+                         const std::array<std::string_view, champs_par_entree>& champs) {
+    std::size_t plus_longue = champs.size() - 1;
     for (auto champ : champs)
-        accents += champ.size();
-    return taille_cle_lettres(champs) + 1 + accents;
-}
-
-namespace {
-
-// `taille` is exactly the key's: a buffer reserved for all keys never grows.
-void ajouter_cle_lettres(std::string& cle,
-                         const std::array<std::string_view, champs_par_entree>& champs,
-                         std::size_t taille) {
-    const std::size_t debut = cle.size();
-    cle.resize(debut + taille);
-    char* p = cle.data() + debut;
+        plus_longue += 2 * champ.size();
+    if (tampon.size() < plus_longue)
+        tampon.resize(plus_longue);
+    char* p = tampon.data();
+    bool accents = false;
     for (std::size_t i = 0; i < champs.size(); ++i) {
         if (i > 0)
             *p++ = coupure_champ;
@@ -118,8 +89,11 @@ void ajouter_cle_lettres(std::string& cle,
             *p++ = b[0];
             if (b[1] != 0)
                 *p++ = b[1];
+            accents |= pli.accent[static_cast<unsigned char>(c)];
         }
     }
+    cle.append(tampon.data(), static_cast<std::size_t>(p - tampon.data()));
+    return accents;
 }
 
 void ajouter_cle_accents(std::string& cle,
@@ -136,7 +110,8 @@ void ajouter_cle_accents(std::string& cle,
 
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs) {
-    ajouter_cle_lettres(cle, champs, taille_cle_lettres(champs));
+    std::string tampon;
+    ajouter_cle_lettres(cle, tampon, champs);
     cle += coupure_niveau;
     ajouter_cle_accents(cle, champs);
 }
@@ -316,10 +291,8 @@ void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
 
 } // namespace
 
-std::vector<std::uint32_t> classer_entrees(std::string_view octets,
-                                           const std::function<void(const EntreeBrute&)>& vue) {
-    const std::size_t lignes =
-        static_cast<std::size_t>(std::count(octets.begin(), octets.end(), '\n')) + 1;
+std::vector<std::uint32_t> classer_entrees(std::string_view octets) {
+    const std::size_t lignes = compter_octets(octets).sauts + 1;
     std::vector<std::uint32_t> debuts;
     debuts.reserve(lignes);
     std::vector<Rang> rangs;
@@ -328,22 +301,21 @@ std::vector<std::uint32_t> classer_entrees(std::string_view octets,
     // its breaks: what is reserved and never touched costs no memory.
     std::string cles;
     cles.reserve(octets.size() + (champs_par_entree + 1) * lignes);
+    std::string tampon;
     const char* p = octets.data();
     const char* const fin = p + octets.size();
     for (EntreeBrute e;;) {
         const char* const debut = p;
         if (!entree_suivante(p, fin, e))
             break;
-        const MesureCle mesure = mesurer_cle_lettres(e.champs);
         Rang r{};
         r.cle = static_cast<std::uint32_t>(cles.size());
-        r.index = static_cast<std::uint32_t>(debuts.size()) | (mesure.accents ? bit_accents : 0);
+        const bool accents = ajouter_cle_lettres(cles, tampon, e.champs);
+        r.index = static_cast<std::uint32_t>(debuts.size()) | (accents ? bit_accents : 0);
         debuts.push_back(static_cast<std::uint32_t>(debut - octets.data()));
-        ajouter_cle_lettres(cles, e.champs, mesure.taille);
         cles += '\0';
         copier_morceau(r, cles.data() + r.cle);
         rangs.push_back(r);
-        vue(e);
     }
     trier(rangs, cles, [&](std::size_t i) {
         const char* q = octets.data() + debuts[i];

@@ -7,7 +7,6 @@
 #include "repertoire/format_repertoire.hpp"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,15 +18,9 @@ namespace kalder {
 void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs);
 
-// The number of bytes construire_cle_tri adds for these fields, and of its
-// first level alone (letters without accents and case).
-std::size_t taille_cle_tri(const std::array<std::string_view, champs_par_entree>& champs);
-std::size_t taille_cle_lettres(const std::array<std::string_view, champs_par_entree>& champs);
-
-// Reads each entry of a file's bytes once, in order, makes its first-level
-// key, and lets `vue` see it. Gives, for each line of the list, the number
+// Reads each entry of a file's bytes once, in order, and makes its
+// first-level key. Gives, for each line of the list, the number
 // of its entry in the file (0 for the first); equal keys keep the order of the file.
-std::vector<std::uint32_t> classer_entrees(std::string_view octets,
-                                           const std::function<void(const EntreeBrute&)>& vue);
+std::vector<std::uint32_t> classer_entrees(std::string_view octets);
 
 } // namespace kalder

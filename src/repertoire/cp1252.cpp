@@ -62,6 +62,10 @@ std::size_t taille_cp1252_en_utf8(std::string_view octets) {
 
 char* ecrire_cp1252_en_utf8(char* p, std::string_view octets) {
     for (char o : octets) {
+        if (static_cast<unsigned char>(o) < 0x80) { // most letters of a name
+            *p++ = o;
+            continue;
+        }
         const EnUtf8& u = table_utf8[static_cast<unsigned char>(o)];
         p[0] = u.octets[0];
         if (u.longueur > 1) {

@@ -29,6 +29,15 @@ struct EntreeBrute {
 
 std::vector<EntreeBrute> decouper_repertoire(std::string_view octets);
 
+// The bytes past 0x7F, the CRs and the LFs of a file, which size what is
+// made from it before it is read entry by entry.
+struct CompteOctets {
+    std::size_t hauts = 0;
+    std::size_t retours = 0;
+    std::size_t sauts = 0;
+};
+CompteOctets compter_octets(std::string_view octets);
+
 // One entry at a time, for a pass that keeps none: reads the entry at `p`
 // (blank lines skipped) and moves `p` past its line end; false at the end.
 bool entree_suivante(const char*& p, const char* fin, EntreeBrute& entree);

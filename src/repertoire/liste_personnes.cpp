@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 namespace kalder {
 
@@ -21,13 +22,13 @@ namespace fs = std::filesystem;
 
 std::size_t ListePersonnes::fin_entree(std::size_t entree) const {
     const std::size_t suivante = (entree + 1) * champs_ligne;
-    return suivante < reperes_.size() ? reperes_[suivante] : texte_.size();
+    return suivante < reperes_.size() ? reperes_[suivante] : taille_texte_;
 }
 
 std::string_view ListePersonnes::ligne(std::size_t i) const {
     const std::size_t entree = ordre_.at(i);
     const std::size_t debut = reperes_[entree * champs_ligne];
-    return std::string_view(texte_).substr(debut, fin_entree(entree) - debut);
+    return texte().substr(debut, fin_entree(entree) - debut);
 }
 
 Personne ListePersonnes::personne(std::size_t i) const {
@@ -38,7 +39,7 @@ Personne ListePersonnes::personne(std::size_t i) const {
         // Each field but the last is followed by its ";".
         const std::size_t fin =
             k + 1 < champs_ligne ? reperes_[entree * champs_ligne + k + 1] - 1 : fin_entree(entree);
-        champs[k] = texte_.substr(debut, fin - debut);
+        champs[k] = texte().substr(debut, fin - debut);
     }
     return Personne{std::move(champs[0]), std::move(champs[1]), std::move(champs[2]),
                     std::move(champs[3]), std::move(champs[4])};
@@ -52,28 +53,37 @@ std::vector<std::string> ListePersonnes::lignes() const {
     return r;
 }
 
+namespace {
+
+// The most bytes the list's text can take: each byte of the code page is
+// at most three in UTF-8, those below 0x80 one, and an entry adds at most its
+// four ";" to its line (a line of one field and no quote).
+std::size_t borne_texte(std::string_view octets) {
+    const CompteOctets compte = compter_octets(octets);
+    return octets.size() + 2 * compte.hauts +
+           (champs_par_entree - 1) * (compte.retours + compte.sauts + 1);
+}
+
+} // namespace
+
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    // The one pass that makes the sort keys also sizes the list's text, so
-    // that it is made once and written straight through.
-    std::size_t taille_texte = 0;
-    std::vector<std::uint32_t> ordre = classer_entrees(octets, [&](const EntreeBrute& e) {
-        taille_texte += champs_par_entree - 1;
-        for (auto champ : e.champs)
-            taille_texte += taille_cp1252_en_utf8(champ);
-    });
-    std::string texte(taille_texte, '\0');
-    std::vector<std::uint32_t> reperes(ordre.size() * ListePersonnes::champs_ligne);
-    char* p = texte.data();
-    auto repere = reperes.begin();
+    std::vector<std::uint32_t> ordre = classer_entrees(octets);
+    // Made once the sort keys are gone, into a buffer of its bound whose
+    // untouched end costs no memory.
+    auto texte = std::make_unique_for_overwrite<char[]>(borne_texte(octets));
+    std::vector<std::uint32_t> reperes;
+    reperes.reserve(ordre.size() * ListePersonnes::champs_ligne);
+    char* p = texte.get();
     pour_chaque_entree(octets, [&](const EntreeBrute& e) {
         for (std::size_t k = 0; k < e.champs.size(); ++k) {
             if (k > 0)
                 *p++ = ';';
-            *repere++ = static_cast<std::uint32_t>(p - texte.data());
+            reperes.push_back(static_cast<std::uint32_t>(p - texte.get()));
             p = ecrire_cp1252_en_utf8(p, e.champs[k]);
         }
     });
-    return ListePersonnes(std::move(texte), std::move(reperes), std::move(ordre));
+    const auto taille = static_cast<std::size_t>(p - texte.get());
+    return ListePersonnes(std::move(texte), taille, std::move(reperes), std::move(ordre));
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,19 +37,22 @@ class ListePersonnes {
     // The entries in the order of the file, `reperes` giving where each of
     // their fields starts in `texte`, their fields joined by ";", and
     // `ordre` the entry of each line of the list.
-    ListePersonnes(std::string texte, std::vector<std::uint32_t> reperes,
-                   std::vector<std::uint32_t> ordre)
-        : texte_(std::move(texte)), reperes_(std::move(reperes)), ordre_(std::move(ordre)) {}
+    ListePersonnes(std::unique_ptr<char[]> texte, std::size_t taille_texte,
+                   std::vector<std::uint32_t> reperes, std::vector<std::uint32_t> ordre)
+        : texte_(std::move(texte)), taille_texte_(taille_texte), reperes_(std::move(reperes)),
+          ordre_(std::move(ordre)) {}
 
     static constexpr std::size_t champs_ligne = 5;
 
   private:
-    std::string texte_;
+    std::unique_ptr<char[]> texte_;
+    std::size_t taille_texte_ = 0;
     // Where each field of each entry starts in `texte_`, five per entry.
     std::vector<std::uint32_t> reperes_;
     std::vector<std::uint32_t> ordre_;
 
     std::size_t fin_entree(std::size_t entree) const;
+    std::string_view texte() const { return {texte_.get(), taille_texte_}; }
 };
 
 // Every opening reads the file again; a missing file gives "Pas de données enregistrées".

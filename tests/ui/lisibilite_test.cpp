@@ -151,9 +151,8 @@ class TestLisibilite : public BancFenetre {
     }
 
     void dialogue_ouvrir() {
-        const auto liste = kalder::liste_depuis_octets("\"Dupont\",\"Anne-Marie\",\"15\",\"7\","
-                                                       "\"1975\"\r\n");
-        kalder::ui::DialogueOuvrir dialogue(liste);
+        kalder::ui::DialogueOuvrir dialogue(
+            kalder::liste_depuis_octets("\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n"));
         dialogue.show();
         const QStringList defauts = defauts_des_boutons(&dialogue);
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QLatin1Char('\n'))));
