@@ -17,7 +17,10 @@
 #include <thread>
 
 #if defined(__linux__)
+#include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,17 +176,25 @@ TEST(RepertoireHostile, RetraitAvecLesMotsDeLaSauvegarde) {
 constexpr uid_t autre_uid = 65534;
 constexpr gid_t autre_gid = 65534;
 
-// The exit status of `faire` run as the other user; 90 when it could not become it.
-int en_autre_utilisateur(const std::function<bool()>& faire) {
+// A child running `faire` as the other user; it exits 90 when it could not become it.
+pid_t lancer_en_autre_utilisateur(const std::function<bool()>& faire) {
     const pid_t enfant = fork();
     if (enfant == 0) {
         if (setgroups(0, nullptr) != 0 || setgid(autre_gid) != 0 || setuid(autre_uid) != 0)
             _exit(90);
         _exit(faire() ? 0 : 1);
     }
+    return enfant;
+}
+
+int statut_de(pid_t enfant) {
     int statut = 0;
     waitpid(enfant, &statut, 0);
     return WIFEXITED(statut) ? WEXITSTATUS(statut) : 99;
+}
+
+int en_autre_utilisateur(const std::function<bool()>& faire) {
+    return statut_de(lancer_en_autre_utilisateur(faire));
 }
 
 // A folder every user may write in, each keeping their own files (as /tmp).
@@ -240,6 +251,61 @@ TEST_F(RepertoireAutreUtilisateur, ProprietaireEtDroitsGardes) {
         EXPECT_EQ(st.st_gid, autre_gid) << f;
         EXPECT_EQ(st.st_mode & 07777, 0640u) << f;
     }
+}
+
+// Another user watching the folder opens each temporary as soon as it
+// appears: a private directory's copies are private from their creation on,
+// whatever the umask.
+TEST_F(RepertoireAutreUtilisateur, TemporairePriveDesSaCreation) {
+    DossierTemporaire dossier;
+    const fs::path partage = dossier_partage(dossier);
+    const fs::path fichier = fichier_repertoire(partage);
+    ecrire_octets(fichier, ligne_paul);
+    ASSERT_EQ(chmod(fichier.c_str(), 0600), 0);
+    int pret[2];
+    int fin[2];
+    ASSERT_EQ(pipe(pret), 0);
+    ASSERT_EQ(pipe(fin), 0);
+    // Succeeds when no copy could be opened.
+    const pid_t guetteur = lancer_en_autre_utilisateur([&] {
+        close(fin[1]);
+        const int notes = inotify_init1(IN_CLOEXEC);
+        if (notes < 0 || inotify_add_watch(notes, partage.c_str(), IN_CREATE) < 0)
+            return false;
+        close(pret[1]);
+        int lus = 0;
+        for (pollfd attente[2] = {{notes, POLLIN, 0}, {fin[0], POLLIN, 0}};
+             poll(attente, 2, 10000) > 0 && attente[1].revents == 0;) {
+            alignas(inotify_event) char evenements[4096];
+            const ssize_t n = read(notes, evenements, sizeof evenements);
+            for (ssize_t k = 0; k < n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(evenements + k);
+                if (e->len > 0 && std::string_view(e->name).ends_with(".tmp")) {
+                    const int copie = open((partage / e->name).c_str(), O_RDONLY);
+                    lus += copie >= 0;
+                    if (copie >= 0)
+                        close(copie);
+                }
+                k += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            }
+        }
+        return lus == 0;
+    });
+    close(pret[1]);
+    char octet;
+    ASSERT_EQ(read(pret[0], &octet, 1), 0); // the watch is in place
+    const mode_t avant = umask(0);
+    for (int jour = 1; jour <= 30; ++jour) {
+        EtatFenetre e = fenetre("Luc", "Roy");
+        e.saisir(ChampId::jour, std::to_string(jour));
+        QuestionsScriptees questions(std::vector<bool>(jour > 1, true)); // replace: yes
+        EXPECT_EQ(texte_de(sauvegarder_personnes(e, partage, questions)), "");
+    }
+    umask(avant);
+    close(fin[1]);
+    EXPECT_EQ(statut_de(guetteur), 0);
+    close(pret[0]);
+    close(fin[0]);
 }
 
 TEST_F(RepertoireAutreUtilisateur, VerrouInaccessibleNommeCommeTel) {
