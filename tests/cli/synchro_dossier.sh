@@ -1,0 +1,19 @@
+#!/bin/sh
+# A data folder made by a save: each new folder's parent is synced, so that
+# the new name survives a power cut. Then a save whose folder cannot be
+# synced: an error, not a success. Usage: synchro_dossier.sh kalder-theme cale.so dossier
+exe=$1
+cale=$2
+dossier=$3
+rm -rf "$dossier"
+mkdir -p "$dossier"
+journal="$dossier/synchros"
+KALDER_ESSAI_SYNCHRO="$journal" LD_PRELOAD="$cale" "$exe" --dossier "$dossier/neuf/donnees" \
+    --sauvegarder --prenom Luc --nom Roy >/dev/null 2>&1
+echo "sauvegarde-$?"
+grep -qx "$dossier" "$journal" && echo "parent-synchronise"
+grep -qx "$dossier/neuf" "$journal" && echo "neuf-synchronise"
+KALDER_ESSAI_SYNCHRO_ECHEC=1 LD_PRELOAD="$cale" "$exe" --dossier "$dossier/neuf/donnees" \
+    --sauvegarder --prenom Paul --nom Martin 2>&1
+echo "echec-$?"
+rm -rf "$dossier"
