@@ -1,7 +1,8 @@
 #!/bin/sh
 # A data folder made by a save: each new folder's parent is synced, so that
 # the new name survives a power cut. Then a save whose folder cannot be
-# synced: an error, not a success. Usage: synchro_dossier.sh kalder-theme cale.so dossier
+# synced: an error, not a success; and a data folder that cannot be made on a
+# read-only disk, named as such. Usage: disque_simule.sh kalder-theme disque.so dossier
 exe=$1
 cale=$2
 dossier=$3
@@ -16,4 +17,7 @@ grep -qx "$dossier/neuf" "$journal" && echo "neuf-synchronise"
 KALDER_ESSAI_SYNCHRO_ECHEC=1 LD_PRELOAD="$cale" "$exe" --dossier "$dossier/neuf/donnees" \
     --sauvegarder --prenom Paul --nom Martin 2>&1
 echo "echec-$?"
+KALDER_ESSAI_LECTURE_SEULE=1 LD_PRELOAD="$cale" "$exe" --dossier "$dossier/ailleurs/donnees" \
+    --sauvegarder --prenom Paul --nom Martin 2>&1
+echo "lecture-seule-$?"
 rm -rf "$dossier"

@@ -1,6 +1,8 @@
-// Put before the C library in kalder-theme: each folder it syncs is written
-// to the file named by KALDER_ESSAI_SYNCHRO, and the sync fails as on a
-// failing disk when KALDER_ESSAI_SYNCHRO_ECHEC is set. Files sync as usual.
+// Put before the C library in kalder-theme, a disk as the tests need it: each
+// folder synced is written to the file named by KALDER_ESSAI_SYNCHRO; the
+// sync of a folder fails as on a failing disk when KALDER_ESSAI_SYNCHRO_ECHEC
+// is set, and making a folder as on a read-only disk when
+// KALDER_ESSAI_LECTURE_SEULE is. Everything else goes to the C library.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,4 +33,14 @@ extern "C" int fsync(int descripteur) {
     using Fsync = int (*)(int);
     static const auto suivant = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
     return suivant(descripteur);
+}
+
+extern "C" int mkdir(const char* chemin, mode_t droits) {
+    if (std::getenv("KALDER_ESSAI_LECTURE_SEULE")) {
+        errno = EROFS;
+        return -1;
+    }
+    using Mkdir = int (*)(const char*, mode_t);
+    static const auto suivant = reinterpret_cast<Mkdir>(dlsym(RTLD_NEXT, "mkdir"));
+    return suivant(chemin, droits);
 }
