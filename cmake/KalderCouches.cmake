@@ -1,8 +1,8 @@
 # The engine's layers, bottom first. A layer includes and links only the layers
 # before it; tests/moteur checks the includes (cmake/verifier_couches.cmake).
 set(KALDER_COUCHES
-    noyau systeme textes modele saisie annee theme compat explication interpretation frise variantes
-    repertoire)
+    noyau systeme textes modele saisie annee theme compat identite explication interpretation frise
+    variantes repertoire)
 
 # kalder_couche(<folder> <lower layer>...): the static library kalder_<folder> of
 # every source of src/<folder>, linked to the lower layers it uses.

@@ -2,7 +2,7 @@
 // section) from its stored identity to the PDF file renamed in place.
 // Target: at most 0.5 s.
 #include "document/dossier.hpp"
-#include "document/identite.hpp"
+#include "identite/identite.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -12,8 +12,8 @@ namespace {
 
 using namespace kalder;
 
-document::IdentiteDossier exemple() {
-    document::IdentiteDossier i;
+IdentiteDossier exemple() {
+    IdentiteDossier i;
     i.personne.prenom = "Anne-Marie";
     i.personne.nom = "Dupont";
     i.personne.jour = 15;
@@ -36,7 +36,7 @@ void BM_dossier_pdf(benchmark::State& state) {
     p.annee_courante = 2026;
     p.prepare_par = QStringLiteral("Claire Lune");
     for (auto _ : state) {
-        const auto etat = document::recalculer(exemple(), p.annee_courante);
+        const auto etat = recalculer(exemple(), p.annee_courante);
         if (!etat || document::exporter_dossier_pdf(chemin, *etat, p))
             state.SkipWithError("dossier non écrit");
     }

@@ -1,7 +1,7 @@
 #include "ui/dossier_consultation.hpp"
 
 #include "document/dossier.hpp"
-#include "document/identite.hpp"
+#include "identite/identite.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_principale.hpp"
@@ -93,8 +93,7 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     document::ParametresDossier p = parametres_retenus();
     p.variantes = std::move(variantes);
     std::string erreur;
-    auto etat = document::recalculer(document::identite_enregistree(fenetre.etat()),
-                                     p.annee_courante, &erreur);
+    auto etat = recalculer(identite_enregistree(fenetre.etat()), p.annee_courante, &erreur);
     if (!etat) {
         montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
         return std::nullopt;

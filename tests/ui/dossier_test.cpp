@@ -3,7 +3,7 @@
 // the dossier computed from the person calculated, not the fields typed since.
 #include "banc_fenetre.hpp"
 
-#include "document/identite.hpp"
+#include "identite/identite.hpp"
 #include "modele/slots.hpp"
 #include "ui/dossier_consultation.hpp"
 
@@ -114,8 +114,8 @@ class TestDossier : public BancFenetre {
         bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
         QVERIFY(!fenetre->etat().ent[kalder::ent::expression_partenaire].texte.empty());
         champ(*fenetre, QStringLiteral("champ_nom"))->setText(QStringLiteral("Durand"));
-        const auto identite = kalder::document::identite_enregistree(fenetre->etat());
-        const auto etat = kalder::document::recalculer(identite, QDate::currentDate().year());
+        const auto identite = kalder::identite_enregistree(fenetre->etat());
+        const auto etat = kalder::recalculer(identite, QDate::currentDate().year());
         QVERIFY(etat);
         const auto vus = kalder::slots_nommes(std::as_const(fenetre->etat()));
         const auto refaits = kalder::slots_nommes(*etat);

@@ -1,10 +1,10 @@
-#include "document/identite.hpp"
+#include "identite/identite.hpp"
 
 #include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "theme/calculer_theme.hpp"
 
-namespace kalder::document {
+namespace kalder {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee
     return e;
 }
 
-} // namespace kalder::document
+} // namespace kalder

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace kalder::document {
+namespace kalder {
 
 struct IdentiteDossier {
     Theme personne;                            // names and birth date (0 without a date)
@@ -23,4 +23,4 @@ IdentiteDossier identite_enregistree(const EtatFenetre& etat);
 std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee_courante,
                                       std::string* erreur = nullptr);
 
-} // namespace kalder::document
+} // namespace kalder
