@@ -66,36 +66,74 @@ std::intptr_t ouvrir(const fs::path& chemin, bool creer, std::error_code& ec) {
 
 } // namespace
 
+namespace {
+
+// Waits until `limite` for the lock of `poignee`; `occupe` when the time ran out.
+class Attente {
+  public:
+    Attente(std::chrono::milliseconds attente, const std::function<void()>& en_attente)
+        : limite_(std::chrono::steady_clock::now() + attente), en_attente_(en_attente) {}
+
+    Verrouillage verrouiller(std::intptr_t poignee, std::error_code& ec) {
+        Verrouillage v;
+        while ((v = systeme::verrouiller(poignee, ec)) == Verrouillage::occupe) {
+            if (std::chrono::steady_clock::now() >= limite_)
+                break;
+            if (!signale_ && en_attente_)
+                en_attente_();
+            signale_ = true;
+            std::this_thread::sleep_for(pause_);
+            pause_ = std::min(pause_ * 2, std::chrono::milliseconds(20));
+        }
+        return v;
+    }
+
+  private:
+    std::chrono::steady_clock::time_point limite_;
+    const std::function<void()>& en_attente_;
+    std::chrono::milliseconds pause_{1};
+    bool signale_ = false;
+};
+
+} // namespace
+
 std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milliseconds attente,
                                      const std::function<void()>& en_attente) {
     lacher();
     const fs::path chemin = dossier / nom_fichier_verrou;
-    const auto limite = std::chrono::steady_clock::now() + attente;
-    auto pause = std::chrono::milliseconds(1);
-    bool signale = false;
+    Attente attendre(attente, en_attente);
+    const Echec occupe{Operation::verrouiller, chemin, ErreurRepertoire::verrou_occupe};
+    // The folder first: a lock file deleted or replaced while a save holds it
+    // must not let a second one in. A folder that cannot be locked (a network
+    // disk) leaves the lock file alone to count, as on Windows.
+    if (const std::intptr_t d = systeme::ouvrir_dossier_verrou(dossier); d != aucune) {
+        std::error_code ignore;
+        const Verrouillage v = attendre.verrouiller(d, ignore);
+        if (v == Verrouillage::tenu)
+            dossier_ = d;
+        else
+            systeme::lacher(d);
+        if (v == Verrouillage::occupe)
+            return occupe;
+    }
     for (;;) {
         std::error_code ec;
         const std::intptr_t poignee = ouvrir(chemin, true, ec);
-        if (poignee == aucune)
+        if (poignee == aucune) {
+            lacher();
             return echec_ouverture(dossier, chemin, ec);
-        Verrouillage v;
-        while ((v = systeme::verrouiller(poignee, ec)) == Verrouillage::occupe) {
-            if (std::chrono::steady_clock::now() >= limite) {
-                systeme::lacher(poignee);
-                return Echec{Operation::verrouiller, chemin, ErreurRepertoire::verrou_occupe};
-            }
-            if (!signale && en_attente)
-                en_attente();
-            signale = true;
-            std::this_thread::sleep_for(pause);
-            pause = std::min(pause * 2, std::chrono::milliseconds(20));
         }
-        if (v == Verrouillage::echec) {
+        const Verrouillage v = attendre.verrouiller(poignee, ec);
+        if (v == Verrouillage::occupe || v == Verrouillage::echec) {
             systeme::lacher(poignee);
+            lacher();
+            if (v == Verrouillage::occupe)
+                return occupe;
             return Echec{Operation::verrouiller, chemin, ec};
         }
-        // Deleted or replaced while this program waited for it: the lock
-        // that counts is the one the name leads to now.
+        // Deleted or replaced while this program waited for it (by a Kalder
+        // that does not lock the folder): the lock that counts is the one the
+        // name leads to now.
         if (v == Verrouillage::sans_verrou || systeme::designe(poignee, chemin)) {
             poignee_ = poignee;
             return std::nullopt;
@@ -107,12 +145,23 @@ std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milli
 bool Verrou::essayer(const fs::path& dossier) {
     lacher();
     std::error_code ec;
+    if (const std::intptr_t d = systeme::ouvrir_dossier_verrou(dossier); d != aucune) {
+        const Verrouillage v = systeme::verrouiller(d, ec);
+        if (v == Verrouillage::occupe) {
+            systeme::lacher(d);
+            return false;
+        }
+        if (v == Verrouillage::tenu)
+            dossier_ = d;
+        else
+            systeme::lacher(d);
+    }
     // An opening makes no lock file: a folder that was never saved into stays empty.
     const std::intptr_t poignee = ouvrir(dossier / nom_fichier_verrou, false, ec);
-    if (poignee == aucune)
-        return false;
-    if (systeme::verrouiller(poignee, ec) != Verrouillage::tenu) {
-        systeme::lacher(poignee);
+    if (poignee == aucune || systeme::verrouiller(poignee, ec) != Verrouillage::tenu) {
+        if (poignee != aucune)
+            systeme::lacher(poignee);
+        lacher();
         return false;
     }
     poignee_ = poignee;
@@ -120,9 +169,11 @@ bool Verrou::essayer(const fs::path& dossier) {
 }
 
 void Verrou::lacher() {
-    if (poignee_ != aucune)
-        systeme::lacher(poignee_);
-    poignee_ = aucune;
+    for (std::intptr_t* p : {&poignee_, &dossier_}) {
+        if (*p != aucune)
+            systeme::lacher(*p);
+        *p = aucune;
+    }
 }
 
 } // namespace kalder

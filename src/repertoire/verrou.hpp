@@ -1,7 +1,8 @@
 #pragma once
 // The directory's lock: a file "Kalderrep.lock" beside the directory file,
-// held exclusively by the one program that reads and then replaces the
-// directory. The system frees it when its holder ends, even killed.
+// and the folder itself where the system locks folders, held exclusively by
+// the one program that reads and then replaces the directory. The system
+// frees them when their holder ends, even killed.
 
 #include "repertoire/fichiers.hpp"
 
@@ -21,7 +22,9 @@ class Verrou {
   public:
     Verrou() = default;
     ~Verrou() { lacher(); }
-    Verrou(Verrou&& autre) noexcept : poignee_(autre.poignee_) { autre.poignee_ = aucune; }
+    Verrou(Verrou&& autre) noexcept : poignee_(autre.poignee_), dossier_(autre.dossier_) {
+        autre.poignee_ = autre.dossier_ = aucune;
+    }
     Verrou& operator=(Verrou&&) = delete;
     Verrou(const Verrou&) = delete;
 
@@ -37,7 +40,8 @@ class Verrou {
 
   private:
     static constexpr std::intptr_t aucune = -1;
-    std::intptr_t poignee_ = aucune;
+    std::intptr_t poignee_ = aucune; // the lock file
+    std::intptr_t dossier_ = aucune; // its folder, where folders are locked
 };
 
 } // namespace kalder

@@ -170,6 +170,11 @@ Poignee ouvrir_verrou(const fs::path& chemin, bool creer, std::error_code& ec) {
     return d;
 }
 
+Poignee ouvrir_dossier_verrou(const fs::path& dossier) {
+    const int d = open(nom(dossier), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return d < 0 ? sans_poignee : d;
+}
+
 Verrouillage verrouiller(Poignee poignee, std::error_code& ec) {
     const int d = static_cast<int>(poignee);
     for (;;) {

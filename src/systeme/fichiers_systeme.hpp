@@ -54,8 +54,13 @@ std::error_code synchroniser_dossier(const std::filesystem::path& dossier);
 // A new folder's name reaches the disk through its parent.
 std::error_code creer_dossier_durable(const std::filesystem::path& dossier);
 
-// A lock file: never a link, a device or a named pipe, never waited on.
+// A lock file: never a link, a device or a named pipe, never waited on. On
+// Windows it cannot be deleted or replaced while it is open.
 Poignee ouvrir_verrou(const std::filesystem::path& chemin, bool creer, std::error_code& ec);
+// The folder itself, to be locked as a whole: that lock holds even when its
+// lock file is deleted or replaced meanwhile. sans_poignee where it cannot be
+// opened, and on Windows, where folders are not locked.
+Poignee ouvrir_dossier_verrou(const std::filesystem::path& dossier);
 enum class Verrouillage { tenu, occupe, sans_verrou, echec };
 Verrouillage verrouiller(Poignee poignee, std::error_code& ec);
 void lacher(Poignee poignee);

@@ -155,8 +155,10 @@ std::error_code creer_dossier_durable(const fs::path& dossier) {
 }
 
 Poignee ouvrir_verrou(const fs::path& chemin, bool creer, std::error_code& ec) {
+    // Without FILE_SHARE_DELETE: while any Kalder has it open, nobody deletes
+    // or replaces it, which the folder's lock ensures elsewhere.
     HANDLE fichier = CreateFileW(chemin.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  creer ? OPEN_ALWAYS : OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (fichier == INVALID_HANDLE_VALUE) {
@@ -169,6 +171,10 @@ Poignee ouvrir_verrou(const fs::path& chemin, bool creer, std::error_code& ec) {
         return sans_poignee;
     }
     return reinterpret_cast<Poignee>(fichier);
+}
+
+Poignee ouvrir_dossier_verrou(const fs::path&) {
+    return sans_poignee;
 }
 
 Verrouillage verrouiller(Poignee poignee, std::error_code& ec) {
