@@ -16,11 +16,11 @@ bool fin_de_ligne(char c) {
 
 // Reads one entry from `p` up to its line end, which is left unread.
 // Sets `blanche` for a line of blanks only.
-EntreeBrute decouper_entree(const char*& curseur, const char* fin, bool& blanche) {
+void decouper_entree(const char*& curseur, const char* fin, EntreeBrute& entree, bool& blanche) {
     // Read through a copy: any byte written might be the cursor itself, which
     // would be stored again at every byte read.
     const char* p = curseur;
-    EntreeBrute entree;
+    entree = EntreeBrute{};
     const char* const debut_ligne = p;
     std::size_t nombre = 0;
     bool entre_guillemets = false;
@@ -65,7 +65,6 @@ EntreeBrute decouper_entree(const char*& curseur, const char* fin, bool& blanche
     entree.ligne = std::string_view(debut_ligne, static_cast<std::size_t>(p - debut_ligne));
     blanche = nombre == 1 && !entre_guillemets && entree.champs[0].empty();
     curseur = p;
-    return entree;
 }
 
 } // namespace
@@ -73,7 +72,7 @@ EntreeBrute decouper_entree(const char*& curseur, const char* fin, bool& blanche
 bool entree_suivante(const char*& p, const char* fin, EntreeBrute& entree) {
     while (p < fin) {
         bool blanche = false;
-        entree = decouper_entree(p, fin, blanche);
+        decouper_entree(p, fin, entree, blanche);
         // `p` is on a line end, or at the end of the bytes.
         if (p < fin)
             p += *p == '\r' && p + 1 < fin && p[1] == '\n' ? 2 : 1;
