@@ -17,6 +17,14 @@ inline void saisir_personne(EtatFenetre& e, std::string_view prenom, std::string
     e.saisir(ChampId::annee, annee);
 }
 
+// A fresh window state with a person typed on the "Vous :" line.
+inline EtatFenetre fenetre_saisie(std::string_view prenom, std::string_view nom,
+                                  std::string_view jour = "") {
+    EtatFenetre e;
+    saisir_personne(e, prenom, nom, jour);
+    return e;
+}
+
 // The same on the partner line of the compatibility tab.
 inline void saisir_partenaire(EtatFenetre& e, std::string_view prenom, std::string_view nom,
                               std::string_view jour = "", std::string_view mois = "",

@@ -30,9 +30,7 @@ using essai::QuestionsScriptees;
 const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 
 EtatFenetre fenetre_luc() {
-    EtatFenetre e;
-    essai::saisir_personne(e, "Luc", "Roy");
-    return e;
+    return essai::fenetre_saisie("Luc", "Roy");
 }
 
 // --- Only regular files: everything else refused at once, and left in place.

@@ -41,11 +41,7 @@ using namespace std::chrono_literals;
 const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
 
-EtatFenetre fenetre(std::string_view prenom, std::string_view nom) {
-    EtatFenetre e;
-    essai::saisir_personne(e, prenom, nom);
-    return e;
-}
+using essai::fenetre_saisie;
 
 std::string texte_de(const Issue& issue) {
     return issue.message ? issue.message->texte : std::string();
@@ -133,9 +129,9 @@ TEST(RepertoireHostile, DossiersLiesPartagentLeVerrouDuFichierReel) {
     Verrou tenu;
     ASSERT_FALSE(tenu.prendre(d.commun));
     QuestionsScriptees questions;
-    EXPECT_TRUE(
-        contient(texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), d.b, questions, 100ms)),
-                 "une autre fenêtre ou commande Kalder"));
+    EXPECT_TRUE(contient(
+        texte_de(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), d.b, questions, 100ms)),
+        "une autre fenêtre ou commande Kalder"));
     EXPECT_EQ(lire_octets(d.commun / "annuaire.txt"), ligne_paul);
 }
 
@@ -145,7 +141,7 @@ TEST(RepertoireHostile, RestesDuFichierLieNettoyes) {
         GTEST_SKIP() << "pas de liens symboliques ici";
     ecrire_octets(d.commun / ".annuaire.txt.999-0badcafe.tmp", "reste");
     QuestionsScriptees questions;
-    ASSERT_EQ(texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), d.a, questions)), "");
+    ASSERT_EQ(texte_de(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), d.a, questions)), "");
     EXPECT_EQ(noms_dans(d.commun), std::vector<std::string>{"annuaire.txt"});
     EXPECT_EQ(lire_octets(d.commun / "annuaire.txt"), ligne_paul + ligne_luc);
 }
@@ -158,7 +154,7 @@ TEST(RepertoireHostile, LienALaPlaceDuVerrouNomme) {
         GTEST_SKIP() << "pas de liens symboliques ici";
     QuestionsScriptees questions;
     const std::string texte =
-        texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions));
+        texte_de(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), dossier.chemin(), questions));
     EXPECT_TRUE(contient(texte, "est un lien symbolique et non le fichier de verrou")) << texte;
     EXPECT_FALSE(fs::exists(dossier.chemin() / "ailleurs"));
 }
@@ -184,8 +180,8 @@ TEST(RepertoireHostile, ResultatTropGrandRefuseAvantEcriture) {
 TEST(RepertoireHostile, RetraitAvecLesMotsDeLaSauvegarde) {
     DossierTemporaire dossier;
     QuestionsScriptees questions;
-    ASSERT_EQ(texte_de(sauvegarder_personnes(fenetre(" Zoe\xCC\x81 ", "Roy "), dossier.chemin(),
-                                             questions)),
+    ASSERT_EQ(texte_de(sauvegarder_personnes(fenetre_saisie(" Zoe\xCC\x81 ", "Roy "),
+                                             dossier.chemin(), questions)),
               "");
     EXPECT_EQ(texte_de(supprimer_personne(dossier.chemin(),
                                           personne_saisie(" Roy", "Zoe\xCC\x81  ", "", "", ""))),
@@ -248,7 +244,7 @@ TEST_F(RepertoireAutreUtilisateur, LienPoseParUnAutreNonSuivi) {
               0);
     QuestionsScriptees questions;
     const std::string texte =
-        texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), partage, questions));
+        texte_de(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), partage, questions));
     EXPECT_TRUE(
         contient(texte, "qui appartient à un autre utilisateur\u00a0; Kalder ne le suit pas"))
         << texte;
@@ -265,7 +261,7 @@ TEST_F(RepertoireAutreUtilisateur, ProprietaireEtDroitsGardes) {
     const mode_t avant = umask(077); // the widening back to 0640 is checked too
     QuestionsScriptees questions;
     const std::string texte =
-        texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions));
+        texte_de(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), dossier.chemin(), questions));
     umask(avant);
     ASSERT_EQ(texte, "");
     for (const fs::path& f : {fichier, fichier_secours(dossier.chemin())}) {
@@ -320,7 +316,7 @@ TEST_F(RepertoireAutreUtilisateur, TemporairePriveDesSaCreation) {
     ASSERT_EQ(read(pret[0], &octet, 1), 0); // the watch is in place
     const mode_t avant = umask(0);
     for (int jour = 1; jour <= 30; ++jour) {
-        EtatFenetre e = fenetre("Luc", "Roy");
+        EtatFenetre e = fenetre_saisie("Luc", "Roy");
         e.saisir(ChampId::jour, std::to_string(jour));
         QuestionsScriptees questions(std::vector<bool>(jour > 1, true)); // replace: yes
         EXPECT_EQ(texte_de(sauvegarder_personnes(e, partage, questions)), "");
@@ -341,8 +337,8 @@ TEST_F(RepertoireAutreUtilisateur, VerrouInaccessibleNommeCommeTel) {
     chmod((partage / nom_fichier_verrou).c_str(), 0600);
     EXPECT_EQ(en_autre_utilisateur([&] {
                   QuestionsScriptees questions;
-                  const std::string texte =
-                      texte_de(sauvegarder_personnes(fenetre("Luc", "Roy"), partage, questions));
+                  const std::string texte = texte_de(
+                      sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), partage, questions));
                   return contient(texte, "Kalderrep.lock\u00a0» ne peut pas être ouvert");
               }),
               0);

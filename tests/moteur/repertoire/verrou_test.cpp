@@ -38,11 +38,7 @@ const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 const std::string ligne_zoe = "\"Roy\",\"Zo\xE9\",\"1\",\"2\",\"1990\"\r\n";
 const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
 
-EtatFenetre fenetre(std::string_view prenom, std::string_view nom, std::string_view jour = "") {
-    EtatFenetre e;
-    essai::saisir_personne(e, prenom, nom, jour);
-    return e;
-}
+using essai::fenetre_saisie;
 
 // Answers, and while the user "thinks", runs something else.
 class QuestionsLentes : public Questions {
@@ -67,7 +63,7 @@ class QuestionsLentes : public Questions {
 
 void sauver_luc(const fs::path& dossier) {
     QuestionsScriptees aucune;
-    ASSERT_FALSE(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier, aucune).message);
+    ASSERT_FALSE(sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), dossier, aucune).message);
 }
 
 TEST(RepertoireVerrou, QuestionPoseeHorsDuVerrouRienNEstPerdu) {
@@ -75,7 +71,7 @@ TEST(RepertoireVerrou, QuestionPoseeHorsDuVerrouRienNEstPerdu) {
     ecrire_octets(fichier_repertoire(dossier.chemin()), ligne_paul);
     QuestionsLentes questions(true, [&] { sauver_luc(dossier.chemin()); });
     const Issue issue =
-        sauvegarder_personnes(fenetre("Paul", "Martin", "9"), dossier.chemin(), questions);
+        sauvegarder_personnes(fenetre_saisie("Paul", "Martin", "9"), dossier.chemin(), questions);
     ASSERT_FALSE(issue.message) << issue.message->texte;
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())),
               "\"Martin\",\"Paul\",\"9\",\"\",\"\"\r\n" + ligne_luc);
@@ -88,7 +84,7 @@ TEST(RepertoireVerrou, QuestionPoseeHorsDuVerrouRienNEstPerdu) {
 TEST(RepertoireVerrou, PersonneApparueEntreTempsDemandeeAussi) {
     DossierTemporaire dossier;
     ecrire_octets(fichier_repertoire(dossier.chemin()), ligne_paul);
-    EtatFenetre e = fenetre("Luc", "Roy", "5");
+    EtatFenetre e = fenetre_saisie("Luc", "Roy", "5");
     essai::saisir_partenaire(e, "Paul", "Martin", "7");
     QuestionsLentes questions(false, [&] { sauver_luc(dossier.chemin()); });
     ASSERT_FALSE(sauvegarder_personnes(e, dossier.chemin(), questions).message);
@@ -105,8 +101,8 @@ TEST(RepertoireVerrou, AttenteBorneePuisErreur) {
     ASSERT_FALSE(autre.prendre(dossier.chemin()));
     QuestionsScriptees questions;
     const auto debut = std::chrono::steady_clock::now();
-    const Issue issue = sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions,
-                                              std::chrono::milliseconds(150));
+    const Issue issue = sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), dossier.chemin(),
+                                              questions, std::chrono::milliseconds(150));
     EXPECT_GE(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(150));
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
@@ -120,7 +116,8 @@ TEST(RepertoireVerrou, AttenteBorneePuisErreur) {
               std::string::npos);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), ligne_paul);
     autre.lacher();
-    EXPECT_FALSE(sauvegarder_personnes(fenetre("Luc", "Roy"), dossier.chemin(), questions).message);
+    EXPECT_FALSE(
+        sauvegarder_personnes(fenetre_saisie("Luc", "Roy"), dossier.chemin(), questions).message);
 }
 
 TEST(RepertoireSupprimer, SeulementLaPremiereEntreeIdentique) {
@@ -184,7 +181,7 @@ TEST_P(RepertoireException, ErreurEtRienDEcrit) {
     ecrire_octets(fichier_repertoire(dossier.chemin()), ligne_paul);
     QuestionsQuiLancent questions(GetParam().lancer);
     const Issue issue =
-        sauvegarder_personnes(fenetre("Paul", "Martin", "9"), dossier.chemin(), questions);
+        sauvegarder_personnes(fenetre_saisie("Paul", "Martin", "9"), dossier.chemin(), questions);
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
     EXPECT_NE(issue.message->texte.find(GetParam().morceau), std::string::npos)
