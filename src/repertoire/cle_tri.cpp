@@ -291,7 +291,7 @@ void trier(std::vector<Rang>& rangs, std::string& cles, Relire&& entree) {
 
 } // namespace
 
-std::vector<std::uint32_t> classer_entrees(std::string_view octets) {
+std::vector<std::uint32_t> classer_entrees(std::string_view octets, std::size_t& octets_champs) {
     const std::size_t lignes = compter_octets(octets).sauts + 1;
     std::vector<std::uint32_t> debuts;
     debuts.reserve(lignes);
@@ -316,6 +316,8 @@ std::vector<std::uint32_t> classer_entrees(std::string_view octets) {
         cles += '\0';
         copier_morceau(r, cles.data() + r.cle);
         rangs.push_back(r);
+        for (auto champ : e.champs)
+            octets_champs += champ.size();
     }
     trier(rangs, cles, [&](std::size_t i) {
         const char* q = octets.data() + debuts[i];

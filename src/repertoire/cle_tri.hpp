@@ -7,6 +7,7 @@
 #include "repertoire/format_repertoire.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,9 @@ void construire_cle_tri(std::string& cle,
                         const std::array<std::string_view, champs_par_entree>& champs);
 
 // Reads each entry of a file's bytes once, in order, and makes its
-// first-level key. Gives, for each line of the list, the number
-// of its entry in the file (0 for the first); equal keys keep the order of the file.
-std::vector<std::uint32_t> classer_entrees(std::string_view octets);
+// first-level key. Gives, for each line of the list, the number of its entry
+// in the file (0 for the first); equal keys keep the order of the file.
+// Adds to `octets_champs` the bytes of every entry's fields.
+std::vector<std::uint32_t> classer_entrees(std::string_view octets, std::size_t& octets_champs);
 
 } // namespace kalder

@@ -53,24 +53,16 @@ std::vector<std::string> ListePersonnes::lignes() const {
     return r;
 }
 
-namespace {
-
-// The most bytes the list's text can take: each byte of the code page is
-// at most three in UTF-8, those below 0x80 one, and an entry adds at most its
-// four ";" to its line (a line of one field and no quote).
-std::size_t borne_texte(std::string_view octets) {
-    const CompteOctets compte = compter_octets(octets);
-    return octets.size() + 2 * compte.hauts +
-           (champs_par_entree - 1) * (compte.retours + compte.sauts + 1);
-}
-
-} // namespace
-
 ListePersonnes liste_depuis_octets(std::string_view octets) {
-    std::vector<std::uint32_t> ordre = classer_entrees(octets);
-    // Made once the sort keys are gone, into a buffer of its bound whose
-    // untouched end costs no memory.
-    auto texte = std::make_unique_for_overwrite<char[]>(borne_texte(octets));
+    // The sort's reading of the file bounds the list's text closely: its
+    // fields' bytes and their ";", and two more for each byte past 0x7F, the
+    // most the code page takes in UTF-8. The text is made once the sort keys
+    // are gone.
+    std::size_t octets_champs = 0;
+    std::vector<std::uint32_t> ordre = classer_entrees(octets, octets_champs);
+    const std::size_t taille_max =
+        octets_champs + (champs_par_entree - 1) * ordre.size() + 2 * compter_octets(octets).hauts;
+    auto texte = std::make_unique_for_overwrite<char[]>(taille_max);
     std::vector<std::uint32_t> reperes;
     reperes.reserve(ordre.size() * ListePersonnes::champs_ligne);
     char* p = texte.get();
