@@ -9,9 +9,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
+using namespace essai;
 
 // Folders of one case, relative to a fresh temporary folder.
 struct CasDossier {

@@ -23,11 +23,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::noms_dans;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 const std::string prefixe = "Les personnes n'ont pas pu être enregistrées\u00a0: ";
 const std::string contenu_anne = "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n";

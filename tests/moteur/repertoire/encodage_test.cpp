@@ -15,10 +15,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 struct CasUtf8 {
     const char* nom;

@@ -22,10 +22,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 

@@ -31,17 +31,11 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::noms_dans;
-using essai::QuestionsScriptees;
+using namespace essai;
 using namespace std::chrono_literals;
 
 const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
-
-using essai::fenetre_saisie;
 
 std::string texte_de(const Issue& issue) {
     return issue.message ? issue.message->texte : std::string();

@@ -17,9 +17,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 TEST(RepertoireListe, SansFichierPasDeDonnees) {
     DossierTemporaire dossier;

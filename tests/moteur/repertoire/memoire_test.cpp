@@ -69,9 +69,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
+using namespace essai;
 
 const std::string contenu = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
                             "\"Roy\",\"Zo\xC3\xA9\",\"1\",\"2\",\"1990\"\r\n";

@@ -11,11 +11,7 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::noms_dans;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 struct Ligne {
     std::string prenom, nom, jour, mois, annee;

@@ -28,17 +28,11 @@ namespace kalder {
 namespace {
 
 namespace fs = std::filesystem;
-using essai::DossierTemporaire;
-using essai::ecrire_octets;
-using essai::lire_octets;
-using essai::noms_dans;
-using essai::QuestionsScriptees;
+using namespace essai;
 
 const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 const std::string ligne_zoe = "\"Roy\",\"Zo\xE9\",\"1\",\"2\",\"1990\"\r\n";
 const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
-
-using essai::fenetre_saisie;
 
 // Answers, and while the user "thinks", runs something else.
 class QuestionsLentes : public Questions {
