@@ -19,6 +19,10 @@ namespace kalder::essai {
 
 namespace fs = std::filesystem;
 
+// Lines of the directory file, as saved.
+inline const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
+inline const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
+
 class DossierTemporaire {
   public:
     DossierTemporaire() {

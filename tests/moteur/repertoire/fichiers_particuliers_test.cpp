@@ -24,8 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace essai;
 
-const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
-
 EtatFenetre fenetre_luc() {
     return essai::fenetre_saisie("Luc", "Roy");
 }

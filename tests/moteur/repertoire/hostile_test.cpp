@@ -34,9 +34,6 @@ namespace fs = std::filesystem;
 using namespace essai;
 using namespace std::chrono_literals;
 
-const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
-const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
-
 std::string texte_de(const Issue& issue) {
     return issue.message ? issue.message->texte : std::string();
 }

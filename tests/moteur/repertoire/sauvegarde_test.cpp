@@ -32,7 +32,7 @@ EtatFenetre fenetre(const Ligne& vous, const Ligne& partenaire = {}) {
 const Ligne anne{"Anne-Marie", "Dupont", "15", "7", "1975"};
 const Ligne paul{"Paul", "Martin", "3", "12", "1980"};
 const std::string ligne_anne = "\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n";
-const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"12\",\"1980\"\r\n";
+const std::string ligne_paul_decembre = "\"Martin\",\"Paul\",\"3\",\"12\",\"1980\"\r\n";
 
 // One save into a folder that holds `avant` (nothing when absent).
 struct CasSauvegarde {
@@ -79,8 +79,13 @@ const std::string question_paul = "Paul Martin a déjà été enregistré, modif
 INSTANTIATE_TEST_SUITE_P(
     Repertoire, RepertoireSauvegarde,
     ::testing::Values(
-        CasSauvegarde{
-            "premiere_sauvegarde", std::nullopt, anne, paul, {}, {}, ligne_anne + ligne_paul},
+        CasSauvegarde{"premiere_sauvegarde",
+                      std::nullopt,
+                      anne,
+                      paul,
+                      {},
+                      {},
+                      ligne_anne + ligne_paul_decembre},
         CasSauvegarde{
             "premiere_sauvegarde_sans_partenaire", std::nullopt, anne, {}, {}, {}, ligne_anne},
         CasSauvegarde{"personne_ne_prend_part_pas_de_fichier",
@@ -113,15 +118,21 @@ INSTANTIATE_TEST_SUITE_P(
                       "\"Lef\xE8vre\",\"H\xE9l\xE8ne\",\"1\",\"2\",\"3\"\r\n"
                       "\"C\x9C"
                       "ur\",\"Zo\xE9\",\"\",\"\",\"\"\r\n"},
-        CasSauvegarde{"ajout_a_la_fin", ligne_paul, anne, {}, {}, {}, ligne_paul + ligne_anne},
+        CasSauvegarde{"ajout_a_la_fin",
+                      ligne_paul_decembre,
+                      anne,
+                      {},
+                      {},
+                      {},
+                      ligne_paul_decembre + ligne_anne},
         CasSauvegarde{"oui_remplacee_a_sa_place",
-                      ligne_paul + "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" +
-                          ligne_paul,
+                      ligne_paul_decembre + "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" +
+                          ligne_paul_decembre,
                       anne,
                       {},
                       {true},
                       {question_anne},
-                      ligne_paul + ligne_anne + ligne_paul},
+                      ligne_paul_decembre + ligne_anne + ligne_paul_decembre},
         CasSauvegarde{"non_laissee_et_pas_doublee",
                       "Dupont,Anne-Marie,1,1,1900\r\n",
                       anne,
@@ -135,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       paul,
                       {false},
                       {question_anne},
-                      "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" + ligne_paul},
+                      "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1900\"\r\n" + ligne_paul_decembre},
         CasSauvegarde{
             "les_deux_connus_vous_puis_partenaire",
             "\"Martin\",\"Paul\",\"\",\"\",\"\"\r\n\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n",
@@ -143,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
             paul,
             {true, true},
             {question_anne, question_paul},
-            ligne_paul + ligne_anne},
+            ligne_paul_decembre + ligne_anne},
         CasSauvegarde{"casse_accent_trait_d_union_autres_personnes",
                       "\"dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n"
                       "\"Dupont\",\"Anne Marie\",\"\",\"\",\"\"\r\n"
@@ -184,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {},
                       {},
                       {},
-                      ligne_paul + "\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n"},
+                      ligne_paul_decembre + "\"Dupont\",\"Anne-Marie\",\"\",\"\",\"\"\r\n"},
         CasSauvegarde{"lignes_ecrites_a_la_main_gardees",
                       "Du\"pont,Jean,1,2,3\r\n\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\r\n",
                       anne,
@@ -194,17 +205,17 @@ INSTANTIATE_TEST_SUITE_P(
                       "Du\"pont,Jean,1,2,3\r\n\"A\",\"B\",\"1\",\"2\",\"3\",\"note\"\r\n" +
                           ligne_anne},
         CasSauvegarde{"guillemet_dans_une_ligne_qui_ne_prend_pas_part",
-                      ligne_paul,
+                      ligne_paul_decembre,
                       anne,
                       Ligne{"\"Jo\"", "", "\"", "", ""},
                       {},
                       {},
-                      ligne_paul + ligne_anne}),
+                      ligne_paul_decembre + ligne_anne}),
     ::essai::NomDuCas());
 
 TEST(RepertoireSauvegardeQuestions, TitresEtIcones) {
     DossierTemporaire dossier;
-    ecrire_octets(fichier_repertoire(dossier.chemin()), ligne_anne + ligne_paul);
+    ecrire_octets(fichier_repertoire(dossier.chemin()), ligne_anne + ligne_paul_decembre);
     QuestionsScriptees questions({false, false});
     sauvegarder_personnes(fenetre(anne, paul), dossier.chemin(), questions);
     ASSERT_EQ(questions.posees.size(), 2u);
@@ -212,7 +223,7 @@ TEST(RepertoireSauvegardeQuestions, TitresEtIcones) {
     EXPECT_EQ(questions.posees[0].icone, Icone::question);
     EXPECT_EQ(questions.posees[1].titre, "Attention");
     EXPECT_EQ(questions.posees[1].icone, Icone::aucune);
-    EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), ligne_anne + ligne_paul);
+    EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())), ligne_anne + ligne_paul_decembre);
 }
 
 TEST(RepertoireSauvegardeFichierManuel, Windows1252RelusOctetPourOctet) {
@@ -240,9 +251,9 @@ TEST(RepertoireSauvegardeFichierManuel, SauvegardesSuccessivesLeSecoursSuit) {
     EXPECT_EQ(lire_octets(fichier_secours(dossier.chemin())), ligne_anne);
     sauvegarder_personnes(fenetre(Ligne{"Anne-Marie", "Dupont", "1", "1", "1"}), dossier.chemin(),
                           questions);
-    EXPECT_EQ(lire_octets(fichier_secours(dossier.chemin())), ligne_anne + ligne_paul);
+    EXPECT_EQ(lire_octets(fichier_secours(dossier.chemin())), ligne_anne + ligne_paul_decembre);
     EXPECT_EQ(lire_octets(fichier_repertoire(dossier.chemin())),
-              "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1\"\r\n" + ligne_paul);
+              "\"Dupont\",\"Anne-Marie\",\"1\",\"1\",\"1\"\r\n" + ligne_paul_decembre);
 }
 
 } // namespace

@@ -30,9 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace essai;
 
-const std::string ligne_paul = "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n";
 const std::string ligne_zoe = "\"Roy\",\"Zo\xE9\",\"1\",\"2\",\"1990\"\r\n";
-const std::string ligne_luc = "\"Roy\",\"Luc\",\"\",\"\",\"\"\r\n";
 
 // Answers, and while the user "thinks", runs something else.
 class QuestionsLentes : public Questions {
