@@ -20,17 +20,13 @@ namespace kalder::ui {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path chemin(const QString& texte) {
+fs::path chemin_local(const QString& texte) {
 #ifdef Q_OS_WIN
     return fs::path(texte.toStdWString());
 #else
     return fs::path(QFile::encodeName(texte).toStdString());
 #endif
 }
-
-} // namespace
 
 fs::path dossier_donnees_application() {
     // AppDataLocation ends with the application's name (and its
@@ -41,11 +37,11 @@ fs::path dossier_donnees_application() {
     dossier = QFileInfo(dossier).path();
     if (!QCoreApplication::organizationName().isEmpty())
         dossier = QFileInfo(dossier).path();
-    return chemin(dossier);
+    return chemin_local(dossier);
 }
 
 fs::path dossier_programme() {
-    return chemin(QCoreApplication::applicationDirPath());
+    return chemin_local(QCoreApplication::applicationDirPath());
 }
 
 FenetresSecondaires::FenetresSecondaires(FenetrePrincipale& fenetre)

@@ -57,6 +57,9 @@ class FenetresSecondaires : public QObject {
     std::vector<Echec> echecs_dossier_;
 };
 
+// A path typed or chosen in the window, as the engine takes it.
+std::filesystem::path chemin_local(const QString& texte);
+
 // The per-user application-data folder and the program's folder, as the
 // engine's dossier_donnees wants them.
 std::filesystem::path dossier_donnees_application();

@@ -133,8 +133,7 @@ class TestComparerNoms : public BancFenetre {
     // directory yet: the usual message, and no list.
     void depuis_le_repertoire() {
         QTemporaryDir dossier;
-        fenetre->secondaires().definir_dossier_donnees(
-            std::filesystem::path(QFile::encodeName(dossier.path()).toStdString()));
+        donner_dossier(*fenetre, dossier);
         cliquer("comparaison_repertoire");
         QCOMPARE(message_montre().texte, QStringLiteral("Pas de données enregistrées"));
         QFile fichier(dossier.filePath(QStringLiteral("Kalderrep.txt")));

@@ -87,8 +87,7 @@ class TestDialogueOuvrir : public BancFenetre {
     void init() {
         BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre->secondaires().definir_dossier_donnees(
-            std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
+        donner_dossier(*fenetre, *dossier);
     }
     void cleanup() {
         BancFenetre::cleanup();
@@ -519,7 +518,7 @@ class TestDialogueOuvrir : public BancFenetre {
 
   private:
     std::filesystem::path chemin_dossier() const {
-        return std::filesystem::path(QFile::encodeName(dossier->path()).toStdString());
+        return kalder::ui::chemin_local(dossier->path());
     }
     void ecrire(const QByteArray& octets) {
         QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));

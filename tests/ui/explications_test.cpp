@@ -60,8 +60,7 @@ class TestExplications : public BancFenetre {
     void init() {
         BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
-        fenetre->secondaires().definir_dossier_donnees(
-            std::filesystem::path(QFile::encodeName(dossier->path()).toStdString()));
+        donner_dossier(*fenetre, *dossier);
     }
     void cleanup() {
         QAccessible::setActive(false);

@@ -6,6 +6,7 @@
 #include "modele/slots.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -68,6 +70,11 @@ inline QColor couleur(QLabel* l) {
 
 // Types as the user would: the field gets the focus (without selecting what
 // it holds), then the keys.
+// The window's data folder set to a test's own folder.
+inline void donner_dossier(kalder::ui::FenetrePrincipale& f, const QTemporaryDir& dossier) {
+    f.secondaires().definir_dossier_donnees(kalder::ui::chemin_local(dossier.path()));
+}
+
 inline void taper(QWidget& f, const QString& nom, const QString& texte) {
     QLineEdit* e = champ(f, nom);
     e->setFocus(Qt::OtherFocusReason);
