@@ -35,7 +35,7 @@ std::optional<LettrePassage> lettre_passage(std::u32string_view complet, Nombre 
 
 CycleMensuel cycle_mensuel(const Theme& t, Nombre annee) {
     const Nombre a = reduire(t.annee);
-    const Nombre brut = t.jour + t.mois + t.annee;
+    const Nombre brut = somme_date(t.jour, t.mois, t.annee).total();
     const Nombre chemin = reduire(brut);
     const Nombre ecart = std::llabs(annee - chemin);
     const Nombre b = reduire(ecart);

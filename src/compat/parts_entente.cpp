@@ -2,10 +2,6 @@
 
 namespace kalder {
 
-Somme somme_date(Nombre jour, Nombre mois, Nombre annee) {
-    return {Arret::maitre, {{Part::jour, jour}, {Part::mois, mois}, {Part::annee, annee}}};
-}
-
 Somme somme_expression_commune(Nombre partenaire, Nombre vous) {
     return {Arret::maitre,
             {{Part::expression_partenaire, partenaire}, {Part::votre_expression, vous}}};

@@ -5,7 +5,6 @@
 
 namespace kalder {
 
-Somme somme_date(Nombre jour, Nombre mois, Nombre annee); // master numbers kept
 // The two values as the tab shows them, master numbers whole.
 Somme somme_expression_commune(Nombre partenaire, Nombre vous);
 Somme somme_chemin_commun(Nombre partenaire, Nombre vous); // reduced to 22 at most

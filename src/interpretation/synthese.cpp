@@ -1,6 +1,7 @@
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
 #include "interpretation/lecture.hpp"
+#include "noyau/decomposition.hpp"
 #include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
@@ -52,7 +53,7 @@ void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
 }
 
 void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
-    const Nombre somme = etat.theme.jour + etat.theme.mois + etat.theme.annee;
+    const Nombre somme = somme_date(etat.theme.jour, etat.theme.mois, etat.theme.annee).total();
     if (somme == 0)
         return;
     titre(doc, "Chemin de vie");

@@ -15,4 +15,8 @@ Etapes etapes_reduction(Nombre brut, Arret arret) {
     return e;
 }
 
+Somme somme_date(Nombre jour, Nombre mois, Nombre annee) {
+    return {Arret::maitre, {{Part::jour, jour}, {Part::mois, mois}, {Part::annee, annee}}};
+}
+
 } // namespace kalder

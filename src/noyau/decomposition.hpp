@@ -81,4 +81,7 @@ struct Etapes {
 
 Etapes etapes_reduction(Nombre brut, Arret arret);
 
+// jour + mois + année, master numbers kept: the life path of any birth date.
+Somme somme_date(Nombre jour, Nombre mois, Nombre annee);
+
 } // namespace kalder

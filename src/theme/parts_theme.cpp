@@ -14,7 +14,7 @@ Somme somme_mission(const Theme& t) {
 }
 
 Somme somme_chemin(const Theme& t) {
-    return {Arret::maitre, {{Part::jour, t.jour}, {Part::mois, t.mois}, {Part::annee, t.annee}}};
+    return somme_date(t.jour, t.mois, t.annee);
 }
 
 Somme somme_initiation(const Theme& t) {
