@@ -55,12 +55,6 @@ std::optional<Echec> creer_dossier(const fs::path& dossier) {
         // Made meanwhile by another program, or a file in the way (told below).
         if ((ec = systeme::creer_dossier_durable(*it)) == std::errc::file_exists)
             ec.clear();
-        // Windows answers "path not found" where the parent is a file.
-        std::error_code ignore;
-        const auto parent = fs::status(it->parent_path(), ignore);
-        if (ec == std::errc::no_such_file_or_directory && fs::exists(parent) &&
-            !fs::is_directory(parent))
-            ec = std::make_error_code(std::errc::not_a_directory);
     }
     if (!ec && fs::is_directory(dossier, ec))
         return std::nullopt;

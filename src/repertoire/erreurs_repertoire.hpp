@@ -23,11 +23,6 @@ enum class ErreurRepertoire {
 const std::error_category& categorie_repertoire();
 std::error_code make_error_code(ErreurRepertoire e);
 
-// An errno value as an error code; a call that failed without saying why counts as EIO.
-inline std::error_code erreur_systeme(int numero) {
-    return {numero != 0 ? numero : EIO, std::generic_category()};
-}
-
 } // namespace kalder
 
 template <> struct std::is_error_code_enum<kalder::ErreurRepertoire> : std::true_type {};

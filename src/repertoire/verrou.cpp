@@ -10,17 +10,14 @@ namespace kalder {
 
 namespace fs = std::filesystem;
 
+using systeme::Poignee;
+using systeme::sans_poignee;
 using systeme::Verrouillage;
 
 namespace {
 
-std::optional<Echec> echec_ouverture(const fs::path& dossier, const fs::path& chemin,
-                                     std::error_code ec) {
-    // Windows answers "path not found" where the data folder is a file.
+std::optional<Echec> echec_ouverture(const fs::path& chemin, std::error_code ec) {
     std::error_code ignore;
-    if (ec == std::errc::no_such_file_or_directory && fs::exists(dossier, ignore) &&
-        !fs::is_directory(dossier, ignore))
-        ec = std::make_error_code(std::errc::not_a_directory);
     // A lock file there already that this user may not open is its own cause.
     const bool verrou_present = fs::is_regular_file(fs::symlink_status(chemin, ignore));
     const bool refuse =
@@ -51,12 +48,12 @@ std::optional<std::error_code> refus_avant_ouverture(const fs::path& chemin) {
     return ErreurRepertoire::pas_un_fichier_ordinaire;
 }
 
-std::intptr_t ouvrir(const fs::path& chemin, bool creer, std::error_code& ec) {
+Poignee ouvrir(const fs::path& chemin, bool creer, std::error_code& ec) {
     if (auto refus = refus_avant_ouverture(chemin)) {
         ec = *refus;
         return systeme::sans_poignee;
     }
-    const std::intptr_t poignee = systeme::ouvrir_verrou(chemin, creer, ec);
+    const Poignee poignee = systeme::ouvrir_verrou(chemin, creer, ec);
     if (ec == std::errc::no_such_device_or_address)
         ec = ErreurRepertoire::pas_un_fichier_ordinaire;
     else if (ec == std::errc::too_many_symbolic_link_levels)
@@ -74,7 +71,7 @@ class Attente {
     Attente(std::chrono::milliseconds attente, const std::function<void()>& en_attente)
         : limite_(std::chrono::steady_clock::now() + attente), en_attente_(en_attente) {}
 
-    Verrouillage verrouiller(std::intptr_t poignee, std::error_code& ec) {
+    Verrouillage verrouiller(Poignee poignee, std::error_code& ec) {
         Verrouillage v;
         while ((v = systeme::verrouiller(poignee, ec)) == Verrouillage::occupe) {
             if (std::chrono::steady_clock::now() >= limite_)
@@ -95,6 +92,24 @@ class Attente {
     bool signale_ = false;
 };
 
+// The folder's own lock, through `verrouiller`: its handle, sans_poignee
+// where the folder cannot be locked (a network disk, Windows), and then the
+// lock file alone counts; nothing when another save holds it.
+template <typename Verrouiller>
+std::optional<Poignee> verrou_de_dossier(const fs::path& dossier, Verrouiller&& verrouiller) {
+    const Poignee d = systeme::ouvrir_dossier_verrou(dossier);
+    if (d == sans_poignee)
+        return sans_poignee;
+    std::error_code ignore;
+    const Verrouillage v = verrouiller(d, ignore);
+    if (v == Verrouillage::tenu)
+        return d;
+    systeme::lacher(d);
+    if (v == Verrouillage::occupe)
+        return std::nullopt;
+    return sans_poignee;
+}
+
 } // namespace
 
 std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milliseconds attente,
@@ -104,24 +119,18 @@ std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milli
     Attente attendre(attente, en_attente);
     const Echec occupe{Operation::verrouiller, chemin, ErreurRepertoire::verrou_occupe};
     // The folder first: a lock file deleted or replaced while a save holds it
-    // must not let a second one in. A folder that cannot be locked (a network
-    // disk) leaves the lock file alone to count, as on Windows.
-    if (const std::intptr_t d = systeme::ouvrir_dossier_verrou(dossier); d != aucune) {
-        std::error_code ignore;
-        const Verrouillage v = attendre.verrouiller(d, ignore);
-        if (v == Verrouillage::tenu)
-            dossier_ = d;
-        else
-            systeme::lacher(d);
-        if (v == Verrouillage::occupe)
-            return occupe;
-    }
+    // must not let a second one in.
+    const auto d = verrou_de_dossier(
+        dossier, [&](Poignee p, std::error_code& ec) { return attendre.verrouiller(p, ec); });
+    if (!d)
+        return occupe;
+    dossier_ = *d;
     for (;;) {
         std::error_code ec;
-        const std::intptr_t poignee = ouvrir(chemin, true, ec);
-        if (poignee == aucune) {
+        const Poignee poignee = ouvrir(chemin, true, ec);
+        if (poignee == sans_poignee) {
             lacher();
-            return echec_ouverture(dossier, chemin, ec);
+            return echec_ouverture(chemin, ec);
         }
         const Verrouillage v = attendre.verrouiller(poignee, ec);
         if (v == Verrouillage::occupe || v == Verrouillage::echec) {
@@ -145,21 +154,14 @@ std::optional<Echec> Verrou::prendre(const fs::path& dossier, std::chrono::milli
 bool Verrou::essayer(const fs::path& dossier) {
     lacher();
     std::error_code ec;
-    if (const std::intptr_t d = systeme::ouvrir_dossier_verrou(dossier); d != aucune) {
-        const Verrouillage v = systeme::verrouiller(d, ec);
-        if (v == Verrouillage::occupe) {
-            systeme::lacher(d);
-            return false;
-        }
-        if (v == Verrouillage::tenu)
-            dossier_ = d;
-        else
-            systeme::lacher(d);
-    }
+    const auto d = verrou_de_dossier(dossier, systeme::verrouiller);
+    if (!d)
+        return false;
+    dossier_ = *d;
     // An opening makes no lock file: a folder that was never saved into stays empty.
-    const std::intptr_t poignee = ouvrir(dossier / nom_fichier_verrou, false, ec);
-    if (poignee == aucune || systeme::verrouiller(poignee, ec) != Verrouillage::tenu) {
-        if (poignee != aucune)
+    const Poignee poignee = ouvrir(dossier / nom_fichier_verrou, false, ec);
+    if (poignee == sans_poignee || systeme::verrouiller(poignee, ec) != Verrouillage::tenu) {
+        if (poignee != sans_poignee)
             systeme::lacher(poignee);
         lacher();
         return false;
@@ -169,10 +171,10 @@ bool Verrou::essayer(const fs::path& dossier) {
 }
 
 void Verrou::lacher() {
-    for (std::intptr_t* p : {&poignee_, &dossier_}) {
-        if (*p != aucune)
+    for (Poignee* p : {&poignee_, &dossier_}) {
+        if (*p != sans_poignee)
             systeme::lacher(*p);
-        *p = aucune;
+        *p = sans_poignee;
     }
 }
 

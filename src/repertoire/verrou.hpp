@@ -23,7 +23,7 @@ class Verrou {
     Verrou() = default;
     ~Verrou() { lacher(); }
     Verrou(Verrou&& autre) noexcept : poignee_(autre.poignee_), dossier_(autre.dossier_) {
-        autre.poignee_ = autre.dossier_ = aucune;
+        autre.poignee_ = autre.dossier_ = systeme::sans_poignee;
     }
     Verrou& operator=(Verrou&&) = delete;
     Verrou(const Verrou&) = delete;
@@ -36,12 +36,11 @@ class Verrou {
     // Without waiting; false when someone holds it or it cannot be had.
     bool essayer(const std::filesystem::path& dossier);
     void lacher();
-    bool tenu() const { return poignee_ != aucune; }
+    bool tenu() const { return poignee_ != systeme::sans_poignee; }
 
   private:
-    static constexpr std::intptr_t aucune = -1;
-    std::intptr_t poignee_ = aucune; // the lock file
-    std::intptr_t dossier_ = aucune; // its folder, where folders are locked
+    systeme::Poignee poignee_ = systeme::sans_poignee; // the lock file
+    systeme::Poignee dossier_ = systeme::sans_poignee; // its folder, where folders are locked
 };
 
 } // namespace kalder

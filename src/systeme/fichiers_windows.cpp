@@ -2,6 +2,8 @@
 
 #include "systeme/fichiers_systeme.hpp"
 
+#include "systeme/chemins.hpp"
+
 #include <cerrno>
 #include <chrono>
 #include <memory>
@@ -42,6 +44,18 @@ std::error_code erreur_windows(DWORD erreur = GetLastError()) {
     default:
         return {static_cast<int>(erreur), std::system_category()};
     }
+}
+
+// Windows answers "path not found" where the folder that should hold
+// `chemin` is a file: said as elsewhere, "not a directory".
+std::error_code erreur_chemin(const fs::path& chemin, DWORD erreur = GetLastError()) {
+    const std::error_code ec = erreur_windows(erreur);
+    std::error_code ignore;
+    const fs::path dossier = chemin.parent_path();
+    if (ec == std::errc::no_such_file_or_directory && fs::exists(dossier, ignore) &&
+        !fs::is_directory(dossier, ignore))
+        return std::make_error_code(std::errc::not_a_directory);
+    return ec;
 }
 
 Genre genre_de(fs::file_type type) {
@@ -150,7 +164,7 @@ std::error_code synchroniser_dossier(const fs::path&) {
 
 std::error_code creer_dossier_durable(const fs::path& dossier) {
     if (!CreateDirectoryW(dossier.c_str(), nullptr))
-        return erreur_windows();
+        return erreur_chemin(dossier);
     return {};
 }
 
@@ -162,7 +176,7 @@ Poignee ouvrir_verrou(const fs::path& chemin, bool creer, std::error_code& ec) {
                                  creer ? OPEN_ALWAYS : OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (fichier == INVALID_HANDLE_VALUE) {
-        ec = erreur_windows();
+        ec = erreur_chemin(chemin);
         return sans_poignee;
     }
     if (GetFileType(fichier) != FILE_TYPE_DISK) {
@@ -225,8 +239,7 @@ std::error_code parcourir_dossier(const fs::path& dossier,
     // Closed whatever happens, an exception of `pour_chaque` included.
     const std::unique_ptr<void, BOOL (*)(HANDLE)> fermeture(recherche, FindClose);
     do {
-        const std::u8string nom = fs::path(trouve.cFileName).u8string();
-        pour_chaque(std::string_view(reinterpret_cast<const char*>(nom.data()), nom.size()));
+        pour_chaque(utf8_du_chemin(fs::path(trouve.cFileName)));
     } while (FindNextFileW(recherche, &trouve));
     const DWORD erreur = GetLastError();
     return erreur == ERROR_NO_MORE_FILES ? std::error_code{} : erreur_windows(erreur);
