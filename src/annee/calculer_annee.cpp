@@ -98,7 +98,6 @@ int mois_depart(const Theme& t) {
 void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const int depart = mois_depart(t);
-    const bool date_complete = t.jour != 0 && t.mois != 0 && t.annee != 0;
     etat.origines.annee_grille = annee;
     // A row its guard skips is emptied: it would otherwise show the grid of an
     // earlier person or year.
@@ -111,7 +110,7 @@ void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
                                                           lire_debut_nombre(etat.Toi[m].texte))
                                                 .total()));
     apogees_annee(etat, annee);
-    if (date_complete)
+    if (t.date_complete())
         periodes(etat);
     else
         vider_ligne(etat.periode);
@@ -119,7 +118,7 @@ void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
         profections(etat, annee, depart);
     else
         vider_ligne(etat.profec);
-    if (annee != 0 && date_complete) {
+    if (annee != 0 && t.date_complete()) {
         semaines(etat, annee);
     } else {
         vider_ligne(etat.semaine);

@@ -35,9 +35,7 @@ constexpr std::array<MembreSlot, 4> slots_defis = {
 
 // "22/4" -> 4, "7" -> 7: the digit a number reduces to, as written.
 int chiffre_de(std::string_view texte) {
-    const std::size_t barre = texte.rfind('/');
-    return static_cast<int>(
-        lire_debut_nombre(barre == std::string_view::npos ? texte : texte.substr(barre + 1)));
+    return static_cast<int>(apres_barre(texte));
 }
 
 // "0 an", "1 an", "28 ans".
@@ -152,7 +150,7 @@ void annees_personnelles(Frise& f, const Theme& t) {
 
 std::optional<Frise> construire_frise(const EtatFenetre& etat, int annee_courante) {
     const Theme& t = etat.origines.theme;
-    if (t.jour == 0 || t.mois == 0 || t.annee == 0)
+    if (!t.date_complete())
         return std::nullopt;
     Frise f;
     f.annee_naissance = static_cast<int>(t.annee);

@@ -99,6 +99,9 @@ struct Theme {
     Nombre hereditaire_brut = 0;
     std::array<Nombre, 4> pierres{};               // 1..3
     std::array<Nombre, mode::dernier + 1> modes{}; // as the totals of `lettre`
+
+    // What the pinnacles, the monthly grid and the timeline need.
+    bool date_complete() const { return jour != 0 && mois != 0 && annee != 0; }
 };
 
 // The partner's entries of the last compatibility calculation, and the

@@ -32,7 +32,7 @@ void apogees(EtatFenetre& etat) {
     Slot* slots[] = {&etat.apogee1,      &etat.apogee2,      &etat.apogee3,     &etat.apogee4,
                      &etat.fin_apogee1,  &etat.fin_apogee2,  &etat.fin_apogee3, &etat.defi_apogee1,
                      &etat.defi_apogee2, &etat.defi_apogee3, &etat.defi_apogee4};
-    if (t.jour == 0 || t.mois == 0 || t.annee == 0) {
+    if (!t.date_complete()) {
         for (Slot* s : slots)
             s->texte.clear();
         return;
