@@ -5,6 +5,7 @@
 // from it.
 
 #include "modele/indices_slots.hpp"
+#include "noyau/lettres.hpp"
 
 #include <string>
 
@@ -20,6 +21,13 @@ inline constexpr ModeLettre modes_lettres[26] = {
     {0, 5}, {3, 4}, {0, 6}, {1, 6}, {0, 5}, {2, 4}, {0, 5}, {3, 5}, {2, 4}, // J..R
     {2, 5}, {2, 5}, {3, 5}, {3, 6}, {1, 5}, {2, 5}, {3, 5}, {2, 4},         // S..Z
 };
+
+// The modes a character of a name counts for, accents and case folded;
+// none for a character that is not a letter.
+inline const ModeLettre* mode_lettre(char32_t c) {
+    const char32_t p = plier(c);
+    return p >= U'A' && p <= U'Z' ? &modes_lettres[p - U'A'] : nullptr;
+}
 
 // The letters of one cell of the table, in alphabetical order and spaced
 // ("H J N P"); empty for a cell no letter falls in.

@@ -77,14 +77,11 @@ void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
 
 void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
     std::array<Nombre, mode::dernier + 1> compteurs{};
-    for (char32_t c : complet) {
-        const char32_t p = plier(c);
-        if (p < U'A' || p > U'Z')
-            continue;
-        const ModeLettre& m = modes_lettres[p - U'A'];
-        ++compteurs[m.ligne];
-        ++compteurs[m.colonne];
-    }
+    for (char32_t c : complet)
+        if (const ModeLettre* m = mode_lettre(c)) {
+            ++compteurs[m->ligne];
+            ++compteurs[m->colonne];
+        }
     for (int i = mode::premier; i <= mode::dernier; ++i) {
         etat.theme.modes[i] = compteurs[i];
         ecrire(etat.lettre[i], std::to_string(compteurs[i]));

@@ -130,11 +130,8 @@ std::optional<char32_t> premiere_voyelle(std::u32string_view nom) {
 }
 
 bool dans_le_mode(char32_t c, int mode) {
-    const char32_t p = plier(c);
-    if (p < U'A' || p > U'Z')
-        return false;
-    const ModeLettre& m = modes_lettres[p - U'A'];
-    return m.ligne == mode || m.colonne == mode;
+    const ModeLettre* m = mode_lettre(c);
+    return m && (m->ligne == mode || m->colonne == mode);
 }
 
 } // namespace kalder
