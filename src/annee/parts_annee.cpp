@@ -49,9 +49,10 @@ int tiers_du_cycle(int mois, int depart) {
 ApogeesAnnee apogees_annee(const Theme& t, Nombre annee) {
     ApogeesAnnee a{};
     a.naissance = t.mois + t.jour;
+    a.annee_naissance = annee + a.naissance;
     a.annee_99 = reduire_99(annee);
     a.naissance_99 = reduire_99(a.naissance);
-    a.annee_naissance_99 = reduire_99(annee + a.naissance);
+    a.annee_naissance_99 = reduire_99(a.annee_naissance);
     a.bruts[0] = a.annee_99 + a.naissance_99;
     a.bruts[1] = a.annee_naissance_99 + a.naissance_99;
     a.apogees[0] = reduire_99(a.bruts[0]);
@@ -61,7 +62,7 @@ ApogeesAnnee apogees_annee(const Theme& t, Nombre annee) {
     a.apogees[2] = reduire_99(a.bruts[2]);
     a.apogees[3] = reduire_99(a.bruts[3]);
     a.ecart_lecon1 = std::llabs(annee - t.jour - t.mois);
-    a.annee_naissance_reduite = reduire(annee + a.naissance);
+    a.annee_naissance_reduite = reduire(a.annee_naissance);
     a.ecart_lecon3 = std::llabs(a.naissance - a.annee_naissance_reduite);
     return a;
 }

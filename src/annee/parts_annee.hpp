@@ -43,8 +43,9 @@ int tiers_du_cycle(int mois, int depart); // 0..2
 
 // The pinnacles of the year and their lessons.
 struct ApogeesAnnee {
-    Nombre naissance; // mois + jour
-    Nombre annee_99;  // the year reduced to 99
+    Nombre naissance;       // mois + jour
+    Nombre annee_naissance; // année + mois + jour
+    Nombre annee_99;        // the year reduced to 99
     Nombre naissance_99;
     Nombre annee_naissance_99;   // année + mois + jour reduced to 99
     std::array<Nombre, 4> bruts; // the raw sum of each pinnacle

@@ -125,14 +125,15 @@ std::string expliquer_apogee_annee(const Contexte& c, int trimestre) {
                chaine(a.naissance, Forme::apogee) + " : " + nombre(a.annee_99) + " + " +
                nombre(a.naissance_99) + " = " + reduction(brut, Forme::apogee);
     case 2:
-        return "Année + mois + jour " + chaine(y + a.naissance, Forme::apogee) + ", mois + jour " +
-               chaine(a.naissance, Forme::apogee) + " : " + nombre(a.annee_naissance_99) + " + " +
-               nombre(a.naissance_99) + " = " + reduction(brut, Forme::apogee);
+        return "Année + mois + jour " + chaine(a.annee_naissance, Forme::apogee) +
+               ", mois + jour " + chaine(a.naissance, Forme::apogee) + " : " +
+               nombre(a.annee_naissance_99) + " + " + nombre(a.naissance_99) + " = " +
+               reduction(brut, Forme::apogee);
     case 3:
         return "Apogées 1 et 2 : " + nombre(a.apogees[0]) + " + " + nombre(a.apogees[1]) + " = " +
                reduction(brut, Forme::apogee);
     case 4:
-        return "Année + mois + jour " + chaine(y + a.naissance, Forme::apogee) + ", année " +
+        return "Année + mois + jour " + chaine(a.annee_naissance, Forme::apogee) + ", année " +
                chaine(y, Forme::apogee) + " : " + nombre(a.annee_naissance_99) + " + " +
                nombre(a.annee_99) + " = " + reduction(brut, Forme::apogee);
     }
@@ -149,7 +150,7 @@ std::string expliquer_lecon(const Contexte& c, int trimestre) {
     if (trimestre == 1 || trimestre == 2)
         return "|Année " + nombre(y) + " − jour " + nombre(t.jour) + " − mois " + nombre(t.mois) +
                "| = " + reduction(a.ecart_lecon1, Forme::chiffre);
-    return "Année + mois + jour " + chaine(y + a.naissance, Forme::chiffre) + " ; |mois + jour " +
+    return "Année + mois + jour " + chaine(a.annee_naissance, Forme::chiffre) + " ; |mois + jour " +
            nombre(a.naissance) + " − " + nombre(a.annee_naissance_reduite) +
            "| = " + reduction(a.ecart_lecon3, Forme::chiffre);
 }
@@ -190,29 +191,34 @@ namespace {
 struct SemaineDuMois {
     int semaine;
     int m;
-    Nombre b;
-    Nombre tm;
     SemainesMois parts;
 };
 
 SemaineDuMois semaine_du_mois(const Contexte& c, int i) {
     const int m = (i - 1) % nombre_mois + 1;
     const SemainesMois s = semaines_mois(c.theme, c.etat.origines.annee_grille, m);
-    return {(i - 1) / nombre_mois + 1, m, s.base, s.base_mois, s};
+    return {(i - 1) / nombre_mois + 1, m, s};
+}
+
+// "base + mois m = total", inside weeks 2 and 4 and their challenges.
+std::string base_plus_mois(const SemainesMois& s, int m) {
+    return nombre(s.base) + " + mois " + nombre(m) + " = " +
+           chaine(s.apogee_brut(1, m), Forme::apogee);
 }
 
 } // namespace
 
 std::string expliquer_semaine(const Contexte& c, int i) {
-    const auto [semaine, m, b, tm, s] = semaine_du_mois(c, i);
+    const auto [semaine, m, s] = semaine_du_mois(c, i);
+    const Nombre b = s.base;
     const std::string& base = base_semaines(c);
+    const std::string plus_mois = base_plus_mois(s, m);
     switch (semaine) {
     case 1:
         return "Semaine 1, " + base + " ; " + nombre(b) + " + mois " + nombre(m) + " = " +
                reduction(s.apogee_brut(1, m), Forme::apogee);
     case 2:
-        return "Semaine 2, " + base + " ; " + nombre(b) + " + (" + nombre(b) + " + mois " +
-               nombre(m) + " = " + chaine(b + m, Forme::apogee) +
+        return "Semaine 2, " + base + " ; " + nombre(b) + " + (" + plus_mois +
                ") = " + reduction(s.apogee_brut(2, m), Forme::apogee);
     case 3: {
         const Semaine3 lue = semaine3_lue(c.etat, m);
@@ -220,23 +226,23 @@ std::string expliquer_semaine(const Contexte& c, int i) {
                nombre(lue.semaine1) + " = " + reduction(lue.apogee_brut(), Forme::apogee);
     }
     case 4:
-        return "Semaine 4, " + base + " ; mois " + nombre(m) + " + (" + nombre(b) + " + mois " +
-               nombre(m) + " = " + chaine(b + m, Forme::apogee) +
+        return "Semaine 4, " + base + " ; mois " + nombre(m) + " + (" + plus_mois +
                ") = " + reduction(s.apogee_brut(4, m), Forme::apogee);
     }
     return {};
 }
 
 std::string expliquer_defi_semaine(const Contexte& c, int i) {
-    const auto [semaine, m, b, tm, s] = semaine_du_mois(c, i);
+    const auto [semaine, m, s] = semaine_du_mois(c, i);
+    const Nombre b = s.base;
     const std::string& base = base_semaines(c);
+    const std::string plus_mois = base_plus_mois(s, m);
     switch (semaine) {
     case 1:
         return "Défi de la semaine 1, " + base + " ; |mois " + nombre(m) + " − " + nombre(b) +
                "| = " + reduction(s.defi_brut(1, m), Forme::chiffre);
     case 2:
-        return "Défi de la semaine 2, " + base + " ; |" + nombre(b) + " − (" + nombre(b) +
-               " + mois " + nombre(m) + " = " + chaine(b + m, Forme::apogee) +
+        return "Défi de la semaine 2, " + base + " ; |" + nombre(b) + " − (" + plus_mois +
                ")| = " + reduction(s.defi_brut(2, m), Forme::chiffre);
     case 3: {
         const Semaine3 lue = semaine3_lue(c.etat, m);
@@ -244,8 +250,7 @@ std::string expliquer_defi_semaine(const Contexte& c, int i) {
                nombre(lue.defi2) + "| = " + reduction(lue.defi_brut(), Forme::chiffre);
     }
     case 4:
-        return "Défi de la semaine 4, " + base + " ; |mois " + nombre(m) + " − (" + nombre(b) +
-               " + mois " + nombre(m) + " = " + chaine(b + m, Forme::apogee) +
+        return "Défi de la semaine 4, " + base + " ; |mois " + nombre(m) + " − (" + plus_mois +
                ")| = " + reduction(s.defi_brut(4, m), Forme::chiffre);
     }
     return {};
