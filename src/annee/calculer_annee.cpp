@@ -16,10 +16,6 @@ namespace kalder {
 
 namespace {
 
-int mois_suivant(int m) {
-    return m % 12 + 1;
-}
-
 void ecrire(Slot& slot, Nombre valeur) {
     slot.texte = std::to_string(valeur);
 }

@@ -68,19 +68,18 @@ ApogeesAnnee apogees_annee(const Theme& t, Nombre annee) {
 }
 
 std::array<PeriodeMois, 12> periodes_52(const Theme& t) {
-    const auto suivant = [](int m) { return m % 12 + 1; };
     int mois = static_cast<int>(t.mois);
     Nombre fin = 30 - t.jour; // the end of the birth month
     // Born after the 15th: the birth month is mostly before the birthday.
     if (t.jour >= 16) {
-        mois = suivant(mois);
+        mois = mois_suivant(mois);
         fin += 30;
     }
     std::array<PeriodeMois, 12> r{};
     Nombre periode = 1;
     r[0] = {mois, fin - 30, fin, periode};
     for (std::size_t i = 1; i < r.size(); ++i) {
-        mois = suivant(mois);
+        mois = mois_suivant(mois);
         const Nombre debut = fin;
         fin += 30;
         // The month stays in the period while 16 of its days or more are left in it.

@@ -56,6 +56,11 @@ struct ApogeesAnnee {
 };
 ApogeesAnnee apogees_annee(const Theme& t, Nombre annee);
 
+// December is followed by January.
+inline int mois_suivant(int m) {
+    return m % 12 + 1;
+}
+
 // The 52-day periods from the birthday, months counted 30 days: each month
 // of the grid, from the one the count starts in, with the days it covers
 // after the birthday (debut excluded, fin included) and the period holding

@@ -16,19 +16,6 @@ namespace kalder::explication {
 
 namespace {
 
-// A month inside a sentence: "juillet".
-std::string nom_mois(int m) {
-    std::string nom(noms_mois[static_cast<std::size_t>(m - 1)]);
-    nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
-    return nom;
-}
-
-// "de juillet", "d'avril".
-std::string de_mois(int m) {
-    const std::string nom = nom_mois(m);
-    return (nom[0] == 'a' || nom[0] == 'o' ? "d'" : "de ") + nom;
-}
-
 // "1re", "12e".
 std::string rang(Nombre n) {
     return nombre(n) + (n == 1 ? "re" : "e");
@@ -86,7 +73,7 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
         return {};
     const Nombre y = c.etat.origines.annee_grille;
     const CycleMensuel cm = cycle_mensuel(t, y);
-    const std::string debut = "Cycle mensuel commencé en " + nom_mois(depart) +
+    const std::string debut = "Cycle mensuel commencé en " + nom_mois_minuscule(depart) +
                               (t.jour <= 15 ? " (mois de naissance, né le 15 ou avant), "
                                             : " (mois qui suit la naissance, né après le 15), ");
     switch (tiers_du_cycle(mois, depart)) {
@@ -162,8 +149,8 @@ std::string expliquer_periode(const Contexte& c, int mois) {
             continue;
         const Nombre premier = p.debut < 0 ? 1 : p.debut + 1;
         return "Périodes de 52 jours depuis le " + nombre(t.jour) + "/" + nombre(t.mois) +
-               " (mois comptés à 30 jours) : " + nom_mois(mois) + " va du jour " + nombre(premier) +
-               " au jour " + nombre(p.fin) + ", surtout dans les jours " +
+               " (mois comptés à 30 jours) : " + nom_mois_minuscule(mois) + " va du jour " +
+               nombre(premier) + " au jour " + nombre(p.fin) + ", surtout dans les jours " +
                nombre(52 * (p.periode - 1) + 1) + " à " + nombre(52 * p.periode) + " : période " +
                nombre(p.periode);
     }
@@ -179,9 +166,9 @@ std::string expliquer_profection(const Contexte& c, int mois) {
                     " ; reste de la division de " + nombre(p.ecart) +
                     " par 12 : " + nombre(p.reste) + " ; ";
     if (mois >= depart)
-        return r + de_mois(depart) + " à décembre : " + nombre(p.reste) +
+        return r + du_mois(depart) + " à décembre : " + nombre(p.reste) +
                " + 1 = " + nombre(p.valeur(mois, depart));
-    r += "de janvier à " + nom_mois(depart - 1) + " : ";
+    r += "de janvier à " + nom_mois_minuscule(depart - 1) + " : ";
     return p.reste == 0 ? r + "0 compte pour 12" : r + nombre(p.valeur(mois, depart));
 }
 

@@ -89,14 +89,6 @@ static_assert(std::size(decideurs_nomb) == nomb::dernier + 1);
 constexpr Decideur decideurs_ent[] = {N, P, D, P, P, P, P};
 static_assert(std::size(decideurs_ent) == ent::dernier - ent::premier + 1);
 
-// "de mars", "d'avril": a month as it follows a noun.
-std::string du_mois(int mois) {
-    std::string nom(noms_mois[static_cast<std::size_t>(mois - 1)]);
-    nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
-    const bool voyelle = nom[0] == 'a' || nom[0] == 'o';
-    return (voyelle ? "d'" : "de ") + nom;
-}
-
 std::string texte(std::string_view v) {
     return std::string(v);
 }

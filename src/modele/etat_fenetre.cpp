@@ -107,6 +107,18 @@ std::optional<BoutonId> EtatFenetre::bouton_entree() const {
     return bouton_defaut;
 }
 
+std::string nom_mois_minuscule(int mois) {
+    std::string nom(noms_mois[static_cast<std::size_t>(mois - 1)]);
+    nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
+    return nom;
+}
+
+std::string du_mois(int mois) {
+    const std::string nom = nom_mois_minuscule(mois);
+    const bool voyelle = nom[0] == 'a' || nom[0] == 'o';
+    return (voyelle ? "d'" : "de ") + nom;
+}
+
 std::string_view nom_champ(ChampId id) {
     return noms_champs[static_cast<int>(id)];
 }

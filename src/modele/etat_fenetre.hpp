@@ -133,6 +133,11 @@ inline constexpr std::array<std::string_view, 12> noms_mois = {
     "Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
     "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
 
+// A month inside a sentence: "juillet".
+std::string nom_mois_minuscule(int mois);
+// "de mars", "d'avril": a month as it follows a noun.
+std::string du_mois(int mois);
+
 struct EtatFenetre {
     EtatFenetre();
 
