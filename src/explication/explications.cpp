@@ -69,10 +69,16 @@ const std::array<Explicateur, nombre_entrees_catalogue> explicateurs = {{
 }};
 
 std::string expliquer(const Contexte& c, const SlotCatalogue& entree, int indice) {
-    if (entree.slot(c.etat, indice).texte.empty())
+    const std::string& texte = entree.slot(c.etat, indice).texte;
+    if (texte.empty())
         return {};
     const auto rang = static_cast<std::size_t>(&entree - catalogue_slots().data());
-    return explicateurs[rang].expliquer(c, indice);
+    std::string r = explicateurs[rang].expliquer(c, indice);
+    // The last guard: one that does not reach the value shown would mislead,
+    // wherever it is shown (the tests forbid one).
+    if (!atteint_la_valeur(r, texte))
+        return {};
+    return r;
 }
 
 } // namespace

@@ -24,7 +24,7 @@ std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenet
 std::string_view valeur_affichee(std::string_view texte_slot);
 
 // Whether an explanation ends in the value its slot shows. Every one does
-// (the tests hold it); the window checks it once more before showing one.
+// (the tests hold it); one that would not is withheld.
 bool atteint_la_valeur(std::string_view explication, std::string_view texte_slot);
 
 // The catalogue row each explainer was written for, in catalogue order; empty

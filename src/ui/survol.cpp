@@ -17,15 +17,6 @@ namespace kalder::ui {
 
 namespace {
 
-// The last guard: an explanation that does not reach the value shown would
-// mislead, so the window keeps it to itself (the engine's tests forbid one).
-QString montrable(EtatFenetre& etat, const std::string& nom, const std::string& explication) {
-    const Slot* slot = trouver_slot(etat, nom);
-    if (!slot || !atteint_la_valeur(explication, slot->texte))
-        return {};
-    return QString::fromStdString(explication);
-}
-
 // Said in the status bar until a first explanation has been shown there.
 const QString indication_survol =
     QStringLiteral("Laissez la souris sur un nombre pour voir comment il a été obtenu.");
@@ -85,15 +76,14 @@ void FenetrePrincipale::decrire_slots() {
         auto it = controles_.libelles.constFind(QString::fromStdString(nom));
         if (it == controles_.libelles.constEnd())
             continue;
-        const QString description = montrable(etat_, nom, explication);
+        const QString description = QString::fromStdString(explication);
         if (it->libelle->accessibleDescription() != description)
             it->libelle->setAccessibleDescription(description);
     }
 }
 
 void FenetrePrincipale::survoler(const QString& nom, QLabel* libelle) {
-    const std::string nom_slot = nom.toStdString();
-    const QString explication = montrable(etat_, nom_slot, expliquer_slot(etat_, nom_slot));
+    const QString explication = QString::fromStdString(expliquer_slot(etat_, nom.toStdString()));
     libelle->setToolTip(explication);
     if (explication.isEmpty()) {
         montrer_statut();
