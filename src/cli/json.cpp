@@ -43,16 +43,15 @@ void chaine(std::string& out, std::string_view texte) {
     out += '"';
 }
 
-const char* couleur(Couleur c) {
-    switch (c) {
-    case Couleur::rouge_fonce:
-        return "\"#C00000\"";
-    case Couleur::vert:
-        return "\"#008000\"";
-    case Couleur::defaut:
-        break;
+void couleur(std::string& out, Couleur c) {
+    const std::string_view hex = couleur_hex(c);
+    if (hex.empty()) {
+        out += "null";
+        return;
     }
-    return "null";
+    out += '"';
+    out += hex;
+    out += '"';
 }
 
 void slot(std::string& out, std::string_view nom, const Slot& s,
@@ -61,7 +60,7 @@ void slot(std::string& out, std::string_view nom, const Slot& s,
     out += ": {\"texte\": ";
     chaine(out, s.texte);
     out += ", \"couleur\": ";
-    out += couleur(s.couleur);
+    couleur(out, s.couleur);
     out += s.visible ? ", \"visible\": true" : ", \"visible\": false";
     if (explication) {
         out += ", \"explication\": ";

@@ -19,15 +19,7 @@ inline QString echappe(std::string_view texte) {
 
 // The colour a slot shows its value in on screen; empty for the default.
 inline QString couleur_html(Couleur c) {
-    switch (c) {
-    case Couleur::rouge_fonce:
-        return QStringLiteral("#C00000");
-    case Couleur::vert:
-        return QStringLiteral("#008000");
-    case Couleur::defaut:
-        break;
-    }
-    return {};
+    return q(couleur_hex(c));
 }
 
 // A value in its on-screen colour, bold when coloured.

@@ -15,6 +15,19 @@ namespace kalder {
 
 enum class Couleur { defaut, rouge_fonce, vert };
 
+// "#RRGGBB" of a value's colour; empty for the default (the text's own).
+constexpr std::string_view couleur_hex(Couleur c) {
+    switch (c) {
+    case Couleur::rouge_fonce:
+        return "#C00000";
+    case Couleur::vert:
+        return "#008000";
+    case Couleur::defaut:
+        break;
+    }
+    return {};
+}
+
 struct Slot {
     std::string texte;
     Couleur couleur = Couleur::defaut;
