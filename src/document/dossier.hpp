@@ -28,6 +28,7 @@ struct ParametresDossier {
 };
 
 // "Anne-Marie Dupont".
+QString nom_complet(std::string_view prenom, std::string_view nom);
 QString nom_complet(const EtatFenetre& etat);
 // "Dupont Anne-Marie 15-07-1975.pdf", the name a save dialog suggests.
 QString nom_de_fichier_suggere(const EtatFenetre& etat);

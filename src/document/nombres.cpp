@@ -57,13 +57,9 @@ constexpr std::string_view abreges_mois[nombre_mois] = {"janv.", "févr.", "mars
                                                         "mai",   "juin",  "juil.", "août",
                                                         "sept.", "oct.",  "nov.",  "déc."};
 
-bool montre(const Slot& s) {
-    return s.visible && !s.texte.empty();
-}
-
 QString case_valeur(const Slot& s) {
     return QStringLiteral("<td align=\"center\">%1</td>")
-        .arg(montre(s) ? valeur_html(s) : QString());
+        .arg(s.montre() ? valeur_html(s) : QString());
 }
 
 const SlotCatalogue& run(std::string_view nom) {
@@ -72,7 +68,7 @@ const SlotCatalogue& run(std::string_view nom) {
 
 bool run_montre(const EtatFenetre& e, const SlotCatalogue& r) {
     for (int i = r.premier; i <= r.dernier; ++i)
-        if (montre(r.slot(e, i)))
+        if (r.slot(e, i).montre())
             return true;
     return false;
 }
@@ -92,7 +88,7 @@ QString grille_inclusion(const EtatFenetre& e) {
                                 "<span style=\"font-size: 7pt; color: #606070;\">%1</span><br/>"
                                 "<span style=\"font-size: 14pt;\">%2</span></td>")
                      .arg(k)
-                     .arg(montre(s) ? valeur_html(s) : QString());
+                     .arg(s.montre() ? valeur_html(s) : QString());
         }
         h += QStringLiteral("</tr>\n");
     }
@@ -126,7 +122,7 @@ QString mots_du_nom(const EtatFenetre& e) {
     const SlotCatalogue* lignes[] = {&run("deco"), &run("des"), &run("dei")};
     std::vector<int> mots;
     for (int k = 0; k < nombre_mots; ++k)
-        if (montre(lignes[0]->slot(e, k)))
+        if (lignes[0]->slot(e, k).montre())
             mots.push_back(k);
     if (mots.empty())
         return {};
@@ -149,7 +145,7 @@ QString table_libelles(const EtatFenetre& e, const Onglet& onglet) {
         const SlotCatalogue& r = run(nom);
         for (int i = r.premier; i <= r.dernier; ++i) {
             const Slot& s = r.slot(e, i);
-            if (!montre(s))
+            if (!s.montre())
                 continue;
             lignes += QStringLiteral("<tr><td width=\"75%\">%1</td>%2</tr>\n")
                           .arg(echappe(r.libelle_de(i)), case_valeur(s));

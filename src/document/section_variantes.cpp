@@ -1,6 +1,7 @@
 // "Variantes du nom": the numbers of each spelling the user compared, one
 // row per number and one column per name, the person's own name first.
 
+#include "document/dossier.hpp"
 #include "document/html.hpp"
 #include "document/parties.hpp"
 #include "variantes/comparer_noms.hpp"
@@ -17,14 +18,8 @@ constexpr std::size_t variantes_par_table = 3;
 
 const QString fond_different = QStringLiteral("#ffeca0");
 
-bool montre(const Slot& s) {
-    return s.visible && !s.texte.empty();
-}
-
 QString nom_html(const LigneVariante& l) {
-    return (q(l.nom.prenom).trimmed() + QLatin1Char(' ') + q(l.nom.nom).trimmed())
-        .trimmed()
-        .toHtmlEscaped();
+    return nom_complet(l.nom.prenom, l.nom.nom).toHtmlEscaped();
 }
 
 // "Chemin de vie : 8" says its own caption; other numbers take the label.
@@ -58,7 +53,7 @@ QString refus(const std::vector<LigneVariante>& lignes) {
 
 QString cellule(const LigneVariante& l, const LigneVariante& reference, std::size_t c) {
     const Slot& s = l.cellules[c];
-    const QString valeur = montre(s) ? valeur_html(s) : QString();
+    const QString valeur = s.montre() ? valeur_html(s) : QString();
     if (&l == &reference || !cellule_differe(l, reference, c))
         return QStringLiteral("<td align=\"center\">%1</td>").arg(valeur);
     return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">%2&nbsp;<b>≠</b></td>")
@@ -109,9 +104,9 @@ QString html_variantes(const EtatFenetre& etat, const ParametresDossier& p) {
     // The numbers no name shows (a fourth word, a partner's) make no row.
     std::vector<std::size_t> colonnes;
     for (std::size_t c = 0; c < colonnes_nom().size(); ++c)
-        if (montre(reference.cellules[c]) ||
+        if (reference.cellules[c].montre() ||
             std::any_of(calculees.begin(), calculees.end(),
-                        [c](const LigneVariante* l) { return montre(l->cellules[c]); }))
+                        [c](const LigneVariante* l) { return l->cellules[c].montre(); }))
             colonnes.push_back(c);
 
     h += titre_html(2, QStringLiteral("Nombres du nom")) +

@@ -97,9 +97,12 @@ QString ligne_couverture(const QString& libelle, const QString& valeur) {
 
 } // namespace
 
+QString nom_complet(std::string_view prenom, std::string_view nom) {
+    return (q(prenom).trimmed() + QLatin1Char(' ') + q(nom).trimmed()).trimmed();
+}
+
 QString nom_complet(const EtatFenetre& etat) {
-    return (q(etat.theme.prenom).trimmed() + QLatin1Char(' ') + q(etat.theme.nom).trimmed())
-        .trimmed();
+    return nom_complet(etat.theme.prenom, etat.theme.nom);
 }
 
 QString nom_de_fichier_suggere(const EtatFenetre& etat) {

@@ -32,6 +32,9 @@ struct Slot {
     std::string texte;
     Couleur couleur = Couleur::defaut;
     bool visible = true;
+
+    // Something to read there.
+    bool montre() const { return visible && !texte.empty(); }
 };
 
 enum class ChampId : int {

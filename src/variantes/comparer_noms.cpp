@@ -79,7 +79,7 @@ std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneV
     if (ligne.erreur)
         return l;
     for (const ColonneNom& c : date)
-        if (const Slot& s = c.entree->slot(ligne.etat, c.indice); !s.texte.empty() && s.visible)
+        if (const Slot& s = c.entree->slot(ligne.etat, c.indice); s.montre())
             l.emplace_back(c.libelle, s.texte);
     return l;
 }
