@@ -3,6 +3,7 @@
 
 #include "modele/etat_fenetre.hpp"
 
+#include <QColor>
 #include <QString>
 
 #include <string_view>
@@ -12,6 +13,9 @@ namespace kalder::document {
 inline QString q(std::string_view texte) {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
+
+// The mark of a cell that differs from the reference row, on screen and in the dossier.
+inline const QColor fond_different{255, 236, 160};
 
 inline QString echappe(std::string_view texte) {
     return q(texte).toHtmlEscaped();

@@ -16,8 +16,6 @@ namespace {
 // its column on A4 portrait, so more variants make more tables.
 constexpr std::size_t variantes_par_table = 3;
 
-const QString fond_different = QStringLiteral("#ffeca0");
-
 QString nom_html(const LigneVariante& l) {
     return nom_complet(l.nom.prenom, l.nom.nom).toHtmlEscaped();
 }
@@ -57,7 +55,7 @@ QString cellule(const LigneVariante& l, const LigneVariante& reference, std::siz
     if (&l == &reference || !cellule_differe(l, reference, c))
         return QStringLiteral("<td align=\"center\">%1</td>").arg(valeur);
     return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">%2&nbsp;<b>≠</b></td>")
-        .arg(fond_different, valeur);
+        .arg(fond_different.name(), valeur);
 }
 
 // One table: the reference and `noms`, a row per number one of them shows.

@@ -156,6 +156,13 @@ QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& t
     return b;
 }
 
+QPushButton* bouton_sans_defaut(QWidget* parent, const QString& texte, const char* nom) {
+    auto* b = new QPushButton(texte, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setAutoDefault(false);
+    return b;
+}
+
 QString nom_slot(std::string_view tableau, int indice) {
     return QStringLiteral("%1(%2)").arg(nom_qt(tableau)).arg(indice);
 }

@@ -94,6 +94,8 @@ QLineEdit* champ(Controles& c, QWidget* parent, ChampId id, QRect geometrie);
 QString nom_accessible(ChampId id);
 QPushButton* bouton(Controles& c, QWidget* parent, BoutonId id, const QString& texte,
                     QRect geometrie);
+// A dialog's button that is never pressed by Enter unless it has the focus.
+QPushButton* bouton_sans_defaut(QWidget* parent, const QString& texte, const char* nom);
 
 QString nom_qt(std::string_view nom);
 

@@ -27,15 +27,6 @@ constexpr int marge = 6;
 constexpr int largeur_bouton = 90;
 constexpr int hauteur_bouton = 25;
 
-QPushButton* bouton_sans_defaut(QWidget* parent, const QString& texte, const char* nom) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    // No default button: Enter presses only the button that has the focus.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 } // namespace
 
 DialogueOuvrir::DialogueOuvrir(ListePersonnes liste, QWidget* parent, std::filesystem::path dossier)

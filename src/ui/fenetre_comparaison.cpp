@@ -2,6 +2,7 @@
 
 #include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/construction.hpp"
 #include "ui/modele_comparaison.hpp"
 #include "ui/modele_personnes.hpp"
 
@@ -23,13 +24,6 @@
 namespace kalder::ui {
 
 namespace {
-
-QPushButton* bouton(QWidget* parent, const QString& texte, const char* nom) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setAutoDefault(false);
-    return b;
-}
 
 // The saved persons, one to choose; nullopt when the user gives up.
 std::optional<Personne> choisir_personne(QWidget* parent, ListePersonnes liste) {
@@ -77,8 +71,8 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     prenoms_->setObjectName(QStringLiteral("comparaison_prenoms"));
     nom_ = new QLineEdit(this);
     nom_->setObjectName(QStringLiteral("comparaison_nom"));
-    auto* ajout = bouton(this, QStringLiteral("Ajouter"), "comparaison_ajouter");
-    auto* modif = bouton(this, QStringLiteral("Modifier"), "comparaison_modifier");
+    auto* ajout = bouton_sans_defaut(this, QStringLiteral("Ajouter"), "comparaison_ajouter");
+    auto* modif = bouton_sans_defaut(this, QStringLiteral("Modifier"), "comparaison_modifier");
     auto* saisie = new QHBoxLayout;
     auto* champs = new QFormLayout;
     champs->addRow(QStringLiteral("Prénoms :"), prenoms_);
@@ -109,12 +103,13 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     legende->setWordWrap(true);
 
     auto* actions = new QHBoxLayout;
-    auto* retrait = bouton(this, QStringLiteral("Retirer"), "comparaison_retirer");
-    auto* monter = bouton(this, QStringLiteral("Monter"), "comparaison_monter");
-    auto* descendre = bouton(this, QStringLiteral("Descendre"), "comparaison_descendre");
+    auto* retrait = bouton_sans_defaut(this, QStringLiteral("Retirer"), "comparaison_retirer");
+    auto* monter = bouton_sans_defaut(this, QStringLiteral("Monter"), "comparaison_monter");
+    auto* descendre =
+        bouton_sans_defaut(this, QStringLiteral("Descendre"), "comparaison_descendre");
     auto* repertoire =
-        bouton(this, QStringLiteral("Depuis le répertoire…"), "comparaison_repertoire");
-    auto* copie = bouton(this, QStringLiteral("Copier"), "comparaison_copier");
+        bouton_sans_defaut(this, QStringLiteral("Depuis le répertoire…"), "comparaison_repertoire");
+    auto* copie = bouton_sans_defaut(this, QStringLiteral("Copier"), "comparaison_copier");
     for (QPushButton* b : {retrait, monter, descendre, repertoire})
         actions->addWidget(b);
     actions->addStretch(1);

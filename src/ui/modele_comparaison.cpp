@@ -1,5 +1,6 @@
 #include "ui/modele_comparaison.hpp"
 
+#include "document/html.hpp"
 #include "explication/explications.hpp"
 #include "noyau/sommes.hpp"
 #include "ui/construction.hpp"
@@ -15,9 +16,6 @@ namespace {
 QString qt(const std::string& texte) {
     return QString::fromStdString(texte);
 }
-
-// The mark of a cell that differs from the reference row.
-const QColor fond_different(255, 236, 160);
 
 QVariant couleur_texte(Couleur c) {
     if (const auto couleur = couleur_du_modele(c))
@@ -178,7 +176,7 @@ QVariant ModeleComparaison::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return c == 0 || l.erreur ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::BackgroundRole:
-        return differe(r, c) ? QVariant(fond_different) : QVariant();
+        return differe(r, c) ? QVariant(document::fond_different) : QVariant();
     case Qt::FontRole:
         if (c == 0 && est_reference(r)) {
             QFont gras;
