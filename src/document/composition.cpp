@@ -107,7 +107,7 @@ QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat
     const QSizeF page = document->pageSize();
     const qreal largeur = page.width() * 0.999;
     // Without a date, one line saying so.
-    if (!construire_frise(etat_, annee_courante_))
+    if (!frise_)
         return {largeur, QFontMetricsF(format.toCharFormat().font(),
                                        document->documentLayout()->paintDevice())
                                  .height() *
@@ -120,7 +120,7 @@ void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument
                             const QTextFormat& format) {
     peintre->save();
     peintre->setFont(format.toCharFormat().font()); // the dossier's own
-    dessiner_section_frise(*peintre, zone, etat_, annee_courante_);
+    dessiner_section_frise(*peintre, zone, frise_);
     peintre->restore();
 }
 

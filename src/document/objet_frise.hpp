@@ -2,10 +2,13 @@
 // The timeline as an object of the dossier's text, drawn with the painter of
 // the page it falls on, so that it stays vectors in a PDF and on paper.
 
+#include "frise/frise.hpp"
 #include "modele/etat_fenetre.hpp"
 
 #include <QObject>
 #include <QTextObjectInterface>
+
+#include <optional>
 
 namespace kalder::document {
 
@@ -16,16 +19,16 @@ class ObjetFrise : public QObject, public QTextObjectInterface {
     Q_INTERFACES(QTextObjectInterface)
 
   public:
+    // Built once here: the layout asks its size many times.
     ObjetFrise(const EtatFenetre& etat, int annee_courante)
-        : etat_(etat), annee_courante_(annee_courante) {}
+        : frise_(construire_frise(etat, annee_courante)) {}
 
     QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
     void drawObject(QPainter* peintre, const QRectF& zone, QTextDocument* document, int position,
                     const QTextFormat& format) override;
 
   private:
-    const EtatFenetre& etat_;
-    int annee_courante_;
+    std::optional<Frise> frise_;
 };
 
 } // namespace kalder::document

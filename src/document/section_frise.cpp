@@ -8,9 +8,9 @@
 
 namespace kalder::document {
 
-void dessiner_section_frise(QPainter& peintre, const QRectF& zone, const EtatFenetre& etat,
-                            int annee_courante) {
-    if (const auto frise = construire_frise(etat, annee_courante)) {
+void dessiner_section_frise(QPainter& peintre, const QRectF& zone,
+                            const std::optional<Frise>& frise) {
+    if (frise) {
         dessiner_frise(peintre, zone, *frise);
         return;
     }
