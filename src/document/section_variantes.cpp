@@ -4,6 +4,7 @@
 #include "document/dossier.hpp"
 #include "document/html.hpp"
 #include "document/parties.hpp"
+#include "explication/explications.hpp"
 #include "variantes/comparer_noms.hpp"
 
 #include <algorithm>
@@ -28,10 +29,9 @@ QString nombres_date(const LigneVariante& reference) {
     QString h =
         titre_html(2, QStringLiteral("Nombres de la date, communs à tous les noms")) + debut_table;
     for (const auto& [libelle, texte] : nombres) {
-        const QString t = q(texte);
-        const auto deux_points = t.indexOf(QStringLiteral(" : "));
-        const QString gauche = deux_points < 0 ? q(libelle) : t.left(deux_points);
-        const QString droite = deux_points < 0 ? t : t.mid(deux_points + 3);
+        const std::string_view propre = libelle_affiche(texte);
+        const QString gauche = q(propre.empty() ? std::string_view(libelle) : propre);
+        const QString droite = q(valeur_affichee(texte));
         h += QStringLiteral("<tr><td width=\"75%\">%1</td><td align=\"center\">%2</td></tr>\n")
                  .arg(gauche.toHtmlEscaped(), droite.toHtmlEscaped());
     }

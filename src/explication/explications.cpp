@@ -102,6 +102,12 @@ std::string_view valeur_affichee(std::string_view texte) {
     return deux_points == std::string_view::npos ? texte : texte.substr(deux_points + 3);
 }
 
+std::string_view libelle_affiche(std::string_view texte) {
+    const std::size_t deux_points = texte.rfind(" : ");
+    return deux_points == std::string_view::npos ? std::string_view()
+                                                 : texte.substr(0, deux_points);
+}
+
 std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {
     const PlaceSlot place = place_slot(nom_slot);
     return place.entree ? expliquer(Contexte(etat), *place.entree, place.indice) : std::string();

@@ -22,6 +22,9 @@ std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenet
 
 // The value at the end of a slot's text: "1" for "Pierre angulaire : 1".
 std::string_view valeur_affichee(std::string_view texte_slot);
+// The caption a slot's text carries before its value: "Pierre angulaire";
+// empty for a bare value.
+std::string_view libelle_affiche(std::string_view texte_slot);
 
 // Whether an explanation ends in the value its slot shows. Every one does
 // (the tests hold it); one that would not is withheld.

@@ -1,5 +1,7 @@
 #include "ui/fenetre_comparaison.hpp"
 
+#include "document/html.hpp"
+#include "explication/explications.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
@@ -164,13 +166,11 @@ void FenetreComparaison::afficher_date() {
     QStringList parties;
     if (const LigneVariante* ref = modele_->reference())
         for (const auto& [libelle, texte] : nombres_de_la_date(*ref)) {
-            const QString t = QString::fromStdString(texte).toHtmlEscaped();
-            const auto deux_points = t.indexOf(QStringLiteral(" : "));
-            parties << (deux_points < 0 ? QString::fromStdString(libelle).toHtmlEscaped() +
-                                              QStringLiteral(" : <b>") + t
-                                        : t.left(deux_points + 3) + QStringLiteral("<b>") +
-                                              t.mid(deux_points + 3)) +
-                           QStringLiteral("</b>");
+            const std::string_view propre = libelle_affiche(texte);
+            const std::string_view legende = propre.empty() ? std::string_view(libelle) : propre;
+            parties << QStringLiteral("%1 : <b>%2</b>")
+                           .arg(document::echappe(legende),
+                                document::echappe(valeur_affichee(texte)));
         }
     date_->setText(parties.isEmpty() ? QStringLiteral("Pas de date de naissance.")
                                      : parties.join(QStringLiteral(" &nbsp;·&nbsp; ")));
