@@ -8,6 +8,8 @@ paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          xvfb xauth
          # Reading the PDF dossier back in its tests.
          poppler-utils python3
+         # Reading the iCalendar file of the personal days back in its tests.
+         python3-icalendar
          # Checking the installation: desktop entry, AppStream, Debian package.
          desktop-file-utils appstream dpkg-dev file
          # The format and static checks of test.sh.

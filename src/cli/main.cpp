@@ -2,6 +2,7 @@
 // line, computed by the same engine and validated exactly as the window does.
 
 #include "annee/calculer_annee.hpp"
+#include "cli/calendrier_cli.hpp"
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
@@ -123,6 +124,9 @@ int executer(const Options& o) {
         }
     }
 
+    if (calendrier_demande(o))
+        return calendrier(
+            etat, o, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     if (o.a("pdf"))
         return ecrire_dossier(etat, o, annee_courante, noms);
 

@@ -7,7 +7,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 25> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -27,7 +27,11 @@ constexpr std::array<std::string_view, 21> options_a_valeur = {"prenom",
                                                                "remplacer",
                                                                "pdf",
                                                                "sections",
-                                                               "prepare-par"};
+                                                               "prepare-par",
+                                                               "ics",
+                                                               "du",
+                                                               "au",
+                                                               "calendrier"};
 
 struct Drapeau {
     std::string_view nom;
@@ -73,6 +77,10 @@ const char* const usage =
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
     "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]]\n"
+    "                    [--ics FICHIER [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]]\n"
+    "                    [--calendrier AAAA[-MM] [--json [--explications]]]\n"
+    "       (--ics : agenda des jours personnels, par défaut l'année de calcul ;\n"
+    "        sans --au, jusqu'au 31 décembre de l'année de --du)\n"
     "       (sections du dossier PDF : nombres, variantes, frise, synthese, details,\n"
     "        cycles, entente, explications ; toutes par défaut ; variantes reprend\n"
     "        les --variante)\n"

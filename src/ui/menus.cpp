@@ -2,6 +2,7 @@
 
 #include "ui/boites_message.hpp"
 #include "ui/dossier_consultation.hpp"
+#include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_frise.hpp"
 #include "ui/fenetres_secondaires.hpp"
@@ -76,6 +77,8 @@ void FenetrePrincipale::construire_menus() {
     outils->setObjectName(QStringLiteral("m_outils"));
     connect(article(outils, QStringLiteral("Frise de vie…"), "m_frise"), &QAction::triggered, this,
             [this] { montrer_frise(*this); });
+    connect(article(outils, QStringLiteral("Calendrier…"), "m_calendrier"), &QAction::triggered,
+            this, [this] { montrer_calendrier(*this); });
     connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
             &QAction::triggered, this, [this] {
                 // A theme is shown from a calculation until "Effacer tout".
