@@ -8,8 +8,9 @@
 
 namespace kalder {
 
-inline constexpr const char* prefixe_ecriture = "Le fichier des clients n'a pas pu être modifié : ";
-inline constexpr const char* prefixe_lecture = "Le fichier des clients n'a pas pu être lu : ";
+inline constexpr const char* prefixe_ecriture =
+    "Le fichier des clients n'a pas pu être modifié\u00a0: ";
+inline constexpr const char* prefixe_lecture = "Le fichier des clients n'a pas pu être lu\u00a0: ";
 
 // A text the user gave that cannot be stored as it is, with why.
 struct TexteRefuse {

@@ -30,6 +30,13 @@ template <typename T> struct Reponse {
     Refus erreur;
 };
 
+struct BilanImport {
+    std::size_t fiches_creees = 0;
+    std::size_t fiches_completees = 0;
+    std::size_t notes_ajoutees = 0;
+    std::size_t consultations_ajoutees = 0;
+};
+
 // The key of a person in the client file: the five fields as a save writes
 // them to the directory (trimmed, accents composed).
 Personne identite_client(const Personne& personne);
@@ -69,8 +76,13 @@ class BaseClients {
     // left in the file's bytes. Nothing to erase is no failure.
     Refus effacer(const Personne& personne);
 
-    // For an import: whether a record for the person exists.
-    Reponse<bool> existe(const Personne& personne) const;
+    // Every record, in the order of the list (for an export).
+    Reponse<std::vector<Fiche>> tout_lire() const;
+    // Merges records by identity, in one transaction: a new person's record
+    // is added whole; for a known one, the missing notes, consultations, tags,
+    // spellings and partners are added and the empty contact fields filled.
+    // Nothing is removed or overwritten.
+    Reponse<BilanImport> importer(const std::vector<Fiche>& fiches);
 
   private:
     std::filesystem::path chemin_;
@@ -80,6 +92,7 @@ class BaseClients {
     std::optional<std::string> avis_;
 
     void ouvrir(bool creer);
+    void ecrire_fiche(const Fiche& fiche);
     void ouvrir_patiemment();
     Refus refus_ecriture() const;
     template <typename F> Refus ecrire(F&& f);

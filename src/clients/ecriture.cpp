@@ -109,7 +109,7 @@ constexpr const char* sql_partenaire =
 void verifier_texte(std::string_view texte, const char* quoi) {
     if (!utf8_valide(texte))
         throw TexteRefuse{std::string("Le texte de ") + quoi +
-                          " n'est pas de l'UTF-8 valide : il n'a pas été enregistré."};
+                          " n'est pas de l'UTF-8 valide\u00a0: il n'a pas été enregistré."};
 }
 
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer) {
@@ -135,7 +135,11 @@ std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool 
 }
 
 Refus BaseClients::enregistrer(const Fiche& fiche) {
-    return ecrire([&] {
+    return ecrire([&] { ecrire_fiche(fiche); });
+}
+
+void BaseClients::ecrire_fiche(const Fiche& fiche) {
+    {
         const std::int64_t id = id_client(base_, identite_client(fiche.personne), true);
         const Contact& c = fiche.contact;
         for (const std::string* champ : {&c.telephone, &c.courriel, &c.adresse})
@@ -203,7 +207,7 @@ Refus BaseClients::enregistrer(const Fiche& fiche) {
         for (std::int64_t i = 0; i < n; ++i)
             inserer_partenaire(ajout, id, n - 1 - i,
                                fiche.partenaires[static_cast<std::size_t>(i)]);
-    });
+    }
 }
 
 Refus BaseClients::ajouter_note(const Personne& personne, std::string_view date,

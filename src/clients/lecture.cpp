@@ -41,8 +41,8 @@ std::vector<std::string> phrases(std::string_view recherche) {
     return r;
 }
 
-// A word without any letter or digit finds nothing in the index; it is kept
-// apart, so that "%" alone finds nothing rather than everyone.
+// A word without any letter or digit is not in the index: it is left out of
+// the search, but a search of such words only ("%") finds nobody.
 bool a_lettre(std::string_view phrase) {
     for (const char c : phrase)
         if (static_cast<unsigned char>(c) >= 0x80 || std::isalnum(static_cast<unsigned char>(c)))
@@ -118,19 +118,17 @@ Reponse<std::optional<Fiche>> BaseClients::lire(const Personne& personne) const 
     });
 }
 
-Reponse<bool> BaseClients::existe(const Personne& personne) const {
-    return lire_avec<bool>([&] { return id_client(base_, identite_client(personne), false) != 0; });
-}
-
 Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherche) const {
     return lire_avec<std::vector<ResumeClient>>([&] {
         std::vector<ResumeClient> r;
         const auto mots = phrases(recherche);
         std::string sql = colonnes_resume;
         std::vector<std::string> liees;
+        if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
+            return r;
         for (const std::string& mot : mots) {
             if (!a_lettre(mot))
-                return r;
+                continue;
             liees.push_back(mot);
             const std::string n = std::to_string(liees.size());
             sql += (liees.size() == 1 ? " WHERE " : " AND ");

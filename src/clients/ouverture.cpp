@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string nom_affiche(const fs::path& chemin) {
-    return "« " + utf8_du_chemin(chemin) + " »";
+    return "«\u00a0" + utf8_du_chemin(chemin) + "\u00a0»";
 }
 
 bool endommage(int code) {
@@ -64,7 +64,7 @@ void BaseClients::ouvrir_patiemment() {
         } catch (const sqlite::Erreur& e) {
             if (steady_clock::now() >= fin) {
                 raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                          " n'a pas pu être ouvert : " + sqlite::raison(e.code()) + ".";
+                          " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e.code()) + ".";
                 return;
             }
             std::this_thread::sleep_for(milliseconds(20));
@@ -83,7 +83,7 @@ BaseClients::BaseClients(const fs::path& dossier) : chemin_(fichier_clients(doss
                       " est endommagé et n'a pas pu être mis de côté.";
             return;
         }
-        avis_ = "Le fichier des clients était endommagé : il a été mis de côté sous le nom " +
+        avis_ = "Le fichier des clients était endommagé\u00a0: il a été mis de côté sous le nom " +
                 nom_affiche(*cote) + " et un nouveau fichier a été commencé.";
         try {
             ouvrir_patiemment();
@@ -122,7 +122,7 @@ void BaseClients::ouvrir(bool creer) {
             base_.executer("PRAGMA busy_timeout = 10000");
             lecture_seule_ = true;
             raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                      " est en lecture seule : rien ne peut y être enregistré.";
+                      " est en lecture seule\u00a0: rien ne peut y être enregistré.";
         }
         sqlite::Requete verification(base_, "PRAGMA quick_check");
         if (!verification.ligne() || verification.texte(0) != "ok")
@@ -130,16 +130,18 @@ void BaseClients::ouvrir(bool creer) {
         const int version = schema::version(base_);
         if (version > schema::version_courante()) {
             base_ = sqlite::Connexion();
-            raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                      " vient d'une version plus récente de Kalder : il n'est ni lu ni modifié.";
+            raison_ =
+                "Le fichier des clients " + nom_affiche(chemin_) +
+                " vient d'une version plus récente de Kalder\u00a0: il n'est ni lu ni modifié.";
             return;
         }
         if (version < schema::version_courante()) {
             if (lecture_seule_) {
                 base_ = sqlite::Connexion();
-                raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                          " vient d'une version plus ancienne et ne peut pas être mis à jour : "
-                          "il est en lecture seule.";
+                raison_ =
+                    "Le fichier des clients " + nom_affiche(chemin_) +
+                    " vient d'une version plus ancienne et ne peut pas être mis à jour\u00a0: "
+                    "il est en lecture seule.";
                 return;
             }
             schema::migrer(base_);
@@ -152,10 +154,10 @@ void BaseClients::ouvrir(bool creer) {
         if (e.code() == SQLITE_BUSY || e.code() == SQLITE_LOCKED)
             throw; // another program is creating or recovering the file
         raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                  " n'a pas pu être ouvert : " + sqlite::raison(e.code()) + ".";
+                  " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e.code()) + ".";
     } catch (const std::bad_alloc&) {
         base_ = sqlite::Connexion();
-        raison_ = "Le fichier des clients n'a pas pu être ouvert : la mémoire a manqué.";
+        raison_ = "Le fichier des clients n'a pas pu être ouvert\u00a0: la mémoire a manqué.";
     }
 }
 

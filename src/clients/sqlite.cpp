@@ -19,7 +19,7 @@ constexpr std::array raisons{
     Raison{SQLITE_LOCKED, "il est occupé par un autre programme depuis trop longtemps"},
     Raison{SQLITE_READONLY, "il est en lecture seule"},
     Raison{SQLITE_PERM, "l'accès est refusé"},
-    Raison{SQLITE_CANTOPEN, "il ne peut pas être ouvert"},
+    Raison{SQLITE_CANTOPEN, "son dossier est introuvable ou interdit d'accès"},
     Raison{SQLITE_FULL, "le disque est plein"},
     Raison{SQLITE_IOERR, "le disque a signalé une erreur"},
     Raison{SQLITE_CORRUPT, "il est endommagé"},

@@ -182,6 +182,7 @@ const CasRecherche cas_recherches[] = {
     {"nom_et_note", "martin déménagement", {"Martin"}},
     {"aucun", "annuel zèbre", {}},
     {"ponctuation_seule", "%", {}},
+    {"ponctuation_ignoree", "% annuel _", {"Dupont", "Martin"}},
 };
 
 class Recherche : public testing::TestWithParam<CasRecherche> {};
