@@ -2,7 +2,7 @@
 # before it; tests/moteur checks the includes (cmake/verifier_couches.cmake).
 set(KALDER_COUCHES
     noyau systeme textes modele saisie annee theme compat identite explication interpretation frise
-    variantes repertoire calendrier)
+    variantes repertoire calendrier clients)
 
 # kalder_couche(<folder> <lower layer>...): the static library kalder_<folder> of
 # every source of src/<folder>, linked to the lower layers it uses.

@@ -3,6 +3,7 @@
 
 #include "annee/calculer_annee.hpp"
 #include "cli/calendrier_cli.hpp"
+#include "cli/clients_cli.hpp"
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
@@ -167,8 +168,13 @@ int commande(int argc, char** argv) {
         std::cout << usage;
         return 0;
     }
-    if (o.liste + o.sauvegarder + o.supprimer > 1)
-        return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (o.liste + o.sauvegarder + o.supprimer + commande_clients(o) > 1)
+        return erreur_usage("--liste, --sauvegarder, --supprimer et les commandes des fiches "
+                            "clients s'excluent");
+    if (commande_clients(o)) {
+        std::vector<Echec> echecs;
+        return executer_clients(o, dossier_choisi(o, nom_lance, &echecs));
+    }
     if (o.liste || o.sauvegarder || o.supprimer) {
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
