@@ -166,10 +166,13 @@ int commande(int argc, char** argv) {
     if (o.liste + o.sauvegarder + o.supprimer > 1)
         return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
     if (o.liste || o.sauvegarder || o.supprimer) {
+        if (const auto d = o.valeur("dossier");
+            d && d->find_first_not_of(" \t") == std::string::npos)
+            return erreur_usage("--dossier attend le chemin d'un dossier");
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
         std::error_code ec;
-        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+        if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
         if (o.liste)
             return lister(dossier);
