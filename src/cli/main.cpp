@@ -173,10 +173,13 @@ int commande(int argc, char** argv) {
         return executer_clients(o, dossier_choisi(o, nom_lance, &echecs));
     }
     if (o.liste || o.sauvegarder || o.supprimer) {
+        if (const auto d = o.valeur("dossier");
+            d && d->find_first_not_of(" \t") == std::string::npos)
+            return erreur_usage("--dossier attend le chemin d'un dossier");
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
         std::error_code ec;
-        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+        if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
         if (o.liste)
             return lister(dossier);
