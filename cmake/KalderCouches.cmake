@@ -3,7 +3,7 @@
 # each below it; every build checks its includes against that declaration.
 set(KALDER_COUCHES
     noyau systeme textes modele saisie annee theme compat identite explication interpretation frise
-    variantes repertoire)
+    variantes repertoire calendrier clients)
 set(KALDER_COUCHES_PROGRAMMES document cli ui)
 
 # kalder_couches_declarees(<target> <folder> <lower layer>...): fails the

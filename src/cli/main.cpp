@@ -1,6 +1,8 @@
 // kalder-theme: the theme of one person (and a partner) from the command
 // line, computed by the same engine and validated exactly as the window does.
 
+#include "cli/calendrier_cli.hpp"
+#include "cli/clients_cli.hpp"
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
@@ -120,6 +122,9 @@ int executer(const Options& o) {
         }
     }
 
+    if (calendrier_demande(o))
+        return calendrier(
+            etat, o, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
     if (o.a("pdf"))
         return ecrire_dossier(etat, o, annee_courante, noms);
 
@@ -160,13 +165,21 @@ int commande(int argc, char** argv) {
         std::cout << usage;
         return 0;
     }
-    if (o.liste + o.sauvegarder + o.supprimer > 1)
-        return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (o.liste + o.sauvegarder + o.supprimer + commande_clients(o) > 1)
+        return erreur_usage("--liste, --sauvegarder, --supprimer et les commandes des fiches "
+                            "clients s'excluent");
+    if (commande_clients(o)) {
+        std::vector<Echec> echecs;
+        return executer_clients(o, dossier_choisi(o, nom_lance, &echecs));
+    }
     if (o.liste || o.sauvegarder || o.supprimer) {
+        if (const auto d = o.valeur("dossier");
+            d && d->find_first_not_of(" \t") == std::string::npos)
+            return erreur_usage("--dossier attend le chemin d'un dossier");
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
         std::error_code ec;
-        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+        if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
         if (o.liste)
             return lister(dossier);
