@@ -17,6 +17,12 @@ inline QString q(std::string_view texte) {
 // The mark of a cell that differs from the reference row, on screen and in the dossier.
 inline const QColor fond_different{255, 236, 160};
 
+// What the colours of the values say, on screen and in the dossier.
+inline const QString legende_couleurs = QStringLiteral(
+    "En rouge\u00A0: chiffre absent de la grille d'inclusion, nombre qui se réduit à un chiffre "
+    "absent de la grille, ou dette karmique (13, 14, 16, 19). En vert\u00A0: chemin de vie dont "
+    "le chiffre est présent dans la grille.");
+
 inline QString echappe(std::string_view texte) {
     return q(texte).toHtmlEscaped();
 }
@@ -42,6 +48,13 @@ inline const QString fin_table = QStringLiteral("</table>\n");
 inline QString case_entete(const QString& texte, const char* alignement = "center") {
     return QStringLiteral("<td bgcolor=\"#e4e8f2\" align=\"%1\"><b>%2</b></td>")
         .arg(QLatin1String(alignement), texte.toHtmlEscaped());
+}
+
+// The contents' heading, and the placeholder of a section's page number in
+// them, replaced once the pages are laid out.
+inline const QString titre_sommaire = QStringLiteral("Sommaire");
+inline QString marque_page(int section) {
+    return QStringLiteral("@@page %1@@").arg(section);
 }
 
 // The placeholder of the timeline picture, replaced by a drawn object.

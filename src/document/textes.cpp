@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace kalder::document {
 
@@ -24,9 +25,8 @@ constexpr Commande commandes[] = {{Section::synthese, interpreter_synthese},
                                   {Section::cycles, interpreter_annee},
                                   {Section::entente, interpreter_entente}};
 
-// French typography on a line already escaped: a colon, a semicolon, an
-// equals sign or an arrow never starts a line, and a |difference| stays whole
-// (a line may otherwise break after its opening bar).
+} // namespace
+
 QString insecables(QString ligne) {
     static const QRegularExpression avant(QStringLiteral(" (?=[:;=\u2192])"));
     static const QRegularExpression valeur_absolue(QStringLiteral("\\|[^|]{1,30}\\|"));
@@ -39,6 +39,8 @@ QString insecables(QString ligne) {
     }
     return ligne;
 }
+
+namespace {
 
 bool trait(const QString& ligne) {
     return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
@@ -80,6 +82,35 @@ QString texte_en_html(const std::string& texte) {
         apres_blanc = false;
     }
     return h;
+}
+
+// "Cycles et année": the whole life and the year once, then every month of
+// the year, each under its heading as French writes it ("Mois d'avril").
+// The window's text holds the month chosen on the tab; the dossier takes
+// each month's part of the same text in turn.
+std::optional<QString> annee_entiere(const EtatFenetre& etat) {
+    QString tout;
+    for (int m = 1; m <= nombre_mois; ++m) {
+        EtatFenetre copie = etat;
+        copie.mois_choisi = m;
+        if (interpreter_annee(copie).message || copie.interpretation.texte.empty())
+            return std::nullopt;
+        QStringList lignes =
+            q(copie.interpretation.texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+        const QString titre = QStringLiteral("Mois de ") + q(noms_mois[m - 1]);
+        const qsizetype ligne_titre = lignes.indexOf(titre);
+        if (ligne_titre < 0)
+            return std::nullopt;
+        lignes[ligne_titre] = QStringLiteral("Mois ") + q(du_mois(m));
+        // The month's part starts at the rule above its heading.
+        qsizetype debut = ligne_titre;
+        while (debut > 0 && !trait(lignes[debut].trimmed()))
+            --debut;
+        if (m > 1)
+            lignes = lignes.mid(debut);
+        tout += lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
+    return tout;
 }
 
 QString date_texte(Nombre jour, Nombre mois, Nombre annee) {
@@ -131,12 +162,18 @@ QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
     if (p.consultation.isValid())
         h += ligne_couverture(QStringLiteral("Date de la consultation"),
                               p.consultation.toString(QStringLiteral("dd/MM/yyyy")));
+    if (const QString partenaire = nom_partenaire(etat); !partenaire.isEmpty())
+        h += ligne_couverture(QStringLiteral("Entente avec"), partenaire);
     if (etat.origines.annee_grille > 0)
         h += ligne_couverture(QStringLiteral("Année de calcul"),
                               QString::number(etat.origines.annee_grille));
     if (!p.prepare_par.trimmed().isEmpty())
         h += ligne_couverture(QStringLiteral("Préparé par"), p.prepare_par.trimmed());
-    return h + QStringLiteral("</table>\n");
+    h += QStringLiteral("</table>\n");
+    if (const QString raison = raison_omissions(etat); !raison.isEmpty())
+        h += QStringLiteral("<p align=\"center\" class=\"ecart\">%1</p>\n")
+                 .arg(raison.toHtmlEscaped());
+    return h;
 }
 
 QString html_interpretation(const EtatFenetre& etat, Section section) {
@@ -144,33 +181,29 @@ QString html_interpretation(const EtatFenetre& etat, Section section) {
                                 [section](const Commande& x) { return x.section == section; });
     if (c == std::end(commandes))
         return {};
-    EtatFenetre copie = etat;
-    if (c->interpreter(copie).message || copie.interpretation.texte.empty())
+    // The compatibility of the person with whom? Said before the text. The
+    // year needs a birth date.
+    if ((section == Section::entente && nom_partenaire(etat).isEmpty()) ||
+        (section == Section::cycles && !etat.theme.date_complete()))
         return {};
-    return texte_en_html(copie.interpretation.texte);
-}
-
-QString html_explications(const EtatFenetre& etat) {
-    const auto explications = expliquer_slots(etat);
-    QString h;
-    for (const Onglet& onglet : onglets()) {
-        QString partie;
-        for (const auto& [nom, explication] : explications) {
-            const std::string_view run = std::string_view(nom).substr(0, nom.find('('));
-            if (explication.empty() ||
-                std::find(onglet.noms.begin(), onglet.noms.end(), run) == onglet.noms.end())
-                continue;
-            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>&nbsp;: %2</p>\n")
-                          .arg(echappe(libelle_slot(nom)), insecables(echappe(explication)));
-        }
-        if (!partie.isEmpty())
-            h += titre_html(2, q(onglet.titre)) + partie;
+    EtatFenetre copie = etat;
+    if (section == Section::cycles) {
+        const auto annee = annee_entiere(etat);
+        if (!annee)
+            return {};
+        copie.interpretation.texte = annee->toStdString();
+    } else if (c->interpreter(copie).message || copie.interpretation.texte.empty()) {
+        return {};
     }
-    return h;
+    const QString avec = section == Section::entente
+                             ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
+                                   .arg(nom_partenaire(etat).toHtmlEscaped())
+                             : QString();
+    return avec + texte_en_html(copie.interpretation.texte);
 }
 
 QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
-    QString h = html_couverture(etat, p);
+    std::vector<std::pair<QString, QString>> parties; // title, body
     for (Section s : p.sections) {
         QString corps;
         switch (s) {
@@ -181,7 +214,8 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
             corps = html_variantes(etat, p);
             break;
         case Section::frise:
-            corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
+            if (etat.theme.date_complete())
+                corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
             break;
         case Section::explications:
             corps = html_explications(etat);
@@ -190,12 +224,26 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
             corps = html_interpretation(etat, s);
             break;
         }
-        if (corps.isEmpty())
-            continue;
-        h += QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
-                 .arg(echappe(description(s).titre)) +
-             corps;
+        if (!corps.isEmpty())
+            parties.emplace_back(q(description(s).titre), corps);
     }
+    const auto titre_section = [](const QString& titre) {
+        return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
+            .arg(titre.toHtmlEscaped());
+    };
+    QString h = html_couverture(etat, p);
+    // The contents after the cover, once there is more than one section.
+    if (parties.size() > 1) {
+        h += titre_section(titre_sommaire) +
+             QStringLiteral("<table cellspacing=\"0\" cellpadding=\"5\" width=\"100%\" "
+                            "style=\"font-size: 11pt;\">\n");
+        for (std::size_t i = 0; i < parties.size(); ++i)
+            h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>\n")
+                     .arg(parties[i].first.toHtmlEscaped(), marque_page(static_cast<int>(i) + 1));
+        h += fin_table;
+    }
+    for (const auto& [titre, corps] : parties)
+        h += titre_section(titre) + corps;
     return h;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -22,8 +23,9 @@ class DialogueDossier : public QDialog {
     Q_OBJECT
 
   public:
-    // The "Variantes du nom" box shows only when names were compared.
-    DialogueDossier(QWidget* parent, bool avec_variantes);
+    // `resume` says what the dossier will hold, a line each; the "Variantes
+    // du nom" box shows only when names were compared.
+    DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes);
     // The choices, kept for the next time.
     void accept() override;
 
