@@ -5,6 +5,8 @@ set -euo pipefail
 
 paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+         # The dossier PDF's outline and document information.
+         libqpdf-dev pkg-config
          xvfb xauth
          # The client file (an SQLite database).
          libsqlite3-dev

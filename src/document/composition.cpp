@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
 
@@ -70,33 +71,90 @@ bool introduit(const QTextBlock& b) {
     return !texte.isEmpty() && texte.size() < 90 && texte.endsWith(QLatin1Char(':'));
 }
 
+// Whether [haut, bas) runs over a page break.
+bool a_cheval(qreal haut, qreal bas, qreal hauteur) {
+    return static_cast<int>(haut / hauteur) != static_cast<int>((bas - 0.5) / hauteur);
+}
+
+void commencer_page(const QTextBlock& b) {
+    QTextBlockFormat format;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(b).mergeBlockFormat(format);
+}
+
 // A heading whose next line (or short table) falls on the following page
-// starts that page; moving one may strand the heading above it, hence the
-// passes.
+// starts that page. A paragraph, or a table shorter than half a page, that
+// runs over a page break starts the next page too: drawn page by page, it
+// would otherwise be drawn whole on both, hidden beyond the margins on one,
+// and its lines would be twice in the text a reader copies or searches. A
+// move may strand a heading above it, hence the passes.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
-    for (int passe = 0; passe < 10; ++passe) {
+    for (int passe = 0; passe < 12; ++passe) {
         mettre_en_page_entierement(doc);
         bool deplace = false;
-        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+            if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+                const QRectF cadre = mise.frameBoundingRect(table);
+                QTextTableFormat format = table->format();
+                if (cadre.height() < hauteur / 2 &&
+                    format.pageBreakPolicy() == QTextFormat::PageBreak_Auto &&
+                    a_cheval(cadre.top(), cadre.bottom(), hauteur)) {
+                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    table->setFormat(format);
+                    deplace = true;
+                }
+                continue;
+            }
+            const QTextBlock b = it.currentBlock();
+            if (!b.isValid() || b.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
+                continue;
+            const QRectF zone = mise.blockBoundingRect(b);
+            if (zone.height() < hauteur / 3 && a_cheval(zone.top(), zone.bottom(), hauteur)) {
+                commencer_page(b);
+                deplace = true;
+                continue;
+            }
             const QTextBlock suivant = b.next();
             if (!introduit(b) || !suivant.isValid() ||
-                b.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto ||
                 suivant.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
                 continue;
-            const int page_titre = static_cast<int>(mise.blockBoundingRect(b).top() / hauteur);
+            const int page_titre = static_cast<int>(zone.top() / hauteur);
             const int page_suite =
                 static_cast<int>((fin_a_garder(mise, suivant, hauteur) - 0.5) / hauteur);
-            if (page_suite == page_titre)
-                continue;
-            QTextBlockFormat format;
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            QTextCursor(b).mergeBlockFormat(format);
-            deplace = true;
+            if (page_suite != page_titre) {
+                commencer_page(b);
+                deplace = true;
+            }
         }
         if (!deplace)
             break;
+    }
+}
+
+// The page of each section in the contents ("@@page 1@@" …, in the order of
+// the sections), and the outline.
+void numeroter(QTextDocument& doc, std::vector<Signet>* signets) {
+    const qreal hauteur = doc.pageSize().height();
+    QAbstractTextDocumentLayout& mise = *doc.documentLayout();
+    int section = 0;
+    std::vector<std::pair<int, int>> pages; // (section, page)
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const int niveau = b.blockFormat().headingLevel();
+        if (niveau < 1 || niveau > 2)
+            continue;
+        const qreal haut = mise.blockBoundingRect(b).top();
+        const int page = static_cast<int>(haut / hauteur);
+        if (signets)
+            signets->push_back({b.text().trimmed(), niveau, page, haut - page * hauteur});
+        if (niveau == 1 && b.text().trimmed() != titre_sommaire)
+            pages.emplace_back(++section, page);
+    }
+    for (const auto& [numero, page] : pages) {
+        QTextCursor c = doc.find(marque_page(numero));
+        if (!c.isNull())
+            c.insertText(QString::number(page + 1));
     }
 }
 
@@ -128,7 +186,10 @@ QSizeF ObjetFrise::intrinsicSize(QTextDocument* document, int, const QTextFormat
 void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument*, int,
                             const QTextFormat& format) {
     peintre->save();
-    peintre->setFont(format.toCharFormat().font()); // the dossier's own
+    // The dossier's own font, its letters never joined.
+    QFont police = police_dossier();
+    police.setPointSizeF(format.toCharFormat().font().pointSizeF());
+    peintre->setFont(police);
     dessiner_section_frise(*peintre, zone, frise_);
     peintre->restore();
 }
@@ -136,8 +197,9 @@ void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument
 QFont police_dossier() {
     QFont police(famille_dossier());
     // Plain letters in the text layer: a search for "Défi" finds "Défi",
-    // which a "fi" ligature would hide.
-    police.setStyleStrategy(QFont::PreferNoShaping);
+    // which a "fi" ligature would hide. Qt joins no letters of a font whose
+    // letters are spaced, here by an unseen twentieth of a pixel.
+    police.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     return police;
 }
 
@@ -158,7 +220,8 @@ QString famille_dossier() {
 }
 
 std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
-                                        QPaintDevice* support, QSizeF page, ObjetFrise* frise) {
+                                        QPaintDevice* support, QSizeF page, ObjetFrise* frise,
+                                        std::vector<Signet>* signets) {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(support);
     QFont police = police_dossier();
@@ -174,6 +237,8 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     doc->setHtml(html_dossier(etat, p));
     placer_frise(*doc, frise);
     garder_titres_avec_texte(*doc);
+    mettre_en_page_entierement(*doc);
+    numeroter(*doc, signets);
     mettre_en_page_entierement(*doc);
     return doc;
 }

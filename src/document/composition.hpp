@@ -3,12 +3,14 @@
 
 #include "document/dossier.hpp"
 #include "document/objet_frise.hpp"
+#include "document/signets_pdf.hpp"
 
 #include <QTextDocument>
 
 #include <memory>
 
 class QPaintDevice;
+class QPagedPaintDevice;
 
 namespace kalder::document {
 
@@ -19,8 +21,16 @@ QString famille_dossier();
 QFont police_dossier();
 
 // The dossier laid out for `support` on pages of `page` device pixels, each
-// heading on the page of the line it heads. `frise` draws the timeline.
+// heading on the page of the line it heads, the contents' page numbers
+// filled in. `frise` draws the timeline. `signets`, when given, receives the
+// sections and their parts, `haut` in device pixels from the top of the
+// page's text.
 std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
-                                        QPaintDevice* support, QSizeF page, ObjetFrise* frise);
+                                        QPaintDevice* support, QSizeF page, ObjetFrise* frise,
+                                        std::vector<Signet>* signets = nullptr);
+
+// imprimer_dossier, and where each section and part starts for the outline.
+bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+                      const ParametresDossier& parametres, std::vector<Signet>* signets);
 
 } // namespace kalder::document

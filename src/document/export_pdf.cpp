@@ -1,6 +1,8 @@
 // The dossier as a PDF file.
 
+#include "document/composition.hpp"
 #include "document/dossier.hpp"
+#include "document/signets_pdf.hpp"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -26,11 +28,25 @@ QString xmp(const QString& titre, const QString& auteur, const QString& sujet) {
                "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
                "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
                "<dc:title>%1</dc:title>\n"
-               "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+               "%2"
                "<dc:description>%3</dc:description>\n"
                "<xmp:CreatorTool>Kalder</xmp:CreatorTool>\n"
                "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>")
-        .arg(alt(titre), auteur.toHtmlEscaped(), alt(sujet));
+        .arg(alt(titre),
+             auteur.isEmpty()
+                 ? QString()
+                 : QStringLiteral(
+                       "<dc:creator><rdf:Seq><rdf:li>%1</rdf:li></rdf:Seq></dc:creator>\n")
+                       .arg(auteur.toHtmlEscaped()),
+             alt(sujet));
+}
+
+// "Thème numérologique d'Anne-Marie Dupont", "… de Paul Martin".
+QString titre_pdf(const QString& nom) {
+    static const QString voyelles = QStringLiteral("AEIOUYÀÂÄÉÈÊËÎÏÔÖÙÛÜŒÆ");
+    const bool elision = !nom.isEmpty() && voyelles.contains(nom.front().toUpper());
+    return QStringLiteral("Thème numérologique ") +
+           (elision ? QStringLiteral("d'") : QStringLiteral("de ")) + nom;
 }
 
 QString echec(const QString& chemin, const QString& raison) {
@@ -57,21 +73,26 @@ std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresD
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
+    InformationsPdf infos;
+    infos.titre = titre_pdf(nom_complet(etat));
+    infos.auteur = p.prepare_par.trimmed(); // the "Préparé par" line, or nobody
+    infos.sujet = QStringLiteral("Dossier de consultation numérologique");
+    infos.createur = QStringLiteral("Kalder");
+    std::vector<Signet> signets;
     {
         QPdfWriter pdf(&tampon);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Portrait);
         pdf.setResolution(300);
-        const QString titre = QStringLiteral("Thème numérologique de %1").arg(nom_complet(etat));
-        const QString auteur =
-            p.prepare_par.trimmed().isEmpty() ? QStringLiteral("Kalder") : p.prepare_par.trimmed();
-        pdf.setTitle(titre);
-        pdf.setCreator(auteur);
-        pdf.setDocumentXmpMetadata(
-            xmp(titre, auteur, QStringLiteral("Dossier de consultation numérologique")).toUtf8());
-        if (!imprimer_dossier(pdf, etat, p))
+        pdf.setTitle(infos.titre);
+        pdf.setCreator(infos.createur);
+        pdf.setDocumentXmpMetadata(xmp(infos.titre, infos.auteur, infos.sujet).toUtf8());
+        if (!dessiner_dossier(pdf, etat, p, &signets))
             return std::nullopt;
     }
+    // Without its outline the dossier is still whole: Qt's own file then.
+    if (auto avec_plan = ajouter_signets(octets, signets, infos))
+        return avec_plan;
     return octets;
 }
 

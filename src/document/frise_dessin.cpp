@@ -170,10 +170,20 @@ QFont police(const QPainter& peintre, double hauteur, bool gras = false) {
 }
 
 // The first of the texts that fits the rectangle, centred; none if none fits.
-void texte_ajuste(QPainter& peintre, const QRectF& r, std::initializer_list<QString> textes) {
+// On `fond` when given, so that a line drawn across the band leaves it whole.
+void texte_ajuste(QPainter& peintre, const QRectF& r, std::initializer_list<QString> textes,
+                  const QColor* fond = nullptr) {
     const QFontMetricsF mesure(peintre.font(), peintre.device());
     for (const QString& t : textes) {
-        if (mesure.horizontalAdvance(t) <= r.width() * 0.92 && mesure.height() <= r.height()) {
+        const double largeur = mesure.horizontalAdvance(t);
+        if (largeur <= r.width() * 0.92 && mesure.height() <= r.height()) {
+            if (fond) {
+                const double air = mesure.height() * 0.15;
+                const QRectF place(r.center().x() - largeur / 2 - air,
+                                   r.center().y() - mesure.height() / 2, largeur + 2 * air,
+                                   mesure.height());
+                peintre.fillRect(place.intersected(r.adjusted(1, 1, -1, -1)), *fond);
+            }
             peintre.drawText(r, Qt::AlignCenter, t);
             return;
         }
@@ -182,6 +192,10 @@ void texte_ajuste(QPainter& peintre, const QRectF& r, std::initializer_list<QStr
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+QColor couleur_bande(const BandeFrise& b) {
+    return couleur_nombre(b.chiffre);
 }
 
 void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& bandes,
@@ -194,6 +208,16 @@ void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& ba
             texte_ajuste(p, rect, {q(b.titre) + " : " + q(b.nombre), q(b.nombre)});
         else
             texte_ajuste(p, rect, {q(b.nombre)});
+    }
+}
+
+// The captions of the bands drawn again over the year marks, on their band's
+// colour: "Cycle 2 : 11/2" stays whole where a mark crosses it.
+void etiqueter_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& bandes) {
+    for (const BandeFrise& b : bandes) {
+        const QColor fond = couleur_bande(b);
+        texte_ajuste(p, d.rectangle(r, b.age_debut, b.age_fin),
+                     {q(b.titre) + " : " + q(b.nombre), q(b.nombre)}, &fond);
     }
 }
 
@@ -307,17 +331,23 @@ void dessiner_annees(QPainter& p, const Disposition& d, const Frise& f, double u
     }
 }
 
-void dessiner_noeuds(QPainter& p, const Disposition& d, const Frise& f) {
+// Each node a circle with its age; `ligne` draws the axis through them first.
+void dessiner_noeuds(QPainter& p, const Disposition& d, const Frise& f, bool ligne = true) {
     const QRectF& rangee = d.rangees[noeuds];
-    p.drawLine(QPointF(d.x(0), rangee.center().y()),
-               QPointF(d.x(d.age_maximal), rangee.center().y()));
+    if (ligne)
+        p.drawLine(QPointF(d.x(0), rangee.center().y()),
+                   QPointF(d.x(d.age_maximal), rangee.center().y()));
     p.setBrush(Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
+    const QFont avant = p.font();
+    if (!f.noeuds.empty())
+        p.setFont(police(p, d.noeud(f.noeuds.front()).height() * 0.5));
     for (const BandeFrise& b : f.noeuds) {
         const QRectF cercle = d.noeud(b);
         p.drawEllipse(cercle);
-        texte_ajuste(p, cercle, {q(b.nombre)});
+        texte_ajuste(p, cercle.adjusted(-cercle.width(), 0, cercle.width(), 0), {q(b.nombre)});
     }
+    p.setFont(avant);
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -455,6 +485,13 @@ void dessiner_frise(QPainter& p, const QRectF& zone, const Frise& f) {
 
     p.setFont(police(p, unite * 0.55, true));
     dessiner_marques(p, d, f);
+    // The marks cross the bands: their captions and the nodes stay readable.
+    p.setPen(trait);
+    p.setFont(police(p, unite * 0.6));
+    etiqueter_bandes(p, d, cycles, f.cycles);
+    etiqueter_bandes(p, d, apogees, f.apogees);
+    etiqueter_bandes(p, d, defis, f.defis);
+    dessiner_noeuds(p, d, f, false);
     p.restore();
 }
 

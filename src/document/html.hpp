@@ -50,6 +50,13 @@ inline QString case_entete(const QString& texte, const char* alignement = "cente
         .arg(QLatin1String(alignement), texte.toHtmlEscaped());
 }
 
+// The contents' heading, and the placeholder of a section's page number in
+// them, replaced once the pages are laid out.
+inline const QString titre_sommaire = QStringLiteral("Sommaire");
+inline QString marque_page(int section) {
+    return QStringLiteral("@@page %1@@").arg(section);
+}
+
 // The placeholder of the timeline picture, replaced by a drawn object.
 inline const QString marque_frise = QStringLiteral("@@frise@@");
 

@@ -217,6 +217,9 @@ QString grille_annee(const EtatFenetre& e) {
 bool dans_le_dossier(const EtatFenetre& e, const SlotCatalogue& r, int i) {
     if (!r.slot(e, i).montre())
         return false;
+    // The "Entente" tab's copies of the person's numbers go with a partner.
+    if (r.nom == "ent" && nom_partenaire(e).isEmpty())
+        return false;
     switch (r.decideur(i)) {
     case Decideur::nom:
         return true;
@@ -261,8 +264,11 @@ QString html_nombres(const EtatFenetre& e) {
     const Onglet& cycles = table_onglets[2];
     const Onglet& entente = table_onglets[3];
 
-    QString h = titre_html(2, q(synthese.titre)) + grille_inclusion(e) + mode_expression(e) +
-                titre_html(3, QStringLiteral("Nombres")) + table_libelles(e, synthese);
+    // What the colours say, before the first coloured value.
+    QString h =
+        QStringLiteral("<p class=\"suite\"><i>%1</i></p>\n").arg(legende_couleurs.toHtmlEscaped()) +
+        titre_html(2, q(synthese.titre)) + grille_inclusion(e) + mode_expression(e) +
+        titre_html(3, QStringLiteral("Nombres")) + table_libelles(e, synthese);
     h += titre_html(2, q(details.titre)) + table_libelles(e, details) + mots_du_nom(e);
     // A tab with nothing to show makes no heading.
     const QString cycles_h = table_libelles(e, cycles) + grille_annee(e);

@@ -33,6 +33,11 @@ QFont police_qui_tient(const QString& texte, qreal taille, qreal largeur, QPaint
 
 bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
                       const ParametresDossier& parametres) {
+    return dessiner_dossier(support, etat, parametres, nullptr);
+}
+
+bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+                      const ParametresDossier& parametres, std::vector<Signet>* signets) {
     support.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     const int dpi = support.logicalDpiX();
     const QPageLayout mise = support.pageLayout();
@@ -44,8 +49,11 @@ bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
     const QRectF corps(mm(m.gauche), mm(m.haut), plein.width() - mm(m.gauche + m.droite),
                        plein.height() - mm(m.haut + m.bas));
     ObjetFrise frise(etat, parametres.annee_courante);
-    const auto doc = composer(etat, parametres, &support, corps.size(), &frise);
+    const auto doc = composer(etat, parametres, &support, corps.size(), &frise, signets);
     const int pages = doc->pageCount();
+    if (signets)
+        for (Signet& s : *signets)
+            s.haut = (corps.top() + s.haut) / plein.height();
 
     QPainter peintre;
     if (!peintre.begin(&support))
@@ -69,11 +77,13 @@ bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
             return false;
         peintre.save();
         peintre.translate(corps.left(), corps.top() - i * corps.height());
-        // The first line of the next page starts where this page ends: a
-        // rectangle that reached it would draw that line again, hidden, and
-        // copied or searched text would hold it twice.
+        // A paragraph split over two pages would be drawn whole on both,
+        // hidden beyond the margins on one, and copied or searched text would
+        // hold its lines twice: the composition keeps each on one page. A
+        // block that ends where this page starts, or starts where it ends,
+        // belongs to the other page: the rectangle stops short of both edges.
         doc->drawContents(&peintre,
-                          QRectF(0, i * corps.height(), corps.width(), corps.height() - 0.5));
+                          QRectF(0, i * corps.height() + 0.5, corps.width(), corps.height() - 1));
         peintre.restore();
 
         peintre.setPen(gris);

@@ -21,6 +21,11 @@ bool dans_le_dossier(const EtatFenetre& etat, std::string_view nom_complet);
 // "Sans date de naissance, …": why some numbers are left out; empty when none is.
 QString raison_omissions(const EtatFenetre& etat);
 
+// French typography on a line already escaped: a colon, a semicolon, an
+// equals sign or an arrow never starts a line, and a |difference| stays whole
+// (a line may otherwise break after its opening bar).
+QString insecables(QString ligne);
+
 QString html_couverture(const EtatFenetre& etat, const ParametresDossier& parametres);
 // "Les nombres": the four tabs as tables and figures.
 QString html_nombres(const EtatFenetre& etat);

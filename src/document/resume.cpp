@@ -15,7 +15,7 @@ QString nom_partenaire(const EtatFenetre& etat) {
 QStringList resume_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
     const Theme& t = etat.theme;
     QStringList l;
-    l << (t.date_complete() ? QStringLiteral("%1, date de naissance %2/%3/%4")
+    l << (t.date_complete() ? QStringLiteral("%1, naissance le %2/%3/%4")
                                   .arg(nom_complet(etat))
                                   .arg(t.jour, 2, 10, QLatin1Char('0'))
                                   .arg(t.mois, 2, 10, QLatin1Char('0'))

@@ -25,9 +25,8 @@ constexpr Commande commandes[] = {{Section::synthese, interpreter_synthese},
                                   {Section::cycles, interpreter_annee},
                                   {Section::entente, interpreter_entente}};
 
-// French typography on a line already escaped: a colon, a semicolon, an
-// equals sign or an arrow never starts a line, and a |difference| stays whole
-// (a line may otherwise break after its opening bar).
+} // namespace
+
 QString insecables(QString ligne) {
     static const QRegularExpression avant(QStringLiteral(" (?=[:;=\u2192])"));
     static const QRegularExpression valeur_absolue(QStringLiteral("\\|[^|]{1,30}\\|"));
@@ -40,6 +39,8 @@ QString insecables(QString ligne) {
     }
     return ligne;
 }
+
+namespace {
 
 bool trait(const QString& ligne) {
     return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
@@ -94,8 +95,8 @@ std::optional<QString> annee_entiere(const EtatFenetre& etat) {
         copie.mois_choisi = m;
         if (interpreter_annee(copie).message || copie.interpretation.texte.empty())
             return std::nullopt;
-        QStringList lignes = q(copie.interpretation.texte).remove(QLatin1Char('\r')).split(
-            QLatin1Char('\n'));
+        QStringList lignes =
+            q(copie.interpretation.texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
         const QString titre = QStringLiteral("Mois de ") + q(noms_mois[m - 1]);
         const qsizetype ligne_titre = lignes.indexOf(titre);
         if (ligne_titre < 0)
@@ -194,35 +195,15 @@ QString html_interpretation(const EtatFenetre& etat, Section section) {
     } else if (c->interpreter(copie).message || copie.interpretation.texte.empty()) {
         return {};
     }
-    const QString avec =
-        section == Section::entente
-            ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
-                  .arg(nom_partenaire(etat).toHtmlEscaped())
-            : QString();
+    const QString avec = section == Section::entente
+                             ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
+                                   .arg(nom_partenaire(etat).toHtmlEscaped())
+                             : QString();
     return avec + texte_en_html(copie.interpretation.texte);
 }
 
-QString html_explications(const EtatFenetre& etat) {
-    const auto explications = expliquer_slots(etat);
-    QString h;
-    for (const Onglet& onglet : onglets()) {
-        QString partie;
-        for (const auto& [nom, explication] : explications) {
-            const std::string_view run = std::string_view(nom).substr(0, nom.find('('));
-            if (explication.empty() || !dans_le_dossier(etat, nom) ||
-                std::find(onglet.noms.begin(), onglet.noms.end(), run) == onglet.noms.end())
-                continue;
-            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>&nbsp;: %2</p>\n")
-                          .arg(echappe(libelle_slot(nom)), insecables(echappe(explication)));
-        }
-        if (!partie.isEmpty())
-            h += titre_html(2, q(onglet.titre)) + partie;
-    }
-    return h;
-}
-
 QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
-    QString h = html_couverture(etat, p);
+    std::vector<std::pair<QString, QString>> parties; // title, body
     for (Section s : p.sections) {
         QString corps;
         switch (s) {
@@ -243,12 +224,26 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
             corps = html_interpretation(etat, s);
             break;
         }
-        if (corps.isEmpty())
-            continue;
-        h += QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
-                 .arg(echappe(description(s).titre)) +
-             corps;
+        if (!corps.isEmpty())
+            parties.emplace_back(q(description(s).titre), corps);
     }
+    const auto titre_section = [](const QString& titre) {
+        return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
+            .arg(titre.toHtmlEscaped());
+    };
+    QString h = html_couverture(etat, p);
+    // The contents after the cover, once there is more than one section.
+    if (parties.size() > 1) {
+        h += titre_section(titre_sommaire) +
+             QStringLiteral("<table cellspacing=\"0\" cellpadding=\"5\" width=\"100%\" "
+                            "style=\"font-size: 11pt;\">\n");
+        for (std::size_t i = 0; i < parties.size(); ++i)
+            h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>\n")
+                     .arg(parties[i].first.toHtmlEscaped(), marque_page(static_cast<int>(i) + 1));
+        h += fin_table;
+    }
+    for (const auto& [titre, corps] : parties)
+        h += titre_section(titre) + corps;
     return h;
 }
 

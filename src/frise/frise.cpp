@@ -43,13 +43,15 @@ std::string ans(int age) {
     return std::to_string(age) + (age < 2 ? " an" : " ans");
 }
 
-// "de 0 à 28 ans (1975-2003)", "à partir de 46 ans (dès 2021)".
+// "de 0 à 27 ans (1975-2002)", "à partir de 46 ans (dès 2021)": a band over
+// the ages [debut, fin) holds its last age and year, fin - 1, as a cycle's
+// caption does; the next band starts the year after.
 std::string texte_ages(const Frise& f, int debut, int fin) {
     if (fin >= f.age_maximal)
         return "à partir de " + std::to_string(debut) + " ans (dès " +
                std::to_string(f.annee(debut)) + ")";
-    return "de " + std::to_string(debut) + " à " + std::to_string(fin) + " ans (" +
-           std::to_string(f.annee(debut)) + "-" + std::to_string(f.annee(fin)) + ")";
+    return "de " + std::to_string(debut) + " à " + std::to_string(fin - 1) + " ans (" +
+           std::to_string(f.annee(debut)) + "-" + std::to_string(f.annee(fin - 1)) + ")";
 }
 
 // The cycles' own labels carry their ages, both included: only the years.
@@ -120,11 +122,15 @@ void noeuds(Frise& f) {
     for (std::size_t i = 0; i < f.noeuds.size(); ++i) {
         BandeFrise& n = f.noeuds[i];
         n.chiffre = static_cast<int>(i + 1);
-        n.nombre = std::to_string(n.chiffre);
-        n.titre = "Noeud " + n.nombre;
+        n.titre = "Noeud " + std::to_string(n.chiffre);
         n.age_debut = n.age_fin = ecart_noeuds * n.chiffre;
+        // Drawn with its age, the axis's own unit.
+        n.nombre = std::to_string(n.age_debut);
         n.explication = n.titre + " : " + std::to_string(n.age_debut) + " ans (" +
-                        std::to_string(f.annee(n.age_debut)) + ")";
+                        std::to_string(f.annee(n.age_debut)) + ")\nFin du " +
+                        std::to_string(n.chiffre) + (n.chiffre == 1 ? "er" : "e") +
+                        " cycle de neuf ans : un tournant, le temps d'un bilan avant un "
+                        "nouveau départ.";
     }
 }
 

@@ -85,8 +85,8 @@ FenetreComparaison::FenetreComparaison(QWidget* parent, VariantesParPersonne& va
     table_->setSortingEnabled(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
 
-    auto* legende = new QLabel(QStringLiteral("Sur fond jaune, marqué ≠\u00A0: différent de la "
-                                              "référence. ") +
+    auto* legende = new QLabel(QStringLiteral("Sur fond jaune\u00A0: différent de la référence "
+                                              "(marqué ≠ dans la copie). ") +
                                    document::legende_couleurs +
                                    QStringLiteral(" Survolez un nombre pour voir comment il "
                                                   "est obtenu."),

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -35,11 +36,44 @@ QString filtre_images() {
     return QStringLiteral("Image PNG (*.png);;Image SVG (*.svg)");
 }
 
-QString choisir_par_dialogue(QWidget* parent) {
-    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer l'image"),
-                                        dossier + QStringLiteral("/Frise de vie.png"),
-                                        filtre_images());
+const QString cle_dossier = QStringLiteral("frise/dernier_dossier");
+
+QSettings reglages() {
+    return QSettings(QStringLiteral("Kalder"), QStringLiteral("Kalder"));
+}
+
+// A name typed without an extension takes the chosen type's.
+QString avec_extension(QString chemin, const QString& filtre) {
+    if (!chemin.isEmpty() && QFileInfo(chemin).suffix().isEmpty())
+        chemin += filtre.contains(QStringLiteral("svg"), Qt::CaseInsensitive)
+                      ? QStringLiteral(".svg")
+                      : QStringLiteral(".png");
+    return chemin;
+}
+
+QString choisir_par_dialogue(QWidget* parent, const QString& propose) {
+    QString filtre;
+    const QString chemin = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Enregistrer l'image"), propose, filtre_images(), &filtre);
+    return avec_extension(chemin, filtre);
+}
+
+// The picture's own title above the timeline: what it shows and whose it is,
+// for a picture pasted or saved away from the window.
+void dessiner_avec_titre(QPainter& peintre, const QRectF& zone, const Frise& frise,
+                         const QString& titre) {
+    const double hauteur = std::max(18.0, zone.height() * 0.07);
+    QFont police = peintre.font();
+    police.setBold(true);
+    police.setPointSizeF(std::max(6.0, hauteur * 0.45 * 72.0 / peintre.device()->logicalDpiY()));
+    peintre.save();
+    peintre.setFont(police);
+    peintre.setPen(QColor(0x1f, 0x3a, 0x66));
+    peintre.drawText(
+        QRectF(zone.left() + hauteur * 0.3, zone.top(), zone.width() - hauteur * 0.6, hauteur),
+        Qt::AlignLeft | Qt::AlignVCenter, titre);
+    peintre.restore();
+    dessiner_frise(peintre, zone.adjusted(0, hauteur, 0, 0), frise);
 }
 
 // Vectors at the window's size, so that the file opens at the size seen on screen.
@@ -56,7 +90,7 @@ bool ecrire_svg(QSaveFile& fichier, const Frise& frise, QSize taille, const QStr
         return false;
     peintre.setFont(police);
     peintre.fillRect(QRectF(QPointF(0, 0), taille), Qt::white);
-    dessiner_frise(peintre, QRectF(QPointF(0, 0), taille), frise);
+    dessiner_avec_titre(peintre, QRectF(QPointF(0, 0), taille), frise, titre);
     return peintre.end();
 }
 
@@ -106,6 +140,8 @@ FenetreFrise::FenetreFrise(FenetrePrincipale& principale)
     choisir_fichier = choisir_par_dialogue;
 
     dessin_ = new DessinFrise;
+    // Below this the captions, the axis's labels and the nodes no longer read.
+    dessin_->setMinimumSize(720, 420);
     sans_date_ = new QLabel(QStringLiteral("Pas de frise de vie sans date de naissance."));
     sans_date_->setObjectName(QStringLiteral("frise_sans_date"));
     sans_date_->setAlignment(Qt::AlignCenter);
@@ -147,6 +183,17 @@ QSize FenetreFrise::taille_vue() const {
     return dessin_->size().isEmpty() ? dessin_->sizeHint() : dessin_->size();
 }
 
+QString FenetreFrise::titre_image() const {
+    const Theme& t = principale_.etat().origines.theme;
+    QString titre = titre_fenetre + QStringLiteral(" – ") + nom_personne(t);
+    if (t.date_complete())
+        titre += QStringLiteral(", naissance le %1/%2/%3")
+                     .arg(t.jour, 2, 10, QLatin1Char('0'))
+                     .arg(t.mois, 2, 10, QLatin1Char('0'))
+                     .arg(t.annee);
+    return titre;
+}
+
 QImage FenetreFrise::image() const {
     // Twice the window's width at least, sharp enough once pasted and printed.
     const QSize vue = taille_vue();
@@ -156,7 +203,7 @@ QImage FenetreFrise::image() const {
     if (dessin_->frise()) {
         QPainter peintre(&image);
         peintre.setFont(font());
-        dessiner_frise(peintre, QRectF(image.rect()), *dessin_->frise());
+        dessiner_avec_titre(peintre, QRectF(image.rect()), *dessin_->frise(), titre_image());
     }
     return image;
 }
@@ -169,18 +216,20 @@ void FenetreFrise::copier() {
 bool FenetreFrise::enregistrer(const QString& chemin) {
     if (!dessin_->frise())
         return false;
-    QSaveFile fichier(chemin);
+    QSaveFile fichier(avec_extension(chemin, QString()));
     bool ecrit = fichier.open(QIODevice::WriteOnly);
     if (ecrit) {
         const bool svg =
             QFileInfo(chemin).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-        ecrit = svg ? ecrire_svg(fichier, *dessin_->frise(), taille_vue(), windowTitle(), font())
+        ecrit = svg ? ecrire_svg(fichier, *dessin_->frise(), taille_vue(), titre_image(), font())
                     : image().save(&fichier, "PNG");
         ecrit = ecrit && fichier.commit();
         if (!ecrit)
             fichier.cancelWriting();
     }
-    if (!ecrit)
+    if (ecrit)
+        reglages().setValue(cle_dossier, QFileInfo(fichier.fileName()).absolutePath());
+    else
         montrer_message(this, Message{"Erreur",
                                       "L'image n'a pas pu être enregistrée dans " +
                                           QDir::toNativeSeparators(chemin).toStdString() + ".",
@@ -189,7 +238,14 @@ bool FenetreFrise::enregistrer(const QString& chemin) {
 }
 
 void FenetreFrise::enregistrer_choisi() {
-    const QString chemin = choisir_fichier(this);
+    QString dossier = reglages().value(cle_dossier).toString();
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir())
+        dossier = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString nom = titre_fenetre + QStringLiteral(" – ") +
+                  nom_personne(principale_.etat().origines.theme) + QStringLiteral(".png");
+    for (QChar interdit : QStringLiteral("/\\:*?\"<>|"))
+        nom.replace(interdit, QLatin1Char('-'));
+    const QString chemin = choisir_fichier(this, QDir(dossier).filePath(nom));
     if (!chemin.isEmpty())
         enregistrer(chemin);
 }

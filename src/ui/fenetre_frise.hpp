@@ -52,12 +52,15 @@ class FenetreFrise : public QWidget {
     bool enregistrer(const QString& chemin);
     void copier();
 
-    // Asks where to save; the tests put their own answer here.
-    std::function<QString(QWidget* parent)> choisir_fichier;
+    // Asks where to save, from the proposed path (the person's name in the
+    // last folder used); the tests put their own answer here.
+    std::function<QString(QWidget* parent, const QString& propose)> choisir_fichier;
 
   private:
     void enregistrer_choisi();
     QSize taille_vue() const;
+    // "Frise de vie – Anne-Marie Dupont, naissance le 15/07/1975", on the picture.
+    QString titre_image() const;
 
     FenetrePrincipale& principale_;
     DessinFrise* dessin_ = nullptr;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """kalder-theme --pdf read back with pdftotext, pdffonts and pdfinfo.
 
-Usage: dossier_pdf.py KALDER_THEME CAS   (contenu, sections, variantes, marges, echecs)
+Usage: dossier_pdf.py KALDER_THEME CAS
+       (contenu, sections, variantes, marges, echecs, client, mise_en_page)
 """
 import json
 import os
@@ -24,6 +25,7 @@ VARIANTES = ["--variante", "Anne-Marie;Martin", "--variante", "Anne;Dupont"]
 # The runs drawn as figures; every other number has a row "label  value".
 EN_FIGURE = {"Grille", "lettre", "deco", "des", "dei", "Toi", "cym", "esse", "apog", "leco",
              "periode", "profec", "semaine", "semdef"}
+MENSUELS = {"Toi", "cym", "esse", "periode", "profec", "semaine", "semdef", "apog", "leco"}
 MOIS = {"Toi": "Mois personnel", "cym": "Cycle mensuel", "esse": "Essence",
         "periode": "Période", "profec": "Profection"}
 TITRES_NOMBRES = {"Cycles", "Entente avec une autre personne", "Grille d'inclusion",
@@ -77,13 +79,32 @@ def contenu(dossier):
         slots = json.loads(lancer(*personne, "--json", "--explications").stdout)["slots"]
         resume = lancer(*personne, "--explications").stdout.split("\nExplications\n", 1)[1]
         libelles = iter(l.strip().split(" : ", 1)[0] for l in resume.splitlines() if l.strip())
+        # A monthly run's explanations: what a twelve share is written once.
+        groupes = {}
+        for cle, slot in slots.items():
+            run = cle.split("(")[0]
+            if run in MENSUELS and slot["explication"]:
+                indice = int(cle.split("(")[1].rstrip(")"))
+                groupes.setdefault((run, (indice - 1) // 12), []).append(slot["explication"])
+        partages = {}
+        for groupe in groupes.values():
+            commun = os.path.commonprefix(groupe) if len(groupe) > 1 else ""
+            coupe = max((commun.rfind(s) + len(s) for s in (" ; ", " : ", ", ")
+                         if commun.rfind(s) >= 0), default=0)
+            for texte in groupe:
+                partages[texte] = texte[:coupe] if coupe >= 12 else ""
         for cle, slot in slots.items():
             if not slot["explication"]:
                 continue
             libelle = next(libelles)
-            verifier(tasse(slot["explication"]) in tout, f"{nom} : explication de {cle} absente")
+            explication = slot["explication"]
+            commun = partages.get(explication, "")
+            verifier(tasse(commun) in tout and tasse(explication[len(commun):]) in tout,
+                     f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
-            if slot["visible"] and cle.split("(")[0] not in EN_FIGURE:
+            # The "Entente" tab's copies of the person's numbers go with a partner.
+            sans_partenaire = cle.startswith("ent(") and "--partenaire-prenom" not in personne
+            if slot["visible"] and cle.split("(")[0] not in EN_FIGURE and not sans_partenaire:
                 valeur = slot["texte"].rsplit(" : ", 1)[-1]
                 ligne = r"^\s*" + re.escape(libelle) + r"\s+" + re.escape(valeur) + r"\s*$"
                 verifier(re.search(ligne, colonnes, re.M), f"{nom} : ligne « {libelle} » absente")
@@ -97,6 +118,11 @@ def contenu(dossier):
             if r.returncode != 0:
                 continue
             for ligne in r.stdout.splitlines():
+                # The dossier's month headings are written as French writes them.
+                mois = re.fullmatch(r"Mois de (\w+)", ligne.strip())
+                if mois:
+                    m = mois.group(1).lower()
+                    ligne = "Mois " + ("d'" if m[0] in "ao" else "de ") + m
                 if ligne.strip() and not re.fullmatch(r"-+", ligne.strip()):
                     verifier(tasse(ligne) in tout, f"{nom} : {drapeau} : {ligne!r} absent")
         # No page ends on a heading: it stays with the text it heads.
@@ -113,15 +139,20 @@ def contenu(dossier):
 
 
 def sections(dossier):
-    for choix in ["nombres", "synthese,explications", "entente,cycles", "frise", "variantes,frise"]:
+    for choix in ["nombres", "synthese, explications", "entente,cycles", "frise"]:
         texte = outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--sections", choix), "-")
         titres = {t for t in re.findall(r"^(.+)$", texte, re.M) if t in TITRES.values()}
-        # Without --variante there are no names to compare.
-        attendus = {TITRES[s] for s in choix.split(",") if s != "variantes"}
+        attendus = {TITRES[s.strip()] for s in choix.split(",")}
         # The numbers and their explanations are grouped under the tabs' names.
         if "nombres" in choix or "explications" in choix:
             attendus |= {"Synthèse", "Détails"}
         verifier(titres == attendus, f"--sections {choix} : {sorted(titres)}")
+    # A dossier of its cover alone is refused, as are names to compare without any.
+    for choix in ["", " , ", "variantes,frise"]:
+        avant = sorted(os.listdir(dossier))
+        r = lancer(*EXEMPLE, "--pdf", os.path.join(dossier, "vide.pdf"), "--sections", choix)
+        verifier(r.returncode == 64 and r.stderr.strip(), f"--sections {choix!r} : {r.returncode}")
+        verifier(sorted(os.listdir(dossier)) == avant, f"--sections {choix!r} : fichier écrit")
 
 
 def variantes(dossier):
@@ -140,7 +171,9 @@ def variantes(dossier):
         for ligne in lignes:
             slot = ligne["slots"][cle]
             valeur = slot["texte"].rsplit(" : ", 1)[-1] if slot["visible"] else ""
-            differe = any(slot[k] != reference[k] for k in ("texte", "couleur", "visible"))
+            # The value read, not its colour.
+            differe = valeur != (reference["texte"].rsplit(" : ", 1)[-1]
+                                 if reference["visible"] else "")
             if valeur or differe:
                 motif += r"\s+" + re.escape(valeur) + (r"\s*≠" if differe else r"(?!\s*≠)")
         libelle = rangee[2:2 + largeur].strip()
@@ -183,7 +216,101 @@ def echecs_ecriture(dossier):
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
 
-CAS = {"contenu": contenu, "sections": sections, "variantes": variantes, "marges": marges,
+LIGATURES = re.compile("[\ufb00-\ufb06]")
+# The running header of every page but the cover, and its footer.
+def corps_des_pages(texte):
+    pages = []
+    for page in texte.split("\f"):
+        lignes = [l.strip() for l in page.splitlines() if l.strip()]
+        lignes = [l for l in lignes if not re.fullmatch(r"page \d+ / \d+", l)
+                  and l != "Thème numérologique"]
+        pages.append(lignes)
+    return pages
+
+
+def plan_du_pdf(chemin):
+    """The outline's titles, depth first, from qpdf's JSON."""
+    arbre = json.loads(outil("qpdf", "--json", "--json-key=outlines", chemin))["outlines"]
+    titres = []
+    def parcourir(noeuds):
+        for n in noeuds:
+            titres.append(n["title"])
+            parcourir(n.get("kids", []))
+    parcourir(arbre)
+    return titres
+
+
+def client(dossier):
+    """One client's data only, and nothing invented."""
+    sans_date = ["--prenom", "Zoé", "--nom", "Lefèvre", "--annee-courante", "2026"]
+    rousseau = ["--prenom", "Jacques", "--nom", "Rousseau", "--jour", "16", "--mois", "11",
+                "--annee", "1966", "--annee-courante", "2026"]
+    long = ["--prenom", "Abcdefghijklmnopqrst Bcdefghijklmnopqrstu Cdefghijklmnopqrst",
+            "--nom", "Defghijklmnopqrstuvw", "--jour", "1", "--mois", "2", "--annee", "1990"]
+    cas = [
+        # (person, options, what must be there, what must not)
+        (sans_date, [], ["Sans date de naissance, les cycles, l'année et la frise ne sont pas "
+                         "calculés."],
+         ["Jour de naissance", "Cycles et année", "Essence", "Apogées de l'année", "Frise de vie",
+          "Entente", "Mois de"]),
+        (rousseau, ["--variante", "Anne-Marie;Lefort", "--sections", "variantes"],
+         ["Variantes du nom"], []),
+        (long, ["--sections", "explications"], [], ["de plus"]),
+        (EXEMPLE, [], ["Entente avec", "Paul Martin", "Mois d'avril",
+                                                   "Mois de décembre", "Sommaire"],
+         ["Noms refusés", "Mois de Avril"]),
+    ]
+    for personne, options, presents, absents in cas:
+        chemin = ecrire_pdf(dossier, personne, *options)
+        texte = outil("pdftotext", chemin, "-")
+        tout = re.sub(r"\s+", " ", texte)
+        for attendu in presents:
+            verifier(attendu in tout, f"{personne[1]} : « {attendu} » absent")
+        for interdit in absents:
+            verifier(interdit not in tout, f"{personne[1]} : « {interdit} » présent")
+    # The same value in another colour is not marked as different.
+    texte = outil("pdftotext", "-layout", ecrire_pdf(dossier, rousseau, "--variante",
+                                                     "Anne-Marie;Lefort", "--sections",
+                                                     "variantes"), "-")
+    ligne = next((l for l in texte.splitlines() if l.strip().startswith("Chemin de vie")), "")
+    verifier(ligne and "≠" not in ligne, f"ligne du chemin de vie : {ligne!r}")
+
+
+def mise_en_page(dossier):
+    """Plain letters, each line once, no heading alone at a page foot, the outline."""
+    for personne in [EXEMPLE, *personnes_au_hasard(2)]:
+        nom = personne[1] + " " + personne[3]
+        chemin = ecrire_pdf(dossier, personne, "--prepare-par", "Claire Lune")
+        texte = outil("pdftotext", chemin, "-")
+        verifier(not LIGATURES.search(texte), f"{nom} : ligature dans le texte")
+        pages = corps_des_pages(texte)
+        for i in range(1, len(pages)):
+            avant, apres = pages[i - 1], pages[i]
+            if avant and len(apres) > 1:
+                verifier(avant[-1] != apres[1] and avant[-1] != apres[0],
+                         f"{nom} : « {avant[-1]} » deux fois, pages {i} et {i + 1}")
+            if avant:
+                derniere = avant[-1]
+                verifier(derniere not in TITRES_NOMBRES | set(TITRES.values())
+                         and not (derniere.endswith(":") and len(derniere) < 90),
+                         f"{nom} : la page {i} finit sur le titre « {derniere} »")
+        plan = plan_du_pdf(chemin)
+        sections = [t for t in TITRES.values() if t in plan]
+        verifier(plan and plan[0] == "Sommaire" and "Les nombres" in sections
+                 and "Comment les nombres ont été obtenus" in sections,
+                 f"{nom} : plan {plan[:12]}")
+        infos = outil("pdfinfo", chemin)
+        for cle, valeur in [("Title", "Thème numérologique d" + ("'" if nom[0] in "AEIOU" else
+                                                                  "e ") + nom),
+                            ("Author", "Claire Lune"), ("Creator", "Kalder")]:
+            verifier(re.search(rf"^{cle}:\s*{re.escape(valeur)}\s*$", infos, re.M),
+                     f"{nom} : {cle} attendu « {valeur} »")
+    # No "Préparé par": no author.
+    infos = outil("pdfinfo", ecrire_pdf(dossier, EXEMPLE))
+    verifier(not re.search(r"^Author:", infos, re.M), "auteur sans « Préparé par »")
+
+
+CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page, "sections": sections, "variantes": variantes, "marges": marges,
        "echecs": echecs_ecriture}
 
 with tempfile.TemporaryDirectory() as d:

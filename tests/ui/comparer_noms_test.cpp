@@ -1,6 +1,7 @@
 // "Comparer des noms…": the reference row, adding, editing, moving and
-// removing rows, sorting by value, the clipboard, a refused row, and the
-// marks of the cells that differ from the reference, seen and spoken.
+// removing rows, sorting by value, the clipboard, a refused row, the marks of
+// the cells that differ from the reference, seen and spoken, and the
+// spellings kept for the person they were added for.
 #include "banc_fenetre.hpp"
 
 #include "ui/fenetre_comparaison.hpp"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QListView>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -94,16 +96,21 @@ class TestComparerNoms : public BancFenetre {
 
     void modifier_deplacer_retirer() {
         ajouter(QStringLiteral("Anne-Marie"), QStringLiteral("Martin"));
+        // Ready for the next spelling.
+        QVERIFY(champ(*comparaison, QStringLiteral("comparaison_prenoms"))->text().isEmpty());
+        QVERIFY(champ(*comparaison, QStringLiteral("comparaison_nom"))->text().isEmpty());
         comparaison->table()->selectRow(1);
         champ(*comparaison, QStringLiteral("comparaison_prenoms"))->setText(QStringLiteral("Anne"));
+        champ(*comparaison, QStringLiteral("comparaison_nom"))->setText(QStringLiteral("Martin"));
         cliquer("comparaison_modifier");
         QCOMPARE(cellule(1, QStringLiteral("Nom")), QStringLiteral("Anne Martin"));
         QCOMPARE(cellule(1, QStringLiteral("Nombre actif")), QStringLiteral("7"));
         cliquer("comparaison_monter");
         QCOMPARE(noms(), (QStringList{QStringLiteral("Anne Martin"),
                                       QStringLiteral("Anne-Marie Dupont (référence)")}));
-        // The reference stays, even selected.
+        // The reference stays: "Retirer" is off on its row.
         comparaison->table()->selectRow(1);
+        QVERIFY(!bouton(*comparaison, QStringLiteral("comparaison_retirer"))->isEnabled());
         cliquer("comparaison_retirer");
         QCOMPARE(modele().rowCount(), 2);
         comparaison->table()->selectRow(0);
@@ -125,12 +132,28 @@ class TestComparerNoms : public BancFenetre {
         cliquer("comparaison_copier");
         const QStringList lignes = QApplication::clipboard()->text().split(QLatin1Char('\n'));
         QVERIFY(lignes[0].startsWith(QStringLiteral("Nom\tGrille d'inclusion, chiffre 1\t")));
-        QVERIFY(lignes[1].startsWith(QStringLiteral("Anne-Marie Martin\t3\t1\t0\t")));
+        // The marks go with the values.
+        QVERIFY2(lignes[1].startsWith(QStringLiteral("Anne-Marie Martin\t")) &&
+                     lignes[1].contains(QStringLiteral("\t11/2 ≠\t")),
+                 qPrintable(lignes[1]));
         QCOMPARE(lignes[0].count(QLatin1Char('\t')), lignes[3].count(QLatin1Char('\t')));
+        // Only the columns where a name differs, on screen and copied.
+        auto* seules =
+            comparaison->findChild<QCheckBox*>(QStringLiteral("comparaison_differences"));
+        seules->setChecked(true);
+        const int pierre = colonne(QStringLiteral("Pierre angulaire"));
+        QVERIFY(comparaison->table()->isColumnHidden(pierre));
+        QVERIFY(!comparaison->table()->isColumnHidden(expression));
+        cliquer("comparaison_copier");
+        const QStringList differences = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY(differences[0].contains(QStringLiteral("Expression")));
+        QVERIFY(!differences[0].contains(QStringLiteral("Pierre angulaire")));
+        QVERIFY(differences[0].count(QLatin1Char('\t')) < lignes[0].count(QLatin1Char('\t')));
     }
 
-    // The saved persons are listed; the chosen one's name becomes a row. No
-    // directory yet: the usual message, and no list.
+    // The saved persons are listed as names and dates, narrowed by typing,
+    // several chosen at once; one with another birth date is another person,
+    // refused with a message. No directory yet: the usual message, and no list.
     void depuis_le_repertoire() {
         QTemporaryDir dossier;
         donner_dossier(*fenetre, dossier);
@@ -139,38 +162,62 @@ class TestComparerNoms : public BancFenetre {
         QFile fichier(dossier.filePath(QStringLiteral("Kalderrep.txt")));
         QVERIFY(fichier.open(QIODevice::WriteOnly));
         fichier.write("\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n"
-                      "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n");
+                      "\"dupont\",\"Zo\xe9\",\"15\",\"7\",\"1975\"\r\n"
+                      "\"Lef\xe8vre\",\"Anne\",\"15\",\"7\",\"1975\"\r\n");
         fichier.close();
+        QStringList vus;
         QVERIFY(pendant_dialogue<QDialog>([&] { cliquer("comparaison_repertoire"); },
-                                          [](QDialog& d) {
+                                          [&vus](QDialog& d) {
                                               auto* l = d.findChild<QListView*>();
-                                              QCOMPARE(l->model()->rowCount(), 2);
-                                              l->setCurrentIndex(l->model()->index(0, 0));
+                                              for (int r = 0; r < l->model()->rowCount(); ++r)
+                                                  vus << l->model()->index(r, 0).data().toString();
+                                              l->selectAll();
                                               d.accept();
                                           }));
-        QCOMPARE(noms().last(), QStringLiteral("Zoé dupont"));
+        QVERIFY2(vus.contains(QStringLiteral("Zoé dupont — 15/07/1975")),
+                 qPrintable(vus.join('|')));
+        QStringList ajoutes = noms().mid(1);
+        ajoutes.sort();
+        QCOMPARE(ajoutes,
+                 (QStringList{QStringLiteral("Anne Lefèvre"), QStringLiteral("Zoé dupont")}));
+        QVERIFY2(message_montre().texte.contains(QStringLiteral("Paul Martin — 03/04/1980")),
+                 qPrintable(message_montre().texte));
+        // Typing narrows the list.
+        QVERIFY(pendant_dialogue<QDialog>(
+            [&] { cliquer("comparaison_repertoire"); },
+            [](QDialog& d) {
+                QTest::keyClicks(d.findChild<QLineEdit*>(QStringLiteral("choix_repertoire_filtre")),
+                                 QStringLiteral("lef"));
+                QCOMPARE(d.findChild<QListView*>()->model()->rowCount(), 1);
+                d.reject();
+            }));
     }
 
-    // For the person shown: a new theme becomes the reference, the variants
-    // stay and take its date (Anne Dupont's first pinnacle: 22/4, then 7).
+    // The spellings belong to the person they were added for: another person
+    // starts alone, and the rows come back with the first one again.
     void suit_le_theme_calcule() {
         ajouter(QStringLiteral("Anne"), QStringLiteral("Dupont"));
         QCOMPARE(cellule(1, QStringLiteral("Apogée 1")), QStringLiteral("22/4"));
-        const std::pair<const char*, const char*> paul[] = {{"champ_prenom", "Paul"},
-                                                            {"champ_nom", "Martin"},
-                                                            {"champ_jour", "3"},
-                                                            {"champ_mois", "4"},
-                                                            {"champ_annee", "1980"}};
-        for (const auto& [nom, texte] : paul) {
-            QLineEdit* e = champ(*fenetre, QString::fromLatin1(nom));
-            e->selectAll();
-            QTest::keyClicks(e, QString::fromLatin1(texte));
-        }
-        bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
-        QCOMPARE(noms(), (QStringList{QStringLiteral("Paul Martin (référence)"),
-                                      QStringLiteral("Anne Dupont")}));
+        const auto calculer = [this](const std::array<const char*, 5>& textes) {
+            const char* noms[] = {"champ_prenom", "champ_nom", "champ_jour", "champ_mois",
+                                  "champ_annee"};
+            for (std::size_t i = 0; i < 5; ++i) {
+                QLineEdit* e = champ(*fenetre, QString::fromLatin1(noms[i]));
+                e->selectAll();
+                QTest::keyClicks(e, QString::fromUtf8(textes[i]));
+            }
+            bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
+        };
+        calculer({"Paul", "Martin", "3", "4", "1980"});
+        QCOMPARE(noms(), QStringList{QStringLiteral("Paul Martin (référence)")});
         QVERIFY(label_date().contains(QStringLiteral("Cycle de 0 à 28 ans : <b>4</b>")));
-        QCOMPARE(cellule(1, QStringLiteral("Apogée 1")), QStringLiteral("7"));
+        // The same name with another date is another person.
+        calculer({"Anne-Marie", "Dupont", "16", "7", "1975"});
+        QCOMPARE(modele().rowCount(), 1);
+        calculer({"Anne-Marie", "Dupont", "15", "7", "1975"});
+        QCOMPARE(noms(), (QStringList{QStringLiteral("Anne-Marie Dupont (référence)"),
+                                      QStringLiteral("Anne Dupont")}));
+        QCOMPARE(cellule(1, QStringLiteral("Apogée 1")), QStringLiteral("22/4"));
     }
 
     // Without a theme, the dossier's answer, and no window with a refused
@@ -189,10 +236,26 @@ class TestComparerNoms : public BancFenetre {
         };
         QVERIFY(!case_variantes());
         ajouter(QStringLiteral("Anne"), QStringLiteral("Dupont"));
+        // A refused spelling is no variant for the dossier.
+        ajouter(QStringLiteral(" "), QStringLiteral("Dupont"));
         QVERIFY(case_variantes());
+        QString resume;
+        pendant_dialogue<QDialog>(
+            [this] { commande(*fenetre, QStringLiteral("m_exporter_dossier")); },
+            [&resume](QDialog& d) {
+                resume = d.findChild<QLabel*>(QStringLiteral("dossier_resume"))->text();
+                d.reject();
+            });
+        QVERIFY2(resume.contains(QStringLiteral("1 variante du nom")), qPrintable(resume));
+        // "Effacer tout" empties the window and forgets the spellings.
         bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
+        QVERIFY(!comparaison->isVisible());
+        QCOMPARE(modele().rowCount(), 0);
         commande(*fenetre, QStringLiteral("m_comparer_noms"));
         QCOMPARE(message_montre().texte, QStringLiteral("Calculez d'abord un thème."));
+        calculer_exemple(*fenetre);
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        QCOMPARE(modele().rowCount(), 1);
     }
 
   private:

@@ -1,13 +1,17 @@
 // The consultation dossier from the window: the dialog's choices remembered,
 // the export through the save seam, the status bar, an unwritable target, and
-// the dossier computed from the person calculated, not the fields typed since.
+// the dossier computed from the person calculated, not the fields typed since,
+// and only that person's data after another client.
 #include "banc_fenetre.hpp"
 
 #include "identite/identite.hpp"
 #include "modele/slots.hpp"
 #include "ui/dossier_consultation.hpp"
+#include "ui/fenetre_comparaison.hpp"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -103,6 +107,57 @@ class TestDossier : public BancFenetre {
         bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
         commande(*fenetre, QStringLiteral("m_exporter_dossier"));
         QCOMPARE(message_montre().texte, QStringLiteral("Calculez d'abord un thème."));
+    }
+
+    // Anne-Marie's spellings stay hers: Marie-Hélène's dossier, made next,
+    // holds none, and the dialog shows the partner left on the tab.
+    void apres_un_autre_client() {
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+                         QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        auto* comparaison = fenetre->comparaison();
+        QVERIFY(comparaison);
+        for (const char* nom : {"Lefèvre", "Martin", "Durand"}) {
+            champ(*comparaison, QStringLiteral("comparaison_prenoms"))
+                ->setText(QStringLiteral("Anne-Marie"));
+            champ(*comparaison, QStringLiteral("comparaison_nom"))->setText(QString::fromUtf8(nom));
+            bouton(*comparaison, QStringLiteral("comparaison_ajouter"))->click();
+        }
+        QCOMPARE(fenetre->variantes_du_theme().size(), std::size_t{3});
+        using kalder::ChampId;
+        const std::pair<ChampId, const char*> bernard[] = {{ChampId::prenom, "Marie-Hélène"},
+                                                           {ChampId::nom, "Bernard"},
+                                                           {ChampId::jour, "2"},
+                                                           {ChampId::mois, "3"},
+                                                           {ChampId::annee, "1982"}};
+        for (const auto& [id, texte] : bernard)
+            fenetre->saisir_champ(id, QString::fromUtf8(texte));
+        bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
+
+        QString resume;
+        bool variantes_offertes = true;
+        const QString cible = dossier_.filePath(QStringLiteral("bernard.pdf"));
+        QVERIFY(exporter(cible, [&](kalder::ui::DialogueDossier& d) {
+            resume = d.findChild<QLabel*>(QStringLiteral("dossier_resume"))->text();
+            variantes_offertes =
+                !d.findChild<QCheckBox*>(QStringLiteral("dossier_variantes"))->isHidden();
+        }));
+        QVERIFY2(resume.startsWith(QStringLiteral("Marie-Hélène Bernard, naissance le 02/03/1982")),
+                 qPrintable(resume));
+        QVERIFY2(resume.contains(QStringLiteral("Entente avec Paul Martin")), qPrintable(resume));
+        QVERIFY(!resume.contains(QStringLiteral("variante")));
+        QVERIFY(!variantes_offertes);
+        QProcess texte;
+        texte.start(QStringLiteral("pdftotext"), {cible, QStringLiteral("-")});
+        if (!texte.waitForFinished(60000) || texte.exitCode() != 0)
+            QSKIP("pdftotext absent");
+        const QString pdf = QString::fromUtf8(texte.readAllStandardOutput());
+        QVERIFY(pdf.contains(QStringLiteral("Marie-Hélène Bernard")));
+        QVERIFY(pdf.contains(QStringLiteral("Paul Martin")));
+        QVERIFY(!pdf.contains(QStringLiteral("Lefèvre")) &&
+                !pdf.contains(QStringLiteral("Durand")));
     }
 
     // The fresh calculation of the stored identity shows what the window

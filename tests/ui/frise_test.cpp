@@ -64,7 +64,7 @@ class TestFrise : public BancFenetre {
             QApplication::sendEvent(dessin, &survol);
         }
         QTRY_COMPARE(QToolTip::text(), QString::fromStdString(apogee.explication));
-        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 37 ans")));
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 36 ans")));
 
         calculer(*fenetre, QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1980"));
         QTRY_COMPARE(annee_naissance(*frise), 1980);
@@ -128,6 +128,8 @@ class TestFrise : public BancFenetre {
         QTest::newRow("png") << QStringLiteral("frise.png") << QByteArray("\x89PNG");
         QTest::newRow("svg") << QStringLiteral("frise.SVG") << QByteArray("<?xml");
         QTest::newRow("dossier absent") << QStringLiteral("absent/frise.png") << QByteArray();
+        // A name typed without an extension gets one.
+        QTest::newRow("sans extension") << QStringLiteral("frise") << QByteArray("\x89PNG");
     }
 
     void enregistrer() {
@@ -137,11 +139,19 @@ class TestFrise : public BancFenetre {
         FenetreFrise* frise = ouvrir_frise(*fenetre);
         QVERIFY(frise);
         QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(nom);
-        frise->choisir_fichier = [&](QWidget*) { return chemin; };
+        QString propose;
+        frise->choisir_fichier = [&](QWidget*, const QString& p) {
+            propose = p;
+            return dossier.filePath(nom);
+        };
         kalder::ui::oublier_messages();
         bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->click();
-
+        // The person's name is proposed.
+        QVERIFY2(QFileInfo(propose).fileName() ==
+                     QStringLiteral("Frise de vie – Anne-Marie Dupont.png"),
+                 qPrintable(propose));
+        const QString chemin = dossier.filePath(
+            QFileInfo(nom).suffix().isEmpty() ? nom + QStringLiteral(".png") : nom);
         QFile fichier(chemin);
         QCOMPARE(fichier.exists(), !debut.isEmpty());
         QCOMPARE(kalder::ui::nombre_messages_montres(), debut.isEmpty() ? 1 : 0);
@@ -155,6 +165,18 @@ class TestFrise : public BancFenetre {
         if (nom.endsWith(QStringLiteral("png")))
             QVERIFY(image.width() >= 1600);
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 1); // no temporary left
+        // The next proposal is in this folder.
+        bouton(*frise, QStringLiteral("bouton_enregistrer_image"))->click();
+        QCOMPARE(QFileInfo(propose).absolutePath(), QFileInfo(chemin).absolutePath());
+    }
+
+    // Below a readable size the window does not shrink.
+    void taille_minimale() {
+        calculer_exemple(*fenetre);
+        FenetreFrise* frise = ouvrir_frise(*fenetre);
+        QVERIFY(frise);
+        frise->resize(450, 1000);
+        QVERIFY(frise->width() >= 720);
     }
 };
 

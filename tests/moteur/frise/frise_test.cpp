@@ -52,17 +52,24 @@ TEST(Frise, ExempleAnneMarieDupont) {
                                 {"Cycle 3", "22/4", 4, 58, 90,
                                  "Cycle après 57 ans (dès 2033) : 22/4\nAnnée de naissance"}});
     comparer(liste(f->apogees), {{"Apogée 1", "22/4", 4, 0, 28,
-                                  "Apogée 1, de 0 à 28 ans (1975-2003) : 22/4\nMois 7 + jour 15"},
+                                  "Apogée 1, de 0 à 27 ans (1975-2002) : 22/4\nMois 7 + jour 15"},
                                  {"Apogée 2", "19/1", 1, 28, 37, "Apogée 2"},
                                  {"Apogée 3", "41/5", 5, 37, 46, "Apogée 3"},
                                  {"Apogée 4", "20/2", 2, 46, 90, "Apogée 4, à partir de 46 ans"}});
-    comparer(liste(f->defis), {{"Défi 1", "1", 1, 0, 28, "Défi de l'apogée 1, de 0 à 28 ans"},
+    comparer(liste(f->defis), {{"Défi 1", "1", 1, 0, 28, "Défi de l'apogée 1, de 0 à 27 ans"},
                                {"Défi 2", "2", 2, 28, 37, "Défi de l'apogée 2"},
                                {"Défi 3", "1", 1, 37, 46, "Défi de l'apogée 3"},
                                {"Défi 4", "3", 3, 46, 90, "Défi de l'apogée 4"}});
     EXPECT_EQ(f->noeuds[2].titre, "Noeud 3");
     EXPECT_EQ(f->noeuds[2].age_debut, 27);
-    EXPECT_EQ(f->noeuds[8].explication, "Noeud 9 : 81 ans (2056)");
+    EXPECT_EQ(f->noeuds[2].nombre, "27");
+    EXPECT_EQ(f->noeuds[8].explication.substr(0, 36), "Noeud 9 : 81 ans (2056)\nFin du 9e cy");
+    // No year in two bands: each band starts the year after the last one's end.
+    for (std::size_t i = 1; i < f->apogees.size(); ++i)
+        EXPECT_NE(f->apogees[i - 1].explication.find(
+                      "-" + std::to_string(1975 + f->apogees[i].age_debut - 1) + ")"),
+                  std::string::npos)
+            << f->apogees[i - 1].explication;
     // One personal year per year of the axis; the one of the year on screen
     // is the grid's own, with its explanation.
     ASSERT_EQ(f->annees_personnelles.size(), 90u);

@@ -6,6 +6,7 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 #include "variantes/comparer_noms.hpp"
+#include "variantes/variantes_par_personne.hpp"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,38 @@ TEST(Variantes, NombresDeLaDateUneFoisAuDessus) {
     for (const auto& [libelle, texte] : date)
         for (const ColonneNom& c : colonnes_nom())
             EXPECT_NE(c.libelle, libelle);
+}
+
+// The same value in another colour is the same value: Jacques Rousseau's life
+// path 22/4 is green, and red beside a name whose grid lacks the 4.
+TEST(Variantes, SeuleLaValeurDiffere) {
+    const Theme personne = calcule("Jacques", "Rousseau", {"16", "11", "1966"}).origines.theme;
+    const NomVariante autre{"Anne-Marie", "Lefort"};
+    const auto lignes = comparer_noms(personne, std::span(&autre, 1), annee_courante);
+    ASSERT_EQ(lignes.size(), 2u);
+    bool couleur_seule = false;
+    for (std::size_t c = 0; c < colonnes_nom().size(); ++c) {
+        const Slot& a = lignes[1].cellules[c];
+        const Slot& b = lignes[0].cellules[c];
+        const bool meme_valeur =
+            a.montre() == b.montre() && valeur_affichee(a.texte) == valeur_affichee(b.texte);
+        couleur_seule = couleur_seule || (meme_valeur && a.couleur != b.couleur);
+        EXPECT_EQ(cellule_differe(lignes[1], lignes[0], c), !meme_valeur) << colonnes_nom()[c].nom;
+    }
+    EXPECT_TRUE(couleur_seule);
+}
+
+// A spelling belongs to the person it was compared for: another person, or
+// the same name with another birth date, has none of it.
+TEST(Variantes, LesVariantesAppartiennentALaPersonne) {
+    VariantesParPersonne carnet;
+    const Theme anne = calcule("Anne-Marie", "Dupont", {"15", "7", "1975"}).origines.theme;
+    const Theme autre_date = calcule("Anne-Marie", "Dupont", {"16", "7", "1975"}).origines.theme;
+    carnet.retenir(anne, {{"Anne", "Dupont"}, {"Anne-Marie", "Martin"}});
+    EXPECT_EQ(carnet.de(anne).size(), 2u);
+    EXPECT_TRUE(carnet.de(autre_date).empty());
+    carnet.oublier(anne);
+    EXPECT_TRUE(carnet.de(anne).empty());
 }
 
 } // namespace

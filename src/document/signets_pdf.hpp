@@ -1,0 +1,33 @@
+#pragma once
+// What QPdfWriter does not write: the outline (bookmarks) of the dossier's
+// sections and the document information a reader shows (title, author,
+// subject, creator), added to the written bytes with qpdf.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace kalder::document {
+
+struct Signet {
+    QString titre;
+    int niveau = 1;  // 1 for a section, 2 for a part of it
+    int page = 0;    // from 0
+    double haut = 0; // where its heading starts, as a fraction of the page height from the top
+};
+
+struct InformationsPdf {
+    QString titre;
+    QString auteur; // nothing when empty
+    QString sujet;
+    QString createur;
+};
+
+// The PDF `pdf` with `signets` as its outline, shown when it opens, and
+// `infos` as its document information; nullopt when qpdf cannot read it.
+std::optional<QByteArray> ajouter_signets(const QByteArray& pdf, const std::vector<Signet>& signets,
+                                          const InformationsPdf& infos);
+
+} // namespace kalder::document
