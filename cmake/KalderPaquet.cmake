@@ -19,5 +19,14 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KALDER_SITE}")
 
+# What Debian wants in every package's documentation folder: the copyright
+# and, compressed as the manual pages are, the changelog of this version.
+set(doc_paquet ${CMAKE_BINARY_DIR}/dist/unix/paquet)
+configure_file(${PROJECT_SOURCE_DIR}/dist/unix/changelog.Debian.in ${doc_paquet}/changelog.Debian
+               @ONLY)
+execute_process(COMMAND ${KALDER_GZIP} -9nf ${doc_paquet}/changelog.Debian COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${doc_paquet}/changelog.Debian.gz ${PROJECT_SOURCE_DIR}/dist/unix/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalder)
+
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -70,7 +70,7 @@ class FenetrePrincipale : public QMainWindow {
     const std::vector<NomVariante>& variantes_du_theme() const;
     // "Comparer des noms…": the window for the theme shown, made on first use.
     void montrer_comparaison();
-    FenetreComparaison* comparaison() const { return comparaison_; }
+    FenetreComparaison* comparaison() const;
 
   signals:
     // A theme or a year of calculation was calculated: what shows the results

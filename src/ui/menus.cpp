@@ -90,10 +90,14 @@ void FenetrePrincipale::construire_menus() {
             [this] { montrer_aide(); });
 }
 
+FenetreComparaison* FenetrePrincipale::comparaison() const {
+    return comparaison_;
+}
+
 void FenetrePrincipale::montrer_comparaison() {
     if (!etat().theme_montre) {
-        montrer_message(this, Message{"Comparer des noms", "Calculez d'abord un thème.",
-                                      Icone::information});
+        montrer_message(
+            this, Message{"Comparer des noms", "Calculez d'abord un thème.", Icone::information});
         return;
     }
     if (!comparaison_) {
