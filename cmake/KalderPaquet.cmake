@@ -5,8 +5,12 @@ set(CPACK_PACKAGE_NAME kalder)
 set(CPACK_PACKAGE_VENDOR "Kalder")
 set(CPACK_PACKAGE_CONTACT "Kalder <kalder@kalder.fr>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numérologie : calcul et interprétation d'un thème")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kalder calcule le thème numérologique d'une personne à partir de ses prénoms, de son nom et de sa date de naissance, l'interprète en français, prévoit une année et compare deux personnes. Le paquet contient la fenêtre (kalder) et l'outil en ligne de commande kalder-theme.")
+# Lines under 80 characters, as Debian wants the long description.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Kalder calcule le thème numérologique d'une personne à partir de ses prénoms,\n"
+    "de son nom et de sa date de naissance, l'interprète en français, prévoit une\n"
+    "année et compare deux personnes. Le paquet contient la fenêtre (kalder) et\n"
+    "l'outil en ligne de commande kalder-theme.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kalder)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
