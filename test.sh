@@ -2,7 +2,7 @@
 # Sets up a fresh Debian machine, builds Kalder and runs every test:
 # the format of the C++ files, the release build with warnings as errors
 # (engine, command-line tool, window, benchmarks compiled) and its tests
-# (installation and package checks included), clang-tidy over the engine, the
+# (installation and package checks, lintian included), clang-tidy over the engine, the
 # Windows cross build run under Wine, and an address/undefined-behaviour
 # sanitizer build of the engine tests.
 #
@@ -18,7 +18,7 @@ case "${1:-}" in
     *) echo "usage: $0 [--rapide]" >&2; exit 64 ;;
 esac
 
-./scripts/installer_dependances.sh
+./scripts/installer_dependances.sh tests
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -39,9 +39,10 @@ fi
 
 # build/ is this script's own: tests on, warnings as errors, whatever ran before
 # (run.sh builds in build-run/).
-echo "kalder: configuring and building (build/)"
+echo "kalder: configuring (build/)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKALDER_TESTS=ON -DKALDER_MOTEUR_SEUL=OFF \
-      -DKALDER_WERROR=ON > /dev/null
+      -DKALDER_WERROR=ON
+echo "kalder: building (build/)"
 cmake --build build -j "$jobs"
 
 echo "kalder: running the tests"
@@ -52,11 +53,15 @@ if [ "$rapide" -eq 1 ]; then
     exit 0
 fi
 
-echo "kalder: clang-tidy over the engine"
 # GCC's own warning options are unknown to clang; the count of warnings it
-# hides in system headers is left out.
-fichiers_cpp | grep '^src/.*\.cpp$' | grep -v '^src/\(ui\|cli\)/' |
-    xargs -P "$jobs" -n 4 clang-tidy -p build --quiet --extra-arg=-Wno-unknown-warning-option \
+# hides in system headers is left out. Each file is named as it starts.
+fichiers_tidy=$(fichiers_cpp | grep '^src/.*\.cpp$' | grep -v '^src/\(ui\|cli\)/')
+total_tidy=$(printf '%s\n' "$fichiers_tidy" | wc -l)
+echo "kalder: clang-tidy over the engine ($total_tidy files)"
+# shellcheck disable=SC2016 # expanded by the inner shell
+printf '%s\n' "$fichiers_tidy" | awk -v n="$total_tidy" '{ print NR "/" n, $0 }' |
+    xargs -P "$jobs" -L 1 sh -c 'echo "  [$0] $1" && exec clang-tidy -p build --quiet \
+        --extra-arg=-Wno-unknown-warning-option "$1"' \
         2> >(grep -v '^[0-9]* warnings\? generated\.$' >&2)
 
 echo "kalder: cross-building the engine, kalder-theme and the engine tests for Windows (build-windows/)"
@@ -64,10 +69,10 @@ cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
       -DKALDER_GENERER_TEXTES="$PWD/build/src/textes/generer_textes" \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" -DKALDER_TESTS=ON \
-      -DKALDER_WERROR=ON > /dev/null
+      -DKALDER_WERROR=ON
 cmake --build build-windows -j "$jobs"
 
-echo "kalder: running the Windows programs under Wine (a fresh Wine prefix in a temporary folder)"
+echo "kalder: running the Windows programs under Wine (a fresh Wine prefix in a temporary folder; its first start takes a minute)"
 # Wine names the files of accented folders through the locale: a UTF-8 one,
 # whatever the machine's.
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalder-wine.XXXXXX")
@@ -89,7 +94,7 @@ echo "kalder: building the engine tests with address and undefined-behaviour san
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKALDER_MOTEUR_SEUL=ON -DKALDER_TESTS=ON \
       -DKALDER_WERROR=ON \
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
-      -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+      -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 cmake --build build-asan -j "$jobs"
 
 echo "kalder: running the engine tests under the sanitizers"

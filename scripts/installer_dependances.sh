@@ -1,26 +1,43 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever Kalder needs to build and test that is not
-# there yet. Does nothing (and says so) when everything is present.
+# Installs, with apt-get, the Debian packages Kalder needs for one purpose and
+# that are not there yet. Does nothing (and says so) when all are present.
+#
+#   scripts/installer_dependances.sh fenetre   building and running the window
+#                                              and kalder-theme (./run.sh)
+#   scripts/installer_dependances.sh tests     the above, and what ./test.sh
+#                                              runs besides
 set -euo pipefail
 
-paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
-         qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-         # The dossier PDF's outline and document information.
-         libqpdf-dev pkg-config
-         xvfb xauth
-         # The client file (an SQLite database).
-         libsqlite3-dev
-         # Reading the PDF dossier back in its tests.
-         poppler-utils python3
-         # Reading the iCalendar file of the personal days back in its tests.
-         python3-icalendar
-         # Checking the installation: desktop entry, AppStream, Debian package.
-         desktop-file-utils appstream dpkg-dev file
-         # The format and static checks of test.sh.
-         clang-format clang-tidy
-         # The Windows build: MinGW-w64, GoogleTest's sources, Wine to run it.
-         g++-mingw-w64-x86-64-posix googletest wine wine64)
+# Building Kalder (every library the programs link) and running the window.
+construction=(cmake g++ make
+              qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+              # The client file (an SQLite database).
+              libsqlite3-dev
+              # Reading the manual pages: man kalder, man -l dist/unix/kalder.1.
+              man-db)
 
+# What ./test.sh needs besides.
+essais=(libgtest-dev libgmock-dev libbenchmark-dev
+        # Looking at the window without a screen (xvfb-run, README).
+        xvfb xauth
+        # Reading the PDF dossier back in its tests.
+        poppler-utils python3
+        # Reading the iCalendar file of the personal days back in its tests.
+        python3-icalendar
+        # Checking the installation: desktop entry, AppStream, Debian package.
+        desktop-file-utils appstream dpkg-dev file lintian
+        # The format and static checks of test.sh.
+        clang-format clang-tidy
+        # The Windows build: MinGW-w64, GoogleTest's sources, Wine to run it.
+        g++-mingw-w64-x86-64-posix googletest wine wine64)
+
+case "${1:-}" in
+    fenetre) paquets=("${construction[@]}"); but="building and running Kalder" ;;
+    tests) paquets=("${construction[@]}" "${essais[@]}"); but="building and testing Kalder" ;;
+    *) echo "usage: $0 fenetre|tests" >&2; exit 64 ;;
+esac
+
+echo "kalder: checking the Debian packages for $but (${#paquets[@]} packages)"
 manquants=()
 for p in "${paquets[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -29,15 +46,16 @@ for p in "${paquets[@]}"; do
 done
 
 if [ ${#manquants[@]} -eq 0 ]; then
-    echo "kalder: all build dependencies are present, skipping apt-get."
+    echo "kalder: all of them are present, skipping apt-get"
     exit 0
 fi
 
-echo "kalder: installing missing packages: ${manquants[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+echo "kalder: updating the package lists (apt-get update)"
+"${sudo_cmd[@]}" apt-get update
+echo "kalder: installing ${#manquants[@]} missing packages and what they need: ${manquants[*]}"
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${manquants[@]}"

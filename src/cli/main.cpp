@@ -168,11 +168,7 @@ int commande(int argc, char** argv) {
     if (o.liste + o.sauvegarder + o.supprimer + commande_clients(o) > 1)
         return erreur_usage("--liste, --sauvegarder, --supprimer et les commandes des fiches "
                             "clients s'excluent");
-    if (commande_clients(o)) {
-        std::vector<Echec> echecs;
-        return executer_clients(o, dossier_choisi(o, nom_lance, &echecs));
-    }
-    if (o.liste || o.sauvegarder || o.supprimer) {
+    if (commande_clients(o) || o.liste || o.sauvegarder || o.supprimer) {
         if (const auto d = o.valeur("dossier");
             d && d->find_first_not_of(" \t") == std::string::npos)
             return erreur_usage("--dossier attend le chemin d'un dossier");
@@ -181,6 +177,8 @@ int commande(int argc, char** argv) {
         std::error_code ec;
         if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
+        if (commande_clients(o))
+            return executer_clients(o, dossier);
         if (o.liste)
             return lister(dossier);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);

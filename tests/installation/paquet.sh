@@ -1,6 +1,7 @@
 #!/bin/sh
 # cpack -G DEB: the package holds the programs and the desktop files, names
-# its Qt dependencies, and apt-get would install it here.
+# its Qt dependencies, passes lintian without an error, and apt-get would
+# install it here.
 #   paquet.sh <build folder>
 set -eu
 cd "$1"
@@ -13,7 +14,7 @@ for f in ./usr/bin/kalder ./usr/bin/kalder-theme ./usr/libexec/kalder/kalder-dos
          ./usr/share/applications/fr.kalder.Kalder.desktop \
          ./usr/share/metainfo/fr.kalder.Kalder.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
-         ./usr/share/man/man1/kalder.1 ./usr/share/man/man1/kalder-theme.1; do
+         ./usr/share/man/man1/kalder.1.gz ./usr/share/man/man1/kalder-theme.1.gz; do
     grep -q " $f\$" contenu-paquet.txt || { echo "absent du paquet : $f"; exit 1; }
 done
 dependances=$(dpkg-deb -f "$paquet" Depends)
@@ -21,6 +22,10 @@ echo "Depends: $dependances"
 for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
     echo "$dependances" | grep -q "$d" || { echo "dépendance manquante : $d"; exit 1; }
 done
+# Warnings and notes are shown; an error fails.
+command -v lintian > /dev/null || { echo "lintian absent (scripts/installer_dependances.sh tests)"; exit 1; }
+lintian --fail-on error "$paquet" > lintian.log 2>&1 || { echo "lintian :"; cat lintian.log; exit 1; }
+cat lintian.log
 apt-get install --simulate "./$paquet" > apt-simulation.log 2>&1 ||
     { cat apt-simulation.log; exit 1; }
 echo "apt-get install ./$paquet : possible"

@@ -14,7 +14,7 @@ for f in bin/kalder bin/kalder-theme libexec/kalder/kalder-dossier \
          share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
          share/icons/hicolor/48x48/apps/fr.kalder.Kalder.png \
          share/icons/hicolor/256x256/apps/fr.kalder.Kalder.png \
-         share/man/man1/kalder.1 share/man/man1/kalder-theme.1; do
+         share/man/man1/kalder.1.gz share/man/man1/kalder-theme.1.gz; do
     [ -e "$prefixe/$f" ] || { echo "absent après installation : $f"; exit 1; }
 done
 # The installed programs do not lean on the build tree.
