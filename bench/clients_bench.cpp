@@ -56,6 +56,10 @@ class FichierFictif {
             client_.reinitialiser();
             const std::string t = i % 10 == 0 ? "suivi annuel" : "ponctuel";
             tag.lier(1, id).lier(2, t).executer();
+            sqlite::Requete(base, "UPDATE clients SET liste_tags = ? WHERE id = ?")
+                .lier(1, t)
+                .lier(2, id)
+                .executer();
             tag.reinitialiser();
             index.lier(1, id).lier(2, p.nom).lier(3, p.prenoms).lier(4, t).executer();
             index.reinitialiser();
