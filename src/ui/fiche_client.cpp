@@ -263,6 +263,8 @@ void DialogueClients::chercher(const QString& texte) {
         return;
     }
     modele_->definir(std::move(r.valeur));
+    // Measured on the first rows only (the header's precision), not on all.
+    table_->resizeColumnsToContents();
     if (modele_->rowCount() > 0)
         table_->setCurrentIndex(modele_->index(0, 0));
 }
