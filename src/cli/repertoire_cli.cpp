@@ -1,6 +1,9 @@
 #include "cli/repertoire_cli.hpp"
 
 #include "cli/saisie_cli.hpp"
+#if defined(KALDER_CLIENTS)
+#include "clients/suivi_repertoire.hpp"
+#endif
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
@@ -67,9 +70,17 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
     remplir_personne(etat, o);
     remplir_partenaire(etat, o);
     ReponseFixe reponses(remplacer == "oui");
+#if defined(KALDER_CLIENTS)
+    const auto avant = entrees_avant_sauvegarde(dossier, etat);
+#endif
     const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
     if (issue.message)
         return erreur_saisie(issue);
+#if defined(KALDER_CLIENTS)
+    // A modified entry keeps its client record.
+    if (auto refus = suivre_sauvegarde(dossier, etat, avant))
+        std::cerr << "Attention : " << *refus << "\n";
+#endif
     std::cout << issue.statut << "\n";
     return 0;
 }

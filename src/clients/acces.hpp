@@ -62,6 +62,9 @@ template <typename T, typename F> Reponse<T> BaseClients::lire_avec(F&& f) const
 // The id of the person's record; 0 when there is none and `creer` is false.
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer);
 
+// The sort key of clients stored without one (an older file, a bulk load).
+void completer_cles_tri(const sqlite::Connexion& base);
+
 // Throws TexteRefuse for a text that is not UTF-8.
 void verifier_texte(std::string_view texte, const char* quoi);
 

@@ -1,5 +1,7 @@
 // The changes to the client file, each in one transaction.
 #include "clients/acces.hpp"
+#include "repertoire/cle_tri.hpp"
+#include "repertoire/cp1252.hpp"
 
 #include <algorithm>
 
@@ -35,8 +37,32 @@ bool utf8_valide(std::string_view t) {
     return true;
 }
 
-// The tags of the record joined for the search index.
+// The order of "Ouvrir": case and accents ignored first. A name the code
+// page cannot hold keeps its UTF-8 bytes in its key.
+std::string cle_tri(const Personne& p) {
+    std::array<std::string, champs_par_entree> octets;
+    const std::string* champs[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
+    for (std::size_t c = 0; c < champs_par_entree; ++c)
+        octets[c] = utf8_vers_cp1252(*champs[c]).value_or(*champs[c]);
+    std::string cle;
+    construire_cle_tri(cle, {octets[0], octets[1], octets[2], octets[3], octets[4]});
+    return cle;
+}
+
+void ranger(const sqlite::Connexion& base, std::int64_t id, const Personne& p) {
+    const std::string cle = cle_tri(p);
+    Requete(base, "UPDATE clients SET cle_tri = CAST(? AS BLOB) WHERE id = ?")
+        .lier(1, cle)
+        .lier(2, id)
+        .executer();
+}
+
+// The tags of the record joined for the list and the search index.
 void indexer(const sqlite::Connexion& base, std::int64_t id) {
+    Requete(base, "UPDATE clients SET liste_tags = coalesce((SELECT group_concat(tag, ', ') FROM "
+                  "(SELECT tag FROM tags WHERE client = ?1 ORDER BY rang)), '') WHERE id = ?1")
+        .lier(1, id)
+        .executer();
     Requete(base, "DELETE FROM index_clients WHERE rowid = ?").lier(1, id).executer();
     Requete(base, "INSERT INTO index_clients (rowid, nom, prenoms, tags) SELECT id, nom, prenoms, "
                   "coalesce((SELECT group_concat(tag, ' ') FROM tags WHERE client = ?1), '') "
@@ -106,6 +132,22 @@ constexpr const char* sql_partenaire =
 
 } // namespace
 
+void completer_cles_tri(const sqlite::Connexion& base) {
+    Requete sans(base, "SELECT id, nom, prenoms, jour, mois, annee FROM clients "
+                       "WHERE cle_tri IS NULL");
+    std::vector<std::pair<std::int64_t, Personne>> a_ranger;
+    while (sans.ligne())
+        a_ranger.push_back(
+            {sans.entier(0),
+             {sans.texte(1), sans.texte(2), sans.texte(3), sans.texte(4), sans.texte(5)}});
+    if (a_ranger.empty())
+        return;
+    sqlite::Transaction transaction(base);
+    for (const auto& [id, p] : a_ranger)
+        ranger(base, id, p);
+    transaction.valider();
+}
+
 void verifier_texte(std::string_view texte, const char* quoi) {
     if (!utf8_valide(texte))
         throw TexteRefuse{std::string("Le texte de ") + quoi +
@@ -130,6 +172,7 @@ std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool 
         .lier(5, cle.annee)
         .executer();
     const std::int64_t id = base.dernier_id();
+    ranger(base, id, cle);
     indexer(base, id);
     return id;
 }
@@ -265,6 +308,7 @@ Refus BaseClients::suivre_modification(const Personne& ancienne, const Personne&
             .lier(5, cle.annee)
             .lier(6, id)
             .executer();
+        ranger(base_, id, cle);
         indexer(base_, id);
     });
 }

@@ -1,7 +1,5 @@
 // Reading the client file: one record, the list, the search.
 #include "clients/acces.hpp"
-#include "repertoire/cle_tri.hpp"
-#include "repertoire/cp1252.hpp"
 
 #include <algorithm>
 #include <numeric>
@@ -51,33 +49,9 @@ bool a_lettre(std::string_view phrase) {
 }
 
 constexpr const char* colonnes_resume =
-    "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, "
-    "coalesce((SELECT max(date) FROM consultations WHERE client = c.id), ''), "
-    "coalesce((SELECT group_concat(tag, ', ') FROM (SELECT tag FROM tags WHERE client = c.id "
-    "ORDER BY rang)), ''), c.nombre_notes FROM clients c";
-
-// The order of "Ouvrir": case and accents ignored first. A name the code page
-// cannot hold keeps its UTF-8 bytes in its key.
-void classer(std::vector<ResumeClient>& clients) {
-    std::vector<std::string> cles(clients.size());
-    for (std::size_t i = 0; i < clients.size(); ++i) {
-        const Personne& p = clients[i].personne;
-        std::array<std::string, champs_par_entree> octets;
-        const std::string* champs[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
-        for (std::size_t c = 0; c < champs_par_entree; ++c)
-            octets[c] = utf8_vers_cp1252(*champs[c]).value_or(*champs[c]);
-        construire_cle_tri(cles[i], {octets[0], octets[1], octets[2], octets[3], octets[4]});
-    }
-    std::vector<std::size_t> ordre(clients.size());
-    std::iota(ordre.begin(), ordre.end(), std::size_t{0});
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&](std::size_t a, std::size_t b) { return cles[a] < cles[b]; });
-    std::vector<ResumeClient> classes;
-    classes.reserve(clients.size());
-    for (const std::size_t i : ordre)
-        classes.push_back(std::move(clients[i]));
-    clients = std::move(classes);
-}
+    "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, c.derniere_consultation, c.liste_tags, "
+    "c.nombre_notes FROM clients c";
+constexpr const char* ordre_resume = " ORDER BY c.cle_tri, c.id";
 
 } // namespace
 
@@ -137,7 +111,7 @@ Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherch
                    "WHERE index_notes MATCH ?" +
                    n + "))";
         }
-        sql += " ORDER BY c.nom, c.prenoms, c.jour, c.mois, c.annee";
+        sql += ordre_resume;
         Requete q(base_, sql);
         for (std::size_t i = 0; i < liees.size(); ++i)
             q.lier(static_cast<int>(i + 1), liees[i]);
@@ -146,7 +120,6 @@ Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherch
                          q.texte(5),
                          q.texte(6),
                          q.entier(7)});
-        classer(r);
         return r;
     });
 }

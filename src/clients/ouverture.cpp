@@ -1,4 +1,4 @@
-#include "clients/base_clients.hpp"
+#include "clients/acces.hpp"
 #include "clients/schema.hpp"
 #include "repertoire/ligne_fenetre.hpp"
 #include "systeme/chemins.hpp"
@@ -146,6 +146,8 @@ void BaseClients::ouvrir(bool creer) {
             }
             schema::migrer(base_);
         }
+        if (!lecture_seule_)
+            completer_cles_tri(base_);
     } catch (const sqlite::Erreur& e) {
         if (endommage(e.code()))
             throw FichierEndommage{};

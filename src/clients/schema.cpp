@@ -45,11 +45,35 @@ CREATE TABLE partenaires (
     rencontre TEXT NOT NULL DEFAULT '',
     PRIMARY KEY (client, rang)) WITHOUT ROWID;
 )sql",
-    // 2: the full-text search (accents and case ignored) and the note count
-    // the list shows, both filled from what version 1 holds.
+    // 2: the full-text search (accents and case ignored), and what the list
+    // shows of each client kept on its row (number of notes, last
+    // consultation, tags), all filled from what version 1 holds.
     R"sql(
 ALTER TABLE clients ADD COLUMN nombre_notes INTEGER NOT NULL DEFAULT 0;
-UPDATE clients SET nombre_notes = (SELECT count(*) FROM notes WHERE client = clients.id);
+ALTER TABLE clients ADD COLUMN derniere_consultation TEXT NOT NULL DEFAULT '';
+ALTER TABLE clients ADD COLUMN liste_tags TEXT NOT NULL DEFAULT '';
+ALTER TABLE clients ADD COLUMN cle_tri BLOB;
+CREATE INDEX clients_par_cle_tri ON clients (cle_tri);
+UPDATE clients SET
+    nombre_notes = (SELECT count(*) FROM notes WHERE client = clients.id),
+    derniere_consultation =
+        coalesce((SELECT max(date) FROM consultations WHERE client = clients.id), ''),
+    liste_tags = coalesce((SELECT group_concat(tag, ', ') FROM
+                          (SELECT tag FROM tags WHERE client = clients.id ORDER BY rang)), '');
+CREATE TRIGGER consultations_ajoutee AFTER INSERT ON consultations BEGIN
+    UPDATE clients SET derniere_consultation = max(derniere_consultation, new.date)
+        WHERE id = new.client;
+END;
+CREATE TRIGGER consultations_retiree AFTER DELETE ON consultations BEGIN
+    UPDATE clients SET derniere_consultation =
+        coalesce((SELECT max(date) FROM consultations WHERE client = old.client), '')
+        WHERE id = old.client;
+END;
+CREATE TRIGGER consultations_modifiee AFTER UPDATE OF date ON consultations BEGIN
+    UPDATE clients SET derniere_consultation =
+        coalesce((SELECT max(date) FROM consultations WHERE client = new.client), '')
+        WHERE id = new.client;
+END;
 CREATE VIRTUAL TABLE index_clients USING fts5(
     nom, prenoms, tags, tokenize = 'unicode61 remove_diacritics 2', prefix = '2 3');
 INSERT INTO index_clients (rowid, nom, prenoms, tags)

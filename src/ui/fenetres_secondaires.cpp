@@ -1,5 +1,9 @@
 #include "ui/fenetres_secondaires.hpp"
 
+#if defined(KALDER_CLIENTS)
+#include "clients/suivi_repertoire.hpp"
+#endif
+
 #include "interpretation/commandes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
@@ -90,8 +94,18 @@ void FenetresSecondaires::sauvegarder_personnes() {
     if (dossier_manquant())
         return;
     QuestionsFenetre questions(&fenetre_);
-    fenetre_.appliquer(
-        kalder::sauvegarder_personnes(fenetre_.etat(), dossier_donnees(), questions));
+#if defined(KALDER_CLIENTS)
+    const auto avant = entrees_avant_sauvegarde(dossier_donnees(), fenetre_.etat());
+#endif
+    const Issue issue =
+        kalder::sauvegarder_personnes(fenetre_.etat(), dossier_donnees(), questions);
+#if defined(KALDER_CLIENTS)
+    // A modified entry keeps its client record.
+    if (!issue.message)
+        if (auto refus = suivre_sauvegarde(dossier_donnees(), fenetre_.etat(), avant))
+            montrer_message(&fenetre_, Message{"Fiche client", *refus, Icone::avertissement});
+#endif
+    fenetre_.appliquer(issue);
 }
 
 void FenetresSecondaires::imprimer_theme() {

@@ -5,6 +5,9 @@
 #include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_frise.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/fiche_client.hpp"
+#endif
 #include "ui/fenetres_secondaires.hpp"
 
 #include <QAction>
@@ -45,6 +48,14 @@ void FenetrePrincipale::construire_menus() {
     connect(article(fichier, QStringLiteral("Sauvegarder"), "m_enregistrer",
                     QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [this] { sauvegarder_personnes(); });
+#if defined(KALDER_CLIENTS)
+    connect(article(fichier, QStringLiteral("Fiche client…"), "m_fiche_client",
+                    QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this,
+            [this] { DialogueFicheClient::ouvrir(*this, secondaires().dossier_donnees()); });
+    connect(article(fichier, QStringLiteral("Clients…"), "m_clients"), &QAction::triggered, this,
+            [this] { DialogueClients::ouvrir(*this, secondaires().dossier_donnees()); });
+#endif
     separateur(fichier, "m_trait1");
     connect(article(fichier, QStringLiteral("&Imprimer le thème..."), "m_imprimer2",
                     QKeySequence(Qt::CTRL | Qt::Key_P)),

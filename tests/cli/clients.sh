@@ -45,6 +45,12 @@ attendre importer_fusion "^Importation de « [^~]*» : 0 fiche créée, 1 fiche 
 printf '{"clients": [' >"$dossier/faux.json"
 attendre importer_faux "^Erreur : « [^~]*» n'a pas été importé : le JSON est incorrect vers l'octet 14\.~statut-2" \
     "$(k --importer-clients "$dossier/faux.json")"
+# A save that modifies the entry (same names, new date) keeps the record.
+k --sauvegarder --prenom Jean --nom Roy --jour 1 --mois 1 --annee 1950 >/dev/null
+k --note 'Suit la personne' --prenom Jean --nom Roy --jour 1 --mois 1 --annee 1950 >/dev/null
+k --sauvegarder --remplacer oui --prenom Jean --nom Roy --jour 2 --mois 1 --annee 1950 >/dev/null
+attendre modification "Suit la personne~statut-0" \
+    "$(k --fiche --prenom Jean --nom Roy --jour 2 --mois 1 --annee 1950)"
 attendre exclusives "statut-64" "$(k --clients --liste)"
 attendre chercher_seul "statut-64" "$(k --chercher x)"
 attendre fiche_sans_nom "statut-64" "$(k --fiche --prenom Anne)"

@@ -24,6 +24,8 @@ struct Article {
 const Article menus_attendus[] = {
     {"&Fichier", "Ouvrir...", "Ctrl+O", false, &FenetreEspion::ouvertures},
     {"&Fichier", "Sauvegarder", "Ctrl+S", false, &FenetreEspion::sauvegardes},
+    {"&Fichier", "Fiche client…", "Ctrl+K", false, nullptr},
+    {"&Fichier", "Clients…", "", false, nullptr},
     {"&Fichier", "&Imprimer le thème...", "Ctrl+P", true, &FenetreEspion::impressions},
     {"&Fichier", "Exporter le dossier PDF…", "Ctrl+D", false, nullptr},
     {"&Fichier", "Imprimer le dossier…", "", false, nullptr},

@@ -1,0 +1,108 @@
+#include "ui/modele_clients.hpp"
+
+#include "clients/base_clients.hpp"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <array>
+
+namespace kalder::ui {
+
+namespace {
+
+constexpr std::array entetes = {"Nom",  "Prénoms", "Date de naissance", "Dernière consultation",
+                                "Tags", "Notes"};
+
+QString date_naissance(const Personne& p) {
+    if (p.jour.empty() && p.mois.empty() && p.annee.empty())
+        return {};
+    return QString::fromStdString(p.jour + "/" + p.mois + "/" + p.annee);
+}
+
+QString texte(const ResumeClient& c, int colonne) {
+    switch (colonne) {
+    case 0:
+        return QString::fromStdString(c.personne.nom);
+    case 1:
+        return QString::fromStdString(c.personne.prenoms);
+    case 2:
+        return date_naissance(c.personne);
+    case 3:
+        return QString::fromStdString(date_affichee(c.derniere_consultation.substr(0, 10)));
+    case 4:
+        return QString::fromStdString(c.tags);
+    default:
+        return QString::number(c.notes);
+    }
+}
+
+} // namespace
+
+void ModeleClients::definir(std::vector<ResumeClient> clients) {
+    beginResetModel();
+    clients_ = std::move(clients);
+    endResetModel();
+}
+
+int ModeleClients::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(clients_.size());
+}
+
+int ModeleClients::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(entetes.size());
+}
+
+QVariant ModeleClients::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return texte(client(index.row()), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() == 5)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant ModeleClients::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < static_cast<int>(entetes.size()))
+        return QString::fromUtf8(entetes[static_cast<std::size_t>(section)]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ModeleClients::sort(int colonne, Qt::SortOrder ordre) {
+    beginResetModel();
+    QCollator collation(QLocale(QLocale::French));
+    collation.setNumericMode(true);
+    collation.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto cle = [&](const ResumeClient& c) -> QString {
+        // Dates and counts sort by their stored form, not as shown.
+        switch (colonne) {
+        case 2:
+            return QString::fromStdString(c.personne.annee + "-" + c.personne.mois + "-" +
+                                          c.personne.jour);
+        case 3:
+            return QString::fromStdString(c.derniere_consultation);
+        case 5:
+            return QString::number(c.notes).rightJustified(12, QLatin1Char('0'));
+        default:
+            return texte(c, colonne);
+        }
+    };
+    std::vector<std::pair<QString, std::size_t>> cles;
+    cles.reserve(clients_.size());
+    for (std::size_t i = 0; i < clients_.size(); ++i)
+        cles.emplace_back(cle(clients_[i]), i);
+    std::stable_sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
+        const int c = collation.compare(a.first, b.first);
+        return ordre == Qt::AscendingOrder ? c < 0 : c > 0;
+    });
+    std::vector<ResumeClient> classes;
+    classes.reserve(clients_.size());
+    for (const auto& [_, i] : cles)
+        classes.push_back(std::move(clients_[i]));
+    clients_ = std::move(classes);
+    endResetModel();
+}
+
+} // namespace kalder::ui
