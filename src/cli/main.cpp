@@ -165,6 +165,12 @@ int commande(int argc, char** argv) {
     }
     if (o.liste + o.sauvegarder + o.supprimer > 1)
         return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (const auto pourquoi = option_sans_emploi(o, commande_choisie(o)))
+        return erreur_usage(*pourquoi);
+    if (const auto pourquoi = valeur_illisible(o)) {
+        std::cerr << "Erreur : " << *pourquoi << ".\n";
+        return sortie_erreur_saisie;
+    }
     if (o.liste || o.sauvegarder || o.supprimer) {
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
@@ -172,7 +178,7 @@ int commande(int argc, char** argv) {
         if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
         if (o.liste)
-            return lister(dossier);
+            return lister(dossier, o.json);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
     }
     return executer(o);

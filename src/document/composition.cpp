@@ -63,13 +63,14 @@ qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant,
 
 // A heading whose next line (or short table) falls on the following page
 // starts that page; moving one may strand the heading above it, hence the
-// passes.
+// passes. The document ends laid out whole.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
-    for (int passe = 0; passe < 10; ++passe) {
+    bool deplace = true;
+    for (int passe = 0; passe < 10 && deplace; ++passe) {
         mettre_en_page_entierement(doc);
-        bool deplace = false;
+        deplace = false;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlock suivant = b.next();
             if (b.blockFormat().headingLevel() == 0 || !suivant.isValid() ||
@@ -86,9 +87,10 @@ void garder_titres_avec_texte(QTextDocument& doc) {
             QTextCursor(b).mergeBlockFormat(format);
             deplace = true;
         }
-        if (!deplace)
-            break;
     }
+    // A pass that moved nothing read the final layout; otherwise it is made anew.
+    if (deplace)
+        mettre_en_page_entierement(doc);
 }
 
 void placer_frise(QTextDocument& doc, ObjetFrise* frise) {
@@ -153,11 +155,13 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     doc->setDefaultTextOption(option);
     doc->setDocumentMargin(0);
-    doc->setPageSize(page);
+    // Without a page size nothing is laid out: the text and the timeline are
+    // put in place first, and the whole is laid out once they are.
+    doc->setPageSize(QSizeF(0, 0));
     doc->setHtml(html_dossier(etat, p));
     placer_frise(*doc, frise);
+    doc->setPageSize(page);
     garder_titres_avec_texte(*doc);
-    mettre_en_page_entierement(*doc);
     return doc;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
 #include "ui/modele_comparaison.hpp"
 
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <cctype>
 #include <optional>
 
 namespace kalder::ui {
@@ -38,6 +40,11 @@ QSettings reglages() {
     return QSettings(QStringLiteral("Kalder"), QStringLiteral("Kalder"));
 }
 
+// Said when the settings could not be written; the dossier is whole all the same.
+constexpr QStringView non_retenus =
+    u"\u00a0; ses choix n'ont pas pu être retenus pour la prochaine fois "
+    u"(les réglages de Kalder ne peuvent pas être écrits)";
+
 QString demander_fichier(QWidget* parent, const QString& propose) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter le dossier PDF"), propose,
                                         QStringLiteral("Documents PDF (*.pdf)"));
@@ -52,19 +59,9 @@ QString identifiant(const document::DescriptionSection& d) {
     return QString::fromUtf8(d.id.data(), static_cast<qsizetype>(d.id.size()));
 }
 
-// The choices of the dialog, as last accepted.
-document::ParametresDossier parametres_retenus() {
-    document::ParametresDossier p;
-    p.consultation = QDate::currentDate();
-    p.annee_courante = p.consultation.year();
-    const QSettings r = reglages();
-    p.prepare_par = r.value(cle_prepare_par).toString();
-    const QStringList omises = r.value(cle_omises).toStringList();
-    p.sections.clear();
-    for (const auto& d : document::sections_dossier())
-        if (!omises.contains(identifiant(d)))
-            p.sections.push_back(d.section);
-    return p;
+// The sections the settings leave out: one the program gains later is in by default.
+QStringList omises_retenues() {
+    return reglages().value(cle_omises).toStringList();
 }
 
 // The names of the session's comparison window, the reference left out.
@@ -78,6 +75,7 @@ std::vector<NomVariante> variantes_comparees(FenetrePrincipale& fenetre) {
 struct Demande {
     EtatFenetre etat;
     document::ParametresDossier parametres;
+    bool choix_retenus = true;
 };
 std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     // A theme is shown from a calculation until "Effacer tout".
@@ -90,7 +88,7 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     DialogueDossier dialogue(&fenetre, !variantes.empty());
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
-    document::ParametresDossier p = parametres_retenus();
+    document::ParametresDossier p = dialogue.parametres();
     p.variantes = std::move(variantes);
     std::string erreur;
     auto etat = recalculer(identite_enregistree(fenetre.etat()), p.annee_courante, &erreur);
@@ -98,7 +96,20 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
         montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
         return std::nullopt;
     }
-    return Demande{std::move(*etat), p};
+    if (auto refus = document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
+                                             p.prepare_par.toStdString())) {
+        refus->front() =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(refus->front())));
+        montrer_message(&fenetre, Message{"Erreur", *refus + ".", Icone::avertissement});
+        return std::nullopt;
+    }
+    return Demande{std::move(*etat), std::move(p), dialogue.choix_retenus()};
+}
+
+void signaler_non_retenus(FenetrePrincipale& fenetre, const Demande& demande) {
+    if (!demande.choix_retenus)
+        fenetre.barre_etat()->showMessage(QStringLiteral("Dossier de consultation") +
+                                          non_retenus.toString());
 }
 
 // A4 portrait to start with; the dossier draws its own margins.
@@ -120,8 +131,7 @@ QString dossier_propose() {
 DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
-    const QSettings r = reglages();
-    const QStringList omises = r.value(cle_omises).toStringList();
+    const QStringList omises = omises_retenues();
 
     auto* groupe = new QGroupBox(QStringLiteral("Sections"), this);
     auto* liste = new QVBoxLayout(groupe);
@@ -135,7 +145,8 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog
         liste->addWidget(c);
         cases_.push_back(c);
     }
-    prepare_par_ = new QLineEdit(r.value(cle_prepare_par).toString(), this);
+    prepare_par_ = new QLineEdit(reglages().value(cle_prepare_par).toString(), this);
+    prepare_par_->setMaxLength(document::longueur_maximale_prepare_par);
     prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
     prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
     auto* formulaire = new QFormLayout;
@@ -151,15 +162,31 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog
     tout->addWidget(boutons);
 }
 
+document::ParametresDossier DialogueDossier::parametres() const {
+    document::ParametresDossier p;
+    p.consultation = QDate::currentDate();
+    p.annee_courante = p.consultation.year();
+    p.prepare_par = prepare_par_->text().trimmed();
+    p.sections.clear();
+    const auto sections = document::sections_dossier();
+    for (std::size_t i = 0; i < cases_.size(); ++i)
+        if (cases_[i]->isChecked())
+            p.sections.push_back(sections[i].section);
+    return p;
+}
+
 void DialogueDossier::accept() {
     QStringList omises;
     const auto sections = document::sections_dossier();
     for (std::size_t i = 0; i < cases_.size(); ++i)
         if (!cases_[i]->isChecked())
             omises << identifiant(sections[i]);
+    // Remembered for the next time only: the dossier is made from the dialog.
     QSettings r = reglages();
     r.setValue(cle_omises, omises);
     r.setValue(cle_prepare_par, prepare_par_->text().trimmed());
+    r.sync();
+    choix_retenus_ = r.status() == QSettings::NoError;
     QDialog::accept();
 }
 
@@ -176,22 +203,24 @@ void exporter_dossier(FenetrePrincipale& fenetre) {
     const QString chemin = choix_fichier()(&fenetre, propose);
     if (chemin.isEmpty())
         return;
-    if (const auto erreur =
-            document::exporter_dossier_pdf(chemin, demande->etat, demande->parametres)) {
+    if (const auto erreur = document::exporter_dossier_pdf(chemin_local(chemin), demande->etat,
+                                                           demande->parametres)) {
         montrer_message(&fenetre, Message{"Erreur", erreur->toStdString(), Icone::avertissement});
         return;
     }
     const QFileInfo fichier(chemin);
     reglages().setValue(cle_dossier, fichier.absolutePath());
     fenetre.barre_etat()->showMessage(
-        QStringLiteral("Dossier enregistré dans %1")
-            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
+        QStringLiteral("Dossier enregistré dans %1%2")
+            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath()),
+                 demande->choix_retenus ? QString() : non_retenus.toString()));
 }
 
 void imprimer_dossier(FenetrePrincipale& fenetre) {
     const auto demande = demander(fenetre);
     if (!demande)
         return;
+    signaler_non_retenus(fenetre, *demande);
     QPrinter imprimante(QPrinter::HighResolution);
     preparer(imprimante);
     QPrintDialog dialogue(&imprimante, &fenetre);
@@ -206,6 +235,7 @@ void apercu_dossier(FenetrePrincipale& fenetre) {
     const auto demande = demander(fenetre);
     if (!demande)
         return;
+    signaler_non_retenus(fenetre, *demande);
     QPrinter imprimante(QPrinter::HighResolution);
     preparer(imprimante);
     QPrintPreviewDialog apercu(&imprimante, &fenetre);
