@@ -20,6 +20,16 @@ Somme somme_essence(Nombre cycle, Nombre personnel) {
     return {Arret::maitre, {{Part::cycle_mensuel, cycle}, {Part::mois_personnel, personnel}}};
 }
 
+Somme somme_jour_personnel(Nombre mois_personnel, int jour) {
+    return {Arret::chiffre, {{Part::mois_personnel, mois_personnel}, {Part::jour, Nombre{jour}}}};
+}
+
+JourPersonnel jour_personnel(const Theme& t, Nombre annee, int mois, int jour) {
+    const Nombre a = reduire(somme_annee_personnelle(t, annee).total());
+    const Nombre m = reduire(somme_mois_personnel(a, mois).total());
+    return {a, m, reduire(somme_jour_personnel(m, jour).total())};
+}
+
 std::optional<LettrePassage> lettre_passage(std::u32string_view complet, Nombre naissance,
                                             Nombre annee) {
     std::u32string lettres = lettres_pliees(complet);

@@ -15,6 +15,17 @@ namespace kalder {
 Somme somme_annee_personnelle(const Theme& t, Nombre annee); // année + mois + jour
 Somme somme_mois_personnel(Nombre annee_personnelle, int mois);
 Somme somme_essence(Nombre cycle_mensuel, Nombre mois_personnel);
+// The personal day follows from the personal month as that month follows
+// from the personal year: mois personnel + jour, reduced to one digit.
+Somme somme_jour_personnel(Nombre mois_personnel, int jour);
+
+// The personal year, month and day of one date for the person of `t`.
+struct JourPersonnel {
+    Nombre annee_personnelle;
+    Nombre mois_personnel;
+    Nombre jour_personnel;
+};
+JourPersonnel jour_personnel(const Theme& t, Nombre annee, int mois, int jour);
 
 // The letter of the year: the folded letters of the whole name read in a
 // loop, one a year from birth.

@@ -2,6 +2,7 @@
 
 #include "noyau/utf8.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -29,7 +30,15 @@ constexpr std::array<std::string_view, 21> options_a_valeur = {"prenom",
                                                                "remplacer",
                                                                "pdf",
                                                                "sections",
-                                                               "prepare-par"};
+                                                               "prepare-par",
+                                                               "ics",
+                                                               "du",
+                                                               "au",
+                                                               "calendrier",
+                                                               "note",
+                                                               "chercher",
+                                                               "exporter-clients",
+                                                               "importer-clients"};
 
 struct Drapeau {
     std::string_view nom;
@@ -45,6 +54,8 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"entente", &Options::entente},
                                 {"rapport", &Options::rapport},
                                 {"explications", &Options::explications},
+                                {"fiche", &Options::fiche},
+                                {"clients", &Options::clients},
                                 {"aide", &Options::aide},
                                 {"help", &Options::aide}};
 
@@ -169,11 +180,15 @@ std::optional<std::string> option_sans_emploi(const Options& o, Commande command
 std::optional<std::string> valeur_illisible(const Options& o) {
     const auto illisible = [](std::string_view option) {
         return "--" + std::string(option) +
-               " contient un caractère illisible (ce texte n'est pas en UTF-8, l'encodage que "
-               "Kalder attend du terminal)";
+               " contient un caractère illisible (ce texte n'est pas de l'UTF-8 valide, "
+               "l'encodage que Kalder attend du terminal)";
     };
+    // Paths are bytes, as the system names files.
+    constexpr std::string_view chemins[] = {"pdf", "dossier", "ics", "exporter-clients",
+                                            "importer-clients"};
     for (const auto& [option, valeur] : o.valeurs)
-        if (option != "pdf" && option != "dossier" && !utf8_valide(valeur))
+        if (std::find(std::begin(chemins), std::end(chemins), option) == std::end(chemins) &&
+            !utf8_valide(valeur))
             return illisible(option);
     for (const std::string& v : o.variantes)
         if (!utf8_valide(v))
@@ -192,6 +207,10 @@ const char* const usage =
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
     "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]]\n"
+    "                    [--ics FICHIER [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]]\n"
+    "                    [--calendrier AAAA[-MM] [--json [--explications]]]\n"
+    "       (--ics : agenda des jours personnels, par défaut l'année de calcul ;\n"
+    "        sans --au, jusqu'au 31 décembre de l'année de --du)\n"
     "       (sections du dossier PDF : nombres, variantes, frise, synthese, details,\n"
     "        cycles, entente, explications ; toutes par défaut ; variantes reprend\n"
     "        les --variante)\n"
@@ -200,6 +219,16 @@ const char* const usage =
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
     "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme [--dossier DIR] --fiche [--json] --prenom P --nom N\n"
+    "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme [--dossier DIR] --note TEXTE --prenom P --nom N [...]\n"
+    "       kalder-theme [--dossier DIR] --clients [--chercher MOTS]\n"
+    "       kalder-theme [--dossier DIR] --exporter-clients FICHIER.json\n"
+    "       kalder-theme [--dossier DIR] --importer-clients FICHIER.json\n"
+#if !defined(KALDER_CLIENTS)
+    "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
+    "        répondent par une erreur)\n"
+#endif
     "       kalder-theme --aide | --help\n";
 
 std::optional<std::string> Options::valeur(const std::string& nom) const {

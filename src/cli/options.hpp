@@ -20,6 +20,8 @@ struct Options {
     bool cycles = false;
     bool entente = false;
     bool rapport = false;
+    bool fiche = false;                 // the client record of the person
+    bool clients = false;               // every client, or those --chercher finds
     bool explications = false;          // how each number was reached
     std::vector<std::string> variantes; // "PRÉNOMS;NOM" of each --variante, in order
     bool aide = false;                  // --aide or --help: the usage, and nothing else
@@ -44,7 +46,7 @@ Commande commande_choisie(const Options& o);
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande);
 
 // "--prenom contient un caractère illisible […]": the first value that is
-// not UTF-8 (the paths of --pdf and --dossier excepted: they are bytes).
+// not UTF-8 (paths excepted: they are bytes).
 std::optional<std::string> valeur_illisible(const Options& o);
 extern const char* const usage;
 

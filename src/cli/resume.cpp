@@ -73,13 +73,12 @@ void ligne_triangle(std::string& out, const Slot& s) {
     ligne(out, libelle, nombre);
 }
 
-// "de Paul", "d'Anne-Marie", "d'Éloïse".
+} // namespace
+
 std::string de_prenom(const std::string& prenom) {
     const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
     return (voyelle ? "d'" : "de ") + prenom;
 }
-
-} // namespace
 
 std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
     std::string out = "\nComparaison des noms\n";

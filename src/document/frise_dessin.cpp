@@ -48,6 +48,14 @@ constexpr std::array<QRgb, 10> couleurs_nombres = {
     0xe8b3d9, // 8
     0xd0d0d0, // 9
 };
+} // namespace
+
+QColor couleur_nombre(int chiffre) {
+    return QColor(couleurs_nombres[static_cast<std::size_t>(std::clamp(chiffre, 0, 9))]);
+}
+
+namespace {
+
 const QColor couleur_trait(0x30, 0x30, 0x30);
 const QColor couleur_annee_courante(0xb0, 0x00, 0x00);
 const QColor couleur_annee_calcul(0x00, 0x40, 0xa0);
@@ -180,7 +188,7 @@ void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& ba
                      bool avec_titre) {
     for (const BandeFrise& b : bandes) {
         const QRectF rect = d.rectangle(r, b.age_debut, b.age_fin);
-        p.setBrush(QColor(couleurs_nombres[static_cast<std::size_t>(std::clamp(b.chiffre, 0, 9))]));
+        p.setBrush(couleur_nombre(b.chiffre));
         p.drawRect(rect);
         if (avec_titre)
             texte_ajuste(p, rect, {q(b.titre) + " : " + q(b.nombre), q(b.nombre)});
@@ -286,7 +294,7 @@ void dessiner_annees(QPainter& p, const Disposition& d, const Frise& f, double u
     const QFont police_nombre = police(p, h * 0.4, true);
     for (const BandeFrise& b : f.annees_personnelles) {
         const QRectF cellule = d.annee(b.age_debut);
-        p.setBrush(QColor(couleurs_nombres[static_cast<std::size_t>(std::clamp(b.chiffre, 0, 9))]));
+        p.setBrush(couleur_nombre(b.chiffre));
         p.drawRect(cellule);
         const double milieu = cellule.top() + cellule.height() * 0.4;
         p.setFont(police_annee);

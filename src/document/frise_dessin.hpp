@@ -23,6 +23,10 @@ struct ZoneBande {
 // drawing and the hovering.
 std::vector<ZoneBande> zones_bandes(const QRectF& zone, const Frise& frise);
 
+// The light colour of a number 0..9 behind its black digit, the same in the
+// timeline and in the calendar of personal days.
+QColor couleur_nombre(int chiffre);
+
 void dessiner_frise(QPainter& peintre, const QRectF& zone, const Frise& frise);
 
 // The explanation of the band under `point`, if any.

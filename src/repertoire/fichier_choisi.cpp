@@ -68,6 +68,8 @@ std::string expliquer_echec_fichier_choisi(const fs::path& chemin, const Echec& 
     const std::string nom = "«\u00a0" + texte_chemin(ec ? chemin : montre) + "\u00a0»";
     if (echec.code == std::errc::no_space_on_device)
         return "le disque qui doit contenir " + nom + " est plein";
+    if (echec.code == std::errc::filename_too_long)
+        return "le nom du fichier " + nom + " est trop long pour le système de fichiers";
     if (echec.operation == Operation::creer)
         return "le fichier " + nom + " ne peut pas être créé, car " + expliquer_echec(echec);
     return expliquer_echec(echec);

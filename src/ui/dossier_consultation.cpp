@@ -3,10 +3,8 @@
 #include "document/dossier.hpp"
 #include "identite/identite.hpp"
 #include "ui/boites_message.hpp"
-#include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
-#include "ui/modele_comparaison.hpp"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,6 +13,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -59,15 +58,19 @@ QString identifiant(const document::DescriptionSection& d) {
     return QString::fromUtf8(d.id.data(), static_cast<qsizetype>(d.id.size()));
 }
 
-// The sections the settings leave out: one the program gains later is in by default.
-QStringList omises_retenues() {
-    return reglages().value(cle_omises).toStringList();
-}
-
-// The names of the session's comparison window, the reference left out.
-std::vector<NomVariante> variantes_comparees(FenetrePrincipale& fenetre) {
-    const auto* comparaison = fenetre.findChild<FenetreComparaison*>();
-    return comparaison ? comparaison->modele().variantes() : std::vector<NomVariante>{};
+// The choices of the dialog, as last remembered, to show before it opens.
+document::ParametresDossier parametres_retenus() {
+    document::ParametresDossier p;
+    p.consultation = QDate::currentDate();
+    p.annee_courante = p.consultation.year();
+    const QSettings r = reglages();
+    p.prepare_par = r.value(cle_prepare_par).toString();
+    const QStringList omises = r.value(cle_omises).toStringList();
+    p.sections.clear();
+    for (const auto& d : document::sections_dossier())
+        if (!omises.contains(identifiant(d)))
+            p.sections.push_back(d.section);
+    return p;
 }
 
 // The sections and the "Préparé par" line asked, then the person's fresh
@@ -78,24 +81,30 @@ struct Demande {
     bool choix_retenus = true;
 };
 std::optional<Demande> demander(FenetrePrincipale& fenetre) {
-    // A theme is shown from a calculation until "Effacer tout".
-    if (!fenetre.etat().actif(BoutonId::synthese)) {
+    if (!fenetre.etat().theme_montre) {
         montrer_message(&fenetre,
                         Message{"Dossier", "Calculez d'abord un thème.", Icone::information});
         return std::nullopt;
     }
-    auto variantes = variantes_comparees(fenetre);
-    DialogueDossier dialogue(&fenetre, !variantes.empty());
-    if (dialogue.exec() != QDialog::Accepted)
-        return std::nullopt;
-    document::ParametresDossier p = dialogue.parametres();
-    p.variantes = std::move(variantes);
+    const int annee_courante = QDate::currentDate().year();
     std::string erreur;
-    auto etat = recalculer(identite_enregistree(fenetre.etat()), p.annee_courante, &erreur);
+    auto etat = recalculer(identite_enregistree(fenetre.etat()), annee_courante, &erreur);
     if (!etat) {
         montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
         return std::nullopt;
     }
+    // Only the spellings compared for this person, and only those with numbers.
+    document::ParametresDossier p = parametres_retenus();
+    p.variantes =
+        variantes_acceptees(etat->origines.theme, fenetre.variantes_du_theme(), annee_courante);
+    DialogueDossier dialogue(&fenetre, document::resume_dossier(*etat, p), !p.variantes.empty());
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // Made from the dialog's own choices, whether the settings kept them or not.
+    auto variantes = std::move(p.variantes);
+    p = dialogue.parametres();
+    p.annee_courante = annee_courante;
+    p.variantes = std::move(variantes);
     if (auto refus = document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
                                              p.prepare_par.toStdString())) {
         refus->front() =
@@ -128,10 +137,20 @@ QString dossier_propose() {
 
 } // namespace
 
-DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog(parent) {
+DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
-    const QStringList omises = omises_retenues();
+    const QSettings r = reglages();
+
+    // Whom the dossier is for, and who else it names, seen before it is written.
+    auto* contenu = new QLabel(resume.join(QLatin1Char('\n')), this);
+    contenu->setObjectName(QStringLiteral("dossier_resume"));
+    contenu->setTextFormat(Qt::PlainText);
+    QFont gras = contenu->font();
+    gras.setBold(true);
+    contenu->setFont(gras);
+    const QStringList omises = r.value(cle_omises).toStringList();
 
     auto* groupe = new QGroupBox(QStringLiteral("Sections"), this);
     auto* liste = new QVBoxLayout(groupe);
@@ -145,7 +164,7 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog
         liste->addWidget(c);
         cases_.push_back(c);
     }
-    prepare_par_ = new QLineEdit(reglages().value(cle_prepare_par).toString(), this);
+    prepare_par_ = new QLineEdit(r.value(cle_prepare_par).toString(), this);
     prepare_par_->setMaxLength(document::longueur_maximale_prepare_par);
     prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
     prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
@@ -157,6 +176,7 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog
     connect(boutons, &QDialogButtonBox::rejected, this, &DialogueDossier::reject);
 
     auto* tout = new QVBoxLayout(this);
+    tout->addWidget(contenu);
     tout->addWidget(groupe);
     tout->addLayout(formulaire);
     tout->addWidget(boutons);

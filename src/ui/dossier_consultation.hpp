@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -25,8 +26,9 @@ class DialogueDossier : public QDialog {
     Q_OBJECT
 
   public:
-    // The "Variantes du nom" box shows only when names were compared.
-    DialogueDossier(QWidget* parent, bool avec_variantes);
+    // `resume` says what the dossier will hold, a line each; the "Variantes
+    // du nom" box shows only when names were compared.
+    DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes);
     // The choices as the dialog shows them, for the dossier to make now.
     document::ParametresDossier parametres() const;
     // The choices, kept for the next time where the settings can be written.

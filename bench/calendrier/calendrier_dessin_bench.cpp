@@ -1,0 +1,47 @@
+// Target: the calendar window drawn in at most 20 ms: its view computed and
+// painted at the size the window opens with (a month, then the twelve
+// months of a year).
+
+#include "document/calendrier_dessin.hpp"
+
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace kalder;
+
+Theme anne_marie() {
+    Theme t;
+    t.prenom = "Anne-Marie";
+    t.nom = "Dupont";
+    t.jour = 15;
+    t.mois = 7;
+    t.annee = 1975;
+    return t;
+}
+
+void dessiner(benchmark::State& state, int mois) {
+    const Theme t = anne_marie();
+    QImage image(940, 620, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const auto vue = vue_calendrier(t, 2026, mois, Date{std::chrono::year{2026} / 6 / 20});
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        peintre.setFont(QFont(QStringLiteral("DejaVu Sans")));
+        dessiner_calendrier(peintre, QRectF(image.rect()), *vue);
+    }
+}
+
+void BM_calendrier_fenetre_mois(benchmark::State& state) {
+    dessiner(state, 6);
+}
+BENCHMARK(BM_calendrier_fenetre_mois)->Unit(benchmark::kMillisecond);
+
+void BM_calendrier_fenetre_annee(benchmark::State& state) {
+    dessiner(state, 0);
+}
+BENCHMARK(BM_calendrier_fenetre_annee)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,241 @@
+#include "document/calendrier_dessin.hpp"
+
+#include "annee/parts_annee.hpp"
+#include "document/composition.hpp"
+#include "document/frise_dessin.hpp"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kalder {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr std::array<const char*, 7> jours_semaine = {"lun.", "mar.", "mer.", "jeu.",
+                                                      "ven.", "sam.", "dim."};
+const QColor couleur_trait(0x60, 0x60, 0x60);
+const QColor couleur_aujourdhui(0xb0, 0x00, 0x00);
+
+// A month: title, weekday names, then its weeks.
+struct GrilleMois {
+    QRectF titre;
+    QRectF entetes;
+    QRectF cases; // 7 columns × `semaines` rows
+    int semaines = 6;
+    int decalage = 0; // the column of the 1st, Monday = 0
+    int jours = 31;
+    QRectF case_du(int jour) const {
+        const int rang = decalage + jour - 1;
+        const double l = cases.width() / 7;
+        const double h = cases.height() / semaines;
+        return {cases.left() + (rang % 7) * l, cases.top() + (rang / 7) * h, l, h};
+    }
+};
+
+// `semaines_fixes`: six rows whatever the month, so that the twelve months
+// of a year line up.
+GrilleMois grille(const QRectF& zone, int annee, int mois, bool semaines_fixes) {
+    GrilleMois g;
+    const year_month am{year{annee}, month{static_cast<unsigned>(mois)}};
+    g.decalage = static_cast<int>((weekday{sys_days{am / 1}}.iso_encoding() + 6) % 7);
+    g.jours = static_cast<int>(static_cast<unsigned>((am / last).day()));
+    g.semaines = semaines_fixes ? 6 : (g.decalage + g.jours + 6) / 7;
+    const double unite = zone.height() / (g.semaines + 1.6);
+    g.titre = QRectF(zone.left(), zone.top(), zone.width(), unite);
+    g.entetes = QRectF(zone.left(), zone.top() + unite, zone.width(), unite * 0.6);
+    g.cases = QRectF(zone.left(), zone.top() + unite * 1.6, zone.width(), unite * g.semaines);
+    return g;
+}
+
+// The zones of the months shown: one, or twelve in 4 columns of 3 rows.
+std::vector<std::pair<int, QRectF>> zones_mois(const QRectF& zone, const VueCalendrier& v) {
+    QRectF reste = zone;
+    if (v.entete)
+        reste.setTop(zone.top() + zone.height() * (v.mois ? 0.07 : 0.06));
+    std::vector<std::pair<int, QRectF>> r;
+    if (v.mois) {
+        r.emplace_back(v.mois, reste);
+        return r;
+    }
+    const double l = reste.width() / 4;
+    const double h = reste.height() / 3;
+    for (int m = 1; m <= 12; ++m) {
+        const int i = m - 1;
+        r.emplace_back(m, QRectF(reste.left() + (i % 4) * l, reste.top() + (i / 4) * h, l, h)
+                              .adjusted(l * 0.04, h * 0.03, -l * 0.04, -h * 0.03));
+    }
+    return r;
+}
+
+const JourCalendrier* jour_de(const VueCalendrier& v, int mois, int jour) {
+    const Date d{year{v.annee}, month{static_cast<unsigned>(mois)},
+                 day{static_cast<unsigned>(jour)}};
+    const auto it = std::lower_bound(
+        v.jours.begin(), v.jours.end(), d,
+        [](const JourCalendrier& j, const Date& x) { return sys_days{j.date} < sys_days{x}; });
+    return it != v.jours.end() && it->date == d ? &*it : nullptr;
+}
+
+void police(QPainter& p, double pixels, bool gras = false) {
+    QFont f = p.font();
+    f.setPixelSize(std::max(4, static_cast<int>(std::lround(pixels))));
+    f.setBold(gras);
+    p.setFont(f);
+}
+
+void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int mois) {
+    const GrilleMois g = grille(zone, v.annee, mois, v.mois == 0);
+    p.setPen(Qt::black);
+    police(p, g.titre.height() * 0.42, true);
+    const QString titre = titre_mois(v, mois);
+    // Smaller until the title fits its month's width.
+    for (int i = 0; i < 8 && QFontMetricsF(p.font()).horizontalAdvance(titre) > g.titre.width();
+         ++i)
+        police(p, p.font().pixelSize() * 0.85, true);
+    p.drawText(g.titre, Qt::AlignLeft | Qt::AlignVCenter, titre);
+    police(p, g.entetes.height() * 0.6);
+    for (int c = 0; c < 7; ++c)
+        p.drawText(QRectF(g.entetes.left() + c * g.entetes.width() / 7, g.entetes.top(),
+                          g.entetes.width() / 7, g.entetes.height()),
+                   Qt::AlignCenter, QString::fromUtf8(jours_semaine[static_cast<std::size_t>(c)]));
+    const double trait = std::max(0.5, g.cases.height() / g.semaines * 0.02);
+    for (int jour = 1; jour <= g.jours; ++jour) {
+        const QRectF c = g.case_du(jour);
+        const JourCalendrier* j = jour_de(v, mois, jour);
+        p.setPen(QPen(couleur_trait, trait));
+        p.setBrush(j ? couleur_nombre(static_cast<int>(j->jour_personnel)) : QColor(Qt::white));
+        p.drawRect(c);
+        p.setPen(Qt::black);
+        police(p, c.height() * 0.24);
+        p.drawText(c.adjusted(c.width() * 0.06, c.height() * 0.02, 0, 0),
+                   Qt::AlignLeft | Qt::AlignTop, QString::number(jour));
+        if (j) {
+            police(p, c.height() * 0.5, true);
+            p.drawText(c.adjusted(0, c.height() * 0.15, 0, 0), Qt::AlignCenter,
+                       QString::number(j->jour_personnel));
+        }
+        if (v.aujourdhui && j && j->date == *v.aujourdhui) {
+            p.setPen(QPen(couleur_aujourdhui, trait * 4));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(c.adjusted(trait * 2, trait * 2, -trait * 2, -trait * 2));
+        }
+    }
+}
+
+} // namespace
+
+std::optional<VueCalendrier> vue_calendrier(const Theme& t, int annee, int mois,
+                                            std::optional<Date> aujourdhui) {
+    const Plage plage = mois ? plage_mois(annee, mois) : plage_annee(annee);
+    if (verifier_plage(t, plage) && verifier_plage(t, plage_annee(annee)))
+        return std::nullopt;
+    VueCalendrier v;
+    v.personne = nom_de_la_personne(t);
+    v.annee = annee;
+    v.mois = mois;
+    for (int m = 1; m <= 12; ++m) {
+        const JourPersonnel j = jour_personnel(t, annee, m, 1);
+        v.annee_personnelle = j.annee_personnelle;
+        v.mois_personnels[static_cast<std::size_t>(m - 1)] = j.mois_personnel;
+    }
+    v.jours = jours_personnels(t, plage);
+    v.aujourdhui = aujourdhui;
+    return v;
+}
+
+QString titre_mois(const VueCalendrier& v, int mois) {
+    return QStringLiteral("%1 %2 — mois personnel %3")
+        .arg(QString::fromUtf8(
+            noms_mois[static_cast<std::size_t>(mois - 1)].data(),
+            static_cast<qsizetype>(noms_mois[static_cast<std::size_t>(mois - 1)].size())))
+        .arg(v.annee)
+        .arg(v.mois_personnels[static_cast<std::size_t>(mois - 1)]);
+}
+
+void dessiner_calendrier(QPainter& p, const QRectF& zone, const VueCalendrier& v) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (v.entete) {
+        const QRectF bandeau(zone.left(), zone.top(), zone.width(),
+                             zone.height() * (v.mois ? 0.05 : 0.045));
+        police(p, bandeau.height() * 0.6, true);
+        p.setPen(Qt::black);
+        p.drawText(bandeau, Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Jours personnels de %1 — %2, année personnelle %3")
+                       .arg(QString::fromStdString(v.personne))
+                       .arg(v.annee)
+                       .arg(v.annee_personnelle));
+    }
+    for (const auto& [mois, z] : zones_mois(zone, v))
+        dessiner_mois(p, z, v, mois);
+    p.restore();
+}
+
+const JourCalendrier* jour_sous(const QRectF& zone, const VueCalendrier& v, QPointF point) {
+    for (const auto& [mois, z] : zones_mois(zone, v)) {
+        if (!z.contains(point))
+            continue;
+        const GrilleMois g = grille(z, v.annee, mois, v.mois == 0);
+        for (int jour = 1; jour <= g.jours; ++jour)
+            if (g.case_du(jour).contains(point))
+                return jour_de(v, mois, jour);
+    }
+    return nullptr;
+}
+
+bool imprimer_calendrier(QPagedPaintDevice& support, const VueCalendrier& vue) {
+    support.setPageOrientation(QPageLayout::Landscape);
+    support.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    QPainter p;
+    if (!p.begin(&support))
+        return false;
+    VueCalendrier papier = vue;
+    papier.entete = true;
+    papier.aujourdhui.reset();
+    p.setFont(QFont(document::famille_dossier()));
+    const QRect page = support.pageLayout().paintRectPixels(support.logicalDpiX());
+    dessiner_calendrier(p, QRectF(0, 0, page.width(), page.height()), papier);
+    return p.end();
+}
+
+std::optional<QString> exporter_calendrier_pdf(const QString& chemin, const VueCalendrier& vue) {
+    const auto echec = [&](const QString& raison) {
+        return QStringLiteral("Le calendrier n'a pas pu être enregistré : %1.")
+            .arg(raison.arg(QStringLiteral("« %1 »").arg(QFileInfo(chemin).absoluteFilePath())));
+    };
+    QByteArray octets;
+    {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&tampon);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        pdf.setTitle(
+            QStringLiteral("Jours personnels de %1").arg(QString::fromStdString(vue.personne)));
+        pdf.setCreator(QStringLiteral("Kalder"));
+        if (!imprimer_calendrier(pdf, vue))
+            return echec(QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));
+    }
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return echec(QStringLiteral("le fichier %1 ne peut pas être créé (dossier absent, en "
+                                    "lecture seule ou interdit d'écriture)"));
+    if (fichier.write(octets) != octets.size() || !fichier.commit()) {
+        const bool plein = fichier.error() == QFileDevice::ResourceError;
+        fichier.cancelWriting();
+        return echec(plein ? QStringLiteral("le disque qui doit contenir %1 est plein")
+                           : QStringLiteral("le fichier %1 n'a pas pu être écrit"));
+    }
+    return std::nullopt;
+}
+
+} // namespace kalder
