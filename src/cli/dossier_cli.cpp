@@ -7,6 +7,7 @@
 
 #ifdef KALDER_PDF
 #include "document/dossier.hpp"
+#include "systeme/chemins.hpp"
 
 #include <QGuiApplication>
 #endif
@@ -36,6 +37,22 @@ int verifier_dossier(const Options& o) {
             return erreur_usage("la section variantes compare les noms donnés par --variante : "
                                 "ajoutez au moins une --variante \"PRÉNOMS;NOM\"");
     }
+    std::vector<NomVariante> variantes;
+    for (const std::string& v : o.variantes) {
+        // One without ";" is refused later as a usage error.
+        const auto pv = v.find(';');
+        variantes.push_back(pv == std::string::npos
+                                ? NomVariante{v, {}}
+                                : NomVariante{v.substr(0, pv), v.substr(pv + 1)});
+    }
+    const NomVariante personne{o.valeur("prenom").value_or(""), o.valeur("nom").value_or("")};
+    if (const auto refus =
+            document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""))) {
+        if (variantes.size() > document::variantes_maximum)
+            return erreur_usage(*refus);
+        std::cerr << "Erreur : " << *refus << ".\n";
+        return sortie_erreur_saisie;
+    }
     return 0;
 }
 
@@ -64,12 +81,13 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
     p.consultation = QDate::currentDate();
     p.annee_courante = annee_courante;
     if (const auto par = o.valeur("prepare-par"))
-        p.prepare_par = QString::fromStdString(*par);
+        p.prepare_par = QString::fromUtf8(par->data(), static_cast<qsizetype>(par->size()));
     if (const auto liste = o.valeur("sections"))
         p.sections = *document::lire_sections(*liste);
     p.variantes = std::move(variantes);
-    const QString chemin = QString::fromStdString(*o.valeur("pdf"));
-    if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p)) {
+    // The path's bytes as given: a name that is not UTF-8 is still that file.
+    const std::filesystem::path chemin = chemin_utf8(*o.valeur("pdf"));
+    if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p, EnPlace::accepte)) {
         QString message = *erreur;
         message[0] = message[0].toLower();
         std::cerr << "Erreur : " << message.toStdString() << '\n';

@@ -3,6 +3,9 @@
 #include "explication/explications.hpp"
 #include "modele/slots.hpp"
 #include "noyau/utf8.hpp"
+#include "repertoire/liste_personnes.hpp"
+
+#include <ostream>
 
 namespace kalder::cli {
 
@@ -163,6 +166,32 @@ std::string ecrire_json(const EtatFenetre& etat,
     }
     out += "}\n";
     return out;
+}
+
+void ecrire_liste_json(std::ostream& sortie, const ListePersonnes& liste) {
+    std::string out;
+    out += '[';
+    for (std::size_t i = 0; i < liste.taille(); ++i) {
+        const Personne p = liste.personne(i);
+        out += i ? ",\n {\"nom\": " : "{\"nom\": ";
+        chaine(out, p.nom);
+        out += ", \"prenoms\": ";
+        chaine(out, p.prenoms);
+        out += ", \"jour\": ";
+        chaine(out, p.jour);
+        out += ", \"mois\": ";
+        chaine(out, p.mois);
+        out += ", \"annee\": ";
+        chaine(out, p.annee);
+        out += '}';
+        // Written by parts: a large directory never sits twice in memory.
+        if (out.size() > 64 * 1024) {
+            sortie << out;
+            out.clear();
+        }
+    }
+    out += "]\n";
+    sortie << out;
 }
 
 } // namespace kalder::cli

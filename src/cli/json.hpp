@@ -3,10 +3,15 @@
 #include "modele/etat_fenetre.hpp"
 #include "variantes/comparer_noms.hpp"
 
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace kalder {
+class ListePersonnes;
+}
 
 namespace kalder::cli {
 
@@ -16,5 +21,9 @@ namespace kalder::cli {
 std::string ecrire_json(const EtatFenetre& etat,
                         const std::vector<std::pair<std::string, std::string>>& textes,
                         bool explications = false, std::span<const LigneVariante> variantes = {});
+
+// --liste --json: the persons in the order of the list, each as
+// {"nom", "prenoms", "jour", "mois", "annee"}.
+void ecrire_liste_json(std::ostream& sortie, const ListePersonnes& liste);
 
 } // namespace kalder::cli

@@ -168,6 +168,14 @@ int commande(int argc, char** argv) {
     if (o.liste + o.sauvegarder + o.supprimer + commande_clients(o) > 1)
         return erreur_usage("--liste, --sauvegarder, --supprimer et les commandes des fiches "
                             "clients s'excluent");
+    // The client records' commands check their own options.
+    if (!commande_clients(o))
+        if (const auto pourquoi = option_sans_emploi(o, commande_choisie(o)))
+            return erreur_usage(*pourquoi);
+    if (const auto pourquoi = valeur_illisible(o)) {
+        std::cerr << "Erreur : " << *pourquoi << ".\n";
+        return sortie_erreur_saisie;
+    }
     if (commande_clients(o) || o.liste || o.sauvegarder || o.supprimer) {
         if (const auto d = o.valeur("dossier");
             d && d->find_first_not_of(" \t") == std::string::npos)
@@ -180,7 +188,7 @@ int commande(int argc, char** argv) {
         if (commande_clients(o))
             return executer_clients(o, dossier);
         if (o.liste)
-            return lister(dossier);
+            return lister(dossier, o.json);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
     }
 #ifdef KALDER_DOSSIER_SEPARE

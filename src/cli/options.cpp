@@ -1,5 +1,8 @@
 #include "cli/options.hpp"
 
+#include "noyau/utf8.hpp"
+
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -70,7 +73,128 @@ bool prend_une_valeur(std::string_view nom) {
     return false;
 }
 
+// The commands using each option; one not listed serves them all.
+constexpr unsigned theme = 1u << static_cast<unsigned>(Commande::theme);
+constexpr unsigned dossier = 1u << static_cast<unsigned>(Commande::dossier);
+constexpr unsigned liste = 1u << static_cast<unsigned>(Commande::liste);
+constexpr unsigned sauvegarde = 1u << static_cast<unsigned>(Commande::sauvegarder);
+constexpr unsigned suppression = 1u << static_cast<unsigned>(Commande::supprimer);
+constexpr unsigned calculs = theme | dossier;
+constexpr unsigned personne = calculs | sauvegarde | suppression;
+
+struct Emploi {
+    std::string_view option;
+    unsigned commandes;
+};
+constexpr Emploi emplois[] = {{"prenom", personne},
+                              {"nom", personne},
+                              {"jour", personne},
+                              {"mois", personne},
+                              {"annee", personne},
+                              {"partenaire-prenom", calculs | sauvegarde},
+                              {"partenaire-nom", calculs | sauvegarde},
+                              {"partenaire-jour", calculs | sauvegarde},
+                              {"partenaire-mois", calculs | sauvegarde},
+                              {"partenaire-annee", calculs | sauvegarde},
+                              {"rencontre-jour", calculs},
+                              {"rencontre-mois", calculs},
+                              {"rencontre-annee", calculs},
+                              {"annee-courante", calculs},
+                              {"annee-calcul", calculs},
+                              {"mois-choisi", calculs},
+                              {"variante", calculs},
+                              {"pdf", dossier},
+                              {"sections", dossier},
+                              {"prepare-par", dossier},
+                              {"json", theme | liste},
+                              {"synthese", theme},
+                              {"details", theme},
+                              {"cycles", theme},
+                              {"entente", theme},
+                              {"rapport", theme},
+                              {"explications", theme},
+                              {"dossier", liste | sauvegarde | suppression},
+                              {"remplacer", sauvegarde}};
+
+// The option naming each command; the theme has none.
+constexpr std::string_view noms_commandes[] = {"", "--pdf", "--liste", "--sauvegarder",
+                                               "--supprimer"};
+
+// The options given, in the order of the table above.
+std::vector<std::string_view> options_donnees(const Options& o) {
+    std::vector<std::string_view> donnees;
+    for (const Emploi& e : emplois) {
+        const bool* d = nullptr;
+        for (const Drapeau& f : drapeaux)
+            if (f.nom == e.option)
+                d = &(o.*f.membre);
+        if ((d && *d) || o.a(std::string(e.option)) ||
+            (e.option == "variante" && !o.variantes.empty()))
+            donnees.push_back(e.option);
+    }
+    return donnees;
+}
+
+std::string servantes(unsigned commandes) {
+    std::vector<std::string_view> noms;
+    for (std::size_t i = 1; i < std::size(noms_commandes); ++i)
+        if (commandes & (1u << i))
+            noms.push_back(noms_commandes[i]);
+    std::string texte;
+    for (std::size_t i = 0; i < noms.size(); ++i) {
+        if (i)
+            texte += i + 1 == noms.size() ? " ou " : ", ";
+        texte += noms[i];
+    }
+    return texte;
+}
+
 } // namespace
+
+Commande commande_choisie(const Options& o) {
+    if (o.liste)
+        return Commande::liste;
+    if (o.sauvegarder)
+        return Commande::sauvegarder;
+    if (o.supprimer)
+        return Commande::supprimer;
+    return o.a("pdf") ? Commande::dossier : Commande::theme;
+}
+
+std::optional<std::string> option_sans_emploi(const Options& o, Commande commande) {
+    const unsigned bit = 1u << static_cast<unsigned>(commande);
+    for (std::string_view option : options_donnees(o)) {
+        for (const Emploi& e : emplois) {
+            if (e.option != option || (e.commandes & bit))
+                continue;
+            const std::string nom = "--" + std::string(option);
+            if (commande == Commande::theme)
+                return nom + " ne sert qu'avec " + servantes(e.commandes);
+            return nom + " ne sert pas avec " +
+                   std::string(noms_commandes[static_cast<std::size_t>(commande)]);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> valeur_illisible(const Options& o) {
+    const auto illisible = [](std::string_view option) {
+        return "--" + std::string(option) +
+               " contient un caractère illisible (ce texte n'est pas de l'UTF-8 valide, "
+               "l'encodage que Kalder attend du terminal)";
+    };
+    // Paths are bytes, as the system names files.
+    constexpr std::string_view chemins[] = {"pdf", "dossier", "ics", "exporter-clients",
+                                            "importer-clients"};
+    for (const auto& [option, valeur] : o.valeurs)
+        if (std::find(std::begin(chemins), std::end(chemins), option) == std::end(chemins) &&
+            !utf8_valide(valeur))
+            return illisible(option);
+    for (const std::string& v : o.variantes)
+        if (!utf8_valide(v))
+            return illisible("variante");
+    return std::nullopt;
+}
 
 const char* const usage =
     "Utilisation :\n"

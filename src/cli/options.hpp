@@ -36,6 +36,18 @@ struct Analyse {
 };
 
 Analyse analyser(const std::vector<std::string>& arguments);
+
+// What the tool is asked to do; one of --liste, --sauvegarder and --supprimer at most.
+enum class Commande { theme, dossier, liste, sauvegarder, supprimer };
+Commande commande_choisie(const Options& o);
+
+// "--json ne sert pas avec --sauvegarder": the first option given that the
+// command does not use, as a usage error; nothing when all serve.
+std::optional<std::string> option_sans_emploi(const Options& o, Commande commande);
+
+// "--prenom contient un caractère illisible […]": the first value that is
+// not UTF-8 (paths excepted: they are bytes).
+std::optional<std::string> valeur_illisible(const Options& o);
 extern const char* const usage;
 
 } // namespace kalder::cli

@@ -1,5 +1,6 @@
 #include "cli/repertoire_cli.hpp"
 
+#include "cli/json.hpp"
 #include "cli/saisie_cli.hpp"
 #if defined(KALDER_CLIENTS)
 #include "clients/suivi_repertoire.hpp"
@@ -49,11 +50,15 @@ int dossier_impossible(const std::vector<Echec>& echecs) {
     return sortie_erreur_saisie;
 }
 
-int lister(const std::filesystem::path& dossier) {
+int lister(const std::filesystem::path& dossier, bool json) {
     const ListePersonnes liste = lire_liste_personnes(dossier);
     if (liste.erreur) {
         std::cerr << liste.erreur->titre << " : " << liste.erreur->texte << "\n";
         return sortie_erreur_saisie;
+    }
+    if (json) {
+        ecrire_liste_json(std::cout, liste);
+        return 0;
     }
     for (std::size_t i = 0; i < liste.taille(); ++i)
         std::cout << liste.ligne(i) << "\n";

@@ -20,7 +20,8 @@ std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lanc
 // Says which data folder could not be made, and why.
 int dossier_impossible(const std::vector<Echec>& echecs);
 
-int lister(const std::filesystem::path& dossier);
+// With `json`, one JSON list of the persons instead of their lines.
+int lister(const std::filesystem::path& dossier, bool json);
 int sauvegarder(const Options& o, const std::filesystem::path& dossier);
 // Removes the entry whose five fields are given (an absent one is empty).
 int supprimer(const Options& o, const std::filesystem::path& dossier);

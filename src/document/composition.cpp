@@ -87,13 +87,15 @@ void commencer_page(const QTextBlock& b) {
 // runs over a page break starts the next page too: drawn page by page, it
 // would otherwise be drawn whole on both, hidden beyond the margins on one,
 // and its lines would be twice in the text a reader copies or searches. A
-// move may strand a heading above it, hence the passes.
+// move may strand a heading above it, hence the passes. The document ends
+// laid out whole.
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
-    for (int passe = 0; passe < 12; ++passe) {
+    bool deplace = true;
+    for (int passe = 0; passe < 12 && deplace; ++passe) {
         mettre_en_page_entierement(doc);
-        bool deplace = false;
+        deplace = false;
         for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
             if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
                 const QRectF cadre = mise.frameBoundingRect(table);
@@ -128,9 +130,10 @@ void garder_titres_avec_texte(QTextDocument& doc) {
                 deplace = true;
             }
         }
-        if (!deplace)
-            break;
     }
+    // A pass that moved nothing read the final layout; otherwise it is made anew.
+    if (deplace)
+        mettre_en_page_entierement(doc);
 }
 
 // The page of each section in the contents ("@@page 1@@" …, in the order of
@@ -233,11 +236,13 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     doc->setDefaultTextOption(option);
     doc->setDocumentMargin(0);
-    doc->setPageSize(page);
+    // Without a page size nothing is laid out: the text and the timeline are
+    // put in place first, and the whole is laid out once they are.
+    doc->setPageSize(QSizeF(0, 0));
     doc->setHtml(html_dossier(etat, p));
     placer_frise(*doc, frise);
+    doc->setPageSize(page);
     garder_titres_avec_texte(*doc);
-    mettre_en_page_entierement(*doc);
     numeroter(*doc, signets);
     mettre_en_page_entierement(*doc);
     return doc;

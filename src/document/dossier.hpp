@@ -6,18 +6,34 @@
 
 #include "document/sections.hpp"
 #include "modele/etat_fenetre.hpp"
+#include "repertoire/fichier_choisi.hpp"
 #include "variantes/comparer_noms.hpp"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QPagedPaintDevice;
 
 namespace kalder::document {
+
+// What no consultation needs: more would only cost time and pages.
+inline constexpr std::size_t variantes_maximum = 20;
+inline constexpr std::size_t longueur_maximale_nom = 100; // characters of first names or name
+inline constexpr int longueur_maximale_prepare_par = 200; // characters
+
+// Why a dossier of `personne`, its compared names and "Préparé par" cannot
+// be made, as the end of a French sentence; nothing when it can.
+std::optional<std::string> refus_dossier(const NomVariante& personne,
+                                         std::span<const NomVariante> variantes,
+                                         std::string_view prepare_par);
 
 struct ParametresDossier {
     QDate consultation;     // the day of the consultation, given by the caller's clock
@@ -46,11 +62,13 @@ QStringList resume_dossier(const EtatFenetre& etat, const ParametresDossier& par
 bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
                       const ParametresDossier& parametres);
 
-// The dossier as a PDF file at `chemin`, written beside it under another name
-// and renamed once whole. Nothing on success; otherwise why, in French, and
-// no file left behind.
-std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFenetre& etat,
-                                            const ParametresDossier& parametres);
+// The dossier as a PDF file at `chemin` (its bytes as the system names it),
+// written as ecrire_fichier_choisi writes. Nothing on success; otherwise why,
+// in French, and no file left behind.
+std::optional<QString> exporter_dossier_pdf(const std::filesystem::path& chemin,
+                                            const EtatFenetre& etat,
+                                            const ParametresDossier& parametres,
+                                            EnPlace en_place = EnPlace::refuse);
 
 // The PDF's bytes, for a caller that writes them itself.
 std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresDossier& parametres);

@@ -5,12 +5,7 @@
 #include "document/signets_pdf.hpp"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace kalder::document {
 
@@ -49,22 +44,9 @@ QString titre_pdf(const QString& nom) {
            (elision ? QStringLiteral("d'") : QStringLiteral("de ")) + nom;
 }
 
-QString echec(const QString& chemin, const QString& raison) {
-    return QStringLiteral("Le dossier n'a pas pu être enregistré : %1.")
-        .arg(raison.arg(QStringLiteral("« %1 »").arg(QFileInfo(chemin).absoluteFilePath())));
-}
-
-// Whether the system refuses the name itself (a part longer than the file
-// system allows, or the whole path longer than the system takes).
-bool nom_trop_long(const QString& chemin) {
-#ifdef Q_OS_WIN
-    const std::filesystem::path nom(chemin.toStdWString());
-#else
-    const std::filesystem::path nom(QFile::encodeName(chemin).toStdString());
-#endif
-    std::error_code ec;
-    (void)std::filesystem::symlink_status(nom, ec);
-    return ec == std::errc::filename_too_long;
+QString echec(const std::string& raison) {
+    return QStringLiteral("Le dossier n'a pas pu être enregistré\u00a0: %1.")
+        .arg(QString::fromStdString(raison));
 }
 
 } // namespace
@@ -96,42 +78,15 @@ std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresD
     return octets;
 }
 
-std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFenetre& etat,
-                                            const ParametresDossier& p) {
+std::optional<QString> exporter_dossier_pdf(const std::filesystem::path& chemin,
+                                            const EtatFenetre& etat, const ParametresDossier& p,
+                                            EnPlace en_place) {
     const auto octets = dossier_pdf(etat, p);
     if (!octets)
-        return echec(chemin, QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));
-    // A device or a pipe is written into as it is, never replaced by a file.
-    const QFileInfo cible(chemin);
-    if (cible.exists() && !cible.isFile() && !cible.isDir()) {
-        QFile flux(chemin);
-        if (!flux.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return echec(chemin, QStringLiteral("%1 ne peut pas être ouvert en écriture"));
-        if (flux.write(*octets) != octets->size())
-            return echec(chemin, flux.error() == QFileDevice::ResourceError
-                                     ? QStringLiteral("le disque qui doit contenir %1 est plein")
-                                     : QStringLiteral("%1 n'a pas pu être écrit"));
-        return std::nullopt;
-    }
-    // The new file may be made without a name and only named at the end:
-    // a name the system refuses shows at either step.
-    const QString trop_long =
-        QStringLiteral("le nom du fichier %1 est trop long pour le système de fichiers");
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echec(chemin, nom_trop_long(chemin)
-                                 ? trop_long
-                                 : QStringLiteral("le fichier %1 ne peut pas être créé (dossier "
-                                                  "absent, en lecture seule ou interdit "
-                                                  "d'écriture)"));
-    if (fichier.write(*octets) != octets->size() || !fichier.commit()) {
-        const bool plein = fichier.error() == QFileDevice::ResourceError;
-        fichier.cancelWriting();
-        if (nom_trop_long(chemin))
-            return echec(chemin, trop_long);
-        return echec(chemin, plein ? QStringLiteral("le disque qui doit contenir %1 est plein")
-                                   : QStringLiteral("le fichier %1 n'a pas pu être écrit"));
-    }
+        return echec("ses pages n'ont pas pu être dessinées");
+    const std::string_view texte(octets->constData(), static_cast<std::size_t>(octets->size()));
+    if (const auto e = ecrire_fichier_choisi(chemin, texte, en_place))
+        return echec(expliquer_echec_fichier_choisi(chemin, *e));
     return std::nullopt;
 }
 

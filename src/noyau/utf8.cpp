@@ -88,4 +88,14 @@ std::size_t nombre_caracteres(std::string_view t) {
     return n;
 }
 
+bool utf8_valide(std::string_view t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const std::size_t debut = i;
+        // A U+FFFD written as such is a character like another.
+        if (decoder_un(t, i) == remplacement && t.substr(debut, i - debut) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
 } // namespace kalder

@@ -38,5 +38,7 @@ std::string encoder_utf8(std::u32string_view texte);
 // The first character of a text, U+FFFD for a malformed start, 0 for an empty text.
 char32_t premier_caractere(std::string_view texte);
 std::size_t nombre_caracteres(std::string_view texte);
+// No malformed sequence, overlong form or surrogate.
+bool utf8_valide(std::string_view texte);
 
 } // namespace kalder

@@ -7,6 +7,18 @@ namespace kalder {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A text editor's "Unicode": a UTF-16 byte-order mark, or, without one, the
+// NUL bytes beside each letter of a first line in Latin letters.
+bool en_utf16(std::string_view o) {
+    if (o.starts_with("\xFF\xFE") || o.starts_with("\xFE\xFF"))
+        return true;
+    return o.size() >= 4 && ((o[1] == '\0' && o[3] == '\0') || (o[0] == '\0' && o[2] == '\0'));
+}
+
+} // namespace
+
 std::optional<Echec> lire_contenu(const fs::path& fichier, ContenuRepertoire& contenu,
                                   bool pour_ecrire) {
     contenu = {};
@@ -17,6 +29,10 @@ std::optional<Echec> lire_contenu(const fs::path& fichier, ContenuRepertoire& co
         return echec;
     }
     contenu.existe = true;
+    // Read as Windows-1252 it would hold no person, and a save would add
+    // lines in another encoding: the file is left as it is.
+    if (en_utf16(octets))
+        return Echec{Operation::lire, fichier, ErreurRepertoire::utf16};
     bool hors_code_page = false;
     auto converti = lignes_en_cp1252(octets, hors_code_page);
     if (hors_code_page && pour_ecrire)

@@ -29,6 +29,10 @@ class Categorie : public std::error_category {
             return "lien d'un autre utilisateur";
         case ErreurRepertoire::resultat_trop_grand:
             return "résultat trop grand";
+        case ErreurRepertoire::tube_sans_lecteur:
+            return "tube nommé sans lecteur";
+        case ErreurRepertoire::utf16:
+            return "fichier en UTF-16";
         case ErreurRepertoire::inattendue:
             break;
         }

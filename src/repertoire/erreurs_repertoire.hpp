@@ -18,6 +18,8 @@ enum class ErreurRepertoire {
     lien_verrou,         // a link where the lock file should be
     lien_d_autrui,       // a link another user made, not followed
     resultat_trop_grand, // a save whose file would pass the size read back
+    tube_sans_lecteur,   // a named pipe no program reads
+    utf16,               // a directory file saved as UTF-16
 };
 
 const std::error_category& categorie_repertoire();

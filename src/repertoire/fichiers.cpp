@@ -30,6 +30,24 @@ class Brouillon {
 
 } // namespace
 
+std::optional<Echec> suivre_liens_surs(const fs::path& chemin, fs::path& reel) {
+    reel = chemin;
+    for (int sauts = 0; sauts < 40; ++sauts) {
+        systeme::EtatFichier etat;
+        if (systeme::etat_sans_suivre(reel, etat) || etat.genre != systeme::Genre::lien)
+            return std::nullopt;
+        if (!systeme::lien_de_confiance(etat))
+            return Echec{Operation::remplacer, reel, ErreurRepertoire::lien_d_autrui};
+        std::error_code ec;
+        const fs::path cible = fs::read_symlink(reel, ec);
+        if (ec)
+            return Echec{Operation::lire, reel, ec};
+        reel = cible.is_absolute() ? cible : reel.parent_path() / cible;
+    }
+    return Echec{Operation::lire, chemin,
+                 std::make_error_code(std::errc::too_many_symbolic_link_levels)};
+}
+
 std::optional<Echec> remplacer_fichier(const fs::path& chemin, std::string_view octets,
                                        const systeme::EtatFichier* modele) {
     systeme::EtatFichier ancien;

@@ -42,4 +42,10 @@ std::optional<Echec> verifier_ordinaire(const std::filesystem::path& chemin, Ope
 std::optional<Echec> remplacer_fichier(const std::filesystem::path& chemin, std::string_view octets,
                                        const systeme::EtatFichier* modele = nullptr);
 
+// The file `chemin` leads to, each link of a chain judged before it is
+// followed: one made by another user is refused (the system's own rule for
+// shared folders, which a program resolving links itself would bypass).
+std::optional<Echec> suivre_liens_surs(const std::filesystem::path& chemin,
+                                       std::filesystem::path& reel);
+
 } // namespace kalder

@@ -104,6 +104,14 @@ std::string expliquer_propre(const Echec& e) {
         return "le répertoire dépasserait " + std::to_string(taille_maximale_repertoire >> 20) +
                " Mo, la taille la plus grande que Kalder accepte\u00a0; le fichier est resté tel "
                "qu'il était";
+    case ErreurRepertoire::tube_sans_lecteur:
+        return entre_guillemets(e.chemin) +
+               " est un tube nommé qu'aucun programme ne lit\u00a0; Kalder n'y écrit pas";
+    case ErreurRepertoire::utf16:
+        return sujet(e) +
+               " est enregistré en UTF-16 («\u00a0Unicode\u00a0»), que Kalder ne lit pas\u00a0; "
+               "enregistrez-le en UTF-8 ou en ANSI avec un éditeur de texte\u00a0: Kalder n'y "
+               "a rien changé";
     case ErreurRepertoire::inattendue:
         break;
     }

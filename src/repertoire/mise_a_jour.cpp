@@ -12,22 +12,7 @@ namespace kalder {
 namespace fs = std::filesystem;
 
 std::optional<Echec> fichier_reel(const fs::path& dossier, fs::path& fichier) {
-    fichier = fichier_repertoire(dossier);
-    // Each link of a chain is judged before it is followed.
-    for (int sauts = 0; sauts < 40; ++sauts) {
-        systeme::EtatFichier etat;
-        if (systeme::etat_sans_suivre(fichier, etat) || etat.genre != systeme::Genre::lien)
-            return std::nullopt;
-        if (!systeme::lien_de_confiance(etat))
-            return Echec{Operation::remplacer, fichier, ErreurRepertoire::lien_d_autrui};
-        std::error_code ec;
-        const fs::path cible = fs::read_symlink(fichier, ec);
-        if (ec)
-            return Echec{Operation::lire, fichier, ec};
-        fichier = cible.is_absolute() ? cible : fichier.parent_path() / cible;
-    }
-    return Echec{Operation::lire, fichier_repertoire(dossier),
-                 std::make_error_code(std::errc::too_many_symbolic_link_levels)};
+    return suivre_liens_surs(fichier_repertoire(dossier), fichier);
 }
 
 IssueMiseAJour mettre_a_jour(const fs::path& dossier, std::chrono::milliseconds attente,

@@ -4,6 +4,7 @@
 #include "repertoire/erreurs_repertoire.hpp"
 #include "systeme/chemins.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -41,8 +42,10 @@ std::optional<Echec> creer_temporaire(const fs::path& cible, std::optional<fs::p
     if (droits)
         mode = static_cast<unsigned>(*droits & fs::perms::mask);
     for (int essai = 0; essai < 16; ++essai) {
+        // A name the system takes keeps room for the temporary's additions.
+        const auto propre = cible.filename().native();
         fs::path nom = ".";
-        nom += cible.filename().native();
+        nom += propre.substr(0, std::min<std::size_t>(propre.size(), 200));
         nom += "." + suffixe_unique() + ".tmp";
         temporaire.chemin = dossier / nom;
         std::error_code ec;

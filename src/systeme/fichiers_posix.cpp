@@ -118,10 +118,14 @@ void garder_proprietaire(Poignee poignee, const EtatFichier& ancien) {
     if (fstat(d, &st) != 0 || (static_cast<long>(st.st_uid) == ancien.proprietaire &&
                                static_cast<long>(st.st_gid) == ancien.groupe))
         return;
-    if (fchown(d, static_cast<uid_t>(ancien.proprietaire), static_cast<gid_t>(ancien.groupe)) != 0)
-        (void)fchown(d, static_cast<uid_t>(-1), static_cast<gid_t>(ancien.groupe));
-    // A change of owner may drop the set-id bits: the rights are set again.
-    fchmod(d, static_cast<mode_t>(ancien.droits & 0777));
+    // A change of owner drops the set-id bits: each is given back with the
+    // identity it stands for, never to another owner or group.
+    mode_t gardes = 01777;
+    if (fchown(d, static_cast<uid_t>(ancien.proprietaire), static_cast<gid_t>(ancien.groupe)) == 0)
+        gardes = 07777;
+    else if (fchown(d, static_cast<uid_t>(-1), static_cast<gid_t>(ancien.groupe)) == 0)
+        gardes |= S_ISGID;
+    fchmod(d, static_cast<mode_t>(ancien.droits) & gardes);
 }
 
 std::error_code remplacer(Poignee poignee, const fs::path& source, const fs::path& cible) {
@@ -247,6 +251,17 @@ Poignee ouvrir_lecture(const fs::path& chemin, std::error_code& ec) {
     // Reading from a regular file then waits as it should.
     if (!etat_ouvert(d, etat) && etat.genre == Genre::ordinaire)
         fcntl(d, F_SETFL, fcntl(d, F_GETFL) & ~O_NONBLOCK);
+    return d;
+}
+
+Poignee ouvrir_ecriture_en_place(const fs::path& chemin, std::error_code& ec) {
+    const int d = open(chemin.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (d < 0) {
+        ec = erreur(errno);
+        return sans_poignee;
+    }
+    // A reader is there: writing then waits on it as any pipe does.
+    fcntl(d, F_SETFL, fcntl(d, F_GETFL) & ~O_NONBLOCK);
     return d;
 }
 

@@ -82,6 +82,9 @@ bool lien_de_confiance(const EtatFichier& lien);
 // Opened for reading (links followed) without waiting on a named pipe; the
 // caller checks with etat_ouvert what it is.
 Poignee ouvrir_lecture(const std::filesystem::path& chemin, std::error_code& ec);
+// A device or a named pipe opened for writing into as it is, the path itself
+// (never a link), without waiting on a pipe no program reads (ENXIO then).
+Poignee ouvrir_ecriture_en_place(const std::filesystem::path& chemin, std::error_code& ec);
 // Bytes read, 0 at the end, -1 with `ec` set.
 std::ptrdiff_t lire(Poignee poignee, char* tampon, std::size_t taille, std::error_code& ec);
 

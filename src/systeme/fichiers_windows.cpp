@@ -261,6 +261,16 @@ Poignee ouvrir_lecture(const fs::path& chemin, std::error_code& ec) {
     return reinterpret_cast<Poignee>(fichier);
 }
 
+Poignee ouvrir_ecriture_en_place(const fs::path& chemin, std::error_code& ec) {
+    HANDLE fichier = CreateFileW(chemin.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (fichier == INVALID_HANDLE_VALUE) {
+        ec = erreur_windows();
+        return sans_poignee;
+    }
+    return reinterpret_cast<Poignee>(fichier);
+}
+
 std::ptrdiff_t lire(Poignee poignee, char* tampon, std::size_t taille, std::error_code& ec) {
     DWORD lus = 0;
     const DWORD part = static_cast<DWORD>(std::min<std::size_t>(taille, 1u << 30));

@@ -4,6 +4,7 @@
 #include "identite/identite.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <cctype>
 #include <optional>
 
 namespace kalder::ui {
@@ -37,6 +39,11 @@ QSettings reglages() {
     return QSettings(QStringLiteral("Kalder"), QStringLiteral("Kalder"));
 }
 
+// Said when the settings could not be written; the dossier is whole all the same.
+constexpr QStringView non_retenus =
+    u"\u00a0; ses choix n'ont pas pu être retenus pour la prochaine fois "
+    u"(les réglages de Kalder ne peuvent pas être écrits)";
+
 QString demander_fichier(QWidget* parent, const QString& propose) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter le dossier PDF"), propose,
                                         QStringLiteral("Documents PDF (*.pdf)"));
@@ -51,7 +58,7 @@ QString identifiant(const document::DescriptionSection& d) {
     return QString::fromUtf8(d.id.data(), static_cast<qsizetype>(d.id.size()));
 }
 
-// The choices of the dialog, as last accepted.
+// The choices of the dialog, as last remembered, to show before it opens.
 document::ParametresDossier parametres_retenus() {
     document::ParametresDossier p;
     p.consultation = QDate::currentDate();
@@ -71,6 +78,7 @@ document::ParametresDossier parametres_retenus() {
 struct Demande {
     EtatFenetre etat;
     document::ParametresDossier parametres;
+    bool choix_retenus = true;
 };
 std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     if (!fenetre.etat().theme_montre) {
@@ -92,10 +100,25 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     DialogueDossier dialogue(&fenetre, document::resume_dossier(*etat, p), !p.variantes.empty());
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
+    // Made from the dialog's own choices, whether the settings kept them or not.
     auto variantes = std::move(p.variantes);
-    p = parametres_retenus();
+    p = dialogue.parametres();
+    p.annee_courante = annee_courante;
     p.variantes = std::move(variantes);
-    return Demande{std::move(*etat), std::move(p)};
+    if (auto refus = document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
+                                             p.prepare_par.toStdString())) {
+        refus->front() =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(refus->front())));
+        montrer_message(&fenetre, Message{"Erreur", *refus + ".", Icone::avertissement});
+        return std::nullopt;
+    }
+    return Demande{std::move(*etat), std::move(p), dialogue.choix_retenus()};
+}
+
+void signaler_non_retenus(FenetrePrincipale& fenetre, const Demande& demande) {
+    if (!demande.choix_retenus)
+        fenetre.barre_etat()->showMessage(QStringLiteral("Dossier de consultation") +
+                                          non_retenus.toString());
 }
 
 // A4 portrait to start with; the dossier draws its own margins.
@@ -142,6 +165,7 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
         cases_.push_back(c);
     }
     prepare_par_ = new QLineEdit(r.value(cle_prepare_par).toString(), this);
+    prepare_par_->setMaxLength(document::longueur_maximale_prepare_par);
     prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
     prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
     auto* formulaire = new QFormLayout;
@@ -158,15 +182,31 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
     tout->addWidget(boutons);
 }
 
+document::ParametresDossier DialogueDossier::parametres() const {
+    document::ParametresDossier p;
+    p.consultation = QDate::currentDate();
+    p.annee_courante = p.consultation.year();
+    p.prepare_par = prepare_par_->text().trimmed();
+    p.sections.clear();
+    const auto sections = document::sections_dossier();
+    for (std::size_t i = 0; i < cases_.size(); ++i)
+        if (cases_[i]->isChecked())
+            p.sections.push_back(sections[i].section);
+    return p;
+}
+
 void DialogueDossier::accept() {
     QStringList omises;
     const auto sections = document::sections_dossier();
     for (std::size_t i = 0; i < cases_.size(); ++i)
         if (!cases_[i]->isChecked())
             omises << identifiant(sections[i]);
+    // Remembered for the next time only: the dossier is made from the dialog.
     QSettings r = reglages();
     r.setValue(cle_omises, omises);
     r.setValue(cle_prepare_par, prepare_par_->text().trimmed());
+    r.sync();
+    choix_retenus_ = r.status() == QSettings::NoError;
     QDialog::accept();
 }
 
@@ -183,22 +223,24 @@ void exporter_dossier(FenetrePrincipale& fenetre) {
     const QString chemin = choix_fichier()(&fenetre, propose);
     if (chemin.isEmpty())
         return;
-    if (const auto erreur =
-            document::exporter_dossier_pdf(chemin, demande->etat, demande->parametres)) {
+    if (const auto erreur = document::exporter_dossier_pdf(chemin_local(chemin), demande->etat,
+                                                           demande->parametres)) {
         montrer_message(&fenetre, Message{"Erreur", erreur->toStdString(), Icone::avertissement});
         return;
     }
     const QFileInfo fichier(chemin);
     reglages().setValue(cle_dossier, fichier.absolutePath());
     fenetre.barre_etat()->showMessage(
-        QStringLiteral("Dossier enregistré dans %1")
-            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())));
+        QStringLiteral("Dossier enregistré dans %1%2")
+            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath()),
+                 demande->choix_retenus ? QString() : non_retenus.toString()));
 }
 
 void imprimer_dossier(FenetrePrincipale& fenetre) {
     const auto demande = demander(fenetre);
     if (!demande)
         return;
+    signaler_non_retenus(fenetre, *demande);
     QPrinter imprimante(QPrinter::HighResolution);
     preparer(imprimante);
     QPrintDialog dialogue(&imprimante, &fenetre);
@@ -213,6 +255,7 @@ void apercu_dossier(FenetrePrincipale& fenetre) {
     const auto demande = demander(fenetre);
     if (!demande)
         return;
+    signaler_non_retenus(fenetre, *demande);
     QPrinter imprimante(QPrinter::HighResolution);
     preparer(imprimante);
     QPrintPreviewDialog apercu(&imprimante, &fenetre);

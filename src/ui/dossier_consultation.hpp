@@ -1,9 +1,12 @@
 #pragma once
 // The consultation dossier from the window: "Exporter le dossier PDF…",
 // "Imprimer le dossier…" and "Aperçu du dossier…". Each first asks which
-// sections and the "Préparé par" line (both remembered), then writes the
-// dossier of the person last calculated, with the names of the comparison
-// window when the user compared some.
+// sections and the "Préparé par" line, then writes the dossier of the person
+// last calculated with those choices, and the names of the comparison window
+// when the user compared some. The choices are remembered for the next time
+// where the settings can be written.
+
+#include "document/dossier.hpp"
 
 #include <QDialog>
 #include <QString>
@@ -26,12 +29,17 @@ class DialogueDossier : public QDialog {
     // `resume` says what the dossier will hold, a line each; the "Variantes
     // du nom" box shows only when names were compared.
     DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes);
-    // The choices, kept for the next time.
+    // The choices as the dialog shows them, for the dossier to make now.
+    document::ParametresDossier parametres() const;
+    // The choices, kept for the next time where the settings can be written.
     void accept() override;
+    // False when the last accept() could not write them.
+    bool choix_retenus() const { return choix_retenus_; }
 
   private:
     std::vector<QCheckBox*> cases_;
     QLineEdit* prepare_par_;
+    bool choix_retenus_ = true;
 };
 
 // The save dialog of the export; a test answers it through this seam. It gets

@@ -5,6 +5,8 @@
 
 #include "modele/etat_fenetre.hpp"
 #include "ui/construction.hpp"
+// Complete: the QPointer to it is read in this header.
+#include "ui/fenetre_comparaison.hpp"
 #include "ui/observateur_accessibilite.hpp"
 #include "variantes/variantes_par_personne.hpp"
 
@@ -21,7 +23,6 @@ class QTabWidget;
 namespace kalder::ui {
 
 class CadrePage;
-class FenetreComparaison;
 class FenetresSecondaires;
 
 // An explanation as the status bar shows it in `largeur` pixels: shortened

@@ -2,10 +2,11 @@
 """kalder-theme --pdf read back with pdftotext, pdffonts and pdfinfo.
 
 Usage: dossier_pdf.py KALDER_THEME CAS
-       (contenu, sections, variantes, marges, echecs, client, mise_en_page)
+       (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile)
 """
 import json
 import os
+import stat
 import random
 import re
 import subprocess
@@ -310,8 +311,128 @@ def mise_en_page(dossier):
     verifier(not re.search(r"^Author:", infos, re.M), "auteur sans « Préparé par »")
 
 
-CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page, "sections": sections, "variantes": variantes, "marges": marges,
-       "echecs": echecs_ecriture}
+AUTRE = 65534  # "nobody", the other user of the machine
+
+
+def cible_hostile(dossier, nom, preparer, statut, raison, apres):
+    """One target prepared by `preparer`, written by the dossier: the status,
+    the reason and what `apres` checks of the files afterwards."""
+    cible = os.path.join(dossier, nom)
+    preparer(cible)
+    try:
+        r = subprocess.run([EXE, *EXEMPLE, "--pdf", cible], capture_output=True, timeout=60)
+    except subprocess.TimeoutExpired:
+        verifier(False, f"{nom} : le programme attend encore après une minute")
+        return
+    erreurs = r.stderr.decode("utf-8", "replace")
+    verifier(r.returncode == statut, f"{nom} : statut {r.returncode} ({erreurs})")
+    verifier(raison in erreurs, f"{nom} : message {erreurs!r}")
+    verifier(apres(cible), f"{nom} : état après l'écriture")
+
+
+def hostile(dossier):
+    racine = os.geteuid() == 0
+    partage = os.path.join(dossier, "partage")  # as /tmp: each user keeps their own files
+    os.mkdir(partage)
+    os.chmod(partage, 0o1777)
+    os.chmod(dossier, 0o755)
+    victime = os.path.join(dossier, "victime.conf")
+
+    def contenu_de(chemin):
+        with open(chemin, "rb") as f:
+            return f.read()
+
+    def ecrire(chemin, octets=b"important\n", droits=0o644):
+        with open(chemin, "wb") as f:
+            f.write(octets)
+        os.chmod(chemin, droits)
+
+    def lien_de(proprietaire, vers):
+        def preparer(cible):
+            ecrire(victime)
+            if proprietaire is None:
+                os.symlink(vers, cible)
+            else:
+                subprocess.run(["ln", "-s", vers, cible], check=True, user=proprietaire,
+                               group=proprietaire, extra_groups=[])
+        return preparer
+
+    def fichier(droits, proprietaire=None):
+        def preparer(cible):
+            ecrire(cible, droits=droits)
+            if proprietaire is not None:
+                os.chown(cible, proprietaire, proprietaire)
+                os.chmod(cible, droits)  # the change of owner drops the set-id bits
+        return preparer
+
+    def garde(droits, proprietaire=None):
+        def apres(cible):
+            st = os.stat(cible)
+            return (contenu_de(cible).startswith(b"%PDF-") and stat.S_IMODE(st.st_mode) == droits
+                    and (proprietaire is None or (st.st_uid, st.st_gid) == (proprietaire,) * 2))
+        return apres
+
+    intacte = lambda cible: contenu_de(victime) == b"important\n"
+    inchange = lambda cible: contenu_de(cible) == b"important\n"
+    ecrit = lambda cible: contenu_de(cible).startswith(b"%PDF-")
+
+    def tube(avec_lien):
+        def preparer(cible):
+            fifo = cible + ".fifo" if avec_lien else cible
+            os.mkfifo(fifo)
+            if avec_lien:
+                os.symlink(fifo, cible)
+        return preparer
+
+    lien_verifie = lambda cible: os.path.islink(cible) and contenu_de(victime).startswith(b"%PDF-")
+    cas = [
+        ("lien-propre.pdf", lien_de(None, victime), 0, "", lien_verifie),
+        ("lecture-seule.pdf", fichier(0o444), 74, "est en lecture seule", inchange),
+        ("aucun-droit.pdf", fichier(0o000), 74, "est en lecture seule", inchange),
+        ("droits-640.pdf", fichier(0o640), 0, "", garde(0o640)),
+        ("tube.pdf", tube(False), 74, "qu'aucun programme ne lit",
+         lambda c: stat.S_ISFIFO(os.stat(c).st_mode)),
+        ("lien-tube.pdf", tube(True), 74, "qu'aucun programme ne lit",
+         lambda c: os.path.islink(c)),
+    ]
+    if racine:
+        cas += [
+            ("partage/lien-autrui.pdf", lien_de(AUTRE, victime), 74,
+             "appartient à un autre utilisateur", intacte),
+            ("autrui-640.pdf", fichier(0o640, AUTRE), 0, "", garde(0o640, AUTRE)),
+            ("autrui-2660.pdf", fichier(0o2660, AUTRE), 0, "", garde(0o2660, AUTRE)),
+            ("autrui-400.pdf", fichier(0o400, AUTRE), 74, "est en lecture seule", inchange),
+        ]
+    else:
+        print("pas root : les cas d'un autre utilisateur sont sautés")
+    for nom, preparer, statut, raison, apres in cas:
+        cible_hostile(dossier, nom, preparer, statut, raison, apres)
+
+    # A Latin-1 name is that very file, never one with replacement marks.
+    latin1 = os.path.join(os.fsencode(dossier), b"Zo\xe9.pdf")
+    r = subprocess.run([os.fsencode(EXE), *map(os.fsencode, EXEMPLE), b"--pdf", latin1],
+                       capture_output=True)
+    verifier(r.returncode == 0, f"nom Latin-1 : statut {r.returncode}")
+    verifier(os.path.exists(latin1), "nom Latin-1 : fichier absent")
+    verifier(not os.path.exists(os.path.join(dossier, "Zo\ufffd.pdf")),
+             "nom Latin-1 : écrit sous un autre nom")
+
+    # What no consultation needs: more than 20 names, names past 100 letters.
+    trop = [a for i in range(21) for a in ("--variante", f"Anne;Dupont{chr(97 + i)}")]
+    for arguments, statut, raison in [
+            (trop, 64, "au plus 20 variantes du nom"),
+            (["--prepare-par", "x" * 201], 2, "de « Préparé par » dépasse 200"),
+            (["--variante", "A" * 101 + ";Dupont"], 2, "le prénom « AAAA"),
+            (["--nom", "D" * 101], 2, "le nom « DDDD")]:
+        r = lancer(*EXEMPLE, *arguments, "--pdf", os.path.join(dossier, "borne.pdf"))
+        verifier(r.returncode == statut and raison in r.stderr.replace("\u00a0", " "),
+                 f"borne {arguments[:2]} : {r.returncode} {r.stderr[:200]!r}")
+    verifier(not os.path.exists(os.path.join(dossier, "borne.pdf")), "borne : fichier écrit")
+
+
+CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page,
+       "sections": sections, "variantes": variantes, "marges": marges,
+       "echecs": echecs_ecriture, "hostile": hostile}
 
 with tempfile.TemporaryDirectory() as d:
     CAS[sys.argv[2]](d)

@@ -4,6 +4,7 @@
 // and only that person's data after another client.
 #include "banc_fenetre.hpp"
 
+#include "document/dossier.hpp"
 #include "identite/identite.hpp"
 #include "modele/slots.hpp"
 #include "ui/dossier_consultation.hpp"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -100,6 +102,48 @@ class TestDossier : public BancFenetre {
         QVERIFY(message_montre().texte.startsWith(
             QStringLiteral("Le dossier n'a pas pu être enregistré")));
         QVERIFY(!QFileInfo::exists(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
+    }
+
+    // Settings that cannot be written (a dangling link in place of their
+    // folder): the dossier still has the "Préparé par" just typed and only
+    // the sections ticked, and the status bar says the choices were not kept.
+    void reglages_impossibles() {
+        calculer_exemple(*fenetre);
+        QTemporaryDir config;
+        QVERIFY(QFile::link(config.filePath(QStringLiteral("absent/ailleurs")),
+                            config.filePath(QStringLiteral("Kalder"))));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        const QString cible = dossier_.filePath(QStringLiteral("sans_reglages.pdf"));
+        const bool fait = exporter(cible, [](kalder::ui::DialogueDossier& d) {
+            for (auto* c : d.findChildren<QCheckBox*>())
+                c->setChecked(c->objectName() == QStringLiteral("dossier_nombres"));
+            d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
+                ->setText(QStringLiteral("Zoé Clairlune"));
+        });
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QVERIFY(fait);
+        QFile pdf(cible);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray octets = pdf.readAll();
+        // The metadata name the one who prepared it, as typed.
+        QVERIFY(octets.contains(QStringLiteral("Zoé Clairlune").toUtf8()));
+        QTRY_VERIFY(fenetre->barre_etat()->currentMessage().contains(
+            QStringLiteral("n'ont pas pu être retenus")));
+        const auto etat = kalder::recalculer(kalder::identite_enregistree(fenetre->etat()),
+                                             QDate::currentDate().year());
+        QVERIFY(etat);
+        kalder::document::ParametresDossier seules;
+        seules.consultation = QDate::currentDate();
+        seules.annee_courante = seules.consultation.year();
+        seules.prepare_par = QStringLiteral("Zoé Clairlune");
+        seules.sections = {kalder::document::Section::nombres};
+        const auto attendu = kalder::document::dossier_pdf(*etat, seules);
+        QVERIFY(attendu);
+        // As many pages as the dossier of those choices alone.
+        static const QRegularExpression page(QStringLiteral("/Type /Page[^s]"));
+        QCOMPARE(QString::fromLatin1(octets).count(page),
+                 QString::fromLatin1(*attendu).count(page));
     }
 
     void sans_theme() {
