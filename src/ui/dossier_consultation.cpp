@@ -87,7 +87,8 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
         return std::nullopt;
     }
     auto variantes = variantes_comparees(fenetre);
-    DialogueDossier dialogue(&fenetre, !variantes.empty());
+    DialogueDossier dialogue(&fenetre, !variantes.empty(),
+                             fenetre.etat().origines.theme.date_complete());
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
     document::ParametresDossier p = parametres_retenus();
@@ -117,7 +118,8 @@ QString dossier_propose() {
 
 } // namespace
 
-DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog(parent) {
+DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes, bool avec_date)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
     const QSettings r = reglages();
@@ -130,7 +132,8 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes) : QDialog
             QString::fromUtf8(d.titre.data(), static_cast<qsizetype>(d.titre.size())), groupe);
         c->setObjectName(QStringLiteral("dossier_") + identifiant(d));
         c->setChecked(!omises.contains(identifiant(d)));
-        if (d.section == document::Section::variantes && !avec_variantes)
+        if ((d.section == document::Section::variantes && !avec_variantes) ||
+            (d.section == document::Section::calendrier && !avec_date))
             c->hide();
         liste->addWidget(c);
         cases_.push_back(c);

@@ -22,8 +22,9 @@ class DialogueDossier : public QDialog {
     Q_OBJECT
 
   public:
-    // The "Variantes du nom" box shows only when names were compared.
-    DialogueDossier(QWidget* parent, bool avec_variantes);
+    // The "Variantes du nom" box shows only when names were compared, the
+    // "Calendrier de l'année" one only with a birth date.
+    DialogueDossier(QWidget* parent, bool avec_variantes, bool avec_date = true);
     // The choices, kept for the next time.
     void accept() override;
 
