@@ -6,6 +6,8 @@ set -euo pipefail
 paquets=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
          qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
          xvfb xauth
+         # The client file (an SQLite database).
+         libsqlite3-dev
          # Reading the PDF dossier back in its tests.
          poppler-utils python3
          # Reading the iCalendar file of the personal days back in its tests.

@@ -2,6 +2,7 @@
 
 #include "cli/saisie_cli.hpp"
 
+#include <algorithm>
 #include <iostream>
 
 #ifdef KALDER_PDF
@@ -17,9 +18,23 @@ namespace kalder::cli {
 int verifier_dossier(const Options& o) {
     if (const auto liste = o.valeur("sections")) {
         std::string inconnu;
-        if (!document::lire_sections(*liste, &inconnu))
+        const auto sections = document::lire_sections(*liste, &inconnu);
+        if (!sections && inconnu.empty())
+            return erreur_usage("--sections : un nom de section manque entre deux virgules "
+                                "(sections : " +
+                                document::noms_des_sections() + ")");
+        if (!sections)
             return erreur_usage("section inconnue : « " + inconnu +
                                 " » (sections : " + document::noms_des_sections() + ")");
+        // A dossier of its cover alone is no dossier.
+        if (sections->empty())
+            return erreur_usage("--sections attend au moins une section (sections : " +
+                                document::noms_des_sections() + ")");
+        const bool variantes = std::find(sections->begin(), sections->end(),
+                                         document::Section::variantes) != sections->end();
+        if (variantes && o.variantes.empty())
+            return erreur_usage("la section variantes compare les noms donnés par --variante : "
+                                "ajoutez au moins une --variante \"PRÉNOMS;NOM\"");
     }
     return 0;
 }

@@ -1,24 +1,27 @@
 // kalder-theme: the theme of one person (and a partner) from the command
 // line, computed by the same engine and validated exactly as the window does.
 
-#include "annee/calculer_annee.hpp"
 #include "cli/calendrier_cli.hpp"
+#include "cli/clients_cli.hpp"
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
+#include "cli/relais_dossier.hpp"
 #include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
-#include "compat/calculer_compatibilite.hpp"
+#include "identite/identite.hpp"
 #include "interpretation/commandes.hpp"
 #include "noyau/nombre_saisi.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"
-#include "theme/calculer_theme.hpp"
 #include "variantes/comparer_noms.hpp"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <new>
 
@@ -92,18 +95,13 @@ int executer(const Options& o) {
     }
 
     remplir_personne(etat, o);
-    if (Issue i = calculer_theme(etat, annee_courante); i.message)
-        return erreur_saisie(i);
-    if (auto annee = o.valeur("annee-calcul")) {
-        etat.saisir(ChampId::annee_calcul, *annee);
-        if (Issue i = calculer_pour_annee(etat); i.message)
-            return erreur_saisie(i);
-    }
-    if (compatibilite_demandee(o)) {
+    CalculsDemandes demandes;
+    demandes.annee_calcul = o.valeur("annee-calcul");
+    demandes.compatibilite = compatibilite_demandee(o);
+    if (demandes.compatibilite)
         remplir_partenaire(etat, o);
-        if (Issue i = calculer_compatibilite(etat); i.message)
-            return erreur_saisie(i);
-    }
+    if (Issue i = calculer_saisie(etat, annee_courante, demandes); i.message)
+        return erreur_saisie(i);
 
     std::vector<NomVariante> noms;
     std::vector<LigneVariante> variantes;
@@ -167,24 +165,53 @@ int commande(int argc, char** argv) {
         std::cout << usage;
         return 0;
     }
-    if (o.liste + o.sauvegarder + o.supprimer > 1)
-        return erreur_usage("--liste, --sauvegarder et --supprimer s'excluent");
+    if (o.liste + o.sauvegarder + o.supprimer + commande_clients(o) > 1)
+        return erreur_usage("--liste, --sauvegarder, --supprimer et les commandes des fiches "
+                            "clients s'excluent");
+    if (commande_clients(o)) {
+        std::vector<Echec> echecs;
+        return executer_clients(o, dossier_choisi(o, nom_lance, &echecs));
+    }
     if (o.liste || o.sauvegarder || o.supprimer) {
+        if (const auto d = o.valeur("dossier");
+            d && d->find_first_not_of(" \t") == std::string::npos)
+            return erreur_usage("--dossier attend le chemin d'un dossier");
         std::vector<Echec> echecs;
         const auto dossier = dossier_choisi(o, nom_lance, &echecs);
         std::error_code ec;
-        if (!o.liste && !echecs.empty() && !std::filesystem::is_directory(dossier, ec))
+        if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
         if (o.liste)
             return lister(dossier);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
     }
+#ifdef KALDER_DOSSIER_SEPARE
+    if (o.a("pdf"))
+        return confier_dossier(argv);
+#endif
     return executer(o);
+}
+
+// std::terminate without an exception in flight: one could not be thrown, for
+// want of memory to hold it. Said in French, as the other failures are.
+[[noreturn]] void arret_sans_memoire() {
+    const char* message = "Erreur : la mémoire a manqué.\n";
+    if (const std::exception_ptr e = std::current_exception()) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::bad_alloc&) {
+        } catch (...) {
+            message = "Erreur : une erreur inattendue est survenue.\n";
+        }
+    }
+    std::fputs(message, stderr);
+    std::_Exit(sortie_erreur_saisie);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    std::set_terminate(arret_sans_memoire);
     console_utf8();
     survivre_tube_ferme();
     int statut;

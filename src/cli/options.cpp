@@ -7,7 +7,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 25> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -31,7 +31,11 @@ constexpr std::array<std::string_view, 25> options_a_valeur = {"prenom",
                                                                "ics",
                                                                "du",
                                                                "au",
-                                                               "calendrier"};
+                                                               "calendrier",
+                                                               "note",
+                                                               "chercher",
+                                                               "exporter-clients",
+                                                               "importer-clients"};
 
 struct Drapeau {
     std::string_view nom;
@@ -47,6 +51,8 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"entente", &Options::entente},
                                 {"rapport", &Options::rapport},
                                 {"explications", &Options::explications},
+                                {"fiche", &Options::fiche},
+                                {"clients", &Options::clients},
                                 {"aide", &Options::aide},
                                 {"help", &Options::aide}};
 
@@ -89,6 +95,16 @@ const char* const usage =
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
     "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme [--dossier DIR] --fiche [--json] --prenom P --nom N\n"
+    "                    [--jour D --mois M --annee Y]\n"
+    "       kalder-theme [--dossier DIR] --note TEXTE --prenom P --nom N [...]\n"
+    "       kalder-theme [--dossier DIR] --clients [--chercher MOTS]\n"
+    "       kalder-theme [--dossier DIR] --exporter-clients FICHIER.json\n"
+    "       kalder-theme [--dossier DIR] --importer-clients FICHIER.json\n"
+#if !defined(KALDER_CLIENTS)
+    "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
+    "        répondent par une erreur)\n"
+#endif
     "       kalder-theme --aide | --help\n";
 
 std::optional<std::string> Options::valeur(const std::string& nom) const {

@@ -20,6 +20,8 @@ struct Options {
     bool cycles = false;
     bool entente = false;
     bool rapport = false;
+    bool fiche = false;                 // the client record of the person
+    bool clients = false;               // every client, or those --chercher finds
     bool explications = false;          // how each number was reached
     std::vector<std::string> variantes; // "PRÉNOMS;NOM" of each --variante, in order
     bool aide = false;                  // --aide or --help: the usage, and nothing else

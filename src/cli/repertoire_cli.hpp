@@ -13,10 +13,11 @@ namespace kalder::cli {
 
 // The data folder: --dossier, else "Kalder" in the user's application-data
 // folder (%APPDATA% on Windows, $XDG_DATA_HOME or ~/.local/share elsewhere),
-// the same folder the window uses.
+// the same folder the window uses; beside the program only when there is no
+// application-data folder. Why it could not be made goes to `echecs`.
 std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lance,
                                      std::vector<Echec>* echecs);
-// Says which data folders could not be made, and why.
+// Says which data folder could not be made, and why.
 int dossier_impossible(const std::vector<Echec>& echecs);
 
 int lister(const std::filesystem::path& dossier);

@@ -61,6 +61,15 @@ qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant,
     return fin_premiere_ligne(mise, suivant);
 }
 
+// A heading, or a short line ending in a colon that introduces the lines
+// under it ("Apogée de la semaine 1 :").
+bool introduit(const QTextBlock& b) {
+    if (b.blockFormat().headingLevel() > 0)
+        return true;
+    const QString texte = b.text().trimmed();
+    return !texte.isEmpty() && texte.size() < 90 && texte.endsWith(QLatin1Char(':'));
+}
+
 // A heading whose next line (or short table) falls on the following page
 // starts that page; moving one may strand the heading above it, hence the
 // passes.
@@ -72,7 +81,7 @@ void garder_titres_avec_texte(QTextDocument& doc) {
         bool deplace = false;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             const QTextBlock suivant = b.next();
-            if (b.blockFormat().headingLevel() == 0 || !suivant.isValid() ||
+            if (!introduit(b) || !suivant.isValid() ||
                 b.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto ||
                 suivant.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
                 continue;
@@ -124,6 +133,14 @@ void ObjetFrise::drawObject(QPainter* peintre, const QRectF& zone, QTextDocument
     peintre->restore();
 }
 
+QFont police_dossier() {
+    QFont police(famille_dossier());
+    // Plain letters in the text layer: a search for "Défi" finds "Défi",
+    // which a "fi" ligature would hide.
+    police.setStyleStrategy(QFont::PreferNoShaping);
+    return police;
+}
+
 QString famille_dossier() {
     static const QString famille = [] {
         QString nom;
@@ -144,7 +161,7 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise) {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(support);
-    QFont police(famille_dossier());
+    QFont police = police_dossier();
     police.setPointSizeF(10);
     doc->setDefaultFont(police);
     doc->setDefaultStyleSheet(feuille_de_style);

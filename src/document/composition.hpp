@@ -14,6 +14,9 @@ namespace kalder::document {
 
 // The family of the dossier's fonts, loaded from their files once.
 QString famille_dossier();
+// A font of that family that draws every letter as itself, never joined
+// into a ligature.
+QFont police_dossier();
 
 // The dossier laid out for `support` on pages of `page` device pixels, each
 // heading on the page of the line it heads. `frise` draws the timeline.

@@ -10,6 +10,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -32,6 +33,12 @@ QString nom_complet(std::string_view prenom, std::string_view nom);
 QString nom_complet(const EtatFenetre& etat);
 // "Dupont Anne-Marie 15-07-1975.pdf", the name a save dialog suggests.
 QString nom_de_fichier_suggere(const EtatFenetre& etat);
+// "Paul Martin": the other person of the compatibility calculated; empty
+// without one.
+QString nom_partenaire(const EtatFenetre& etat);
+// What the dossier will hold, a line each: the person and birth date,
+// "Entente avec Paul Martin", "3 variantes du nom".
+QStringList resume_dossier(const EtatFenetre& etat, const ParametresDossier& parametres);
 
 // The dossier's pages drawn on a PDF writer or a printer whose page size is
 // set; the device's margins are set to none, the dossier draws its own.

@@ -7,6 +7,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace kalder::document {
 
 namespace {
@@ -33,6 +36,19 @@ QString xmp(const QString& titre, const QString& auteur, const QString& sujet) {
 QString echec(const QString& chemin, const QString& raison) {
     return QStringLiteral("Le dossier n'a pas pu être enregistré : %1.")
         .arg(raison.arg(QStringLiteral("« %1 »").arg(QFileInfo(chemin).absoluteFilePath())));
+}
+
+// Whether the system refuses the name itself (a part longer than the file
+// system allows, or the whole path longer than the system takes).
+bool nom_trop_long(const QString& chemin) {
+#ifdef Q_OS_WIN
+    const std::filesystem::path nom(chemin.toStdWString());
+#else
+    const std::filesystem::path nom(QFile::encodeName(chemin).toStdString());
+#endif
+    std::error_code ec;
+    (void)std::filesystem::symlink_status(nom, ec);
+    return ec == std::errc::filename_too_long;
 }
 
 } // namespace
@@ -76,13 +92,22 @@ std::optional<QString> exporter_dossier_pdf(const QString& chemin, const EtatFen
                                      : QStringLiteral("%1 n'a pas pu être écrit"));
         return std::nullopt;
     }
+    // The new file may be made without a name and only named at the end:
+    // a name the system refuses shows at either step.
+    const QString trop_long =
+        QStringLiteral("le nom du fichier %1 est trop long pour le système de fichiers");
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
-        return echec(chemin, QStringLiteral("le fichier %1 ne peut pas être créé (dossier "
-                                            "absent, en lecture seule ou interdit d'écriture)"));
+        return echec(chemin, nom_trop_long(chemin)
+                                 ? trop_long
+                                 : QStringLiteral("le fichier %1 ne peut pas être créé (dossier "
+                                                  "absent, en lecture seule ou interdit "
+                                                  "d'écriture)"));
     if (fichier.write(*octets) != octets->size() || !fichier.commit()) {
         const bool plein = fichier.error() == QFileDevice::ResourceError;
         fichier.cancelWriting();
+        if (nom_trop_long(chemin))
+            return echec(chemin, trop_long);
         return echec(chemin, plein ? QStringLiteral("le disque qui doit contenir %1 est plein")
                                    : QStringLiteral("le fichier %1 n'a pas pu être écrit"));
     }

@@ -17,6 +17,12 @@ inline QString q(std::string_view texte) {
 // The mark of a cell that differs from the reference row, on screen and in the dossier.
 inline const QColor fond_different{255, 236, 160};
 
+// What the colours of the values say, on screen and in the dossier.
+inline const QString legende_couleurs = QStringLiteral(
+    "En rouge\u00A0: chiffre absent de la grille d'inclusion, nombre qui se réduit à un chiffre "
+    "absent de la grille, ou dette karmique (13, 14, 16, 19). En vert\u00A0: chemin de vie dont "
+    "le chiffre est présent dans la grille.");
+
 inline QString echappe(std::string_view texte) {
     return q(texte).toHtmlEscaped();
 }

@@ -57,9 +57,10 @@ constexpr std::string_view abreges_mois[nombre_mois] = {"janv.", "févr.", "mars
                                                         "mai",   "juin",  "juil.", "août",
                                                         "sept.", "oct.",  "nov.",  "déc."};
 
-QString case_valeur(const Slot& s) {
+QString case_valeur(const EtatFenetre& e, const SlotCatalogue& r, int i) {
+    const Slot& s = r.slot(e, i);
     return QStringLiteral("<td align=\"center\">%1</td>")
-        .arg(s.montre() ? valeur_html(s) : QString());
+        .arg(dans_le_dossier(e, r, i) ? valeur_html(s) : QString());
 }
 
 const SlotCatalogue& run(std::string_view nom) {
@@ -68,7 +69,7 @@ const SlotCatalogue& run(std::string_view nom) {
 
 bool run_montre(const EtatFenetre& e, const SlotCatalogue& r) {
     for (int i = r.premier; i <= r.dernier; ++i)
-        if (r.slot(e, i).montre())
+        if (dans_le_dossier(e, r, i))
             return true;
     return false;
 }
@@ -83,12 +84,11 @@ QString grille_inclusion(const EtatFenetre& e) {
         h += QStringLiteral("<tr>");
         for (int colonne = 0; colonne < 3; ++colonne) {
             const int k = ligne * 3 + colonne + 1;
-            const Slot& s = g.slot(e, k);
             h += QStringLiteral("<td width=\"64\" align=\"center\" bgcolor=\"#eef2fa\">"
                                 "<span style=\"font-size: 7pt; color: #606070;\">%1</span><br/>"
                                 "<span style=\"font-size: 14pt;\">%2</span></td>")
                      .arg(k)
-                     .arg(s.montre() ? valeur_html(s) : QString());
+                     .arg(dans_le_dossier(e, g, k) ? valeur_html(g.slot(e, k)) : QString());
         }
         h += QStringLiteral("</tr>\n");
     }
@@ -109,11 +109,11 @@ QString mode_expression(const EtatFenetre& e) {
         for (int k = 0; k < colonnes; ++k)
             h += QStringLiteral("<td align=\"center\">%1</td>")
                      .arg(echappe(lettres_du_mode(r, mode::nombre_lignes + k)));
-        h += case_valeur(m.slot(e, r)) + QStringLiteral("</tr>\n");
+        h += case_valeur(e, m, r) + QStringLiteral("</tr>\n");
     }
     h += QStringLiteral("<tr><td></td>");
     for (int k = 0; k < colonnes; ++k)
-        h += case_valeur(m.slot(e, mode::nombre_lignes + k));
+        h += case_valeur(e, m, mode::nombre_lignes + k);
     return h + QStringLiteral("<td></td></tr>\n") + fin_table;
 }
 
@@ -122,7 +122,7 @@ QString mots_du_nom(const EtatFenetre& e) {
     const SlotCatalogue* lignes[] = {&run("deco"), &run("des"), &run("dei")};
     std::vector<int> mots;
     for (int k = 0; k < nombre_mots; ++k)
-        if (lignes[0]->slot(e, k).montre())
+        if (dans_le_dossier(e, *lignes[0], k))
             mots.push_back(k);
     if (mots.empty())
         return {};
@@ -130,7 +130,7 @@ QString mots_du_nom(const EtatFenetre& e) {
     for (const SlotCatalogue* l : lignes) {
         h += QStringLiteral("<tr>") + case_entete(q(l->titre), "left");
         for (int k : mots)
-            h += case_valeur(l->slot(e, k));
+            h += case_valeur(e, *l, k);
         h += QStringLiteral("</tr>\n");
     }
     return h + fin_table;
@@ -144,11 +144,10 @@ QString table_libelles(const EtatFenetre& e, const Onglet& onglet) {
             continue;
         const SlotCatalogue& r = run(nom);
         for (int i = r.premier; i <= r.dernier; ++i) {
-            const Slot& s = r.slot(e, i);
-            if (!s.montre())
+            if (!dans_le_dossier(e, r, i))
                 continue;
             lignes += QStringLiteral("<tr><td width=\"75%\">%1</td>%2</tr>\n")
-                          .arg(echappe(r.libelle_de(i)), case_valeur(s));
+                          .arg(echappe(r.libelle_de(i)), case_valeur(e, r, i));
         }
     }
     return lignes.isEmpty() ? QString() : debut_table + lignes + fin_table;
@@ -158,7 +157,7 @@ QString ligne_mois(const EtatFenetre& e, const SlotCatalogue& r, const QString& 
                    int premier) {
     QString h = QStringLiteral("<tr>") + case_entete(libelle, "left");
     for (int m = 0; m < nombre_mois; ++m)
-        h += case_valeur(r.slot(e, premier + m));
+        h += case_valeur(e, r, premier + m);
     return h + QStringLiteral("</tr>\n");
 }
 
@@ -205,7 +204,7 @@ QString grille_annee(const EtatFenetre& e) {
         for (const SlotCatalogue* r : apogees) {
             h += QStringLiteral("<tr>") + case_entete(q(r->titre), "left");
             for (int a = 1; a <= nombre_apogees; ++a)
-                h += case_valeur(r->slot(e, a));
+                h += case_valeur(e, *r, a);
             h += QStringLiteral("</tr>\n");
         }
         h += fin_table;
@@ -214,6 +213,34 @@ QString grille_annee(const EtatFenetre& e) {
 }
 
 } // namespace
+
+bool dans_le_dossier(const EtatFenetre& e, const SlotCatalogue& r, int i) {
+    if (!r.slot(e, i).montre())
+        return false;
+    switch (r.decideur(i)) {
+    case Decideur::nom:
+        return true;
+    case Decideur::date:
+    case Decideur::nom_et_date:
+    case Decideur::annee:
+        return e.theme.date_complete();
+    case Decideur::partenaire:
+        return !nom_partenaire(e).isEmpty();
+    }
+    return false;
+}
+
+bool dans_le_dossier(const EtatFenetre& e, std::string_view nom_complet) {
+    const PlaceSlot place = place_slot(nom_complet);
+    return place.entree && dans_le_dossier(e, *place.entree, place.indice);
+}
+
+QString raison_omissions(const EtatFenetre& e) {
+    if (e.theme.date_complete())
+        return {};
+    return QStringLiteral("Sans date de naissance, les cycles, l'année et la frise ne sont pas "
+                          "calculés.");
+}
 
 QString valeur_html(const Slot& slot) {
     QString valeur = echappe(valeur_affichee(slot.texte));
@@ -237,9 +264,13 @@ QString html_nombres(const EtatFenetre& e) {
     QString h = titre_html(2, q(synthese.titre)) + grille_inclusion(e) + mode_expression(e) +
                 titre_html(3, QStringLiteral("Nombres")) + table_libelles(e, synthese);
     h += titre_html(2, q(details.titre)) + table_libelles(e, details) + mots_du_nom(e);
-    h += titre_html(2, q(cycles.titre)) + table_libelles(e, cycles) + grille_annee(e);
-    if (run_montre(e, run("ent")))
-        h += titre_html(2, q(entente.titre)) + table_libelles(e, entente);
+    // A tab with nothing to show makes no heading.
+    const QString cycles_h = table_libelles(e, cycles) + grille_annee(e);
+    if (!cycles_h.isEmpty())
+        h += titre_html(2, q(cycles.titre)) + cycles_h;
+    const QString entente_h = table_libelles(e, entente);
+    if (!nom_partenaire(e).isEmpty() && !entente_h.isEmpty())
+        h += titre_html(2, q(entente.titre)) + entente_h;
     return h;
 }
 

@@ -19,7 +19,7 @@ struct Marges {
 // A line of the header at the largest size up to `taille` that fits `largeur`.
 QFont police_qui_tient(const QString& texte, qreal taille, qreal largeur, QPaintDevice* support,
                        bool gras) {
-    QFont police(famille_dossier());
+    QFont police = police_dossier();
     police.setBold(gras);
     for (; taille > 4; taille -= 0.5) {
         police.setPointSizeF(taille);
@@ -60,7 +60,7 @@ bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
         nom, 8.5,
         corps.width() - QFontMetricsF(police_titre, &support).horizontalAdvance(titre) - mm(6),
         &support, true);
-    QFont police_pied(famille_dossier());
+    QFont police_pied = police_dossier();
     police_pied.setPointSizeF(8);
     const QColor gris(0x50, 0x50, 0x60);
 
@@ -69,7 +69,11 @@ bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
             return false;
         peintre.save();
         peintre.translate(corps.left(), corps.top() - i * corps.height());
-        doc->drawContents(&peintre, QRectF(0, i * corps.height(), corps.width(), corps.height()));
+        // The first line of the next page starts where this page ends: a
+        // rectangle that reached it would draw that line again, hidden, and
+        // copied or searched text would hold it twice.
+        doc->drawContents(&peintre,
+                          QRectF(0, i * corps.height(), corps.width(), corps.height() - 0.5));
         peintre.restore();
 
         peintre.setPen(gris);

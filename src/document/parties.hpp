@@ -2,6 +2,7 @@
 // The HTML parts of the dossier, each from a calculated state.
 
 #include "document/dossier.hpp"
+#include "modele/catalogue.hpp"
 
 #include <QString>
 
@@ -9,6 +10,16 @@
 #include <string_view>
 
 namespace kalder::document {
+
+// A number the dossier shows: one the window shows, unless it reads a birth
+// date the person has not given or another person not calculated. The window
+// shows them as 0; a dossier never invents a value.
+bool dans_le_dossier(const EtatFenetre& etat, const SlotCatalogue& run, int indice);
+// The same for a slot named as `slots_nommes` names it ("Nomb(3)").
+bool dans_le_dossier(const EtatFenetre& etat, std::string_view nom_complet);
+
+// "Sans date de naissance, …": why some numbers are left out; empty when none is.
+QString raison_omissions(const EtatFenetre& etat);
 
 QString html_couverture(const EtatFenetre& etat, const ParametresDossier& parametres);
 // "Les nombres": the four tabs as tables and figures.

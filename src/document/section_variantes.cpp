@@ -38,17 +38,6 @@ QString nombres_date(const LigneVariante& reference) {
     return h + fin_table;
 }
 
-QString refus(const std::vector<LigneVariante>& lignes) {
-    QString h;
-    for (const LigneVariante& l : lignes)
-        if (l.erreur)
-            h += QStringLiteral("<tr><td width=\"40%\"><b>%1</b></td><td>%2</td></tr>\n")
-                     .arg(nom_html(l), echappe(*l.erreur));
-    return h.isEmpty()
-               ? h
-               : titre_html(2, QStringLiteral("Noms refusés")) + debut_table + h + fin_table;
-}
-
 QString cellule(const LigneVariante& l, const LigneVariante& reference, std::size_t c) {
     const Slot& s = l.cellules[c];
     const QString valeur = s.montre() ? valeur_html(s) : QString();
@@ -96,7 +85,9 @@ QString html_variantes(const EtatFenetre& etat, const ParametresDossier& p) {
         if (!lignes[r].erreur)
             calculees.push_back(&lignes[r]);
 
-    QString h = nombres_date(reference) + refus(lignes);
+    // A refused spelling has no numbers: it is the practitioner's slip, not
+    // the client's business.
+    QString h = nombres_date(reference);
     if (calculees.empty())
         return h;
     // The numbers no name shows (a fourth word, a partner's) make no row.

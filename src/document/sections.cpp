@@ -40,8 +40,13 @@ std::optional<std::vector<Section>> lire_sections(std::string_view liste, std::s
     std::vector<bool> choisie(std::size(table), false);
     while (!liste.empty()) {
         const auto virgule = liste.find(',');
-        const std::string_view nom = liste.substr(0, virgule);
+        std::string_view nom = liste.substr(0, virgule);
         liste = virgule == std::string_view::npos ? std::string_view() : liste.substr(virgule + 1);
+        // "nombres, frise": blanks around a name are not part of it.
+        while (!nom.empty() && (nom.front() == ' ' || nom.front() == '\t'))
+            nom.remove_prefix(1);
+        while (!nom.empty() && (nom.back() == ' ' || nom.back() == '\t'))
+            nom.remove_suffix(1);
         const auto it = std::find_if(std::begin(table), std::end(table),
                                      [nom](const DescriptionSection& d) { return d.id == nom; });
         if (it == std::end(table)) {

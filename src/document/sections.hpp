@@ -33,8 +33,9 @@ std::span<const DescriptionSection> sections_dossier();
 std::vector<Section> toutes_les_sections();
 const DescriptionSection& description(Section s);
 
-// "nombres,entente" as its sections in the dossier's order; nullopt, with the
-// unknown name in `inconnu`, when a name is not one of them.
+// "nombres,entente" (blanks around the names allowed) as its sections in the
+// dossier's order; nullopt, with the unknown name in `inconnu`, when a name
+// is not one of them (an empty name included).
 std::optional<std::vector<Section>> lire_sections(std::string_view liste,
                                                   std::string* inconnu = nullptr);
 

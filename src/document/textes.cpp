@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace kalder::document {
 
@@ -82,6 +83,35 @@ QString texte_en_html(const std::string& texte) {
     return h;
 }
 
+// "Cycles et année": the whole life and the year once, then every month of
+// the year, each under its heading as French writes it ("Mois d'avril").
+// The window's text holds the month chosen on the tab; the dossier takes
+// each month's part of the same text in turn.
+std::optional<QString> annee_entiere(const EtatFenetre& etat) {
+    QString tout;
+    for (int m = 1; m <= nombre_mois; ++m) {
+        EtatFenetre copie = etat;
+        copie.mois_choisi = m;
+        if (interpreter_annee(copie).message || copie.interpretation.texte.empty())
+            return std::nullopt;
+        QStringList lignes = q(copie.interpretation.texte).remove(QLatin1Char('\r')).split(
+            QLatin1Char('\n'));
+        const QString titre = QStringLiteral("Mois de ") + q(noms_mois[m - 1]);
+        const qsizetype ligne_titre = lignes.indexOf(titre);
+        if (ligne_titre < 0)
+            return std::nullopt;
+        lignes[ligne_titre] = QStringLiteral("Mois ") + q(du_mois(m));
+        // The month's part starts at the rule above its heading.
+        qsizetype debut = ligne_titre;
+        while (debut > 0 && !trait(lignes[debut].trimmed()))
+            --debut;
+        if (m > 1)
+            lignes = lignes.mid(debut);
+        tout += lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
+    return tout;
+}
+
 QString date_texte(Nombre jour, Nombre mois, Nombre annee) {
     return QStringLiteral("%1/%2/%3")
         .arg(jour, 2, 10, QLatin1Char('0'))
@@ -131,12 +161,18 @@ QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
     if (p.consultation.isValid())
         h += ligne_couverture(QStringLiteral("Date de la consultation"),
                               p.consultation.toString(QStringLiteral("dd/MM/yyyy")));
+    if (const QString partenaire = nom_partenaire(etat); !partenaire.isEmpty())
+        h += ligne_couverture(QStringLiteral("Entente avec"), partenaire);
     if (etat.origines.annee_grille > 0)
         h += ligne_couverture(QStringLiteral("Année de calcul"),
                               QString::number(etat.origines.annee_grille));
     if (!p.prepare_par.trimmed().isEmpty())
         h += ligne_couverture(QStringLiteral("Préparé par"), p.prepare_par.trimmed());
-    return h + QStringLiteral("</table>\n");
+    h += QStringLiteral("</table>\n");
+    if (const QString raison = raison_omissions(etat); !raison.isEmpty())
+        h += QStringLiteral("<p align=\"center\" class=\"ecart\">%1</p>\n")
+                 .arg(raison.toHtmlEscaped());
+    return h;
 }
 
 QString html_interpretation(const EtatFenetre& etat, Section section) {
@@ -144,10 +180,26 @@ QString html_interpretation(const EtatFenetre& etat, Section section) {
                                 [section](const Commande& x) { return x.section == section; });
     if (c == std::end(commandes))
         return {};
-    EtatFenetre copie = etat;
-    if (c->interpreter(copie).message || copie.interpretation.texte.empty())
+    // The compatibility of the person with whom? Said before the text. The
+    // year needs a birth date.
+    if ((section == Section::entente && nom_partenaire(etat).isEmpty()) ||
+        (section == Section::cycles && !etat.theme.date_complete()))
         return {};
-    return texte_en_html(copie.interpretation.texte);
+    EtatFenetre copie = etat;
+    if (section == Section::cycles) {
+        const auto annee = annee_entiere(etat);
+        if (!annee)
+            return {};
+        copie.interpretation.texte = annee->toStdString();
+    } else if (c->interpreter(copie).message || copie.interpretation.texte.empty()) {
+        return {};
+    }
+    const QString avec =
+        section == Section::entente
+            ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
+                  .arg(nom_partenaire(etat).toHtmlEscaped())
+            : QString();
+    return avec + texte_en_html(copie.interpretation.texte);
 }
 
 QString html_explications(const EtatFenetre& etat) {
@@ -157,7 +209,7 @@ QString html_explications(const EtatFenetre& etat) {
         QString partie;
         for (const auto& [nom, explication] : explications) {
             const std::string_view run = std::string_view(nom).substr(0, nom.find('('));
-            if (explication.empty() ||
+            if (explication.empty() || !dans_le_dossier(etat, nom) ||
                 std::find(onglet.noms.begin(), onglet.noms.end(), run) == onglet.noms.end())
                 continue;
             partie += QStringLiteral("<p class=\"suite\"><b>%1</b>&nbsp;: %2</p>\n")
@@ -181,7 +233,8 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
             corps = html_variantes(etat, p);
             break;
         case Section::frise:
-            corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
+            if (etat.theme.date_complete())
+                corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
             break;
         case Section::explications:
             corps = html_explications(etat);

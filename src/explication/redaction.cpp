@@ -12,9 +12,6 @@ namespace kalder::explication {
 
 namespace {
 
-// More terms than this make a tooltip no one reads; the total says the rest.
-constexpr std::size_t termes_au_plus = 40;
-
 Arret arret_de(Forme forme) {
     switch (forme) {
     case Forme::chiffre:
@@ -253,16 +250,12 @@ std::string termes_consonnes(std::u32string_view texte) {
 }
 
 std::string joindre(const std::vector<std::string>& elements, std::string_view separateur) {
+    // Every item: an explanation that stops short explains nothing.
     std::string r;
-    const std::size_t montres = std::min(elements.size(), termes_au_plus);
-    for (std::size_t i = 0; i < montres; ++i) {
+    for (std::size_t i = 0; i < elements.size(); ++i) {
         if (i)
             r += separateur;
         r += elements[i];
-    }
-    if (elements.size() > montres) {
-        r += separateur;
-        r += "… " + nombre(static_cast<Nombre>(elements.size() - montres)) + " de plus";
     }
     return r;
 }

@@ -59,12 +59,11 @@ inline constexpr std::string_view date_absente = "Date de naissance absente";
 
 // "A 1 + N 5 + é→E 5 + ë (sans valeur) 0": the letters of the class (the
 // vowel class of the sums, not folded); "aucune lettre" when there are none.
-// Long names are cut short.
 std::string termes_lettres(std::u32string_view texte);
 std::string termes_voyelles(std::u32string_view texte);
 std::string termes_consonnes(std::u32string_view texte);
 
-// Items joined with `separateur`, cut after a few dozen ("… 12 de plus").
+// Items joined with `separateur`, every one of them.
 std::string joindre(const std::vector<std::string>& elements, std::string_view separateur);
 
 // « texte »

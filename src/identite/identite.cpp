@@ -30,18 +30,28 @@ IdentiteDossier identite_enregistree(const EtatFenetre& etat) {
     return r;
 }
 
+Issue calculer_saisie(EtatFenetre& etat, int annee_courante, const CalculsDemandes& demandes) {
+    if (Issue i = calculer_theme(etat, annee_courante); i.message)
+        return i;
+    if (demandes.annee_calcul) {
+        etat.saisir(ChampId::annee_calcul, *demandes.annee_calcul);
+        if (Issue i = calculer_pour_annee(etat); i.message)
+            return i;
+    }
+    if (demandes.compatibilite)
+        return calculer_compatibilite(etat);
+    return {};
+}
+
 std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee_courante,
                                       std::string* erreur) {
     EtatFenetre e;
     e.mois_choisi = identite.mois_choisi;
     e.saisir_personne(identite.personne);
-    if (echoue(calculer_theme(e, annee_courante), erreur))
-        return std::nullopt;
-    if (identite.annee_calcul > 0 && identite.annee_calcul != e.origines.annee_grille) {
-        e.saisir(ChampId::annee_calcul, std::to_string(identite.annee_calcul));
-        if (echoue(calculer_pour_annee(e), erreur))
-            return std::nullopt;
-    }
+    CalculsDemandes demandes;
+    // The theme computes the forecast of the current year by itself.
+    if (identite.annee_calcul > 0 && identite.annee_calcul != annee_courante)
+        demandes.annee_calcul = std::to_string(identite.annee_calcul);
     if (const auto& a = identite.partenaire) {
         e.saisir(ChampId::prenom_partenaire, a->prenom_partenaire);
         e.saisir(ChampId::nom_partenaire, a->nom_partenaire);
@@ -50,9 +60,10 @@ std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee
             a->jour, a->mois, a->annee);
         e.saisir_date({ChampId::jour_rencontre, ChampId::mois_rencontre, ChampId::annee_rencontre},
                       a->jour_rencontre, a->mois_rencontre, a->annee_rencontre);
-        if (echoue(calculer_compatibilite(e), erreur))
-            return std::nullopt;
+        demandes.compatibilite = true;
     }
+    if (echoue(calculer_saisie(e, annee_courante, demandes), erreur))
+        return std::nullopt;
     return e;
 }
 

@@ -18,6 +18,16 @@ struct IdentiteDossier {
 
 IdentiteDossier identite_enregistree(const EtatFenetre& etat);
 
+// What is computed from the fields typed in a state, in the window's order.
+struct CalculsDemandes {
+    std::optional<std::string> annee_calcul; // the forecast of this year as typed
+    bool compatibilite = false;              // with the partner's fields as typed
+};
+
+// The theme of the person's fields, then the calculations asked; the first
+// refusal (its message), or an empty issue.
+Issue calculer_saisie(EtatFenetre& etat, int annee_courante, const CalculsDemandes& demandes);
+
 // A fresh state computed from the identity alone; nullopt, with the engine's
 // message in `erreur`, when no theme can be computed from it.
 std::optional<EtatFenetre> recalculer(const IdentiteDossier& identite, int annee_courante,

@@ -33,6 +33,7 @@ void effacer(EtatFenetre& e) {
         e.activer(b, false);
     e.liste_mois_active = false;
     e.interpretation = Interpretation{};
+    e.theme_montre = false;
     Theme& t = e.theme;
     t.jour = t.mois = t.annee = 0;
     t.elan_brut = t.moi_intime_brut = t.expression_brut = 0;

@@ -166,6 +166,9 @@ struct EtatFenetre {
     Theme theme;
     Origines origines;
     Interpretation interpretation;
+    // The results of `origines.theme` are on screen: from a successful
+    // "Calculer" until the window is cleared.
+    bool theme_montre = false;
 
     // Display slots, indexed as on screen; unused low indices stay empty.
     // Their names, ranges and labels are in modele/catalogue.hpp.

@@ -32,6 +32,9 @@ bool creer_si_absent(const fs::path& dossier, std::vector<Echec>* echecs) {
 std::string cause(const Echec& e) {
     if (e.code == std::errc::not_a_directory)
         return "un fichier ou un chemin sans dossier est à sa place";
+    if (e.code == std::errc::invalid_argument)
+        return "ce chemin n'est pas absolu (HOME ou XDG_DATA_HOME doit commencer par "
+               "«\u00a0/\u00a0»)";
     // The folder was to be made in its parent: that is where the right lacks.
     return expliquer_echec(Echec{Operation::creer, e.chemin.parent_path(), e.code});
 }
@@ -66,12 +69,14 @@ std::optional<Echec> creer_dossier(const fs::path& dossier) {
 fs::path dossier_donnees(const fs::path& donnees_application, const fs::path& dossier_programme,
                          std::vector<Echec>* echecs) {
     const fs::path base = sans_espaces_autour(donnees_application);
-    if (!base.empty()) {
-        const fs::path dossier = base / nom_dossier_donnees;
-        if (creer_si_absent(dossier, echecs))
-            return dossier / "";
+    const fs::path dossier = (base.empty() ? dossier_programme : base) / nom_dossier_donnees;
+    if (!dossier.is_absolute()) {
+        // Against the working folder, the data would move with it.
+        if (echecs)
+            echecs->push_back(Echec{Operation::creer, dossier,
+                                    std::make_error_code(std::errc::invalid_argument)});
+        return dossier / "";
     }
-    const fs::path dossier = dossier_programme / nom_dossier_donnees;
     creer_si_absent(dossier, echecs);
     return dossier / "";
 }

@@ -4,6 +4,7 @@
 #include "systeme/fichiers_systeme.hpp"
 
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -23,12 +24,18 @@ fs::path donnees_application_utilisateur() {
         return {};
     return fs::path(dossier);
 #else
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return chemin_utf8(xdg);
-    if (const char* maison = std::getenv("HOME"); maison && *maison)
-        return chemin_utf8(maison) / ".local" / "share";
-    return {};
+    return donnees_application_xdg(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 #endif
+}
+
+fs::path donnees_application_xdg(const char* xdg_data_home, const char* home) {
+    if (xdg_data_home) {
+        if (fs::path xdg = chemin_utf8(xdg_data_home); xdg.is_absolute())
+            return xdg;
+    }
+    if (home && std::string_view(home).find_first_not_of(" \t") != std::string_view::npos)
+        return chemin_utf8(home) / ".local" / "share";
+    return {};
 }
 
 fs::path dossier_programme(std::string_view nom_lance) {

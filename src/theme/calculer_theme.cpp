@@ -42,6 +42,7 @@ Issue calculer_theme(EtatFenetre& etat, int annee_courante) {
     calculer_nombres_nom_suite(etat);
     calculer_nombres_date(etat, annee_courante);
     etat.origines.theme = etat.theme;
+    etat.theme_montre = true;
     return {};
 }
 

@@ -3,9 +3,7 @@
 #include "document/dossier.hpp"
 #include "identite/identite.hpp"
 #include "ui/boites_message.hpp"
-#include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_principale.hpp"
-#include "ui/modele_comparaison.hpp"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,6 +12,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -67,12 +66,6 @@ document::ParametresDossier parametres_retenus() {
     return p;
 }
 
-// The names of the session's comparison window, the reference left out.
-std::vector<NomVariante> variantes_comparees(FenetrePrincipale& fenetre) {
-    const auto* comparaison = fenetre.findChild<FenetreComparaison*>();
-    return comparaison ? comparaison->modele().variantes() : std::vector<NomVariante>{};
-}
-
 // The sections and the "Préparé par" line asked, then the person's fresh
 // calculation; nothing when cancelled or when no theme was calculated.
 struct Demande {
@@ -80,26 +73,30 @@ struct Demande {
     document::ParametresDossier parametres;
 };
 std::optional<Demande> demander(FenetrePrincipale& fenetre) {
-    // A theme is shown from a calculation until "Effacer tout".
-    if (!fenetre.etat().actif(BoutonId::synthese)) {
+    if (!fenetre.etat().theme_montre) {
         montrer_message(&fenetre,
                         Message{"Dossier", "Calculez d'abord un thème.", Icone::information});
         return std::nullopt;
     }
-    auto variantes = variantes_comparees(fenetre);
-    DialogueDossier dialogue(&fenetre, !variantes.empty(),
-                             fenetre.etat().origines.theme.date_complete());
-    if (dialogue.exec() != QDialog::Accepted)
-        return std::nullopt;
-    document::ParametresDossier p = parametres_retenus();
-    p.variantes = std::move(variantes);
+    const int annee_courante = QDate::currentDate().year();
     std::string erreur;
-    auto etat = recalculer(identite_enregistree(fenetre.etat()), p.annee_courante, &erreur);
+    auto etat = recalculer(identite_enregistree(fenetre.etat()), annee_courante, &erreur);
     if (!etat) {
         montrer_message(&fenetre, Message{"Erreur", erreur, Icone::avertissement});
         return std::nullopt;
     }
-    return Demande{std::move(*etat), p};
+    // Only the spellings compared for this person, and only those with numbers.
+    document::ParametresDossier p = parametres_retenus();
+    p.variantes =
+        variantes_acceptees(etat->origines.theme, fenetre.variantes_du_theme(), annee_courante);
+    DialogueDossier dialogue(&fenetre, document::resume_dossier(*etat, p), !p.variantes.empty(),
+                             etat->origines.theme.date_complete());
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    auto variantes = std::move(p.variantes);
+    p = parametres_retenus();
+    p.variantes = std::move(variantes);
+    return Demande{std::move(*etat), std::move(p)};
 }
 
 // A4 portrait to start with; the dossier draws its own margins.
@@ -118,11 +115,20 @@ QString dossier_propose() {
 
 } // namespace
 
-DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes, bool avec_date)
+DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes,
+                                 bool avec_date)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
     const QSettings r = reglages();
+
+    // Whom the dossier is for, and who else it names, seen before it is written.
+    auto* contenu = new QLabel(resume.join(QLatin1Char('\n')), this);
+    contenu->setObjectName(QStringLiteral("dossier_resume"));
+    contenu->setTextFormat(Qt::PlainText);
+    QFont gras = contenu->font();
+    gras.setBold(true);
+    contenu->setFont(gras);
     const QStringList omises = r.value(cle_omises).toStringList();
 
     auto* groupe = new QGroupBox(QStringLiteral("Sections"), this);
@@ -149,6 +155,7 @@ DialogueDossier::DialogueDossier(QWidget* parent, bool avec_variantes, bool avec
     connect(boutons, &QDialogButtonBox::rejected, this, &DialogueDossier::reject);
 
     auto* tout = new QVBoxLayout(this);
+    tout->addWidget(contenu);
     tout->addWidget(groupe);
     tout->addLayout(formulaire);
     tout->addWidget(boutons);

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -22,9 +23,11 @@ class DialogueDossier : public QDialog {
     Q_OBJECT
 
   public:
-    // The "Variantes du nom" box shows only when names were compared, the
-    // "Calendrier de l'année" one only with a birth date.
-    DialogueDossier(QWidget* parent, bool avec_variantes, bool avec_date = true);
+    // `resume` says what the dossier will hold, a line each; the "Variantes
+    // du nom" box shows only when names were compared, the "Calendrier de
+    // l'année" one only with a birth date.
+    DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes,
+                    bool avec_date = true);
     // The choices, kept for the next time.
     void accept() override;
 

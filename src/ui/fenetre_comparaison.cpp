@@ -4,11 +4,12 @@
 #include "explication/explications.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/choix_repertoire.hpp"
 #include "ui/construction.hpp"
 #include "ui/modele_comparaison.hpp"
-#include "ui/modele_personnes.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,48 +18,35 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <charconv>
+
 namespace kalder::ui {
 
 namespace {
 
-// The saved persons, one to choose; nullopt when the user gives up.
-std::optional<Personne> choisir_personne(QWidget* parent, ListePersonnes liste) {
-    QDialog dialogue(parent);
-    dialogue.setObjectName(QStringLiteral("choix_repertoire"));
-    dialogue.setWindowTitle(QStringLiteral("Depuis le répertoire"));
-    auto* vue = new QListView(&dialogue);
-    vue->setObjectName(QStringLiteral("choix_repertoire_liste"));
-    auto* modele = new ModelePersonnes(&dialogue);
-    modele->remplacer(std::move(liste));
-    vue->setModel(modele);
-    vue->setUniformItemSizes(true);
-    vue->setCurrentIndex(modele->index(0, 0));
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Ajouter"));
-    boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-    QObject::connect(boutons, &QDialogButtonBox::accepted, &dialogue, &QDialog::accept);
-    QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
-    QObject::connect(vue, &QListView::doubleClicked, &dialogue, &QDialog::accept);
-    auto* disposition = new QVBoxLayout(&dialogue);
-    disposition->addWidget(vue);
-    disposition->addWidget(boutons);
-    dialogue.resize(360, 320);
-    if (dialogue.exec() != QDialog::Accepted || !vue->currentIndex().isValid())
-        return std::nullopt;
-    return modele->liste().personne(static_cast<std::size_t>(vue->currentIndex().row()));
+Nombre en_nombre(const std::string& texte) {
+    Nombre n = 0;
+    const auto r = std::from_chars(texte.data(), texte.data() + texte.size(), n);
+    return r.ec == std::errc() ? n : 0;
+}
+
+// A spelling is compared with the person's own birth date: an entry of the
+// directory with another date is another person.
+bool meme_date(const Personne& p, const Theme& t) {
+    return en_nombre(p.jour) == t.jour && en_nombre(p.mois) == t.mois &&
+           en_nombre(p.annee) == t.annee;
 }
 
 } // namespace
 
-FenetreComparaison::FenetreComparaison(QWidget* parent,
+FenetreComparaison::FenetreComparaison(QWidget* parent, VariantesParPersonne& variantes,
                                        std::function<std::filesystem::path()> dossier)
-    : QWidget(parent, Qt::Window), dossier_(std::move(dossier)) {
+    : QWidget(parent, Qt::Window), variantes_(variantes), dossier_(std::move(dossier)) {
     setObjectName(QStringLiteral("fenetre_comparaison"));
     setWindowTitle(QStringLiteral("Comparer des noms"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -74,7 +62,8 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     nom_ = new QLineEdit(this);
     nom_->setObjectName(QStringLiteral("comparaison_nom"));
     auto* ajout = bouton_sans_defaut(this, QStringLiteral("Ajouter"), "comparaison_ajouter");
-    auto* modif = bouton_sans_defaut(this, QStringLiteral("Modifier"), "comparaison_modifier");
+    modif_ = bouton_sans_defaut(this, QStringLiteral("Modifier"), "comparaison_modifier");
+    auto* modif = modif_;
     auto* saisie = new QHBoxLayout;
     auto* champs = new QFormLayout;
     champs->addRow(QStringLiteral("Prénoms :"), prenoms_);
@@ -96,25 +85,30 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     table_->setSortingEnabled(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
 
-    auto* legende = new QLabel(
-        QStringLiteral("Sur fond jaune : différent de la référence. En rouge : chiffre absent de "
-                       "la grille d'inclusion ou nombre karmique. Survolez un nombre pour voir "
-                       "comment il est obtenu."),
-        this);
+    auto* legende = new QLabel(QStringLiteral("Sur fond jaune, marqué ≠\u00A0: différent de la "
+                                              "référence. ") +
+                                   document::legende_couleurs +
+                                   QStringLiteral(" Survolez un nombre pour voir comment il "
+                                                  "est obtenu."),
+                               this);
     legende->setObjectName(QStringLiteral("comparaison_legende"));
     legende->setWordWrap(true);
 
     auto* actions = new QHBoxLayout;
-    auto* retrait = bouton_sans_defaut(this, QStringLiteral("Retirer"), "comparaison_retirer");
+    retrait_ = bouton_sans_defaut(this, QStringLiteral("Retirer"), "comparaison_retirer");
+    auto* retrait = retrait_;
     auto* monter = bouton_sans_defaut(this, QStringLiteral("Monter"), "comparaison_monter");
     auto* descendre =
         bouton_sans_defaut(this, QStringLiteral("Descendre"), "comparaison_descendre");
     auto* repertoire =
         bouton_sans_defaut(this, QStringLiteral("Depuis le répertoire…"), "comparaison_repertoire");
     auto* copie = bouton_sans_defaut(this, QStringLiteral("Copier"), "comparaison_copier");
+    differences_ = new QCheckBox(QStringLiteral("Seulement les différences"), this);
+    differences_->setObjectName(QStringLiteral("comparaison_differences"));
     for (QPushButton* b : {retrait, monter, descendre, repertoire})
         actions->addWidget(b);
     actions->addStretch(1);
+    actions->addWidget(differences_);
     actions->addWidget(copie);
 
     auto* disposition = new QVBoxLayout(this);
@@ -137,19 +131,29 @@ FenetreComparaison::FenetreComparaison(QWidget* parent,
     connect(copie, &QPushButton::clicked, this, &FenetreComparaison::copier);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FenetreComparaison::remplir_champs);
-    // Any change of rows may move a refused row.
-    const auto etendre = [this] { etendre_messages(); };
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FenetreComparaison::activer_boutons);
+    connect(differences_, &QCheckBox::toggled, this, &FenetreComparaison::montrer_colonnes);
+    // Any change of rows may move a refused row, or change what differs.
+    const auto etendre = [this] {
+        apres_changement();
+        etendre_messages();
+        montrer_colonnes();
+        activer_boutons();
+    };
     connect(modele_, &QAbstractItemModel::modelReset, this, etendre);
     connect(modele_, &QAbstractItemModel::layoutChanged, this, etendre);
     connect(modele_, &QAbstractItemModel::rowsInserted, this, etendre);
     connect(modele_, &QAbstractItemModel::rowsRemoved, this, etendre);
     connect(modele_, &QAbstractItemModel::rowsMoved, this, etendre);
     connect(modele_, &QAbstractItemModel::dataChanged, this, etendre);
+    activer_boutons();
     resize(1100, 480);
 }
 
 void FenetreComparaison::definir_personne(const Theme& personne, int annee_courante) {
-    modele_->definir_personne(personne, annee_courante);
+    personne_ = personne;
+    modele_->definir_personne(personne, annee_courante, variantes_.de(personne));
     afficher_date();
     // Sized once, not on every change: a hundred rows stay quick to add. The
     // header keeps room for a sort arrow beside the wrapped caption; the numbers
@@ -159,6 +163,34 @@ void FenetreComparaison::definir_personne(const Theme& personne, int annee_coura
         table_->fontMetrics().horizontalAdvance(QStringLiteral("d'inclusion,")) + 16;
     for (int c = 1; c < modele_->columnCount(); ++c)
         table_->setColumnWidth(c, std::min(table_->columnWidth(c), largeur));
+}
+
+void FenetreComparaison::oublier_personne() {
+    modele_->vider();
+    afficher_date();
+    prenoms_->clear();
+    nom_->clear();
+    hide();
+}
+
+void FenetreComparaison::apres_changement() {
+    if (modele_->reference())
+        variantes_.retenir(personne_, modele_->variantes());
+}
+
+void FenetreComparaison::montrer_colonnes() {
+    const bool seules = differences_->isChecked();
+    for (int c = 1; c < modele_->columnCount(); ++c)
+        table_->setColumnHidden(c, seules && !modele_->colonne_differe(c));
+}
+
+// "Retirer" and "Modifier" act on a spelling the user added, never on the
+// person's own name.
+void FenetreComparaison::activer_boutons() {
+    const int rang = rang_choisi();
+    const bool variante = rang >= 0 && !modele_->est_reference(rang);
+    retrait_->setEnabled(variante);
+    modif_->setEnabled(variante);
 }
 
 void FenetreComparaison::afficher_date() {
@@ -194,6 +226,10 @@ void FenetreComparaison::ajouter() {
     modele_->ajouter({prenoms_->text().toStdString(), nom_->text().toStdString()});
     table_->resizeColumnToContents(0);
     table_->selectRow(modele_->rowCount() - 1);
+    // Ready for the next spelling.
+    prenoms_->clear();
+    nom_->clear();
+    prenoms_->setFocus();
 }
 
 void FenetreComparaison::modifier() {
@@ -222,15 +258,29 @@ void FenetreComparaison::depuis_repertoire() {
         montrer_message(this, *liste.erreur);
         return;
     }
-    if (auto p = choisir_personne(this, std::move(liste))) {
-        prenoms_->setText(QString::fromStdString(p->prenoms));
-        nom_->setText(QString::fromStdString(p->nom));
-        ajouter();
+    QStringList autres;
+    for (const Personne& p : choisir_personnes(this, std::move(liste))) {
+        if (!meme_date(p, personne_)) {
+            autres << personne_lisible(p);
+            continue;
+        }
+        modele_->ajouter({p.prenoms, p.nom});
     }
+    table_->resizeColumnToContents(0);
+    if (!autres.isEmpty())
+        montrer_message(
+            this, Message{"Comparer des noms",
+                          (QStringLiteral("Pas ajouté, autre date de naissance\u00A0: ") +
+                           autres.join(QStringLiteral(", ")) +
+                           QStringLiteral(".\nUne variante du nom se compare avec la même date "
+                                          "de naissance\u00A0; une autre personne se calcule "
+                                          "dans la fenêtre principale."))
+                              .toStdString(),
+                          Icone::information});
 }
 
 void FenetreComparaison::copier() {
-    QApplication::clipboard()->setText(modele_->texte_tabule());
+    QApplication::clipboard()->setText(modele_->texte_tabule(differences_->isChecked()));
 }
 
 void FenetreComparaison::etendre_messages() {

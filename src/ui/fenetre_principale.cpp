@@ -211,10 +211,15 @@ void FenetrePrincipale::executer(BoutonId id) {
         appliquer(calculer_pour_annee(etat_));
         emit theme_calcule();
         break;
-    case BoutonId::effacer_tout:
+    case BoutonId::effacer_tout: {
+        // The spellings compared for the person shown go with it.
+        if (etat_.theme_montre)
+            variantes_.oublier(etat_.origines.theme);
         appliquer(effacer_tout(etat_));
         fermer_interpretation();
+        emit theme_efface();
         break;
+    }
     case BoutonId::effacer_partenaire:
         effacer_partenaire(etat_);
         afficher_modele();
@@ -260,6 +265,12 @@ void FenetrePrincipale::effacer() {
     kalder::effacer(etat_);
     afficher_modele();
     fermer_interpretation();
+    emit theme_efface();
+}
+
+const std::vector<NomVariante>& FenetrePrincipale::variantes_du_theme() const {
+    static const std::vector<NomVariante> aucune;
+    return etat_.theme_montre ? variantes_.de(etat_.origines.theme) : aucune;
 }
 
 void FenetrePrincipale::saisir_champ(ChampId id, const QString& texte) {

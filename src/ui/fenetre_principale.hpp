@@ -6,8 +6,10 @@
 #include "modele/etat_fenetre.hpp"
 #include "ui/construction.hpp"
 #include "ui/observateur_accessibilite.hpp"
+#include "variantes/variantes_par_personne.hpp"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -19,6 +21,7 @@ class QTabWidget;
 namespace kalder::ui {
 
 class CadrePage;
+class FenetreComparaison;
 class FenetresSecondaires;
 
 // An explanation as the status bar shows it in `largeur` pixels: shortened
@@ -61,10 +64,21 @@ class FenetrePrincipale : public QMainWindow {
     // The interpretation and help windows, the dialogs and the data folder.
     FenetresSecondaires& secondaires() const { return *secondaires_; }
 
+    // The spellings compared for each person of the session, and those of
+    // the theme shown (none without one), for the dossier.
+    VariantesParPersonne& variantes() { return variantes_; }
+    const std::vector<NomVariante>& variantes_du_theme() const;
+    // "Comparer des noms…": the window for the theme shown, made on first use.
+    void montrer_comparaison();
+    FenetreComparaison* comparaison() const;
+
   signals:
     // A theme or a year of calculation was calculated: what shows the results
     // elsewhere (the life timeline) follows.
     void theme_calcule();
+    // The window was cleared ("Effacer tout", or before a person is opened):
+    // no theme is shown any more.
+    void theme_efface();
 
   protected:
     // Hooks for the secondary windows and printing; virtual so that a test can
@@ -110,6 +124,8 @@ class FenetrePrincipale : public QMainWindow {
     // The frame of each tab, which builds its page when first needed.
     std::array<CadrePage*, 4> cadres_{};
     FenetresSecondaires* secondaires_ = nullptr; // a child: goes with the window
+    VariantesParPersonne variantes_;
+    QPointer<FenetreComparaison> comparaison_;
     QMetaObject::Connection suivi_focus_;
     QString statut_;                  // the last command's status line, shown again after a hover
     bool indication_a_donner_ = true; // no explanation has been shown yet

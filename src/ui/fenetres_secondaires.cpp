@@ -3,6 +3,7 @@
 #include "interpretation/commandes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
+#include "systeme/dossiers_systeme.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_aide.hpp"
@@ -13,8 +14,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace kalder::ui {
 
@@ -26,18 +25,6 @@ fs::path chemin_local(const QString& texte) {
 #else
     return fs::path(QFile::encodeName(texte).toStdString());
 #endif
-}
-
-fs::path dossier_donnees_application() {
-    // AppDataLocation ends with the application's name (and its
-    // organisation's, when it has one); the roaming folder is above them.
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (dossier.isEmpty())
-        return {};
-    dossier = QFileInfo(dossier).path();
-    if (!QCoreApplication::organizationName().isEmpty())
-        dossier = QFileInfo(dossier).path();
-    return chemin_local(dossier);
 }
 
 fs::path dossier_programme() {
@@ -85,12 +72,15 @@ void FenetresSecondaires::montrer_aide() {
 }
 
 void FenetresSecondaires::ouvrir_personne() {
+    if (dossier_manquant())
+        return;
     DialogueOuvrir::ouvrir(fenetre_, dossier_donnees());
 }
 
 bool FenetresSecondaires::dossier_manquant() {
+    const fs::path& dossier = dossier_donnees(); // settles echecs_dossier_ on first use
     std::error_code ec;
-    if (echecs_dossier_.empty() || fs::is_directory(dossier_donnees(), ec))
+    if (echecs_dossier_.empty() || fs::is_directory(dossier, ec))
         return false;
     montrer_message(&fenetre_, message_dossier_impossible(echecs_dossier_));
     return true;
@@ -112,7 +102,7 @@ void FenetresSecondaires::imprimer_theme() {
 
 const fs::path& FenetresSecondaires::dossier_donnees() {
     if (!dossier_)
-        dossier_ = kalder::dossier_donnees(dossier_donnees_application(), dossier_programme(),
+        dossier_ = kalder::dossier_donnees(donnees_application_utilisateur(), dossier_programme(),
                                            &echecs_dossier_);
     return *dossier_;
 }

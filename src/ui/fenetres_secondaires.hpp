@@ -45,11 +45,12 @@ class FenetresSecondaires : public QObject {
     const std::filesystem::path& dossier_donnees();
     void definir_dossier_donnees(std::filesystem::path dossier);
 
-  private:
-    // No data folder could be made: says which and why, instead of a
-    // save's message about the last folder tried.
+    // The data folder could not be made: says which and why in a message
+    // box, and true. Shown at start-up, and again before opening or saving;
+    // the calculations stay usable.
     bool dossier_manquant();
 
+  private:
     FenetrePrincipale& fenetre_;
     QPointer<FenetreInterpretation> interpretation_;
     QPointer<FenetreAide> aide_;
@@ -60,9 +61,7 @@ class FenetresSecondaires : public QObject {
 // A path typed or chosen in the window, as the engine takes it.
 std::filesystem::path chemin_local(const QString& texte);
 
-// The per-user application-data folder and the program's folder, as the
-// engine's dossier_donnees wants them.
-std::filesystem::path dossier_donnees_application();
+// The program's folder, as the engine's dossier_donnees wants it.
 std::filesystem::path dossier_programme();
 
 } // namespace kalder::ui

@@ -1,6 +1,8 @@
+#include "ui/fenetres_secondaires.hpp"
 #include "ui/lancement.hpp"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +45,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     kalder::ui::Lancement lancement;
-    lancement.fenetre().show();
+    kalder::ui::FenetrePrincipale& fenetre = lancement.fenetre();
+    fenetre.show();
+    // Said once the window is there: it stays usable for calculations.
+    QTimer::singleShot(0, &fenetre, [&fenetre] { fenetre.secondaires().dossier_manquant(); });
     return app.exec();
 }

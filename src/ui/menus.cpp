@@ -80,30 +80,7 @@ void FenetrePrincipale::construire_menus() {
     connect(article(outils, QStringLiteral("Calendrier…"), "m_calendrier"), &QAction::triggered,
             this, [this] { montrer_calendrier(*this); });
     connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
-            &QAction::triggered, this, [this] {
-                // A theme is shown from a calculation until "Effacer tout".
-                if (!etat().actif(BoutonId::synthese)) {
-                    montrer_message(this, Message{"Comparer des noms", "Calculez d'abord un thème.",
-                                                  Icone::information});
-                    return;
-                }
-                auto* comparaison = findChild<FenetreComparaison*>();
-                if (!comparaison) {
-                    comparaison = new FenetreComparaison(
-                        this, [this] { return secondaires().dossier_donnees(); });
-                    // For the person shown: each new theme becomes the reference.
-                    connect(this, &FenetrePrincipale::theme_calcule, comparaison,
-                            [this, comparaison] {
-                                if (etat().actif(BoutonId::synthese))
-                                    comparaison->definir_personne(etat().origines.theme,
-                                                                  QDate::currentDate().year());
-                            });
-                }
-                comparaison->definir_personne(etat().origines.theme, QDate::currentDate().year());
-                comparaison->show();
-                comparaison->raise();
-                comparaison->activateWindow();
-            });
+            &QAction::triggered, this, &FenetrePrincipale::montrer_comparaison);
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
     aide->setObjectName(QStringLiteral("m_aide"));
@@ -111,6 +88,34 @@ void FenetrePrincipale::construire_menus() {
             &QAction::triggered, this, &FenetrePrincipale::a_propos);
     connect(article(aide, QStringLiteral("&Aide..."), "m_aide2"), &QAction::triggered, this,
             [this] { montrer_aide(); });
+}
+
+FenetreComparaison* FenetrePrincipale::comparaison() const {
+    return comparaison_;
+}
+
+void FenetrePrincipale::montrer_comparaison() {
+    if (!etat().theme_montre) {
+        montrer_message(this, Message{"Comparer des noms", "Calculez d'abord un thème.",
+                                      Icone::information});
+        return;
+    }
+    if (!comparaison_) {
+        comparaison_ = new FenetreComparaison(this, variantes_,
+                                              [this] { return secondaires().dossier_donnees(); });
+        // For the person shown: each new theme becomes the reference, with
+        // the spellings compared for that person.
+        connect(this, &FenetrePrincipale::theme_calcule, comparaison_, [this] {
+            if (etat().theme_montre)
+                comparaison_->definir_personne(etat().origines.theme, QDate::currentDate().year());
+        });
+        connect(this, &FenetrePrincipale::theme_efface, comparaison_,
+                &FenetreComparaison::oublier_personne);
+    }
+    comparaison_->definir_personne(etat().origines.theme, QDate::currentDate().year());
+    comparaison_->show();
+    comparaison_->raise();
+    comparaison_->activateWindow();
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {

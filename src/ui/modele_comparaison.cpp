@@ -45,20 +45,30 @@ QString libelle_colonne(int section) {
 
 } // namespace
 
-void ModeleComparaison::definir_personne(const Theme& personne, int annee_courante) {
+void ModeleComparaison::definir_personne(const Theme& personne, int annee_courante,
+                                         const std::vector<NomVariante>& variantes) {
     beginResetModel();
     personne_ = personne;
+    avec_personne_ = true;
     annee_courante_ = annee_courante;
-    if (lignes_.empty())
-        lignes_.push_back({{}, true});
-    for (Rangee& r : lignes_) {
-        NomVariante nom = r.reference ? NomVariante{personne.prenom, personne.nom} : r.calcul.nom;
-        r.calcul = calculer_variante(personne_, std::move(nom), annee_courante_);
-    }
+    lignes_.clear();
+    lignes_.push_back(
+        {calculer_variante(personne_, {personne.prenom, personne.nom}, annee_courante_), true});
+    for (const NomVariante& nom : variantes)
+        lignes_.push_back({calculer_variante(personne_, nom, annee_courante_), false});
+    endResetModel();
+}
+
+void ModeleComparaison::vider() {
+    beginResetModel();
+    lignes_.clear();
+    avec_personne_ = false;
     endResetModel();
 }
 
 void ModeleComparaison::ajouter(NomVariante nom) {
+    if (!avec_personne_)
+        return;
     const int rang = rowCount();
     beginInsertRows({}, rang, rang);
     lignes_.push_back({calculer_variante(personne_, std::move(nom), annee_courante_), false});
@@ -112,6 +122,13 @@ bool ModeleComparaison::differe(int rang, int colonne) const {
     return colonne >= 1 && ref && cellule_differe(l, *ref, static_cast<std::size_t>(colonne - 1));
 }
 
+bool ModeleComparaison::colonne_differe(int colonne) const {
+    for (int r = 0; r < rowCount(); ++r)
+        if (differe(r, colonne))
+            return true;
+    return false;
+}
+
 QString ModeleComparaison::nom_affiche(int rang) const {
     const LigneVariante& l = ligne(rang);
     const QString nom = qt(l.nom.prenom) + QLatin1Char(' ') + qt(l.nom.nom);
@@ -129,16 +146,20 @@ QString ModeleComparaison::valeur(int rang, int colonne) const {
     return s.visible ? qt(std::string(valeur_affichee(s.texte))) : QString();
 }
 
-QString ModeleComparaison::texte_tabule() const {
+QString ModeleComparaison::texte_tabule(bool seulement_differences) const {
+    std::vector<int> colonnes{0};
+    for (int c = 1; c < columnCount(); ++c)
+        if (!seulement_differences || colonne_differe(c))
+            colonnes.push_back(c);
     QStringList lignes;
     QStringList entete;
-    for (int c = 0; c < columnCount(); ++c)
+    for (int c : colonnes)
         entete << libelle_colonne(c);
     lignes << entete.join(QLatin1Char('\t'));
     for (int r = 0; r < rowCount(); ++r) {
         QStringList cellules;
-        for (int c = 0; c < columnCount(); ++c)
-            cellules << valeur(r, c);
+        for (int c : colonnes)
+            cellules << (differe(r, c) ? valeur(r, c) + QStringLiteral(" ≠") : valeur(r, c));
         lignes << cellules.join(QLatin1Char('\t'));
     }
     return lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -19,8 +19,12 @@ class ModeleComparaison : public QAbstractTableModel {
     explicit ModeleComparaison(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     // A new person, or the same one calculated again: the reference row is
-    // that person's name and every variant is calculated with the new date.
-    void definir_personne(const Theme& personne, int annee_courante);
+    // that person's name, then `variantes` (the spellings compared for that
+    // person), each calculated with the person's date.
+    void definir_personne(const Theme& personne, int annee_courante,
+                          const std::vector<NomVariante>& variantes);
+    // No person: no rows.
+    void vider();
 
     void ajouter(NomVariante nom);
     void remplacer(int rang, NomVariante nom);
@@ -36,12 +40,16 @@ class ModeleComparaison : public QAbstractTableModel {
     const LigneVariante* reference() const;
     // Differs from the same cell of the reference row (column 0 is the name).
     bool differe(int rang, int colonne) const;
+    // Some row differs from the reference in this column.
+    bool colonne_differe(int colonne) const;
 
     // The names of the rows the user added, in the rows' order.
     std::vector<NomVariante> variantes() const;
 
-    // The table in the rows' order, tab-separated, with a header row.
-    QString texte_tabule() const;
+    // The table in the rows' order, tab-separated, with a header row; a
+    // value that differs from the reference is marked "≠". Only the columns
+    // where a row differs when `seulement_differences`.
+    QString texte_tabule(bool seulement_differences = false) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -59,6 +67,7 @@ class ModeleComparaison : public QAbstractTableModel {
     QString valeur(int rang, int colonne) const;
 
     Theme personne_;
+    bool avec_personne_ = false;
     int annee_courante_ = 0;
     std::vector<Rangee> lignes_;
 };

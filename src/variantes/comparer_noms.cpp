@@ -51,14 +51,28 @@ comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int
     return lignes;
 }
 
+std::vector<NomVariante> variantes_acceptees(const Theme& personne,
+                                             std::span<const NomVariante> variantes,
+                                             int annee_courante) {
+    std::vector<NomVariante> l;
+    for (const NomVariante& v : variantes)
+        if (!calculer_variante(personne, v, annee_courante).erreur)
+            l.push_back(v);
+    return l;
+}
+
 bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
                      std::size_t colonne) {
     if (ligne.erreur || reference.erreur || colonne >= ligne.cellules.size() ||
         colonne >= reference.cellules.size())
         return false;
+    // The value read, not its colour: the same number in another colour is
+    // the same number.
     const Slot& a = ligne.cellules[colonne];
     const Slot& b = reference.cellules[colonne];
-    return a.texte != b.texte || a.couleur != b.couleur || a.visible != b.visible;
+    if (a.montre() != b.montre())
+        return true;
+    return a.montre() && valeur_affichee(a.texte) != valeur_affichee(b.texte);
 }
 
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {

@@ -45,8 +45,14 @@ LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int anne
 std::vector<LigneVariante>
 comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante);
 
-// Whether a cell shows something else than the same cell of the reference
-// row (its text, its colour or whether it shows); never for a refused row.
+// The spellings a calculation accepts, in their order: a refused one (an
+// empty first name…) has no numbers to show.
+std::vector<NomVariante> variantes_acceptees(const Theme& personne,
+                                             std::span<const NomVariante> variantes,
+                                             int annee_courante);
+
+// Whether a cell shows another value than the same cell of the reference
+// row, or shows where the other does not; never for a refused row.
 bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
                      std::size_t colonne);
 

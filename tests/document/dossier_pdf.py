@@ -166,7 +166,8 @@ def marges(dossier):
 def echecs_ecriture(dossier):
     fichier = os.path.join(dossier, "fichier")
     open(fichier, "w").close()
-    cas = [(os.path.join(fichier, "dossier.pdf"), "ne peut pas être créé")]
+    cas = [(os.path.join(fichier, "dossier.pdf"), "ne peut pas être créé"),
+           (os.path.join(dossier, "n" * 300 + ".pdf"), "est trop long")]
     plein = os.path.join(dossier, "plein")
     try:
         os.mknod(plein, 0o600 | 0o020000, os.makedev(1, 7))

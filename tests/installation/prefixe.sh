@@ -8,7 +8,7 @@ prefixe=$(mktemp -d "${TMPDIR:-/tmp}/kalder-prefixe.XXXXXX")
 trap 'rm -rf "$prefixe"' EXIT
 
 cmake --install "$construction" --prefix "$prefixe" > /dev/null
-for f in bin/kalder bin/kalder-theme \
+for f in bin/kalder bin/kalder-theme libexec/kalder/kalder-dossier \
          share/applications/fr.kalder.Kalder.desktop \
          share/metainfo/fr.kalder.Kalder.metainfo.xml \
          share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
@@ -20,3 +20,9 @@ done
 # The installed programs do not lean on the build tree.
 env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
     --prenom Anne-Marie --nom Dupont --jour 15 --mois 7 --annee 1975 --annee-courante 2026
+# Its --pdf goes through the installed kalder-dossier.
+env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
+    --prenom Anne-Marie --nom Dupont --jour 15 --mois 7 --annee 1975 --annee-courante 2026 \
+    --pdf "$prefixe/dossier.pdf"
+head -c 5 "$prefixe/dossier.pdf"
+echo

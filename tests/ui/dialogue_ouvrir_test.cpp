@@ -10,6 +10,8 @@
 #include "repertoire/verrou.hpp"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QListView>
 #include <QPointer>
@@ -514,6 +516,39 @@ class TestDialogueOuvrir : public BancFenetre {
         QCOMPARE(stat(tube.constData(), &st), 0);
         QVERIFY(S_ISFIFO(st.st_mode));
 #endif
+    }
+
+    // XDG_DATA_HOME names a file: the box says which folder and why, at
+    // "Ouvrir..." and "Sauvegarder" alike; nothing lands beside the program,
+    // and the window still calculates.
+    void dossier_de_donnees_inutilisable() {
+        const QString fichier = dossier->filePath(QStringLiteral("fichier"));
+        QFile(fichier).open(QIODevice::WriteOnly);
+        const QByteArray avant = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(fichier));
+        fenetre = std::make_unique<kalder::ui::FenetrePrincipale>();
+        montrer(*fenetre);
+        const bool manquant = fenetre->secondaires().dossier_manquant();
+        avant.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", avant);
+        QVERIFY(manquant);
+        const QString attendu =
+            QStringLiteral("Le dossier de données n'a pas pu être créé\u00a0: "
+                           "«\u00a0%1\u00a0», car un fichier ou un chemin sans dossier "
+                           "est à sa place.")
+                .arg(fichier + QStringLiteral("/Kalder"));
+        QCOMPARE(message_montre().texte, attendu);
+        for (const char* commande_menu : {"m_ouvrir", "m_enregistrer"}) {
+            kalder::ui::oublier_messages();
+            commande(*fenetre, QString::fromLatin1(commande_menu));
+            QCOMPARE(message_montre().texte, attendu);
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        QVERIFY(
+            !QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/Kalder")));
+        taper_vous(*fenetre, QStringLiteral("Anne"), QStringLiteral("Dupont"), QStringLiteral("15"),
+                   QStringLiteral("7"), QStringLiteral("1975"));
+        entree(*fenetre);
+        QVERIFY(fenetre->etat().actif(kalder::BoutonId::synthese));
     }
 
   private:

@@ -18,6 +18,8 @@ struct CasDossier {
     std::vector<std::string> dossiers_existants;
     std::vector<std::string> fichiers_existants;
     std::string attendu; // relative; ends with "/"
+    bool cree = true;    // else not made, with the reason given, and nothing made elsewhere
+    std::vector<std::string> lecture_seule = {};
 };
 
 class RepertoireDossierDonnees : public ::testing::TestWithParam<CasDossier> {};
@@ -31,6 +33,16 @@ TEST_P(RepertoireDossierDonnees, DossierChoisiEtCree) {
         fs::create_directories(r / d);
     for (const auto& f : cas.fichiers_existants)
         ecrire_octets(r / f, "occupé");
+    for (const auto& d : cas.lecture_seule)
+        fs::permissions(r / d, fs::perms::owner_write | fs::perms::group_write,
+                        fs::perm_options::remove);
+    std::error_code ec;
+    for (const auto& d : cas.lecture_seule) {
+        if (fs::create_directory(r / d / "essai", ec)) {
+            fs::remove(r / d / "essai");
+            GTEST_SKIP() << "this account writes into read-only folders";
+        }
+    }
 
     fs::path donnees;
     if (!cas.donnees_application.empty()) {
@@ -43,13 +55,19 @@ TEST_P(RepertoireDossierDonnees, DossierChoisiEtCree) {
                       cas.donnees_application.substr(debut);
     }
 
-    const fs::path resultat = dossier_donnees(donnees, r / "programme");
+    std::vector<Echec> echecs;
+    const fs::path resultat = dossier_donnees(donnees, r / "programme", &echecs);
 
     EXPECT_EQ(resultat, r / cas.attendu);
     EXPECT_TRUE(resultat.native().ends_with(fs::path::preferred_separator));
-    EXPECT_TRUE(fs::is_directory(resultat));
+    EXPECT_EQ(fs::is_directory(resultat), cas.cree);
+    EXPECT_EQ(echecs.size(), cas.cree ? 0u : 1u);
+    EXPECT_EQ(fs::exists(r / "programme" / "Kalder"),
+              cas.cree && cas.attendu.starts_with("programme"));
     for (const auto& f : cas.fichiers_existants)
         EXPECT_EQ(lire_octets(r / f), "occupé");
+    for (const auto& d : cas.lecture_seule)
+        fs::permissions(r / d, fs::perms::owner_all, fs::perm_options::add);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,21 +87,45 @@ INSTANTIATE_TEST_SUITE_P(
                    "appdata",
                    {"appdata"},
                    {"appdata/Kalder"},
-                   "programme/Kalder/"},
+                   "appdata/Kalder/",
+                   false},
         CasDossier{"donnees_d_application_est_un_fichier",
                    "appdata",
                    {},
                    {"appdata"},
-                   "programme/Kalder/"},
+                   "appdata/Kalder/",
+                   false},
+        CasDossier{"donnees_d_application_en_lecture_seule",
+                   "appdata",
+                   {"appdata"},
+                   {},
+                   "appdata/Kalder/",
+                   false,
+                   {"appdata"}},
         CasDossier{"programme_deja_pourvu", "", {"programme/Kalder"}, {}, "programme/Kalder/"}),
     ::essai::NomDuCas());
 
 TEST(RepertoireDossierDonnees, ToutEchoueRendQuandMemeLeDossierDuProgramme) {
     DossierTemporaire racine;
     ecrire_octets(racine.chemin() / "programme", "fichier");
-    const fs::path resultat = dossier_donnees({}, racine.chemin() / "programme");
+    std::vector<Echec> echecs;
+    const fs::path resultat = dossier_donnees({}, racine.chemin() / "programme", &echecs);
     EXPECT_EQ(resultat, racine.chemin() / "programme" / "Kalder" / "");
     EXPECT_FALSE(fs::exists(resultat));
+    EXPECT_EQ(echecs.size(), 1u);
+}
+
+// A relative folder would follow the working folder: refused, with why.
+TEST(RepertoireDossierDonnees, CheminRelatifRefuse) {
+    DossierTemporaire racine;
+    std::vector<Echec> echecs;
+    const fs::path resultat =
+        dossier_donnees(fs::path("relatif") / ".local" / "share", racine.chemin(), &echecs);
+    EXPECT_EQ(resultat, fs::path("relatif") / ".local" / "share" / "Kalder" / "");
+    EXPECT_FALSE(fs::exists("relatif"));
+    EXPECT_FALSE(fs::exists(racine.chemin() / "Kalder"));
+    ASSERT_EQ(echecs.size(), 1u);
+    EXPECT_NE(message_dossier_impossible(echecs).texte.find("n'est pas absolu"), std::string::npos);
 }
 
 } // namespace

@@ -78,6 +78,32 @@ TEST(DossiersSysteme, DonneesApplicationXdg) {
     else
         unsetenv("XDG_DATA_HOME");
 }
+
+// XDG_DATA_HOME and HOME as a session may hold them (nullptr: not set).
+TEST(DossiersSysteme, ReglesXdg) {
+    struct Cas {
+        const char* xdg;
+        const char* home;
+        const char* attendu; // "" = none given: the program's folder
+    };
+    const Cas cas[] = {
+        {"/donnees/xdg", "/home/anne", "/donnees/xdg"},
+        {"/donnees/xdg", nullptr, "/donnees/xdg"},
+        {nullptr, "/home/anne", "/home/anne/.local/share"},
+        {"", "/home/anne", "/home/anne/.local/share"},
+        {"   ", "/home/anne", "/home/anne/.local/share"},
+        {"relatif", "/home/anne", "/home/anne/.local/share"},
+        {"relatif", nullptr, ""},
+        {nullptr, nullptr, ""},
+        {nullptr, "", ""},
+        {nullptr, " \t ", ""},
+        // Kept so that the data folder refuses it, rather than falling back.
+        {nullptr, "maison", "maison/.local/share"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(donnees_application_xdg(c.xdg, c.home), fs::path(c.attendu))
+            << (c.xdg ? c.xdg : "(null)") << " | " << (c.home ? c.home : "(null)");
+}
 #endif
 
 } // namespace

@@ -1,0 +1,343 @@
+#include "clients/json_clients.hpp"
+
+#include "noyau/utf8.hpp"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <variant>
+
+namespace kalder {
+
+namespace {
+
+void chaine(std::string& out, std::string_view texte) {
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : texte) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (u < 0x20 || u == 0x7F) {
+            out += "\\u00";
+            out += hex[u >> 4];
+            out += hex[u & 0xF];
+        } else {
+            out += c; // the client file holds valid UTF-8 only
+        }
+    }
+    out += '"';
+}
+
+// "cle": "valeur" pairs of one object.
+void objet(std::string& out,
+           std::initializer_list<std::pair<const char*, const std::string*>> champs) {
+    out += '{';
+    bool premier = true;
+    for (const auto& [cle, valeur] : champs) {
+        out += premier ? "" : ", ";
+        premier = false;
+        chaine(out, cle);
+        out += ": ";
+        chaine(out, *valeur);
+    }
+    out += '}';
+}
+
+template <typename T, typename F> void liste(std::string& out, const std::vector<T>& v, F&& f) {
+    out += '[';
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        out += i ? ", " : "";
+        f(v[i]);
+    }
+    out += ']';
+}
+
+// A parsed JSON value.
+struct Valeur;
+using Objet = std::map<std::string, Valeur, std::less<>>;
+using Tableau = std::vector<Valeur>;
+struct Valeur {
+    std::variant<std::nullptr_t, bool, double, std::string, std::shared_ptr<Tableau>,
+                 std::shared_ptr<Objet>>
+        v;
+};
+
+struct ErreurJson {
+    std::size_t position;
+};
+
+class Lecteur {
+  public:
+    explicit Lecteur(std::string_view t) : t_(t) {}
+    Valeur document() {
+        Valeur v = valeur(0);
+        blancs();
+        if (i_ != t_.size())
+            throw ErreurJson{i_};
+        return v;
+    }
+
+  private:
+    std::string_view t_;
+    std::size_t i_ = 0;
+
+    void blancs() {
+        while (i_ < t_.size() &&
+               (t_[i_] == ' ' || t_[i_] == '\n' || t_[i_] == '\r' || t_[i_] == '\t'))
+            ++i_;
+    }
+    bool voir(char c) {
+        blancs();
+        if (i_ < t_.size() && t_[i_] == c) {
+            ++i_;
+            return true;
+        }
+        return false;
+    }
+    void attendre(char c) {
+        if (!voir(c))
+            throw ErreurJson{i_};
+    }
+    Valeur valeur(int profondeur) {
+        if (profondeur > 64)
+            throw ErreurJson{i_};
+        blancs();
+        if (i_ >= t_.size())
+            throw ErreurJson{i_};
+        const char c = t_[i_];
+        if (c == '{') {
+            ++i_;
+            auto o = std::make_shared<Objet>();
+            if (!voir('}')) {
+                do {
+                    blancs();
+                    std::string cle = texte();
+                    attendre(':');
+                    (*o)[cle] = valeur(profondeur + 1);
+                } while (voir(','));
+                attendre('}');
+            }
+            return {o};
+        }
+        if (c == '[') {
+            ++i_;
+            auto a = std::make_shared<Tableau>();
+            if (!voir(']')) {
+                do
+                    a->push_back(valeur(profondeur + 1));
+                while (voir(','));
+                attendre(']');
+            }
+            return {a};
+        }
+        if (c == '"')
+            return {texte()};
+        for (const auto& [mot, v] : {std::pair<std::string_view, Valeur>{"true", {true}},
+                                     {"false", {false}},
+                                     {"null", {nullptr}}})
+            if (t_.substr(i_, mot.size()) == mot) {
+                i_ += mot.size();
+                return v;
+            }
+        const std::string nombre(t_.substr(i_, 32));
+        char* fin = nullptr;
+        const double d = std::strtod(nombre.c_str(), &fin);
+        if (fin == nombre.c_str())
+            throw ErreurJson{i_};
+        i_ += static_cast<std::size_t>(fin - nombre.c_str());
+        return {d};
+    }
+    unsigned hex4() {
+        if (i_ + 4 > t_.size())
+            throw ErreurJson{i_};
+        unsigned v = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char c = t_[i_++];
+            v <<= 4;
+            if (c >= '0' && c <= '9')
+                v |= static_cast<unsigned>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                v |= static_cast<unsigned>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                v |= static_cast<unsigned>(c - 'A' + 10);
+            else
+                throw ErreurJson{i_};
+        }
+        return v;
+    }
+    std::string texte() {
+        if (i_ >= t_.size() || t_[i_] != '"')
+            throw ErreurJson{i_};
+        ++i_;
+        std::string r;
+        while (i_ < t_.size() && t_[i_] != '"') {
+            const char c = t_[i_++];
+            if (c != '\\') {
+                r += c;
+                continue;
+            }
+            if (i_ >= t_.size())
+                throw ErreurJson{i_};
+            const char e = t_[i_++];
+            constexpr std::string_view simples = "\"\\/bfnrt", valeurs = "\"\\/\b\f\n\r\t";
+            if (const auto k = simples.find(e); k != std::string_view::npos) {
+                r += valeurs[k];
+            } else if (e == 'u') {
+                char32_t u = hex4();
+                if (u >= 0xD800 && u < 0xDC00 && t_.substr(i_, 2) == "\\u") {
+                    i_ += 2;
+                    const unsigned bas = hex4();
+                    u = 0x10000 + ((u - 0xD800) << 10) + (bas - 0xDC00);
+                }
+                ajouter_utf8(r, u);
+            } else {
+                throw ErreurJson{i_};
+            }
+        }
+        if (i_ >= t_.size())
+            throw ErreurJson{i_};
+        ++i_;
+        return r;
+    }
+};
+
+const Objet* en_objet(const Valeur* v) {
+    if (!v)
+        return nullptr;
+    const auto* o = std::get_if<std::shared_ptr<Objet>>(&v->v);
+    return o ? o->get() : nullptr;
+}
+const Tableau* en_tableau(const Valeur* v) {
+    if (!v)
+        return nullptr;
+    const auto* a = std::get_if<std::shared_ptr<Tableau>>(&v->v);
+    return a ? a->get() : nullptr;
+}
+const Valeur* membre(const Objet* o, std::string_view cle) {
+    if (!o)
+        return nullptr;
+    const auto it = o->find(cle);
+    return it == o->end() ? nullptr : &it->second;
+}
+std::string texte(const Objet* o, std::string_view cle) {
+    const Valeur* v = membre(o, cle);
+    const auto* s = v ? std::get_if<std::string>(&v->v) : nullptr;
+    return s ? *s : std::string();
+}
+template <typename F> void chaque(const Objet* o, std::string_view cle, F&& f) {
+    if (const Tableau* a = en_tableau(membre(o, cle)))
+        for (const Valeur& v : *a)
+            f(v);
+}
+
+Fiche fiche_lue(const Objet* o) {
+    Fiche f;
+    const Objet* p = en_objet(membre(o, "personne"));
+    f.personne = {texte(p, "nom"), texte(p, "prenoms"), texte(p, "jour"), texte(p, "mois"),
+                  texte(p, "annee")};
+    const Objet* c = en_objet(membre(o, "contact"));
+    f.contact = {texte(c, "telephone"), texte(c, "courriel"), texte(c, "adresse")};
+    chaque(o, "notes", [&](const Valeur& v) {
+        f.notes.push_back({0, texte(en_objet(&v), "date"), texte(en_objet(&v), "texte")});
+    });
+    chaque(o, "tags", [&](const Valeur& v) {
+        if (const auto* s = std::get_if<std::string>(&v.v))
+            f.tags.push_back(*s);
+    });
+    chaque(o, "consultations", [&](const Valeur& v) {
+        const Objet* k = en_objet(&v);
+        const Valeur* annee = membre(k, "annee_calcul");
+        const auto* d = annee ? std::get_if<double>(&annee->v) : nullptr;
+        f.consultations.push_back({0, texte(k, "date"),
+                                   d && *d >= 0 && *d < 100000 ? static_cast<int>(*d) : 0,
+                                   texte(k, "fichier"), texte(k, "sections"), texte(k, "note")});
+    });
+    chaque(o, "variantes", [&](const Valeur& v) {
+        f.variantes.push_back({texte(en_objet(&v), "prenoms"), texte(en_objet(&v), "nom")});
+    });
+    chaque(o, "partenaires", [&](const Valeur& v) {
+        const Objet* k = en_objet(&v);
+        f.partenaires.push_back({texte(k, "prenoms"), texte(k, "nom"), texte(k, "jour"),
+                                 texte(k, "mois"), texte(k, "annee"), texte(k, "rencontre")});
+    });
+    return f;
+}
+
+} // namespace
+
+std::string fiche_json(const Fiche& f) {
+    std::string out = "{\"personne\": ";
+    const Personne& p = f.personne;
+    objet(out, {{"nom", &p.nom},
+                {"prenoms", &p.prenoms},
+                {"jour", &p.jour},
+                {"mois", &p.mois},
+                {"annee", &p.annee}});
+    out += ", \"contact\": ";
+    const Contact& c = f.contact;
+    objet(out, {{"telephone", &c.telephone}, {"courriel", &c.courriel}, {"adresse", &c.adresse}});
+    out += ", \"notes\": ";
+    liste(out, f.notes, [&](const Note& n) {
+        objet(out, {{"date", &n.date}, {"texte", &n.texte}});
+    });
+    out += ", \"tags\": ";
+    liste(out, f.tags, [&](const std::string& t) { chaine(out, t); });
+    out += ", \"consultations\": ";
+    liste(out, f.consultations, [&](const Consultation& k) {
+        out += "{\"annee_calcul\": " + std::to_string(k.annee_calcul) + ", ";
+        std::string reste;
+        objet(reste, {{"date", &k.date},
+                      {"fichier", &k.fichier},
+                      {"sections", &k.sections},
+                      {"note", &k.note}});
+        out += reste.substr(1);
+    });
+    out += ", \"variantes\": ";
+    liste(out, f.variantes, [&](const Orthographe& o) {
+        objet(out, {{"prenoms", &o.prenoms}, {"nom", &o.nom}});
+    });
+    out += ", \"partenaires\": ";
+    liste(out, f.partenaires, [&](const Partenaire& q) {
+        objet(out, {{"prenoms", &q.prenoms},
+                    {"nom", &q.nom},
+                    {"jour", &q.jour},
+                    {"mois", &q.mois},
+                    {"annee", &q.annee},
+                    {"rencontre", &q.rencontre}});
+    });
+    return out + "}";
+}
+
+std::string export_json(const std::vector<Fiche>& fiches) {
+    std::string out = "{\"kalder_clients\": 1, \"clients\": [";
+    for (std::size_t i = 0; i < fiches.size(); ++i)
+        out += (i ? ",\n" : "\n") + fiche_json(fiches[i]);
+    return out + "\n]}\n";
+}
+
+Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
+    Reponse<std::vector<Fiche>> r;
+    try {
+        const Valeur document = Lecteur(t).document();
+        const Objet* racine = en_objet(&document);
+        if (!membre(racine, "kalder_clients") || !en_tableau(membre(racine, "clients"))) {
+            r.erreur = "ce n'est pas une exportation de fiches clients de Kalder";
+            return r;
+        }
+        chaque(racine, "clients",
+               [&](const Valeur& v) { r.valeur.push_back(fiche_lue(en_objet(&v))); });
+    } catch (const ErreurJson& e) {
+        r.erreur = "le JSON est incorrect vers l'octet " + std::to_string(e.position + 1);
+    }
+    return r;
+}
+
+} // namespace kalder

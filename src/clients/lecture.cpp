@@ -1,0 +1,176 @@
+// Reading the client file: one record, the list, the search.
+#include "clients/acces.hpp"
+#include "repertoire/cle_tri.hpp"
+#include "repertoire/cp1252.hpp"
+
+#include <algorithm>
+#include <numeric>
+
+#include <cctype>
+#include <ctime>
+
+namespace kalder {
+
+namespace {
+
+using sqlite::Requete;
+
+// Each word of the search as an FTS5 phrase in double quotes (a quote in it
+// doubled), matched as a word start: whatever is typed is looked for as
+// text, never read as query syntax.
+std::vector<std::string> phrases(std::string_view recherche) {
+    std::vector<std::string> r;
+    std::size_t i = 0;
+    while (i < recherche.size()) {
+        while (i < recherche.size() && (recherche[i] == ' ' || recherche[i] == '\t' ||
+                                        recherche[i] == '\n' || recherche[i] == '\r'))
+            ++i;
+        std::string phrase = "\"";
+        bool mot = false;
+        for (; i < recherche.size() && recherche[i] != ' ' && recherche[i] != '\t' &&
+               recherche[i] != '\n' && recherche[i] != '\r';
+             ++i) {
+            phrase += recherche[i];
+            if (recherche[i] == '"')
+                phrase += '"';
+            mot = true;
+        }
+        if (mot)
+            r.push_back(phrase + "\"*");
+    }
+    return r;
+}
+
+// A word without any letter or digit is not in the index: it is left out of
+// the search, but a search of such words only ("%") finds nobody.
+bool a_lettre(std::string_view phrase) {
+    for (const char c : phrase)
+        if (static_cast<unsigned char>(c) >= 0x80 || std::isalnum(static_cast<unsigned char>(c)))
+            return true;
+    return false;
+}
+
+constexpr const char* colonnes_resume =
+    "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, "
+    "coalesce((SELECT max(date) FROM consultations WHERE client = c.id), ''), "
+    "coalesce((SELECT group_concat(tag, ', ') FROM (SELECT tag FROM tags WHERE client = c.id "
+    "ORDER BY rang)), ''), c.nombre_notes FROM clients c";
+
+// The order of "Ouvrir": case and accents ignored first. A name the code page
+// cannot hold keeps its UTF-8 bytes in its key.
+void classer(std::vector<ResumeClient>& clients) {
+    std::vector<std::string> cles(clients.size());
+    for (std::size_t i = 0; i < clients.size(); ++i) {
+        const Personne& p = clients[i].personne;
+        std::array<std::string, champs_par_entree> octets;
+        const std::string* champs[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
+        for (std::size_t c = 0; c < champs_par_entree; ++c)
+            octets[c] = utf8_vers_cp1252(*champs[c]).value_or(*champs[c]);
+        construire_cle_tri(cles[i], {octets[0], octets[1], octets[2], octets[3], octets[4]});
+    }
+    std::vector<std::size_t> ordre(clients.size());
+    std::iota(ordre.begin(), ordre.end(), std::size_t{0});
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](std::size_t a, std::size_t b) { return cles[a] < cles[b]; });
+    std::vector<ResumeClient> classes;
+    classes.reserve(clients.size());
+    for (const std::size_t i : ordre)
+        classes.push_back(std::move(clients[i]));
+    clients = std::move(classes);
+}
+
+} // namespace
+
+Reponse<std::optional<Fiche>> BaseClients::lire(const Personne& personne) const {
+    return lire_avec<std::optional<Fiche>>([&]() -> std::optional<Fiche> {
+        const Personne cle = identite_client(personne);
+        const std::int64_t id = id_client(base_, cle, false);
+        if (id == 0)
+            return std::nullopt;
+        Fiche f;
+        f.personne = cle;
+        Requete c(base_, "SELECT telephone, courriel, adresse FROM clients WHERE id = ?");
+        c.lier(1, id);
+        if (c.ligne())
+            f.contact = {c.texte(0), c.texte(1), c.texte(2)};
+        Requete n(base_, "SELECT id, date, texte FROM notes WHERE client = ? "
+                         "ORDER BY date DESC, id DESC");
+        for (n.lier(1, id); n.ligne();)
+            f.notes.push_back({n.entier(0), n.texte(1), n.texte(2)});
+        Requete t(base_, "SELECT tag FROM tags WHERE client = ? ORDER BY rang");
+        for (t.lier(1, id); t.ligne();)
+            f.tags.push_back(t.texte(0));
+        Requete k(base_,
+                  "SELECT id, date, annee_calcul, fichier, sections, note FROM consultations "
+                  "WHERE client = ? ORDER BY date DESC, id DESC");
+        for (k.lier(1, id); k.ligne();)
+            f.consultations.push_back({k.entier(0), k.texte(1), static_cast<int>(k.entier(2)),
+                                       k.texte(3), k.texte(4), k.texte(5)});
+        Requete v(base_, "SELECT prenoms, nom FROM variantes WHERE client = ? ORDER BY rang");
+        for (v.lier(1, id); v.ligne();)
+            f.variantes.push_back({v.texte(0), v.texte(1)});
+        Requete p(base_, "SELECT prenoms, nom, jour, mois, annee, rencontre FROM partenaires "
+                         "WHERE client = ? ORDER BY rang DESC");
+        for (p.lier(1, id); p.ligne();)
+            f.partenaires.push_back(
+                {p.texte(0), p.texte(1), p.texte(2), p.texte(3), p.texte(4), p.texte(5)});
+        return f;
+    });
+}
+
+Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherche) const {
+    return lire_avec<std::vector<ResumeClient>>([&] {
+        std::vector<ResumeClient> r;
+        const auto mots = phrases(recherche);
+        std::string sql = colonnes_resume;
+        std::vector<std::string> liees;
+        if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
+            return r;
+        for (const std::string& mot : mots) {
+            if (!a_lettre(mot))
+                continue;
+            liees.push_back(mot);
+            const std::string n = std::to_string(liees.size());
+            sql += (liees.size() == 1 ? " WHERE " : " AND ");
+            sql += "c.id IN (SELECT rowid FROM index_clients WHERE index_clients MATCH ?" + n +
+                   " UNION SELECT client FROM notes WHERE id IN (SELECT rowid FROM index_notes "
+                   "WHERE index_notes MATCH ?" +
+                   n + "))";
+        }
+        sql += " ORDER BY c.nom, c.prenoms, c.jour, c.mois, c.annee";
+        Requete q(base_, sql);
+        for (std::size_t i = 0; i < liees.size(); ++i)
+            q.lier(static_cast<int>(i + 1), liees[i]);
+        while (q.ligne())
+            r.push_back({{q.texte(0), q.texte(1), q.texte(2), q.texte(3), q.texte(4)},
+                         q.texte(5),
+                         q.texte(6),
+                         q.entier(7)});
+        classer(r);
+        return r;
+    });
+}
+
+std::string maintenant_client() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    char texte[32];
+    std::strftime(texte, sizeof texte, "%Y-%m-%d %H:%M", &local);
+    return texte;
+}
+
+std::string date_affichee(std::string_view d) {
+    // "AAAA-MM-JJ" then, optionally, " HH:MM".
+    if (d.size() < 10 || d[4] != '-' || d[7] != '-')
+        return std::string(d);
+    std::string r = std::string(d.substr(8, 2)) + "/" + std::string(d.substr(5, 2)) + "/" +
+                    std::string(d.substr(0, 4));
+    return r + std::string(d.substr(10));
+}
+
+} // namespace kalder
