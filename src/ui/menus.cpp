@@ -96,8 +96,8 @@ FenetreComparaison* FenetrePrincipale::comparaison() const {
 
 void FenetrePrincipale::montrer_comparaison() {
     if (!etat().theme_montre) {
-        montrer_message(this, Message{"Comparer des noms", "Calculez d'abord un thème.",
-                                      Icone::information});
+        montrer_message(
+            this, Message{"Comparer des noms", "Calculez d'abord un thème.", Icone::information});
         return;
     }
     if (!comparaison_) {
