@@ -212,7 +212,7 @@ const char* const usage =
     "       (--ics : agenda des jours personnels, par défaut l'année de calcul ;\n"
     "        sans --au, jusqu'au 31 décembre de l'année de --du)\n"
     "       (sections du dossier PDF : nombres, variantes, frise, synthese, details,\n"
-    "        cycles, entente, explications ; toutes par défaut ; variantes reprend\n"
+    "        cycles, calendrier, entente, explications ; toutes par défaut ; variantes reprend\n"
     "        les --variante)\n"
     "       kalder-theme [--dossier DIR] --liste\n"
     "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"

@@ -37,6 +37,10 @@ QString html_variantes(const EtatFenetre& etat, const ParametresDossier& paramet
 // "Comment les nombres ont été obtenus", grouped as the tabs are.
 QString html_explications(const EtatFenetre& etat);
 
+// "Calendrier de l'année": the personal days of the year of calculation;
+// empty without a birth date.
+QString html_calendrier(const EtatFenetre& etat);
+
 // The whole body, sections in order, each under its title.
 QString html_dossier(const EtatFenetre& etat, const ParametresDossier& parametres);
 

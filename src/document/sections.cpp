@@ -13,6 +13,7 @@ constexpr DescriptionSection table[] = {
     {Section::synthese, "synthese", "Synthèse"},
     {Section::details, "details", "Détails"},
     {Section::cycles, "cycles", "Cycles et année"},
+    {Section::calendrier, "calendrier", "Calendrier de l'année"},
     {Section::entente, "entente", "Entente"},
     {Section::explications, "explications", "Comment les nombres ont été obtenus"},
 };

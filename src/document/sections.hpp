@@ -10,7 +10,17 @@
 
 namespace kalder::document {
 
-enum class Section { nombres, variantes, frise, synthese, details, cycles, entente, explications };
+enum class Section {
+    nombres,
+    variantes,
+    frise,
+    synthese,
+    details,
+    cycles,
+    calendrier,
+    entente,
+    explications
+};
 
 struct DescriptionSection {
     Section section;

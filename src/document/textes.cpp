@@ -220,6 +220,9 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
         case Section::explications:
             corps = html_explications(etat);
             break;
+        case Section::calendrier:
+            corps = html_calendrier(etat);
+            break;
         default:
             corps = html_interpretation(etat, s);
             break;

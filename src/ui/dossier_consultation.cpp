@@ -97,7 +97,8 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     document::ParametresDossier p = parametres_retenus();
     p.variantes =
         variantes_acceptees(etat->origines.theme, fenetre.variantes_du_theme(), annee_courante);
-    DialogueDossier dialogue(&fenetre, document::resume_dossier(*etat, p), !p.variantes.empty());
+    DialogueDossier dialogue(&fenetre, document::resume_dossier(*etat, p), !p.variantes.empty(),
+                             etat->origines.theme.date_complete());
     if (dialogue.exec() != QDialog::Accepted)
         return std::nullopt;
     // Made from the dialog's own choices, whether the settings kept them or not.
@@ -137,7 +138,8 @@ QString dossier_propose() {
 
 } // namespace
 
-DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes)
+DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes,
+                                 bool avec_date)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dialogue_dossier"));
     setWindowTitle(QStringLiteral("Dossier de consultation"));
@@ -159,7 +161,8 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
             QString::fromUtf8(d.titre.data(), static_cast<qsizetype>(d.titre.size())), groupe);
         c->setObjectName(QStringLiteral("dossier_") + identifiant(d));
         c->setChecked(!omises.contains(identifiant(d)));
-        if (d.section == document::Section::variantes && !avec_variantes)
+        if ((d.section == document::Section::variantes && !avec_variantes) ||
+            (d.section == document::Section::calendrier && !avec_date))
             c->hide();
         liste->addWidget(c);
         cases_.push_back(c);

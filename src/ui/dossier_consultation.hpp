@@ -27,8 +27,10 @@ class DialogueDossier : public QDialog {
 
   public:
     // `resume` says what the dossier will hold, a line each; the "Variantes
-    // du nom" box shows only when names were compared.
-    DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes);
+    // du nom" box shows only when names were compared, the "Calendrier de
+    // l'année" one only with a birth date.
+    DialogueDossier(QWidget* parent, const QStringList& resume, bool avec_variantes,
+                    bool avec_date = true);
     // The choices as the dialog shows them, for the dossier to make now.
     document::ParametresDossier parametres() const;
     // The choices, kept for the next time where the settings can be written.

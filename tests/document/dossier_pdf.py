@@ -2,7 +2,8 @@
 """kalder-theme --pdf read back with pdftotext, pdffonts and pdfinfo.
 
 Usage: dossier_pdf.py KALDER_THEME CAS
-       (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile)
+       (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile,
+        calendrier)
 """
 import json
 import os
@@ -21,7 +22,7 @@ EXEMPLE = ["--prenom", "Anne-Marie", "--nom", "Dupont", "--jour", "15", "--mois"
 TITRES = {"nombres": "Les nombres", "synthese": "Synthèse", "details": "Détails",
           "cycles": "Cycles et année", "entente": "Entente",
           "explications": "Comment les nombres ont été obtenus", "frise": "Frise de vie",
-          "variantes": "Variantes du nom"}
+          "variantes": "Variantes du nom", "calendrier": "Calendrier de l'année"}
 VARIANTES = ["--variante", "Anne-Marie;Martin", "--variante", "Anne;Dupont"]
 # The runs drawn as figures; every other number has a row "label  value".
 EN_FIGURE = {"Grille", "lettre", "deco", "des", "dei", "Toi", "cym", "esse", "apog", "leco",
@@ -430,9 +431,34 @@ def hostile(dossier):
     verifier(not os.path.exists(os.path.join(dossier, "borne.pdf")), "borne : fichier écrit")
 
 
+def calendrier(dossier):
+    """The year of calculation's twelve months on one or two pages, each with its
+    personal month worked out here again; no section without a birth date."""
+    reduire = lambda n: n if n < 10 else reduire(sum(int(c) for c in str(n)))
+    chemin = ecrire_pdf(dossier, EXEMPLE, "--sections", "calendrier")
+    texte = tasse(outil("pdftotext", chemin, "-"))
+    pages = int(re.search(r"Pages:\s+(\d+)", outil("pdfinfo", chemin)).group(1))
+    verifier(2 <= pages <= 3, f"calendrier sur {pages - 1} pages")
+    annee = reduire(2027 + 7 + 15)
+    verifier(tasse(f"Année 2027, année personnelle {annee}.") in texte, "année personnelle")
+    noms = ["Janvier", "Février", "Mars", "Avril", "Mai", "Juin", "Juillet", "Août",
+            "Septembre", "Octobre", "Novembre", "Décembre"]
+    for m, nom in enumerate(noms, 1):
+        titre = tasse(f"{nom} 2027 — mois personnel {reduire(annee + m)}")
+        verifier(titre in texte, f"titre manquant : {titre}")
+    colonnes = outil("pdftotext", "-layout", chemin, "-")
+    # June 2027 starts on a Tuesday: its personal days 1 to 6, then the week.
+    juin = [str(reduire(reduire(annee + 6) + j)) for j in range(1, 31)]
+    verifier(re.search(r"\s+".join(juin[:6]) + r"\s*$", colonnes, re.M),
+             "premiers jours personnels de juin")
+    sans_date = outil("pdftotext", ecrire_pdf(dossier, EXEMPLE[:4] + ["--annee-courante", "2026"],
+                                               "--sections", "calendrier,nombres"), "-")
+    verifier("Calendrier de l'année" not in sans_date, "calendrier sans date de naissance")
+
+
 CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page,
        "sections": sections, "variantes": variantes, "marges": marges,
-       "echecs": echecs_ecriture, "hostile": hostile}
+       "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier}
 
 with tempfile.TemporaryDirectory() as d:
     CAS[sys.argv[2]](d)

@@ -34,6 +34,7 @@ const Article menus_attendus[] = {
     {"&Interprétation", "Imprimer...", "Ctrl+I", false, nullptr},
     {"&Interprétation", "Exporter...", "Ctrl+E", false, nullptr},
     {"&Outils", "Frise de vie…", "", false, nullptr},
+    {"&Outils", "Calendrier…", "", false, nullptr},
     {"&Outils", "Comparer des noms…", "", false, nullptr},
     {"&?", "A propos de Kalder...", "", false, nullptr},
     {"&?", "&Aide...", "", false, &FenetreEspion::aides},
