@@ -182,7 +182,7 @@ TEST(Compatibilite, NouveauThemeActualiseLesNombresCommuns) {
         if (c.recalculee) {
             for (int i = ent::premier; i <= ent::dernier; ++i)
                 EXPECT_EQ(e.ent[i].texte, attendu.ent[i].texte) << c.nom << ' ' << i;
-            EXPECT_EQ(e.origines.entente.votre_chemin, e.ent[3].texte) << c.nom;
+            EXPECT_EQ(e.origines.entente.votre_chemin, e.ent[3].valeur()) << c.nom;
         } else {
             EXPECT_EQ(e.ent[2].texte, ancien_partenaire) << c.nom;
             EXPECT_EQ(e.ent[5].texte, "") << c.nom;
