@@ -230,13 +230,13 @@ TEST(NombresCalcules, ValeursConnues) {
     }
 }
 
-// Without a birth date, the date's numbers hold nothing, not a 0 to be read.
+// Without a birth date, the date's numbers write nothing and read as 0.
 TEST(NombresCalcules, SansDateRienDAttache) {
     const EtatFenetre e = calcule(zoe);
     for (const Slot* s : {&e.synth[synth::chemin_vie], &e.cycle1, &e.apogee1, &e.fin_apogee1,
                           &e.annee_personnelle, &e.ent[ent::chemin_vie_commun]}) {
         EXPECT_EQ(s->texte, "");
-        EXPECT_FALSE(s->nombre);
+        EXPECT_FALSE(s->nombre && s->nombre->ecrit());
         EXPECT_EQ(s->valeur(), 0);
     }
 }
