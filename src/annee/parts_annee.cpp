@@ -120,8 +120,8 @@ SemainesMois semaines_mois(const Theme& t, Nombre annee, int mois) {
 Semaine3 semaine3_lue(const EtatFenetre& etat, int mois) {
     const auto s1 = static_cast<std::size_t>(indice_semaine(1, mois));
     const auto s2 = static_cast<std::size_t>(indice_semaine(2, mois));
-    return {avant_barre(etat.semaine[s2].texte), avant_barre(etat.semaine[s1].texte),
-            lire_debut_nombre(etat.semdef[s1].texte), lire_debut_nombre(etat.semdef[s2].texte)};
+    return {etat.semaine[s2].valeur(), etat.semaine[s1].valeur(), etat.semdef[s1].valeur(),
+            etat.semdef[s2].valeur()};
 }
 
 Nombre SemainesMois::apogee_brut(int semaine, int mois) const {

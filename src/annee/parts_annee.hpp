@@ -67,6 +67,13 @@ struct ApogeesAnnee {
 };
 ApogeesAnnee apogees_annee(const Theme& t, Nombre annee);
 
+// The monthly cycle starts in the birth month for a birth up to this day of
+// the month, in the next month after it.
+inline constexpr Nombre dernier_jour_depart_naissance = 15;
+inline bool depart_au_mois_de_naissance(const Theme& t) {
+    return t.jour <= dernier_jour_depart_naissance;
+}
+
 // December is followed by January.
 inline int mois_suivant(int m) {
     return m % 12 + 1;

@@ -1,4 +1,5 @@
 #include "cli/resume.hpp"
+#include "noyau/ages_vie.hpp"
 
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
@@ -50,7 +51,7 @@ template <typename T> void rangee(std::string& out, const EtatFenetre& e, const 
 // The number alone: "1" for "Pierre angulaire : 1", the caption being in the first column.
 std::string valeur_seule(const Slot& s) {
     Slot nombre = s;
-    nombre.texte = valeur_affichee(s.texte);
+    nombre.texte = s.texte_valeur();
     return valeur(nombre);
 }
 
@@ -63,18 +64,21 @@ std::string cale(const std::string& texte, std::size_t largeur) {
 // A triangle slot holds its own caption ("Pierre angulaire : 1", or the bare
 // caption before a calculation): written once, with the value after it.
 void ligne_triangle(std::string& out, const Slot& s) {
-    const std::string_view valeur = valeur_affichee(s.texte);
-    const bool calcule = valeur.size() != s.texte.size();
-    const std::string_view libelle =
-        calcule ? std::string_view(s.texte).substr(0, s.texte.size() - valeur.size() - 3)
-                : std::string_view(s.texte);
+    const bool calcule = !s.legende.empty();
+    const std::string_view libelle = calcule ? s.legende : std::string_view(s.texte);
     Slot nombre = s;
-    nombre.texte = calcule ? std::string(valeur) : std::string();
+    nombre.texte = calcule ? std::string(s.texte_valeur()) : std::string();
     ligne(out, libelle, nombre);
+}
+
+// "\nDétails\n": a tab's title as the heading of its numbers.
+std::string titre_onglet(std::size_t onglet) {
+    return "\n" + std::string(onglets_catalogue[onglet].titre) + "\n";
 }
 
 } // namespace
 
+// "de Paul", "d'Anne-Marie", "d'Éloïse".
 std::string de_prenom(const std::string& prenom) {
     const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
     return (voyelle ? "d'" : "de ") + prenom;
@@ -82,8 +86,8 @@ std::string de_prenom(const std::string& prenom) {
 
 std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
     std::string out = "\nComparaison des noms\n";
-    for (const auto& [libelle, texte] : nombres_de_la_date(lignes.front()))
-        out += "  " + libelle + " : " + texte + "\n";
+    for (const NombreDate& n : nombres_de_la_date(lignes.front()))
+        out += "  " + n.libelle + " : " + n.slot.texte + "\n";
     const auto& colonnes = colonnes_nom();
     std::vector<std::vector<std::string>> table(colonnes.size() + 1);
     table[0].push_back("");
@@ -115,7 +119,8 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     if (t.jour != 0)
         out += ", date de naissance : " + std::to_string(t.jour) + "/" + std::to_string(t.mois) +
                "/" + std::to_string(t.annee);
-    out += "\n(* : chiffre absent de la grille d'inclusion ou nombre karmique)\n\nSynthèse\n";
+    out += "\n(* : chiffre absent de la grille d'inclusion ou nombre karmique)\n";
+    out += titre_onglet(0);
     rangee(out, "Grille d'inclusion (1 à 9)", e.Grille, chiffres::premier, chiffres::dernier);
     rangee(out, "Modes (mental, concret, émotif, intuitif, impulsion, réflexion, action)", e.lettre,
            mode::premier, mode::dernier);
@@ -124,7 +129,7 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     for (const Slot* s : {&e.tri1, &e.tri2, &e.tri3})
         ligne_triangle(out, *s);
 
-    out += "\nDétails\n";
+    out += titre_onglet(1);
     // In the order the "Détails" tab shows them.
     constexpr int nombres[] = {
         nomb::elan,        nomb::moi_intime,       nomb::expression,  nomb::actif,
@@ -139,10 +144,13 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
             out += "  Mot « " + e.deco[k].texte + " » : voyelles " + valeur(e.des[k]) +
                    ", consonnes " + valeur(e.dei[k]) + "\n";
 
-    out += "\nCycles\n";
+    out += titre_onglet(2);
     ligne(out, e, e.vie[indice_vie_entiere]);
-    out += "  Cycles : 0-28 ans " + valeur(e.cycle1) + ", 29-57 ans " + valeur(e.cycle2) +
-           ", >57 ans " + valeur(e.cycle3) + "\n";
+    const auto ages = [](int cycle) {
+        return std::string(cycles_de_vie[static_cast<std::size_t>(cycle)].ages) + " ";
+    };
+    out += "  Cycles : " + ages(0) + valeur(e.cycle1) + ", " + ages(1) + valeur(e.cycle2) + ", " +
+           ages(2) + valeur(e.cycle3) + "\n";
     out += "  Apogées : " + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) + ", jusqu'à " +
            valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " + valeur(e.defi_apogee2) +
            ", jusqu'à " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) + " (défi " +
@@ -168,7 +176,7 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
         out += '\n';
     }
 
-    out += "\nEntente avec une autre personne\n";
+    out += titre_onglet(3);
     for (int i = ent::premier; i <= ent::dernier; ++i)
         ligne(out, e, e.ent[i]);
     if (explications) {

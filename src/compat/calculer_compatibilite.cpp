@@ -1,12 +1,31 @@
 #include "compat/calculer_compatibilite.hpp"
 
 #include "compat/parts_entente.hpp"
+#include "modele/ecriture.hpp"
 #include "noyau/nombre_saisi.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
 #include "saisie/valider_saisie.hpp"
 
 namespace kalder {
+
+namespace {
+
+// The compatibility's slots keep the colour they have.
+void poser(Slot& slot, const NombreCalcule& n) {
+    ecrire(slot, n, slot.couleur);
+}
+
+NombreCalcule date_reduite(Nombre jour, Nombre mois, Nombre annee) {
+    return nombre_reduit(somme_date(jour, mois, annee), Ecriture::barre_sauf_zero);
+}
+
+// A slot takes part in a common number only when it shows something other than 0.
+bool montre_un_nombre(const Slot& slot) {
+    return slot.valeur() != 0;
+}
+
+} // namespace
 
 Issue calculer_compatibilite(EtatFenetre& etat) {
     if (!etat.actif(BoutonId::calculer_entente))
@@ -25,28 +44,26 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
     etat.activer(BoutonId::entente, true);
     std::string prenom(rogner(etat.texte(ChampId::prenom_partenaire)));
     std::string nom(rogner(etat.texte(ChampId::nom_partenaire)));
-    etat.ent[ent::expression_partenaire].texte = texte_maitre(somme_lettres(prenom + nom));
-    etat.ent[ent::chemin_vie_partenaire].texte =
-        texte_maitre(somme_date(naissance.jour, naissance.mois, naissance.annee).total());
-    // A slot takes part in a common number only when it shows something other
-    // than 0; without both, the common number is emptied rather than left
+    auto& e = etat.ent;
+    poser(e[ent::expression_partenaire],
+          nombre_reduit(somme_lettres(prenom + nom), Arret::maitre, Ecriture::barre_sauf_zero));
+    poser(e[ent::chemin_vie_partenaire],
+          date_reduite(naissance.jour, naissance.mois, naissance.annee));
+    // Without both numbers, the common number is emptied rather than left
     // from an earlier partner.
-    etat.ent[ent::expression_commune].texte.clear();
-    etat.ent[ent::chemin_vie_commun].texte.clear();
-    if (present(etat.ent[ent::expression].texte) &&
-        present(etat.ent[ent::expression_partenaire].texte))
-        etat.ent[ent::expression_commune].texte = texte_maitre(
-            somme_expression_commune(avant_barre(etat.ent[ent::expression_partenaire].texte),
-                                     avant_barre(etat.ent[ent::expression].texte))
-                .total());
-    if (present(etat.ent[ent::chemin_vie].texte) &&
-        present(etat.ent[ent::chemin_vie_partenaire].texte))
-        etat.ent[ent::chemin_vie_commun].texte = texte_reduit_22(
-            somme_chemin_commun(avant_barre(etat.ent[ent::chemin_vie_partenaire].texte),
-                                avant_barre(etat.ent[ent::chemin_vie].texte))
-                .total());
-    etat.ent[ent::essence_rencontre].texte =
-        texte_maitre(somme_date(rencontre.jour, rencontre.mois, rencontre.annee).total());
+    vider(e[ent::expression_commune]);
+    vider(e[ent::chemin_vie_commun]);
+    if (montre_un_nombre(e[ent::expression]) && montre_un_nombre(e[ent::expression_partenaire]))
+        poser(e[ent::expression_commune],
+              nombre_reduit(somme_expression_commune(e[ent::expression_partenaire].valeur(),
+                                                     e[ent::expression].valeur()),
+                            Ecriture::barre_sauf_zero));
+    if (montre_un_nombre(e[ent::chemin_vie]) && montre_un_nombre(e[ent::chemin_vie_partenaire]))
+        poser(e[ent::chemin_vie_commun],
+              nombre_reduit(somme_chemin_commun(e[ent::chemin_vie_partenaire].valeur(),
+                                                e[ent::chemin_vie].valeur()),
+                            Ecriture::barre_sauf_zero));
+    poser(e[ent::essence_rencontre], date_reduite(rencontre.jour, rencontre.mois, rencontre.annee));
     etat.origines.entente = EntenteCalculee{std::move(prenom),
                                             std::move(nom),
                                             naissance.jour,
@@ -55,21 +72,21 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
                                             rencontre.jour,
                                             rencontre.mois,
                                             rencontre.annee,
-                                            etat.ent[ent::expression].texte,
-                                            etat.ent[ent::chemin_vie].texte};
+                                            etat.ent[ent::expression].valeur(),
+                                            etat.ent[ent::chemin_vie].valeur()};
     return {};
 }
 
 void actualiser_compatibilite(EtatFenetre& etat) {
-    if (!present(etat.ent[ent::expression_partenaire].texte))
+    if (!montre_un_nombre(etat.ent[ent::expression_partenaire]))
         return;
     EtatFenetre essai = etat;
     if (!calculer_compatibilite(essai).message) {
         etat = std::move(essai);
         return;
     }
-    etat.ent[ent::expression_commune].texte.clear();
-    etat.ent[ent::chemin_vie_commun].texte.clear();
+    vider(etat.ent[ent::expression_commune]);
+    vider(etat.ent[ent::chemin_vie_commun]);
 }
 
 } // namespace kalder

@@ -11,42 +11,13 @@ namespace kalder::document {
 
 namespace {
 
-constexpr std::string_view noms_synthese[] = {"Grille", "lettre", "synth", "tri1", "tri2", "tri3"};
-constexpr std::string_view noms_details[] = {"Nomb", "defi", "deco", "des", "dei"};
-constexpr std::string_view noms_cycles[] = {"vie",
-                                            "cycle1",
-                                            "cycle2",
-                                            "cycle3",
-                                            "apogee1",
-                                            "apogee2",
-                                            "apogee3",
-                                            "apogee4",
-                                            "fin_apogee1",
-                                            "fin_apogee2",
-                                            "fin_apogee3",
-                                            "defi_apogee1",
-                                            "defi_apogee2",
-                                            "defi_apogee3",
-                                            "defi_apogee4",
-                                            "annee_personnelle",
-                                            "lettre_passage",
-                                            "Toi",
-                                            "cym",
-                                            "esse",
-                                            "apog",
-                                            "leco",
-                                            "periode",
-                                            "profec",
-                                            "semaine",
-                                            "semdef"};
-constexpr std::string_view noms_entente[] = {"ent"};
-
-constexpr Onglet table_onglets[] = {
-    {"Synthèse", noms_synthese},
-    {"Détails", noms_details},
-    {"Cycles", noms_cycles},
-    {"Entente avec une autre personne", noms_entente},
-};
+// The window's tabs and the runs each one shows, as the catalogue gives them.
+const std::array<Onglet, onglets_catalogue.size()> table_onglets = [] {
+    std::array<Onglet, onglets_catalogue.size()> r;
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i] = {onglets_catalogue[i].titre, rangees_onglet(i)};
+    return r;
+}();
 
 // Runs drawn as figures of their own rather than as rows of a label table.
 constexpr std::string_view en_figure[] = {"Grille",  "lettre", "deco",    "des",   "dei",
@@ -246,7 +217,7 @@ QString raison_omissions(const EtatFenetre& e) {
 }
 
 QString valeur_html(const Slot& slot) {
-    QString valeur = echappe(valeur_affichee(slot.texte));
+    QString valeur = echappe(slot.texte_valeur());
     const QString couleur = couleur_html(slot.couleur);
     if (couleur.isEmpty())
         return valeur;

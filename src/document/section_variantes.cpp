@@ -28,10 +28,9 @@ QString nombres_date(const LigneVariante& reference) {
         return {};
     QString h =
         titre_html(2, QStringLiteral("Nombres de la date, communs à tous les noms")) + debut_table;
-    for (const auto& [libelle, texte] : nombres) {
-        const std::string_view propre = libelle_affiche(texte);
-        const QString gauche = q(propre.empty() ? std::string_view(libelle) : propre);
-        const QString droite = q(valeur_affichee(texte));
+    for (const NombreDate& n : nombres) {
+        const QString gauche = q(n.legende());
+        const QString droite = q(n.slot.texte_valeur());
         h += QStringLiteral("<tr><td width=\"75%\">%1</td><td align=\"center\">%2</td></tr>\n")
                  .arg(gauche.toHtmlEscaped(), droite.toHtmlEscaped());
     }

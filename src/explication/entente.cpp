@@ -35,14 +35,13 @@ std::string expliquer_entente(const Contexte& c, int i) {
     case ent::expression_commune: {
         // The two expressions as the tab showed them, master numbers whole.
         return somme_ecrite(
-            somme_expression_commune(avant_barre(c.etat.ent[ent::expression_partenaire].texte),
-                                     avant_barre(e.votre_expression)),
+            somme_expression_commune(c.etat.ent[ent::expression_partenaire].valeur(),
+                                     e.votre_expression),
             Forme::maitre);
     }
     case ent::chemin_vie_commun: {
         return somme_ecrite(
-            somme_chemin_commun(avant_barre(c.etat.ent[ent::chemin_vie_partenaire].texte),
-                                avant_barre(e.votre_chemin)),
+            somme_chemin_commun(c.etat.ent[ent::chemin_vie_partenaire].valeur(), e.votre_chemin),
             Forme::jusqua22);
     }
     case ent::essence_rencontre:

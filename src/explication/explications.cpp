@@ -69,14 +69,14 @@ const std::array<Explicateur, nombre_entrees_catalogue> explicateurs = {{
 }};
 
 std::string expliquer(const Contexte& c, const SlotCatalogue& entree, int indice) {
-    const std::string& texte = entree.slot(c.etat, indice).texte;
-    if (texte.empty())
+    const Slot& slot = entree.slot(c.etat, indice);
+    if (slot.texte.empty())
         return {};
     const auto rang = static_cast<std::size_t>(&entree - catalogue_slots().data());
     std::string r = explicateurs[rang].expliquer(c, indice);
     // The last guard: one that does not reach the value shown would mislead,
     // wherever it is shown (the tests forbid one).
-    if (!atteint_la_valeur(r, texte))
+    if (!atteint_la_valeur(r, slot))
         return {};
     return r;
 }
@@ -91,21 +91,10 @@ std::vector<std::string_view> entrees_expliquees() {
     return r;
 }
 
-bool atteint_la_valeur(std::string_view explication, std::string_view texte_slot) {
-    const std::string_view valeur = valeur_affichee(texte_slot);
+bool atteint_la_valeur(std::string_view explication, const Slot& slot) {
+    const std::string_view valeur = slot.texte_valeur();
     return explication.size() >= valeur.size() &&
            explication.substr(explication.size() - valeur.size()) == valeur;
-}
-
-std::string_view valeur_affichee(std::string_view texte) {
-    const std::size_t deux_points = texte.rfind(" : ");
-    return deux_points == std::string_view::npos ? texte : texte.substr(deux_points + 3);
-}
-
-std::string_view libelle_affiche(std::string_view texte) {
-    const std::size_t deux_points = texte.rfind(" : ");
-    return deux_points == std::string_view::npos ? std::string_view()
-                                                 : texte.substr(0, deux_points);
 }
 
 std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {

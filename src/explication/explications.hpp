@@ -20,15 +20,9 @@ std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot);
 // Every slot with its explanation, in the order of slots_nommes.
 std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat);
 
-// The value at the end of a slot's text: "1" for "Pierre angulaire : 1".
-std::string_view valeur_affichee(std::string_view texte_slot);
-// The caption a slot's text carries before its value: "Pierre angulaire";
-// empty for a bare value.
-std::string_view libelle_affiche(std::string_view texte_slot);
-
 // Whether an explanation ends in the value its slot shows. Every one does
 // (the tests hold it); one that would not is withheld.
-bool atteint_la_valeur(std::string_view explication, std::string_view texte_slot);
+bool atteint_la_valeur(std::string_view explication, const Slot& slot);
 
 // The catalogue row each explainer was written for, in catalogue order; empty
 // where a row has none.

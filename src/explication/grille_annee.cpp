@@ -60,10 +60,9 @@ std::string expliquer_lettre_passage(const Contexte& c) {
 }
 
 std::string expliquer_mois_personnel(const Contexte& c, int mois) {
-    // The personal year is read back from its slot, as the grid does.
-    return somme_ecrite(
-        somme_mois_personnel(lire_debut_nombre(c.etat.annee_personnelle.texte), mois),
-        Forme::chiffre);
+    // The personal year as the grid holds it.
+    return somme_ecrite(somme_mois_personnel(c.etat.annee_personnelle.valeur(), mois),
+                        Forme::chiffre);
 }
 
 std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
@@ -73,9 +72,11 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
         return {};
     const Nombre y = c.etat.origines.annee_grille;
     const CycleMensuel cm = cycle_mensuel(t, y);
+    const std::string jour = std::to_string(dernier_jour_depart_naissance);
     const std::string debut = "Cycle mensuel commencé en " + nom_mois_minuscule(depart) +
-                              (t.jour <= 15 ? " (mois de naissance, né le 15 ou avant), "
-                                            : " (mois qui suit la naissance, né après le 15), ");
+                              (depart_au_mois_de_naissance(t)
+                                   ? " (mois de naissance, né le " + jour + " ou avant), "
+                                   : " (mois qui suit la naissance, né après le " + jour + "), ");
     switch (tiers_du_cycle(mois, depart)) {
     case 0:
         return debut + "4 premiers mois : année de naissance " + reduction(t.annee, Forme::chiffre);
@@ -94,9 +95,8 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
 std::string expliquer_essence(const Contexte& c, int mois) {
     if (sans_date(c))
         return std::string(date_absente) + " : 0";
-    // Both values are read back from their slots, as the grid does.
-    return somme_ecrite(somme_essence(lire_debut_nombre(c.etat.cym[mois].texte),
-                                      lire_debut_nombre(c.etat.Toi[mois].texte)),
+    // Both values as the grid holds them.
+    return somme_ecrite(somme_essence(c.etat.cym[mois].valeur(), c.etat.Toi[mois].valeur()),
                         Forme::maitre_nu);
 }
 
@@ -174,32 +174,33 @@ std::string expliquer_profection(const Contexte& c, int mois) {
 
 namespace {
 
-// The week row and month of a slot of the week grid, and their parts.
-struct SemaineDuMois {
-    int semaine;
-    int m;
-    SemainesMois parts;
-};
-
-SemaineDuMois semaine_du_mois(const Contexte& c, int i) {
-    const int m = (i - 1) % nombre_mois + 1;
-    const SemainesMois s = semaines_mois(c.theme, c.etat.origines.annee_grille, m);
-    return {(i - 1) / nombre_mois + 1, m, s};
-}
-
 // "base + mois m = total", inside weeks 2 and 4 and their challenges.
 std::string base_plus_mois(const SemainesMois& s, int m) {
     return nombre(s.base) + " + mois " + nombre(m) + " = " +
            chaine(s.apogee_brut(1, m), Forme::apogee);
 }
 
+// What every explanation of the week grid starts from: the week row and month
+// of a slot, their parts and the pieces of text the sentences share.
+struct SemaineDuMois {
+    int semaine;
+    int m;
+    SemainesMois s;
+    Nombre b;                // the base
+    const std::string& base; // how the base was reached
+    std::string plus_mois;   // "base + mois m = total"
+};
+
+SemaineDuMois semaine_du_mois(const Contexte& c, int i) {
+    const int m = (i - 1) % nombre_mois + 1;
+    const SemainesMois s = semaines_mois(c.theme, c.etat.origines.annee_grille, m);
+    return {(i - 1) / nombre_mois + 1, m, s, s.base, base_semaines(c), base_plus_mois(s, m)};
+}
+
 } // namespace
 
 std::string expliquer_semaine(const Contexte& c, int i) {
-    const auto [semaine, m, s] = semaine_du_mois(c, i);
-    const Nombre b = s.base;
-    const std::string& base = base_semaines(c);
-    const std::string plus_mois = base_plus_mois(s, m);
+    const auto& [semaine, m, s, b, base, plus_mois] = semaine_du_mois(c, i);
     switch (semaine) {
     case 1:
         return "Semaine 1, " + base + " ; " + nombre(b) + " + mois " + nombre(m) + " = " +
@@ -220,10 +221,7 @@ std::string expliquer_semaine(const Contexte& c, int i) {
 }
 
 std::string expliquer_defi_semaine(const Contexte& c, int i) {
-    const auto [semaine, m, s] = semaine_du_mois(c, i);
-    const Nombre b = s.base;
-    const std::string& base = base_semaines(c);
-    const std::string plus_mois = base_plus_mois(s, m);
+    const auto& [semaine, m, s, b, base, plus_mois] = semaine_du_mois(c, i);
     switch (semaine) {
     case 1:
         return "Défi de la semaine 1, " + base + " ; |mois " + nombre(m) + " − " + nombre(b) +

@@ -3,6 +3,7 @@
 #include "annee/calculer_annee.hpp"
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
+#include "noyau/ages_vie.hpp"
 #include "noyau/sommes.hpp"
 
 #include <algorithm>
@@ -12,15 +13,11 @@ namespace kalder {
 
 namespace {
 
-// The ages the "Cycles" tab gives its three cycles: 0-28, 29-57, from 58 on.
-constexpr std::array<int, 3> debut_cycles = {0, 29, 58};
 // The axis shows at least this many years of life, and a little past the
 // current year and the year of calculation.
 constexpr int age_minimal_axe = 90;
 constexpr int marge_apres_annee = 5;
 constexpr int age_plafond_axe = 130;
-// The nodes fall every nine years, numbered 1 to 9 ("Noeuds :" row).
-constexpr int ecart_noeuds = 9;
 
 using MembreSlot = Slot EtatFenetre::*;
 constexpr std::array<MembreSlot, 3> slots_cycles = {&EtatFenetre::cycle1, &EtatFenetre::cycle2,
@@ -32,11 +29,6 @@ constexpr std::array<MembreSlot, 3> slots_fins = {
 constexpr std::array<MembreSlot, 4> slots_defis = {
     &EtatFenetre::defi_apogee1, &EtatFenetre::defi_apogee2, &EtatFenetre::defi_apogee3,
     &EtatFenetre::defi_apogee4};
-
-// "22/4" -> 4, "7" -> 7: the digit a number reduces to, as written.
-int chiffre_de(std::string_view texte) {
-    return static_cast<int>(apres_barre(texte));
-}
 
 // "0 an", "1 an", "28 ans".
 std::string ans(int age) {
@@ -65,7 +57,7 @@ BandeFrise bande(std::string titre, const Slot& slot, int debut, int fin) {
     BandeFrise b;
     b.titre = std::move(titre);
     b.nombre = slot.texte;
-    b.chiffre = chiffre_de(slot.texte);
+    b.chiffre = static_cast<int>(slot.chiffre());
     b.age_debut = debut;
     b.age_fin = fin;
     return b;
@@ -87,10 +79,11 @@ int age_maximal(const Theme& t, int annee_courante, int annee_calcul) {
 
 void cycles(Frise& f, const EtatFenetre& etat) {
     for (std::size_t i = 0; i < f.cycles.size(); ++i) {
-        const int fin = i + 1 < debut_cycles.size() ? debut_cycles[i + 1] : f.age_maximal;
+        const CycleDeVie& cycle = cycles_de_vie[i];
+        const int fin = cycle.fin < 0 ? f.age_maximal : cycle.fin + 1;
         const std::string nom = "cycle" + std::to_string(i + 1);
         BandeFrise& b = f.cycles[i] =
-            bande("Cycle " + std::to_string(i + 1), etat.*slots_cycles[i], debut_cycles[i], fin);
+            bande("Cycle " + std::to_string(i + 1), etat.*slots_cycles[i], cycle.debut, fin);
         b.explication =
             ligne(libelle_slot(nom) + " (" + texte_annees_cycle(f, b.age_debut, b.age_fin) + ")",
                   b.nombre, expliquer_slot(etat, nom));
@@ -102,8 +95,7 @@ void apogees(Frise& f, const EtatFenetre& etat) {
     for (std::size_t i = 0; i < f.apogees.size(); ++i) {
         const std::string rang = std::to_string(i + 1);
         const bool derniere = i == slots_fins.size();
-        const int fin = derniere ? f.age_maximal
-                                 : static_cast<int>(lire_debut_nombre((etat.*slots_fins[i]).texte));
+        const int fin = derniere ? f.age_maximal : static_cast<int>((etat.*slots_fins[i]).valeur());
         BandeFrise& a = f.apogees[i] = bande("Apogée " + rang, etat.*slots_apogees[i], debut, fin);
         a.explication = ligne(libelle_slot("apogee" + rang) + ", " + texte_ages(f, debut, fin),
                               a.nombre, expliquer_slot(etat, "apogee" + rang));
@@ -123,7 +115,7 @@ void noeuds(Frise& f) {
         BandeFrise& n = f.noeuds[i];
         n.chiffre = static_cast<int>(i + 1);
         n.titre = "Noeud " + std::to_string(n.chiffre);
-        n.age_debut = n.age_fin = ecart_noeuds * n.chiffre;
+        n.age_debut = n.age_fin = age_noeud(n.chiffre);
         // Drawn with its age, the axis's own unit.
         n.nombre = std::to_string(n.age_debut);
         n.explication = n.titre + " : " + std::to_string(n.age_debut) + " ans (" +

@@ -4,6 +4,7 @@
 // band. Drawing it is the document library's business.
 
 #include "modele/etat_fenetre.hpp"
+#include "noyau/ages_vie.hpp"
 
 #include <array>
 #include <optional>
@@ -29,7 +30,7 @@ struct Frise {
     std::array<BandeFrise, 3> cycles;
     std::array<BandeFrise, 4> apogees;
     std::array<BandeFrise, 4> defis; // the challenge of each pinnacle, over its ages
-    std::array<BandeFrise, 9> noeuds;
+    std::array<BandeFrise, nombre_noeuds> noeuds;
     std::vector<BandeFrise> annees_personnelles; // one per calendar year, from the birth year
     int annee_courante = 0;
     int annee_calcul = 0; // the year of the forecast grid

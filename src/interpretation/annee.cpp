@@ -11,19 +11,18 @@ namespace kalder {
 
 namespace {
 
-std::string_view rangee(textes::NomTable table, std::string_view texte) {
-    return textes::entree(table, cle(lire_debut_nombre(texte)));
+std::string_view rangee(textes::NomTable table, const Slot& slot) {
+    return textes::entree(table, cle(slot.valeur()));
 }
 
 // Pinnacles of every scale read their row by the digit after the slash.
-std::string_view apogee(std::string_view texte) {
-    return textes::entree(textes::tables::cycles_apogee, cle(apres_barre(texte)));
+std::string_view apogee(const Slot& slot) {
+    return textes::entree(textes::tables::cycles_apogee, cle(slot.chiffre()));
 }
 
 void ecrire_defi_apogee(Interpretation& doc, const Slot& defi) {
     if (present(defi))
-        interprete2(doc,
-                    {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi.texte)});
+        interprete2(doc, {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi)});
 }
 
 void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
@@ -32,14 +31,11 @@ void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
     titre(doc, "Vie entière");
     titre(doc, "");
     titre(doc, "Cycle de formation :");
-    interprete2(doc,
-                textes::entree(textes::tables::cycles_formation, cle(avant_barre(e.cycle1.texte))));
+    interprete2(doc, textes::entree(textes::tables::cycles_formation, cle(e.cycle1.valeur())));
     titre(doc, "Cycle de production :");
-    interprete2(
-        doc, textes::entree(textes::tables::cycles_production, cle(avant_barre(e.cycle2.texte))));
+    interprete2(doc, textes::entree(textes::tables::cycles_production, cle(e.cycle2.valeur())));
     titre(doc, "Cycle de moisson :");
-    interprete2(doc,
-                textes::entree(textes::tables::cycles_moisson, cle(avant_barre(e.cycle3.texte))));
+    interprete2(doc, textes::entree(textes::tables::cycles_moisson, cle(e.cycle3.valeur())));
 
     titre(doc, "");
     titre(doc, "Les apogées de réalisation");
@@ -47,16 +43,16 @@ void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
     const std::string& fin2 = e.fin_apogee2.texte;
     const std::string& fin3 = e.fin_apogee3.texte;
     titre(doc, {"Avant ", fin1, " (organisation intérieure) :"});
-    interprete2(doc, apogee(e.apogee1.texte));
+    interprete2(doc, apogee(e.apogee1));
     ecrire_defi_apogee(doc, e.defi_apogee1);
     titre(doc, {"De ", fin1, " à ", fin2, " (Action, mission sociale) :"});
-    interprete2(doc, apogee(e.apogee2.texte));
+    interprete2(doc, apogee(e.apogee2));
     ecrire_defi_apogee(doc, e.defi_apogee2);
     titre(doc, {"De ", fin2, " à ", fin3, " (Expansion) :"});
-    interprete2(doc, apogee(e.apogee3.texte));
+    interprete2(doc, apogee(e.apogee3));
     ecrire_defi_apogee(doc, e.defi_apogee3);
     titre(doc, {"Après ", fin3, " (Intériorisation) :"});
-    interprete2(doc, apogee(e.apogee4.texte));
+    interprete2(doc, apogee(e.apogee4));
     ecrire_defi_apogee(doc, e.defi_apogee4);
     ligne_separation(doc);
 }
@@ -68,8 +64,8 @@ void ecrire_l_annee(const EtatFenetre& e, Interpretation& doc) {
         titre(doc, "");
         titre(doc, "L'année personnelle révèle le climat qui accompagne l'individu pendant cette "
                    "année.");
-        interprete2(
-            doc, {"Année personnelle ", annee, " : ", rangee(textes::tables::cycles_annee, annee)});
+        interprete2(doc, {"Année personnelle ", annee, " : ",
+                          rangee(textes::tables::cycles_annee, e.annee_personnelle)});
     }
     const std::string& lettre = e.lettre_passage.texte;
     if (!rogner(lettre).empty()) {
@@ -97,21 +93,21 @@ void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
     titre(doc, {"Mois de ", noms_mois[m - 1]});
 
     ecrire_valeur(doc, e.Toi[m], "Le mois personnel révèle le climat du mois.", "Mois personnel ",
-                  rangee(textes::tables::cycles_mois, e.Toi[m].texte));
+                  rangee(textes::tables::cycles_mois, e.Toi[m]));
     ecrire_valeur(doc, e.esse[m], "L'essence révèle le climat secondaire du mois.", "Essence ",
-                  rangee(textes::tables::cycles_essence, e.esse[m].texte));
+                  rangee(textes::tables::cycles_essence, e.esse[m]));
     ecrire_valeur(doc, e.apog[q],
                   "L'apogée marque le travail d'évolution intérieure en cours durant cette "
                   "période. Chaque apogée dure 3 mois.",
-                  "Apogée ", apogee(e.apog[q].texte));
+                  "Apogée ", apogee(e.apog[q]));
     ecrire_valeur(doc, e.leco[q],
                   "Le défi (ou leçon) marque le point à travailler durant cette période.", "Leçon ",
-                  rangee(textes::tables::cycles_defi, e.leco[q].texte));
+                  rangee(textes::tables::cycles_defi, e.leco[q]));
     ecrire_valeur(doc, e.periode[m], "Les périodes découpent l'année en 7 fragments de 52 jours.",
-                  "Période ", rangee(textes::tables::cycles_periode, e.periode[m].texte));
+                  "Période ", rangee(textes::tables::cycles_periode, e.periode[m]));
     ecrire_valeur(doc, e.profec[m],
                   "Les profections permettent de prévoir le domaine de la vie qui sera modifié.",
-                  "Profection ", rangee(textes::tables::cycles_profection, e.profec[m].texte));
+                  "Profection ", rangee(textes::tables::cycles_profection, e.profec[m]));
 
     static constexpr std::string_view semaines[] = {
         "Apogée de la semaine 1 : ", "Apogée de la semaine 2 : ", "Apogée de la semaine 3 : ",
@@ -123,7 +119,7 @@ void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
             continue;
         titre(doc, "");
         titre(doc, semaines[w - 1]);
-        interprete2(doc, {"Apogée ", semaine, " : ", apogee(semaine)});
+        interprete2(doc, {"Apogée ", semaine, " : ", apogee(e.semaine[k])});
         ecrire_defi_apogee(doc, e.semdef[k]);
     }
 }

@@ -17,8 +17,8 @@ bool defi_absent(std::string_view c) {
     return c.empty() || c == "0";
 }
 
-std::string_view rangee(textes::NomTable table, std::string_view texte) {
-    return textes::entree(table, cle(lire_debut_nombre(texte)));
+std::string_view rangee(textes::NomTable table, const Slot& slot) {
+    return textes::entree(table, cle(slot.valeur()));
 }
 
 void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
@@ -26,12 +26,17 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Elles indiquent d'autres aspects du karma, éventuellement secondaires par "
                "rapport à ceux mis en évidence avec la grille d'inclusion");
     titre(doc, "");
-    for (std::string_view dette : {"13", "14", "16", "19"}) {
+    // A word's vowels or consonants stopped on that karmic debt.
+    const auto sur_la_dette = [](const Slot& s, Nombre dette) {
+        return s.nombre && s.nombre->etapes.regle == Regle::dette_karmique && s.valeur() == dette;
+    };
+    for (Nombre dette : {13, 14, 16, 19}) {
         bool trouvee = false;
         for (std::size_t k = 0; k < nombre_mots; ++k)
-            trouvee = trouvee || etat.des[k].texte == dette || etat.dei[k].texte == dette;
+            trouvee =
+                trouvee || sur_la_dette(etat.des[k], dette) || sur_la_dette(etat.dei[k], dette);
         if (trouvee)
-            interprete2(doc, textes::entree(textes::tables::detail_karma, dette));
+            interprete2(doc, textes::entree(textes::tables::detail_karma, std::to_string(dette)));
     }
     ligne_separation(doc);
 }
@@ -76,7 +81,7 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
         if (defi_absent(c))
             titre(doc, "Pas de défi.");
         else
-            titre(doc, {"Défi ", c, " : ", rangee(d.table, c)});
+            titre(doc, {"Défi ", c, " : ", rangee(d.table, etat.defi[d.indice])});
     }
 }
 
@@ -88,8 +93,8 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "Jour de naissance");
     titre(doc, "Il indique comment l'individu se comporte durant sa vie adulte.");
     titre(doc, "");
-    titre(doc,
-          {"Vibration ", vibration, " : ", rangee(textes::tables::detail_vibration, vibration)});
+    titre(doc, {"Vibration ", vibration, " : ",
+                rangee(textes::tables::detail_vibration, etat.Nomb[nomb::vibration_jour])});
 
     titre(doc, "");
     titre(doc, "Défi du jour de naissance : Il donne une mise en garde sur la valeur propre de "
@@ -98,13 +103,15 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     if (defi_absent(defi))
         titre(doc, "Pas de défi");
     else
-        titre(doc, {"Défi ", defi, " : ", rangee(textes::tables::detail_defi_jour, defi)});
+        titre(doc, {"Défi ", defi, " : ",
+                    rangee(textes::tables::detail_defi_jour, etat.Nomb[nomb::defi_jour])});
 
     titre(doc, "");
     titre(doc, textes::entree(textes::tables::introductions, "detail_cadeau"));
     const std::string& cadeau = etat.Nomb[nomb::cadeau_jour].texte;
     if (!defi_absent(cadeau))
-        titre(doc, {"Cadeau ", cadeau, " : ", rangee(textes::tables::detail_cadeau, cadeau)});
+        titre(doc, {"Cadeau ", cadeau, " : ",
+                    rangee(textes::tables::detail_cadeau, etat.Nomb[nomb::cadeau_jour])});
 }
 
 void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
@@ -114,7 +121,7 @@ void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     const std::string& equilibre = etat.Nomb[nomb::equilibre].texte;
     interprete2(doc, {"Nombre d'équilibre ", equilibre, " : ",
-                      rangee(textes::tables::detail_equilibre, equilibre)});
+                      rangee(textes::tables::detail_equilibre, etat.Nomb[nomb::equilibre])});
 }
 
 void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {

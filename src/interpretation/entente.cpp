@@ -24,8 +24,8 @@ void calcul_entente(EtatFenetre& etat) {
         const Slot& slot = etat.ent[p.indice];
         if (!present(slot))
             continue;
-        interprete2(doc, {p.libelle, slot.texte, " : ",
-                          textes::entree(p.table, cle(avant_barre(slot.texte)))});
+        interprete2(doc,
+                    {p.libelle, slot.texte, " : ", textes::entree(p.table, cle(slot.valeur()))});
     }
 }
 

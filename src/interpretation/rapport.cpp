@@ -1,4 +1,5 @@
 #include "interpretation/commandes.hpp"
+#include "noyau/ages_vie.hpp"
 #include "noyau/centrage.hpp"
 #include "noyau/nombre_saisi.hpp"
 #include "noyau/utf8.hpp"
@@ -127,15 +128,16 @@ void vie_entiere(Page& p, const EtatFenetre& e) {
     p.ligne({"Vie entière :"});
     p.ligne({macrons(10)});
     p.ligne({"Chemin de vie :", TAB, e.synth[synth::chemin_vie].texte});
-    p.ligne({"Cycles :", TAB, TAB, "0-28 ans :", TAB, e.cycle1.texte, TAB, "29-57 ans :", TAB,
-             e.cycle2.texte, TAB, ">57 ans :", TAB, e.cycle3.texte});
+    const auto ages = [](int cycle) {
+        return std::string(cycles_de_vie[static_cast<std::size_t>(cycle)].ages) + " :";
+    };
+    p.ligne({"Cycles :", TAB, TAB, ages(0), TAB, e.cycle1.texte, TAB, ages(1), TAB, e.cycle2.texte,
+             TAB, ages(2), TAB, e.cycle3.texte});
     p.ligne({"Apogées :",         TAB, e.apogee1.texte, " Défi ", e.defi_apogee1.texte, TAB,
              e.fin_apogee1.texte, TAB, e.apogee2.texte, " Défi ", e.defi_apogee2.texte, TAB,
              e.fin_apogee2.texte, TAB, e.apogee3.texte, " Défi ", e.defi_apogee3.texte, TAB,
              e.fin_apogee3.texte, TAB, e.apogee4.texte, " Défi ", e.defi_apogee4.texte});
-    p.ligne({"Noeuds :", TAB,
-             "1 / 9 ans / 2 / 18 ans / 3 / 27 ans / 4 / 36 ans / 5 / 45 ans / 6 / 54 ans / 7 / 63 "
-             "ans / 8 / 72 ans / 9 / 81 ans"});
+    p.ligne({"Noeuds :", TAB, liste_noeuds()});
     p.ligne({});
     p.ligne({});
 }

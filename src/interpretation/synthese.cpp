@@ -135,7 +135,8 @@ void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
     titre(doc, "");
     titre(doc, introduction("synthese_mission"));
     interprete2(doc, {"Mission ", mission, " : ",
-                      textes::entree(textes::tables::synthese_mission, cle(apres_barre(mission)))});
+                      textes::entree(textes::tables::synthese_mission,
+                                     cle(etat.synth[synth::mission].chiffre()))});
 }
 
 } // namespace

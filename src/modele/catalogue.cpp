@@ -1,9 +1,11 @@
 #include "modele/catalogue.hpp"
+#include "noyau/ages_vie.hpp"
 
 #include <charconv>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace kalder {
 
@@ -138,9 +140,9 @@ constexpr SlotCatalogue lignes[] = {
     tableau<&E::vie>(
         "vie", indice_vie_entiere, indice_vie_entiere, "Vie entière",
         [](int) { return texte("Vie entière"); }, garde, D),
-    seul<&E::cycle1>("cycle1", "Cycle de 0 à 28 ans", garde, D),
-    seul<&E::cycle2>("cycle2", "Cycle de 29 à 57 ans", garde, D),
-    seul<&E::cycle3>("cycle3", "Cycle après 57 ans", garde, D),
+    seul<&E::cycle1>("cycle1", cycles_de_vie[0].titre, garde, D),
+    seul<&E::cycle2>("cycle2", cycles_de_vie[1].titre, garde, D),
+    seul<&E::cycle3>("cycle3", cycles_de_vie[2].titre, garde, D),
     seul<&E::apogee1>("apogee1", "Apogée 1", garde, ND),
     seul<&E::apogee2>("apogee2", "Apogée 2", garde, ND),
     seul<&E::apogee3>("apogee3", "Apogée 3", garde, ND),
@@ -153,7 +155,7 @@ constexpr SlotCatalogue lignes[] = {
     seul<&E::defi_apogee3>("defi_apogee3", "Défi de l'apogée 3", garde, D),
     seul<&E::defi_apogee4>("defi_apogee4", "Défi de l'apogée 4", garde, D),
     seul<&E::annee_personnelle>("annee_personnelle", "Année personnelle", efface, A),
-    seul<&E::lettre_passage>("lettre_passage", "Lettre de passage", efface, A),
+    seul<&E::lettre_passage>("lettre_passage", "Lettre de passage", efface, Decideur::nom_et_annee),
     tableau<&E::Toi>(
         "Toi", 1, nombre_mois, "Mois personnel",
         [](int m) { return "Mois personnel " + du_mois(m); }, efface, A),
@@ -262,6 +264,21 @@ std::size_t nombre_slots() {
     for (const SlotCatalogue& e : lignes)
         n += static_cast<std::size_t>(e.nombre());
     return n;
+}
+
+std::span<const std::string_view> rangees_onglet(std::size_t onglet) {
+    static const auto par_onglet = [] {
+        std::array<std::vector<std::string_view>, onglets_catalogue.size()> r;
+        std::size_t courant = 0;
+        for (const SlotCatalogue& e : catalogue_slots()) {
+            while (courant + 1 < onglets_catalogue.size() &&
+                   onglets_catalogue[courant + 1].premiere_rangee == e.nom)
+                ++courant;
+            r[courant].push_back(e.nom);
+        }
+        return r;
+    }();
+    return par_onglet.at(onglet);
 }
 
 } // namespace kalder

@@ -20,12 +20,13 @@ enum class Decideur {
     nom,
     date,
     nom_et_date,
-    annee,      // the forecast of the chosen year (the passing letter also reads the name)
-    partenaire, // the compatibility with a partner
+    annee,        // the forecast of the chosen year
+    nom_et_annee, // the letters of the first names and the name read for the chosen year
+    partenaire,   // the compatibility with a partner
 };
 
 constexpr bool decide_par_le_nom(Decideur d) {
-    return d == Decideur::nom || d == Decideur::nom_et_date;
+    return d == Decideur::nom || d == Decideur::nom_et_date || d == Decideur::nom_et_annee;
 }
 
 struct SlotCatalogue {
@@ -86,10 +87,27 @@ Slot* trouver_slot(EtatFenetre& etat, std::string_view nom_complet);
 // How many slots the window shows, all runs counted index by index.
 std::size_t nombre_slots();
 
+// The tabs of the main window in their order, each with the first catalogue
+// row it shows: a row belongs to the tab of the last first row before it.
+struct OngletCatalogue {
+    std::string_view titre;
+    std::string_view premiere_rangee;
+};
+inline constexpr std::array<OngletCatalogue, 4> onglets_catalogue = {{
+    {"Synthèse", "Grille"},
+    {"Détails", "Nomb"},
+    {"Cycles", "vie"},
+    {"Entente avec une autre personne", "ent"},
+}};
+// The rows of a tab (an index of `onglets_catalogue`), by name, in catalogue order.
+std::span<const std::string_view> rangees_onglet(std::size_t onglet);
+
 // The captions of the triangle, bare on a fresh window, with the digit after a theme.
 inline constexpr std::string_view legende_pierre_angulaire = "Pierre angulaire";
 inline constexpr std::string_view legende_nombre_clef = "Nombre clef";
 inline constexpr std::string_view legende_derniere_pierre = "Dernière pierre";
+// The caption of the whole-life slot before its value.
+inline constexpr std::string_view legende_chemin_vie = "Chemin de vie";
 
 // The row and column headings of the expression-mode table, by index of `lettre`.
 inline constexpr std::array<std::string_view, mode::dernier + 1> noms_modes = {

@@ -1,14 +1,11 @@
 #include "modele/effacer.hpp"
 
 #include "modele/catalogue.hpp"
+#include "modele/ecriture.hpp"
 
 namespace kalder {
 
 namespace {
-
-void vider(Slot& s) {
-    s.texte.clear();
-}
 
 constexpr ChampId champs_partenaire[] = {ChampId::prenom_partenaire, ChampId::nom_partenaire,
                                          ChampId::jour_partenaire, ChampId::mois_partenaire,

@@ -5,6 +5,7 @@
 
 #include "modele/indices_slots.hpp"
 #include "noyau/nombre.hpp"
+#include "noyau/nombre_calcule.hpp"
 
 #include <array>
 #include <optional>
@@ -28,13 +29,28 @@ constexpr std::string_view couleur_hex(Couleur c) {
     return {};
 }
 
+// A display slot: its text is written from the number it holds (modele/ecriture.hpp).
 struct Slot {
     std::string texte;
     Couleur couleur = Couleur::defaut;
     bool visible = true;
+    // The number the text shows, as the calculation reached it; none for a
+    // word, a letter, a bare caption or an empty slot.
+    std::optional<NombreCalcule> nombre = std::nullopt;
+    // The caption written before " : " and the value ("Pierre angulaire"); empty for a bare value.
+    std::string_view legende = {};
 
     // Something to read there.
     bool montre() const { return visible && !texte.empty(); }
+    // The value it holds; 0 for none.
+    Nombre valeur() const { return nombre ? nombre->valeur() : 0; }
+    // The digit after its "/" ("22/4" gives 4), or its value without one.
+    Nombre chiffre() const { return nombre ? nombre->chiffre() : 0; }
+    // The text of its value, after the caption.
+    std::string_view texte_valeur() const {
+        const std::string_view t = texte;
+        return legende.empty() || t.size() < legende.size() + 3 ? t : t.substr(legende.size() + 3);
+    }
 };
 
 enum class ChampId : int {
@@ -131,8 +147,8 @@ struct EntenteCalculee {
     Nombre jour_rencontre = 0;
     Nombre mois_rencontre = 0;
     Nombre annee_rencontre = 0;
-    std::string votre_expression; // ent(1) as it was read
-    std::string votre_chemin;     // ent(3) as it was read
+    Nombre votre_expression = 0; // ent(1) as it was read
+    Nombre votre_chemin = 0;     // ent(3) as it was read
 };
 
 // What the results on screen were computed from. Clear-all zeroes the stored

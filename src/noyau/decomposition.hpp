@@ -48,6 +48,7 @@ struct Somme {
     std::size_t nombre = 0;
     Arret arret = Arret::chiffre; // the reduction the total goes through
 
+    constexpr Somme() = default;
     // Inline: the calculation builds dozens of these per theme.
     constexpr Somme(Arret a, std::initializer_list<Terme> l) : arret(a) {
         for (const Terme& t : l)

@@ -6,19 +6,19 @@ namespace kalder {
 
 namespace {
 
-struct Regle {
+struct RegleChamp {
     double minimum;
     double maximum;
     const char* message;
 };
 
-constexpr Regle regle_jour{1, 31, "Jour incorrect"};
-constexpr Regle regle_mois{1, 12, "Mois incorrect"};
-constexpr Regle regle_annee{1, static_cast<double>(annee_maximale), "Année incorrecte"};
+constexpr RegleChamp regle_jour{1, 31, "Jour incorrect"};
+constexpr RegleChamp regle_mois{1, 12, "Mois incorrect"};
+constexpr RegleChamp regle_annee{1, static_cast<double>(annee_maximale), "Année incorrecte"};
 
 // The typed value is compared before rounding: 30.6 passes and becomes 31,
 // 31.4 is above 31 and is refused.
-std::optional<Nombre> lire(const std::string& texte, const Regle& regle) {
+std::optional<Nombre> lire(const std::string& texte, const RegleChamp& regle) {
     const auto valeur = lire_nombre_saisi(texte);
     if (!valeur || !(*valeur >= regle.minimum) || !(*valeur <= regle.maximum))
         return std::nullopt;
@@ -68,7 +68,7 @@ DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs) {
         date.absente = true;
         return date;
     }
-    const std::pair<ChampId, const Regle*> etapes[] = {
+    const std::pair<ChampId, const RegleChamp*> etapes[] = {
         {champs.jour, &regle_jour}, {champs.mois, &regle_mois}, {champs.annee, &regle_annee}};
     Nombre* cibles[] = {&date.jour, &date.mois, &date.annee};
     for (int i = 0; i < 3; ++i) {

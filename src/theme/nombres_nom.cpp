@@ -25,22 +25,34 @@ Couleur couleur_somme(const EtatFenetre& etat, Nombre brut) {
 
 // A word's number is dark red when it is a karmic debt.
 void ecrire_karmique(Slot& slot, Nombre somme) {
-    ecrire(slot, texte_karmique(somme),
-           dette_karmique(reduire_karmique(somme)) ? Couleur::rouge_fonce : Couleur::defaut);
+    const NombreCalcule n = nombre_reduit(somme, Arret::karmique, Ecriture::barre_sauf_zero);
+    ecrire(slot, n,
+           n.etapes.regle == Regle::dette_karmique ? Couleur::rouge_fonce : Couleur::defaut);
+}
+
+// A name's number: its raw sum reduced, master numbers kept.
+NombreCalcule nombre_maitre(Nombre brut) {
+    return nombre_reduit(brut, Arret::maitre, Ecriture::barre_sauf_zero);
+}
+
+// A letter's value reduced to one digit; 0 without the letter.
+NombreCalcule pierre(bool trouvee, char32_t lettre) {
+    return trouvee ? nombre_reduit(valeur_caractere(lettre), Arret::chiffre, Ecriture::nombre)
+                   : nombre_entier(0);
 }
 
 void pierres(EtatFenetre& etat, const std::u32string& prenom) {
     const LettresPierres lettres = lire_pierres(prenom);
     Theme& t = etat.theme;
-    t.pierres[1] = lettres.trouvees ? reduire(valeur_caractere(lettres.premiere)) : 0;
-    t.pierres[2] = reduire(lettres.somme);
-    t.pierres[3] = lettres.trouvees ? reduire(valeur_caractere(lettres.derniere)) : 0;
-    ecrire(etat.tri1, std::string(legende_pierre_angulaire) + " : " + std::to_string(t.pierres[1]),
-           couleur_presence(etat, t.pierres[1]));
-    ecrire(etat.tri2, std::string(legende_nombre_clef) + " : " + std::to_string(t.pierres[2]),
-           couleur_presence(etat, t.pierres[2]));
-    ecrire(etat.tri3, std::string(legende_derniere_pierre) + " : " + std::to_string(t.pierres[3]),
-           couleur_presence(etat, t.pierres[3]));
+    const NombreCalcule p1 = pierre(lettres.trouvees, lettres.premiere);
+    const NombreCalcule p2 = nombre_reduit(lettres.somme, Arret::chiffre, Ecriture::nombre);
+    const NombreCalcule p3 = pierre(lettres.trouvees, lettres.derniere);
+    t.pierres[1] = p1.valeur();
+    t.pierres[2] = p2.valeur();
+    t.pierres[3] = p3.valeur();
+    ecrire(etat.tri1, legende_pierre_angulaire, p1, couleur_presence(etat, t.pierres[1]));
+    ecrire(etat.tri2, legende_nombre_clef, p2, couleur_presence(etat, t.pierres[2]));
+    ecrire(etat.tri3, legende_derniere_pierre, p3, couleur_presence(etat, t.pierres[3]));
 }
 
 void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string& nom) {
@@ -51,7 +63,7 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     const auto liste = couper_mots(espace);
     for (std::size_t k = 0; k < liste.size(); ++k) {
         const std::u32string_view mot = liste[k];
-        ecrire(etat.deco[k], encoder_utf8(mot));
+        ecrire_texte(etat.deco[k], encoder_utf8(mot));
         ecrire_karmique(etat.des[k], somme_voyelles(mot));
         ecrire_karmique(etat.dei[k], somme_consonnes(mot));
         etat.deco[k].visible = etat.des[k].visible = etat.dei[k].visible = true;
@@ -68,11 +80,14 @@ void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
     // earlier person's value.
     for (int i : {defi::voyelles, defi::consonnes}) {
         const auto ecart = ecart_extremes(complet, i);
-        ecrire(etat.defi[i], ecart ? std::to_string(ecart->brut()) : std::string());
+        if (ecart)
+            ecrire(etat.defi[i], nombre_entier(ecart->brut()));
+        else
+            ecrire_texte(etat.defi[i], "");
     }
     const Theme& t = etat.theme;
     ecrire(etat.defi[defi::global],
-           std::to_string(ecart_reduit(t.elan_brut, t.moi_intime_brut).brut()));
+           nombre_entier(ecart_reduit(t.elan_brut, t.moi_intime_brut).brut()));
 }
 
 void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
@@ -84,7 +99,7 @@ void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
         }
     for (int i = mode::premier; i <= mode::dernier; ++i) {
         etat.theme.modes[i] = compteurs[i];
-        ecrire(etat.lettre[i], std::to_string(compteurs[i]));
+        ecrire(etat.lettre[i], nombre_entier(compteurs[i]));
     }
 }
 
@@ -100,31 +115,31 @@ void calculer_nombres_nom(EtatFenetre& etat) {
     for (char32_t c : complet)
         ++grille[valeur_caractere(c)];
     for (int k = chiffres::premier; k <= chiffres::dernier; ++k)
-        ecrire(etat.Grille[k], std::to_string(grille[k]),
+        ecrire(etat.Grille[k], nombre_entier(grille[k]),
                grille[k] == 0 ? Couleur::rouge_fonce : Couleur::defaut);
 
     t.elan_brut = somme_voyelles(complet);
-    const std::string elan = texte_maitre(t.elan_brut);
+    const NombreCalcule elan = nombre_maitre(t.elan_brut);
     ecrire(etat.Nomb[nomb::elan], elan);
     ecrire(etat.synth[synth::elan], elan, couleur_somme(etat, t.elan_brut));
 
     t.actif_brut = somme_lettres(prenom);
-    ecrire(etat.Nomb[nomb::actif], texte_maitre(t.actif_brut));
+    ecrire(etat.Nomb[nomb::actif], nombre_maitre(t.actif_brut));
     t.hereditaire_brut = somme_lettres(nom);
-    ecrire(etat.Nomb[nomb::hereditaire], texte_maitre(t.hereditaire_brut));
+    ecrire(etat.Nomb[nomb::hereditaire], nombre_maitre(t.hereditaire_brut));
 
     t.expression_brut = somme_lettres(complet);
-    const std::string expression = texte_maitre(t.expression_brut);
+    const NombreCalcule expression = nombre_maitre(t.expression_brut);
     ecrire(etat.Nomb[nomb::expression], expression);
     ecrire(etat.synth[synth::expression], expression, couleur_somme(etat, t.expression_brut));
     ecrire(etat.ent[ent::expression], expression);
 
     t.moi_intime_brut = somme_consonnes(complet);
-    const std::string intime = texte_maitre(t.moi_intime_brut);
+    const NombreCalcule intime = nombre_maitre(t.moi_intime_brut);
     ecrire(etat.Nomb[nomb::moi_intime], intime);
     ecrire(etat.synth[synth::moi_intime], intime, couleur_somme(etat, t.moi_intime_brut));
 
-    ecrire(etat.Nomb[nomb::personnalite], std::to_string(reduire(somme_personnalite(t).total())));
+    ecrire(etat.Nomb[nomb::personnalite], nombre_reduit(somme_personnalite(t), Ecriture::nombre));
 }
 
 void calculer_nombres_nom_suite(EtatFenetre& etat) {
@@ -137,12 +152,14 @@ void calculer_nombres_nom_suite(EtatFenetre& etat) {
     mots(etat, prenom, nom);
     // The first word is read back from its slot.
     ecrire(etat.Nomb[nomb::dynamisme],
-           texte_maitre(somme_dynamisme(somme_lettres(etat.deco[0].texte), t.jour).total()));
-    ecrire(etat.Nomb[nomb::equilibre],
-           std::to_string(reduire(somme_lettres(initiales_nom(prenom, nom)))));
+           nombre_reduit(somme_dynamisme(somme_lettres(etat.deco[0].texte), t.jour),
+                         Ecriture::barre_sauf_zero));
+    ecrire(etat.Nomb[nomb::equilibre], nombre_reduit(somme_lettres(initiales_nom(prenom, nom)),
+                                                     Arret::chiffre, Ecriture::nombre));
     const auto voyelle = premiere_voyelle(nom);
-    etat.Nomb[nomb::premiere_voyelle].texte =
-        voyelle ? std::string(1, static_cast<char>(plier(*voyelle))) : std::string();
+    ecrire_texte(etat.Nomb[nomb::premiere_voyelle],
+                 voyelle ? std::string(1, static_cast<char>(plier(*voyelle))) : std::string(),
+                 etat.Nomb[nomb::premiere_voyelle].couleur);
     defis_nom(etat, complet);
     modes_expression(etat, complet);
 }

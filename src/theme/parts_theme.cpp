@@ -1,5 +1,6 @@
 #include "theme/parts_theme.hpp"
 
+#include "noyau/ages_vie.hpp"
 #include "noyau/lettres.hpp"
 #include "noyau/lettres_nom.hpp"
 #include "noyau/sommes.hpp"
@@ -70,8 +71,9 @@ Apogee3 apogee3(const Theme& t) {
     return {ja, jm, reduire_99(ja), reduire_99(jm)};
 }
 
+// The first three pinnacles end at the fourth, fifth and sixth nodes, less the life path.
 Nombre depart_fin_apogee(int apogee) {
-    return 27 + 9 * apogee;
+    return age_noeud(apogee + 3);
 }
 
 Nombre fin_apogee(Nombre chemin_reduit, int apogee) {
@@ -95,8 +97,7 @@ Ecart ecart_defi_apogee(const Theme& t, int apogee) {
 }
 
 Ecart ecart_defis_lus(const EtatFenetre& etat) {
-    return ecart_reduit(lire_debut_nombre(etat.defi_apogee1.texte),
-                        lire_debut_nombre(etat.defi_apogee2.texte));
+    return ecart_reduit(etat.defi_apogee1.valeur(), etat.defi_apogee2.valeur());
 }
 
 std::optional<EcartExtremes> ecart_extremes(std::u32string_view complet, int defi) {

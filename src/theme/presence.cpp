@@ -1,14 +1,13 @@
 #include "theme/presence.hpp"
 
 #include "noyau/reductions.hpp"
-#include "noyau/sommes.hpp"
 
 namespace kalder {
 
 Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre) {
     if (chiffre < 1 || chiffre > 9)
         return 0;
-    return lire_debut_nombre(etat.Grille[chiffre].texte);
+    return etat.Grille[chiffre].valeur();
 }
 
 bool chiffre_manquant(const EtatFenetre& etat, Nombre chiffre) {

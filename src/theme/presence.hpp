@@ -1,20 +1,11 @@
 #pragma once
-// Writing a theme slot, and the grid-presence rule: a number whose digit is
+// The grid-presence rule: a number whose digit is
 // missing from the inclusion grid is shown in dark red. The counts are read back from the grid's
 // slots, so the grid must have been written first.
 
-#include "modele/etat_fenetre.hpp"
-
-#include <string>
-#include <utility>
+#include "modele/ecriture.hpp"
 
 namespace kalder {
-
-// A theme slot gets its text and, every time, its colour.
-inline void ecrire(Slot& slot, std::string texte, Couleur couleur = Couleur::defaut) {
-    slot.texte = std::move(texte);
-    slot.couleur = couleur;
-}
 
 Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre);
 // A digit 1..9 whose grid count is 0; digit 0 has no cell and is never missing.

@@ -197,13 +197,10 @@ void FenetreComparaison::afficher_date() {
     // "Chemin de vie : 8" already says what it is.
     QStringList parties;
     if (const LigneVariante* ref = modele_->reference())
-        for (const auto& [libelle, texte] : nombres_de_la_date(*ref)) {
-            const std::string_view propre = libelle_affiche(texte);
-            const std::string_view legende = propre.empty() ? std::string_view(libelle) : propre;
+        for (const NombreDate& n : nombres_de_la_date(*ref))
             parties << QStringLiteral("%1 : <b>%2</b>")
-                           .arg(document::echappe(legende),
-                                document::echappe(valeur_affichee(texte)));
-        }
+                           .arg(document::echappe(n.legende()),
+                                document::echappe(n.slot.texte_valeur()));
     date_->setText(parties.isEmpty() ? QStringLiteral("Pas de date de naissance.")
                                      : parties.join(QStringLiteral(" &nbsp;·&nbsp; ")));
 }

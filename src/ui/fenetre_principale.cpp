@@ -3,6 +3,7 @@
 #include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "interpretation/commandes.hpp"
+#include "modele/catalogue.hpp"
 #include "modele/effacer.hpp"
 #include "theme/calculer_theme.hpp"
 #include "ui/boites_message.hpp"
@@ -32,17 +33,17 @@ constexpr int largeur_client = 809;
 constexpr int hauteur_client = 544;
 
 struct Onglet {
-    const char* titre;
+    std::string_view titre;
     Page* (*fabriquer)(QObject* survol);
 };
 template <typename P> Page* fabriquer(QObject* survol) {
     return new P(survol);
 }
 constexpr Onglet onglets_fenetre[] = {
-    {"Synthèse", fabriquer<PageSynthese>},
-    {"Détails", fabriquer<PageDetails>},
-    {"Cycles", fabriquer<PageCycles>},
-    {"Entente avec une autre personne", fabriquer<PageEntente>},
+    {onglets_catalogue[0].titre, fabriquer<PageSynthese>},
+    {onglets_catalogue[1].titre, fabriquer<PageDetails>},
+    {onglets_catalogue[2].titre, fabriquer<PageCycles>},
+    {onglets_catalogue[3].titre, fabriquer<PageEntente>},
 };
 
 // Adds the controls of a page to those the window already holds.
@@ -93,7 +94,8 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent)
         cadres_[i] = new CadrePage([this, fabrique = o.fabriquer] { return fabrique(this); });
         connect(cadres_[i], &CadrePage::page_construite, this,
                 [this](const Page& page) { ajouter_controles(page.controles()); });
-        onglets_->addTab(cadres_[i], QString::fromUtf8(o.titre));
+        onglets_->addTab(cadres_[i],
+                         QString::fromUtf8(o.titre.data(), static_cast<qsizetype>(o.titre.size())));
     }
     onglets_->setCurrentIndex(0);
     // The page shown first is built now; its controls are linked and the

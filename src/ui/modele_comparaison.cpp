@@ -143,7 +143,7 @@ QString ModeleComparaison::valeur(int rang, int colonne) const {
     if (l.erreur)
         return colonne == 1 ? qt(*l.erreur) : QString();
     const Slot& s = l.cellules[static_cast<std::size_t>(colonne - 1)];
-    return s.visible ? qt(std::string(valeur_affichee(s.texte))) : QString();
+    return s.visible ? qt(std::string(s.texte_valeur())) : QString();
 }
 
 QString ModeleComparaison::texte_tabule(bool seulement_differences) const {
@@ -232,11 +232,13 @@ void ModeleComparaison::sort(int colonne, Qt::SortOrder ordre) {
     // Numbers by value ("11/2" as 11), other texts alphabetically after them;
     // refused rows last whatever the order.
     const auto cle = [&](int r) {
-        const QString v = ligne(r).erreur ? QString() : valeur(r, colonne);
-        const std::string octets = v.toStdString();
-        const bool nombre = colonne > 0 && !v.isEmpty() && v[0].isDigit();
-        return std::tuple(ligne(r).erreur.has_value(), v.isEmpty(), !nombre,
-                          nombre ? lire_debut_nombre(octets) : 0, v.toLower());
+        const LigneVariante& l = ligne(r);
+        const QString v = l.erreur ? QString() : valeur(r, colonne);
+        const Slot* cellule =
+            l.erreur || colonne == 0 ? nullptr : &l.cellules[static_cast<std::size_t>(colonne - 1)];
+        const bool nombre = cellule && !v.isEmpty() && cellule->nombre;
+        return std::tuple(l.erreur.has_value(), v.isEmpty(), !nombre,
+                          nombre ? cellule->valeur() : 0, v.toLower());
     };
     std::stable_sort(rangs.begin(), rangs.end(), [&](int a, int b) {
         const auto ka = cle(a), kb = cle(b);

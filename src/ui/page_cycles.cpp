@@ -1,3 +1,4 @@
+#include "noyau/ages_vie.hpp"
 #include "ui/pages.hpp"
 
 #include <QComboBox>
@@ -30,11 +31,10 @@ void vie_entiere(Controles& c, QWidget* page) {
     slot(c, fond, vie, {110, ligne(0), 260, hauteur_ligne}, large)->setIndent(6);
 
     legende(fond, QStringLiteral("Cycles :"), {8, ligne(1), 100, hauteur_ligne}, titre);
-    const QString ages[] = {QStringLiteral("0-28 ans :"), QStringLiteral("29-57 ans :"),
-                            QStringLiteral(">57 ans :")};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(cycles_de_vie.size()); ++i) {
         const int x = 110 + i * 170;
-        legende(fond, ages[i], {x, ligne(1), 80, hauteur_ligne}, texte);
+        const std::string_view ages = cycles_de_vie[static_cast<std::size_t>(i)].ages;
+        legende(fond, nom_qt(ages) + QStringLiteral(" :"), {x, ligne(1), 80, hauteur_ligne}, texte);
         slot(c, fond, QStringLiteral("cycle%1").arg(i + 1), {x + 84, ligne(1), 48, hauteur_ligne},
              valeur);
     }
@@ -54,13 +54,13 @@ void vie_entiere(Controles& c, QWidget* page) {
     legende(fond, QStringLiteral("Noeuds :"), {8, ligne(3), 100, hauteur_ligne}, titre);
     Style age = style_valeur(8.25);
     age.fond = teinte::vert_clair;
-    for (int k = 1; k <= 9; ++k) {
+    for (int k = 1; k <= nombre_noeuds; ++k) {
         const int x = 110 + (k - 1) * 76;
         Style chiffre = style_legende(teinte::noir, 9.75, true);
         chiffre.alignement = Qt::AlignCenter;
         legende(fond, QString::number(k), {x, ligne(3), 14, hauteur_ligne}, chiffre);
-        legende(fond, QStringLiteral("%1 ans").arg(9 * k), {x + 16, ligne(3), 54, hauteur_ligne},
-                age);
+        legende(fond, QStringLiteral("%1 ans").arg(age_noeud(k)),
+                {x + 16, ligne(3), 54, hauteur_ligne}, age);
     }
 }
 

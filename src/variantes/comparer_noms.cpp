@@ -81,7 +81,7 @@ std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {
     return expliquer_slot(ligne.etat, colonnes_nom()[colonne].nom);
 }
 
-std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneVariante& ligne) {
+std::vector<NombreDate> nombres_de_la_date(const LigneVariante& ligne) {
     // The compatibility tab's copy of the life path is not a number of its own.
     static const std::vector<ColonneNom> date = [] {
         auto l = colonnes([](Decideur d) { return d == Decideur::date; });
@@ -89,12 +89,12 @@ std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneV
                       [](const ColonneNom& c) { return c.entree->decide == Decideur::partenaire; });
         return l;
     }();
-    std::vector<std::pair<std::string, std::string>> l;
+    std::vector<NombreDate> l;
     if (ligne.erreur)
         return l;
     for (const ColonneNom& c : date)
         if (const Slot& s = c.entree->slot(ligne.etat, c.indice); s.montre())
-            l.emplace_back(c.libelle, s.texte);
+            l.push_back({c.libelle, s});
     return l;
 }
 

@@ -59,8 +59,18 @@ bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
 // How the number of one cell was reached; empty for a refused row.
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne);
 
-// The numbers only the date decides, shared by every row: (label, text) of
-// each non-empty one, read from a calculated row.
-std::vector<std::pair<std::string, std::string>> nombres_de_la_date(const LigneVariante& ligne);
+// A number only the date decides, shared by every row.
+struct NombreDate {
+    std::string libelle; // the catalogue's label: "Vie entière"
+    Slot slot;           // as the calculated row shows it
+
+    // Its own caption when the slot writes one ("Chemin de vie"), else the label.
+    std::string_view legende() const {
+        return slot.legende.empty() ? std::string_view(libelle) : slot.legende;
+    }
+};
+
+// Each non-empty one, read from a calculated row.
+std::vector<NombreDate> nombres_de_la_date(const LigneVariante& ligne);
 
 } // namespace kalder

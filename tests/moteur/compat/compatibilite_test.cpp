@@ -1,4 +1,5 @@
 #include "compat/calculer_compatibilite.hpp"
+#include "modele/ecriture.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
@@ -48,7 +49,7 @@ TEST(Compatibilite, PartenaireSansDates) {
 
 TEST(Compatibilite, CheminCommunEnFormeVingtDeux) {
     EtatFenetre e = avec_theme();
-    e.ent[3].texte = "11/2";
+    ecrire(e.ent[3], nombre_reduit(11, Arret::maitre, Ecriture::barre_sauf_zero));
     saisir(
         e,
         {.jour = "17", .mois = "5", .annee = "1990", .rjour = "1", .rmois = "1", .rannee = "2000"});
@@ -60,8 +61,8 @@ TEST(Compatibilite, CheminCommunEnFormeVingtDeux) {
 
 TEST(Compatibilite, MaitresEntrentAvecLeurValeurEntiere) {
     EtatFenetre e = avec_theme();
-    e.ent[1].texte = "11/2";
-    e.ent[3].texte = "33/6";
+    ecrire(e.ent[1], nombre_reduit(11, Arret::maitre, Ecriture::barre_sauf_zero));
+    ecrire(e.ent[3], nombre_reduit(33, Arret::maitre, Ecriture::barre_sauf_zero));
     // "ZZ" sums to 16: 7. 11 + 7 = 18, written 9. 6999 reduces to 33; 33 + 33 = 66: 12/3.
     saisir(e, {.prenom = "Z", .nom = "Z", .jour = "1", .mois = "1", .annee = "6997"});
     ASSERT_FALSE(calculer_compatibilite(e).message);
@@ -182,7 +183,7 @@ TEST(Compatibilite, NouveauThemeActualiseLesNombresCommuns) {
         if (c.recalculee) {
             for (int i = ent::premier; i <= ent::dernier; ++i)
                 EXPECT_EQ(e.ent[i].texte, attendu.ent[i].texte) << c.nom << ' ' << i;
-            EXPECT_EQ(e.origines.entente.votre_chemin, e.ent[3].texte) << c.nom;
+            EXPECT_EQ(e.origines.entente.votre_chemin, e.ent[3].valeur()) << c.nom;
         } else {
             EXPECT_EQ(e.ent[2].texte, ancien_partenaire) << c.nom;
             EXPECT_EQ(e.ent[5].texte, "") << c.nom;

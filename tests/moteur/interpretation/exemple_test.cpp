@@ -2,14 +2,28 @@
 #include "exemple.hpp"
 
 #include "noyau/reductions.hpp"
+#include "noyau/sommes.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
 namespace kalder::essai {
 
+// The slot as the calculation would have written that text: "22/4" holds 22
+// with its digit 4, "13" holds 13, "" holds nothing.
 void poser(Slot& slot, std::string_view texte) {
     slot.texte.clear();
     slot.texte.append(texte);
+    slot.nombre.reset();
+    // Only what the calculation writes holds a number: " 13" or "13 " is no 13.
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    if (texte.empty() || !chiffre(texte.front()) || !chiffre(texte.back()))
+        return;
+    const Nombre valeur = lire_debut_nombre(texte);
+    const bool barre = texte.find('/') != std::string_view::npos;
+    if (!barre && dette_karmique(valeur))
+        slot.nombre = nombre_reduit(valeur, Arret::karmique, Ecriture::barre_sauf_zero);
+    else
+        slot.nombre = nombre_entier(valeur, barre ? Ecriture::barre : Ecriture::nombre);
 }
 
 EtatFenetre exemple_rempli() {
@@ -28,8 +42,8 @@ EtatFenetre exemple_rempli() {
     remplir(e.profec, 1, {"10", "10", "10", "10", "10", "11", "11", "11", "11", "11", "11", "11"});
     // k = 9, 18... carry challenge 0.
     for (std::size_t k = 1; k <= 48; ++k) {
-        e.semaine[k].texte = texte_apogee(static_cast<Nombre>(10 + k));
-        e.semdef[k].texte = std::to_string(k % 9);
+        poser(e.semaine[k], texte_apogee(static_cast<Nombre>(10 + k)));
+        poser(e.semdef[k], std::to_string(k % 9));
     }
     remplir(e.ent, 1, {"8", "", "8", "", "", "", ""});
     return e;

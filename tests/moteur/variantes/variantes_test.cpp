@@ -144,6 +144,7 @@ TEST(Variantes, LeCatalogueDitCeQueLeNomDecide) {
         {Decideur::date, {"date"}},
         {Decideur::nom_et_date, {"nom", "date"}},
         {Decideur::annee, {"nom", "date"}},
+        {Decideur::nom_et_annee, {"nom", "date"}},
         {Decideur::partenaire, {}}};
     // The columns are exactly the theme's slots a name change moves.
     std::set<std::string> colonnes, attendues;
@@ -173,10 +174,15 @@ TEST(Variantes, NombresDeLaDateUneFoisAuDessus) {
         {"Vie entière", "Chemin de vie : " + e.synth[synth::chemin_vie].texte},
         {"Cycle de 0 à 28 ans", e.cycle1.texte}};
     for (const auto& a : attendus)
-        EXPECT_NE(std::find(date.begin(), date.end(), a), date.end()) << a.first;
-    for (const auto& [libelle, texte] : date)
+        EXPECT_NE(std::find_if(date.begin(), date.end(),
+                               [&](const NombreDate& n) {
+                                   return n.libelle == a.first && n.slot.texte == a.second;
+                               }),
+                  date.end())
+            << a.first;
+    for (const NombreDate& n : date)
         for (const ColonneNom& c : colonnes_nom())
-            EXPECT_NE(c.libelle, libelle);
+            EXPECT_NE(c.libelle, n.libelle);
 }
 
 // The same value in another colour is the same value: Jacques Rousseau's life
