@@ -113,6 +113,10 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"entente", theme},
                               {"rapport", theme},
                               {"explications", theme},
+                              {"calendrier", theme},
+                              {"ics", theme},
+                              {"du", theme},
+                              {"au", theme},
                               {"dossier", liste | sauvegarde | suppression},
                               {"remplacer", sauvegarde}};
 

@@ -197,6 +197,7 @@ bool dans_le_dossier(const EtatFenetre& e, const SlotCatalogue& r, int i) {
     case Decideur::date:
     case Decideur::nom_et_date:
     case Decideur::annee:
+    case Decideur::nom_et_annee:
         return e.theme.date_complete();
     case Decideur::partenaire:
         return !nom_partenaire(e).isEmpty();

@@ -72,7 +72,7 @@ bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
     const Slot& b = reference.cellules[colonne];
     if (a.montre() != b.montre())
         return true;
-    return a.montre() && valeur_affichee(a.texte) != valeur_affichee(b.texte);
+    return a.montre() && a.texte_valeur() != b.texte_valeur();
 }
 
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {

@@ -196,8 +196,7 @@ TEST(Variantes, SeuleLaValeurDiffere) {
     for (std::size_t c = 0; c < colonnes_nom().size(); ++c) {
         const Slot& a = lignes[1].cellules[c];
         const Slot& b = lignes[0].cellules[c];
-        const bool meme_valeur =
-            a.montre() == b.montre() && valeur_affichee(a.texte) == valeur_affichee(b.texte);
+        const bool meme_valeur = a.montre() == b.montre() && a.texte_valeur() == b.texte_valeur();
         couleur_seule = couleur_seule || (meme_valeur && a.couleur != b.couleur);
         EXPECT_EQ(cellule_differe(lignes[1], lignes[0], c), !meme_valeur) << colonnes_nom()[c].nom;
     }
