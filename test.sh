@@ -55,7 +55,11 @@ fi
 
 # GCC's own warning options are unknown to clang; the count of warnings it
 # hides in system headers is left out. Each file is named as it starts.
-fichiers_tidy=$(fichiers_cpp | grep '^src/.*\.cpp$' | grep -v '^src/\(ui\|cli\)/')
+# qpdf's headers do not parse with this clang (its JSON class is used in a
+# std::vector before it is complete), so the one file that includes them is
+# left out.
+fichiers_tidy=$(fichiers_cpp | grep '^src/.*\.cpp$' | grep -v '^src/\(ui\|cli\)/' |
+    grep -v '^src/document/signets_pdf\.cpp$')
 total_tidy=$(printf '%s\n' "$fichiers_tidy" | wc -l)
 echo "kalder: clang-tidy over the engine ($total_tidy files)"
 # shellcheck disable=SC2016 # expanded by the inner shell

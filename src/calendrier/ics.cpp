@@ -137,18 +137,27 @@ std::string ecrire_ics(const Theme& t, std::span<const JourCalendrier> jours,
     r += ligne_ics("X-WR-CALNAME:" + texte_ics("Jours personnels — " + personne));
     for (const JourCalendrier& j : jours) {
         const std::string date = date_ics(j.date);
+        // "jour-20270101-…@kalder": the same person and day give the same UID.
+        const auto uid = [&](std::string genre) {
+            genre += '-';
+            genre += date;
+            genre += '-';
+            genre += cle;
+            genre += "@kalder";
+            return genre;
+        };
         if (static_cast<unsigned>(j.date.day()) == 1) {
             const int annee = static_cast<int>(j.date.year());
             const int mois = static_cast<int>(static_cast<unsigned>(j.date.month()));
             ecrire_evenement(
                 r,
-                {"mois-" + date + "-" + cle + "@kalder", j.date,
+                {uid("mois"), j.date,
                  "Mois personnel " + std::to_string(j.mois_personnel) + " — " + personne,
                  expliquer_mois_du_calendrier(t, annee, mois)},
                 horodatage);
         }
         ecrire_evenement(r,
-                         {"jour-" + date + "-" + cle + "@kalder", j.date,
+                         {uid("jour"), j.date,
                           "Jour personnel " + std::to_string(j.jour_personnel) + " — " + personne,
                           j.explication},
                          horodatage);

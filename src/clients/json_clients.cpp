@@ -317,7 +317,7 @@ std::string fiche_json(const Fiche& f) {
 }
 
 std::string export_json(const std::vector<Fiche>& fiches) {
-    std::string out = "{\"kalder_clients\": 1, \"clients\": [";
+    std::string out = R"({"kalder_clients": 1, "clients": [)";
     for (std::size_t i = 0; i < fiches.size(); ++i)
         out += (i ? ",\n" : "\n") + fiche_json(fiches[i]);
     return out + "\n]}\n";

@@ -106,10 +106,12 @@ Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherch
             liees.push_back(mot);
             const std::string n = std::to_string(liees.size());
             sql += (liees.size() == 1 ? " WHERE " : " AND ");
-            sql += "c.id IN (SELECT rowid FROM index_clients WHERE index_clients MATCH ?" + n +
-                   " UNION SELECT client FROM notes WHERE id IN (SELECT rowid FROM index_notes "
-                   "WHERE index_notes MATCH ?" +
-                   n + "))";
+            sql += "c.id IN (SELECT rowid FROM index_clients WHERE index_clients MATCH ?";
+            sql += n;
+            sql += " UNION SELECT client FROM notes WHERE id IN (SELECT rowid FROM index_notes "
+                   "WHERE index_notes MATCH ?";
+            sql += n;
+            sql += "))";
         }
         sql += ordre_resume;
         Requete q(base_, sql);

@@ -37,7 +37,9 @@ struct GrilleMois {
         const int rang = decalage + jour - 1;
         const double l = cases.width() / 7;
         const double h = cases.height() / semaines;
-        return {cases.left() + (rang % 7) * l, cases.top() + (rang / 7) * h, l, h};
+        const int colonne = rang % 7;
+        const int semaine = rang / 7;
+        return {cases.left() + colonne * l, cases.top() + semaine * h, l, h};
     }
 };
 
@@ -69,8 +71,9 @@ std::vector<std::pair<int, QRectF>> zones_mois(const QRectF& zone, const VueCale
     const double l = reste.width() / 4;
     const double h = reste.height() / 3;
     for (int m = 1; m <= 12; ++m) {
-        const int i = m - 1;
-        r.emplace_back(m, QRectF(reste.left() + (i % 4) * l, reste.top() + (i / 4) * h, l, h)
+        const int colonne = (m - 1) % 4;
+        const int rangee = (m - 1) / 4;
+        r.emplace_back(m, QRectF(reste.left() + colonne * l, reste.top() + rangee * h, l, h)
                               .adjusted(l * 0.04, h * 0.03, -l * 0.04, -h * 0.03));
     }
     return r;
