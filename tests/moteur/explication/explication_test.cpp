@@ -147,7 +147,7 @@ void entente_et_annee_au_hasard(EtatFenetre& e, Hasard& h) {
 // an explanation that drifts from the calculation fails here.
 TEST(Explications, PersonnesAuHasard) {
     Hasard h(20261207);
-    for (int essai_ = 0; essai_ < essai::tours(2000); ++essai_) {
+    for (int essai_ = 0; essai_ < ::essai::tours(2000); ++essai_) {
         EtatFenetre e;
         saisir_au_hasard(e, h);
         if (calculer_theme(e, h.entre(1900, 2100)).message)
@@ -183,7 +183,7 @@ TEST(Explications, UnExplicateurParEntreeDuCatalogue) {
 TEST(Explications, SuitesDeCommandes) {
     Hasard h(7);
     EtatFenetre e;
-    for (int pas = 0; pas < essai::tours(400); ++pas) {
+    for (int pas = 0; pas < ::essai::tours(400); ++pas) {
         const int commande = h.entre(0, 5);
         std::string quoi;
         switch (commande) {
