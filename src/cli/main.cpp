@@ -13,6 +13,7 @@
 #include "identite/identite.hpp"
 #include "interpretation/commandes.hpp"
 #include "noyau/nombre_saisi.hpp"
+#include "noyau/typographie.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"
@@ -116,8 +117,15 @@ int executer(const Options& o) {
         for (const LigneVariante& l : variantes) {
             if (!l.erreur)
                 continue;
+            // Which spelling, as typed: "variante « ;Martin » : le prénom doit être saisi".
+            std::string pourquoi = *l.erreur;
+            if (!pourquoi.empty() && pourquoi[0] >= 'A' && pourquoi[0] <= 'Z')
+                pourquoi[0] = static_cast<char>(pourquoi[0] - 'A' + 'a');
             Issue refus;
-            refus.message = Message{"Erreur", *l.erreur, Icone::avertissement};
+            refus.message = Message{"Erreur",
+                                    "variante " + typo::guillemets(l.nom.prenom + ";" + l.nom.nom) +
+                                        std::string(typo::deux_points) + pourquoi,
+                                    Icone::avertissement};
             return erreur_saisie(refus);
         }
     }
@@ -173,7 +181,7 @@ int commande(int argc, char** argv) {
         if (const auto pourquoi = option_sans_emploi(o, commande_choisie(o)))
             return erreur_usage(*pourquoi);
     if (const auto pourquoi = valeur_illisible(o)) {
-        std::cerr << "Erreur : " << *pourquoi << ".\n";
+        std::cerr << "Erreur\u202f: " << *pourquoi << ".\n";
         return sortie_erreur_saisie;
     }
     if (commande_clients(o) || o.liste || o.sauvegarder || o.supprimer) {
@@ -201,13 +209,13 @@ int commande(int argc, char** argv) {
 // std::terminate without an exception in flight: one could not be thrown, for
 // want of memory to hold it. Said in French, as the other failures are.
 [[noreturn]] void arret_sans_memoire() {
-    const char* message = "Erreur : la mémoire a manqué.\n";
+    const char* message = "Erreur\u202f: la mémoire a manqué.\n";
     if (const std::exception_ptr e = std::current_exception()) {
         try {
             std::rethrow_exception(e);
         } catch (const std::bad_alloc&) {
         } catch (...) {
-            message = "Erreur : une erreur inattendue est survenue.\n";
+            message = "Erreur\u202f: une erreur inattendue est survenue.\n";
         }
     }
     std::fputs(message, stderr);
@@ -224,10 +232,10 @@ int main(int argc, char** argv) {
     try {
         statut = commande(argc, argv);
     } catch (const std::bad_alloc&) {
-        std::cerr << "Erreur : la mémoire a manqué.\n";
+        std::cerr << "Erreur\u202f: la mémoire a manqué.\n";
         return sortie_erreur_saisie;
     } catch (...) {
-        std::cerr << "Erreur : une erreur inattendue est survenue.\n";
+        std::cerr << "Erreur\u202f: une erreur inattendue est survenue.\n";
         return sortie_erreur_saisie;
     }
     // A full disk or a closed pipe must not pass for success.
