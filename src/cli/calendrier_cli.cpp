@@ -17,7 +17,7 @@ using namespace std::chrono;
 constexpr std::string_view entetes_semaine = "  lun.   mar.   mer.   jeu.   ven.   sam.   dim.";
 
 int refus(const std::string& message) {
-    std::cerr << "Erreur\u202f: " << message << '\n';
+    std::cerr << "Erreur\u00a0: " << message << '\n';
     return sortie_erreur_saisie;
 }
 

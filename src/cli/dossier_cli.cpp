@@ -51,7 +51,7 @@ int verifier_dossier(const Options& o) {
             document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""))) {
         if (variantes.size() > document::variantes_maximum)
             return erreur_usage(*refus);
-        std::cerr << "Erreur\u202f: " << *refus << ".\n";
+        std::cerr << "Erreur\u00a0: " << *refus << ".\n";
         return sortie_erreur_saisie;
     }
     return 0;
@@ -91,7 +91,7 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
     if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p, EnPlace::accepte)) {
         QString message = *erreur;
         message[0] = message[0].toLower();
-        std::cerr << "Erreur\u202f: " << message.toStdString() << '\n';
+        std::cerr << "Erreur\u00a0: " << message.toStdString() << '\n';
         return sortie_ecriture;
     }
     return 0;
@@ -100,7 +100,7 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
 #else
 
 int verifier_dossier(const Options&) {
-    std::cerr << "Erreur\u202f: cette version de kalder-theme ne sait pas écrire de dossier PDF.\n";
+    std::cerr << "Erreur\u00a0: cette version de kalder-theme ne sait pas écrire de dossier PDF.\n";
     return sortie_usage;
 }
 

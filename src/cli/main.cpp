@@ -181,7 +181,7 @@ int commande(int argc, char** argv) {
         if (const auto pourquoi = option_sans_emploi(o, commande_choisie(o)))
             return erreur_usage(*pourquoi);
     if (const auto pourquoi = valeur_illisible(o)) {
-        std::cerr << "Erreur\u202f: " << *pourquoi << ".\n";
+        std::cerr << "Erreur\u00a0: " << *pourquoi << ".\n";
         return sortie_erreur_saisie;
     }
     if (commande_clients(o) || o.liste || o.sauvegarder || o.supprimer) {
@@ -209,13 +209,13 @@ int commande(int argc, char** argv) {
 // std::terminate without an exception in flight: one could not be thrown, for
 // want of memory to hold it. Said in French, as the other failures are.
 [[noreturn]] void arret_sans_memoire() {
-    const char* message = "Erreur\u202f: la mémoire a manqué.\n";
+    const char* message = "Erreur\u00a0: la mémoire a manqué.\n";
     if (const std::exception_ptr e = std::current_exception()) {
         try {
             std::rethrow_exception(e);
         } catch (const std::bad_alloc&) {
         } catch (...) {
-            message = "Erreur\u202f: une erreur inattendue est survenue.\n";
+            message = "Erreur\u00a0: une erreur inattendue est survenue.\n";
         }
     }
     std::fputs(message, stderr);
@@ -232,10 +232,10 @@ int main(int argc, char** argv) {
     try {
         statut = commande(argc, argv);
     } catch (const std::bad_alloc&) {
-        std::cerr << "Erreur\u202f: la mémoire a manqué.\n";
+        std::cerr << "Erreur\u00a0: la mémoire a manqué.\n";
         return sortie_erreur_saisie;
     } catch (...) {
-        std::cerr << "Erreur\u202f: une erreur inattendue est survenue.\n";
+        std::cerr << "Erreur\u00a0: une erreur inattendue est survenue.\n";
         return sortie_erreur_saisie;
     }
     // A full disk or a closed pipe must not pass for success.

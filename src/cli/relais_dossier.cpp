@@ -36,7 +36,7 @@ int confier_dossier(char** argv) {
     const fs::path programme = programme_trouve();
     std::cout.flush();
     ::execv(programme.c_str(), argv);
-    std::cerr << "Erreur\u202f: le programme qui écrit les dossiers PDF (" << programme.string()
+    std::cerr << "Erreur\u00a0: le programme qui écrit les dossiers PDF (" << programme.string()
               << ") n'a pas pu être lancé.\n";
     return sortie_ecriture;
 }

@@ -26,7 +26,7 @@ class ReponseFixe : public Questions {
   public:
     explicit ReponseFixe(bool reponse) : reponse_(reponse) {}
     bool oui(const Message& question) override {
-        std::cerr << question.titre << "\u202f: " << question.texte << " "
+        std::cerr << question.titre << "\u00a0: " << question.texte << " "
                   << (reponse_ ? "oui" : "non") << "\n";
         return reponse_;
     }
@@ -46,14 +46,14 @@ std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lanc
 
 int dossier_impossible(const std::vector<Echec>& echecs) {
     const Message m = message_dossier_impossible(echecs);
-    std::cerr << m.titre << "\u202f: " << m.texte << "\n";
+    std::cerr << m.titre << "\u00a0: " << m.texte << "\n";
     return sortie_erreur_saisie;
 }
 
 int lister(const std::filesystem::path& dossier, bool json) {
     const ListePersonnes liste = lire_liste_personnes(dossier);
     if (liste.erreur) {
-        std::cerr << liste.erreur->titre << "\u202f: " << liste.erreur->texte << "\n";
+        std::cerr << liste.erreur->titre << "\u00a0: " << liste.erreur->texte << "\n";
         return sortie_erreur_saisie;
     }
     if (json) {
@@ -84,7 +84,7 @@ int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
 #if defined(KALDER_CLIENTS)
     // A modified entry keeps its client record.
     if (auto refus = suivre_sauvegarde(dossier, etat, avant))
-        std::cerr << "Attention\u202f: " << *refus << "\n";
+        std::cerr << "Attention\u00a0: " << *refus << "\n";
 #endif
     std::cout << issue.statut << "\n";
     return 0;

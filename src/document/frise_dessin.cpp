@@ -263,7 +263,7 @@ QStringList ages_des_lignes(const Disposition& d) {
     for (int l = 0; l < d.lignes_table; ++l) {
         const int debut = l * annees_par_ligne;
         const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
-        ages_lignes << QStringLiteral("%1 à %2 ans").arg(debut).arg(fin);
+        ages_lignes << QStringLiteral("%1 à %2\u00a0ans").arg(debut).arg(fin);
     }
     return ages_lignes;
 }
@@ -420,7 +420,7 @@ void dessiner_marques(QPainter& p, const Disposition& d, const Frise& f) {
     } else {
         const bool calcul_apres = f.annee_calcul > f.annee_courante;
         liste.push_back({f.annee_courante,
-                         QStringLiteral("Année en cours : %1").arg(f.annee_courante),
+                         QStringLiteral("Année en cours\u202f: %1").arg(f.annee_courante),
                          couleur_annee_courante, Qt::SolidLine, calcul_apres});
         liste.push_back({f.annee_calcul,
                          QStringLiteral("Année de calcul\u202F: %1").arg(f.annee_calcul),

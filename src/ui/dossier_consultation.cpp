@@ -234,7 +234,7 @@ void exporter_dossier(FenetrePrincipale& fenetre) {
     const QFileInfo fichier(chemin);
     reglages().setValue(cle_dossier, fichier.absolutePath());
     fenetre.barre_etat()->showMessage(
-        QStringLiteral("Dossier enregistré dans %1%2")
+        QStringLiteral("Dossier enregistré dans «\u00a0%1\u00a0»%2")
             .arg(QDir::toNativeSeparators(fichier.absoluteFilePath()),
                  demande->choix_retenus ? QString() : non_retenus.toString()));
 }

@@ -80,7 +80,8 @@ def contenu(dossier):
         colonnes = unicodedata.normalize("NFKC", outil("pdftotext", "-layout", chemin, "-"))
         slots = json.loads(lancer(*personne, "--json", "--explications").stdout)["slots"]
         resume = lancer(*personne, "--explications").stdout.split("\nExplications\n", 1)[1]
-        libelles = iter(l.strip().split(" : ", 1)[0] for l in resume.splitlines() if l.strip())
+        libelles = iter(l.strip().split("\u202f: ", 1)[0] for l in resume.splitlines()
+                        if l.strip())
         # A monthly run's explanations: what a twelve share is written once.
         groupes = {}
         for cle, slot in slots.items():
@@ -91,7 +92,7 @@ def contenu(dossier):
         partages = {}
         for groupe in groupes.values():
             commun = os.path.commonprefix(groupe) if len(groupe) > 1 else ""
-            coupe = max((commun.rfind(s) + len(s) for s in (" ; ", " : ", ", ")
+            coupe = max((commun.rfind(s) + len(s) for s in ("\u202f; ", "\u202f: ", ", ")
                          if commun.rfind(s) >= 0), default=0)
             for texte in groupe:
                 partages[texte] = texte[:coupe] if coupe >= 12 else ""
@@ -101,14 +102,16 @@ def contenu(dossier):
             libelle = next(libelles)
             explication = slot["explication"]
             commun = partages.get(explication, "")
-            verifier(tasse(commun) in tout and tasse(explication[len(commun):]) in tout,
+            # After its caption, an explanation goes on in lower case.
+            verifier(tasse(commun) in tout and tasse(explication[len(commun) + 1:]) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
             # The "Entente" tab's copies of the person's numbers go with a partner.
             sans_partenaire = cle.startswith("ent(") and "--partenaire-prenom" not in personne
             if slot["visible"] and cle.split("(")[0] not in EN_FIGURE and not sans_partenaire:
                 valeur = slot["texte"].rsplit(" : ", 1)[-1]
-                ligne = r"^\s*" + re.escape(libelle) + r"\s+" + re.escape(valeur) + r"\s*$"
+                ligne = (r"^\s*" + re.escape(unicodedata.normalize("NFKC", libelle)) + r"\s+" +
+                         re.escape(valeur) + r"\s*$")
                 verifier(re.search(ligne, colonnes, re.M), f"{nom} : ligne « {libelle} » absente")
         # A row of the year table: its caption, then the twelve months in order.
         for run, titre in MOIS.items():
@@ -213,7 +216,7 @@ def echecs_ecriture(dossier):
         avant = sorted(os.listdir(dossier))
         r = lancer(*EXEMPLE, "--pdf", cible)
         verifier(r.returncode == 74, f"{cible} : statut {r.returncode}")
-        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
+        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
                  raison in r.stderr, f"{cible} : message {r.stderr!r}")
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
