@@ -102,8 +102,10 @@ def contenu(dossier):
             libelle = next(libelles)
             explication = slot["explication"]
             commun = partages.get(explication, "")
-            # After its caption, an explanation goes on in lower case.
-            verifier(tasse(commun) in tout and tasse(explication[len(commun) + 1:]) in tout,
+            # After its caption, an explanation goes on in lower case ("(jour + année)").
+            reste = explication[len(commun):]
+            reste = reste[len(reste) - len(reste.lstrip("(|")) + 1:]
+            verifier(tasse(commun) in tout and tasse(reste) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
             # The "Entente" tab's copies of the person's numbers go with a partner.
