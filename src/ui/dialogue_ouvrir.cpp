@@ -8,6 +8,9 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/modele_personnes.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/suivi_clients.hpp"
+#endif
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -177,6 +180,9 @@ void DialogueOuvrir::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::p
         // The take-over clears the model first; the emptied interpretation's
         // window goes with it.
         prendre_vous(fenetre.etat(), choix->personne);
+#if defined(KALDER_CLIENTS)
+        restaurer_client(fenetre, choix->personne);
+#endif
         fenetre.secondaires().fermer_interpretation();
     } else {
         prendre_partenaire(fenetre.etat(), choix->personne);

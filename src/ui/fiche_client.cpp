@@ -6,6 +6,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/modele_clients.hpp"
+#include "ui/suivi_clients.hpp"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -281,7 +282,9 @@ void DialogueClients::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::
     if (dialogue.exec() != QDialog::Accepted || dialogue.choisi() < 0)
         return;
     // As "-> Vous" of "Ouvrir…": clear-all, then the "Vous :" line.
-    prendre_vous(fenetre.etat(), dialogue.modele()->client(dialogue.choisi()).personne);
+    const Personne personne = dialogue.modele()->client(dialogue.choisi()).personne;
+    prendre_vous(fenetre.etat(), personne);
+    restaurer_client(fenetre, personne);
     fenetre.secondaires().fermer_interpretation();
     fenetre.afficher_modele();
 }

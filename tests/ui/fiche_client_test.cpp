@@ -3,10 +3,15 @@
 
 #include "clients/base_clients.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/dialogue_ouvrir.hpp"
+#include "ui/fenetre_comparaison.hpp"
 #include "ui/fiche_client.hpp"
 #include "ui/modele_clients.hpp"
+#include "ui/modele_comparaison.hpp"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -14,6 +19,18 @@
 using namespace outils;
 using kalder::ui::DialogueClients;
 using kalder::ui::DialogueFicheClient;
+using kalder::ui::DialogueOuvrir;
+
+namespace {
+
+QStringList textes(QWidget& f, std::initializer_list<const char*> noms) {
+    QStringList l;
+    for (const char* n : noms)
+        l << champ(f, QString::fromLatin1(n))->text();
+    return l;
+}
+
+} // namespace
 
 class TestFicheClient : public BancFenetre {
     Q_OBJECT
@@ -89,7 +106,75 @@ class TestFicheClient : public BancFenetre {
         QCOMPARE(champ(*fenetre, QStringLiteral("champ_annee"))->text(), QStringLiteral("1980"));
     }
 
+    // What was compared and calculated for a saved person comes back when the
+    // person is opened again, the partner only offered.
+    void variantes_et_partenaire_rendus_a_l_ouverture() {
+        ecrire_repertoire("\"Dupont\",\"Anne\",\"15\",\"7\",\"1975\"\r\n");
+        taper_vous(*fenetre, QStringLiteral("Anne "), QStringLiteral("Dupont"),
+                   QStringLiteral("15"), QStringLiteral("07"), QStringLiteral("1975"));
+        entree(*fenetre);
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        kalder::ui::FenetreComparaison* comparaison = fenetre->comparaison();
+        QVERIFY(comparaison);
+        champ(*comparaison, QStringLiteral("comparaison_prenoms"))->setText(QStringLiteral("Anna"));
+        champ(*comparaison, QStringLiteral("comparaison_nom"))->setText(QStringLiteral("Dupond"));
+        bouton(*comparaison, QStringLiteral("comparaison_ajouter"))->click();
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+                         QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("1980"));
+        taper(*fenetre, QStringLiteral("champ_jour_rencontre"), QStringLiteral("12"));
+        taper(*fenetre, QStringLiteral("champ_mois_rencontre"), QStringLiteral("6"));
+        taper(*fenetre, QStringLiteral("champ_annee_rencontre"), QStringLiteral("2001"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
+        {
+            kalder::BaseClients base(dossier_donnees());
+            const auto fiche = base.lire({"Dupont", "Anne", "15", "7", "1975"}).valeur;
+            QVERIFY(fiche);
+            QCOMPARE(fiche->variantes, (std::vector<kalder::Orthographe>{{"Anna", "Dupond"}}));
+            QCOMPARE(fiche->partenaires.size(), std::size_t{1});
+            QCOMPARE(fiche->partenaires[0].rencontre, std::string("12/6/2001"));
+        }
+        // "Effacer tout" forgets the session's spellings; the file keeps them.
+        bouton(*fenetre, QStringLiteral("bouton_effacer_tout"))->click();
+        QVERIFY(pendant_dialogue<DialogueOuvrir>(
+            [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); },
+            [&](DialogueOuvrir& d) {
+                auto* liste = d.findChild<QListView*>(QStringLiteral("liste_personnes"));
+                liste->setCurrentIndex(liste->model()->index(0, 0));
+                bouton(d, QStringLiteral("bouton_vous"))->click();
+            }));
+        QCOMPARE(textes(*fenetre,
+                        {"champ_prenom_partenaire", "champ_nom_partenaire", "champ_jour_partenaire",
+                         "champ_mois_partenaire", "champ_annee_partenaire", "champ_jour_rencontre",
+                         "champ_mois_rencontre", "champ_annee_rencontre"}),
+                 (QStringList{"Paul", "Martin", "3", "4", "1980", "12", "6", "2001"}));
+        QVERIFY(!fenetre->etat().theme_montre);
+        for (const kalder::Slot& s : fenetre->etat().ent)
+            QVERIFY(s.texte.empty());
+        bouton(*fenetre, QStringLiteral("bouton_calculer"))->click();
+        QTRY_VERIFY(fenetre->etat().theme_montre);
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        QTRY_COMPARE(fenetre->comparaison()->modele().rowCount(), 2);
+        QCOMPARE(fenetre->comparaison()->modele().variantes(),
+                 (std::vector<kalder::NomVariante>{{"Anna", "Dupond"}}));
+    }
+
+    // A person never saved leaves no trace in the client file.
+    void personne_hors_repertoire_non_retenue() {
+        calculer_exemple(*fenetre);
+        commande(*fenetre, QStringLiteral("m_comparer_noms"));
+        champ(*fenetre->comparaison(), QStringLiteral("comparaison_prenoms"))
+            ->setText(QStringLiteral("Anna"));
+        bouton(*fenetre->comparaison(), QStringLiteral("comparaison_ajouter"))->click();
+        QCOMPARE(fenetre->comparaison()->modele().rowCount(), 2);
+        QVERIFY(!std::filesystem::exists(kalder::fichier_clients(dossier_donnees())));
+    }
+
   private:
+    void ecrire_repertoire(const QByteArray& octets) {
+        QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+    }
     std::filesystem::path dossier_donnees() {
         return std::filesystem::path(dossier->path().toStdString());
     }

@@ -1,0 +1,103 @@
+#include "ui/suivi_clients.hpp"
+
+#include "clients/base_clients.hpp"
+#include "clients/suivi_fenetre.hpp"
+#include "repertoire/liste_personnes.hpp"
+#include "ui/fenetre_principale.hpp"
+#include "ui/fenetres_secondaires.hpp"
+
+#include <optional>
+#include <vector>
+
+namespace kalder::ui {
+
+namespace {
+
+std::vector<Personne> entrees(const std::filesystem::path& dossier) {
+    const ListePersonnes liste = lire_liste_personnes(dossier);
+    std::vector<Personne> r;
+    r.reserve(liste.taille());
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        r.push_back(liste.personne(i));
+    return r;
+}
+
+void signaler(FenetrePrincipale& fenetre, const std::string& texte) {
+    fenetre.signaler(QStringLiteral("Fiche client\u00a0: ") + QString::fromStdString(texte));
+}
+
+// Runs `ecrire` on the client file for the directory entry of `personne`;
+// nothing at all for a person who was never saved.
+template <typename F>
+void pour_entree(FenetrePrincipale& fenetre, const Theme& personne, F&& ecrire) {
+    const std::filesystem::path& dossier = fenetre.secondaires().dossier_donnees();
+    const auto tous = entrees(dossier);
+    const std::optional<Personne> entree = entree_du_theme(tous, personne);
+    if (!entree)
+        return;
+    BaseClients base(dossier);
+    if (base.avis())
+        signaler(fenetre, *base.avis());
+    if (!base.disponible()) {
+        signaler(fenetre, base.raison());
+        return;
+    }
+    if (Refus refus = ecrire(base, *entree))
+        signaler(fenetre, *refus);
+}
+
+} // namespace
+
+void retenir_variantes_client(FenetrePrincipale& fenetre, const Theme& personne,
+                              const std::vector<NomVariante>& noms) {
+    pour_entree(fenetre, personne, [&](BaseClients& base, const Personne& entree) {
+        return base.retenir_variantes(entree, en_orthographes(noms));
+    });
+}
+
+void retenir_partenaire_client(FenetrePrincipale& fenetre) {
+    const EtatFenetre& etat = fenetre.etat();
+    if (!etat.theme_montre)
+        return;
+    pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& entree) {
+        return base.retenir_partenaire(entree, partenaire_de_la_ligne(etat));
+    });
+}
+
+void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne) {
+    const std::filesystem::path& dossier = fenetre.secondaires().dossier_donnees();
+    std::error_code ec;
+    if (!std::filesystem::exists(fichier_clients(dossier), ec))
+        return;
+    BaseClients base(dossier);
+    if (base.avis())
+        signaler(fenetre, *base.avis());
+    if (!base.disponible()) {
+        signaler(fenetre, base.raison());
+        return;
+    }
+    auto lu = base.lire(personne);
+    if (lu.erreur) {
+        signaler(fenetre, *lu.erreur);
+        return;
+    }
+    if (!lu.valeur)
+        return;
+    const Fiche& fiche = *lu.valeur;
+    if (!fiche.variantes.empty())
+        if (const auto cle = theme_de_la_ligne(fenetre.etat()))
+            fenetre.variantes().retenir(*cle, en_noms_variantes(fiche.variantes));
+    if (!fiche.partenaires.empty())
+        proposer_partenaire(fenetre.etat(), fiche.partenaires.front());
+}
+
+void noter_consultation(FenetrePrincipale& fenetre, const Consultation& consultation) {
+    const EtatFenetre& etat = fenetre.etat();
+    if (!etat.theme_montre)
+        return;
+    pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& entree) {
+        return base.ajouter_consultation(entree, consultation);
+    });
+}
+
+} // namespace kalder::ui
