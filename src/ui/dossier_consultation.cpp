@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -106,8 +107,9 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     p = dialogue.parametres();
     p.annee_courante = annee_courante;
     p.variantes = std::move(variantes);
-    if (auto refus = document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
-                                             p.prepare_par.toStdString())) {
+    if (auto refus =
+            document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
+                                    p.prepare_par.toStdString(), p.message.toStdString())) {
         refus->front() =
             static_cast<char>(std::toupper(static_cast<unsigned char>(refus->front())));
         montrer_message(&fenetre, Message{"Erreur", *refus + ".", Icone::avertissement});
@@ -171,8 +173,16 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
     prepare_par_->setMaxLength(document::longueur_maximale_prepare_par);
     prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
     prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
+    // For this client only: never remembered for the next dossier.
+    message_ = new QPlainTextEdit(this);
+    message_->setObjectName(QStringLiteral("dossier_message"));
+    message_->setTabChangesFocus(true);
+    message_->setPlaceholderText(
+        QStringLiteral("Imprimé sur une page à lui après la couverture (facultatif)"));
+    message_->setFixedHeight(message_->fontMetrics().lineSpacing() * 5 + 12);
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Préparé par"), prepare_par_);
+    formulaire->addRow(QStringLiteral("Message pour le client"), message_);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(boutons, &QDialogButtonBox::accepted, this, &DialogueDossier::accept);
@@ -190,6 +200,7 @@ document::ParametresDossier DialogueDossier::parametres() const {
     p.consultation = QDate::currentDate();
     p.annee_courante = p.consultation.year();
     p.prepare_par = prepare_par_->text().trimmed();
+    p.message = message_->toPlainText();
     p.sections.clear();
     const auto sections = document::sections_dossier();
     for (std::size_t i = 0; i < cases_.size(); ++i)
