@@ -5,8 +5,12 @@
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/suivi_clients.hpp"
+#endif
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -116,6 +120,34 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
         return std::nullopt;
     }
     return Demande{std::move(*etat), std::move(p), dialogue.choix_retenus()};
+}
+
+// The dossier handed over goes into the person's client record, when the
+// person is in the directory; what could not be recorded is said after what
+// the status bar already says.
+QString noter(FenetrePrincipale& fenetre, const Demande& demande, const QString& chemin) {
+#if defined(KALDER_CLIENTS)
+    const document::ParametresDossier& p = demande.parametres;
+    Consultation c;
+    c.date = QDateTime(p.consultation, QTime::currentTime())
+                 .toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                 .toStdString();
+    const int annee_grille = demande.etat.origines.annee_grille;
+    c.annee_calcul = annee_grille > 0 ? annee_grille : p.annee_courante;
+    c.fichier = chemin.toStdString();
+    for (document::Section s : p.sections) {
+        if (!c.sections.empty())
+            c.sections += ", ";
+        c.sections += document::description(s).titre;
+    }
+    if (auto refus = noter_consultation(fenetre, c))
+        return QStringLiteral("\u00a0; ") + *refus;
+#else
+    (void)fenetre;
+    (void)demande;
+    (void)chemin;
+#endif
+    return {};
 }
 
 void signaler_non_retenus(FenetrePrincipale& fenetre, const Demande& demande) {
@@ -244,10 +276,11 @@ void exporter_dossier(FenetrePrincipale& fenetre) {
     }
     const QFileInfo fichier(chemin);
     reglages().setValue(cle_dossier, fichier.absolutePath());
+    const QString natif = QDir::toNativeSeparators(fichier.absoluteFilePath());
+    const QString non_noter = noter(fenetre, *demande, natif);
     fenetre.barre_etat()->showMessage(
-        QStringLiteral("Dossier enregistré dans %1%2")
-            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath()),
-                 demande->choix_retenus ? QString() : non_retenus.toString()));
+        QStringLiteral("Dossier enregistré dans %1%2%3")
+            .arg(natif, demande->choix_retenus ? QString() : non_retenus.toString(), non_noter));
 }
 
 void imprimer_dossier(FenetrePrincipale& fenetre) {
@@ -260,9 +293,13 @@ void imprimer_dossier(FenetrePrincipale& fenetre) {
     QPrintDialog dialogue(&imprimante, &fenetre);
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    if (!document::imprimer_dossier(imprimante, demande->etat, demande->parametres))
+    if (!document::imprimer_dossier(imprimante, demande->etat, demande->parametres)) {
         montrer_message(
             &fenetre, Message{"Erreur", "L'impression du dossier a échoué.", Icone::avertissement});
+        return;
+    }
+    if (const QString non_noter = noter(fenetre, *demande, {}); !non_noter.isEmpty())
+        fenetre.barre_etat()->showMessage(QStringLiteral("Dossier imprimé") + non_noter);
 }
 
 void apercu_dossier(FenetrePrincipale& fenetre) {

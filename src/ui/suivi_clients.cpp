@@ -22,46 +22,54 @@ std::vector<Personne> entrees(const std::filesystem::path& dossier) {
     return r;
 }
 
+QString pour_barre(const std::string& texte) {
+    return QStringLiteral("Fiche client\u00a0: ") + QString::fromStdString(texte);
+}
+
 void signaler(FenetrePrincipale& fenetre, const std::string& texte) {
-    fenetre.signaler(QStringLiteral("Fiche client\u00a0: ") + QString::fromStdString(texte));
+    fenetre.signaler(pour_barre(texte));
 }
 
 // Runs `ecrire` on the client file for the directory entry of `personne`;
-// nothing at all for a person who was never saved.
+// nothing at all for a person who was never saved. What went wrong, for the
+// status bar.
 template <typename F>
-void pour_entree(FenetrePrincipale& fenetre, const Theme& personne, F&& ecrire) {
+std::optional<QString> pour_entree(FenetrePrincipale& fenetre, const Theme& personne, F&& ecrire) {
     const std::filesystem::path& dossier = fenetre.secondaires().dossier_donnees();
     const auto tous = entrees(dossier);
     const std::optional<Personne> entree = entree_du_theme(tous, personne);
     if (!entree)
-        return;
+        return std::nullopt;
     BaseClients base(dossier);
-    if (base.avis())
-        signaler(fenetre, *base.avis());
-    if (!base.disponible()) {
-        signaler(fenetre, base.raison());
-        return;
-    }
-    if (Refus refus = ecrire(base, *entree))
-        signaler(fenetre, *refus);
+    if (!base.disponible())
+        return pour_barre(base.raison());
+    Refus refus = ecrire(base, *entree);
+    if (!refus)
+        refus = base.avis();
+    if (refus)
+        return pour_barre(*refus);
+    return std::nullopt;
 }
 
 } // namespace
 
 void retenir_variantes_client(FenetrePrincipale& fenetre, const Theme& personne,
                               const std::vector<NomVariante>& noms) {
-    pour_entree(fenetre, personne, [&](BaseClients& base, const Personne& entree) {
-        return base.retenir_variantes(entree, en_orthographes(noms));
-    });
+    if (auto refus = pour_entree(fenetre, personne, [&](BaseClients& base, const Personne& e) {
+            return base.retenir_variantes(e, en_orthographes(noms));
+        }))
+        fenetre.signaler(*refus);
 }
 
 void retenir_partenaire_client(FenetrePrincipale& fenetre) {
     const EtatFenetre& etat = fenetre.etat();
     if (!etat.theme_montre)
         return;
-    pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& entree) {
-        return base.retenir_partenaire(entree, partenaire_de_la_ligne(etat));
-    });
+    if (auto refus =
+            pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& e) {
+                return base.retenir_partenaire(e, partenaire_de_la_ligne(etat));
+            }))
+        fenetre.signaler(*refus);
 }
 
 void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne) {
@@ -91,12 +99,13 @@ void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne) {
         proposer_partenaire(fenetre.etat(), fiche.partenaires.front());
 }
 
-void noter_consultation(FenetrePrincipale& fenetre, const Consultation& consultation) {
+std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
+                                          const Consultation& consultation) {
     const EtatFenetre& etat = fenetre.etat();
     if (!etat.theme_montre)
-        return;
-    pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& entree) {
-        return base.ajouter_consultation(entree, consultation);
+        return std::nullopt;
+    return pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& e) {
+        return base.ajouter_consultation(e, consultation);
     });
 }
 

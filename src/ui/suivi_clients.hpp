@@ -8,6 +8,9 @@
 #include "repertoire/personne.hpp"
 #include "variantes/comparer_noms.hpp"
 
+#include <QString>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,9 @@ void retenir_partenaire_client(FenetrePrincipale& fenetre);
 // "Comparer des noms", the last partner on the partner line.
 void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne);
 // A dossier of the person shown was exported or printed; nothing for a
-// person who is not in the directory.
-void noter_consultation(FenetrePrincipale& fenetre, const Consultation& consultation);
+// person who is not in the directory. What could not be recorded, for the
+// status bar beside what the dossier has to say.
+std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
+                                          const Consultation& consultation);
 
 } // namespace kalder::ui

@@ -4,6 +4,7 @@
 #include "clients/base_clients.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
+#include "ui/dossier_consultation.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fiche_client.hpp"
 #include "ui/modele_clients.hpp"
@@ -14,6 +15,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 using namespace outils;
@@ -36,6 +39,10 @@ class TestFicheClient : public BancFenetre {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        BancFenetre::initTestCase();
+    }
     void init() {
         BancFenetre::init();
         dossier = std::make_unique<QTemporaryDir>();
@@ -44,6 +51,7 @@ class TestFicheClient : public BancFenetre {
         kalder::ui::oublier_messages();
     }
     void cleanup() {
+        kalder::ui::definir_choix_fichier({});
         BancFenetre::cleanup();
         dossier.reset();
     }
@@ -169,7 +177,50 @@ class TestFicheClient : public BancFenetre {
         QVERIFY(!std::filesystem::exists(kalder::fichier_clients(dossier_donnees())));
     }
 
+    // An exported dossier is a consultation of a saved person; a client file
+    // that cannot take it leaves the dossier written and says so.
+    void dossier_exporte_note_comme_consultation() {
+        ecrire_repertoire("\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n");
+        calculer_exemple(*fenetre);
+        const QString cible = dossier->filePath(QStringLiteral("dossier.pdf"));
+        QVERIFY(exporter(cible));
+        {
+            kalder::BaseClients base(dossier_donnees());
+            const auto fiche = base.lire({"Dupont", "Anne-Marie", "15", "7", "1975"}).valeur;
+            QVERIFY(fiche);
+            QCOMPARE(fiche->consultations.size(), std::size_t{1});
+            const kalder::Consultation& c = fiche->consultations[0];
+            QCOMPARE(QString::fromStdString(c.fichier), QDir::toNativeSeparators(cible));
+            QCOMPARE(c.annee_calcul, QDate::currentDate().year());
+            QVERIFY(QString::fromStdString(c.date).startsWith(
+                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+            QVERIFY(QString::fromStdString(c.sections).startsWith(QStringLiteral("Les nombres, ")));
+        }
+        // A folder where the client file should be: no record, the dossier all the same.
+        std::filesystem::remove_all(kalder::fichier_clients(dossier_donnees()));
+        std::filesystem::create_directory(kalder::fichier_clients(dossier_donnees()));
+        QFile::remove(cible);
+        QVERIFY(exporter(cible));
+        QVERIFY(QFile::exists(cible));
+        QTRY_VERIFY(
+            fenetre->barre_etat()->currentMessage().contains(QStringLiteral("Fiche client")));
+        QVERIFY(fenetre->barre_etat()->currentMessage().startsWith(
+            QStringLiteral("Dossier enregistré")));
+    }
+
+    void dossier_hors_repertoire_non_note() {
+        calculer_exemple(*fenetre);
+        QVERIFY(exporter(dossier->filePath(QStringLiteral("dossier.pdf"))));
+        QVERIFY(!std::filesystem::exists(kalder::fichier_clients(dossier_donnees())));
+    }
+
   private:
+    bool exporter(const QString& cible) {
+        kalder::ui::definir_choix_fichier([cible](QWidget*, const QString&) { return cible; });
+        return pendant_dialogue<kalder::ui::DialogueDossier>(
+            [&] { commande(*fenetre, QStringLiteral("m_exporter_dossier")); },
+            [](kalder::ui::DialogueDossier& d) { d.accept(); });
+    }
     void ecrire_repertoire(const QByteArray& octets) {
         QFile f(dossier->filePath(QStringLiteral("Kalderrep.txt")));
         QVERIFY(f.open(QIODevice::WriteOnly));
