@@ -128,6 +128,10 @@ void DialogueOuvrir::supprimer_selection() {
         return;
     if (const Issue issue = supprimer_personne(dossier_, personne); issue.message)
         montrer_message(this, *issue.message);
+#if defined(KALDER_CLIENTS)
+    else
+        proposer_effacement_fiche(this, dossier_, personne);
+#endif
     // Read again whatever happened: the file may have changed meanwhile.
     ListePersonnes liste = lire_liste_personnes(dossier_);
     if (liste.erreur)

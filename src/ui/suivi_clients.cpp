@@ -3,6 +3,7 @@
 #include "clients/base_clients.hpp"
 #include "clients/suivi_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
+#include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
@@ -107,6 +108,27 @@ std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
     return pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& e) {
         return base.ajouter_consultation(e, consultation);
     });
+}
+
+void proposer_effacement_fiche(QWidget* parent, const std::filesystem::path& dossier,
+                               const Personne& personne) {
+    std::error_code ec;
+    if (!std::filesystem::exists(fichier_clients(dossier), ec))
+        return;
+    BaseClients base(dossier);
+    if (!base.disponible() || !base.lire(personne).valeur)
+        return;
+    const Message question{"Fiche client",
+                           "La fiche client de «\u00a0" + personne.prenoms + " " + personne.nom +
+                               "\u00a0» est encore gardée. L'effacer aussi\u00a0? Ses notes, "
+                               "ses coordonnées, ses consultations, les orthographes comparées "
+                               "et les partenaires seront effacés pour de bon.",
+                           Icone::question};
+    if (montrer_message(parent, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
+        QMessageBox::Yes)
+        return;
+    if (Refus refus = base.effacer(personne))
+        montrer_message(parent, Message{"Fiche client", *refus, Icone::avertissement});
 }
 
 } // namespace kalder::ui

@@ -10,6 +10,9 @@
 
 #include <QString>
 
+class QWidget;
+
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,5 +34,10 @@ void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne);
 // status bar beside what the dossier has to say.
 std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
                                           const Consultation& consultation);
+
+// After `personne` left the directory: when a client record is kept for
+// them, asks whether to erase it too, and erases it on "Oui".
+void proposer_effacement_fiche(QWidget* parent, const std::filesystem::path& dossier,
+                               const Personne& personne);
 
 } // namespace kalder::ui

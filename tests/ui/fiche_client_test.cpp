@@ -214,6 +214,47 @@ class TestFicheClient : public BancFenetre {
         QVERIFY(!std::filesystem::exists(kalder::fichier_clients(dossier_donnees())));
     }
 
+    // "Supprimer…" then asks about the client record: "Non" keeps it, "Oui"
+    // erases it; without a record nothing more is asked.
+    void suppression_propose_d_effacer_la_fiche() {
+        const kalder::Personne anne{"Dupont", "Anne", "15", "7", "1975"};
+        const kalder::Personne paul{"Martin", "Paul", "3", "4", "1980"};
+        const struct {
+            kalder::Personne personne;
+            bool fiche;
+            QMessageBox::StandardButton reponse;
+            int boites;
+            bool fiche_apres;
+        } cas[] = {{anne, true, QMessageBox::No, 2, true},
+                   {anne, true, QMessageBox::Yes, 2, false},
+                   {paul, false, QMessageBox::Yes, 1, false}};
+        for (const auto& c : cas) {
+            ecrire_repertoire("\"Dupont\",\"Anne\",\"15\",\"7\",\"1975\"\r\n"
+                              "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n");
+            if (c.fiche)
+                QVERIFY(!kalder::BaseClients(dossier_donnees())
+                             .ajouter_note(c.personne, "2026-01-01 10:00", "note"));
+            kalder::ui::oublier_messages();
+            reponse_suivante(QMessageBox::Yes);
+            reponse_suivante(c.reponse);
+            QVERIFY(pendant_dialogue<DialogueOuvrir>(
+                [&] { commande(*fenetre, QStringLiteral("m_ouvrir")); },
+                [&](DialogueOuvrir& d) {
+                    auto* liste = d.findChild<QListView*>(QStringLiteral("liste_personnes"));
+                    const int rang = c.personne.nom == "Dupont" ? 0 : 1;
+                    liste->setCurrentIndex(liste->model()->index(rang, 0));
+                    d.supprimer_selection();
+                    d.reject();
+                }));
+            QCOMPARE(kalder::ui::nombre_messages_montres(), c.boites);
+            if (c.fiche)
+                QVERIFY(kalder::ui::dernier_message()->texte.contains(
+                    QStringLiteral("La fiche client de «\u00a0Anne Dupont\u00a0»")));
+            kalder::BaseClients base(dossier_donnees());
+            QCOMPARE(static_cast<bool>(base.lire(c.personne).valeur), c.fiche_apres);
+        }
+    }
+
   private:
     bool exporter(const QString& cible) {
         kalder::ui::definir_choix_fichier([cible](QWidget*, const QString&) { return cible; });
