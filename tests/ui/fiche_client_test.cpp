@@ -11,6 +11,7 @@
 #include "ui/modele_comparaison.hpp"
 
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -89,6 +90,57 @@ class TestFicheClient : public BancFenetre {
         QCOMPARE(fiche->notes.size(), std::size_t{1});
         QCOMPARE(fiche->notes[0].texte, std::string("'; DROP TABLE notes; -- première"));
         QCOMPARE(fiche->consultations.size(), std::size_t{1});
+    }
+
+    // Notes modified and deleted, a spelling and a partner removed: all kept
+    // when the record closes, without "Enregistrer".
+    void notes_modifiees_et_supprimees_listes_retirees() {
+        const kalder::Personne anne{"Dupont", "Anne", "", "", ""};
+        {
+            kalder::BaseClients base(dossier_donnees());
+            QVERIFY(!base.ajouter_note(anne, "2026-01-01 10:00", "ancienne"));
+            QVERIFY(!base.ajouter_note(anne, "2026-02-01 10:00", "à effacer"));
+            const kalder::Orthographe anna{"Anna", "Dupont"};
+            QVERIFY(!base.retenir_variantes(anne, std::span(&anna, 1)));
+            QVERIFY(!base.retenir_partenaire(anne, {"Paul", "Martin", "3", "4", "1980", ""}));
+            QVERIFY(!base.retenir_partenaire(anne, {"Luc", "Durand", "", "", "", ""}));
+        }
+        taper(*fenetre, QStringLiteral("champ_prenom"), QStringLiteral("Anne"));
+        taper(*fenetre, QStringLiteral("champ_nom"), QStringLiteral("Dupont"));
+        QVERIFY(pendant_dialogue<DialogueFicheClient>(
+            [&] { commande(*fenetre, QStringLiteral("m_fiche_client")); },
+            [&](DialogueFicheClient& d) {
+                auto* notes = d.findChild<QListWidget*>(QStringLiteral("fiche_notes"));
+                QCOMPARE(notes->count(), 2);
+                // Newest first.
+                notes->setCurrentRow(1);
+                QVERIFY(pendant_dialogue<QInputDialog>(
+                    [&] { bouton(d, QStringLiteral("bouton_modifier_note"))->click(); },
+                    [](QInputDialog& saisie) {
+                        QCOMPARE(saisie.textValue(), QStringLiteral("ancienne"));
+                        saisie.setTextValue(QStringLiteral("corrigée\nsur deux lignes"));
+                        saisie.accept();
+                    }));
+                notes->setCurrentRow(0);
+                reponse_suivante(QMessageBox::Yes);
+                bouton(d, QStringLiteral("bouton_supprimer_note"))->click();
+                QCOMPARE(notes->count(), 1);
+                d.findChild<QListWidget*>(QStringLiteral("fiche_orthographes"))->setCurrentRow(0);
+                bouton(d, QStringLiteral("bouton_retirer_orthographe"))->click();
+                d.findChild<QListWidget*>(QStringLiteral("fiche_partenaires"))->setCurrentRow(0);
+                bouton(d, QStringLiteral("bouton_retirer_partenaire"))->click();
+            }));
+        kalder::BaseClients base(dossier_donnees());
+        const auto fiche = base.lire(anne).valeur;
+        QVERIFY(fiche);
+        QCOMPARE(fiche->notes.size(), std::size_t{1});
+        QCOMPARE(fiche->notes[0].texte, std::string("corrigée\nsur deux lignes"));
+        QVERIFY(fiche->variantes.empty());
+        QCOMPARE(fiche->partenaires.size(), std::size_t{1});
+        QCOMPARE(fiche->partenaires[0].prenoms, std::string("Paul"));
+        // Found by the words of its new text only.
+        QCOMPARE(base.lister("corrigée").valeur.size(), std::size_t{1});
+        QVERIFY(base.lister("effacer").valeur.empty());
     }
 
     void liste_cherchee_et_client_ouvert() {
