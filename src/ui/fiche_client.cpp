@@ -340,6 +340,11 @@ DialogueClients::DialogueClients(BaseClients& base, QWidget* parent)
     connect(ouvrir_, &QPushButton::clicked, this, choisir);
     connect(table_, &QTableView::doubleClicked, this, choisir);
     connect(recherche, &QLineEdit::textChanged, this, &DialogueClients::chercher);
+    // Not from inside the view's layout, which asked for the rows.
+    connect(
+        modele_, &ModeleClients::lecture_echouee, this,
+        [this](const QString& raison) { montrer_message(this, message_fiche(s(raison))); },
+        Qt::QueuedConnection);
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(recherche);
     colonne->addWidget(table_);
@@ -349,7 +354,7 @@ DialogueClients::DialogueClients(BaseClients& base, QWidget* parent)
 }
 
 void DialogueClients::chercher(const QString& texte) {
-    auto r = base_.lister(s(texte));
+    auto r = base_.parcourir(s(texte));
     if (r.erreur) {
         montrer_message(this, message_fiche(*r.erreur));
         return;
