@@ -48,7 +48,8 @@ int verifier_dossier(const Options& o) {
     }
     const NomVariante personne{o.valeur("prenom").value_or(""), o.valeur("nom").value_or("")};
     if (const auto refus =
-            document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""))) {
+            document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""),
+                                    o.valeur("message").value_or(""))) {
         if (variantes.size() > document::variantes_maximum)
             return erreur_usage(*refus);
         std::cerr << "Erreur\u00a0: " << *refus << ".\n";
@@ -83,6 +84,8 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
     p.annee_courante = annee_courante;
     if (const auto par = o.valeur("prepare-par"))
         p.prepare_par = QString::fromUtf8(par->data(), static_cast<qsizetype>(par->size()));
+    if (const auto message = o.valeur("message"))
+        p.message = QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size()));
     if (const auto liste = o.valeur("sections"))
         p.sections = *document::lire_sections(*liste);
     p.variantes = std::move(variantes);

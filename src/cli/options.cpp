@@ -10,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -31,6 +31,7 @@ constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
                                                                "pdf",
                                                                "sections",
                                                                "prepare-par",
+                                                               "message",
                                                                "ics",
                                                                "du",
                                                                "au",
@@ -106,6 +107,7 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"pdf", dossier},
                               {"sections", dossier},
                               {"prepare-par", dossier},
+                              {"message", dossier},
                               {"json", theme | liste},
                               {"synthese", theme},
                               {"details", theme},
@@ -215,7 +217,8 @@ const char* const usage =
     "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
-    "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]]\n"
+    "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]\n"
+    "                     [--message TEXTE]]\n"
     "                    [--ics FICHIER [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]]\n"
     "                    [--calendrier AAAA[-MM] [--json [--explications]]]\n"
     "       (EN_COURS\u202f: l'année en cours, pour les essais\u202f; CALCUL\u202f: l'année de\n"
@@ -225,6 +228,7 @@ const char* const usage =
     "       (sections du dossier PDF\u202f: nombres, variantes, frise, synthese, details,\n"
     "        cycles, calendrier, entente, explications\u202f; toutes par défaut\u202f; variantes\n"
     "        reprend les --variante)\n"
+    "       (--message\u202f: une page pour le client, après la couverture)\n"
     "       kalder-theme [--dossier DOSSIER] --liste\n"
     "       kalder-theme [--dossier DOSSIER] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"

@@ -30,6 +30,8 @@ const QString feuille_de_style = QStringLiteral(
     "p.suite { margin-top: 3px; margin-bottom: 0px; }\n"
     "p.haut-couverture { margin-bottom: 200px; }\n"
     "p.titre-couverture { font-size: 28pt; color: #1f3a66; }\n"
+    "p.titre-message { font-size: 18pt; font-weight: bold; color: #1f3a66; margin-bottom: 18px; }\n"
+    "p.message { font-size: 11.5pt; margin-bottom: 8px; }\n"
     "p.nom-couverture { margin-top: 30px; margin-bottom: 60px; font-size: 22pt; "
     "font-weight: bold; }\n");
 

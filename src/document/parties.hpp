@@ -27,6 +27,8 @@ QString raison_omissions(const EtatFenetre& etat);
 QString insecables(QString ligne);
 
 QString html_couverture(const EtatFenetre& etat, const ParametresDossier& parametres);
+// The page of the message for the client; empty without one.
+QString html_message(const ParametresDossier& parametres);
 // "Les nombres": the four tabs as tables and figures.
 QString html_nombres(const EtatFenetre& etat);
 // One interpretation section (synthese, details, cycles, entente); empty when

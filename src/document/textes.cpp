@@ -176,6 +176,19 @@ QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
     return h;
 }
 
+QString html_message(const ParametresDossier& p) {
+    const QString texte = p.message.trimmed();
+    if (texte.isEmpty())
+        return {};
+    // Not a heading: the contents and the outline list the sections only.
+    QString h = QStringLiteral("<p class=\"titre-message\" style=\"page-break-before: always;\">"
+                               "Message</p>\n");
+    for (const QString& ligne : texte.split(QLatin1Char('\n')))
+        h += QStringLiteral("<p class=\"message\">%1</p>\n")
+                 .arg(ligne.trimmed().isEmpty() ? QStringLiteral("&nbsp;") : ligne.toHtmlEscaped());
+    return h;
+}
+
 QString html_interpretation(const EtatFenetre& etat, Section section) {
     const auto c = std::find_if(std::begin(commandes), std::end(commandes),
                                 [section](const Commande& x) { return x.section == section; });
@@ -234,7 +247,7 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
         return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
             .arg(titre.toHtmlEscaped());
     };
-    QString h = html_couverture(etat, p);
+    QString h = html_couverture(etat, p) + html_message(p);
     // The contents after the cover, once there is more than one section.
     if (parties.size() > 1) {
         h += titre_section(titre_sommaire) +

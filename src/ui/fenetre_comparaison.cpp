@@ -174,8 +174,13 @@ void FenetreComparaison::oublier_personne() {
 }
 
 void FenetreComparaison::apres_changement() {
-    if (modele_->reference())
-        variantes_.retenir(personne_, modele_->variantes());
+    if (!modele_->reference())
+        return;
+    std::vector<NomVariante> noms = modele_->variantes();
+    if (noms == variantes_.de(personne_))
+        return;
+    variantes_.retenir(personne_, noms);
+    emit variantes_changees(personne_, noms);
 }
 
 void FenetreComparaison::montrer_colonnes() {

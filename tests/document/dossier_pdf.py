@@ -3,7 +3,7 @@
 
 Usage: dossier_pdf.py KALDER_THEME CAS
        (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile,
-        calendrier)
+        calendrier, message)
 """
 import json
 import os
@@ -428,6 +428,7 @@ def hostile(dossier):
     for arguments, statut, raison in [
             (trop, 64, "au plus 20 variantes du nom"),
             (["--prepare-par", "x" * 201], 2, "de « Préparé par » dépasse 200"),
+            (["--message", "x" * 10001], 2, "pour le client dépasse 10000"),
             (["--variante", "A" * 101 + ";Dupont"], 2, "le prénom « AAAA"),
             (["--nom", "D" * 101], 2, "le nom « DDDD")]:
         r = lancer(*EXEMPLE, *arguments, "--pdf", os.path.join(dossier, "borne.pdf"))
@@ -461,7 +462,24 @@ def calendrier(dossier):
     verifier("Calendrier de l'année" not in sans_date, "calendrier sans date de naissance")
 
 
-CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page,
+def message(dossier):
+    """The message for the client: a page of its own between the cover and the
+    contents, as typed; none when blank; never in the outline."""
+    texte = "Merci de votre visite.\n\n  À bientôt <b>&amp; 100 % ;\n"
+    chemin = ecrire_pdf(dossier, EXEMPLE, "--message", texte)
+    pages = corps_des_pages(outil("pdftotext", chemin, "-"))
+    # Each page but the cover starts with the running header, the person's name.
+    verifier(pages[1][1:] == ["Message", "Merci de votre visite.", "À bientôt <b>&amp; 100 % ;"],
+             f"page du message : {pages[1]}")
+    verifier(pages[2][1:2] == ["Sommaire"], f"après le message : {pages[2][:3]}")
+    verifier(plan_du_pdf(chemin)[:1] == ["Sommaire"], "le message est dans le plan")
+    for vide in [" \n \t", ""]:
+        pages = corps_des_pages(outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--message",
+                                                              vide), "-"))
+        verifier(pages[1][1:2] == ["Sommaire"], f"message vide {vide!r} : {pages[1][:3]}")
+
+
+CAS = {"contenu": contenu, "message": message, "client": client, "mise_en_page": mise_en_page,
        "sections": sections, "variantes": variantes, "marges": marges,
        "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier}
 

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -73,6 +74,9 @@ class TestDossier : public BancFenetre {
                 d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->setChecked(false);
                 d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
                     ->setText(QStringLiteral("Claire Lune"));
+                d.findChild<QPlainTextEdit*>(QStringLiteral("dossier_message"))
+                    ->setPlainText(QStringLiteral("Chère Anne-Marie,\nà bientôt."));
+                QCOMPARE(d.parametres().message, QStringLiteral("Chère Anne-Marie,\nà bientôt."));
             },
             true));
         QVERIFY(propose_.endsWith(QStringLiteral("/Dupont Anne-Marie 15-07-1975.pdf")));
@@ -88,6 +92,10 @@ class TestDossier : public BancFenetre {
             QVERIFY(d.findChild<QCheckBox*>(QStringLiteral("dossier_nombres"))->isChecked());
             QCOMPARE(d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))->text(),
                      QStringLiteral("Claire Lune"));
+            // A message is for one client only.
+            QVERIFY(d.findChild<QPlainTextEdit*>(QStringLiteral("dossier_message"))
+                        ->toPlainText()
+                        .isEmpty());
         }));
         QCOMPARE(QFileInfo(propose_).absolutePath(), QFileInfo(cible).absolutePath());
     }
