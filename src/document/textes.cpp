@@ -49,16 +49,16 @@ QString blocs_en_html(const Blocs& blocs) {
             apres_blanc = true;
             continue;
         }
-        if (bloc.genre == Genre::titre && bloc.niveau <= 2) {
-            h += titre_html(bloc.niveau + 2, ligne);
-        } else {
-            // A heading run into its lines is set in bold at their size.
-            const QString texte = insecables(ligne.toHtmlEscaped());
+        const QString classe = apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite");
+        if (bloc.genre != Genre::titre)
             h += QStringLiteral("<p class=\"%1\">%2</p>\n")
-                     .arg(apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite"),
-                          bloc.genre == Genre::titre ? QStringLiteral("<b>%1</b>").arg(texte)
-                                                     : texte);
-        }
+                     .arg(classe, insecables(ligne.toHtmlEscaped()));
+        else if (bloc.niveau <= 2)
+            h += titre_html(bloc.niveau + 2, ligne);
+        else
+            // A heading run into its lines: bold at their size, spaced as they are.
+            h += QStringLiteral("<h5 class=\"%1\">%2</h5>\n")
+                     .arg(classe, insecables(ligne.toHtmlEscaped()));
         apres_blanc = false;
     }
     return h;
