@@ -28,7 +28,7 @@ QString insecables(QString ligne);
 
 // An interpretation's blocks as the dossier's headings and paragraphs: a part
 // heading is an <h3>, a heading of its own an <h4>, a heading run into its
-// lines an <h5> that looks like a bold paragraph. A paragraph after a blank line or a rule stands
+// lines an <h4> spaced as a paragraph. A paragraph after a blank line or a rule stands
 // apart from what precedes it; one right under another follows it closely.
 QString blocs_en_html(const Blocs& blocs);
 

@@ -57,7 +57,7 @@ QString blocs_en_html(const Blocs& blocs) {
             h += titre_html(bloc.niveau + 2, ligne);
         else
             // A heading run into its lines: bold at their size, spaced as they are.
-            h += QStringLiteral("<h5 class=\"%1\">%2</h5>\n")
+            h += QStringLiteral("<h4 class=\"%1\">%2</h4>\n")
                      .arg(classe, insecables(ligne.toHtmlEscaped()));
         apres_blanc = false;
     }

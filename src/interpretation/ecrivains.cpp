@@ -52,7 +52,11 @@ void ecrire(Interpretation& doc, Genre genre, int niveau,
         return;
     }
     const std::string_view tout = texte;
-    ajouter(doc, Bloc{genre, niveau, std::string(tout.substr(0, coupure))});
+    // A paragraph of several lines is a text of the tables from its first line.
+    if (genre == Genre::paragraphe)
+        ajouter(doc, ligne_de_table(tout.substr(0, coupure)));
+    else
+        ajouter(doc, Bloc{genre, niveau, std::string(tout.substr(0, coupure))});
     while (coupure != std::string_view::npos) {
         const std::size_t debut = coupure + fin_ligne.size();
         coupure = tout.find(fin_ligne, debut);

@@ -215,7 +215,7 @@ class TestDossier : public BancFenetre {
                          QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
         bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
         static const QRegularExpression titre_html(
-            QStringLiteral("<h(\\d)>([^<]*)</h\\d>|<h5 class=\"\\w+\">([^<]*)</h5>"));
+            QStringLiteral("<h(\\d)>([^<]*)</h\\d>|<h4 class=\"\\w+\">([^<]*)</h4>"));
         for (auto* interpreter : {kalder::interpreter_synthese, kalder::interpreter_details,
                                   kalder::interpreter_annee, kalder::interpreter_entente}) {
             kalder::EtatFenetre etat = fenetre->etat();
