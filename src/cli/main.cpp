@@ -6,13 +6,14 @@
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
-#include "cli/relais_dossier.hpp"
+#include "cli/relais.hpp"
 #include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "identite/identite.hpp"
 #include "interpretation/commandes.hpp"
 #include "noyau/nombre_saisi.hpp"
+#include "repertoire/dossier_donnees.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"
@@ -152,6 +153,14 @@ int executer(const Options& o) {
     return 0;
 }
 
+#ifdef KALDER_CLIENTS_SEPARE
+// Whether the data folder has a client file; a doubt counts as one.
+bool fichier_clients_possible(const std::filesystem::path& dossier) {
+    std::error_code ec;
+    return std::filesystem::exists(fichier_clients(dossier), ec) || ec;
+}
+#endif
+
 int commande(int argc, char** argv) {
     std::vector<std::string> arguments = arguments_utf8(argc, argv);
     const std::string nom_lance = arguments.empty() ? "kalder-theme" : arguments.front();
@@ -185,8 +194,15 @@ int commande(int argc, char** argv) {
         std::error_code ec;
         if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
+#ifdef KALDER_CLIENTS_SEPARE
+        // SQLite is loaded only for the client file: its commands, and a save
+        // that may take a client record along.
+        if (commande_clients(o) || (o.sauvegarder && fichier_clients_possible(dossier)))
+            return confier_clients(argv, dossier);
+#else
         if (commande_clients(o))
             return executer_clients(o, dossier);
+#endif
         if (o.liste)
             return lister(dossier, o.json);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);

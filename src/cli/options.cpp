@@ -165,6 +165,11 @@ Commande commande_choisie(const Options& o) {
     return o.a("pdf") ? Commande::dossier : Commande::theme;
 }
 
+bool commande_clients(const Options& o) {
+    return o.fiche || o.clients || o.a("note") || o.a("exporter-clients") ||
+           o.a("importer-clients");
+}
+
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande) {
     const unsigned bit = 1u << static_cast<unsigned>(commande);
     for (std::string_view option : options_donnees(o)) {
@@ -229,7 +234,7 @@ const char* const usage =
     "       kalder-theme [--dossier DIR] --clients [--chercher MOTS]\n"
     "       kalder-theme [--dossier DIR] --exporter-clients FICHIER.json\n"
     "       kalder-theme [--dossier DIR] --importer-clients FICHIER.json\n"
-#if !defined(KALDER_CLIENTS)
+#if !defined(KALDER_FICHIER_CLIENTS)
     "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
     "        répondent par une erreur)\n"
 #endif

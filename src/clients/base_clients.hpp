@@ -6,6 +6,7 @@
 
 #include "clients/fiche.hpp"
 #include "clients/sqlite.hpp"
+#include "repertoire/dossier_donnees.hpp"
 
 #include <filesystem>
 #include <optional>
@@ -15,12 +16,6 @@
 #include <vector>
 
 namespace kalder {
-
-inline constexpr const char* nom_fichier_clients = "Kalder.sqlite";
-
-inline std::filesystem::path fichier_clients(const std::filesystem::path& dossier) {
-    return dossier / nom_fichier_clients;
-}
 
 // Why an operation failed, in French; empty when it was done.
 using Refus = std::optional<std::string>;
