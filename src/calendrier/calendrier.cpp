@@ -96,8 +96,9 @@ std::optional<std::string> verifier_plage(const Theme& t, const Plage& p) {
 
 std::string expliquer_jour_personnel(Nombre mois_personnel, int mois, int jour) {
     const Somme s = somme_jour_personnel(mois_personnel, jour);
-    return "Mois personnel " + du_mois(mois) + " " + explication::nombre(mois_personnel) +
-           " + jour " + explication::nombre(jour) + " = " +
+    return "Mois personnel " + du_mois(mois) + explication::insecable +
+           explication::nombre(mois_personnel) + " + jour" + explication::insecable +
+           explication::nombre(jour) + explication::egal +
            explication::reduction(s.total(), explication::Forme::chiffre);
 }
 

@@ -17,7 +17,7 @@ using namespace std::chrono;
 constexpr std::string_view entetes_semaine = "  lun.   mar.   mer.   jeu.   ven.   sam.   dim.";
 
 int refus(const std::string& message) {
-    std::cerr << "Erreur : " << message << '\n';
+    std::cerr << "Erreur\u00a0: " << message << '\n';
     return sortie_erreur_saisie;
 }
 
@@ -138,7 +138,8 @@ int ecrire_ics(const EtatFenetre& etat, const Options& o, sys_seconds maintenant
         *date = lire_date(*texte);
         if (!*date)
             return erreur_usage("--" + std::string(nom) +
-                                " attend une date AAAA-MM-JJ qui existe : « " + *texte + " »");
+                                " attend une date AAAA-MM-JJ qui existe\u202f: «\u202f" + *texte +
+                                "\u202f»");
     }
     // A missing end is the last day of the start's year, a missing start the
     // first day of the end's year; neither: the year of calculation.
@@ -171,8 +172,8 @@ int calendrier(const EtatFenetre& etat, const Options& o, sys_seconds maintenant
     const auto plage = plage_demandee(texte);
     if (!plage)
         return erreur_usage("--calendrier attend une année AAAA ou un mois AAAA-MM, de l'an 1 à "
-                            "9999 : « " +
-                            texte + " »");
+                            "9999\u202f: «\u202f" +
+                            texte + "\u202f»");
     const Theme& t = etat.origines.theme;
     if (auto erreur = verifier_plage(t, *plage))
         return refus(*erreur);

@@ -15,11 +15,6 @@
 
 namespace kalder::cli {
 
-bool commande_clients(const Options& o) {
-    return o.fiche || o.clients || o.a("note") || o.a("exporter-clients") ||
-           o.a("importer-clients");
-}
-
 #if !defined(KALDER_CLIENTS)
 
 int executer_clients(const Options&, const std::filesystem::path&) {

@@ -8,8 +8,6 @@
 
 namespace kalder::cli {
 
-// Whether one of the client file's options was given.
-bool commande_clients(const Options& o);
 int executer_clients(const Options& o, const std::filesystem::path& dossier);
 
 } // namespace kalder::cli

@@ -21,21 +21,22 @@ int verifier_dossier(const Options& o) {
         std::string inconnu;
         const auto sections = document::lire_sections(*liste, &inconnu);
         if (!sections && inconnu.empty())
-            return erreur_usage("--sections : un nom de section manque entre deux virgules "
-                                "(sections : " +
+            return erreur_usage("--sections\u202f: un nom de section manque entre deux virgules "
+                                "(sections\u202f: " +
                                 document::noms_des_sections() + ")");
         if (!sections)
-            return erreur_usage("section inconnue : « " + inconnu +
-                                " » (sections : " + document::noms_des_sections() + ")");
+            return erreur_usage("section inconnue\u202f: «\u202f" + inconnu +
+                                "\u202f» (sections\u202f: " + document::noms_des_sections() + ")");
         // A dossier of its cover alone is no dossier.
         if (sections->empty())
-            return erreur_usage("--sections attend au moins une section (sections : " +
+            return erreur_usage("--sections attend au moins une section (sections\u202f: " +
                                 document::noms_des_sections() + ")");
         const bool variantes = std::find(sections->begin(), sections->end(),
                                          document::Section::variantes) != sections->end();
         if (variantes && o.variantes.empty())
-            return erreur_usage("la section variantes compare les noms donnés par --variante : "
-                                "ajoutez au moins une --variante \"PRÉNOMS;NOM\"");
+            return erreur_usage(
+                "la section variantes compare les noms donnés par --variante\u202f: "
+                "ajoutez au moins une --variante \"PRÉNOMS;NOM\"");
     }
     std::vector<NomVariante> variantes;
     for (const std::string& v : o.variantes) {
@@ -47,10 +48,11 @@ int verifier_dossier(const Options& o) {
     }
     const NomVariante personne{o.valeur("prenom").value_or(""), o.valeur("nom").value_or("")};
     if (const auto refus =
-            document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""))) {
+            document::refus_dossier(personne, variantes, o.valeur("prepare-par").value_or(""),
+                                    o.valeur("message").value_or(""))) {
         if (variantes.size() > document::variantes_maximum)
             return erreur_usage(*refus);
-        std::cerr << "Erreur : " << *refus << ".\n";
+        std::cerr << "Erreur\u00a0: " << *refus << ".\n";
         return sortie_erreur_saisie;
     }
     return 0;
@@ -82,6 +84,8 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
     p.annee_courante = annee_courante;
     if (const auto par = o.valeur("prepare-par"))
         p.prepare_par = QString::fromUtf8(par->data(), static_cast<qsizetype>(par->size()));
+    if (const auto message = o.valeur("message"))
+        p.message = QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size()));
     if (const auto liste = o.valeur("sections"))
         p.sections = *document::lire_sections(*liste);
     p.variantes = std::move(variantes);
@@ -90,7 +94,7 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
     if (const auto erreur = document::exporter_dossier_pdf(chemin, etat, p, EnPlace::accepte)) {
         QString message = *erreur;
         message[0] = message[0].toLower();
-        std::cerr << "Erreur : " << message.toStdString() << '\n';
+        std::cerr << "Erreur\u00a0: " << message.toStdString() << '\n';
         return sortie_ecriture;
     }
     return 0;
@@ -99,7 +103,7 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
 #else
 
 int verifier_dossier(const Options&) {
-    std::cerr << "Erreur : cette version de kalder-theme ne sait pas écrire de dossier PDF.\n";
+    std::cerr << "Erreur\u00a0: cette version de kalder-theme ne sait pas écrire de dossier PDF.\n";
     return sortie_usage;
 }
 

@@ -6,13 +6,15 @@
 #include "cli/dossier_cli.hpp"
 #include "cli/json.hpp"
 #include "cli/options.hpp"
-#include "cli/relais_dossier.hpp"
+#include "cli/relais.hpp"
 #include "cli/repertoire_cli.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "identite/identite.hpp"
 #include "interpretation/commandes.hpp"
 #include "noyau/nombre_saisi.hpp"
+#include "noyau/typographie.hpp"
+#include "repertoire/dossier_donnees.hpp"
 #include "saisie/valider_saisie.hpp"
 #include "systeme/console.hpp"
 #include "systeme/ligne_commande.hpp"
@@ -116,8 +118,15 @@ int executer(const Options& o) {
         for (const LigneVariante& l : variantes) {
             if (!l.erreur)
                 continue;
+            // Which spelling, as typed: "variante « ;Martin » : le prénom doit être saisi".
+            std::string pourquoi = *l.erreur;
+            if (!pourquoi.empty() && pourquoi[0] >= 'A' && pourquoi[0] <= 'Z')
+                pourquoi[0] = static_cast<char>(pourquoi[0] - 'A' + 'a');
             Issue refus;
-            refus.message = Message{"Erreur", *l.erreur, Icone::avertissement};
+            refus.message = Message{"Erreur",
+                                    "variante " + typo::guillemets(l.nom.prenom + ";" + l.nom.nom) +
+                                        std::string(typo::deux_points) + pourquoi,
+                                    Icone::avertissement};
             return erreur_saisie(refus);
         }
     }
@@ -152,6 +161,14 @@ int executer(const Options& o) {
     return 0;
 }
 
+#ifdef KALDER_CLIENTS_SEPARE
+// Whether the data folder has a client file; a doubt counts as one.
+bool fichier_clients_possible(const std::filesystem::path& dossier) {
+    std::error_code ec;
+    return std::filesystem::exists(fichier_clients(dossier), ec) || ec;
+}
+#endif
+
 int commande(int argc, char** argv) {
     std::vector<std::string> arguments = arguments_utf8(argc, argv);
     const std::string nom_lance = arguments.empty() ? "kalder-theme" : arguments.front();
@@ -173,7 +190,7 @@ int commande(int argc, char** argv) {
         if (const auto pourquoi = option_sans_emploi(o, commande_choisie(o)))
             return erreur_usage(*pourquoi);
     if (const auto pourquoi = valeur_illisible(o)) {
-        std::cerr << "Erreur : " << *pourquoi << ".\n";
+        std::cerr << "Erreur\u00a0: " << *pourquoi << ".\n";
         return sortie_erreur_saisie;
     }
     if (commande_clients(o) || o.liste || o.sauvegarder || o.supprimer) {
@@ -185,8 +202,15 @@ int commande(int argc, char** argv) {
         std::error_code ec;
         if (!echecs.empty() && !std::filesystem::is_directory(dossier, ec))
             return dossier_impossible(echecs);
+#ifdef KALDER_CLIENTS_SEPARE
+        // SQLite is loaded only for the client file: its commands, and a save
+        // that may take a client record along.
+        if (commande_clients(o) || (o.sauvegarder && fichier_clients_possible(dossier)))
+            return confier_clients(argv, dossier);
+#else
         if (commande_clients(o))
             return executer_clients(o, dossier);
+#endif
         if (o.liste)
             return lister(dossier, o.json);
         return o.sauvegarder ? sauvegarder(o, dossier) : supprimer(o, dossier);
@@ -201,13 +225,13 @@ int commande(int argc, char** argv) {
 // std::terminate without an exception in flight: one could not be thrown, for
 // want of memory to hold it. Said in French, as the other failures are.
 [[noreturn]] void arret_sans_memoire() {
-    const char* message = "Erreur : la mémoire a manqué.\n";
+    const char* message = "Erreur\u00a0: la mémoire a manqué.\n";
     if (const std::exception_ptr e = std::current_exception()) {
         try {
             std::rethrow_exception(e);
         } catch (const std::bad_alloc&) {
         } catch (...) {
-            message = "Erreur : une erreur inattendue est survenue.\n";
+            message = "Erreur\u00a0: une erreur inattendue est survenue.\n";
         }
     }
     std::fputs(message, stderr);
@@ -224,10 +248,10 @@ int main(int argc, char** argv) {
     try {
         statut = commande(argc, argv);
     } catch (const std::bad_alloc&) {
-        std::cerr << "Erreur : la mémoire a manqué.\n";
+        std::cerr << "Erreur\u00a0: la mémoire a manqué.\n";
         return sortie_erreur_saisie;
     } catch (...) {
-        std::cerr << "Erreur : une erreur inattendue est survenue.\n";
+        std::cerr << "Erreur\u00a0: une erreur inattendue est survenue.\n";
         return sortie_erreur_saisie;
     }
     // A full disk or a closed pipe must not pass for success.

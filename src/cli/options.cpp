@@ -10,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -31,6 +31,7 @@ constexpr std::array<std::string_view, 29> options_a_valeur = {"prenom",
                                                                "pdf",
                                                                "sections",
                                                                "prepare-par",
+                                                               "message",
                                                                "ics",
                                                                "du",
                                                                "au",
@@ -106,6 +107,7 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"pdf", dossier},
                               {"sections", dossier},
                               {"prepare-par", dossier},
+                              {"message", dossier},
                               {"json", theme | liste},
                               {"synthese", theme},
                               {"details", theme},
@@ -165,6 +167,11 @@ Commande commande_choisie(const Options& o) {
     return o.a("pdf") ? Commande::dossier : Commande::theme;
 }
 
+bool commande_clients(const Options& o) {
+    return o.fiche || o.clients || o.a("note") || o.a("exporter-clients") ||
+           o.a("importer-clients");
+}
+
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande) {
     const unsigned bit = 1u << static_cast<unsigned>(commande);
     for (std::string_view option : options_donnees(o)) {
@@ -201,35 +208,39 @@ std::optional<std::string> valeur_illisible(const Options& o) {
 }
 
 const char* const usage =
-    "Utilisation :\n"
-    "       kalder-theme --prenom P --nom N [--jour D --mois M --annee Y]\n"
-    "                    [--annee-courante C] [--annee-calcul Y2]\n"
+    "Utilisation\u202f:\n"
+    "       kalder-theme --prenom P --nom N [--jour J --mois M --annee A]\n"
+    "                    [--annee-courante EN_COURS] [--annee-calcul CALCUL]\n"
     "                    [--partenaire-prenom P2 --partenaire-nom N2\n"
-    "                     [--partenaire-jour D2 --partenaire-mois M2 --partenaire-annee Y2]]\n"
-    "                    [--rencontre-jour D3 --rencontre-mois M3 --rencontre-annee Y3]\n"
+    "                     [--partenaire-jour J2 --partenaire-mois M2 --partenaire-annee A2]]\n"
+    "                    [--rencontre-jour J3 --rencontre-mois M3 --rencontre-annee A3]\n"
     "                    [--synthese] [--details] [--cycles [--mois-choisi 1..12]]\n"
     "                    [--entente] [--rapport] [--json] [--explications]\n"
     "                    [--variante \"PRÉNOMS;NOM\" ...]\n"
-    "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]]\n"
+    "                    [--pdf FICHIER [--sections S1,S2,...] [--prepare-par TEXTE]\n"
+    "                     [--message TEXTE]]\n"
     "                    [--ics FICHIER [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]]\n"
     "                    [--calendrier AAAA[-MM] [--json [--explications]]]\n"
-    "       (--ics : agenda des jours personnels, par défaut l'année de calcul ;\n"
+    "       (EN_COURS\u202f: l'année en cours, pour les essais\u202f; CALCUL\u202f: l'année de\n"
+    "        calcul de la prévision, par défaut l'année en cours)\n"
+    "       (--ics\u202f: agenda des jours personnels, par défaut l'année de calcul\u202f;\n"
     "        sans --au, jusqu'au 31 décembre de l'année de --du)\n"
-    "       (sections du dossier PDF : nombres, variantes, frise, synthese, details,\n"
-    "        cycles, calendrier, entente, explications ; toutes par défaut ; variantes reprend\n"
-    "        les --variante)\n"
-    "       kalder-theme [--dossier DIR] --liste\n"
-    "       kalder-theme [--dossier DIR] --sauvegarder [--remplacer oui|non]\n"
+    "       (sections du dossier PDF\u202f: nombres, variantes, frise, synthese, details,\n"
+    "        cycles, calendrier, entente, explications\u202f; toutes par défaut\u202f; variantes\n"
+    "        reprend les --variante)\n"
+    "       (--message\u202f: une page pour le client, après la couverture)\n"
+    "       kalder-theme [--dossier DOSSIER] --liste\n"
+    "       kalder-theme [--dossier DOSSIER] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
-    "       kalder-theme [--dossier DIR] --supprimer --nom N --prenom P\n"
-    "                    [--jour D --mois M --annee Y]\n"
-    "       kalder-theme [--dossier DIR] --fiche [--json] --prenom P --nom N\n"
-    "                    [--jour D --mois M --annee Y]\n"
-    "       kalder-theme [--dossier DIR] --note TEXTE --prenom P --nom N [...]\n"
-    "       kalder-theme [--dossier DIR] --clients [--chercher MOTS]\n"
-    "       kalder-theme [--dossier DIR] --exporter-clients FICHIER.json\n"
-    "       kalder-theme [--dossier DIR] --importer-clients FICHIER.json\n"
-#if !defined(KALDER_CLIENTS)
+    "       kalder-theme [--dossier DOSSIER] --supprimer --nom N --prenom P\n"
+    "                    [--jour J --mois M --annee A]\n"
+    "       kalder-theme [--dossier DOSSIER] --fiche [--json] --prenom P --nom N\n"
+    "                    [--jour J --mois M --annee A]\n"
+    "       kalder-theme [--dossier DOSSIER] --note TEXTE --prenom P --nom N [...]\n"
+    "       kalder-theme [--dossier DOSSIER] --clients [--chercher MOTS]\n"
+    "       kalder-theme [--dossier DOSSIER] --exporter-clients FICHIER.json\n"
+    "       kalder-theme [--dossier DOSSIER] --importer-clients FICHIER.json\n"
+#if !defined(KALDER_FICHIER_CLIENTS)
     "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
     "        répondent par une erreur)\n"
 #endif

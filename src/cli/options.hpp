@@ -41,6 +41,10 @@ Analyse analyser(const std::vector<std::string>& arguments);
 enum class Commande { theme, dossier, liste, sauvegarder, supprimer };
 Commande commande_choisie(const Options& o);
 
+// Whether one of the client file's options was given (--fiche, --note,
+// --clients, --exporter-clients, --importer-clients).
+bool commande_clients(const Options& o);
+
 // "--json ne sert pas avec --sauvegarder": the first option given that the
 // command does not use, as a usage error; nothing when all serve.
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande);

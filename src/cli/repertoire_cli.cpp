@@ -2,14 +2,10 @@
 
 #include "cli/json.hpp"
 #include "cli/saisie_cli.hpp"
-#if defined(KALDER_CLIENTS)
-#include "clients/suivi_repertoire.hpp"
-#endif
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
-#include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire/supprimer_personne.hpp"
 #include "systeme/chemins.hpp"
 #include "systeme/dossiers_systeme.hpp"
@@ -17,25 +13,6 @@
 #include <iostream>
 
 namespace kalder::cli {
-
-namespace {
-
-// Both questions get the same scripted answer; each is echoed on the error
-// stream so a script's log shows what was decided.
-class ReponseFixe : public Questions {
-  public:
-    explicit ReponseFixe(bool reponse) : reponse_(reponse) {}
-    bool oui(const Message& question) override {
-        std::cerr << question.titre << " : " << question.texte << " " << (reponse_ ? "oui" : "non")
-                  << "\n";
-        return reponse_;
-    }
-
-  private:
-    bool reponse_;
-};
-
-} // namespace
 
 std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lance,
                                      std::vector<Echec>* echecs) {
@@ -46,14 +23,14 @@ std::filesystem::path dossier_choisi(const Options& o, std::string_view nom_lanc
 
 int dossier_impossible(const std::vector<Echec>& echecs) {
     const Message m = message_dossier_impossible(echecs);
-    std::cerr << m.titre << " : " << m.texte << "\n";
+    std::cerr << m.titre << "\u00a0: " << m.texte << "\n";
     return sortie_erreur_saisie;
 }
 
 int lister(const std::filesystem::path& dossier, bool json) {
     const ListePersonnes liste = lire_liste_personnes(dossier);
     if (liste.erreur) {
-        std::cerr << liste.erreur->titre << " : " << liste.erreur->texte << "\n";
+        std::cerr << liste.erreur->titre << "\u00a0: " << liste.erreur->texte << "\n";
         return sortie_erreur_saisie;
     }
     if (json) {
@@ -64,35 +41,6 @@ int lister(const std::filesystem::path& dossier, bool json) {
         std::cout << liste.ligne(i) << "\n";
     return 0;
 }
-
-int sauvegarder(const Options& o, const std::filesystem::path& dossier) {
-    const auto remplacer = o.valeur("remplacer").value_or("non");
-    if (remplacer != "oui" && remplacer != "non")
-        return erreur_usage("--remplacer attend oui ou non");
-    if (auto echec = creer_dossier(dossier))
-        return dossier_impossible({*echec});
-    EtatFenetre etat;
-    remplir_personne(etat, o);
-    remplir_partenaire(etat, o);
-    ReponseFixe reponses(remplacer == "oui");
-#if defined(KALDER_CLIENTS)
-    const auto avant = entrees_avant_sauvegarde(dossier, etat);
-#endif
-    const Issue issue = sauvegarder_personnes(etat, dossier, reponses);
-    if (issue.message)
-        return erreur_saisie(issue);
-#if defined(KALDER_CLIENTS)
-    // A modified entry keeps its client record.
-    if (auto refus = suivre_sauvegarde(dossier, etat, avant))
-        std::cerr << "Attention : " << *refus << "\n";
-#endif
-    std::cout << issue.statut << "\n";
-    return 0;
-}
-
-} // namespace kalder::cli
-
-namespace kalder::cli {
 
 int supprimer(const Options& o, const std::filesystem::path& dossier) {
     if (!o.a("prenom") || !o.a("nom"))

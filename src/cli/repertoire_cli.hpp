@@ -22,6 +22,7 @@ int dossier_impossible(const std::vector<Echec>& echecs);
 
 // With `json`, one JSON list of the persons instead of their lines.
 int lister(const std::filesystem::path& dossier, bool json);
+// (sauvegarde_cli.cpp, built into each program with or without the client file)
 int sauvegarder(const Options& o, const std::filesystem::path& dossier);
 // Removes the entry whose five fields are given (an absent one is empty).
 int supprimer(const Options& o, const std::filesystem::path& dossier);

@@ -4,12 +4,15 @@
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
 #include "noyau/lettres.hpp"
+#include "noyau/typographie.hpp"
 #include "noyau/utf8.hpp"
 
 #include <algorithm>
 namespace kalder::cli {
 
 namespace {
+
+const std::string deux_points{typo::deux_points};
 
 // Numbers shown in dark red get a star, as the window shows them in red.
 std::string valeur(const Slot& s) {
@@ -21,20 +24,30 @@ std::string valeur(const Slot& s) {
 void ligne(std::string& out, std::string_view libelle, const Slot& s) {
     out += "  ";
     out += libelle;
-    out += " : ";
+    out += deux_points;
     out += valeur(s);
     out += '\n';
 }
 
+// A slot that holds its own caption ("Chemin de vie : 8") under the row's:
+// "Vie entière (chemin de vie) : 8".
 void ligne(std::string& out, const EtatFenetre& e, const Slot& s) {
-    ligne(out, libelle_slot(e, s), s);
+    if (s.legende.empty())
+        return ligne(out, libelle_slot(e, s), s);
+    std::string legende(s.legende);
+    if (legende[0] >= 'A' && legende[0] <= 'Z')
+        legende[0] = static_cast<char>(legende[0] - 'A' + 'a');
+    Slot nombre = s;
+    nombre.texte = s.texte_valeur();
+    ligne(out, libelle_slot(e, s) + " (" + legende + ")", nombre);
 }
 
 template <typename T>
 void rangee(std::string& out, std::string_view libelle, const T& slots, int debut, int fin) {
     out += "  ";
     out += libelle;
-    out += " :";
+    out += typo::fine;
+    out += ':';
     for (int i = debut; i <= fin; ++i) {
         out += ' ';
         out += valeur(slots[i]);
@@ -87,7 +100,7 @@ std::string de_prenom(const std::string& prenom) {
 std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
     std::string out = "\nComparaison des noms\n";
     for (const NombreDate& n : nombres_de_la_date(lignes.front()))
-        out += "  " + n.libelle + " : " + n.slot.texte + "\n";
+        out += "  " + n.libelle + deux_points + n.slot.texte + "\n";
     const auto& colonnes = colonnes_nom();
     std::vector<std::vector<std::string>> table(colonnes.size() + 1);
     table[0].push_back("");
@@ -117,9 +130,9 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     std::string out;
     out += "Thème " + de_prenom(t.prenom) + " " + t.nom;
     if (t.jour != 0)
-        out += ", date de naissance : " + std::to_string(t.jour) + "/" + std::to_string(t.mois) +
-               "/" + std::to_string(t.annee);
-    out += "\n(* : chiffre absent de la grille d'inclusion ou nombre karmique)\n";
+        out += ", date de naissance" + deux_points + std::to_string(t.jour) + "/" +
+               std::to_string(t.mois) + "/" + std::to_string(t.annee);
+    out += "\n(*" + deux_points + "chiffre absent de la grille d'inclusion ou dette karmique)\n";
     out += titre_onglet(0);
     rangee(out, "Grille d'inclusion (1 à 9)", e.Grille, chiffres::premier, chiffres::dernier);
     rangee(out, "Modes (mental, concret, émotif, intuitif, impulsion, réflexion, action)", e.lettre,
@@ -141,35 +154,44 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     rangee(out, "Défis (élan, moi intime, expression)", e.defi, defi::premier, defi::dernier);
     for (int k = 0; k < nombre_mots; ++k)
         if (e.deco[k].visible)
-            out += "  Mot « " + e.deco[k].texte + " » : voyelles " + valeur(e.des[k]) +
-                   ", consonnes " + valeur(e.dei[k]) + "\n";
+            out += "  Mot " + typo::guillemets(e.deco[k].texte) + deux_points + "voyelles " +
+                   valeur(e.des[k]) + ", consonnes " + valeur(e.dei[k]) + "\n";
 
     out += titre_onglet(2);
     ligne(out, e, e.vie[indice_vie_entiere]);
+    // "0 à 28 ans : 5", from the cycle's caption "Cycle de 0 à 28 ans".
     const auto ages = [](int cycle) {
-        return std::string(cycles_de_vie[static_cast<std::size_t>(cycle)].ages) + " ";
+        std::string_view titre = cycles_de_vie[static_cast<std::size_t>(cycle)].titre;
+        for (std::string_view debut : {"Cycle de ", "Cycle "})
+            if (titre.starts_with(debut)) {
+                titre.remove_prefix(debut.size());
+                break;
+            }
+        return std::string(titre) + deux_points;
     };
-    out += "  Cycles : " + ages(0) + valeur(e.cycle1) + ", " + ages(1) + valeur(e.cycle2) + ", " +
-           ages(2) + valeur(e.cycle3) + "\n";
-    out += "  Apogées : " + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) + ", jusqu'à " +
-           valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " + valeur(e.defi_apogee2) +
-           ", jusqu'à " + valeur(e.fin_apogee2) + "), " + valeur(e.apogee3) + " (défi " +
-           valeur(e.defi_apogee3) + ", jusqu'à " + valeur(e.fin_apogee3) + "), " +
-           valeur(e.apogee4) + " (défi " + valeur(e.defi_apogee4) + ")\n";
-    out += "  Année " + e.texte(ChampId::annee_calcul) + "\n";
+    out += "  Cycles" + deux_points + ages(0) + valeur(e.cycle1) + ", " + ages(1) +
+           valeur(e.cycle2) + ", " + ages(2) + valeur(e.cycle3) + "\n";
+    out += "  Apogées" + deux_points + valeur(e.apogee1) + " (défi " + valeur(e.defi_apogee1) +
+           ", jusqu'à " + valeur(e.fin_apogee1) + "), " + valeur(e.apogee2) + " (défi " +
+           valeur(e.defi_apogee2) + ", jusqu'à " + valeur(e.fin_apogee2) + "), " +
+           valeur(e.apogee3) + " (défi " + valeur(e.defi_apogee3) + ", jusqu'à " +
+           valeur(e.fin_apogee3) + "), " + valeur(e.apogee4) + " (défi " + valeur(e.defi_apogee4) +
+           ")\n";
+    out += "  Année de calcul " + e.texte(ChampId::annee_calcul) + "\n";
     ligne(out, e, e.annee_personnelle);
     ligne(out, e, e.lettre_passage);
     rangee(out, e, e.Toi);
     rangee(out, e, e.cym);
     rangee(out, e, e.esse);
-    out += "  " + std::string(place_slot(e, e.apog[1]).entree->titre) + " :";
+    out +=
+        "  " + std::string(place_slot(e, e.apog[1]).entree->titre) + std::string(typo::fine) + ":";
     for (int q = 1; q <= nombre_apogees; ++q)
         out += " " + valeur(e.apog[q]) + " (défi " + valeur(e.leco[q]) + ")";
     out += '\n';
     rangee(out, e, e.periode);
     rangee(out, e, e.profec);
     for (int w = 1; w <= nombre_semaines; ++w) {
-        out += "  Apogée semaine " + std::to_string(w) + " :";
+        out += "  Apogée de la semaine " + std::to_string(w) + std::string(typo::fine) + ":";
         for (int m = 1; m <= nombre_mois; ++m)
             out += " " + valeur(e.semaine[indice_semaine(w, m)]) + " (défi " +
                    valeur(e.semdef[indice_semaine(w, m)]) + ")";
@@ -184,9 +206,8 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
         for (const auto& [nom, texte] : expliquer_slots(e)) {
             if (texte.empty())
                 continue;
-            // Most explanations already open with the slot's own caption: say it once.
-            const std::string libelle = libelle_slot(nom) + " : ";
-            out += "  " + (texte.starts_with(libelle) ? texte : libelle + texte) + "\n";
+            const std::string libelle = libelle_slot(nom);
+            out += "  " + libelle + deux_points + apres_libelle(libelle, texte) + "\n";
         }
     }
     return out;

@@ -37,12 +37,12 @@ void remplir(EtatFenetre& etat, const Options& o, const Correspondance (&champs)
 } // namespace
 
 int erreur_usage(const std::string& pourquoi) {
-    std::cerr << "kalder-theme : " << pourquoi << "\n" << usage;
+    std::cerr << "kalder-theme\u00a0: " << pourquoi << "\n" << usage;
     return sortie_usage;
 }
 
 int erreur_saisie(const Issue& issue) {
-    std::cerr << "Erreur : " << issue.message->texte << "\n";
+    std::cerr << "Erreur\u00a0: " << issue.message->texte << "\n";
     return sortie_erreur_saisie;
 }
 
@@ -54,7 +54,7 @@ bool sortie_ecrite() {
     if (flux_bon && vidage_bon)
         return true;
     const int numero = errno;
-    std::cerr << "Erreur : la sortie n'a pas pu être écrite en entier";
+    std::cerr << "Erreur\u00a0: la sortie n'a pas pu être écrite en entier";
     if (numero == ENOSPC)
         std::cerr << " (le disque est plein)";
     else if (numero == EPIPE)

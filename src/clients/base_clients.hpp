@@ -6,8 +6,10 @@
 
 #include "clients/fiche.hpp"
 #include "clients/sqlite.hpp"
+#include "repertoire/dossier_donnees.hpp"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,12 +17,6 @@
 #include <vector>
 
 namespace kalder {
-
-inline constexpr const char* nom_fichier_clients = "Kalder.sqlite";
-
-inline std::filesystem::path fichier_clients(const std::filesystem::path& dossier) {
-    return dossier / nom_fichier_clients;
-}
 
 // Why an operation failed, in French; empty when it was done.
 using Refus = std::optional<std::string>;
@@ -35,6 +31,26 @@ struct BilanImport {
     std::size_t fiches_completees = 0;
     std::size_t notes_ajoutees = 0;
     std::size_t consultations_ajoutees = 0;
+};
+
+// "Clients…" read as it is shown: the rows come a page at a time from one
+// statement, which sees the file as it was when the list was asked for. The
+// BaseClients it came from must outlive it.
+class ListeClients {
+  public:
+    ListeClients();
+    ListeClients(ListeClients&&) noexcept;
+    ListeClients& operator=(ListeClients&&) noexcept;
+    ~ListeClients();
+
+    // The next rows, at most `nombre`; fewer once the end is reached.
+    Reponse<std::vector<ResumeClient>> suivants(std::size_t nombre);
+    // Every row was given (or reading failed).
+    bool finie() const { return !requete_; }
+
+  private:
+    friend class BaseClients;
+    std::unique_ptr<sqlite::Requete> requete_;
 };
 
 // The key of a person in the client file: the five fields as a save writes
@@ -59,6 +75,8 @@ class BaseClients {
     // Every client sorted by name, or only those whose names, tags or notes
     // hold every word of `recherche` (as word starts, accents and case ignored).
     Reponse<std::vector<ResumeClient>> lister(std::string_view recherche = {}) const;
+    // The same list, to be read a page at a time.
+    Reponse<ListeClients> parcourir(std::string_view recherche = {}) const;
 
     // Contact, tags, spellings and partners replaced by the record's; notes and
     // consultations with an id are updated (removed when emptied), those

@@ -2,6 +2,8 @@
 #include "clients/acces.hpp"
 
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <numeric>
 
 #include <cctype>
@@ -92,38 +94,78 @@ Reponse<std::optional<Fiche>> BaseClients::lire(const Personne& personne) const 
     });
 }
 
-Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherche) const {
-    return lire_avec<std::vector<ResumeClient>>([&] {
-        std::vector<ResumeClient> r;
-        const auto mots = phrases(recherche);
-        std::string sql = colonnes_resume;
-        std::vector<std::string> liees;
-        if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
-            return r;
-        for (const std::string& mot : mots) {
-            if (!a_lettre(mot))
-                continue;
-            liees.push_back(mot);
-            const std::string n = std::to_string(liees.size());
-            sql += (liees.size() == 1 ? " WHERE " : " AND ");
-            sql += "c.id IN (SELECT rowid FROM index_clients WHERE index_clients MATCH ?";
-            sql += n;
-            sql += " UNION SELECT client FROM notes WHERE id IN (SELECT rowid FROM index_notes "
-                   "WHERE index_notes MATCH ?";
-            sql += n;
-            sql += "))";
-        }
-        sql += ordre_resume;
-        Requete q(base_, sql);
-        for (std::size_t i = 0; i < liees.size(); ++i)
-            q.lier(static_cast<int>(i + 1), liees[i]);
-        while (q.ligne())
-            r.push_back({{q.texte(0), q.texte(1), q.texte(2), q.texte(3), q.texte(4)},
-                         q.texte(5),
-                         q.texte(6),
-                         q.entier(7)});
+Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
+    Reponse<ListeClients> r;
+    if (!base_) {
+        r.erreur = raison_;
         return r;
-    });
+    }
+    const auto mots = phrases(recherche);
+    // Words without a letter only: nobody.
+    if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
+        return r;
+    std::string sql = colonnes_resume;
+    std::vector<std::string> liees;
+    for (const std::string& mot : mots) {
+        if (!a_lettre(mot))
+            continue;
+        liees.push_back(mot);
+        const std::string n = std::to_string(liees.size());
+        sql += (liees.size() == 1 ? " WHERE " : " AND ");
+        sql += "c.id IN (SELECT rowid FROM index_clients WHERE index_clients MATCH ?";
+        sql += n;
+        sql += " UNION SELECT client FROM notes WHERE id IN (SELECT rowid FROM index_notes "
+               "WHERE index_notes MATCH ?";
+        sql += n;
+        sql += "))";
+    }
+    sql += ordre_resume;
+    try {
+        auto q = std::make_unique<Requete>(base_, sql);
+        for (std::size_t i = 0; i < liees.size(); ++i)
+            q->lier(static_cast<int>(i + 1), liees[i]);
+        r.valeur.requete_ = std::move(q);
+    } catch (const sqlite::Erreur& e) {
+        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+    }
+    return r;
+}
+
+ListeClients::ListeClients() = default;
+ListeClients::ListeClients(ListeClients&&) noexcept = default;
+ListeClients& ListeClients::operator=(ListeClients&&) noexcept = default;
+ListeClients::~ListeClients() = default;
+
+Reponse<std::vector<ResumeClient>> ListeClients::suivants(std::size_t nombre) {
+    Reponse<std::vector<ResumeClient>> r;
+    try {
+        while (requete_ && r.valeur.size() < nombre) {
+            Requete& q = *requete_;
+            if (!q.ligne()) {
+                // The statement done, its snapshot of the file goes with it.
+                requete_.reset();
+                break;
+            }
+            r.valeur.push_back({{q.texte(0), q.texte(1), q.texte(2), q.texte(3), q.texte(4)},
+                                q.texte(5),
+                                q.texte(6),
+                                q.entier(7)});
+        }
+    } catch (const sqlite::Erreur& e) {
+        requete_.reset();
+        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+    } catch (const std::bad_alloc&) {
+        requete_.reset();
+        r.erreur = std::string(prefixe_lecture) + "la mémoire a manqué.";
+    }
+    return r;
+}
+
+Reponse<std::vector<ResumeClient>> BaseClients::lister(std::string_view recherche) const {
+    auto liste = parcourir(recherche);
+    if (liste.erreur)
+        return {{}, liste.erreur};
+    return liste.valeur.suivants(std::numeric_limits<std::size_t>::max());
 }
 
 std::string maintenant_client() {

@@ -212,8 +212,9 @@ bool imprimer_calendrier(QPagedPaintDevice& support, const VueCalendrier& vue) {
 
 std::optional<QString> exporter_calendrier_pdf(const QString& chemin, const VueCalendrier& vue) {
     const auto echec = [&](const QString& raison) {
-        return QStringLiteral("Le calendrier n'a pas pu être enregistré : %1.")
-            .arg(raison.arg(QStringLiteral("« %1 »").arg(QFileInfo(chemin).absoluteFilePath())));
+        return QStringLiteral("Le calendrier n'a pas pu être enregistré\u202f: %1.")
+            .arg(raison.arg(
+                QStringLiteral("«\u202f%1\u202f»").arg(QFileInfo(chemin).absoluteFilePath())));
     };
     QByteArray octets;
     {

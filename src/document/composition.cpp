@@ -26,10 +26,12 @@ const QString feuille_de_style = QStringLiteral(
     "h2 { font-size: 14pt; color: #1f3a66; margin-top: 18px; margin-bottom: 8px; }\n"
     "h3 { font-size: 11.5pt; color: #2b4a80; margin-top: 14px; margin-bottom: 6px; }\n"
     "h4 { font-size: 10pt; margin-top: 10px; margin-bottom: 3px; }\n"
-    "p.ecart { margin-top: 8px; margin-bottom: 0px; }\n"
-    "p.suite { margin-top: 3px; margin-bottom: 0px; }\n"
+    "p.ecart, h4.ecart { margin-top: 8px; margin-bottom: 0px; }\n"
+    "p.suite, h4.suite { margin-top: 3px; margin-bottom: 0px; }\n"
     "p.haut-couverture { margin-bottom: 200px; }\n"
     "p.titre-couverture { font-size: 28pt; color: #1f3a66; }\n"
+    "p.titre-message { font-size: 18pt; font-weight: bold; color: #1f3a66; margin-bottom: 18px; }\n"
+    "p.message { font-size: 11.5pt; margin-bottom: 8px; }\n"
     "p.nom-couverture { margin-top: 30px; margin-bottom: 60px; font-size: 22pt; "
     "font-weight: bold; }\n");
 

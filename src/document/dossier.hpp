@@ -28,17 +28,23 @@ namespace kalder::document {
 inline constexpr std::size_t variantes_maximum = 20;
 inline constexpr std::size_t longueur_maximale_nom = 100; // characters of first names or name
 inline constexpr int longueur_maximale_prepare_par = 200; // characters
+inline constexpr int longueur_maximale_message = 10000;   // characters of the client's message
 
-// Why a dossier of `personne`, its compared names and "Préparé par" cannot
-// be made, as the end of a French sentence; nothing when it can.
+// Why a dossier of `personne`, its compared names, "Préparé par" and the
+// message for the client cannot be made, as the end of a French sentence;
+// nothing when it can.
 std::optional<std::string> refus_dossier(const NomVariante& personne,
                                          std::span<const NomVariante> variantes,
-                                         std::string_view prepare_par);
+                                         std::string_view prepare_par,
+                                         std::string_view message = {});
 
 struct ParametresDossier {
     QDate consultation;     // the day of the consultation, given by the caller's clock
     int annee_courante = 0; // the calendar year the timeline marks
     QString prepare_par;    // "Préparé par" on the cover; nothing when empty
+    // A word for the client, on a page of its own between the cover and the
+    // contents; no page when empty. The practitioner's notes never go here.
+    QString message;
     std::vector<Section> sections = toutes_les_sections();
     // The spellings compared with the person's name, for "Variantes du nom".
     std::vector<NomVariante> variantes;

@@ -205,7 +205,8 @@ void dessiner_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& ba
         p.setBrush(couleur_nombre(b.chiffre));
         p.drawRect(rect);
         if (avec_titre)
-            texte_ajuste(p, rect, {q(b.titre) + " : " + q(b.nombre), q(b.nombre)});
+            texte_ajuste(p, rect,
+                         {q(b.titre) + QStringLiteral("\u202F: ") + q(b.nombre), q(b.nombre)});
         else
             texte_ajuste(p, rect, {q(b.nombre)});
     }
@@ -217,7 +218,7 @@ void etiqueter_bandes(QPainter& p, const Disposition& d, Rangee r, const auto& b
     for (const BandeFrise& b : bandes) {
         const QColor fond = couleur_bande(b);
         texte_ajuste(p, d.rectangle(r, b.age_debut, b.age_fin),
-                     {q(b.titre) + " : " + q(b.nombre), q(b.nombre)}, &fond);
+                     {q(b.titre) + QStringLiteral("\u202F: ") + q(b.nombre), q(b.nombre)}, &fond);
     }
 }
 
@@ -262,7 +263,7 @@ QStringList ages_des_lignes(const Disposition& d) {
     for (int l = 0; l < d.lignes_table; ++l) {
         const int debut = l * annees_par_ligne;
         const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
-        ages_lignes << QStringLiteral("%1 à %2 ans").arg(debut).arg(fin);
+        ages_lignes << QStringLiteral("%1 à %2\u00a0ans").arg(debut).arg(fin);
     }
     return ages_lignes;
 }
@@ -412,15 +413,17 @@ void ecarter(QRectF& gauche, QRectF& droite, const QRectF& zone, double ecart) {
 void dessiner_marques(QPainter& p, const Disposition& d, const Frise& f) {
     std::vector<Marque> liste;
     if (f.annee_calcul == f.annee_courante || f.annee_calcul == 0) {
-        liste.push_back({f.annee_courante,
-                         QStringLiteral("Année en cours et calculée : %1").arg(f.annee_courante),
-                         couleur_annee_courante, Qt::SolidLine, false});
+        liste.push_back(
+            {f.annee_courante,
+             QStringLiteral("Année en cours et de calcul\u202F: %1").arg(f.annee_courante),
+             couleur_annee_courante, Qt::SolidLine, false});
     } else {
         const bool calcul_apres = f.annee_calcul > f.annee_courante;
         liste.push_back({f.annee_courante,
-                         QStringLiteral("Année en cours : %1").arg(f.annee_courante),
+                         QStringLiteral("Année en cours\u202f: %1").arg(f.annee_courante),
                          couleur_annee_courante, Qt::SolidLine, calcul_apres});
-        liste.push_back({f.annee_calcul, QStringLiteral("Année calculée : %1").arg(f.annee_calcul),
+        liste.push_back({f.annee_calcul,
+                         QStringLiteral("Année de calcul\u202F: %1").arg(f.annee_calcul),
                          couleur_annee_calcul, Qt::DashLine, !calcul_apres});
     }
     // A caption wider than the room on either side of its line is made smaller.

@@ -30,7 +30,7 @@ std::optional<std::string> trop_long(std::string_view texte, std::size_t maximum
 
 std::optional<std::string> refus_dossier(const NomVariante& personne,
                                          std::span<const NomVariante> variantes,
-                                         std::string_view prepare_par) {
+                                         std::string_view prepare_par, std::string_view message) {
     if (variantes.size() > variantes_maximum)
         return "un dossier compare au plus " + std::to_string(variantes_maximum) +
                " variantes du nom (" + std::to_string(variantes.size()) + " données)";
@@ -41,8 +41,11 @@ std::optional<std::string> refus_dossier(const NomVariante& personne,
         if (auto refus = trop_long(n.nom, longueur_maximale_nom, "le nom "))
             return refus;
     }
-    return trop_long(prepare_par, static_cast<std::size_t>(longueur_maximale_prepare_par),
-                     "le texte ", " de «\u00a0Préparé par\u00a0»");
+    if (auto refus = trop_long(prepare_par, static_cast<std::size_t>(longueur_maximale_prepare_par),
+                               "le texte ", " de «\u00a0Préparé par\u00a0»"))
+        return refus;
+    return trop_long(message, static_cast<std::size_t>(longueur_maximale_message), "le message ",
+                     " pour le client");
 }
 
 } // namespace kalder::document

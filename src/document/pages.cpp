@@ -1,11 +1,11 @@
 // The dossier's pages: its own margins, the running header and the footer.
 
 #include "document/composition.hpp"
+#include "document/impression_paginee.hpp"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QPainter>
 
 namespace kalder::document {
 
@@ -50,58 +50,29 @@ bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
                        plein.height() - mm(m.haut + m.bas));
     ObjetFrise frise(etat, parametres.annee_courante);
     const auto doc = composer(etat, parametres, &support, corps.size(), &frise, signets);
-    const int pages = doc->pageCount();
     if (signets)
         for (Signet& s : *signets)
             s.haut = (corps.top() + s.haut) / plein.height();
 
-    QPainter peintre;
-    if (!peintre.begin(&support))
-        return false;
-    // Page coordinates, whatever margins the device keeps for itself.
-    peintre.translate(plein.topLeft() - peint.topLeft());
-
-    const QString nom = nom_complet(etat);
     const QString titre = QStringLiteral("Thème numérologique");
-    const QFont police_titre = police_qui_tient(titre, 8, corps.width() / 3, &support, false);
-    const QFont police_nom = police_qui_tient(
-        nom, 8.5,
-        corps.width() - QFontMetricsF(police_titre, &support).horizontalAdvance(titre) - mm(6),
+    Habillage habillage;
+    habillage.entete_gauche = nom_complet(etat);
+    habillage.entete_droite = titre;
+    habillage.police_droite = police_qui_tient(titre, 8, corps.width() / 3, &support, false);
+    habillage.police_gauche = police_qui_tient(
+        habillage.entete_gauche, 8.5,
+        corps.width() - QFontMetricsF(habillage.police_droite, &support).horizontalAdvance(titre) -
+            mm(6),
         &support, true);
-    QFont police_pied = police_dossier();
-    police_pied.setPointSizeF(8);
-    const QColor gris(0x50, 0x50, 0x60);
+    habillage.zone_entete = QRectF(corps.left(), 0, corps.width(), mm(m.entete));
+    habillage.trait_entete = mm(m.entete + 1.5);
+    habillage.zone_pied = QRectF(corps.left(), plein.height() - mm(m.pied), corps.width(), mm(5));
+    habillage.police_pied = police_dossier();
+    habillage.police_pied.setPointSizeF(8);
 
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !support.newPage())
-            return false;
-        peintre.save();
-        peintre.translate(corps.left(), corps.top() - i * corps.height());
-        // A paragraph split over two pages would be drawn whole on both,
-        // hidden beyond the margins on one, and copied or searched text would
-        // hold its lines twice: the composition keeps each on one page. A
-        // block that ends where this page starts, or starts where it ends,
-        // belongs to the other page: the rectangle stops short of both edges.
-        doc->drawContents(&peintre,
-                          QRectF(0, i * corps.height() + 0.5, corps.width(), corps.height() - 1));
-        peintre.restore();
-
-        peintre.setPen(gris);
-        if (i > 0) {
-            const QRectF ligne(corps.left(), 0, corps.width(), mm(m.entete));
-            peintre.setFont(police_nom);
-            peintre.drawText(ligne, Qt::AlignLeft | Qt::AlignBottom, nom);
-            peintre.setFont(police_titre);
-            peintre.drawText(ligne, Qt::AlignRight | Qt::AlignBottom, titre);
-            peintre.drawLine(QPointF(corps.left(), mm(m.entete + 1.5)),
-                             QPointF(corps.right(), mm(m.entete + 1.5)));
-        }
-        peintre.setFont(police_pied);
-        peintre.drawText(QRectF(corps.left(), plein.height() - mm(m.pied), corps.width(), mm(5)),
-                         Qt::AlignHCenter | Qt::AlignTop,
-                         QStringLiteral("page %1 / %2").arg(i + 1).arg(pages));
-    }
-    return peintre.end();
+    // Page coordinates, whatever margins the device keeps for itself.
+    const Pagination pagination{corps, plein.topLeft() - peint.topLeft()};
+    return imprimer_pages(support, *doc, pagination, habillage) == IssueImpression::imprimee;
 }
 
 } // namespace kalder::document

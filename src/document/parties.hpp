@@ -26,7 +26,15 @@ QString raison_omissions(const EtatFenetre& etat);
 // (a line may otherwise break after its opening bar).
 QString insecables(QString ligne);
 
+// An interpretation's blocks as the dossier's headings and paragraphs: a part
+// heading is an <h3>, a heading of its own an <h4>, a heading run into its
+// lines an <h4> spaced as a paragraph. A paragraph after a blank line or a rule stands
+// apart from what precedes it; one right under another follows it closely.
+QString blocs_en_html(const Blocs& blocs);
+
 QString html_couverture(const EtatFenetre& etat, const ParametresDossier& parametres);
+// The page of the message for the client; empty without one.
+QString html_message(const ParametresDossier& parametres);
 // "Les nombres": the four tabs as tables and figures.
 QString html_nombres(const EtatFenetre& etat);
 // One interpretation section (synthese, details, cycles, entente); empty when

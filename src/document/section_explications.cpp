@@ -7,6 +7,7 @@
 #include "document/html.hpp"
 #include "document/parties.hpp"
 #include "explication/explications.hpp"
+#include "noyau/typographie.hpp"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ bool mensuel(std::string_view run) {
            std::end(runs_mensuels);
 }
 
-// The start all the texts share, cut after its last " ; " or " : " (or ", ")
+// The start all the texts share, cut after its last ";" or ":" (or ",")
 // so that it reads as a whole; empty when they share nothing worth it.
 std::string debut_commun(const std::vector<Explication>& groupe) {
     if (groupe.size() < 2)
@@ -44,7 +45,8 @@ std::string debut_commun(const std::vector<Explication>& groupe) {
         commun.erase(fin.first, commun.end());
     }
     std::size_t coupe = 0;
-    for (std::string_view separateur : {" ; ", " : ", ", "}) {
+    for (std::string_view separateur :
+         {typo::point_virgule, typo::deux_points, std::string_view(", ")}) {
         const auto p = commun.rfind(separateur);
         if (p != std::string::npos)
             coupe = std::max(coupe, p + separateur.size());
@@ -67,12 +69,12 @@ QString liste_compacte(const QString& titre, const std::vector<Explication>& gro
     const std::string commun = debut_commun(groupe);
     QString h = QStringLiteral("<h4>%1</h4>\n").arg(titre.toHtmlEscaped());
     if (!commun.empty())
-        h += QStringLiteral("<p class=\"suite\">%1</p>\n").arg(insecables(echappe(commun)));
+        h += QStringLiteral("<p class=\"suite\">%1</p>\n").arg(echappe(commun));
     for (const Explication& e : groupe)
-        h += QStringLiteral("<p class=\"suite\" style=\"margin-left: 18px;\"><b>%1</b>&nbsp;: "
+        h += QStringLiteral("<p class=\"suite\" style=\"margin-left: 18px;\"><b>%1</b>\u202F: "
                             "%2</p>\n")
                  .arg(libelle_ligne(e),
-                      insecables(echappe(std::string_view(e.texte).substr(commun.size()))));
+                      echappe(apres_libelle("", std::string_view(e.texte).substr(commun.size()))));
     return h;
 }
 
@@ -121,8 +123,9 @@ QString html_explications(const EtatFenetre& etat) {
                 run.push_back({nom, explication});
                 continue;
             }
-            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>&nbsp;: %2</p>\n")
-                          .arg(echappe(libelle_slot(nom)), insecables(echappe(explication)));
+            const std::string libelle = libelle_slot(nom);
+            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>\u202F: %2</p>\n")
+                          .arg(echappe(libelle), echappe(apres_libelle(libelle, explication)));
         }
         vider_run();
         if (!partie.isEmpty())

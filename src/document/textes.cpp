@@ -40,75 +40,56 @@ QString insecables(QString ligne) {
     return ligne;
 }
 
-namespace {
-
-bool trait(const QString& ligne) {
-    return ligne.size() > 1 && ligne.count(QLatin1Char('-')) == ligne.size();
-}
-
-// The program's text as paragraphs: a part between two rules opens with its
-// heading, and a short line standing alone between blank lines heads what
-// follows it; a sentence is never made a heading.
-QString texte_en_html(const std::string& texte) {
-    QStringList lignes = q(texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+QString blocs_en_html(const Blocs& blocs) {
     QString h;
-    bool debut_de_partie = true;
     bool apres_blanc = true;
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        const QString ligne = lignes[i].trimmed();
-        if (trait(ligne)) {
-            debut_de_partie = true;
+    for (const Bloc& bloc : blocs) {
+        const QString ligne = q(bloc.texte).trimmed();
+        if (bloc.genre == Genre::trait || ligne.isEmpty()) {
             apres_blanc = true;
             continue;
         }
-        if (ligne.isEmpty()) {
-            apres_blanc = true;
-            continue;
-        }
-        const bool seule = i + 1 >= lignes.size() || lignes[i + 1].trimmed().isEmpty();
-        const bool courte = ligne.size() < 90;
-        if (debut_de_partie && courte)
-            h += titre_html(3, ligne);
-        else if (apres_blanc && seule && courte)
-            h += titre_html(4, ligne);
-        else
-            // A line ending in a colon introduces the lines under it.
+        const QString classe = apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite");
+        if (bloc.genre != Genre::titre)
             h += QStringLiteral("<p class=\"%1\">%2</p>\n")
-                     .arg(apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite"),
-                          ligne.endsWith(QLatin1Char(':'))
-                              ? QStringLiteral("<b>%1</b>").arg(insecables(ligne.toHtmlEscaped()))
-                              : insecables(ligne.toHtmlEscaped()));
-        debut_de_partie = false;
+                     .arg(classe, insecables(ligne.toHtmlEscaped()));
+        else if (bloc.niveau <= 2)
+            h += titre_html(bloc.niveau + 2, ligne);
+        else
+            // A heading run into its lines: bold at their size, spaced as they are.
+            h += QStringLiteral("<h4 class=\"%1\">%2</h4>\n")
+                     .arg(classe, insecables(ligne.toHtmlEscaped()));
         apres_blanc = false;
     }
     return h;
 }
 
+namespace {
+
 // "Cycles et année": the whole life and the year once, then every month of
 // the year, each under its heading as French writes it ("Mois d'avril").
 // The window's text holds the month chosen on the tab; the dossier takes
 // each month's part of the same text in turn.
-std::optional<QString> annee_entiere(const EtatFenetre& etat) {
-    QString tout;
+std::optional<Blocs> annee_entiere(const EtatFenetre& etat) {
+    Blocs tout;
     for (int m = 1; m <= nombre_mois; ++m) {
         EtatFenetre copie = etat;
         copie.mois_choisi = m;
-        if (interpreter_annee(copie).message || copie.interpretation.texte.empty())
+        if (interpreter_annee(copie).message || copie.interpretation.blocs.empty())
             return std::nullopt;
-        QStringList lignes =
-            q(copie.interpretation.texte).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
-        const QString titre = QStringLiteral("Mois de ") + q(noms_mois[m - 1]);
-        const qsizetype ligne_titre = lignes.indexOf(titre);
-        if (ligne_titre < 0)
+        Blocs& blocs = copie.interpretation.blocs;
+        const std::string titre = std::string("Mois de ") + std::string(noms_mois[m - 1]);
+        const auto entete = std::find_if(blocs.begin(), blocs.end(), [&titre](const Bloc& b) {
+            return b.genre == Genre::titre && b.texte == titre;
+        });
+        if (entete == blocs.end())
             return std::nullopt;
-        lignes[ligne_titre] = QStringLiteral("Mois ") + q(du_mois(m));
+        entete->texte = "Mois " + std::string(du_mois(m));
         // The month's part starts at the rule above its heading.
-        qsizetype debut = ligne_titre;
-        while (debut > 0 && !trait(lignes[debut].trimmed()))
+        auto debut = entete;
+        while (debut != blocs.begin() && debut->genre != Genre::trait)
             --debut;
-        if (m > 1)
-            lignes = lignes.mid(debut);
-        tout += lignes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        tout.insert(tout.end(), m > 1 ? debut : blocs.begin(), blocs.end());
     }
     return tout;
 }
@@ -176,6 +157,19 @@ QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
     return h;
 }
 
+QString html_message(const ParametresDossier& p) {
+    const QString texte = p.message.trimmed();
+    if (texte.isEmpty())
+        return {};
+    // Not a heading: the contents and the outline list the sections only.
+    QString h = QStringLiteral("<p class=\"titre-message\" style=\"page-break-before: always;\">"
+                               "Message</p>\n");
+    for (const QString& ligne : texte.split(QLatin1Char('\n')))
+        h += QStringLiteral("<p class=\"message\">%1</p>\n")
+                 .arg(ligne.trimmed().isEmpty() ? QStringLiteral("&nbsp;") : ligne.toHtmlEscaped());
+    return h;
+}
+
 QString html_interpretation(const EtatFenetre& etat, Section section) {
     const auto c = std::find_if(std::begin(commandes), std::end(commandes),
                                 [section](const Commande& x) { return x.section == section; });
@@ -188,18 +182,18 @@ QString html_interpretation(const EtatFenetre& etat, Section section) {
         return {};
     EtatFenetre copie = etat;
     if (section == Section::cycles) {
-        const auto annee = annee_entiere(etat);
+        auto annee = annee_entiere(etat);
         if (!annee)
             return {};
-        copie.interpretation.texte = annee->toStdString();
-    } else if (c->interpreter(copie).message || copie.interpretation.texte.empty()) {
+        copie.interpretation.blocs = std::move(*annee);
+    } else if (c->interpreter(copie).message || copie.interpretation.blocs.empty()) {
         return {};
     }
     const QString avec = section == Section::entente
                              ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
                                    .arg(nom_partenaire(etat).toHtmlEscaped())
                              : QString();
-    return avec + texte_en_html(copie.interpretation.texte);
+    return avec + blocs_en_html(copie.interpretation.blocs);
 }
 
 QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
@@ -234,7 +228,7 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
         return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
             .arg(titre.toHtmlEscaped());
     };
-    QString h = html_couverture(etat, p);
+    QString h = html_couverture(etat, p) + html_message(p);
     // The contents after the cover, once there is more than one section.
     if (parties.size() > 1) {
         h += titre_section(titre_sommaire) +

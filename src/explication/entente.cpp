@@ -12,7 +12,7 @@ namespace {
 
 std::string date(std::string_view quoi, Nombre jour, Nombre mois, Nombre annee) {
     const Somme s = somme_date(jour, mois, annee);
-    return std::string(quoi) + " : " + termes_somme(s, false) + " = " +
+    return std::string(quoi) + deux_points + termes_somme(s, false) + egal +
            reduction(s.total(), Forme::maitre);
 }
 
@@ -24,14 +24,14 @@ std::string expliquer_entente(const Contexte& c, int i) {
     case ent::expression:
         return expliquer_nomb(c, nomb::expression);
     case ent::expression_partenaire:
-        return "Lettres du partenaire " + guillemets(e.prenom_partenaire + " " + e.nom_partenaire) +
-               " : " + termes_lettres(decoder_utf8(e.prenom_partenaire + e.nom_partenaire)) +
-               " = " +
+        return "Lettres de l'autre personne " +
+               guillemets(e.prenom_partenaire + " " + e.nom_partenaire) + deux_points +
+               termes_lettres(decoder_utf8(e.prenom_partenaire + e.nom_partenaire)) + egal +
                reduction(somme_lettres(e.prenom_partenaire + e.nom_partenaire), Forme::maitre);
     case ent::chemin_vie:
         return expliquer_chemin(c);
     case ent::chemin_vie_partenaire:
-        return date("Naissance du partenaire", e.jour, e.mois, e.annee);
+        return date("Naissance de l'autre personne", e.jour, e.mois, e.annee);
     case ent::expression_commune: {
         // The two expressions as the tab showed them, master numbers whole.
         return somme_ecrite(

@@ -2,6 +2,7 @@
 
 #include "explication/contexte.hpp"
 #include "modele/catalogue.hpp"
+#include "noyau/typographie.hpp"
 #include "noyau/utf8.hpp"
 
 #include <array>
@@ -92,9 +93,38 @@ std::vector<std::string_view> entrees_expliquees() {
 }
 
 bool atteint_la_valeur(std::string_view explication, const Slot& slot) {
+    const auto finit_par = [explication](std::string_view valeur) {
+        return explication.size() >= valeur.size() &&
+               explication.substr(explication.size() - valeur.size()) == valeur;
+    };
     const std::string_view valeur = slot.texte_valeur();
-    return explication.size() >= valeur.size() &&
-           explication.substr(explication.size() - valeur.size()) == valeur;
+    if (finit_par(valeur))
+        return true;
+    // "34 ans" in its slot is written "34 ans" with a no-break space.
+    std::string insecable;
+    for (char c : valeur)
+        insecable += c == ' ' ? std::string(typo::insecable) : std::string(1, c);
+    return finit_par(insecable);
+}
+
+std::string apres_libelle(std::string_view libelle, std::string_view explication) {
+    const std::string repete = std::string(libelle) + std::string(typo::deux_points);
+    if (explication.starts_with(repete))
+        explication.remove_prefix(repete.size());
+    std::string r(explication);
+    // "(Jour + année)", "|Année …|": the word after the sign.
+    const std::size_t i = r.find_first_not_of("(|");
+    if (i == std::string::npos || i + 2 >= r.size())
+        return r;
+    const auto suivant = static_cast<unsigned char>(r[i + 1]);
+    // A lower-case letter follows: a word, not a letter with its value ("A 1").
+    const bool mot = (suivant >= 'a' && suivant <= 'z') ||
+                     (suivant == 0xC3 && static_cast<unsigned char>(r[i + 2]) >= 0xA0);
+    if (r[i] >= 'A' && r[i] <= 'Z' && mot)
+        r[i] = static_cast<char>(r[i] - 'A' + 'a');
+    else if (r.compare(i, 2, "É") == 0 && static_cast<unsigned char>(r[i + 2]) >= 'a')
+        r.replace(i, 2, "é");
+    return r;
 }
 
 std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {

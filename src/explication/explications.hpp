@@ -24,6 +24,11 @@ std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenet
 // (the tests hold it); one that would not is withheld.
 bool atteint_la_valeur(std::string_view explication, const Slot& slot);
 
+// The explanation as it reads after its slot's caption and a colon
+// ("Chemin de vie : jour 15 + …"): the caption is not said twice and the
+// first word loses its capital.
+std::string apres_libelle(std::string_view libelle, std::string_view explication);
+
 // The catalogue row each explainer was written for, in catalogue order; empty
 // where a row has none.
 std::vector<std::string_view> entrees_expliquees();

@@ -4,6 +4,7 @@
 #include "noyau/lettres.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"
+#include "noyau/typographie.hpp"
 #include "noyau/utf8.hpp"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ std::string chaine(const Etapes& e) {
     for (Nombre suivant : e.suite()) {
         r += " → ";
         ajouter_chiffres(r, v);
-        r += " = ";
+        r += typo::egal;
         r += nombre(suivant);
         v = suivant;
     }
@@ -91,9 +92,9 @@ std::string reduction(Nombre brut, Forme forme) {
     const std::string texte = texte_forme(brut, forme);
     switch (e.regle) {
     case Regle::maitre_garde:
-        return r + ", nombre maître gardé : " + texte;
+        return r + ", nombre maître gardé" + std::string(typo::deux_points) + texte;
     case Regle::dette_karmique:
-        return r + ", dette karmique : " + texte;
+        return r + ", dette karmique" + std::string(typo::deux_points) + texte;
     case Regle::ordinaire:
         break;
     }
@@ -133,11 +134,12 @@ std::string termes_somme(const Somme& somme, bool majuscule) {
         if (!r.empty())
             r += " + ";
         r += libelle_part(t.part);
-        r += ' ';
+        r += typo::insecable;
         r += nombre(t.valeur);
     }
     if (sans)
-        return std::string(majuscule ? date_absente : "date de naissance absente") + " ; " + r;
+        return std::string(majuscule ? date_absente : "date de naissance absente") +
+               std::string(typo::deux_points) + r;
     if (majuscule && !r.empty() && r[0] >= 'a' && r[0] <= 'z')
         r[0] = static_cast<char>(r[0] - 'a' + 'A');
     return r;
@@ -154,10 +156,11 @@ std::string somme_ecrite(const Somme& somme, Forme forme) {
                 ++restants;
             }
         if (restants == 1)
-            return std::string(date_absente) + " ; " + std::string(libelle_part(seul->part)) + " " +
+            return std::string(date_absente) + std::string(typo::deux_points) +
+                   std::string(libelle_part(seul->part)) + std::string(typo::insecable) +
                    reduction(seul->valeur, forme);
     }
-    return termes_somme(somme, true) + " = " + reduction(somme.total(), forme);
+    return termes_somme(somme, true) + std::string(typo::egal) + reduction(somme.total(), forme);
 }
 
 std::string_view libelle_part(Part part) {
@@ -185,11 +188,11 @@ std::string_view libelle_part(Part part) {
     case Part::mois_personnel:
         return "mois personnel";
     case Part::expression_partenaire:
-        return "expression du partenaire";
+        return "expression de l'autre personne";
     case Part::votre_expression:
         return "votre expression";
     case Part::chemin_partenaire:
-        return "chemin de vie du partenaire";
+        return "chemin de vie de l'autre personne";
     case Part::votre_chemin:
         return "votre chemin de vie";
     }
@@ -213,8 +216,8 @@ std::string lettre_affichee(char32_t c) {
 std::string lettre_comptee(char32_t c) {
     const int valeur = valeur_caractere(c);
     if (valeur == 0)
-        return lettre_affichee(c) + " (sans valeur) 0";
-    return lettre_affichee(c) + " " + nombre(valeur);
+        return lettre_affichee(c) + std::string(sans_valeur);
+    return lettre_affichee(c) + std::string(typo::insecable) + nombre(valeur);
 }
 
 std::string note_accents(std::u32string_view texte) {
@@ -261,7 +264,7 @@ std::string joindre(const std::vector<std::string>& elements, std::string_view s
 }
 
 std::string guillemets(std::string_view texte) {
-    return "« " + std::string(texte) + " »";
+    return typo::guillemets(texte);
 }
 
 } // namespace kalder::explication

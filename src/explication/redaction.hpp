@@ -6,12 +6,19 @@
 
 #include "noyau/decomposition.hpp"
 #include "noyau/nombre.hpp"
+#include "noyau/typographie.hpp"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kalder::explication {
+
+// The French spacing, ready to join with +.
+inline const std::string deux_points{typo::deux_points};
+inline const std::string point_virgule{typo::point_virgule};
+inline const std::string egal{typo::egal};
+inline const std::string insecable{typo::insecable};
 
 // How a number is written in its slot.
 enum class Forme {
@@ -47,6 +54,8 @@ std::string_view libelle_part(Part part);
 // A character as written and as read: "A", "é→E" where an accent is folded,
 // "ë" for a letter without value, "« 3 »" for a blank, a digit or a sign.
 std::string lettre_affichee(char32_t c);
+// What follows a character without value, wherever one is listed.
+inline constexpr std::string_view sans_valeur = "\u00A0(sans valeur)\u00A00";
 // The same with its value: "é→E 5", "ë (sans valeur) 0", "« - » (sans valeur) 0".
 std::string lettre_comptee(char32_t c);
 

@@ -5,6 +5,7 @@
 #include "modele/catalogue.hpp"
 #include "noyau/ages_vie.hpp"
 #include "noyau/sommes.hpp"
+#include "noyau/typographie.hpp"
 
 #include <algorithm>
 #include <string_view>
@@ -32,25 +33,24 @@ constexpr std::array<MembreSlot, 4> slots_defis = {
 
 // "0 an", "1 an", "28 ans".
 std::string ans(int age) {
-    return std::to_string(age) + (age < 2 ? " an" : " ans");
+    return std::to_string(age) + (age < 2 ? "\u00A0an" : "\u00A0ans");
 }
 
-// "de 0 à 27 ans (1975-2002)", "à partir de 46 ans (dès 2021)": a band over
+// "de 0 à 27 ans (1975–2002)", "à partir de 46 ans (dès 2021)": a band over
 // the ages [debut, fin) holds its last age and year, fin - 1, as a cycle's
 // caption does; the next band starts the year after.
 std::string texte_ages(const Frise& f, int debut, int fin) {
     if (fin >= f.age_maximal)
-        return "à partir de " + std::to_string(debut) + " ans (dès " +
-               std::to_string(f.annee(debut)) + ")";
-    return "de " + std::to_string(debut) + " à " + std::to_string(fin - 1) + " ans (" +
-           std::to_string(f.annee(debut)) + "-" + std::to_string(f.annee(fin - 1)) + ")";
+        return "à partir de " + ans(debut) + " (dès " + std::to_string(f.annee(debut)) + ")";
+    return "de " + std::to_string(debut) + " à " + ans(fin - 1) + " (" +
+           std::to_string(f.annee(debut)) + "–" + std::to_string(f.annee(fin - 1)) + ")";
 }
 
 // The cycles' own labels carry their ages, both included: only the years.
 std::string texte_annees_cycle(const Frise& f, int debut, int fin) {
     if (fin >= f.age_maximal)
         return "dès " + std::to_string(f.annee(debut));
-    return std::to_string(f.annee(debut)) + "-" + std::to_string(f.annee(fin - 1));
+    return std::to_string(f.annee(debut)) + "–" + std::to_string(f.annee(fin - 1));
 }
 
 BandeFrise bande(std::string titre, const Slot& slot, int debut, int fin) {
@@ -65,7 +65,7 @@ BandeFrise bande(std::string titre, const Slot& slot, int debut, int fin) {
 
 std::string ligne(std::string_view libelle, std::string_view valeur,
                   const std::string& explication) {
-    std::string r = std::string(libelle) + " : " + std::string(valeur);
+    std::string r = std::string(libelle) + std::string(typo::deux_points) + std::string(valeur);
     if (!explication.empty())
         r += "\n" + explication;
     return r;
@@ -100,9 +100,8 @@ void apogees(Frise& f, const EtatFenetre& etat) {
         a.explication = ligne(libelle_slot("apogee" + rang) + ", " + texte_ages(f, debut, fin),
                               a.nombre, expliquer_slot(etat, "apogee" + rang));
         if (!derniere)
-            a.explication +=
-                "\n" + ligne(libelle_slot("fin_apogee" + rang), (etat.*slots_fins[i]).texte,
-                             expliquer_slot(etat, "fin_apogee" + rang));
+            a.explication += "\n" + ligne(libelle_slot("fin_apogee" + rang), ans(fin),
+                                          expliquer_slot(etat, "fin_apogee" + rang));
         BandeFrise& d = f.defis[i] = bande("Défi " + rang, etat.*slots_defis[i], debut, fin);
         d.explication = ligne(libelle_slot("defi_apogee" + rang) + ", " + texte_ages(f, debut, fin),
                               d.nombre, expliquer_slot(etat, "defi_apogee" + rang));
@@ -118,10 +117,11 @@ void noeuds(Frise& f) {
         n.age_debut = n.age_fin = age_noeud(n.chiffre);
         // Drawn with its age, the axis's own unit.
         n.nombre = std::to_string(n.age_debut);
-        n.explication = n.titre + " : " + std::to_string(n.age_debut) + " ans (" +
+        n.explication = n.titre + std::string(typo::deux_points) + ans(n.age_debut) + " (" +
                         std::to_string(f.annee(n.age_debut)) + ")\nFin du " +
                         std::to_string(n.chiffre) + (n.chiffre == 1 ? "er" : "e") +
-                        " cycle de neuf ans : un tournant, le temps d'un bilan avant un "
+                        " cycle de neuf ans" + std::string(typo::deux_points) +
+                        "un tournant, le temps d'un bilan avant un "
                         "nouveau départ.";
     }
 }

@@ -22,57 +22,57 @@ std::string_view apogee(const Slot& slot) {
 
 void ecrire_defi_apogee(Interpretation& doc, const Slot& defi) {
     if (present(defi))
-        interprete2(doc, {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi)});
+        paragraphe(doc, {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi)});
 }
 
 void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
     if (rogner(e.cycle1.texte).empty())
         return;
-    titre(doc, "Vie entière");
-    titre(doc, "");
-    titre(doc, "Cycle de formation :");
-    interprete2(doc, textes::entree(textes::tables::cycles_formation, cle(e.cycle1.valeur())));
-    titre(doc, "Cycle de production :");
-    interprete2(doc, textes::entree(textes::tables::cycles_production, cle(e.cycle2.valeur())));
-    titre(doc, "Cycle de moisson :");
-    interprete2(doc, textes::entree(textes::tables::cycles_moisson, cle(e.cycle3.valeur())));
+    titre(doc, 1, {"Vie entière"});
+    ligne_vide(doc);
+    titre(doc, 3, {"Cycle de formation :"});
+    paragraphe(doc, {textes::entree(textes::tables::cycles_formation, cle(e.cycle1.valeur()))});
+    titre(doc, 3, {"Cycle de production :"});
+    paragraphe(doc, {textes::entree(textes::tables::cycles_production, cle(e.cycle2.valeur()))});
+    titre(doc, 3, {"Cycle de moisson :"});
+    paragraphe(doc, {textes::entree(textes::tables::cycles_moisson, cle(e.cycle3.valeur()))});
 
-    titre(doc, "");
-    titre(doc, "Les apogées de réalisation");
+    ligne_vide(doc);
+    titre(doc, 2, {"Les apogées de réalisation"});
     const std::string& fin1 = e.fin_apogee1.texte;
     const std::string& fin2 = e.fin_apogee2.texte;
     const std::string& fin3 = e.fin_apogee3.texte;
-    titre(doc, {"Avant ", fin1, " (organisation intérieure) :"});
-    interprete2(doc, apogee(e.apogee1));
+    titre(doc, 3, {"Avant ", fin1, " (organisation intérieure) :"});
+    paragraphe(doc, {apogee(e.apogee1)});
     ecrire_defi_apogee(doc, e.defi_apogee1);
-    titre(doc, {"De ", fin1, " à ", fin2, " (Action, mission sociale) :"});
-    interprete2(doc, apogee(e.apogee2));
+    titre(doc, 3, {"De ", fin1, " à ", fin2, " (Action, mission sociale) :"});
+    paragraphe(doc, {apogee(e.apogee2)});
     ecrire_defi_apogee(doc, e.defi_apogee2);
-    titre(doc, {"De ", fin2, " à ", fin3, " (Expansion) :"});
-    interprete2(doc, apogee(e.apogee3));
+    titre(doc, 3, {"De ", fin2, " à ", fin3, " (Expansion) :"});
+    paragraphe(doc, {apogee(e.apogee3)});
     ecrire_defi_apogee(doc, e.defi_apogee3);
-    titre(doc, {"Après ", fin3, " (Intériorisation) :"});
-    interprete2(doc, apogee(e.apogee4));
+    titre(doc, 3, {"Après ", fin3, " (Intériorisation) :"});
+    paragraphe(doc, {apogee(e.apogee4)});
     ecrire_defi_apogee(doc, e.defi_apogee4);
     ligne_separation(doc);
 }
 
 void ecrire_l_annee(const EtatFenetre& e, Interpretation& doc) {
-    titre(doc, {"Année ", e.texte(ChampId::annee_calcul)});
+    titre(doc, 1, {"Année ", e.texte(ChampId::annee_calcul)});
     const std::string& annee = e.annee_personnelle.texte;
     if (!rogner(annee).empty()) {
-        titre(doc, "");
-        titre(doc, "L'année personnelle révèle le climat qui accompagne l'individu pendant cette "
-                   "année.");
-        interprete2(doc, {"Année personnelle ", annee, " : ",
-                          rangee(textes::tables::cycles_annee, e.annee_personnelle)});
+        ligne_vide(doc);
+        paragraphe(doc, {"L'année personnelle révèle le climat qui accompagne l'individu pendant "
+                         "cette année."});
+        paragraphe(doc, {"Année personnelle ", annee, " : ",
+                         rangee(textes::tables::cycles_annee, e.annee_personnelle)});
     }
     const std::string& lettre = e.lettre_passage.texte;
     if (!rogner(lettre).empty()) {
-        titre(doc, "");
-        titre(doc, "La lettre de passage révéle le climat secondaire de l'année.");
-        interprete2(doc, {"Lettre de passage ", lettre, " : ",
-                          textes::entree(textes::tables::cycles_lettre, rogner(lettre))});
+        ligne_vide(doc);
+        paragraphe(doc, {"La lettre de passage révéle le climat secondaire de l'année."});
+        paragraphe(doc, {"Lettre de passage ", lettre, " : ",
+                         textes::entree(textes::tables::cycles_lettre, rogner(lettre))});
     }
 }
 
@@ -81,16 +81,16 @@ void ecrire_valeur(Interpretation& doc, const Slot& slot, std::string_view entet
                    std::string_view libelle, std::string_view phrase) {
     if (!present(slot))
         return;
-    titre(doc, "");
-    titre(doc, entete);
-    interprete2(doc, {libelle, slot.texte, " : ", phrase});
+    ligne_vide(doc);
+    paragraphe(doc, {entete});
+    paragraphe(doc, {libelle, slot.texte, " : ", phrase});
 }
 
 void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
     const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, nombre_mois));
     const std::size_t q = (m - 1) / 3 + 1;
     ligne_separation(doc);
-    titre(doc, {"Mois de ", noms_mois[m - 1]});
+    titre(doc, 1, {"Mois de ", noms_mois[m - 1]});
 
     ecrire_valeur(doc, e.Toi[m], "Le mois personnel révèle le climat du mois.", "Mois personnel ",
                   rangee(textes::tables::cycles_mois, e.Toi[m]));
@@ -117,9 +117,9 @@ void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
         const std::string& semaine = e.semaine[k].texte;
         if (rogner(semaine).empty())
             continue;
-        titre(doc, "");
-        titre(doc, semaines[w - 1]);
-        interprete2(doc, {"Apogée ", semaine, " : ", apogee(e.semaine[k])});
+        ligne_vide(doc);
+        titre(doc, 3, {semaines[w - 1]});
+        paragraphe(doc, {"Apogée ", semaine, " : ", apogee(e.semaine[k])});
         ecrire_defi_apogee(doc, e.semdef[k]);
     }
 }

@@ -81,8 +81,10 @@ void reinterpreter(EtatFenetre& etat) {
     vider_interpretation(doc);
     doc.sorte = SorteInterpretation::aucune;
     doc.personne = nom_personne(etat.theme);
-    titre(doc, "Ce texte concernait " + ancienne +
-                   "\u00a0; pressez «\u00a0Interpréter\u00a0» pour " + doc.personne + '.');
+    const std::string message = "Ce texte concernait " + ancienne +
+                                "\u00a0; pressez «\u00a0Interpréter\u00a0» pour " + doc.personne +
+                                '.';
+    paragraphe(doc, {message});
 }
 
 } // namespace kalder

@@ -16,6 +16,8 @@ Issue interpreter_entente(EtatFenetre& etat); // bouton_entente
 // After a new theme: the last interpretation written again for the new
 // person (same month), or emptied with a line saying why.
 void reinterpreter(EtatFenetre& etat);
-std::string composer_rapport(const EtatFenetre& etat); // the theme report, UTF-8, CR LF
+// The theme report, as blocks and as its plain text (UTF-8, CR LF).
+Blocs rapport_en_blocs(const EtatFenetre& etat);
+std::string composer_rapport(const EtatFenetre& etat);
 
 } // namespace kalder

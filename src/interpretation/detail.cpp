@@ -22,10 +22,10 @@ std::string_view rangee(textes::NomTable table, const Slot& slot) {
 }
 
 void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
-    titre(doc, "Dettes impayées");
-    titre(doc, "Elles indiquent d'autres aspects du karma, éventuellement secondaires par "
-               "rapport à ceux mis en évidence avec la grille d'inclusion");
-    titre(doc, "");
+    titre(doc, 1, {"Dettes impayées"});
+    paragraphe(doc, {"Elles indiquent d'autres aspects du karma, éventuellement secondaires par "
+                     "rapport à ceux mis en évidence avec la grille d'inclusion"});
+    ligne_vide(doc);
     // A word's vowels or consonants stopped on that karmic debt.
     const auto sur_la_dette = [](const Slot& s, Nombre dette) {
         return s.nombre && s.nombre->etapes.regle == Regle::dette_karmique && s.valeur() == dette;
@@ -36,7 +36,7 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
             trouvee =
                 trouvee || sur_la_dette(etat.des[k], dette) || sur_la_dette(etat.dei[k], dette);
         if (trouvee)
-            interprete2(doc, textes::entree(textes::tables::detail_karma, std::to_string(dette)));
+            element(doc, {textes::entree(textes::tables::detail_karma, std::to_string(dette))});
     }
     ligne_separation(doc);
 }
@@ -44,11 +44,11 @@ void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
 void ecrire_nombre_du_prenom_ou_du_nom(Interpretation& doc, std::string_view entete,
                                        std::string_view introduction, std::string_view libelle,
                                        const Slot& slot, Nombre brut) {
-    titre(doc, entete);
-    titre(doc, introduction);
-    titre(doc, "");
-    interprete2(doc, {libelle, slot.texte, " : ",
-                      textes::entree(textes::tables::detail_actif, cle(reduire_maitre(brut)))});
+    titre(doc, 1, {entete});
+    paragraphe(doc, {introduction});
+    ligne_vide(doc);
+    paragraphe(doc, {libelle, slot.texte, " : ",
+                     textes::entree(textes::tables::detail_actif, cle(reduire_maitre(brut)))});
     ligne_separation(doc);
 }
 
@@ -69,19 +69,19 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
          "comprendre, respecter et apprécier de l'entourage.",
          defi::global, textes::tables::detail_defi_expression},
     };
-    titre(doc, "Leçons ou défis");
-    titre(doc, "");
+    titre(doc, 1, {"Leçons ou défis"});
+    ligne_vide(doc);
     bool premier = true;
     for (const Defi& d : defis) {
         if (!premier)
-            titre(doc, "");
+            ligne_vide(doc);
         premier = false;
-        titre(doc, d.introduction);
+        paragraphe(doc, {d.introduction});
         const std::string& c = etat.defi[d.indice].texte;
         if (defi_absent(c))
-            titre(doc, "Pas de défi.");
+            paragraphe(doc, {"Pas de défi."});
         else
-            titre(doc, {"Défi ", c, " : ", rangee(d.table, etat.defi[d.indice])});
+            paragraphe(doc, {"Défi ", c, " : ", rangee(d.table, etat.defi[d.indice])});
     }
 }
 
@@ -90,45 +90,46 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
     if (!present(vibration))
         return;
     ligne_separation(doc);
-    titre(doc, "Jour de naissance");
-    titre(doc, "Il indique comment l'individu se comporte durant sa vie adulte.");
-    titre(doc, "");
-    titre(doc, {"Vibration ", vibration, " : ",
-                rangee(textes::tables::detail_vibration, etat.Nomb[nomb::vibration_jour])});
+    titre(doc, 1, {"Jour de naissance"});
+    paragraphe(doc, {"Il indique comment l'individu se comporte durant sa vie adulte."});
+    ligne_vide(doc);
+    paragraphe(doc, {"Vibration ", vibration, " : ",
+                     rangee(textes::tables::detail_vibration, etat.Nomb[nomb::vibration_jour])});
 
-    titre(doc, "");
-    titre(doc, "Défi du jour de naissance : Il donne une mise en garde sur la valeur propre de "
-               "l'individu.");
+    ligne_vide(doc);
+    paragraphe(doc, {"Défi du jour de naissance : Il donne une mise en garde sur la valeur propre "
+                     "de l'individu."});
     const std::string& defi = etat.Nomb[nomb::defi_jour].texte;
     if (defi_absent(defi))
-        titre(doc, "Pas de défi");
+        paragraphe(doc, {"Pas de défi"});
     else
-        titre(doc, {"Défi ", defi, " : ",
-                    rangee(textes::tables::detail_defi_jour, etat.Nomb[nomb::defi_jour])});
+        paragraphe(doc, {"Défi ", defi, " : ",
+                         rangee(textes::tables::detail_defi_jour, etat.Nomb[nomb::defi_jour])});
 
-    titre(doc, "");
-    titre(doc, textes::entree(textes::tables::introductions, "detail_cadeau"));
+    ligne_vide(doc);
+    paragraphe(doc, {textes::entree(textes::tables::introductions, "detail_cadeau")});
     const std::string& cadeau = etat.Nomb[nomb::cadeau_jour].texte;
     if (!defi_absent(cadeau))
-        titre(doc, {"Cadeau ", cadeau, " : ",
-                    rangee(textes::tables::detail_cadeau, etat.Nomb[nomb::cadeau_jour])});
+        paragraphe(doc, {"Cadeau ", cadeau, " : ",
+                         rangee(textes::tables::detail_cadeau, etat.Nomb[nomb::cadeau_jour])});
 }
 
 void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
-    titre(doc, "Nombre d'équilibre (total des initiales)");
-    titre(doc, textes::entree(textes::tables::introductions, "detail_equilibre"));
-    titre(doc, "");
+    titre(doc, 1, {"Nombre d'équilibre (total des initiales)"});
+    paragraphe(doc, {textes::entree(textes::tables::introductions, "detail_equilibre")});
+    ligne_vide(doc);
     const std::string& equilibre = etat.Nomb[nomb::equilibre].texte;
-    interprete2(doc, {"Nombre d'équilibre ", equilibre, " : ",
-                      rangee(textes::tables::detail_equilibre, etat.Nomb[nomb::equilibre])});
+    paragraphe(doc, {"Nombre d'équilibre ", equilibre, " : ",
+                     rangee(textes::tables::detail_equilibre, etat.Nomb[nomb::equilibre])});
 }
 
 void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
-    titre(doc, "Première voyelle du nom");
-    titre(doc, "Elle indique le domaine de la vie où l'individu est particulièrement à l'aise.");
-    titre(doc, "");
+    titre(doc, 1, {"Première voyelle du nom"});
+    paragraphe(doc,
+               {"Elle indique le domaine de la vie où l'individu est particulièrement à l'aise."});
+    ligne_vide(doc);
     const std::string& voyelle = etat.Nomb[nomb::premiere_voyelle].texte;
     std::string majuscule = voyelle;
     for (char& c : majuscule)
@@ -136,7 +137,7 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
             c = static_cast<char>(c - 'a' + 'A');
     // The table holds only A, E, I, O, U and Y: any other text reads no row.
     const std::string_view mot = textes::entree(textes::tables::detail_voyelle, majuscule);
-    interprete2(doc, {"Première voyelle ", voyelle, " : ", mot});
+    paragraphe(doc, {"Première voyelle ", voyelle, " : ", mot});
 }
 
 } // namespace

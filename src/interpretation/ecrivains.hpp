@@ -1,6 +1,6 @@
 #pragma once
-// The four writers of the interpretation document, and its separator line.
-// Every one of them brings the document into existence.
+// The writers of the interpretation document. Each adds one block and its
+// line of plain text; every one of them brings the document into existence.
 
 #include "modele/etat_fenetre.hpp"
 
@@ -12,12 +12,23 @@ namespace kalder {
 void vider_interpretation(Interpretation& doc);
 void titrer_interpretation(Interpretation& doc, std::string_view texte);
 
-// Both append one line ending in CR LF; the pieces are joined as they come.
-void titre(Interpretation& doc, std::string_view texte);
-void titre(Interpretation& doc, std::initializer_list<std::string_view> morceaux);
-void interprete2(Interpretation& doc, std::string_view texte);
-void interprete2(Interpretation& doc, std::initializer_list<std::string_view> morceaux);
+// The pieces are joined as they come.
+void ecrire(Interpretation& doc, Genre genre, int niveau,
+            std::initializer_list<std::string_view> morceaux);
 
+// Level 1 heads a part, 2 a group of headed items, 3 the lines under it.
+inline void titre(Interpretation& doc, int niveau, std::initializer_list<std::string_view> m) {
+    ecrire(doc, Genre::titre, niveau, m);
+}
+inline void paragraphe(Interpretation& doc, std::initializer_list<std::string_view> m) {
+    ecrire(doc, Genre::paragraphe, 0, m);
+}
+inline void element(Interpretation& doc, std::initializer_list<std::string_view> m) {
+    ecrire(doc, Genre::element, 0, m);
+}
+inline void ligne_vide(Interpretation& doc) {
+    ecrire(doc, Genre::paragraphe, 0, {});
+}
 void ligne_separation(Interpretation& doc); // 150 "-"
 
 } // namespace kalder

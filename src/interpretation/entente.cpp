@@ -24,8 +24,7 @@ void calcul_entente(EtatFenetre& etat) {
         const Slot& slot = etat.ent[p.indice];
         if (!present(slot))
             continue;
-        interprete2(doc,
-                    {p.libelle, slot.texte, " : ", textes::entree(p.table, cle(slot.valeur()))});
+        element(doc, {p.libelle, slot.texte, " : ", textes::entree(p.table, cle(slot.valeur()))});
     }
 }
 

@@ -14,45 +14,60 @@ namespace {
 
 constexpr std::string_view TAB = "\t";
 
-class Page {
-  public:
-    Page() { texte_.reserve(6000); }
-
-    void ligne(std::initializer_list<std::string_view> morceaux) {
-        for (std::string_view m : morceaux)
-            texte_.append(m);
-        fin();
-    }
-    Page& operator<<(std::string_view morceau) {
-        texte_.append(morceau);
-        return *this;
-    }
-    void fin() { texte_.append("\r\n"); }
-    std::string prendre() { return std::move(texte_); }
-
-  private:
-    std::string texte_;
-};
-
 // A run of macrons is an empty text centred with them.
 std::string macrons(int n) {
     return centrer_surligne("", n);
 }
+
+// The report's lines as blocks: its headings, the macrons that underline
+// them, and the rows whose columns TAB characters line up.
+class Page {
+  public:
+    Page() { blocs_.reserve(64); }
+
+    void ligne(std::initializer_list<std::string_view> morceaux) {
+        for (std::string_view m : morceaux)
+            courante_.append(m);
+        fin();
+    }
+    void titre(int niveau, std::initializer_list<std::string_view> morceaux) {
+        ligne(morceaux);
+        blocs_.back().genre = Genre::titre;
+        blocs_.back().niveau = niveau;
+    }
+    void souligner(std::initializer_list<std::string_view> morceaux) {
+        ligne(morceaux);
+        blocs_.back().genre = Genre::trait;
+    }
+    Page& operator<<(std::string_view morceau) {
+        courante_.append(morceau);
+        return *this;
+    }
+    void fin() {
+        blocs_.push_back(Bloc{Genre::paragraphe, 0, std::move(courante_)});
+        courante_.clear();
+    }
+    Blocs prendre() { return std::move(blocs_); }
+
+  private:
+    Blocs blocs_;
+    std::string courante_;
+};
 
 std::string decimal(Nombre n) {
     return std::to_string(n);
 }
 
 void entete(Page& p, const EtatFenetre& e) {
-    p.ligne({"[Kalder]", TAB, TAB, TAB, "Thème numérologique de ", e.texte(ChampId::prenom), " ",
-             e.texte(ChampId::nom), TAB, " Né(e) le ", e.texte(ChampId::jour), "/",
-             e.texte(ChampId::mois), "/", e.texte(ChampId::annee)});
+    p.titre(1, {"[Kalder]", TAB, TAB, TAB, "Thème numérologique de ", e.texte(ChampId::prenom), " ",
+                e.texte(ChampId::nom), TAB, " Né(e) le ", e.texte(ChampId::jour), "/",
+                e.texte(ChampId::mois), "/", e.texte(ChampId::annee)});
     p.ligne({});
 }
 
 void grille(Page& p, const EtatFenetre& e) {
-    p.ligne({"Grille d'inclusion :"});
-    p.ligne({macrons(15)});
+    p.titre(2, {"Grille d'inclusion :"});
+    p.souligner({macrons(15)});
     for (int k = chiffres::premier; k <= chiffres::dernier; k += 3)
         p.ligne({e.Grille[k].texte, TAB, e.Grille[k + 1].texte, TAB, e.Grille[k + 2].texte});
     p.ligne({});
@@ -61,7 +76,7 @@ void grille(Page& p, const EtatFenetre& e) {
 // Each word sits in a box: its vowel number centred on "_" above, its
 // consonant number centred on "¯" below.
 void mots(Page& p, const EtatFenetre& e) {
-    p.ligne({"Prénoms et noms :"});
+    p.titre(2, {"Prénoms et noms :"});
     for (int k = 0; k < nombre_mots; ++k)
         p << centrer_souligne(e.des[k].texte,
                               static_cast<long long>(nombre_caracteres(e.deco[k].texte)))
@@ -82,8 +97,8 @@ void mots(Page& p, const EtatFenetre& e) {
 
 void modes_et_jour(Page& p, const EtatFenetre& e) {
     const auto& l = e.lettre;
-    p.ligne({"Mode d'expression :", TAB, TAB, TAB, TAB, TAB, TAB, "Jour de naissance :"});
-    p.ligne({macrons(16), TAB, TAB, TAB, TAB, TAB, TAB, macrons(16)});
+    p.titre(2, {"Mode d'expression :", TAB, TAB, TAB, TAB, TAB, TAB, "Jour de naissance :"});
+    p.souligner({macrons(16), TAB, TAB, TAB, TAB, TAB, TAB, macrons(16)});
     p.ligne({"          ", TAB, "Impulsion", TAB, "Réflexion", TAB, "Action"});
     p.ligne({"Mental", TAB, "    A    ", TAB, TAB, " H J N P ", TAB, "  G L  ", TAB,
              l[mode::mental].texte, TAB, TAB, "Vibration ", e.Nomb[nomb::vibration_jour].texte});
@@ -125,8 +140,8 @@ void nombres(Page& p, const EtatFenetre& e) {
 }
 
 void vie_entiere(Page& p, const EtatFenetre& e) {
-    p.ligne({"Vie entière :"});
-    p.ligne({macrons(10)});
+    p.titre(2, {"Vie entière :"});
+    p.souligner({macrons(10)});
     p.ligne({"Chemin de vie :", TAB, e.synth[synth::chemin_vie].texte});
     const auto ages = [](int cycle) {
         return std::string(cycles_de_vie[static_cast<std::size_t>(cycle)].ages) + " :";
@@ -150,8 +165,8 @@ void rangee_mois(Page& p, std::string_view libelle, const decltype(EtatFenetre::
 }
 
 void annee(Page& p, const EtatFenetre& e) {
-    p.ligne({"Année ", rogner(e.texte(ChampId::annee_calcul)), " :"});
-    p.ligne({macrons(11)});
+    p.titre(2, {"Année ", rogner(e.texte(ChampId::annee_calcul)), " :"});
+    p.souligner({macrons(11)});
     p.ligne({"Année personnelle ", e.annee_personnelle.texte, TAB, "Lettre de passage ",
              e.lettre_passage.texte});
     p.ligne({});
@@ -185,7 +200,7 @@ void annee(Page& p, const EtatFenetre& e) {
 
 } // namespace
 
-std::string composer_rapport(const EtatFenetre& etat) {
+Blocs rapport_en_blocs(const EtatFenetre& etat) {
     Page p;
     entete(p, etat);
     grille(p, etat);
@@ -195,6 +210,10 @@ std::string composer_rapport(const EtatFenetre& etat) {
     vie_entiere(p, etat);
     annee(p, etat);
     return p.prendre();
+}
+
+std::string composer_rapport(const EtatFenetre& etat) {
+    return texte_brut(rapport_en_blocs(etat));
 }
 
 } // namespace kalder

@@ -24,29 +24,29 @@ void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre ch
     if (!chiffre_manquant(etat, chiffre))
         return;
     const std::string c = std::to_string(chiffre);
-    titre(doc, {"Le chiffre ", c, " est manquant dans la grille d'inclusion.", " ",
-                textes::entree(textes::tables::avertissements, suite)});
+    paragraphe(doc, {"Le chiffre ", c, " est manquant dans la grille d'inclusion.", " ",
+                     textes::entree(textes::tables::avertissements, suite)});
 }
 
 void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
-    titre(doc, "Grille d 'inclusion");
-    titre(doc, "");
-    titre(doc, introduction("synthese_grille"));
-    titre(doc, "");
+    titre(doc, 1, {"Grille d 'inclusion"});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction("synthese_grille")});
+    ligne_vide(doc);
     Nombre maximum = 0;
     for (int k = 1; k <= 9; ++k)
         if (compte_grille(etat, k) > maximum)
             maximum = compte_grille(etat, k);
     for (int k = 1; k <= 9; ++k) {
         if (compte_grille(etat, k) == maximum) {
-            titre(doc, {std::to_string(k), " dominant"});
-            interprete2(doc, textes::entree(textes::tables::synthese_dominant, k));
+            titre(doc, 3, {std::to_string(k), " dominant"});
+            paragraphe(doc, {textes::entree(textes::tables::synthese_dominant, k)});
         }
     }
     for (int k = 1; k <= 9; ++k) {
         if (compte_grille(etat, k) == 0) {
-            titre(doc, {std::to_string(k), " manquant"});
-            interprete2(doc, textes::entree(textes::tables::synthese_manquant, k));
+            titre(doc, 3, {std::to_string(k), " manquant"});
+            paragraphe(doc, {textes::entree(textes::tables::synthese_manquant, k)});
         }
     }
     ligne_separation(doc);
@@ -56,12 +56,12 @@ void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
     const Nombre somme = somme_date(etat.theme.jour, etat.theme.mois, etat.theme.annee).total();
     if (somme == 0)
         return;
-    titre(doc, "Chemin de vie");
-    titre(doc, "");
-    titre(doc, introduction("synthese_chemin"));
+    titre(doc, 1, {"Chemin de vie"});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction("synthese_chemin")});
     const Nombre maitre = reduire_maitre(somme);
-    titre(doc, {"Chemin de vie ", std::to_string(maitre)});
-    interprete2(doc, textes::entree(textes::tables::synthese_chemin, cle(maitre)));
+    titre(doc, 3, {"Chemin de vie ", std::to_string(maitre)});
+    paragraphe(doc, {textes::entree(textes::tables::synthese_chemin, cle(maitre))});
     avertir_si_manquant(etat, doc, reduire(somme), "chemin");
     ligne_separation(doc);
 }
@@ -77,35 +77,35 @@ struct NombreDuNom {
 };
 
 void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const NombreDuNom& n) {
-    titre(doc, n.entete);
-    titre(doc, "");
-    titre(doc, introduction(n.table.nom));
-    titre(doc, {n.libelle, etat.synth[n.indice_synth].texte});
+    titre(doc, 1, {n.entete});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction(n.table.nom)});
+    titre(doc, 3, {n.libelle, etat.synth[n.indice_synth].texte});
     const Nombre chiffre = reduire(etat.theme.*n.brut);
-    interprete2(doc, textes::entree(n.table, cle(chiffre)));
+    paragraphe(doc, {textes::entree(n.table, cle(chiffre))});
     avertir_si_manquant(etat, doc, chiffre, n.avertissement);
 }
 
 void ecrire_piliers(const EtatFenetre& etat, Interpretation& doc) {
-    titre(doc, "Les trois piliers de vie");
-    titre(doc, "");
-    titre(doc, introduction("synthese_piliers"));
+    titre(doc, 1, {"Les trois piliers de vie"});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction("synthese_piliers")});
     const Nombre* pierres = etat.theme.pierres.data();
-    interprete2(doc, {"Pierre angulaire ", std::to_string(pierres[1]),
-                      " : Votre point d'appui dans la vie est ",
-                      textes::entree(textes::tables::synthese_pierre, cle(pierres[1]))});
-    interprete2(doc, {"Nombre clef ", std::to_string(pierres[2]), " : Votre motivation est ",
-                      textes::entree(textes::tables::synthese_clef, cle(pierres[2]))});
-    interprete2(doc, {"Dernière pierre ", std::to_string(pierres[3]),
-                      " : L'aboutissement de votre action quotidienne est ",
-                      textes::entree(textes::tables::synthese_derniere, cle(pierres[3]))});
+    element(doc, {"Pierre angulaire ", std::to_string(pierres[1]),
+                  " : Votre point d'appui dans la vie est ",
+                  textes::entree(textes::tables::synthese_pierre, cle(pierres[1]))});
+    element(doc, {"Nombre clef ", std::to_string(pierres[2]), " : Votre motivation est ",
+                  textes::entree(textes::tables::synthese_clef, cle(pierres[2]))});
+    element(doc, {"Dernière pierre ", std::to_string(pierres[3]),
+                  " : L'aboutissement de votre action quotidienne est ",
+                  textes::entree(textes::tables::synthese_derniere, cle(pierres[3]))});
     ligne_separation(doc);
 }
 
 void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
-    titre(doc, "Mode d'expression");
-    titre(doc, "");
-    titre(doc, introduction("synthese_modes"));
+    titre(doc, 1, {"Mode d'expression"});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction("synthese_modes")});
     const auto& modes = etat.theme.modes;
     const Nombre total =
         modes[mode::mental] + modes[mode::concret] + modes[mode::emotif] + modes[mode::intuitif];
@@ -117,13 +117,13 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
             if (static_cast<double>(modes[static_cast<std::size_t>(i)]) /
                     static_cast<double>(total) >
                 seuil) {
-                interprete2(doc, textes::entree(textes::tables::synthese_mode, i));
+                paragraphe(doc, {textes::entree(textes::tables::synthese_mode, i)});
                 trouve = true;
             }
         }
     }
     if (!trouve)
-        titre(doc, "Il n'y a pas de lettres en excès dans ce thème.");
+        paragraphe(doc, {"Il n'y a pas de lettres en excès dans ce thème."});
 }
 
 void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
@@ -131,12 +131,12 @@ void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
     if (rogner(mission).empty())
         return;
     ligne_separation(doc);
-    titre(doc, "Mission");
-    titre(doc, "");
-    titre(doc, introduction("synthese_mission"));
-    interprete2(doc, {"Mission ", mission, " : ",
-                      textes::entree(textes::tables::synthese_mission,
-                                     cle(etat.synth[synth::mission].chiffre()))});
+    titre(doc, 1, {"Mission"});
+    ligne_vide(doc);
+    paragraphe(doc, {introduction("synthese_mission")});
+    paragraphe(doc, {"Mission ", mission, " : ",
+                     textes::entree(textes::tables::synthese_mission,
+                                    cle(etat.synth[synth::mission].chiffre()))});
 }
 
 } // namespace
@@ -149,11 +149,11 @@ void calcul_synthese(EtatFenetre& etat) {
     ecrire_nombre_du_nom(etat, doc,
                          {"Nombre intime (total des consonnes)", textes::tables::synthese_intime,
                           "Nombre intime ", synth::moi_intime, &Theme::moi_intime_brut, "intime"});
-    titre(doc, "");
+    ligne_vide(doc);
     ecrire_nombre_du_nom(etat, doc,
                          {"Elan spirituel (total des voyelles)", textes::tables::synthese_elan,
                           "Elan spirituel ", synth::elan, &Theme::elan_brut, "elan"});
-    titre(doc, "");
+    ligne_vide(doc);
     ecrire_nombre_du_nom(etat, doc,
                          {"Expression (total de toutes les lettres)",
                           textes::tables::synthese_expression, "Expression ", synth::expression,

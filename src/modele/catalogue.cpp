@@ -179,10 +179,10 @@ constexpr SlotCatalogue lignes[] = {
         efface, A),
     tableau<&E::semaine>(
         "semaine", 1, indice_semaine(nombre_semaines, nombre_mois), "Apogées des semaines",
-        [](int i) { return semaine_de("Apogée semaine ", i); }, efface, A),
+        [](int i) { return semaine_de("Apogée de la semaine ", i); }, efface, A),
     tableau<&E::semdef>(
         "semdef", 1, indice_semaine(nombre_semaines, nombre_mois), "Défis des apogées des semaines",
-        [](int i) { return semaine_de("Défi de l'apogée semaine ", i); }, efface, A),
+        [](int i) { return semaine_de("Défi de l'apogée de la semaine ", i); }, efface, A),
     tableau<&E::ent>(
         "ent", ent::premier, ent::dernier, "Entente avec une autre personne",
         [](int i) { return texte(libelles_ent[i - ent::premier]); }, efface, P, decideurs_ent),

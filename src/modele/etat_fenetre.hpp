@@ -3,6 +3,7 @@
 // display slots, the buttons and what the last command asks the window to do.
 // Every command of the program works on this state; the Qt window only shows it.
 
+#include "modele/blocs.hpp"
 #include "modele/indices_slots.hpp"
 #include "noyau/nombre.hpp"
 #include "noyau/nombre_calcule.hpp"
@@ -112,7 +113,8 @@ enum class SorteInterpretation { aucune, synthese, details, annee, entente };
 struct Interpretation {
     bool existe = false;
     std::string titre;
-    std::string texte;
+    Blocs blocs;
+    std::string texte; // the blocks as plain text, kept with them by the writers
     SorteInterpretation sorte = SorteInterpretation::aucune;
     std::string personne; // "Anne-Marie Dupont": whose numbers the text reads
 };

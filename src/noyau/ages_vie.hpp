@@ -16,9 +16,9 @@ struct CycleDeVie {
 };
 
 inline constexpr std::array<CycleDeVie, 3> cycles_de_vie = {{
-    {0, 28, "Cycle de 0 à 28 ans", "0-28 ans"},
-    {29, 57, "Cycle de 29 à 57 ans", "29-57 ans"},
-    {58, -1, "Cycle après 57 ans", ">57 ans"},
+    {0, 28, "Cycle de 0 à 28\u00A0ans", "0-28 ans"},
+    {29, 57, "Cycle de 29 à 57\u00A0ans", "29-57 ans"},
+    {58, -1, "Cycle après 57\u00A0ans", ">57 ans"},
 }};
 
 // The nodes fall every nine years, numbered 1 to 9.

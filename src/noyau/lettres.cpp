@@ -71,7 +71,16 @@ char32_t plier(char32_t c) {
 }
 
 bool est_lettre(char32_t c) {
-    return minuscule(c) != c || majuscule(c) != c;
+    if (minuscule(c) != c || majuscule(c) != c)
+        return true;
+    // Letters without a case partner here: ß, µ, ª, º; then the letters of
+    // other alphabets (Ł, Greek, Cyrillic …), short of the combining marks,
+    // the punctuation and the symbols.
+    if (c == 0xAA || c == 0xB5 || c == 0xBA || c == 0xDF)
+        return true;
+    if (c >= 0x100 && c < 0x2000)
+        return c < 0x2B0 || c > 0x36F;
+    return c >= 0x3040 && c < 0xFF00;
 }
 
 int valeur_caractere(char32_t c) {

@@ -13,8 +13,8 @@ char32_t plier(char32_t c);
 int valeur_caractere(char32_t c);
 bool est_voyelle_pliee(char32_t pliee); // A E I O U Y
 
-// A letter of the French code page (one with a case partner): ë and Œ are,
-// though they count nothing; a blank, a digit or a sign is not.
+// A letter: ë, Œ, ß and Ł are, though they count nothing; a blank, a digit
+// or a sign is not.
 bool est_lettre(char32_t c);
 
 } // namespace kalder

@@ -12,6 +12,8 @@ namespace kalder {
 inline constexpr const char* nom_dossier_donnees = "Kalder";
 inline constexpr const char* nom_fichier_repertoire = "Kalderrep.txt";
 inline constexpr const char* nom_fichier_secours = "Kalderrep.bak";
+// The client file, kept beside the directory (one SQLite database).
+inline constexpr const char* nom_fichier_clients = "Kalder.sqlite";
 
 // "Kalder" in the per-user application-data folder, or beside the program
 // only when the platform gives no application-data folder. The folder and its
@@ -37,6 +39,9 @@ inline std::filesystem::path fichier_repertoire(const std::filesystem::path& dos
 }
 inline std::filesystem::path fichier_secours(const std::filesystem::path& dossier) {
     return dossier / nom_fichier_secours;
+}
+inline std::filesystem::path fichier_clients(const std::filesystem::path& dossier) {
+    return dossier / nom_fichier_clients;
 }
 
 } // namespace kalder

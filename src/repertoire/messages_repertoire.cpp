@@ -199,9 +199,9 @@ Message message_echec_suppression(const Echec& e) {
         Icone::avertissement};
 }
 
-Message message_absente(std::string_view ligne) {
+Message message_absente(const Personne& personne) {
     return Message{"Erreur",
-                   "«\u00a0" + texte_visible(ligne) +
+                   "«\u00a0" + personne_lisible(personne) +
                        "\u00a0» n'est pas (ou plus) dans le répertoire\u00a0: rien n'a été retiré.",
                    Icone::exclamation};
 }

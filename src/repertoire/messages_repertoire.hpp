@@ -32,8 +32,8 @@ Message question_supprimer(const Personne& personne);
 std::string message_personne_retiree(const Personne& personne,
                                      const std::filesystem::path& fichier);
 Message message_echec_suppression(const Echec& echec);
-// The line to remove is not in the file (any more).
-Message message_absente(std::string_view ligne);
+// The person to remove is not in the file (any more).
+Message message_absente(const Personne& personne);
 // "<début> : la mémoire a manqué[ ; rien n'a été écrit].", titled "Erreur".
 Message message_erreur_exception(std::string_view debut, bool memoire, bool ecriture);
 

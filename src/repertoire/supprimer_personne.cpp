@@ -38,10 +38,9 @@ std::optional<std::array<std::string, champs_par_entree>> en_cp1252(const Person
 
 Issue supprimer(const fs::path& dossier, const Personne& personne,
                 std::chrono::milliseconds attente) {
-    const std::string ligne = ligne_liste(personne);
     const auto cherchee = en_cp1252(personne);
     if (!cherchee)
-        return erreur(message_absente(ligne));
+        return erreur(message_absente(personne));
     const IssueMiseAJour issue =
         mettre_a_jour(dossier, attente, [&](const ContenuRepertoire& c, std::string& nouveau) {
             bool retiree = false;
@@ -58,7 +57,7 @@ Issue supprimer(const fs::path& dossier, const Personne& personne,
     if (issue.echec)
         return erreur(message_echec_suppression(*issue.echec));
     if (issue.decision != Decision::ecrire)
-        return erreur(message_absente(ligne));
+        return erreur(message_absente(personne));
     return {};
 }
 

@@ -8,6 +8,9 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/modele_personnes.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/suivi_clients.hpp"
+#endif
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -125,6 +128,10 @@ void DialogueOuvrir::supprimer_selection() {
         return;
     if (const Issue issue = supprimer_personne(dossier_, personne); issue.message)
         montrer_message(this, *issue.message);
+#if defined(KALDER_CLIENTS)
+    else
+        proposer_effacement_fiche(this, dossier_, personne);
+#endif
     // Read again whatever happened: the file may have changed meanwhile.
     ListePersonnes liste = lire_liste_personnes(dossier_);
     if (liste.erreur)
@@ -177,6 +184,9 @@ void DialogueOuvrir::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::p
         // The take-over clears the model first; the emptied interpretation's
         // window goes with it.
         prendre_vous(fenetre.etat(), choix->personne);
+#if defined(KALDER_CLIENTS)
+        restaurer_client(fenetre, choix->personne);
+#endif
         fenetre.secondaires().fermer_interpretation();
     } else {
         prendre_partenaire(fenetre.etat(), choix->personne);

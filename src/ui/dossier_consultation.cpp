@@ -5,8 +5,12 @@
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/suivi_clients.hpp"
+#endif
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -106,14 +111,43 @@ std::optional<Demande> demander(FenetrePrincipale& fenetre) {
     p = dialogue.parametres();
     p.annee_courante = annee_courante;
     p.variantes = std::move(variantes);
-    if (auto refus = document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
-                                             p.prepare_par.toStdString())) {
+    if (auto refus =
+            document::refus_dossier({etat->theme.prenom, etat->theme.nom}, p.variantes,
+                                    p.prepare_par.toStdString(), p.message.toStdString())) {
         refus->front() =
             static_cast<char>(std::toupper(static_cast<unsigned char>(refus->front())));
         montrer_message(&fenetre, Message{"Erreur", *refus + ".", Icone::avertissement});
         return std::nullopt;
     }
     return Demande{std::move(*etat), std::move(p), dialogue.choix_retenus()};
+}
+
+// The dossier handed over goes into the person's client record, when the
+// person is in the directory; what could not be recorded is said after what
+// the status bar already says.
+QString noter(FenetrePrincipale& fenetre, const Demande& demande, const QString& chemin) {
+#if defined(KALDER_CLIENTS)
+    const document::ParametresDossier& p = demande.parametres;
+    Consultation c;
+    c.date = QDateTime(p.consultation, QTime::currentTime())
+                 .toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                 .toStdString();
+    const int annee_grille = demande.etat.origines.annee_grille;
+    c.annee_calcul = annee_grille > 0 ? annee_grille : p.annee_courante;
+    c.fichier = chemin.toStdString();
+    for (document::Section s : p.sections) {
+        if (!c.sections.empty())
+            c.sections += ", ";
+        c.sections += document::description(s).titre;
+    }
+    if (auto refus = noter_consultation(fenetre, c))
+        return QStringLiteral("\u00a0; ") + *refus;
+#else
+    (void)fenetre;
+    (void)demande;
+    (void)chemin;
+#endif
+    return {};
 }
 
 void signaler_non_retenus(FenetrePrincipale& fenetre, const Demande& demande) {
@@ -171,8 +205,16 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
     prepare_par_->setMaxLength(document::longueur_maximale_prepare_par);
     prepare_par_->setObjectName(QStringLiteral("dossier_prepare_par"));
     prepare_par_->setPlaceholderText(QStringLiteral("Nom et coordonnées (facultatif)"));
+    // For this client only: never remembered for the next dossier.
+    message_ = new QPlainTextEdit(this);
+    message_->setObjectName(QStringLiteral("dossier_message"));
+    message_->setTabChangesFocus(true);
+    message_->setPlaceholderText(
+        QStringLiteral("Imprimé sur une page à lui après la couverture (facultatif)"));
+    message_->setFixedHeight(message_->fontMetrics().lineSpacing() * 5 + 12);
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Préparé par"), prepare_par_);
+    formulaire->addRow(QStringLiteral("Message pour le client"), message_);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(boutons, &QDialogButtonBox::accepted, this, &DialogueDossier::accept);
@@ -190,6 +232,7 @@ document::ParametresDossier DialogueDossier::parametres() const {
     p.consultation = QDate::currentDate();
     p.annee_courante = p.consultation.year();
     p.prepare_par = prepare_par_->text().trimmed();
+    p.message = message_->toPlainText();
     p.sections.clear();
     const auto sections = document::sections_dossier();
     for (std::size_t i = 0; i < cases_.size(); ++i)
@@ -233,10 +276,11 @@ void exporter_dossier(FenetrePrincipale& fenetre) {
     }
     const QFileInfo fichier(chemin);
     reglages().setValue(cle_dossier, fichier.absolutePath());
+    const QString natif = QDir::toNativeSeparators(fichier.absoluteFilePath());
+    const QString non_noter = noter(fenetre, *demande, natif);
     fenetre.barre_etat()->showMessage(
-        QStringLiteral("Dossier enregistré dans %1%2")
-            .arg(QDir::toNativeSeparators(fichier.absoluteFilePath()),
-                 demande->choix_retenus ? QString() : non_retenus.toString()));
+        QStringLiteral("Dossier enregistré dans «\u00a0%1\u00a0»%2%3")
+            .arg(natif, demande->choix_retenus ? QString() : non_retenus.toString(), non_noter));
 }
 
 void imprimer_dossier(FenetrePrincipale& fenetre) {
@@ -249,9 +293,13 @@ void imprimer_dossier(FenetrePrincipale& fenetre) {
     QPrintDialog dialogue(&imprimante, &fenetre);
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    if (!document::imprimer_dossier(imprimante, demande->etat, demande->parametres))
+    if (!document::imprimer_dossier(imprimante, demande->etat, demande->parametres)) {
         montrer_message(
             &fenetre, Message{"Erreur", "L'impression du dossier a échoué.", Icone::avertissement});
+        return;
+    }
+    if (const QString non_noter = noter(fenetre, *demande, {}); !non_noter.isEmpty())
+        fenetre.barre_etat()->showMessage(QStringLiteral("Dossier imprimé") + non_noter);
 }
 
 void apercu_dossier(FenetrePrincipale& fenetre) {

@@ -1,10 +1,9 @@
 #pragma once
 // The consultation dossier from the window: "Exporter le dossier PDF…",
 // "Imprimer le dossier…" and "Aperçu du dossier…". Each first asks which
-// sections and the "Préparé par" line, then writes the dossier of the person
-// last calculated with those choices, and the names of the comparison window
-// when the user compared some. The choices are remembered for the next time
-// where the settings can be written.
+// sections, the "Préparé par" line and a message for the client, then writes the dossier of the
+// person last calculated with those choices, and the names of the comparison window when the user
+// compared some. The choices are remembered for the next time where the settings can be written.
 
 #include "document/dossier.hpp"
 
@@ -17,6 +16,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace kalder::ui {
 
@@ -41,6 +41,7 @@ class DialogueDossier : public QDialog {
   private:
     std::vector<QCheckBox*> cases_;
     QLineEdit* prepare_par_;
+    QPlainTextEdit* message_;
     bool choix_retenus_ = true;
 };
 

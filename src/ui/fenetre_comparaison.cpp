@@ -88,8 +88,8 @@ FenetreComparaison::FenetreComparaison(QWidget* parent, VariantesParPersonne& va
     auto* legende = new QLabel(QStringLiteral("Sur fond jaune\u00A0: différent de la référence "
                                               "(marqué ≠ dans la copie). ") +
                                    document::legende_couleurs +
-                                   QStringLiteral(" Survolez un nombre pour voir comment il "
-                                                  "est obtenu."),
+                                   QStringLiteral(" Laissez la souris sur un nombre pour voir "
+                                                  "comment il a été obtenu."),
                                this);
     legende->setObjectName(QStringLiteral("comparaison_legende"));
     legende->setWordWrap(true);
@@ -174,8 +174,13 @@ void FenetreComparaison::oublier_personne() {
 }
 
 void FenetreComparaison::apres_changement() {
-    if (modele_->reference())
-        variantes_.retenir(personne_, modele_->variantes());
+    if (!modele_->reference())
+        return;
+    std::vector<NomVariante> noms = modele_->variantes();
+    if (noms == variantes_.de(personne_))
+        return;
+    variantes_.retenir(personne_, noms);
+    emit variantes_changees(personne_, noms);
 }
 
 void FenetreComparaison::montrer_colonnes() {
@@ -198,7 +203,7 @@ void FenetreComparaison::afficher_date() {
     QStringList parties;
     if (const LigneVariante* ref = modele_->reference())
         for (const NombreDate& n : nombres_de_la_date(*ref))
-            parties << QStringLiteral("%1 : <b>%2</b>")
+            parties << QStringLiteral("%1\u202f: <b>%2</b>")
                            .arg(document::echappe(n.legende()),
                                 document::echappe(n.slot.texte_valeur()));
     date_->setText(parties.isEmpty() ? QStringLiteral("Pas de date de naissance.")

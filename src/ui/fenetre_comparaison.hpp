@@ -41,6 +41,11 @@ class FenetreComparaison : public QWidget {
     ModeleComparaison& modele() const { return *modele_; }
     QTableView* table() const { return table_; }
 
+  signals:
+    // The user changed the spellings compared for `personne`.
+    void variantes_changees(const kalder::Theme& personne,
+                            const std::vector<kalder::NomVariante>& noms);
+
   private:
     void ajouter();
     void modifier();

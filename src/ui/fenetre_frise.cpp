@@ -230,10 +230,11 @@ bool FenetreFrise::enregistrer(const QString& chemin) {
     if (ecrit)
         reglages().setValue(cle_dossier, QFileInfo(fichier.fileName()).absolutePath());
     else
-        montrer_message(this, Message{"Erreur",
-                                      "L'image n'a pas pu être enregistrée dans " +
-                                          QDir::toNativeSeparators(chemin).toStdString() + ".",
-                                      Icone::avertissement});
+        montrer_message(this,
+                        Message{"Erreur",
+                                "L'image n'a pas pu être enregistrée dans «\u00a0" +
+                                    QDir::toNativeSeparators(chemin).toStdString() + "\u00a0».",
+                                Icone::avertissement});
     return ecrit;
 }
 

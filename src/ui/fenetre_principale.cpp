@@ -11,6 +11,9 @@
 #include "ui/curseur_attente.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/pages.hpp"
+#if defined(KALDER_CLIENTS)
+#include "ui/suivi_clients.hpp"
+#endif
 
 #include <algorithm>
 
@@ -207,6 +210,11 @@ void FenetrePrincipale::executer(BoutonId id) {
             issue = calculer_compatibilite(etat_);
         }
         appliquer(issue);
+#if defined(KALDER_CLIENTS)
+        // The partner is offered again when this person is next opened.
+        if (!issue.message)
+            retenir_partenaire_client(*this);
+#endif
         break;
     }
     case BoutonId::calculer_annee:

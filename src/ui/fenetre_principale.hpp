@@ -62,6 +62,8 @@ class FenetrePrincipale : public QMainWindow {
     // Under the client area: the explanation of the slot under the mouse, and
     // what a command has to say without a message box.
     QStatusBar* barre_etat() const;
+    // A line for the status bar that stays until the next command's.
+    void signaler(const QString& texte);
     // The interpretation and help windows, the dialogs and the data folder.
     FenetresSecondaires& secondaires() const { return *secondaires_; }
 

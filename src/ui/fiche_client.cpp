@@ -6,11 +6,13 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 #include "ui/modele_clients.hpp"
+#include "ui/suivi_clients.hpp"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +72,26 @@ DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, 
                             "bouton_nouvelle_consultation");
     orthographes_ = nomme(new QListWidget, "fiche_orthographes");
     partenaires_ = nomme(new QListWidget, "fiche_partenaires");
+    auto* modifier_note =
+        nomme(new QPushButton(QStringLiteral("Modifier la note…")), "bouton_modifier_note");
+    auto* supprimer_note =
+        nomme(new QPushButton(QStringLiteral("Supprimer la note")), "bouton_supprimer_note");
+    auto* retirer_orthographe =
+        nomme(new QPushButton(QStringLiteral("Retirer")), "bouton_retirer_orthographe");
+    auto* retirer_partenaire =
+        nomme(new QPushButton(QStringLiteral("Retirer")), "bouton_retirer_partenaire");
+    // A list and the buttons acting on its selected line, under it.
+    const auto avec_boutons = [](QListWidget* liste, std::initializer_list<QPushButton*> boutons) {
+        auto* colonne = new QVBoxLayout;
+        colonne->setContentsMargins(0, 0, 0, 0);
+        colonne->addWidget(liste);
+        auto* ligne = new QHBoxLayout;
+        ligne->addStretch(1);
+        for (QPushButton* b : boutons)
+            ligne->addWidget(b);
+        colonne->addLayout(ligne);
+        return colonne;
+    };
     for (QListWidget* l : {consultations_, orthographes_, partenaires_})
         l->setMaximumHeight(fontMetrics().lineSpacing() * 4 + 12);
 
@@ -77,15 +99,18 @@ DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, 
     formulaire->addRow(QStringLiteral("Courriel\u00a0:"), courriel_);
     formulaire->addRow(QStringLiteral("Adresse\u00a0:"), adresse_);
     formulaire->addRow(QStringLiteral("Tags\u00a0:"), tags_);
-    formulaire->addRow(QStringLiteral("Notes\u00a0:"), notes_);
+    formulaire->addRow(QStringLiteral("Notes\u00a0:"),
+                       avec_boutons(notes_, {modifier_note, supprimer_note}));
     formulaire->addRow(QStringLiteral("Nouvelle note\u00a0:"), nouvelle_note_);
     formulaire->addRow(QStringLiteral("Consultations\u00a0:"), consultations_);
     auto* ligne_consultation = new QHBoxLayout;
     ligne_consultation->addWidget(note_consultation_);
     ligne_consultation->addWidget(consulter);
     formulaire->addRow(QString(), ligne_consultation);
-    formulaire->addRow(QStringLiteral("Orthographes comparées\u00a0:"), orthographes_);
-    formulaire->addRow(QStringLiteral("Partenaires\u00a0:"), partenaires_);
+    formulaire->addRow(QStringLiteral("Orthographes comparées\u00a0:"),
+                       avec_boutons(orthographes_, {retirer_orthographe}));
+    formulaire->addRow(QStringLiteral("Partenaires\u00a0:"),
+                       avec_boutons(partenaires_, {retirer_partenaire}));
 
     auto* boutons = new QDialogButtonBox;
     auto* enregistrer_ =
@@ -96,11 +121,18 @@ DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, 
     connect(enregistrer_, &QPushButton::clicked, this, [this] { enregistrer(); });
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(consulter, &QPushButton::clicked, this, [this] { nouvelle_consultation(); });
+    connect(modifier_note, &QPushButton::clicked, this, &DialogueFicheClient::modifier_note);
+    connect(notes_, &QListWidget::itemDoubleClicked, this, &DialogueFicheClient::modifier_note);
+    connect(supprimer_note, &QPushButton::clicked, this, &DialogueFicheClient::supprimer_note);
+    connect(retirer_orthographe, &QPushButton::clicked, this,
+            &DialogueFicheClient::retirer_orthographe);
+    connect(retirer_partenaire, &QPushButton::clicked, this,
+            &DialogueFicheClient::retirer_partenaire);
 
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(formulaire);
     colonne->addWidget(boutons);
-    resize(560, 640);
+    resize(560, 720);
 
     const Contact& c = fiche_->contact;
     telephone_->setText(q(c.telephone));
@@ -118,8 +150,14 @@ DialogueFicheClient::~DialogueFicheClient() = default;
 // The lists as stored; the fields typed stay as they are.
 void DialogueFicheClient::afficher() {
     notes_->clear();
-    for (const Note& n : fiche_->notes)
-        notes_->addItem(q(date_affichee(n.date) + "\u00a0: " + n.texte));
+    // A deleted note stays in the record, emptied, until the next save.
+    for (std::size_t i = 0; i < fiche_->notes.size(); ++i) {
+        const Note& n = fiche_->notes[i];
+        if (n.texte.empty())
+            continue;
+        auto* ligne = new QListWidgetItem(q(date_affichee(n.date) + "\u00a0: " + n.texte), notes_);
+        ligne->setData(Qt::UserRole, static_cast<qulonglong>(i));
+    }
     consultations_->clear();
     for (const Consultation& k : fiche_->consultations) {
         QString t = q(date_affichee(k.date));
@@ -157,6 +195,58 @@ void DialogueFicheClient::nouvelle_consultation() {
     afficher();
 }
 
+Note* DialogueFicheClient::note_choisie() {
+    const QListWidgetItem* ligne = notes_->currentItem();
+    if (!ligne)
+        return nullptr;
+    return &fiche_->notes.at(static_cast<std::size_t>(ligne->data(Qt::UserRole).toULongLong()));
+}
+
+void DialogueFicheClient::modifier_note() {
+    Note* note = note_choisie();
+    if (!note)
+        return;
+    bool ok = false;
+    const QString texte = QInputDialog::getMultiLineText(
+        this, QStringLiteral("Modifier la note"),
+        QStringLiteral("Note du %1\u00a0:").arg(q(date_affichee(note->date))), q(note->texte), &ok);
+    // Emptied, the note would be deleted: that is "Supprimer la note".
+    if (!ok || texte.trimmed().isEmpty())
+        return;
+    note->texte = s(texte);
+    afficher();
+}
+
+void DialogueFicheClient::supprimer_note() {
+    Note* note = note_choisie();
+    if (!note)
+        return;
+    const Message question{"Fiche client",
+                           "Supprimer la note du " + date_affichee(note->date) + "\u00a0?",
+                           Icone::question};
+    if (montrer_message(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
+        QMessageBox::Yes)
+        return;
+    note->texte.clear();
+    afficher();
+}
+
+void DialogueFicheClient::retirer_orthographe() {
+    const int rang = orthographes_->currentRow();
+    if (rang < 0)
+        return;
+    fiche_->variantes.erase(fiche_->variantes.begin() + rang);
+    afficher();
+}
+
+void DialogueFicheClient::retirer_partenaire() {
+    const int rang = partenaires_->currentRow();
+    if (rang < 0)
+        return;
+    fiche_->partenaires.erase(fiche_->partenaires.begin() + rang);
+    afficher();
+}
+
 bool DialogueFicheClient::enregistrer() {
     Fiche f;
     f.personne = fiche_->personne;
@@ -165,6 +255,8 @@ bool DialogueFicheClient::enregistrer() {
     for (const QString& t : tags_->text().split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (!t.trimmed().isEmpty())
             f.tags.push_back(s(t.trimmed()));
+    // The notes shown, as modified, and those deleted (emptied) since the last save.
+    f.notes = fiche_->notes;
     if (!nouvelle_note_->toPlainText().trimmed().isEmpty())
         f.notes.push_back({0, maintenant_client(), s(nouvelle_note_->toPlainText())});
     f.variantes = fiche_->variantes;
@@ -248,6 +340,11 @@ DialogueClients::DialogueClients(BaseClients& base, QWidget* parent)
     connect(ouvrir_, &QPushButton::clicked, this, choisir);
     connect(table_, &QTableView::doubleClicked, this, choisir);
     connect(recherche, &QLineEdit::textChanged, this, &DialogueClients::chercher);
+    // Not from inside the view's layout, which asked for the rows.
+    connect(
+        modele_, &ModeleClients::lecture_echouee, this,
+        [this](const QString& raison) { montrer_message(this, message_fiche(s(raison))); },
+        Qt::QueuedConnection);
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(recherche);
     colonne->addWidget(table_);
@@ -257,7 +354,7 @@ DialogueClients::DialogueClients(BaseClients& base, QWidget* parent)
 }
 
 void DialogueClients::chercher(const QString& texte) {
-    auto r = base_.lister(s(texte));
+    auto r = base_.parcourir(s(texte));
     if (r.erreur) {
         montrer_message(this, message_fiche(*r.erreur));
         return;
@@ -281,7 +378,9 @@ void DialogueClients::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::
     if (dialogue.exec() != QDialog::Accepted || dialogue.choisi() < 0)
         return;
     // As "-> Vous" of "Ouvrir…": clear-all, then the "Vous :" line.
-    prendre_vous(fenetre.etat(), dialogue.modele()->client(dialogue.choisi()).personne);
+    const Personne personne = dialogue.modele()->client(dialogue.choisi()).personne;
+    prendre_vous(fenetre.etat(), personne);
+    restaurer_client(fenetre, personne);
     fenetre.secondaires().fermer_interpretation();
     fenetre.afficher_modele();
 }

@@ -14,6 +14,7 @@ class QTableView;
 namespace kalder {
 class BaseClients;
 struct Fiche;
+struct Note;
 } // namespace kalder
 
 namespace kalder::ui {
@@ -21,8 +22,9 @@ namespace kalder::ui {
 class FenetrePrincipale;
 class ModeleClients;
 
-// The record, all of it shown; the contact, tags, a new note and new
-// consultations are saved with "Enregistrer" and when the dialog closes. A
+// The record, all of it shown; the contact, tags, a new note, the notes
+// modified or deleted and the spellings and partners removed are saved with
+// "Enregistrer" and when the dialog closes (new consultations at once). A
 // save that fails keeps the dialog open with what was typed.
 class DialogueFicheClient : public QDialog {
     Q_OBJECT
@@ -40,6 +42,12 @@ class DialogueFicheClient : public QDialog {
   private:
     void afficher();
     void nouvelle_consultation();
+    // The note of the selected line, nullptr without one.
+    Note* note_choisie();
+    void modifier_note();
+    void supprimer_note();
+    void retirer_orthographe();
+    void retirer_partenaire();
 
     BaseClients& base_;
     std::unique_ptr<Fiche> fiche_;

@@ -1,5 +1,6 @@
 #include "ui/impression.hpp"
 
+#include "document/impression_paginee.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/construction.hpp"
 
@@ -8,7 +9,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QMarginsF>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBlock>
@@ -162,26 +162,18 @@ bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
         montrer_message(parent, Message{"Erreur", message.toStdString(), Icone::avertissement});
         return false;
     }
-    QPainter peintre;
-    if (!peintre.begin(&imprimante)) {
+    // The printer's painter starts at its printable area, where the pages
+    // were laid out.
+    const QRect zone = zone_imprimable(imprimante);
+    const document::Pagination pagination{QRectF(QPointF(0, 0), zone.size()), QPointF(0, 0),
+                                          pages->premiere, pages->derniere};
+    const auto issue = document::imprimer_pages(imprimante, *document, pagination);
+    if (issue == document::IssueImpression::ouverture_impossible) {
         signaler_echec(parent, raison_ouverture(imprimante));
         return false;
     }
-    const QRect zone = zone_imprimable(imprimante);
-    bool suite = true;
-    for (int page = pages->premiere; page <= pages->derniere && suite; ++page) {
-        if (page > pages->premiere)
-            suite = imprimante.newPage();
-        if (!suite)
-            break;
-        const QRectF rectangle(0, page * zone.height(), zone.width(), zone.height());
-        peintre.save();
-        peintre.translate(0, -rectangle.top());
-        document->drawContents(&peintre, rectangle);
-        peintre.restore();
-    }
-    peintre.end();
-    if (!suite || imprimante.printerState() == QPrinter::Error) {
+    if (issue != document::IssueImpression::imprimee ||
+        imprimante.printerState() == QPrinter::Error) {
         signaler_echec(parent, raison_impression(imprimante));
         return false;
     }

@@ -7,6 +7,7 @@
 #include "ui/fenetre_frise.hpp"
 #if defined(KALDER_CLIENTS)
 #include "ui/fiche_client.hpp"
+#include "ui/suivi_clients.hpp"
 #endif
 #include "ui/fenetres_secondaires.hpp"
 
@@ -122,6 +123,12 @@ void FenetrePrincipale::montrer_comparaison() {
         });
         connect(this, &FenetrePrincipale::theme_efface, comparaison_,
                 &FenetreComparaison::oublier_personne);
+#if defined(KALDER_CLIENTS)
+        connect(comparaison_, &FenetreComparaison::variantes_changees, this,
+                [this](const Theme& personne, const std::vector<NomVariante>& noms) {
+                    retenir_variantes_client(*this, personne, noms);
+                });
+#endif
     }
     comparaison_->definir_personne(etat().origines.theme, QDate::currentDate().year());
     comparaison_->show();

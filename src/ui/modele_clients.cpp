@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace kalder::ui {
 
@@ -39,10 +40,52 @@ QString texte(const ResumeClient& c, int colonne) {
 
 } // namespace
 
+namespace {
+
+// What fills the dialog; the rest comes a page at a time as the view scrolls.
+constexpr std::size_t premiere_page = 200;
+constexpr std::size_t page_suivante = 1000;
+
+} // namespace
+
 void ModeleClients::definir(std::vector<ResumeClient> clients) {
     beginResetModel();
+    a_lire_ = {};
     clients_ = std::move(clients);
     endResetModel();
+}
+
+void ModeleClients::definir(ListeClients liste) {
+    beginResetModel();
+    a_lire_ = std::move(liste);
+    clients_.clear();
+    auto page = a_lire_.suivants(premiere_page);
+    clients_ = std::move(page.valeur);
+    endResetModel();
+    if (page.erreur)
+        emit lecture_echouee(QString::fromStdString(*page.erreur));
+}
+
+bool ModeleClients::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !a_lire_.finie();
+}
+
+void ModeleClients::fetchMore(const QModelIndex& parent) {
+    if (!parent.isValid())
+        lire_suite(page_suivante);
+}
+
+void ModeleClients::lire_suite(std::size_t nombre) {
+    auto page = a_lire_.suivants(nombre);
+    if (!page.valeur.empty()) {
+        const int debut = rowCount();
+        beginInsertRows({}, debut, debut + static_cast<int>(page.valeur.size()) - 1);
+        for (ResumeClient& c : page.valeur)
+            clients_.push_back(std::move(c));
+        endInsertRows();
+    }
+    if (page.erreur)
+        emit lecture_echouee(QString::fromStdString(*page.erreur));
 }
 
 int ModeleClients::rowCount(const QModelIndex& parent) const {
@@ -71,6 +114,11 @@ QVariant ModeleClients::headerData(int section, Qt::Orientation orientation, int
 }
 
 void ModeleClients::sort(int colonne, Qt::SortOrder ordre) {
+    if (colonne < 0 || colonne >= columnCount())
+        return;
+    // Sorted as a whole: the rows not read yet are read first.
+    if (!a_lire_.finie())
+        lire_suite(std::numeric_limits<std::size_t>::max());
     beginResetModel();
     QCollator collation(QLocale(QLocale::French));
     collation.setNumericMode(true);

@@ -1,8 +1,9 @@
 #pragma once
 // The list of "Clients…": name, first names, birth date, last consultation,
-// tags and number of notes, sortable by any column.
+// tags and number of notes, sortable by any column. The rows are read from
+// the client file as the view scrolls to them, so a long list shows at once.
 
-#include "clients/fiche.hpp"
+#include "clients/base_clients.hpp"
 
 #include <QAbstractTableModel>
 
@@ -17,6 +18,8 @@ class ModeleClients : public QAbstractTableModel {
     using QAbstractTableModel::QAbstractTableModel;
 
     void definir(std::vector<ResumeClient> clients);
+    // The first page now, the others when the view asks for them.
+    void definir(ListeClients liste);
     const ResumeClient& client(int ligne) const {
         return clients_.at(static_cast<std::size_t>(ligne));
     }
@@ -27,9 +30,19 @@ class ModeleClients : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     void sort(int colonne, Qt::SortOrder ordre = Qt::AscendingOrder) override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+  signals:
+    // Reading the rest of the list failed; the rows read stay.
+    void lecture_echouee(const QString& raison);
 
   private:
+    // Appends up to `nombre` rows of the list being read.
+    void lire_suite(std::size_t nombre);
+
     std::vector<ResumeClient> clients_;
+    ListeClients a_lire_;
 };
 
 } // namespace kalder::ui

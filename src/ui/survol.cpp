@@ -42,6 +42,11 @@ void FenetrePrincipale::montrer_statut() {
         barre_etat()->clearMessage();
 }
 
+void FenetrePrincipale::signaler(const QString& texte) {
+    statut_ = texte;
+    montrer_statut();
+}
+
 QStatusBar* FenetrePrincipale::barre_etat() const {
     return statusBar();
 }

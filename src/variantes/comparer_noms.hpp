@@ -16,6 +16,7 @@ namespace kalder {
 struct NomVariante {
     std::string prenom; // the first names, as typed
     std::string nom;
+    friend bool operator==(const NomVariante&, const NomVariante&) = default;
 };
 
 // A slot the name decides, as a column of the comparison.

@@ -29,7 +29,7 @@ def chaine(n):
     r = str(n)
     while n > 9:
         s = sum(int(c) for c in str(n))
-        r += " → " + " + ".join(str(n)) + " = " + str(s)
+        r += " → " + " + ".join(str(n)) + " =\u00a0" + str(s)
         n = s
     return r
 
@@ -91,7 +91,7 @@ def verifier_annee(dossier):
         if uid.startswith("mois-"):
             mois += 1
             attendu = ("Mois personnel %d — Anne-Marie Dupont" % mois_personnel,
-                       "Année personnelle %d + mois %d = %s"
+                       "Année personnelle\u00a0%d + mois\u00a0%d =\u00a0%s"
                        % (annee, debut.month, chaine(annee + debut.month)))
             if debut.day != 1:
                 echec("mois personnel hors du 1er : %s" % debut)
@@ -99,7 +99,7 @@ def verifier_annee(dossier):
             jours += 1
             total = mois_personnel + debut.day
             attendu = ("Jour personnel %d — Anne-Marie Dupont" % reduire(total),
-                       "Mois personnel %s%s %d + jour %d = %s"
+                       "Mois personnel %s%s\u00a0%d + jour\u00a0%d =\u00a0%s"
                        % ("d'" if MOIS[debut.month - 1][0] in "ao" else "de ",
                           MOIS[debut.month - 1], mois_personnel, debut.day, chaine(total)))
         if (resume, description) != attendu:

@@ -46,7 +46,7 @@ for cas in liste sauvegarder supprimer json; do
         bon=1
         case $statut in
             0) ;;
-            2|74) head -n 1 "$travail/erreur" | grep -q '^Erreur : ' || bon=0 ;;
+            2|74) head -n 1 "$travail/erreur" | grep -q '^Erreur : ' || bon=0 ;;
             *) bon=0 ;;
         esac
         if [ "$bon" -eq 0 ]; then

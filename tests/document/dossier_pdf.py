@@ -3,7 +3,7 @@
 
 Usage: dossier_pdf.py KALDER_THEME CAS
        (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile,
-        calendrier)
+        calendrier, message)
 """
 import json
 import os
@@ -80,7 +80,8 @@ def contenu(dossier):
         colonnes = unicodedata.normalize("NFKC", outil("pdftotext", "-layout", chemin, "-"))
         slots = json.loads(lancer(*personne, "--json", "--explications").stdout)["slots"]
         resume = lancer(*personne, "--explications").stdout.split("\nExplications\n", 1)[1]
-        libelles = iter(l.strip().split(" : ", 1)[0] for l in resume.splitlines() if l.strip())
+        libelles = iter(l.strip().split("\u202f: ", 1)[0] for l in resume.splitlines()
+                        if l.strip())
         # A monthly run's explanations: what a twelve share is written once.
         groupes = {}
         for cle, slot in slots.items():
@@ -91,7 +92,7 @@ def contenu(dossier):
         partages = {}
         for groupe in groupes.values():
             commun = os.path.commonprefix(groupe) if len(groupe) > 1 else ""
-            coupe = max((commun.rfind(s) + len(s) for s in (" ; ", " : ", ", ")
+            coupe = max((commun.rfind(s) + len(s) for s in ("\u202f; ", "\u202f: ", ", ")
                          if commun.rfind(s) >= 0), default=0)
             for texte in groupe:
                 partages[texte] = texte[:coupe] if coupe >= 12 else ""
@@ -101,14 +102,18 @@ def contenu(dossier):
             libelle = next(libelles)
             explication = slot["explication"]
             commun = partages.get(explication, "")
-            verifier(tasse(commun) in tout and tasse(explication[len(commun):]) in tout,
+            # After its caption, an explanation goes on in lower case ("(jour + année)").
+            reste = explication[len(commun):]
+            reste = reste[len(reste) - len(reste.lstrip("(|")) + 1:]
+            verifier(tasse(commun) in tout and tasse(reste) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
             # The "Entente" tab's copies of the person's numbers go with a partner.
             sans_partenaire = cle.startswith("ent(") and "--partenaire-prenom" not in personne
             if slot["visible"] and cle.split("(")[0] not in EN_FIGURE and not sans_partenaire:
                 valeur = slot["texte"].rsplit(" : ", 1)[-1]
-                ligne = r"^\s*" + re.escape(libelle) + r"\s+" + re.escape(valeur) + r"\s*$"
+                ligne = (r"^\s*" + re.escape(unicodedata.normalize("NFKC", libelle)) + r"\s+" +
+                         re.escape(valeur) + r"\s*$")
                 verifier(re.search(ligne, colonnes, re.M), f"{nom} : ligne « {libelle} » absente")
         # A row of the year table: its caption, then the twelve months in order.
         for run, titre in MOIS.items():
@@ -213,7 +218,7 @@ def echecs_ecriture(dossier):
         avant = sorted(os.listdir(dossier))
         r = lancer(*EXEMPLE, "--pdf", cible)
         verifier(r.returncode == 74, f"{cible} : statut {r.returncode}")
-        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
+        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
                  raison in r.stderr, f"{cible} : message {r.stderr!r}")
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
@@ -423,6 +428,7 @@ def hostile(dossier):
     for arguments, statut, raison in [
             (trop, 64, "au plus 20 variantes du nom"),
             (["--prepare-par", "x" * 201], 2, "de « Préparé par » dépasse 200"),
+            (["--message", "x" * 10001], 2, "pour le client dépasse 10000"),
             (["--variante", "A" * 101 + ";Dupont"], 2, "le prénom « AAAA"),
             (["--nom", "D" * 101], 2, "le nom « DDDD")]:
         r = lancer(*EXEMPLE, *arguments, "--pdf", os.path.join(dossier, "borne.pdf"))
@@ -456,7 +462,24 @@ def calendrier(dossier):
     verifier("Calendrier de l'année" not in sans_date, "calendrier sans date de naissance")
 
 
-CAS = {"contenu": contenu, "client": client, "mise_en_page": mise_en_page,
+def message(dossier):
+    """The message for the client: a page of its own between the cover and the
+    contents, as typed; none when blank; never in the outline."""
+    texte = "Merci de votre visite.\n\n  À bientôt <b>&amp; 100 % ;\n"
+    chemin = ecrire_pdf(dossier, EXEMPLE, "--message", texte)
+    pages = corps_des_pages(outil("pdftotext", chemin, "-"))
+    # Each page but the cover starts with the running header, the person's name.
+    verifier(pages[1][1:] == ["Message", "Merci de votre visite.", "À bientôt <b>&amp; 100 % ;"],
+             f"page du message : {pages[1]}")
+    verifier(pages[2][1:2] == ["Sommaire"], f"après le message : {pages[2][:3]}")
+    verifier(plan_du_pdf(chemin)[:1] == ["Sommaire"], "le message est dans le plan")
+    for vide in [" \n \t", ""]:
+        pages = corps_des_pages(outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--message",
+                                                              vide), "-"))
+        verifier(pages[1][1:2] == ["Sommaire"], f"message vide {vide!r} : {pages[1][:3]}")
+
+
+CAS = {"contenu": contenu, "message": message, "client": client, "mise_en_page": mise_en_page,
        "sections": sections, "variantes": variantes, "marges": marges,
        "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier}
 

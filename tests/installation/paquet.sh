@@ -11,6 +11,7 @@ paquet=$(ls kalder_*.deb)
 echo "paquet : $paquet"
 dpkg-deb -c "$paquet" | tee contenu-paquet.txt
 for f in ./usr/bin/kalder ./usr/bin/kalder-theme ./usr/libexec/kalder/kalder-dossier \
+         ./usr/libexec/kalder/kalder-clients \
          ./usr/share/applications/fr.kalder.Kalder.desktop \
          ./usr/share/metainfo/fr.kalder.Kalder.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \

@@ -8,7 +8,7 @@ prefixe=$(mktemp -d "${TMPDIR:-/tmp}/kalder-prefixe.XXXXXX")
 trap 'rm -rf "$prefixe"' EXIT
 
 cmake --install "$construction" --prefix "$prefixe" > /dev/null
-for f in bin/kalder bin/kalder-theme libexec/kalder/kalder-dossier \
+for f in bin/kalder bin/kalder-theme libexec/kalder/kalder-dossier libexec/kalder/kalder-clients \
          share/applications/fr.kalder.Kalder.desktop \
          share/metainfo/fr.kalder.Kalder.metainfo.xml \
          share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
@@ -26,3 +26,7 @@ env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
     --pdf "$prefixe/dossier.pdf"
 head -c 5 "$prefixe/dossier.pdf"
 echo
+# Its client file through the installed kalder-clients, in the usual data folder.
+env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
+    --note Rappel --prenom Anne-Marie --nom Dupont > /dev/null
+[ -f "$prefixe/.local/share/Kalder/Kalder.sqlite" ] && echo "fichier des clients"

@@ -70,8 +70,10 @@ class TestCalendrier : public BancFenetre {
                  QStringLiteral("Mois personnel 2"));
         QCOMPARE(vue(*c).jours.size(), std::size_t{30});
         QCOMPARE(vue(*c).aujourdhui, std::optional(kalder::Date{2026y / 6 / 20}));
-        QTRY_COMPARE(survol(*c, 6, 20),
-                     QStringLiteral("Mois personnel de juin 2 + jour 20 = 22 → 2 + 2 = 4"));
+        QTRY_COMPARE(
+            survol(*c, 6, 20),
+            QStringLiteral(
+                "Mois personnel de juin\u00A02 + jour\u00A020 =\u00A022 → 2 + 2 =\u00A04"));
 
         bouton(*c, QStringLiteral("bouton_calendrier_suivant"))->click();
         QCOMPARE(c->findChild<QComboBox*>(QStringLiteral("calendrier_liste_mois"))->currentText(),
@@ -85,15 +87,18 @@ class TestCalendrier : public BancFenetre {
         c->findChild<QSpinBox*>(QStringLiteral("calendrier_champ_annee"))->setValue(2028);
         c->findChild<QComboBox*>(QStringLiteral("calendrier_liste_mois"))->setCurrentIndex(1);
         QCOMPARE(vue(*c).jours.size(), std::size_t{29});
-        QTRY_COMPARE(survol(*c, 2, 29),
-                     QStringLiteral("Mois personnel de février 9 + jour 29 = 38 → 3 + 8 = 11 → "
-                                    "1 + 1 = 2"));
+        QTRY_COMPARE(
+            survol(*c, 2, 29),
+            QStringLiteral("Mois personnel de février\u00A09 + jour\u00A029 =\u00A038 → 3 + 8 "
+                           "=\u00A011 → 1 + 1 =\u00A02"));
 
         // The year: twelve months, each day reachable by hovering.
         c->findChild<QRadioButton*>(QStringLiteral("calendrier_vue_annee"))->setChecked(true);
         QCOMPARE(vue(*c).jours.size(), std::size_t{366});
-        QTRY_COMPARE(survol(*c, 12, 31),
-                     QStringLiteral("Mois personnel de décembre 1 + jour 31 = 32 → 3 + 2 = 5"));
+        QTRY_COMPARE(
+            survol(*c, 12, 31),
+            QStringLiteral("Mois personnel de décembre\u00A01 + jour\u00A031 =\u00A032 → 3 + 2 "
+                           "=\u00A05"));
         bouton(*c, QStringLiteral("bouton_calendrier_precedent"))->click();
         QCOMPARE(vue(*c).annee, 2027);
         QCOMPARE(vue(*c).mois, 0);

@@ -5,13 +5,16 @@
 #include "banc_fenetre.hpp"
 
 #include "document/dossier.hpp"
+#include "document/parties.hpp"
 #include "identite/identite.hpp"
+#include "interpretation/commandes.hpp"
 #include "modele/slots.hpp"
 #include "ui/dossier_consultation.hpp"
 #include "ui/fenetre_comparaison.hpp"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -73,6 +76,9 @@ class TestDossier : public BancFenetre {
                 d.findChild<QCheckBox*>(QStringLiteral("dossier_explications"))->setChecked(false);
                 d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))
                     ->setText(QStringLiteral("Claire Lune"));
+                d.findChild<QPlainTextEdit*>(QStringLiteral("dossier_message"))
+                    ->setPlainText(QStringLiteral("Chère Anne-Marie,\nà bientôt."));
+                QCOMPARE(d.parametres().message, QStringLiteral("Chère Anne-Marie,\nà bientôt."));
             },
             true));
         QVERIFY(propose_.endsWith(QStringLiteral("/Dupont Anne-Marie 15-07-1975.pdf")));
@@ -88,6 +94,10 @@ class TestDossier : public BancFenetre {
             QVERIFY(d.findChild<QCheckBox*>(QStringLiteral("dossier_nombres"))->isChecked());
             QCOMPARE(d.findChild<QLineEdit*>(QStringLiteral("dossier_prepare_par"))->text(),
                      QStringLiteral("Claire Lune"));
+            // A message is for one client only.
+            QVERIFY(d.findChild<QPlainTextEdit*>(QStringLiteral("dossier_message"))
+                        ->toPlainText()
+                        .isEmpty());
         }));
         QCOMPARE(QFileInfo(propose_).absolutePath(), QFileInfo(cible).absolutePath());
     }
@@ -202,6 +212,42 @@ class TestDossier : public BancFenetre {
         QVERIFY(pdf.contains(QStringLiteral("Paul Martin")));
         QVERIFY(!pdf.contains(QStringLiteral("Lefèvre")) &&
                 !pdf.contains(QStringLiteral("Durand")));
+    }
+
+    // Each interpretation's headings in the dossier are the headings its
+    // blocks declare, at their level, and nothing else: no sentence is
+    // taken for one, and its plain text is its blocks line by line.
+    void titres_ou_les_blocs_le_disent() {
+        calculer_exemple(*fenetre);
+        taper_partenaire(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"),
+                         QStringLiteral("17"), QStringLiteral("5"), QStringLiteral("1990"));
+        bouton(*fenetre, QStringLiteral("bouton_calculer_entente"))->click();
+        static const QRegularExpression titre_html(
+            QStringLiteral("<h(\\d)>([^<]*)</h\\d>|<h4 class=\"\\w+\">([^<]*)</h4>"));
+        for (auto* interpreter : {kalder::interpreter_synthese, kalder::interpreter_details,
+                                  kalder::interpreter_annee, kalder::interpreter_entente}) {
+            kalder::EtatFenetre etat = fenetre->etat();
+            QVERIFY(!interpreter(etat).message);
+            const kalder::Blocs& blocs = etat.interpretation.blocs;
+            QVERIFY(!blocs.empty());
+            QCOMPARE(etat.interpretation.texte, kalder::texte_brut(blocs));
+            QStringList attendus;
+            for (const kalder::Bloc& b : blocs)
+                if (b.genre == kalder::Genre::titre)
+                    attendus << QStringLiteral("%1 %2").arg(b.niveau).arg(
+                        QString::fromStdString(b.texte).trimmed().toHtmlEscaped());
+            QStringList trouves;
+            const QString html = kalder::document::blocs_en_html(blocs);
+            for (auto m = titre_html.globalMatch(html); m.hasNext();) {
+                const auto t = m.next();
+                trouves << (t.captured(1).isEmpty()
+                                ? QStringLiteral("3 ") + t.captured(3).replace(QChar::Nbsp, u' ')
+                                : QStringLiteral("%1 %2")
+                                      .arg(t.captured(1).toInt() - 2)
+                                      .arg(t.captured(2)));
+            }
+            QCOMPARE(trouves, attendus);
+        }
     }
 
     // The fresh calculation of the stored identity shows what the window

@@ -131,8 +131,10 @@ class TestExplications : public BancFenetre {
     // tooltip; away from it, the status bar is clear again.
     void survol_dans_la_barre_d_etat() {
         calculer_exemple(*fenetre);
-        const QString voyelles = QStringLiteral("Voyelles des prénoms et du nom : A 1 + E 5 + A 1 "
-                                                "+ I 9 + E 5 + U 3 + O 6 = 30 → 3 + 0 = 3");
+        const QString voyelles =
+            QStringLiteral("Voyelles du prénom et du nom\u202F: A\u00A01 + E\u00A05 + "
+                           "A\u00A01 + I\u00A09 + E\u00A05 + U\u00A03 + "
+                           "O\u00A06 =\u00A030 → 3 + 0 =\u00A03");
         QLabel* l = libelle(*fenetre, QStringLiteral("synth(0)"));
         QTest::mouseMove(l);
         QTRY_COMPARE(fenetre->statusBar()->currentMessage(), voyelles);
@@ -164,12 +166,13 @@ class TestExplications : public BancFenetre {
         QTest::mouseMove(l);
         QTRY_VERIFY(barre->currentMessage() != indication);
         const QString message = barre->currentMessage();
-        QVERIFY2(l->toolTip().startsWith(
-                     QStringLiteral("Toutes les lettres des prénoms et du nom : A 1 + N 5")) &&
-                     l->toolTip().endsWith(QStringLiteral("= 71 → 7 + 1 = 8")),
+        QVERIFY2(l->toolTip().startsWith(QStringLiteral(
+                     "Toutes les lettres du prénom et du nom\u202F: A\u00A01 + N\u00A05")) &&
+                     l->toolTip().endsWith(QStringLiteral("=\u00A071 → 7 + 1 =\u00A08")),
                  qPrintable(l->toolTip()));
         QVERIFY2(message.startsWith(QStringLiteral("Toutes les lettres")), qPrintable(message));
-        QVERIFY2(message.endsWith(QStringLiteral("T 2 = 71 → 7 + 1 = 8")), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("T\u00A02 =\u00A071 → 7 + 1 =\u00A08")),
+                 qPrintable(message));
         QVERIFY2(message.contains(QChar(0x2026)), qPrintable(message));
         QVERIFY(barre->fontMetrics().horizontalAdvance(message) < barre->width());
         QTest::mouseMove(champ(*fenetre, QStringLiteral("champ_prenom")));
@@ -257,14 +260,15 @@ class TestExplications : public BancFenetre {
             QVERIFY2(lu.endsWith(QStringLiteral(" : ") + l->text()), qPrintable(lu));
             const QString description = i->text(QAccessible::Description);
             QVERIFY2(description.endsWith(l->text()), qPrintable(nom + " : " + description));
-            QVERIFY2(description.contains(QStringLiteral(" = ")), qPrintable(description));
+            QVERIFY2(description.contains(QStringLiteral(" =\u00A0")), qPrintable(description));
         }
         QAccessibleInterface* huit = accessible(libelle(*fenetre, QStringLiteral("Grille(8)")));
         QCOMPARE(huit->text(QAccessible::Name),
                  QStringLiteral("Grille d'inclusion, chiffre 8 : 0"));
-        QCOMPARE(
-            huit->text(QAccessible::Description),
-            QStringLiteral("Lettres valant 8 (H, Q, Z) : aucune dans le nom, chiffre absent = 0"));
+        QCOMPARE(huit->text(QAccessible::Description),
+                 QStringLiteral(
+                     "Lettres valant 8 (H, Q, Z)\u202F: aucune dans le prénom et le nom, chiffre "
+                     "absent =\u00A00"));
         // Emptied with its slot.
         cliquer(*fenetre, QStringLiteral("bouton_effacer_tout"));
         QCOMPARE(accessible(libelle(*fenetre, QStringLiteral("synth(0)")))
@@ -278,7 +282,8 @@ class TestExplications : public BancFenetre {
         QLabel* l = libelle(*fenetre, QStringLiteral("synth(4)"));
         QAccessible::setActive(true);
         QCOMPARE(accessible(l)->text(QAccessible::Description),
-                 QStringLiteral("Mois 7 + jour 15 = 22, nombre maître gardé : 22/4"));
+                 QStringLiteral(
+                     "Mois\u00A07 + jour\u00A015 =\u00A022, nombre maître gardé\u202F: 22/4"));
     }
 
     // A new person after a compatibility: the common numbers are those of the

@@ -64,7 +64,7 @@ class TestFrise : public BancFenetre {
             QApplication::sendEvent(dessin, &survol);
         }
         QTRY_COMPARE(QToolTip::text(), QString::fromStdString(apogee.explication));
-        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 36 ans")));
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Apogée 2, de 28 à 36\u00A0ans")));
 
         calculer(*fenetre, QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1980"));
         QTRY_COMPARE(annee_naissance(*frise), 1980);

@@ -3,6 +3,7 @@
 
 #include "nom_du_cas.hpp"
 
+#include "lisible.hpp"
 #include <gtest/gtest.h>
 
 namespace kalder {
@@ -64,7 +65,7 @@ TEST_P(JourPersonnelCas, ValeursEtExplication) {
     EXPECT_EQ(jours[0].annee_personnelle, c.annee);
     EXPECT_EQ(jours[0].mois_personnel, c.mois);
     EXPECT_EQ(jours[0].jour_personnel, c.jour);
-    EXPECT_EQ(jours[0].explication, c.explication);
+    EXPECT_EQ(::essai::lisible(jours[0].explication), c.explication);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calendrier, JourPersonnelCas, testing::ValuesIn(cas_jours),
@@ -85,7 +86,7 @@ TEST(Calendrier, AnneeEntiereEtMoisDeLaGrille) {
     // The birth year starts on the birthday.
     const auto annee_naissance = jours_personnels(anne_marie(), plage_annee(1975));
     EXPECT_EQ(annee_naissance.front().date, 1975y / 7 / 15);
-    EXPECT_EQ(expliquer_mois_du_calendrier(anne_marie(), 2026, 6),
+    EXPECT_EQ(::essai::lisible(expliquer_mois_du_calendrier(anne_marie(), 2026, 6)),
               "Année personnelle 5 + mois 6 = 11 → 1 + 1 = 2");
 }
 

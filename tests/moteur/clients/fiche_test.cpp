@@ -57,6 +57,36 @@ TEST(Clients, AccentComposeEstLaMemeLettre) {
     EXPECT_EQ(lu.valeur->personne.prenoms, "Zo\xC3\xA9");
 }
 
+// The list read a page at a time is the whole list, in its order, and sees
+// the file as it was when it was asked for.
+TEST(Clients, ListeParPagesCommeLaListeEntiere) {
+    DossierTemporaire dossier;
+    BaseClients base(dossier.chemin());
+    for (int i = 0; i < 10; ++i)
+        ASSERT_FALSE(base.ajouter_note({"Nom" + std::to_string(9 - i), "P", "", "", ""},
+                                       "2026-01-02 10:00", i % 2 ? "pair" : "impair"));
+    for (const char* recherche : {"", "impair"}) {
+        auto liste = base.parcourir(recherche);
+        ASSERT_FALSE(liste.erreur);
+        std::vector<std::string> lus;
+        for (bool premiere = true; !liste.valeur.finie(); premiere = false) {
+            for (const ResumeClient& c : liste.valeur.suivants(3).valeur)
+                lus.push_back(c.personne.nom);
+            // Another program writes while the list is being read.
+            if (premiere) {
+                ASSERT_FALSE(BaseClients(dossier.chemin())
+                                 .ajouter_note({"Tard", "P", "", "", ""}, "2026-01-03", "impair"));
+            }
+        }
+        std::vector<std::string> attendus;
+        ASSERT_FALSE(base.effacer({"Tard", "P", "", "", ""}));
+        for (const ResumeClient& c : base.lister(recherche).valeur)
+            attendus.push_back(c.personne.nom);
+        EXPECT_EQ(lus, attendus) << recherche;
+        EXPECT_EQ(lus.size(), *recherche ? 5u : 10u);
+    }
+}
+
 TEST(Clients, FichierCreePourSonProprietaireSeulement) {
     DossierTemporaire dossier;
     const mode_t avant = umask(0);

@@ -3,6 +3,8 @@
 #include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
 #include "explication/explications.hpp"
+#include "frise/frise.hpp"
+#include "lisible.hpp"
 #include "modele/catalogue.hpp"
 #include "modele/effacer.hpp"
 #include "modele/slots.hpp"
@@ -27,8 +29,9 @@ class Hasard {
 
     std::string nom() {
         static const std::vector<std::string> morceaux = {
-            "a", "e", "i", "o", "u", "y", "b", "k", "t", "m", "n", "r", "s", "z", "h",
-            "é", "è", "à", "ç", "ë", "É", "Ô", "A", "J", "-", " ", "'", "Q", "w", "x"};
+            "a", "e", "i", "o", "u", "y", "b", "k", "t", "m", "n", "r",
+            "s", "z", "h", "é", "è", "à", "ç", "ë", "É", "Ô", "A", "J",
+            "-", " ", "'", "Q", "w", "x", "ß", "Ł", "µ", "ñ", "æ", "2"};
         std::string r;
         const int longueur = entre(1, 12);
         for (int i = 0; i < longueur; ++i)
@@ -64,20 +67,79 @@ bool pli_faux(const std::string& texte) {
     return false;
 }
 
-// What no explanation may say: a step to the same value ("16 → 16"), a false
-// fold, "1e" for "1re", or "mod".
-void verifier_forme(const std::string& explication, const std::string& contexte) {
-    static const std::regex meme_valeur(R"((^|[^0-9])([0-9]+) → \2($|[^0-9]))");
-    EXPECT_FALSE(std::regex_search(explication, meme_valeur)) << contexte << " : " << explication;
+// What no text may say, and why: plain strings, then patterns.
+constexpr std::pair<const char*, const char*> chaines_interdites[] = {
+    {" :", "une espace ordinaire avant :"},
+    {" ;", "une espace ordinaire avant ;"},
+    {" !", "une espace ordinaire avant !"},
+    {" ?", "une espace ordinaire avant ?"},
+    {"« ", "une espace ordinaire dans « »"},
+    {" »", "une espace ordinaire dans « »"},
+    {"= ", "une espace ordinaire après ="},
+    {"1ère", "« 1re »"},
+    {" 1e ", "« 1re »"},
+    {" mod ", "« reste de la division »"},
+    {"calculée", "« année de calcul »"},
+    {"nombre karmique", "« dette karmique »"},
+    {"né le", "une tournure épicène"},
+    {"du partenaire", "une tournure épicène"},
+    {"de plus", "une liste coupée"},
+    {"sans valeur =", "une seule forme pour un caractère sans valeur"},
+    {"aucune dans le nom", "les prénoms comptent aussi"},
+};
+
+struct FormeInterdite {
+    std::regex motif;
+    const char* raison;
+};
+
+const std::vector<FormeInterdite>& motifs_interdits() {
+    static const std::vector<FormeInterdite> formes = [] {
+        const std::pair<const char*, const char*> table[] = {
+            {R"((^|[^0-9])([0-9]+) → \2($|[^0-9]))", "un pas vers la même valeur"},
+            {"[0-9] (ans?|jours?|mois)\\b", "une espace ordinaire entre un nombre et son unité"},
+            {":[^:=→]*:", "deux deux-points de suite"},
+            {"(de |d')([a-zéû]+) à \\2([^a-z]|$)", "« en janvier »"},
+            {"lettre[^:]*: «", "un chiffre ou un signe appelé lettre"},
+        };
+        std::vector<FormeInterdite> r;
+        for (const auto& [motif, raison] : table)
+            r.push_back({std::regex(motif), raison});
+        return r;
+    }();
+    return formes;
+}
+
+// What no explanation may say: the forms above, or a false fold. The
+// patterns, slower, only when asked.
+void verifier_forme(const std::string& explication, const std::string& contexte,
+                    bool motifs = true) {
+    for (const auto& [chaine, raison] : chaines_interdites)
+        EXPECT_EQ(explication.find(chaine), std::string::npos)
+            << contexte << " (" << raison << ") : " << explication;
+    for (const FormeInterdite& f : motifs_interdits()) {
+        if (!motifs)
+            break;
+        EXPECT_FALSE(std::regex_search(explication, f.motif))
+            << contexte << " (" << f.raison << ") : " << explication;
+    }
     EXPECT_FALSE(pli_faux(explication)) << contexte << " : " << explication;
-    for (const char* interdit : {" 1e ", " mod "})
-        EXPECT_EQ(explication.find(interdit), std::string::npos)
-            << contexte << " : " << explication;
+}
+
+// Joined to its caption, an explanation says the caption once and goes on
+// in lower case: "Chemin de vie : jour 15 + …".
+void verifier_apres_libelle(const std::string& nom, const std::string& explication) {
+    const std::string libelle = libelle_slot(nom);
+    const std::string suite = apres_libelle(libelle, explication);
+    EXPECT_FALSE(::essai::lisible(suite).starts_with(::essai::lisible(libelle)))
+        << nom << " : " << explication;
+    static const std::regex majuscule("^[(|]?(É|[A-Z])[a-zé]");
+    EXPECT_FALSE(std::regex_search(suite, majuscule)) << nom << " : " << suite;
 }
 
 // Every slot: empty explanation for an empty slot, otherwise one that ends in
 // the value shown.
-void verifier_toutes(const EtatFenetre& e, const std::string& contexte) {
+void verifier_toutes(const EtatFenetre& e, const std::string& contexte, bool motifs) {
     const auto slots = slots_nommes(e);
     const auto explications = expliquer_slots(e);
     ASSERT_EQ(slots.size(), explications.size());
@@ -97,7 +159,8 @@ void verifier_toutes(const EtatFenetre& e, const std::string& contexte) {
         ASSERT_FALSE(explication.empty()) << contexte << " " << slots[i].first << " = " << texte;
         EXPECT_TRUE(atteint_la_valeur(explication, *slots[i].second))
             << contexte << " " << slots[i].first << " = " << texte << " : " << explication;
-        verifier_forme(explication, contexte + " " + slots[i].first);
+        verifier_forme(explication, contexte + " " + slots[i].first, motifs);
+        verifier_apres_libelle(slots[i].first, explication);
     }
 }
 
@@ -109,13 +172,13 @@ void verifier_total(const EtatFenetre& e, const char* slot, Nombre brut) {
         EXPECT_EQ(explication, "") << slot;
         return;
     }
-    const std::string total = " = " + std::to_string(brut);
+    const std::string total = " =\u00A0" + std::to_string(brut);
     const auto position = explication.find(total);
     ASSERT_NE(position, std::string::npos) << slot << " : " << explication;
     const std::string termes = explication.substr(0, position);
     if (termes.find("…") != std::string::npos)
         return; // a long name is cut short
-    static const std::regex valeur(R"( ([1-9])(?= \+|$))");
+    static const std::regex valeur("\u00A0([1-9])(?= \\+|$)");
     Nombre somme = 0;
     for (auto it = std::sregex_iterator(termes.begin(), termes.end(), valeur);
          it != std::sregex_iterator(); ++it)
@@ -154,7 +217,23 @@ TEST(Explications, PersonnesAuHasard) {
             continue;
         entente_et_annee_au_hasard(e, h);
         const std::string qui = e.theme.prenom + " " + e.theme.nom;
-        verifier_toutes(e, qui);
+        // Every form for the first few hundred persons.
+        verifier_toutes(e, qui, essai_ < 300);
+        // The timeline's texts too, a line at a time.
+        const auto lignes = [&qui](const auto& bandes) {
+            for (const BandeFrise& b : bandes)
+                for (std::size_t debut = 0, fin = 0; fin != std::string::npos; debut = fin + 1) {
+                    fin = b.explication.find('\n', debut);
+                    verifier_forme(b.explication.substr(debut, fin - debut), qui + " frise");
+                }
+        };
+        if (const auto f = essai_ < 300 ? construire_frise(e, 2026) : std::nullopt) {
+            lignes(f->cycles);
+            lignes(f->apogees);
+            lignes(f->defis);
+            lignes(f->noeuds);
+            lignes(f->annees_personnelles);
+        }
         if (HasFailure())
             return;
         const Theme& t = e.theme;
@@ -224,35 +303,46 @@ TEST(Explications, SuitesDeCommandes) {
             quoi = "effacer partenaire";
             break;
         }
-        verifier_toutes(e, std::to_string(pas) + " " + quoi);
+        verifier_toutes(e, std::to_string(pas) + " " + quoi, pas < 100);
         if (HasFailure())
             return;
     }
 }
 
+// The wording of each kind of explanation, no-break spaces read as blanks.
 TEST(Explications, ExempleAnneMarieDupont) {
     EtatFenetre e = essai::anne_marie_dupont();
     ASSERT_FALSE(calculer_theme(e, 2026).message);
-    EXPECT_EQ(expliquer_slot(e, "synth(0)"), "Voyelles des prénoms et du nom : A 1 + E 5 + A 1 + I "
-                                             "9 + E 5 + U 3 + O 6 = 30 → 3 + 0 = 3");
-    EXPECT_EQ(expliquer_slot(e, "synth(4)"), "Mois 7 + jour 15 = 22, nombre maître gardé : 22/4");
-    EXPECT_EQ(expliquer_slot(e, "dei(1)"),
-              "Consonnes du mot « Marie » : M 4 + R 9 = 13, dette karmique : 13");
-    EXPECT_EQ(expliquer_slot(e, "apogee2"),
-              "Jour 15 + année 1975 = 1990 → 1 + 9 + 9 + 0 = 19, écrit 19/1");
-    EXPECT_EQ(expliquer_slot(e, "vie(0)"),
-              "Jour 15 + mois 7 + année 1975 = 1997 → 1 + 9 + 9 + 7 = 26 → 2 + 6 = 8");
-    EXPECT_EQ(expliquer_slot(e, "Grille(8)"),
-              "Lettres valant 8 (H, Q, Z) : aucune dans le nom, chiffre absent = 0");
-    EXPECT_EQ(expliquer_slot(e, "tri2"),
-              "Lettres du prénom : A 1 + N 5 + N 5 + E 5 + M 4 + A 1 + R 9 + I 9 + E 5 = 44 → 4 "
-              "+ 4 = 8");
-    // Read back from other slots, as the calculation does.
-    EXPECT_EQ(expliquer_slot(e, "defi_apogee3"), "Défis des apogées 1 et 2 : |1 − 2| = 1");
-    EXPECT_EQ(expliquer_slot(e, "Nomb(11)"),
-              "Lettres du 1er mot « Anne » : A 1 + N 5 + N 5 + E 5 = 16 ; 16 + jour 15 = 31 → 3 "
-              "+ 1 = 4");
-    EXPECT_EQ(expliquer_slot(e, "inconnu"), "");
+    const std::pair<const char*, const char*> cas[] = {
+        {"synth(0)", "Voyelles du prénom et du nom : A 1 + E 5 + A 1 + I 9 + E 5 + U 3 + O 6 = 30 "
+                     "→ 3 + 0 = 3"},
+        {"synth(4)", "Mois 7 + jour 15 = 22, nombre maître gardé : 22/4"},
+        {"dei(1)", "Consonnes du mot « Marie » : M 4 + R 9 = 13, dette karmique : 13"},
+        {"apogee2", "Jour 15 + année 1975 = 1990 → 1 + 9 + 9 + 0 = 19, écrit 19/1"},
+        {"apogee3", "(Jour + année) 1990 → 1 + 9 + 9 + 0 = 19, (jour + mois) 22 : 19 + 22 = 41, "
+                    "écrit 41/5"},
+        {"vie(0)", "Jour 15 + mois 7 + année 1975 = 1997 → 1 + 9 + 9 + 7 = 26 → 2 + 6 = 8"},
+        {"Grille(8)",
+         "Lettres valant 8 (H, Q, Z) : aucune dans le prénom et le nom, chiffre absent = 0"},
+        {"tri1", "1re lettre du prénom : A 1"},
+        {"tri2", "Lettres du prénom : A 1 + N 5 + N 5 + E 5 + M 4 + A 1 + R 9 + I 9 + E 5 = 44 → "
+                 "4 + 4 = 8"},
+        {"deco(0)", "1er mot du prénom et du nom, coupés aux blancs et aux signes : Anne"},
+        {"Nomb(12)", "Jour du mois de naissance, sans réduction = 15"},
+        {"Nomb(14)", "Écart des deux chiffres du jour 15 : |1 − 5| = 4"},
+        {"cycle3", "Année de naissance 1975 → 1 + 9 + 7 + 5 = 22, nombre maître gardé : 22/4"},
+        {"fin_apogee1", "36 − chemin de vie réduit 8 = 28 ans"},
+        // Read back from other slots, as the calculation does.
+        {"defi_apogee3", "Défis des apogées 1 et 2 : |1 − 2| = 1"},
+        {"Nomb(11)", "Lettres du 1er mot « Anne » : A 1 + N 5 + N 5 + E 5 = 16 ; 16 + jour 15 = "
+                     "31 → 3 + 1 = 4"},
+        {"inconnu", ""},
+    };
+    for (const auto& [slot, attendu] : cas)
+        EXPECT_EQ(::essai::lisible(expliquer_slot(e, slot)), attendu) << slot;
+    // After its caption: said once, in lower case.
+    EXPECT_EQ(::essai::lisible(apres_libelle("Chemin de vie", expliquer_slot(e, "vie(0)"))),
+              "jour 15 + mois 7 + année 1975 = 1997 → 1 + 9 + 9 + 7 = 26 → 2 + 6 = 8");
 }
 
 // Letters as written and as counted: an accent folded with the reason it
@@ -267,22 +357,29 @@ TEST(Explications, LettresEcritesEtComptees) {
     };
     const Cas cas[] = {
         {"Hélène", "Zoë", "Nomb(4)",
-         "Consonnes des prénoms et du nom (les voyelles accentuées comptent ici comme consonnes) "
+         "Consonnes du prénom et du nom (les voyelles accentuées comptent ici comme consonnes) "
          ": H 8 + é→E 5 + L 3 + è→E 5 + N 5 + Z 8 + ë (sans valeur) 0 = 34 → 3 + 4 = 7"},
-        {"Hélène", "Zoë", "Nomb(0)",
+        {"Hélène Anne", "Zoë", "Nomb(0)",
          "Voyelles des prénoms et du nom (les voyelles accentuées comptent ici comme consonnes) "
-         ": E 5 + O 6 = 11, nombre maître gardé : 11/2"},
+         ": E 5 + A 1 + E 5 + O 6 = 17 → 1 + 7 = 8"},
         {"Hélène", "Zoë", "defi(1)",
          "1er caractère qui n'est pas une voyelle H 8, dernier ë (sans valeur) 0 : |8 − 0| = 8"},
-        {"Anne", "Élodie", "Nomb(6)", "1ère voyelle (A, E, I, O, U, Y) du nom « Élodie » : É→E"},
-        {"Œdipe", "Äb", "Nomb(5)", "Initiales Œ, Ä sans valeur = 0"},
-        {"Œdipe", "Äb", "Nomb(9)", "Date de naissance absente ; toutes les lettres 27 → 2 + 7 = 9"},
+        {"Anne", "Élodie", "Nomb(6)", "1re voyelle (A, E, I, O, U, Y) du nom « Élodie » : É→E"},
+        {"Œdipe", "Äb", "Nomb(5)", "Initiales : Œ (sans valeur) 0 + Ä (sans valeur) 0 = 0"},
+        {"Œdipe", "Äb", "Nomb(9)", "Date de naissance absente : toutes les lettres 27 → 2 + 7 = 9"},
+        {"Œdipe", "Äb", "Nomb(13)", "Date de naissance absente : 9 − 0 = 9"},
+        {"Œdipe", "Äb", "tri1", "1re lettre du prénom : Œ (sans valeur) 0"},
+        // Every character of a name is listed the same way.
+        {"Łucja", "Straßeµ", "Nomb(3)",
+         "Toutes les lettres du prénom et du nom : Ł (sans valeur) 0 + U 3 + C 3 + J 1 + A 1 + S "
+         "1 + T 2 + R 9 + A 1 + ß (sans valeur) 0 + E 5 + µ (sans valeur) 0 = 26 → 2 + 6 = 8"},
     };
     for (const Cas& c : cas) {
         EtatFenetre e;
         essai::saisir_personne(e, c.prenom, c.nom);
         ASSERT_FALSE(calculer_theme(e, 2026).message);
-        EXPECT_EQ(expliquer_slot(e, c.slot), c.attendu) << c.prenom << " " << c.nom;
+        EXPECT_EQ(::essai::lisible(expliquer_slot(e, c.slot)), c.attendu)
+            << c.prenom << " " << c.nom;
     }
 }
 
@@ -293,7 +390,7 @@ TEST(Explications, ApresEffacerLePanneauVertGardeSaDate) {
     ASSERT_FALSE(calculer_theme(e, 2026).message);
     effacer(e);
     EXPECT_EQ(e.theme.jour, 0);
-    EXPECT_EQ(expliquer_slot(e, "cycle2"), "Jour de naissance : 15 → 1 + 5 = 6");
+    EXPECT_EQ(::essai::lisible(expliquer_slot(e, "cycle2")), "Jour de naissance 15 → 1 + 5 = 6");
     EXPECT_EQ(expliquer_slot(e, "Nomb(0)"), "");
 }
 
@@ -304,7 +401,7 @@ TEST(Explications, AnneeDeLaGrille) {
     e.saisir(ChampId::annee_calcul, "2030");
     ASSERT_FALSE(calculer_pour_annee(e).message);
     e.saisir(ChampId::annee_calcul, "1999");
-    EXPECT_EQ(expliquer_slot(e, "annee_personnelle"),
+    EXPECT_EQ(::essai::lisible(expliquer_slot(e, "annee_personnelle")),
               "Année 2030 + mois 7 + jour 15 = 2052 → 2 + 0 + 5 + 2 = 9");
 }
 

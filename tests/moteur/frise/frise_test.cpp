@@ -4,6 +4,7 @@
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 
+#include "lisible.hpp"
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,7 +30,8 @@ void comparer(const std::vector<BandeFrise>& bandes, const std::vector<BandeAtte
         EXPECT_EQ(b.chiffre, a.chiffre);
         EXPECT_EQ(b.age_debut, a.age_debut);
         EXPECT_EQ(b.age_fin, a.age_fin);
-        EXPECT_EQ(b.explication.substr(0, a.debut_explication.size()), a.debut_explication);
+        EXPECT_EQ(::essai::lisible(b.explication).substr(0, a.debut_explication.size()),
+                  a.debut_explication);
     }
 }
 
@@ -47,12 +49,12 @@ TEST(Frise, ExempleAnneMarieDupont) {
     EXPECT_EQ(f->annee_calcul, 2026);
     EXPECT_EQ(f->age_maximal, 90);
     comparer(liste(f->cycles), {{"Cycle 1", "7", 7, 0, 29,
-                                 "Cycle de 0 à 28 ans (1975-2003) : 7\nMois de naissance : 7"},
+                                 "Cycle de 0 à 28 ans (1975–2003) : 7\nMois de naissance 7"},
                                 {"Cycle 2", "6", 6, 29, 58, "Cycle de 29 à 57 ans"},
                                 {"Cycle 3", "22/4", 4, 58, 90,
                                  "Cycle après 57 ans (dès 2033) : 22/4\nAnnée de naissance"}});
     comparer(liste(f->apogees), {{"Apogée 1", "22/4", 4, 0, 28,
-                                  "Apogée 1, de 0 à 27 ans (1975-2002) : 22/4\nMois 7 + jour 15"},
+                                  "Apogée 1, de 0 à 27 ans (1975–2002) : 22/4\nMois 7 + jour 15"},
                                  {"Apogée 2", "19/1", 1, 28, 37, "Apogée 2"},
                                  {"Apogée 3", "41/5", 5, 37, 46, "Apogée 3"},
                                  {"Apogée 4", "20/2", 2, 46, 90, "Apogée 4, à partir de 46 ans"}});
@@ -63,11 +65,12 @@ TEST(Frise, ExempleAnneMarieDupont) {
     EXPECT_EQ(f->noeuds[2].titre, "Noeud 3");
     EXPECT_EQ(f->noeuds[2].age_debut, 27);
     EXPECT_EQ(f->noeuds[2].nombre, "27");
-    EXPECT_EQ(f->noeuds[8].explication.substr(0, 36), "Noeud 9 : 81 ans (2056)\nFin du 9e cy");
+    EXPECT_EQ(::essai::lisible(f->noeuds[8].explication).substr(0, 36),
+              "Noeud 9 : 81 ans (2056)\nFin du 9e cy");
     // No year in two bands: each band starts the year after the last one's end.
     for (std::size_t i = 1; i < f->apogees.size(); ++i)
         EXPECT_NE(f->apogees[i - 1].explication.find(
-                      "-" + std::to_string(1975 + f->apogees[i].age_debut - 1) + ")"),
+                      "–" + std::to_string(1975 + f->apogees[i].age_debut - 1) + ")"),
                   std::string::npos)
             << f->apogees[i - 1].explication;
     // One personal year per year of the axis; the one of the year on screen

@@ -15,8 +15,8 @@ TEST(Catalogue, LibellesLusParUnUtilisateur) {
     EXPECT_EQ(libelle_slot("Nomb(0)"), "Elan spirituel");
     EXPECT_EQ(libelle_slot("Nomb(6)"), "1ère voyelle du nom");
     EXPECT_EQ(libelle_slot("Nomb(14)"), "Jour de naissance, défi");
-    EXPECT_EQ(libelle_slot("semaine(15)"), "Apogée semaine 2 de mars");
-    EXPECT_EQ(libelle_slot("semdef(44)"), "Défi de l'apogée semaine 4 d'août");
+    EXPECT_EQ(libelle_slot("semaine(15)"), "Apogée de la semaine 2 de mars");
+    EXPECT_EQ(libelle_slot("semdef(44)"), "Défi de l'apogée de la semaine 4 d'août");
     EXPECT_EQ(libelle_slot("Toi(4)"), "Mois personnel d'avril");
     EXPECT_EQ(libelle_slot("lettre(2)"), "Mode d'expression, Emotif");
     EXPECT_EQ(libelle_slot("ent(7)"), "Essence de la rencontre");

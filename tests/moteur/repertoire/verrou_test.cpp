@@ -140,7 +140,7 @@ TEST(RepertoireSupprimer, AbsenteRienNEstEcrit) {
         supprimer_personne(dossier.chemin(), Personne{"Martin", "Paul", "3", "4", "1981"});
     ASSERT_TRUE(issue.message);
     EXPECT_EQ(issue.message->titre, "Erreur");
-    EXPECT_EQ(issue.message->texte, "«\u00a0Martin;Paul;3;4;1981\u00a0» n'est pas (ou plus) dans "
+    EXPECT_EQ(issue.message->texte, "«\u00a0Paul Martin (3/4/1981)\u00a0» n'est pas (ou plus) dans "
                                     "le répertoire\u00a0: rien n'a été "
                                     "retiré.");
     EXPECT_EQ(noms_dans(dossier.chemin()), std::vector<std::string>{"Kalderrep.txt"});

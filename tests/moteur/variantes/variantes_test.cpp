@@ -172,7 +172,7 @@ TEST(Variantes, NombresDeLaDateUneFoisAuDessus) {
     const auto date = nombres_de_la_date(lignes[0]);
     const std::pair<std::string, std::string> attendus[] = {
         {"Vie entière", "Chemin de vie : " + e.synth[synth::chemin_vie].texte},
-        {"Cycle de 0 à 28 ans", e.cycle1.texte}};
+        {"Cycle de 0 à 28\u00A0ans", e.cycle1.texte}};
     for (const auto& a : attendus)
         EXPECT_NE(std::find_if(date.begin(), date.end(),
                                [&](const NombreDate& n) {
