@@ -16,6 +16,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <set>
 
 namespace kalder::document {
 
@@ -73,14 +74,25 @@ bool introduit(const QTextBlock& b) {
     return !texte.isEmpty() && texte.size() < 90 && texte.endsWith(QLatin1Char(':'));
 }
 
+// The block after `b` that holds text: a heading is kept with its first line,
+// not with the blank line under it.
+QTextBlock prochain_ecrit(const QTextBlock& b) {
+    QTextBlock suivant = b.next();
+    while (suivant.isValid() && suivant.text().trimmed().isEmpty() &&
+           !QTextCursor(suivant).currentTable())
+        suivant = suivant.next();
+    return suivant;
+}
+
 // Whether [haut, bas) runs over a page break.
 bool a_cheval(qreal haut, qreal bas, qreal hauteur) {
     return static_cast<int>(haut / hauteur) != static_cast<int>((bas - 0.5) / hauteur);
 }
 
-void commencer_page(const QTextBlock& b) {
+void commencer_page(const QTextBlock& b,
+                    QTextFormat::PageBreakFlags politique = QTextFormat::PageBreak_AlwaysBefore) {
     QTextBlockFormat format;
-    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    format.setPageBreakPolicy(politique);
     QTextCursor(b).mergeBlockFormat(format);
 }
 
@@ -94,6 +106,7 @@ void commencer_page(const QTextBlock& b) {
 void garder_titres_avec_texte(QTextDocument& doc) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
+    std::set<int> deplaces; // the blocks moved here, not those that start a section
     bool deplace = true;
     for (int passe = 0; passe < 12 && deplace; ++passe) {
         mettre_en_page_entierement(doc);
@@ -117,18 +130,29 @@ void garder_titres_avec_texte(QTextDocument& doc) {
             const QRectF zone = mise.blockBoundingRect(b);
             if (zone.height() < hauteur / 3 && a_cheval(zone.top(), zone.bottom(), hauteur)) {
                 commencer_page(b);
+                deplaces.insert(b.blockNumber());
                 deplace = true;
                 continue;
             }
-            const QTextBlock suivant = b.next();
-            if (!introduit(b) || !suivant.isValid() ||
-                suivant.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
+            const QTextBlock suivant = prochain_ecrit(b);
+            if (!introduit(b) || !suivant.isValid())
+                continue;
+            if (deplaces.erase(suivant.blockNumber()) > 0) {
+                // What this heading heads was moved to the next page: the heading goes with it.
+                commencer_page(suivant, QTextFormat::PageBreak_Auto);
+                commencer_page(b);
+                deplaces.insert(b.blockNumber());
+                deplace = true;
+                continue;
+            }
+            if (suivant.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_Auto)
                 continue;
             const int page_titre = static_cast<int>(zone.top() / hauteur);
             const int page_suite =
                 static_cast<int>((fin_a_garder(mise, suivant, hauteur) - 0.5) / hauteur);
             if (page_suite != page_titre) {
                 commencer_page(b);
+                deplaces.insert(b.blockNumber());
                 deplace = true;
             }
         }
