@@ -2,6 +2,7 @@
 
 #include "noyau/nombre_saisi.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/prendre_personne.hpp"
 #include "saisie/valider_saisie.hpp"
 
 #include <algorithm>
@@ -82,11 +83,7 @@ Partenaire partenaire_de_la_ligne(const EtatFenetre& etat) {
 }
 
 void proposer_partenaire(EtatFenetre& etat, const Partenaire& p) {
-    etat.saisir(ChampId::prenom_partenaire, p.prenoms);
-    etat.saisir(ChampId::nom_partenaire, p.nom);
-    etat.saisir(ChampId::jour_partenaire, p.jour);
-    etat.saisir(ChampId::mois_partenaire, p.mois);
-    etat.saisir(ChampId::annee_partenaire, p.annee);
+    prendre_partenaire(etat, Personne{p.nom, p.prenoms, p.jour, p.mois, p.annee});
     // "JJ/MM/AAAA": three parts, or none.
     std::string_view reste = p.rencontre;
     for (const ChampId id : {ChampId::jour_rencontre, ChampId::mois_rencontre}) {

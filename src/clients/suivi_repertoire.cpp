@@ -10,15 +10,6 @@ namespace kalder {
 
 namespace {
 
-std::vector<Personne> entrees(const std::filesystem::path& dossier) {
-    const ListePersonnes liste = lire_liste_personnes(dossier);
-    std::vector<Personne> r;
-    r.reserve(liste.taille());
-    for (std::size_t i = 0; i < liste.taille(); ++i)
-        r.push_back(liste.personne(i));
-    return r;
-}
-
 Personne personne_de(const LigneFenetre& l) {
     return {l.textes[0], l.textes[1], l.textes[2], l.textes[3], l.textes[4]};
 }
@@ -28,7 +19,7 @@ Personne personne_de(const LigneFenetre& l) {
 std::vector<Personne> entrees_avant_sauvegarde(const std::filesystem::path& dossier,
                                                const EtatFenetre& etat) {
     std::vector<Personne> r;
-    const auto tous = entrees(dossier);
+    const auto tous = personnes_du_repertoire(dossier);
     for (const LigneId id : {LigneId::vous, LigneId::partenaire}) {
         const LigneFenetre ligne = lire_ligne(etat, id);
         if (!ligne.prend_part())
@@ -45,7 +36,7 @@ std::optional<std::string> suivre_sauvegarde(const std::filesystem::path& dossie
                                              const std::vector<Personne>& avant) {
     if (avant.empty() || !std::filesystem::exists(fichier_clients(dossier)))
         return std::nullopt;
-    const auto apres = entrees(dossier);
+    const auto apres = personnes_du_repertoire(dossier);
     const auto present = [&](const Personne& p) {
         return std::find(apres.begin(), apres.end(), p) != apres.end();
     };

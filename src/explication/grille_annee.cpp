@@ -155,11 +155,16 @@ std::string expliquer_periode(const Contexte& c, int mois) {
         const Nombre debut_periode = 52 * (p.periode - 1) + 1, fin_periode = 52 * p.periode;
         // "surtout" only for a month that spills over its period.
         const bool dedans = premier >= debut_periode && p.fin <= fin_periode;
-        return "Périodes de 52" + insecable + "jours depuis le " + nombre(t.jour) + "/" +
-               nombre(t.mois) + " (mois comptés à 30" + insecable + "jours)" + deux_points +
-               nom_mois_minuscule(mois) + " (jours " + nombre(premier) + " à " + nombre(p.fin) +
-               ") tombe " + (dedans ? "" : "surtout ") + "dans les jours " + nombre(debut_periode) +
-               " à " + nombre(fin_periode) + ", soit la période" + insecable + nombre(p.periode);
+        std::string r = "Périodes de 52" + insecable + "jours depuis le ";
+        r += nombre(t.jour) + "/" + nombre(t.mois);
+        r += " (mois comptés à 30" + insecable + "jours)";
+        r += deux_points;
+        r += nom_mois_minuscule(mois) + " (jours " + nombre(premier) + " à " + nombre(p.fin);
+        r += ") tombe ";
+        r += dedans ? "" : "surtout ";
+        r += "dans les jours " + nombre(debut_periode) + " à " + nombre(fin_periode);
+        r += ", soit la période" + insecable + nombre(p.periode);
+        return r;
     }
     return {};
 }

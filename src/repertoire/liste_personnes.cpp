@@ -114,6 +114,15 @@ ListePersonnes lire_liste_personnes(const fs::path& dossier) {
     }
 }
 
+std::vector<Personne> personnes_du_repertoire(const fs::path& dossier) {
+    const ListePersonnes liste = lire_liste_personnes(dossier);
+    std::vector<Personne> r;
+    r.reserve(liste.taille());
+    for (std::size_t i = 0; i < liste.taille(); ++i)
+        r.push_back(liste.personne(i));
+    return r;
+}
+
 std::string ligne_liste(const Personne& p) {
     std::string ligne;
     ligne.reserve(p.nom.size() + p.prenoms.size() + p.jour.size() + p.mois.size() + p.annee.size() +

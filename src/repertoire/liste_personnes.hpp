@@ -58,6 +58,9 @@ class ListePersonnes {
 // Every opening reads the file again; a missing file gives "Pas de données enregistrées".
 ListePersonnes lire_liste_personnes(const std::filesystem::path& dossier);
 
+// Every entry of the directory in the order of the list; none when it cannot be read.
+std::vector<Personne> personnes_du_repertoire(const std::filesystem::path& dossier);
+
 // The sorted list of the entries of a directory file's bytes.
 ListePersonnes liste_depuis_octets(std::string_view octets);
 

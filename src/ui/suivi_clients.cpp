@@ -14,15 +14,6 @@ namespace kalder::ui {
 
 namespace {
 
-std::vector<Personne> entrees(const std::filesystem::path& dossier) {
-    const ListePersonnes liste = lire_liste_personnes(dossier);
-    std::vector<Personne> r;
-    r.reserve(liste.taille());
-    for (std::size_t i = 0; i < liste.taille(); ++i)
-        r.push_back(liste.personne(i));
-    return r;
-}
-
 QString pour_barre(const std::string& texte) {
     return QStringLiteral("Fiche client\u00a0: ") + QString::fromStdString(texte);
 }
@@ -37,7 +28,7 @@ void signaler(FenetrePrincipale& fenetre, const std::string& texte) {
 template <typename F>
 std::optional<QString> pour_entree(FenetrePrincipale& fenetre, const Theme& personne, F&& ecrire) {
     const std::filesystem::path& dossier = fenetre.secondaires().dossier_donnees();
-    const auto tous = entrees(dossier);
+    const auto tous = personnes_du_repertoire(dossier);
     const std::optional<Personne> entree = entree_du_theme(tous, personne);
     if (!entree)
         return std::nullopt;
