@@ -3,6 +3,7 @@
 
 #include "calendrier/calendrier.hpp"
 #include "calendrier/ics.hpp"
+#include "saisie_personne.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -14,18 +15,8 @@ namespace {
 using namespace kalder;
 using namespace std::chrono;
 
-Theme anne_marie() {
-    Theme t;
-    t.prenom = "Anne-Marie";
-    t.nom = "Dupont";
-    t.jour = 15;
-    t.mois = 7;
-    t.annee = 1975;
-    return t;
-}
-
 void BM_calendrier_annee(benchmark::State& state) {
-    const Theme t = anne_marie();
+    const Theme t = essai::theme_anne_marie_dupont();
     for (auto _ : state) {
         auto jours = jours_personnels(t, plage_annee(2027));
         benchmark::DoNotOptimize(jours);
@@ -34,7 +25,7 @@ void BM_calendrier_annee(benchmark::State& state) {
 BENCHMARK(BM_calendrier_annee)->Unit(benchmark::kMicrosecond);
 
 void BM_ics_dix_ans(benchmark::State& state) {
-    const Theme t = anne_marie();
+    const Theme t = essai::theme_anne_marie_dupont();
     const auto fichier = std::filesystem::temp_directory_path() /
                          ("kalder-bench-" + std::to_string(::getpid()) + ".ics");
     const Plage dix_ans{2027y / 1 / 1, 2036y / 12 / 31};
@@ -52,7 +43,7 @@ BENCHMARK(BM_ics_dix_ans)->Unit(benchmark::kMillisecond);
 
 // The same file's text alone, without the disk and its flush.
 void BM_ics_dix_ans_texte(benchmark::State& state) {
-    const Theme t = anne_marie();
+    const Theme t = essai::theme_anne_marie_dupont();
     for (auto _ : state) {
         const auto jours = jours_personnels(t, {2027y / 1 / 1, 2036y / 12 / 31});
         auto texte = ecrire_ics(t, jours, sys_days{2026y / 12 / 8});

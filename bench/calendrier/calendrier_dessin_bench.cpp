@@ -3,6 +3,7 @@
 // months of a year).
 
 #include "document/calendrier_dessin.hpp"
+#include "saisie_personne.hpp"
 
 #include <QImage>
 
@@ -12,18 +13,8 @@ namespace {
 
 using namespace kalder;
 
-Theme anne_marie() {
-    Theme t;
-    t.prenom = "Anne-Marie";
-    t.nom = "Dupont";
-    t.jour = 15;
-    t.mois = 7;
-    t.annee = 1975;
-    return t;
-}
-
 void dessiner(benchmark::State& state, int mois) {
-    const Theme t = anne_marie();
+    const Theme t = essai::theme_anne_marie_dupont();
     QImage image(940, 620, QImage::Format_RGB32);
     for (auto _ : state) {
         const auto vue = vue_calendrier(t, 2026, mois, Date{std::chrono::year{2026} / 6 / 20});

@@ -47,6 +47,15 @@ QString date_personne(const std::string& jour, const std::string& mois, const st
     return q(", " + jour + "/" + mois + "/" + annee);
 }
 
+// Removes from `lignes` the row chosen in `liste`, which shows them in order.
+template <typename T> bool retirer_choisie(const QListWidget& liste, std::vector<T>& lignes) {
+    const int rang = liste.currentRow();
+    if (rang < 0 || rang >= static_cast<int>(lignes.size()))
+        return false;
+    lignes.erase(lignes.begin() + rang);
+    return true;
+}
+
 } // namespace
 
 DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, QWidget* parent)
@@ -232,19 +241,13 @@ void DialogueFicheClient::supprimer_note() {
 }
 
 void DialogueFicheClient::retirer_orthographe() {
-    const int rang = orthographes_->currentRow();
-    if (rang < 0)
-        return;
-    fiche_->variantes.erase(fiche_->variantes.begin() + rang);
-    afficher();
+    if (retirer_choisie(*orthographes_, fiche_->variantes))
+        afficher();
 }
 
 void DialogueFicheClient::retirer_partenaire() {
-    const int rang = partenaires_->currentRow();
-    if (rang < 0)
-        return;
-    fiche_->partenaires.erase(fiche_->partenaires.begin() + rang);
-    afficher();
+    if (retirer_choisie(*partenaires_, fiche_->partenaires))
+        afficher();
 }
 
 bool DialogueFicheClient::enregistrer() {

@@ -43,4 +43,15 @@ inline EtatFenetre anne_marie_dupont() {
     return e;
 }
 
+// The worked example's names and birth date alone, as the calendar takes them.
+inline Theme theme_anne_marie_dupont() {
+    Theme t;
+    t.prenom = "Anne-Marie";
+    t.nom = "Dupont";
+    t.jour = 15;
+    t.mois = 7;
+    t.annee = 1975;
+    return t;
+}
+
 } // namespace kalder::essai

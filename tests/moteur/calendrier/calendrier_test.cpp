@@ -2,6 +2,7 @@
 #include "calendrier/ics.hpp"
 
 #include "nom_du_cas.hpp"
+#include "saisie_personne.hpp"
 
 #include "lisible.hpp"
 #include <gtest/gtest.h>
@@ -10,16 +11,6 @@ namespace kalder {
 namespace {
 
 using namespace std::chrono;
-
-Theme anne_marie() {
-    Theme t;
-    t.prenom = "Anne-Marie";
-    t.nom = "Dupont";
-    t.jour = 15;
-    t.mois = 7;
-    t.annee = 1975;
-    return t;
-}
 
 // Worked by hand: personal year = reduce(Y + 7 + 15), personal month =
 // reduce(year + m), personal day = reduce(month + d).
@@ -59,7 +50,7 @@ class JourPersonnelCas : public testing::TestWithParam<CasJour> {};
 
 TEST_P(JourPersonnelCas, ValeursEtExplication) {
     const CasJour& c = GetParam();
-    const auto jours = jours_personnels(anne_marie(), {c.date, c.date});
+    const auto jours = jours_personnels(essai::theme_anne_marie_dupont(), {c.date, c.date});
     ASSERT_EQ(jours.size(), 1u);
     EXPECT_EQ(jours[0].date, c.date);
     EXPECT_EQ(jours[0].annee_personnelle, c.annee);
@@ -72,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Calendrier, JourPersonnelCas, testing::ValuesIn(cas_jou
                          essai::NomDuCas{});
 
 TEST(Calendrier, AnneeEntiereEtMoisDeLaGrille) {
-    const auto jours = jours_personnels(anne_marie(), plage_annee(2026), false);
+    const auto jours = jours_personnels(essai::theme_anne_marie_dupont(), plage_annee(2026), false);
     ASSERT_EQ(jours.size(), 365u);
     EXPECT_EQ(jours.front().date, 2026y / 1 / 1);
     EXPECT_EQ(jours.back().date, 2026y / 12 / 31);
@@ -81,13 +72,15 @@ TEST(Calendrier, AnneeEntiereEtMoisDeLaGrille) {
     const Nombre attendus[] = {6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8};
     for (const JourCalendrier& j : jours)
         ASSERT_EQ(j.mois_personnel, attendus[static_cast<unsigned>(j.date.month()) - 1]);
-    EXPECT_EQ(jours_personnels(anne_marie(), plage_annee(2028)).size(), 366u);
-    EXPECT_EQ(jours_personnels(anne_marie(), plage_mois(2026, 2)).size(), 28u);
+    EXPECT_EQ(jours_personnels(essai::theme_anne_marie_dupont(), plage_annee(2028)).size(), 366u);
+    EXPECT_EQ(jours_personnels(essai::theme_anne_marie_dupont(), plage_mois(2026, 2)).size(), 28u);
     // The birth year starts on the birthday.
-    const auto annee_naissance = jours_personnels(anne_marie(), plage_annee(1975));
+    const auto annee_naissance =
+        jours_personnels(essai::theme_anne_marie_dupont(), plage_annee(1975));
     EXPECT_EQ(annee_naissance.front().date, 1975y / 7 / 15);
-    EXPECT_EQ(::essai::lisible(expliquer_mois_du_calendrier(anne_marie(), 2026, 6)),
-              "Année personnelle 5 + mois 6 = 11 → 1 + 1 = 2");
+    EXPECT_EQ(
+        ::essai::lisible(expliquer_mois_du_calendrier(essai::theme_anne_marie_dupont(), 2026, 6)),
+        "Année personnelle 5 + mois 6 = 11 → 1 + 1 = 2");
 }
 
 struct CasPlage {
@@ -118,7 +111,7 @@ class PlageCas : public testing::TestWithParam<CasPlage> {};
 
 TEST_P(PlageCas, Refus) {
     const CasPlage& c = GetParam();
-    Theme t = anne_marie();
+    Theme t = essai::theme_anne_marie_dupont();
     if (!c.date_naissance)
         t.jour = t.mois = t.annee = 0;
     const auto refus = verifier_plage(t, {c.du, c.au});
@@ -164,7 +157,7 @@ TEST(Ics, EchappementEtPliage) {
 }
 
 TEST(Ics, UidStableEtHorodatage) {
-    const Theme t = anne_marie();
+    const Theme t = essai::theme_anne_marie_dupont();
     const auto jours = jours_personnels(t, {2027y / 1 / 1, 2027y / 1 / 2});
     const auto a = ecrire_ics(t, jours, sys_days{2026y / 12 / 8} + hours{11} + minutes{5});
     const auto b = ecrire_ics(t, jours, sys_days{2026y / 12 / 9});
