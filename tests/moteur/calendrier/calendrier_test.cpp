@@ -60,7 +60,7 @@ TEST_P(JourPersonnelCas, ValeursEtExplication) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Calendrier, JourPersonnelCas, testing::ValuesIn(cas_jours),
-                         essai::NomDuCas{});
+                         ::essai::NomDuCas{});
 
 TEST(Calendrier, AnneeEntiereEtMoisDeLaGrille) {
     const auto jours = jours_personnels(essai::theme_anne_marie_dupont(), plage_annee(2026), false);
@@ -121,7 +121,7 @@ TEST_P(PlageCas, Refus) {
         EXPECT_FALSE(refus) << *refus;
 }
 
-INSTANTIATE_TEST_SUITE_P(Calendrier, PlageCas, testing::ValuesIn(cas_plages), essai::NomDuCas{});
+INSTANTIATE_TEST_SUITE_P(Calendrier, PlageCas, testing::ValuesIn(cas_plages), ::essai::NomDuCas{});
 
 TEST(Calendrier, LireDate) {
     EXPECT_EQ(lire_date("2027-01-31"), 2027y / 1 / 31);
