@@ -13,6 +13,10 @@ construction=(cmake g++ make
               qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
               # The client file (an SQLite database).
               libsqlite3-dev
+              # The dossier's PDF outline and metadata (qpdf), found through pkg-config.
+              pkgconf libqpdf-dev
+              # The one JSON writer of the command-line tool and the client file.
+              nlohmann-json3-dev
               # Reading the manual pages: man kalder, man -l dist/unix/kalder.1.
               man-db)
 
@@ -21,7 +25,7 @@ essais=(libgtest-dev libgmock-dev libbenchmark-dev
         # Looking at the window without a screen (xvfb-run, README).
         xvfb xauth
         # Reading the PDF dossier back in its tests.
-        poppler-utils python3
+        poppler-utils python3 qpdf
         # Reading the iCalendar file of the personal days back in its tests.
         python3-icalendar
         # Checking the installation: desktop entry, AppStream, Debian package.
