@@ -1,0 +1,21 @@
+#pragma once
+// "de", "le", "que" before a word of the user's or of the program's: elided
+// before a vowel or a mute h ("d'Anne-Marie", "d'Hélène", "l'Écuyer"),
+// written whole otherwise ("de Paul", "le Breton"). Y counts as a vowel
+// ("d'Yves"); an h followed by a vowel is taken as mute ("d'Hugo").
+
+#include <string>
+#include <string_view>
+
+namespace kalder {
+
+// The word that elides: "de" gives "d'", "le" "l'", "que" "qu'" (and their
+// capitalised forms "De", "Le", "Que").
+std::string elider(std::string_view mot, std::string_view suite);
+
+// "de Paul", "d'Anne-Marie": the most frequent case.
+inline std::string de(std::string_view suite) {
+    return elider("de", suite);
+}
+
+} // namespace kalder
