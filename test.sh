@@ -19,6 +19,9 @@ case "${1:-}" in
 esac
 
 ./scripts/installer_dependances.sh tests
+# What the tests run comes from the packages the installer names, so that a
+# forgotten one fails here, not on a fresh machine.
+./scripts/verifier_paquets.py programmes
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -44,6 +47,8 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKALDER_TESTS=ON -DKALDER_MOTEUR
       -DKALDER_WERROR=ON
 echo "kalder: building (build/)"
 cmake --build build -j "$jobs"
+echo "kalder: checking that every system file the build read comes from a package the installer names"
+./scripts/verifier_paquets.py construction build
 
 echo "kalder: running the tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"

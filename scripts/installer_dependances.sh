@@ -6,6 +6,9 @@
 #                                              and kalder-theme (./run.sh)
 #   scripts/installer_dependances.sh tests     the above, and what ./test.sh
 #                                              runs besides
+#   scripts/installer_dependances.sh tests --liste
+#                                              only prints the packages named
+#                                              (scripts/verifier_paquets.py)
 set -euo pipefail
 
 # Building Kalder (every library the programs link) and running the window.
@@ -40,6 +43,11 @@ case "${1:-}" in
     tests) paquets=("${construction[@]}" "${essais[@]}"); but="building and testing Kalder" ;;
     *) echo "usage: $0 fenetre|tests" >&2; exit 64 ;;
 esac
+
+if [ "${2:-}" = "--liste" ]; then
+    printf '%s\n' "${paquets[@]}"
+    exit 0
+fi
 
 echo "kalder: checking the Debian packages for $but (${#paquets[@]} packages)"
 manquants=()
