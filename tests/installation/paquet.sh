@@ -23,6 +23,25 @@ echo "Depends: $dependances"
 for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
     echo "$dependances" | grep -q "$d" || { echo "dépendance manquante : $d"; exit 1; }
 done
+# Every installed program finds its libraries once the package is installed:
+# each package dpkg-shlibdeps finds for one of them is in Depends.
+deplie=$(mktemp -d "${TMPDIR:-/tmp}/kalder-paquet.XXXXXX")
+trap 'rm -rf "$deplie"' EXIT
+dpkg-deb -x "$paquet" "$deplie/racine"
+mkdir "$deplie/debian"
+touch "$deplie/debian/control"
+noms_depends=$(echo "$dependances" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | sort -u)
+for programme in usr/bin/kalder usr/bin/kalder-theme usr/libexec/kalder/kalder-dossier \
+                 usr/libexec/kalder/kalder-clients; do
+    bibliotheques=$(cd "$deplie" && dpkg-shlibdeps -O "racine/$programme" 2> /dev/null |
+        sed 's/^shlibs:Depends=//' | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | sort -u)
+    [ -n "$bibliotheques" ] || { echo "dpkg-shlibdeps ne dit rien de $programme"; exit 1; }
+    for b in $bibliotheques; do
+        echo "$noms_depends" | grep -qxF "$b" ||
+            { echo "$programme a besoin du paquet $b, absent de Depends"; exit 1; }
+    done
+    echo "$programme : $(echo $bibliotheques)"
+done
 # Warnings and notes are shown; an error fails.
 command -v lintian > /dev/null || { echo "lintian absent (scripts/installer_dependances.sh tests)"; exit 1; }
 lintian --fail-on error "$paquet" > lintian.log 2>&1 || { echo "lintian :"; cat lintian.log; exit 1; }
