@@ -7,9 +7,10 @@ system (priority required, and apt), as debootstrap --variant=minbase makes it.
 
   verifier_paquets.py programmes [--installateur FILE]
       before the tests: the programs they run
-  verifier_paquets.py construction BUILD_DIR [--installateur FILE]
+  verifier_paquets.py construction BUILD_DIR [--installateur FILE] [--but fenetre]
       after a build: the headers in the compilers' dependency files and the
-      programs CMake found under /usr/bin (CMakeCache.txt)
+      programs CMake found under /usr/bin (CMakeCache.txt); --but fenetre
+      checks against the packages of ./run.sh alone (its build-run/)
 
 Exits 1 naming the package and one file of it, 0 when all is well.
 """
@@ -56,11 +57,11 @@ def executer(*commande):
     return subprocess.run(commande, capture_output=True, text=True, check=False).stdout
 
 
-def paquets_permis(installateur):
-    """The installer's packages, what they pull in and the base system."""
-    nommes = executer("bash", str(installateur), "tests", "--liste").split()
+def paquets_permis(installateur, but):
+    """The installer's packages for that purpose, what they pull in and the base system."""
+    nommes = executer("bash", str(installateur), but, "--liste").split()
     if not nommes:
-        sys.exit(f"kalder: {installateur} names no package (tests --liste)")
+        sys.exit(f"kalder: {installateur} names no package ({but} --liste)")
     base = ["apt"] + [
         ligne.split()[1]
         for ligne in executer("dpkg-query", "-W", "-f=${Priority} ${Package}\n").splitlines()
@@ -169,8 +170,10 @@ def main():
     analyse.add_argument("quoi", choices=["programmes", "construction"])
     analyse.add_argument("construction", nargs="?", type=pathlib.Path)
     analyse.add_argument("--installateur", type=pathlib.Path, default=INSTALLATEUR)
+    analyse.add_argument("--but", choices=["tests", "fenetre"], default="tests",
+                         help="the installer's list: tests (./test.sh) or fenetre (./run.sh)")
     arguments = analyse.parse_args()
-    nommes, permis = paquets_permis(arguments.installateur)
+    nommes, permis = paquets_permis(arguments.installateur, arguments.but)
     if arguments.quoi == "programmes":
         fautes = verifier_programmes(nommes, permis)
         quoi = f"{len(PROGRAMMES) + len(MODULES_PYTHON)} programs and modules of the tests"
