@@ -62,6 +62,16 @@ template <typename T, typename F> Reponse<T> BaseClients::lire_avec(F&& f) const
 // The id of the person's record; 0 when there is none and `creer` is false.
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer);
 
+// The record of `cle` (an identity as identite_client makes it), read
+// within the caller's transaction; nullopt when there is none.
+std::optional<Fiche> lire_fiche(const sqlite::Connexion& base, const Personne& cle);
+
+// Empties the journal into the file after an erasure, waiting at most
+// `attente_ms` for the programs reading it; true when done. Otherwise the
+// erasure is marked to be finished at the next opening.
+bool vider_journal(const sqlite::Connexion& base, const std::filesystem::path& chemin,
+                   int attente_ms = 1000);
+
 // The sort key of clients stored without one (an older file, a bulk load).
 void completer_cles_tri(const sqlite::Connexion& base);
 

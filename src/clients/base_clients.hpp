@@ -110,6 +110,8 @@ class BaseClients {
     std::optional<std::string> avis_;
 
     void ouvrir(bool creer);
+    bool version_lisible();
+    Refus refus_chemin(std::filesystem::path& reel) const;
     void ecrire_fiche(const Fiche& fiche);
     void ouvrir_patiemment();
     Refus refus_ecriture() const;

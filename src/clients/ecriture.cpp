@@ -330,16 +330,11 @@ Refus BaseClients::effacer(const Personne& personne) {
             efface = true;
         }))
         return r;
-    if (!efface)
+    if (!efface || vider_journal(base_, chemin_))
         return std::nullopt;
-    try {
-        // The journal still holds the pages as they were: copy the new ones
-        // into the file and empty it. A reader elsewhere may delay that; the
-        // pages freed meanwhile are already zeroed (secure_delete).
-        base_.executer("PRAGMA wal_checkpoint(TRUNCATE)");
-    } catch (const sqlite::Erreur&) {
-    }
-    return std::nullopt;
+    return "La fiche a été retirée, mais le journal du fichier des clients en garde une copie tant "
+           "qu'un autre programme Kalder le lit\u00a0: elle en sera effacée à la prochaine "
+           "ouverture du fichier.";
 }
 
 } // namespace kalder

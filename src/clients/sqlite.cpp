@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <new>
 #include <utility>
 
 namespace kalder::sqlite {
@@ -42,7 +43,7 @@ Connexion::Connexion(const std::string& chemin_utf8, bool creer, bool lecture_se
     sqlite3* base = nullptr;
     const int drapeaux = (lecture_seule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                          (creer && !lecture_seule ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX |
-                         SQLITE_OPEN_EXRESCODE;
+                         SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOFOLLOW;
     const int code = sqlite3_open_v2(chemin_utf8.c_str(), &base, drapeaux, nullptr);
     base_.reset(base);
     if (code != SQLITE_OK)
@@ -103,6 +104,9 @@ std::string Requete::texte(int colonne) const {
     const auto* octets =
         reinterpret_cast<const char*>(sqlite3_column_text(requete_.get(), colonne));
     const int taille = sqlite3_column_bytes(requete_.get(), colonne);
+    // A NULL answer is an empty text, unless making it ran out of memory.
+    if (!octets && sqlite3_errcode(base_->get()) == SQLITE_NOMEM)
+        throw std::bad_alloc();
     return octets ? std::string(octets, static_cast<std::size_t>(taille)) : std::string();
 }
 

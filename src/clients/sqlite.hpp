@@ -29,7 +29,8 @@ std::string raison(int code);
 class Connexion {
   public:
     Connexion() = default;
-    // Throws Erreur when the file cannot be opened (`creer`: made when missing).
+    // Throws Erreur when the file cannot be opened (`creer`: made when missing);
+    // a link is never followed.
     Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule = false);
     sqlite3* get() const { return base_.get(); }
     explicit operator bool() const { return base_ != nullptr; }
