@@ -8,8 +8,9 @@
 #include "clients/base_clients.hpp"
 #include "clients/json_clients.hpp"
 #include "repertoire/dossier_donnees.hpp"
-#include "repertoire/fichiers.hpp"
+#include "repertoire/fichier_choisi.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/messages_repertoire.hpp"
 #include "systeme/chemins.hpp"
 #endif
 
@@ -144,16 +145,12 @@ int exporter(BaseClients& base, const std::string& nom) {
     if (fiches.erreur)
         return refus(*fiches.erreur);
     const auto chemin = chemin_utf8(nom);
-    std::error_code ec;
-    const bool nouveau = !std::filesystem::exists(chemin, ec);
-    if (auto echec = remplacer_fichier(chemin, export_json(fiches.valeur)))
-        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite (" +
-                     echec->code.message() + ").");
-    // Notes are private: a new export is for its owner only.
-    if (nouveau)
-        std::filesystem::permissions(
-            chemin, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-            std::filesystem::perm_options::replace, ec);
+    // Notes are private: the export is its owner's alone from its first byte.
+    // A device or a pipe is written into, never replaced.
+    if (auto echec = ecrire_fichier_choisi(chemin, export_json(fiches.valeur), EnPlace::accepte,
+                                           Lecteurs::proprietaire))
+        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite\u00a0: " +
+                     expliquer_echec_fichier_choisi(chemin, *echec) + ".");
     std::cout << nombre(fiches.valeur.size(), "fiche exportée", "fiches exportées")
               << " dans «\u00a0" << nom << "\u00a0».\n";
     return 0;
@@ -162,8 +159,8 @@ int exporter(BaseClients& base, const std::string& nom) {
 int importer(BaseClients& base, const std::string& nom) {
     std::string texte;
     if (auto echec = lire_fichier(chemin_utf8(nom), texte, std::uintmax_t{4} << 30))
-        return refus("«\u00a0" + nom + "\u00a0» n'a pas pu être lu (" + echec->code.message() +
-                     ").");
+        return refus("«\u00a0" + nom +
+                     "\u00a0» n'a pas pu être lu\u00a0: " + expliquer_echec(*echec) + ".");
     const auto fiches = lire_export_json(texte);
     if (fiches.erreur)
         return refus("«\u00a0" + nom + "\u00a0» n'a pas été importé\u00a0: " + *fiches.erreur +
