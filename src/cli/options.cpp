@@ -49,6 +49,7 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"liste", &Options::liste},
                                 {"sauvegarder", &Options::sauvegarder},
                                 {"supprimer", &Options::supprimer},
+                                {"effacer-fiche", &Options::effacer_fiche},
                                 {"synthese", &Options::synthese},
                                 {"details", &Options::details},
                                 {"cycles", &Options::cycles},
@@ -120,7 +121,8 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"du", theme},
                               {"au", theme},
                               {"dossier", liste | sauvegarde | suppression},
-                              {"remplacer", sauvegarde}};
+                              {"remplacer", sauvegarde},
+                              {"effacer-fiche", suppression}};
 
 // The option naming each command; the theme has none.
 constexpr std::string_view noms_commandes[] = {"", "--pdf", "--liste", "--sauvegarder",
@@ -233,7 +235,8 @@ const char* const usage =
     "       kalder-theme [--dossier DOSSIER] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DOSSIER] --supprimer --nom N --prenom P\n"
-    "                    [--jour J --mois M --annee A]\n"
+    "                    [--jour J --mois M --annee A] [--effacer-fiche]\n"
+    "       (--effacer-fiche\u202f: la fiche client est effacée aussi, sinon gardée)\n"
     "       kalder-theme [--dossier DOSSIER] --fiche [--json] --prenom P --nom N\n"
     "                    [--jour J --mois M --annee A]\n"
     "       kalder-theme [--dossier DOSSIER] --note TEXTE --prenom P --nom N [...]\n"

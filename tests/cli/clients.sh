@@ -51,6 +51,18 @@ k --note 'Suit la personne' --prenom Jean --nom Roy --jour 1 --mois 1 --annee 19
 k --sauvegarder --remplacer oui --prenom Jean --nom Roy --jour 2 --mois 1 --annee 1950 >/dev/null
 attendre modification "Suit la personne~statut-0" \
     "$(k --fiche --prenom Jean --nom Roy --jour 2 --mois 1 --annee 1950)"
+# A removal keeps the client record and says so, or erases it when asked.
+lea="--prenom Léa --nom Roy --jour 1 --mois 1 --annee 1960"
+k --sauvegarder $lea >/dev/null
+k --note 'Secret de Léa' $lea >/dev/null
+sortie=$(k --supprimer $lea)
+attendre supprimer_garde "Personne retirée[^~]*~.*statut-0" "$sortie"
+attendre supprimer_avertit "Attention : la fiche client [^~]*gardée[^~]*--effacer-fiche" "$sortie"
+attendre fiche_gardee "Secret de Léa" "$(k --fiche $lea)"
+k --sauvegarder $lea >/dev/null
+attendre supprimer_efface "^Personne retirée[^~]*~La fiche client a été effacée\.~statut-0" \
+    "$(k --supprimer --effacer-fiche $lea)"
+attendre fiche_effacee "n'a pas de fiche client" "$(k --fiche $lea)"
 attendre exclusives "statut-64" "$(k --clients --liste)"
 attendre chercher_seul "statut-64" "$(k --chercher x)"
 attendre fiche_sans_nom "statut-64" "$(k --fiche --prenom Anne)"
