@@ -28,7 +28,7 @@ template <typename F> Refus BaseClients::ecrire(F&& f) {
     } catch (const TexteRefuse& refus) {
         return refus.raison;
     } catch (const sqlite::Erreur& e) {
-        return prefixe_ecriture + sqlite::raison(e.code()) + ".";
+        return prefixe_ecriture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         return std::string(prefixe_ecriture) + "la mémoire a manqué.";
     }
@@ -52,7 +52,7 @@ template <typename T, typename F> Reponse<T> BaseClients::lire_avec(F&& f) const
         }
         base.executer("COMMIT");
     } catch (const sqlite::Erreur& e) {
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         r.erreur = std::string(prefixe_lecture) + "la mémoire a manqué.";
     }

@@ -127,7 +127,7 @@ Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
             q->lier(static_cast<int>(i + 1), liees[i]);
         r.valeur.requete_ = std::move(q);
     } catch (const sqlite::Erreur& e) {
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     }
     return r;
 }
@@ -154,7 +154,7 @@ Reponse<std::vector<ResumeClient>> ListeClients::suivants(std::size_t nombre) {
         }
     } catch (const sqlite::Erreur& e) {
         requete_.reset();
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         requete_.reset();
         r.erreur = std::string(prefixe_lecture) + "la mémoire a manqué.";

@@ -103,7 +103,7 @@ void BaseClients::ouvrir_patiemment() {
         } catch (const sqlite::Erreur& e) {
             if (steady_clock::now() >= fin) {
                 raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                          " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e.code()) + ".";
+                          " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e) + ".";
                 return;
             }
             std::this_thread::sleep_for(milliseconds(20));
@@ -182,17 +182,27 @@ void BaseClients::ouvrir(bool creer) {
             base_.executer("PRAGMA foreign_keys = ON; PRAGMA secure_delete = ON;"
                            "PRAGMA journal_mode = WAL;");
         } catch (const sqlite::Erreur& e) {
+            const bool disque = e.code() == SQLITE_IOERR || e.code() == SQLITE_FULL;
             if (endommage(e.code()) ||
                 (e.code() != SQLITE_READONLY && e.code() != SQLITE_PERM &&
-                 e.code() != SQLITE_CANTOPEN) ||
+                 e.code() != SQLITE_CANTOPEN && !disque) ||
                 !existait)
                 throw;
-            // A read-only disk or file: the records can still be shown.
-            base_ = sqlite::Connexion(utf8_du_chemin(reel), false, true);
+            // A read-only disk, file or folder, or a full disk: the records
+            // can still be shown. Without a journal beside the file no
+            // program is writing it (one would need the folder and the disk
+            // this one lacks): it is read as it lies, without the index file
+            // (-shm) that could not be made.
+            std::error_code ec_journal;
+            const bool sans_journal =
+                !fs::exists(fs::path(reel) += "-wal", ec_journal) && !ec_journal;
+            base_ = sqlite::Connexion(utf8_du_chemin(reel), false, true, sans_journal);
             base_.executer("PRAGMA busy_timeout = 10000");
             lecture_seule_ = true;
             raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                      " est en lecture seule\u00a0: rien ne peut y être enregistré.";
+                      (disque ? " ne peut être que lu (" + sqlite::raison(e) + ")"
+                              : std::string(" est en lecture seule")) +
+                      "\u00a0: rien ne peut y être enregistré.";
             if (!version_lisible())
                 return;
         }
@@ -228,7 +238,7 @@ void BaseClients::ouvrir(bool creer) {
         if (e.code() == SQLITE_BUSY || e.code() == SQLITE_LOCKED)
             throw; // another program is creating or recovering the file
         raison_ = "Le fichier des clients " + nom_affiche(chemin_) +
-                  " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e.code()) + ".";
+                  " n'a pas pu être ouvert\u00a0: " + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         base_ = sqlite::Connexion();
         raison_ = "Le fichier des clients n'a pas pu être ouvert\u00a0: la mémoire a manqué.";

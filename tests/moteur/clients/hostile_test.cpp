@@ -173,6 +173,27 @@ TEST_F(ClientsAutreUtilisateur, LienPoseParUnAutreRefuse) {
     EXPECT_EQ(lire_octets(sien), "");
 }
 
+// Its own folder made read-only: the records can still be read, listed and
+// copied away, and nothing is written.
+TEST_F(ClientsAutreUtilisateur, DossierEnLectureSeuleLuQuandMeme) {
+    DossierTemporaire dossier;
+    const fs::path sien = dossier.chemin() / "sien";
+    fs::create_directory(sien);
+    ASSERT_EQ(chown(sien.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(en_autre_utilisateur([&] {
+                  return !BaseClients(sien).ajouter_note(anne, "2026-01-02 10:00", "Gardée");
+              }),
+              0);
+    ASSERT_EQ(chmod(sien.c_str(), 0500), 0);
+    EXPECT_EQ(en_autre_utilisateur([&] {
+                  BaseClients base(sien);
+                  const auto lu = base.lire(anne);
+                  return lu.valeur && lu.valeur->notes.size() == 1 &&
+                         base.lister().valeur.size() == 1 && base.tout_lire().valeur.size() == 1;
+              }),
+              0);
+}
+
 #endif
 
 } // namespace
