@@ -10,8 +10,13 @@
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichier_choisi.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "systeme/chemins.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #endif
 
 namespace kalder::cli {
@@ -117,11 +122,23 @@ int fiche(BaseClients& base, const Options& o) {
     return 0;
 }
 
-int note(BaseClients& base, const Options& o) {
+// A note, a contact or a tag goes only to a person of the directory: a typo
+// must not make a client of nobody.
+bool enregistree(const std::vector<Personne>& repertoire, const Personne& p) {
+    const Personne cle = identite_client(p);
+    return std::any_of(repertoire.begin(), repertoire.end(),
+                       [&](const Personne& q) { return identite_client(q) == cle; });
+}
+
+int note(BaseClients& base, const Options& o, const std::vector<Personne>& repertoire) {
     const Personne p = personne_des_options(o);
     const std::string texte = *o.valeur("note");
-    if (texte.empty())
+    if (texte.find_first_not_of(" \t\r\n") == std::string::npos)
         return refus("la note est vide.");
+    if (!enregistree(repertoire, p))
+        return refus(nom_complet(p) +
+                     " n'est pas dans le répertoire\u00a0: enregistrez d'abord la personne "
+                     "(--sauvegarder), avec sa date de naissance s'il y en a une.");
     if (auto r = base.ajouter_note(p, maintenant_client(), texte))
         return refus(*r);
     std::cout << "Note ajoutée à la fiche de " << nom_complet(p) << ".\n";
@@ -132,6 +149,21 @@ int clients(BaseClients& base, const Options& o) {
     const auto liste = base.lister(o.valeur("chercher").value_or(""));
     if (liste.erreur)
         return refus(*liste.erreur);
+    if (o.json) {
+        auto liste_json = nlohmann::ordered_json::array();
+        for (const ResumeClient& c : liste.valeur)
+            liste_json.push_back({{"nom", c.personne.nom},
+                                  {"prenoms", c.personne.prenoms},
+                                  {"jour", c.personne.jour},
+                                  {"mois", c.personne.mois},
+                                  {"annee", c.personne.annee},
+                                  {"derniere_consultation", c.derniere_consultation},
+                                  {"tags", c.tags},
+                                  {"notes", c.notes}});
+        std::cout << liste_json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                  << "\n";
+        return 0;
+    }
     for (const ResumeClient& c : liste.valeur) {
         const Personne& p = c.personne;
         std::cout << p.nom << ";" << p.prenoms << ";" << p.jour << ";" << p.mois << ";" << p.annee
@@ -199,10 +231,15 @@ int executer_clients(const Options& o, const std::filesystem::path& dossier) {
         std::cerr << "Attention\u00a0: " << *base.avis() << "\n";
     if (!base.disponible())
         return refus(base.raison());
+    const auto repertoire = personnes_du_repertoire(dossier);
+    // Every saved person is a client, with an empty record until one is kept
+    // (a file that can only be read shows what it holds).
+    if (o.fiche || o.clients || o.a("exporter-clients"))
+        base.inscrire(repertoire);
     if (o.fiche)
         return fiche(base, o);
     if (o.a("note"))
-        return note(base, o);
+        return note(base, o, repertoire);
     if (o.clients)
         return clients(base, o);
     if (auto f = o.valeur("exporter-clients"))

@@ -12,6 +12,7 @@
 #endif
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"
 #include "repertoire/supprimer_personne.hpp"
@@ -100,10 +101,28 @@ int supprimer(const Options& o, const std::filesystem::path& dossier) {
     if (!o.a("prenom") || !o.a("nom"))
         return erreur_usage("--supprimer demande au moins --nom et --prenom");
     // Made ready as a save makes them, so that the same words find the person.
-    const Personne personne =
+    Personne personne =
         personne_saisie(o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
                         o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
                         o.valeur("annee").value_or(""));
+    // Without a date, the one person of that name; several are listed.
+    if (!o.a("jour") && !o.a("mois") && !o.a("annee")) {
+        std::vector<Personne> memes;
+        for (const Personne& p : personnes_du_repertoire(dossier))
+            if (p.nom == personne.nom && p.prenoms == personne.prenoms)
+                memes.push_back(p);
+        if (memes.size() == 1)
+            personne = memes.front();
+        if (memes.size() > 1) {
+            std::string liste;
+            for (const Personne& p : memes)
+                liste += (liste.empty() ? "" : ", ") + personne_lisible(p);
+            std::cerr << "Erreur\u00a0: plusieurs personnes du répertoire portent ce nom\u00a0: "
+                      << liste
+                      << "\u00a0; précisez la date de naissance (--jour, --mois, --annee).\n";
+            return sortie_erreur_saisie;
+        }
+    }
     const Issue issue = supprimer_personne(dossier, personne);
     if (issue.message)
         return erreur_saisie(issue);

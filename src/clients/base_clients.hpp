@@ -90,6 +90,9 @@ class BaseClients {
     // A directory entry modified: its record follows it (unless the new
     // identity already has one, which is then left as it is).
     Refus suivre_modification(const Personne& ancienne, const Personne& nouvelle);
+    // Every person of the directory is a client: an empty record is made
+    // for each one that has none (and can have one: names given).
+    Refus inscrire(std::span<const Personne> repertoire);
     // Right to erasure: the record and everything kept with it, with no copy
     // left in the file's bytes. Nothing to erase is no failure.
     Refus effacer(const Personne& personne);

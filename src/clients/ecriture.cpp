@@ -253,6 +253,18 @@ void BaseClients::ecrire_fiche(const Fiche& fiche) {
     }
 }
 
+Refus BaseClients::inscrire(std::span<const Personne> repertoire) {
+    return ecrire([&] {
+        for (const Personne& p : repertoire) {
+            const Personne cle = identite_client(p);
+            if (!cle.nom.empty() && !cle.prenoms.empty() && utf8_valide(cle.nom) &&
+                utf8_valide(cle.prenoms) && utf8_valide(cle.jour) && utf8_valide(cle.mois) &&
+                utf8_valide(cle.annee))
+                id_client(base_, cle, true);
+        }
+    });
+}
+
 Refus BaseClients::ajouter_note(const Personne& personne, std::string_view date,
                                 std::string_view texte) {
     return ecrire([&] {

@@ -192,9 +192,16 @@ class Lecteur {
                 r += valeurs[k];
             } else if (e == 'u') {
                 char32_t u = hex4();
-                if (u >= 0xD800 && u < 0xDC00 && t_.substr(i_, 2) == "\\u") {
+                // Half of a pair stands for no character: the text is refused.
+                if (u >= 0xDC00 && u < 0xE000)
+                    throw ErreurJson{i_ - 1};
+                if (u >= 0xD800 && u < 0xDC00) {
+                    if (t_.substr(i_, 2) != "\\u")
+                        throw ErreurJson{i_ - 1};
                     i_ += 2;
                     const unsigned bas = hex4();
+                    if (bas < 0xDC00 || bas >= 0xE000)
+                        throw ErreurJson{i_ - 1};
                     u = 0x10000 + ((u - 0xD800) << 10) + (bas - 0xDC00);
                 }
                 ajouter_utf8(r, u);
@@ -330,6 +337,13 @@ Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
         const Objet* racine = en_objet(&document);
         if (!membre(racine, "kalder_clients") || !en_tableau(membre(racine, "clients"))) {
             r.erreur = "ce n'est pas une exportation de fiches clients de Kalder";
+            return r;
+        }
+        // A later format may hold what this version would drop without a word.
+        const auto* format = std::get_if<double>(&membre(racine, "kalder_clients")->v);
+        if (!format || *format != 1) {
+            r.erreur =
+                "ce fichier vient d'une version plus récente de Kalder, qui l'écrit autrement";
             return r;
         }
         chaque(racine, "clients",

@@ -11,7 +11,8 @@ essais=${4:-300}
 rm -rf "$travail" && mkdir -p "$travail"
 anne="--prenom Anne --nom Dupont --jour 1 --mois 2 --annee 1990"
 # shellcheck disable=SC2086 # the options hold no blank
-"$exe" --dossier "$travail/modele" --note "Gardée" $anne > /dev/null || { echo "modèle impossible"; exit 1; }
+"$exe" --dossier "$travail/modele" --sauvegarder $anne > /dev/null &&
+    "$exe" --dossier "$travail/modele" --note "Gardée" $anne > /dev/null || { echo "modèle impossible"; exit 1; }
 # kalder-theme hands the command to kalder-clients: the count is that one's.
 # shellcheck disable=SC2086
 total=$(KALDER_ESSAI_MALLOC_COMPTE=1 LD_PRELOAD="$bibliotheque" "$exe" --dossier "$travail/rep" \
