@@ -59,6 +59,14 @@ Ajouts completer(Fiche& f, const Fiche& venue) {
     return a;
 }
 
+// Notes and consultations come newest first: stored oldest first, those of
+// one date keep their order in the next export.
+Fiche dans_l_ordre(Fiche f) {
+    std::reverse(f.notes.begin(), f.notes.end());
+    std::reverse(f.consultations.begin(), f.consultations.end());
+    return f;
+}
+
 } // namespace
 
 Reponse<std::vector<Fiche>> BaseClients::tout_lire() const {
@@ -107,7 +115,7 @@ Reponse<BilanImport> BaseClients::importer(const std::vector<Fiche>& fiches) {
                 ++r.valeur.fiches_creees;
                 r.valeur.notes_ajoutees += venue.notes.size();
                 r.valeur.consultations_ajoutees += venue.consultations.size();
-                ecrire_fiche(venue);
+                ecrire_fiche(dans_l_ordre(venue));
                 continue;
             }
             const Ajouts ajouts = completer(*lu, venue);
@@ -119,7 +127,7 @@ Reponse<BilanImport> BaseClients::importer(const std::vector<Fiche>& fiches) {
             // Only the new notes and consultations are written: the others keep their ids.
             std::erase_if(lu->notes, [](const Note& n) { return n.id != 0; });
             std::erase_if(lu->consultations, [](const Consultation& k) { return k.id != 0; });
-            ecrire_fiche(*lu);
+            ecrire_fiche(dans_l_ordre(std::move(*lu)));
         }
     });
     if (r.erreur)

@@ -323,15 +323,25 @@ std::string fiche_json(const Fiche& f) {
     return out + "}";
 }
 
-std::string export_json(const std::vector<Fiche>& fiches) {
-    std::string out = R"({"kalder_clients": 1, "clients": [)";
-    for (std::size_t i = 0; i < fiches.size(); ++i)
-        out += (i ? ",\n" : "\n") + fiche_json(fiches[i]);
+std::string export_json(const Sauvegarde& sauvegarde) {
+    std::string out = R"({"kalder_clients": 1, "repertoire": [)";
+    for (std::size_t i = 0; i < sauvegarde.repertoire.size(); ++i) {
+        const Personne& p = sauvegarde.repertoire[i];
+        out += i ? ",\n" : "\n";
+        objet(out, {{"nom", &p.nom},
+                    {"prenoms", &p.prenoms},
+                    {"jour", &p.jour},
+                    {"mois", &p.mois},
+                    {"annee", &p.annee}});
+    }
+    out += sauvegarde.repertoire.empty() ? "], \"clients\": [" : "\n], \"clients\": [";
+    for (std::size_t i = 0; i < sauvegarde.fiches.size(); ++i)
+        out += (i ? ",\n" : "\n") + fiche_json(sauvegarde.fiches[i]);
     return out + "\n]}\n";
 }
 
-Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
-    Reponse<std::vector<Fiche>> r;
+Reponse<Sauvegarde> lire_export_json(std::string_view t) {
+    Reponse<Sauvegarde> r;
     try {
         const Valeur document = Lecteur(t).document();
         const Objet* racine = en_objet(&document);
@@ -346,8 +356,13 @@ Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
                 "ce fichier vient d'une version plus récente de Kalder, qui l'écrit autrement";
             return r;
         }
+        chaque(racine, "repertoire", [&](const Valeur& v) {
+            const Objet* p = en_objet(&v);
+            r.valeur.repertoire.push_back({texte(p, "nom"), texte(p, "prenoms"), texte(p, "jour"),
+                                           texte(p, "mois"), texte(p, "annee")});
+        });
         chaque(racine, "clients",
-               [&](const Valeur& v) { r.valeur.push_back(fiche_lue(en_objet(&v))); });
+               [&](const Valeur& v) { r.valeur.fiches.push_back(fiche_lue(en_objet(&v))); });
     } catch (const ErreurJson& e) {
         r.erreur = "le JSON est incorrect vers l'octet " + std::to_string(e.position + 1);
     }

@@ -45,10 +45,10 @@ attendre chercher_aucun "^statut-0" "$(k --clients --chercher 'anne étienne')"
 attendre exporter "^2 fiches exportées dans « [^~]*export\.json »\.~statut-0" \
     "$(k --exporter-clients "$dossier/export.json")"
 attendre export_prive "^-rw-------" "$(ls -l "$dossier/export.json")"
-attendre importer_neuf "^Importation de « [^~]*» : 2 fiches créées, 0 fiche complétée, 3 notes ajoutées, 0 consultation ajoutée\.~statut-0" \
+attendre importer_neuf "^Importation de « [^~]*» : 2 fiches créées, 0 fiche complétée, 3 notes ajoutées, 0 consultation ajoutée, 2 personnes ajoutées au répertoire\.~statut-0" \
     "$("$exe" --dossier "$dossier/autre" --importer-clients "$dossier/export.json" 2>&1; echo "statut-$?")"
 k --note 'Seulement ici' $anne >/dev/null
-attendre importer_fusion "^Importation de « [^~]*» : 0 fiche créée, 1 fiche complétée, 1 note ajoutée, 0 consultation ajoutée\.~statut-0" \
+attendre importer_fusion "^Importation de « [^~]*» : 0 fiche créée, 1 fiche complétée, 1 note ajoutée, 0 consultation ajoutée, 0 personne ajoutée au répertoire\.~statut-0" \
     "$(k --exporter-clients "$dossier/export.json" >/dev/null; "$exe" --dossier "$dossier/autre" --importer-clients "$dossier/export.json" 2>&1; echo "statut-$?")"
 printf '{"clients": [' >"$dossier/faux.json"
 attendre importer_faux "^Erreur : « [^~]*» n'a pas été importé : le JSON est incorrect vers l'octet 14\.~statut-2" \
@@ -103,6 +103,13 @@ for e in 1 2 3 4 5 6 7 8; do
 done
 wait
 attendre concurrence '^80~$' "$("$exe" --dossier "$dossier/donnees" --fiche --prenom Luc --nom Roy | grep -c 'n[1-8]-')"
+# One backup holds the directory and the records: restored into an empty
+# folder, it gives the same backup again.
+"$exe" --dossier "$dossier/donnees" --exporter-clients "$dossier/tout.json" >/dev/null
+"$exe" --dossier "$dossier/neuf" --importer-clients "$dossier/tout.json" >/dev/null
+"$exe" --dossier "$dossier/neuf" --exporter-clients "$dossier/neuf.json" >/dev/null
+attendre sauvegarde_complete "^identiques~Blanc;Marc;;;~Dupont;Anne;1;2;1990~" \
+    "$(cmp -s "$dossier/tout.json" "$dossier/neuf.json" && echo identiques; "$exe" --dossier "$dossier/neuf" --liste)"
 printf 'pas une base' >"$dossier/donnees/Kalder.sqlite"
 dd if=/dev/zero bs=1024 count=8 >>"$dossier/donnees/Kalder.sqlite" 2>/dev/null
 attendre endommage "^Attention : Le fichier des clients était endommagé : il a été mis de côté sous le nom « [^~]*Kalder\.sqlite\.endommagé-1 »[^~]*~.*statut-0" \
