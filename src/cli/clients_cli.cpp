@@ -191,6 +191,51 @@ int exporter(BaseClients& base, const std::string& nom, std::vector<Personne> re
     return 0;
 }
 
+// A field of the spreadsheet file: quoted, its quotes doubled.
+std::string champ_csv(std::string_view texte) {
+    std::string r = "\"";
+    for (const char c : texte)
+        r += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return r + "\"";
+}
+
+// The list of clients for a spreadsheet: UTF-8 with its mark, fields
+// separated by ";" and quoted, lines ended by CR LF.
+int exporter_csv(BaseClients& base, const std::string& nom) {
+    const auto fiches = base.tout_lire();
+    if (fiches.erreur)
+        return refus(*fiches.erreur);
+    std::string csv = "\xEF\xBB\xBF";
+    const auto ligne = [&](std::initializer_list<std::string_view> champs) {
+        bool premier = true;
+        for (const std::string_view c : champs) {
+            csv += (premier ? "" : ";") + champ_csv(c);
+            premier = false;
+        }
+        csv += "\r\n";
+    };
+    ligne({"Nom", "Prénoms", "Date de naissance", "Téléphone", "Courriel", "Adresse", "Tags",
+           "Dernière consultation"});
+    for (const Fiche& f : fiches.valeur) {
+        const Personne& p = f.personne;
+        std::string tags;
+        for (const std::string& t : f.tags)
+            tags += (tags.empty() ? "" : ", ") + t;
+        // Newest first: the first one is the last consultation.
+        const std::string derniere =
+            f.consultations.empty() ? "" : date_affichee(f.consultations.front().date);
+        ligne({p.nom, p.prenoms, date_personne(p.jour, p.mois, p.annee), f.contact.telephone,
+               f.contact.courriel, f.contact.adresse, tags, derniere});
+    }
+    const auto chemin = chemin_utf8(nom);
+    if (auto echec = ecrire_fichier_choisi(chemin, csv, EnPlace::accepte, Lecteurs::proprietaire))
+        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite\u00a0: " +
+                     expliquer_echec_fichier_choisi(chemin, *echec) + ".");
+    std::cout << nombre(fiches.valeur.size(), "client exporté", "clients exportés")
+              << " dans «\u00a0" << nom << "\u00a0».\n";
+    return 0;
+}
+
 // The persons the directory lacks are added, then the records merged; nothing
 // is removed or overwritten.
 int importer(BaseClients& base, const std::string& nom, const std::filesystem::path& dossier) {
@@ -231,11 +276,11 @@ int importer(BaseClients& base, const std::string& nom, const std::filesystem::p
 } // namespace
 
 int executer_clients(const Options& o, const std::filesystem::path& dossier) {
-    const int commandes =
-        o.fiche + o.clients + o.a("note") + o.a("exporter-clients") + o.a("importer-clients");
+    const int commandes = o.fiche + o.clients + o.a("note") + o.a("exporter-clients") +
+                          o.a("importer-clients") + o.a("exporter-csv");
     if (commandes > 1)
-        return erreur_usage("--fiche, --note, --clients, --exporter-clients et "
-                            "--importer-clients s'excluent");
+        return erreur_usage("--fiche, --note, --clients, --exporter-clients, "
+                            "--importer-clients et --exporter-csv s'excluent");
     if ((o.fiche || o.a("note")) && (!o.a("prenom") || !o.a("nom")))
         return erreur_usage("--fiche et --note demandent --prenom et --nom");
     if (o.a("chercher") && !o.clients)
@@ -252,7 +297,7 @@ int executer_clients(const Options& o, const std::filesystem::path& dossier) {
     const auto repertoire = personnes_du_repertoire(dossier);
     // Every saved person is a client, with an empty record until one is kept
     // (a file that can only be read shows what it holds).
-    if (o.fiche || o.clients || o.a("exporter-clients"))
+    if (o.fiche || o.clients || o.a("exporter-clients") || o.a("exporter-csv"))
         base.inscrire(repertoire);
     if (o.fiche)
         return fiche(base, o);
@@ -262,6 +307,8 @@ int executer_clients(const Options& o, const std::filesystem::path& dossier) {
         return clients(base, o);
     if (auto f = o.valeur("exporter-clients"))
         return exporter(base, *f, repertoire);
+    if (auto f = o.valeur("exporter-csv"))
+        return exporter_csv(base, *f);
     return importer(base, *o.valeur("importer-clients"), dossier);
 }
 

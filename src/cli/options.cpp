@@ -10,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 31> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -39,6 +39,7 @@ constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
                                                                "note",
                                                                "chercher",
                                                                "exporter-clients",
+                                                               "exporter-csv",
                                                                "importer-clients"};
 
 struct Drapeau {
@@ -171,7 +172,7 @@ Commande commande_choisie(const Options& o) {
 
 bool commande_clients(const Options& o) {
     return o.fiche || o.clients || o.a("note") || o.a("exporter-clients") ||
-           o.a("importer-clients");
+           o.a("importer-clients") || o.a("exporter-csv");
 }
 
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande) {
@@ -243,8 +244,12 @@ const char* const usage =
     "       kalder-theme [--dossier DOSSIER] --clients [--chercher MOTS]\n"
     "       kalder-theme [--dossier DOSSIER] --exporter-clients FICHIER.json\n"
     "       kalder-theme [--dossier DOSSIER] --importer-clients FICHIER.json\n"
+    "       kalder-theme [--dossier DOSSIER] --exporter-csv FICHIER.csv\n"
+    "       (--exporter-clients\u202f: le répertoire et les fiches, que --importer-clients\n"
+    "        ajoute à ceux d'un autre dossier\u202f; --exporter-csv\u202f: la liste des\n"
+    "        clients pour un tableur)\n"
 #if !defined(KALDER_FICHIER_CLIENTS)
-    "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
+    "       (cette version n'a pas de fichier des clients\u00a0: ces six commandes\n"
     "        répondent par une erreur)\n"
 #endif
     "       kalder-theme --aide | --help\n";

@@ -110,6 +110,12 @@ attendre concurrence '^80~$' "$("$exe" --dossier "$dossier/donnees" --fiche --pr
 "$exe" --dossier "$dossier/neuf" --exporter-clients "$dossier/neuf.json" >/dev/null
 attendre sauvegarde_complete "^identiques~Blanc;Marc;;;~Dupont;Anne;1;2;1990~" \
     "$(cmp -s "$dossier/tout.json" "$dossier/neuf.json" && echo identiques; "$exe" --dossier "$dossier/neuf" --liste)"
+# The list for a spreadsheet: UTF-8 with its mark, ";", every field quoted.
+attendre csv "^[0-9]+ clients exportés dans « [^~]*clients\.csv »\.~statut-0" \
+    "$(k --exporter-csv "$dossier/clients.csv")"
+attendre csv_contenu '"Nom";"Prénoms";"Date de naissance";"Téléphone";"Courriel";"Adresse";"Tags";"Dernière consultation".~"Blanc";"Marc";"";"";"";"";"";"".~' \
+    "$(head -n 2 "$dossier/clients.csv")"
+attendre csv_marque "^efbbbf22~" "$(head -c 4 "$dossier/clients.csv" | od -An -tx1 | tr -d ' ')"
 printf 'pas une base' >"$dossier/donnees/Kalder.sqlite"
 dd if=/dev/zero bs=1024 count=8 >>"$dossier/donnees/Kalder.sqlite" 2>/dev/null
 attendre endommage "^Attention : Le fichier des clients était endommagé : il a été mis de côté sous le nom « [^~]*Kalder\.sqlite\.endommagé-1 »[^~]*~.*statut-0" \
