@@ -38,6 +38,26 @@ int refus(const std::string& texte) {
     return sortie_erreur_saisie;
 }
 
+// What the file holds, as the terminal must show it: a control character
+// (escape sequences of a hostile name) becomes "�"; line breaks and tabs stay.
+std::string affichable(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texte[i]);
+        const bool c1 = c == 0xC2 && i + 1 < texte.size() &&
+                        static_cast<unsigned char>(texte[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(texte[i + 1]) < 0xA0;
+        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || c1) {
+            r += "\uFFFD";
+            i += c1 ? 1 : 0;
+        } else {
+            r += static_cast<char>(c);
+        }
+    }
+    return r;
+}
+
 // "s" after a count other than 0 or 1.
 std::string nombre(std::size_t n, const char* singulier, const char* pluriel) {
     return std::to_string(n) + " " + (n > 1 ? pluriel : singulier);
@@ -119,7 +139,7 @@ int fiche(BaseClients& base, const Options& o) {
         return refus(*lu.erreur);
     if (!lu.valeur)
         return refus(nom_complet(p) + " n'a pas de fiche client.");
-    std::cout << (o.json ? fiche_json(*lu.valeur) + "\n" : fiche_texte(*lu.valeur));
+    std::cout << (o.json ? fiche_json(*lu.valeur) + "\n" : affichable(fiche_texte(*lu.valeur)));
     return 0;
 }
 
@@ -167,7 +187,8 @@ int clients(BaseClients& base, const Options& o) {
     }
     for (const ResumeClient& c : liste.valeur) {
         const Personne& p = c.personne;
-        std::cout << p.nom << ";" << p.prenoms << ";" << p.jour << ";" << p.mois << ";" << p.annee
+        std::cout << affichable(p.nom + ";" + p.prenoms + ";" + p.jour + ";" + p.mois + ";" +
+                                p.annee)
                   << "\n";
     }
     return 0;

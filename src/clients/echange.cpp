@@ -42,8 +42,10 @@ Ajouts completer(Fiche& f, const Fiche& venue) {
     a.change |= ajouter_absents(f.variantes, venue.variantes);
     a.change |= ajouter_absents(f.partenaires, venue.partenaires);
     for (const Note& n : venue.notes)
-        if (std::none_of(f.notes.begin(), f.notes.end(),
-                         [&](const Note& e) { return e.date == n.date && e.texte == n.texte; })) {
+        // An empty note is none (the file does not keep one).
+        if (!n.texte.empty() && std::none_of(f.notes.begin(), f.notes.end(), [&](const Note& e) {
+                return e.date == n.date && e.texte == n.texte;
+            })) {
             f.notes.push_back({0, n.date, n.texte});
             ++a.notes;
         }

@@ -53,6 +53,7 @@ bool a_lettre(std::string_view phrase) {
 constexpr const char* colonnes_resume =
     "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, c.derniere_consultation, c.liste_tags, "
     "c.nombre_notes FROM clients c";
+constexpr std::size_t mots_cherches_maximum = 100;
 constexpr const char* ordre_resume = " ORDER BY c.cle_tri, c.id";
 
 } // namespace
@@ -105,6 +106,13 @@ Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
     // Words without a letter only: nobody.
     if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
         return r;
+    // Each word is one more condition, and SQLite's expressions have a depth.
+    if (mots.size() > mots_cherches_maximum) {
+        r.erreur =
+            "La recherche compte trop de mots\u00a0: " + std::to_string(mots_cherches_maximum) +
+            " au plus.";
+        return r;
+    }
     std::string sql = colonnes_resume;
     std::vector<std::string> liees;
     for (const std::string& mot : mots) {

@@ -59,6 +59,11 @@ attendre importer_futur "^Erreur : « [^~]*» n'a pas été importé : ce fichie
 printf '{"kalder_clients": 1, "clients": [{"personne": {"nom": "\\ud800\\u0041", "prenoms": "A", "jour": "", "mois": "", "annee": ""}}]}' >"$dossier/demi.json"
 attendre importer_demi_paire "^Erreur : « [^~]*» n'a pas été importé : le JSON est incorrect[^~]*~statut-2" \
     "$(k --importer-clients "$dossier/demi.json")"
+attendre chercher_mille_mots "^Erreur : La recherche compte trop de mots : 100 au plus\.~statut-2" \
+    "$(k --clients --chercher "$(seq 1 1200 | tr '\n' ' ')")"
+printf '{"kalder_clients": 1, "clients": [{"personne": {"nom": "Roy\\u001b]2;pirate\\u0007", "prenoms": "Al", "jour": "", "mois": "", "annee": ""}, "notes": [{"date": "2026-01-01 10:00", "texte": ""}]}]}' >"$dossier/echappement.json"
+attendre importer_note_vide "1 fiche créée, 0 fiche complétée, 0 note ajoutée" "$(k --importer-clients "$dossier/echappement.json")"
+attendre echappement_neutralise "^Roy�\]2;pirate�;Al;;;~statut-0" "$(k --clients --chercher pirate)"
 # A save that modifies the entry (same names, new date) keeps the record.
 k --sauvegarder --prenom Jean --nom Roy --jour 1 --mois 1 --annee 1950 >/dev/null
 k --note 'Suit la personne' --prenom Jean --nom Roy --jour 1 --mois 1 --annee 1950 >/dev/null
