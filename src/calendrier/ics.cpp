@@ -1,7 +1,6 @@
 #include "calendrier/ics.hpp"
 
-#include "repertoire/fichiers.hpp"
-#include "repertoire/messages_repertoire.hpp"
+#include "repertoire/fichier_choisi.hpp"
 
 #include <cstdint>
 #include <cstdio>
@@ -62,12 +61,15 @@ struct Evenement {
 
 void ecrire_evenement(std::string& r, const Evenement& e, const std::string& horodatage) {
     const std::string debut = date_ics(e.date);
-    const std::string fin = date_ics(Date{sys_days{e.date} + days{1}});
+    const Date lendemain{sys_days{e.date} + days{1}};
     r += "BEGIN:VEVENT\r\n";
     r += ligne_ics("UID:" + e.uid);
     r += "DTSTAMP:" + horodatage + "\r\n";
     r += "DTSTART;VALUE=DATE:" + debut + "\r\n";
-    r += "DTEND;VALUE=DATE:" + fin + "\r\n";
+    // A date has four digits of year: the event of 31/12/9999 goes without
+    // its end, which for a date means that one day all the same.
+    if (lendemain.year() <= year{annee_calendrier_max})
+        r += "DTEND;VALUE=DATE:" + date_ics(lendemain) + "\r\n";
     r += ligne_ics("SUMMARY:" + texte_ics(e.resume));
     r += ligne_ics("DESCRIPTION:" + texte_ics(e.description));
     r += "TRANSP:TRANSPARENT\r\n";
@@ -171,8 +173,10 @@ std::optional<std::string> exporter_ics(const std::filesystem::path& chemin, con
     if (auto refus = verifier_plage(t, plage))
         return refus;
     const auto jours = jours_personnels(t, plage);
-    if (auto echec = remplacer_fichier(chemin, ecrire_ics(t, jours, maintenant)))
-        return "Le fichier d'agenda n'a pas pu être écrit\u00a0: " + expliquer_echec(*echec) + ".";
+    if (auto echec =
+            ecrire_fichier_choisi(chemin, ecrire_ics(t, jours, maintenant), EnPlace::accepte))
+        return "Le fichier d'agenda n'a pas pu être écrit\u00a0: " +
+               expliquer_echec_fichier_choisi(chemin, *echec) + ".";
     return std::nullopt;
 }
 

@@ -7,10 +7,17 @@
 #if defined(KALDER_CLIENTS)
 #include "clients/base_clients.hpp"
 #include "clients/json_clients.hpp"
+#include "repertoire/ajouter_personnes.hpp"
 #include "repertoire/dossier_donnees.hpp"
-#include "repertoire/fichiers.hpp"
+#include "repertoire/fichier_choisi.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/liste_personnes.hpp"
+#include "repertoire/messages_repertoire.hpp"
 #include "systeme/chemins.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #endif
 
 namespace kalder::cli {
@@ -29,6 +36,26 @@ namespace {
 int refus(const std::string& texte) {
     std::cerr << "Erreur\u00a0: " << texte << "\n";
     return sortie_erreur_saisie;
+}
+
+// What the file holds, as the terminal must show it: a control character
+// (escape sequences of a hostile name) becomes "�"; line breaks and tabs stay.
+std::string affichable(std::string_view texte) {
+    std::string r;
+    r.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texte[i]);
+        const bool c1 = c == 0xC2 && i + 1 < texte.size() &&
+                        static_cast<unsigned char>(texte[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(texte[i + 1]) < 0xA0;
+        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || c1) {
+            r += "\uFFFD";
+            i += c1 ? 1 : 0;
+        } else {
+            r += static_cast<char>(c);
+        }
+    }
+    return r;
 }
 
 // "s" after a count other than 0 or 1.
@@ -112,15 +139,27 @@ int fiche(BaseClients& base, const Options& o) {
         return refus(*lu.erreur);
     if (!lu.valeur)
         return refus(nom_complet(p) + " n'a pas de fiche client.");
-    std::cout << (o.json ? fiche_json(*lu.valeur) + "\n" : fiche_texte(*lu.valeur));
+    std::cout << (o.json ? fiche_json(*lu.valeur) + "\n" : affichable(fiche_texte(*lu.valeur)));
     return 0;
 }
 
-int note(BaseClients& base, const Options& o) {
+// A note, a contact or a tag goes only to a person of the directory: a typo
+// must not make a client of nobody.
+bool enregistree(const std::vector<Personne>& repertoire, const Personne& p) {
+    const Personne cle = identite_client(p);
+    return std::any_of(repertoire.begin(), repertoire.end(),
+                       [&](const Personne& q) { return identite_client(q) == cle; });
+}
+
+int note(BaseClients& base, const Options& o, const std::vector<Personne>& repertoire) {
     const Personne p = personne_des_options(o);
     const std::string texte = *o.valeur("note");
-    if (texte.empty())
+    if (texte.find_first_not_of(" \t\r\n") == std::string::npos)
         return refus("la note est vide.");
+    if (!enregistree(repertoire, p))
+        return refus(nom_complet(p) +
+                     " n'est pas dans le répertoire\u00a0: enregistrez d'abord la personne "
+                     "(--sauvegarder), avec sa date de naissance s'il y en a une.");
     if (auto r = base.ajouter_note(p, maintenant_client(), texte))
         return refus(*r);
     std::cout << "Note ajoutée à la fiche de " << nom_complet(p) << ".\n";
@@ -131,52 +170,126 @@ int clients(BaseClients& base, const Options& o) {
     const auto liste = base.lister(o.valeur("chercher").value_or(""));
     if (liste.erreur)
         return refus(*liste.erreur);
+    if (o.json) {
+        auto liste_json = nlohmann::ordered_json::array();
+        for (const ResumeClient& c : liste.valeur)
+            liste_json.push_back({{"nom", c.personne.nom},
+                                  {"prenoms", c.personne.prenoms},
+                                  {"jour", c.personne.jour},
+                                  {"mois", c.personne.mois},
+                                  {"annee", c.personne.annee},
+                                  {"derniere_consultation", c.derniere_consultation},
+                                  {"tags", c.tags},
+                                  {"notes", c.notes}});
+        std::cout << liste_json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                  << "\n";
+        return 0;
+    }
     for (const ResumeClient& c : liste.valeur) {
         const Personne& p = c.personne;
-        std::cout << p.nom << ";" << p.prenoms << ";" << p.jour << ";" << p.mois << ";" << p.annee
+        std::cout << affichable(p.nom + ";" + p.prenoms + ";" + p.jour + ";" + p.mois + ";" +
+                                p.annee)
                   << "\n";
     }
     return 0;
 }
 
-int exporter(BaseClients& base, const std::string& nom) {
+// The directory and the client file in one backup.
+int exporter(BaseClients& base, const std::string& nom, std::vector<Personne> repertoire) {
     const auto fiches = base.tout_lire();
     if (fiches.erreur)
         return refus(*fiches.erreur);
+    const Sauvegarde sauvegarde{std::move(repertoire), fiches.valeur};
     const auto chemin = chemin_utf8(nom);
-    std::error_code ec;
-    const bool nouveau = !std::filesystem::exists(chemin, ec);
-    if (auto echec = remplacer_fichier(chemin, export_json(fiches.valeur)))
-        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite (" +
-                     echec->code.message() + ").");
-    // Notes are private: a new export is for its owner only.
-    if (nouveau)
-        std::filesystem::permissions(
-            chemin, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-            std::filesystem::perm_options::replace, ec);
+    // Notes are private: the export is its owner's alone from its first byte.
+    // A device or a pipe is written into, never replaced.
+    if (auto echec = ecrire_fichier_choisi(chemin, export_json(sauvegarde), EnPlace::accepte,
+                                           Lecteurs::proprietaire))
+        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite\u00a0: " +
+                     expliquer_echec_fichier_choisi(chemin, *echec) + ".");
     std::cout << nombre(fiches.valeur.size(), "fiche exportée", "fiches exportées")
               << " dans «\u00a0" << nom << "\u00a0».\n";
     return 0;
 }
 
-int importer(BaseClients& base, const std::string& nom) {
+// A field of the spreadsheet file: quoted, its quotes doubled.
+std::string champ_csv(std::string_view texte) {
+    std::string r = "\"";
+    for (const char c : texte)
+        r += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return r + "\"";
+}
+
+// The list of clients for a spreadsheet: UTF-8 with its mark, fields
+// separated by ";" and quoted, lines ended by CR LF.
+int exporter_csv(BaseClients& base, const std::string& nom) {
+    const auto fiches = base.tout_lire();
+    if (fiches.erreur)
+        return refus(*fiches.erreur);
+    std::string csv = "\xEF\xBB\xBF";
+    const auto ligne = [&](std::initializer_list<std::string_view> champs) {
+        bool premier = true;
+        for (const std::string_view c : champs) {
+            csv += (premier ? "" : ";") + champ_csv(c);
+            premier = false;
+        }
+        csv += "\r\n";
+    };
+    ligne({"Nom", "Prénoms", "Date de naissance", "Téléphone", "Courriel", "Adresse", "Tags",
+           "Dernière consultation"});
+    for (const Fiche& f : fiches.valeur) {
+        const Personne& p = f.personne;
+        std::string tags;
+        for (const std::string& t : f.tags)
+            tags += (tags.empty() ? "" : ", ") + t;
+        // Newest first: the first one is the last consultation.
+        const std::string derniere =
+            f.consultations.empty() ? "" : date_affichee(f.consultations.front().date);
+        ligne({p.nom, p.prenoms, date_personne(p.jour, p.mois, p.annee), f.contact.telephone,
+               f.contact.courriel, f.contact.adresse, tags, derniere});
+    }
+    const auto chemin = chemin_utf8(nom);
+    if (auto echec = ecrire_fichier_choisi(chemin, csv, EnPlace::accepte, Lecteurs::proprietaire))
+        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite\u00a0: " +
+                     expliquer_echec_fichier_choisi(chemin, *echec) + ".");
+    std::cout << nombre(fiches.valeur.size(), "client exporté", "clients exportés")
+              << " dans «\u00a0" << nom << "\u00a0».\n";
+    return 0;
+}
+
+// The persons the directory lacks are added, then the records merged; nothing
+// is removed or overwritten.
+int importer(BaseClients& base, const std::string& nom, const std::filesystem::path& dossier) {
     std::string texte;
     if (auto echec = lire_fichier(chemin_utf8(nom), texte, std::uintmax_t{4} << 30))
-        return refus("«\u00a0" + nom + "\u00a0» n'a pas pu être lu (" + echec->code.message() +
-                     ").");
-    const auto fiches = lire_export_json(texte);
-    if (fiches.erreur)
-        return refus("«\u00a0" + nom + "\u00a0» n'a pas été importé\u00a0: " + *fiches.erreur +
-                     ".");
-    const auto bilan = base.importer(fiches.valeur);
+        return refus("«\u00a0" + nom +
+                     "\u00a0» n'a pas pu être lu\u00a0: " + expliquer_echec(*echec) + ".");
+    const auto lue = lire_export_json(texte);
+    if (lue.erreur)
+        return refus("«\u00a0" + nom + "\u00a0» n'a pas été importé\u00a0: " + *lue.erreur + ".");
+    const IssueAjout ajout = ajouter_personnes(dossier, lue.valeur.repertoire);
+    if (ajout.echec)
+        return refus("«\u00a0" + nom +
+                     "\u00a0» n'a pas été importé\u00a0: " + expliquer_echec(*ajout.echec) + ".");
+    if (ajout.ecartees)
+        std::cerr << "Attention\u00a0: "
+                  << nombre(ajout.ecartees, "personne n'a pas pu être ajoutée",
+                            "personnes n'ont pas pu être ajoutées")
+                  << " au répertoire, qui ne peut pas garder ses caractères.\n";
+    const auto bilan = base.importer(lue.valeur.fiches);
     if (bilan.erreur)
-        return refus(*bilan.erreur + " Rien n'a été importé.");
+        return refus(*bilan.erreur + (ajout.ajoutees
+                                          ? " Seules les personnes ont été ajoutées au répertoire."
+                                          : " Rien n'a été importé."));
     const BilanImport& b = bilan.valeur;
     std::cout << "Importation de «\u00a0" << nom
               << "\u00a0»\u00a0: " << nombre(b.fiches_creees, "fiche créée", "fiches créées")
               << ", " << nombre(b.fiches_completees, "fiche complétée", "fiches complétées") << ", "
               << nombre(b.notes_ajoutees, "note ajoutée", "notes ajoutées") << ", "
               << nombre(b.consultations_ajoutees, "consultation ajoutée", "consultations ajoutées")
+              << ", "
+              << nombre(ajout.ajoutees, "personne ajoutée au répertoire",
+                        "personnes ajoutées au répertoire")
               << ".\n";
     return 0;
 }
@@ -184,11 +297,11 @@ int importer(BaseClients& base, const std::string& nom) {
 } // namespace
 
 int executer_clients(const Options& o, const std::filesystem::path& dossier) {
-    const int commandes =
-        o.fiche + o.clients + o.a("note") + o.a("exporter-clients") + o.a("importer-clients");
+    const int commandes = o.fiche + o.clients + o.a("note") + o.a("exporter-clients") +
+                          o.a("importer-clients") + o.a("exporter-csv");
     if (commandes > 1)
-        return erreur_usage("--fiche, --note, --clients, --exporter-clients et "
-                            "--importer-clients s'excluent");
+        return erreur_usage("--fiche, --note, --clients, --exporter-clients, "
+                            "--importer-clients et --exporter-csv s'excluent");
     if ((o.fiche || o.a("note")) && (!o.a("prenom") || !o.a("nom")))
         return erreur_usage("--fiche et --note demandent --prenom et --nom");
     if (o.a("chercher") && !o.clients)
@@ -202,15 +315,22 @@ int executer_clients(const Options& o, const std::filesystem::path& dossier) {
         std::cerr << "Attention\u00a0: " << *base.avis() << "\n";
     if (!base.disponible())
         return refus(base.raison());
+    const auto repertoire = personnes_du_repertoire(dossier);
+    // Every saved person is a client, with an empty record until one is kept
+    // (a file that can only be read shows what it holds).
+    if (o.fiche || o.clients || o.a("exporter-clients") || o.a("exporter-csv"))
+        base.inscrire(repertoire);
     if (o.fiche)
         return fiche(base, o);
     if (o.a("note"))
-        return note(base, o);
+        return note(base, o, repertoire);
     if (o.clients)
         return clients(base, o);
     if (auto f = o.valeur("exporter-clients"))
-        return exporter(base, *f);
-    return importer(base, *o.valeur("importer-clients"));
+        return exporter(base, *f, repertoire);
+    if (auto f = o.valeur("exporter-csv"))
+        return exporter_csv(base, *f);
+    return importer(base, *o.valeur("importer-clients"), dossier);
 }
 
 #endif

@@ -204,8 +204,9 @@ int commande(int argc, char** argv) {
             return dossier_impossible(echecs);
 #ifdef KALDER_CLIENTS_SEPARE
         // SQLite is loaded only for the client file: its commands, and a save
-        // that may take a client record along.
-        if (commande_clients(o) || (o.sauvegarder && fichier_clients_possible(dossier)))
+        // or a removal that may take a client record along.
+        if (commande_clients(o) ||
+            ((o.sauvegarder || o.supprimer) && fichier_clients_possible(dossier)))
             return confier_clients(argv, dossier);
 #else
         if (commande_clients(o))

@@ -10,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 31> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -39,6 +39,7 @@ constexpr std::array<std::string_view, 30> options_a_valeur = {"prenom",
                                                                "note",
                                                                "chercher",
                                                                "exporter-clients",
+                                                               "exporter-csv",
                                                                "importer-clients"};
 
 struct Drapeau {
@@ -49,6 +50,7 @@ constexpr Drapeau drapeaux[] = {{"json", &Options::json},
                                 {"liste", &Options::liste},
                                 {"sauvegarder", &Options::sauvegarder},
                                 {"supprimer", &Options::supprimer},
+                                {"effacer-fiche", &Options::effacer_fiche},
                                 {"synthese", &Options::synthese},
                                 {"details", &Options::details},
                                 {"cycles", &Options::cycles},
@@ -120,7 +122,8 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"du", theme},
                               {"au", theme},
                               {"dossier", liste | sauvegarde | suppression},
-                              {"remplacer", sauvegarde}};
+                              {"remplacer", sauvegarde},
+                              {"effacer-fiche", suppression}};
 
 // The option naming each command; the theme has none.
 constexpr std::string_view noms_commandes[] = {"", "--pdf", "--liste", "--sauvegarder",
@@ -169,7 +172,7 @@ Commande commande_choisie(const Options& o) {
 
 bool commande_clients(const Options& o) {
     return o.fiche || o.clients || o.a("note") || o.a("exporter-clients") ||
-           o.a("importer-clients");
+           o.a("importer-clients") || o.a("exporter-csv");
 }
 
 std::optional<std::string> option_sans_emploi(const Options& o, Commande commande) {
@@ -233,15 +236,20 @@ const char* const usage =
     "       kalder-theme [--dossier DOSSIER] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"
     "       kalder-theme [--dossier DOSSIER] --supprimer --nom N --prenom P\n"
-    "                    [--jour J --mois M --annee A]\n"
+    "                    [--jour J --mois M --annee A] [--effacer-fiche]\n"
+    "       (--effacer-fiche\u202f: la fiche client est effacée aussi, sinon gardée)\n"
     "       kalder-theme [--dossier DOSSIER] --fiche [--json] --prenom P --nom N\n"
     "                    [--jour J --mois M --annee A]\n"
     "       kalder-theme [--dossier DOSSIER] --note TEXTE --prenom P --nom N [...]\n"
     "       kalder-theme [--dossier DOSSIER] --clients [--chercher MOTS]\n"
     "       kalder-theme [--dossier DOSSIER] --exporter-clients FICHIER.json\n"
     "       kalder-theme [--dossier DOSSIER] --importer-clients FICHIER.json\n"
+    "       kalder-theme [--dossier DOSSIER] --exporter-csv FICHIER.csv\n"
+    "       (--exporter-clients\u202f: le répertoire et les fiches, que --importer-clients\n"
+    "        ajoute à ceux d'un autre dossier\u202f; --exporter-csv\u202f: la liste des\n"
+    "        clients pour un tableur)\n"
 #if !defined(KALDER_FICHIER_CLIENTS)
-    "       (cette version n'a pas de fichier des clients\u00a0: ces cinq commandes\n"
+    "       (cette version n'a pas de fichier des clients\u00a0: ces six commandes\n"
     "        répondent par une erreur)\n"
 #endif
     "       kalder-theme --aide | --help\n";

@@ -15,6 +15,7 @@ struct Options {
     bool liste = false;
     bool sauvegarder = false;
     bool supprimer = false;
+    bool effacer_fiche = false; // --supprimer: the client record erased too
     bool synthese = false;
     bool details = false;
     bool cycles = false;

@@ -16,12 +16,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Beside this program (the build folder), then where the installation puts
-// the helpers relative to the programs' folder.
+// the helpers relative to the programs' folder. Empty when this program's own
+// place is unknown: a bare name would be looked for in the current folder.
 fs::path programme_trouve(const char* nom) {
     std::error_code ec;
     const fs::path soi = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return nom;
+    if (ec || !soi.is_absolute())
+        return {};
     const fs::path dossier = soi.parent_path();
     for (const fs::path& candidat : {dossier / nom, dossier / KALDER_AIDES_INSTALLES / nom})
         if (::access(candidat.c_str(), X_OK) == 0)
@@ -33,6 +34,13 @@ fs::path programme_trouve(const char* nom) {
 // status after saying why, when it cannot be started.
 int remplacer_par(const fs::path& programme, char* const* argv, const char* role) {
     std::cout.flush();
+    if (programme.empty()) {
+        std::cerr << "Erreur\u00a0: le programme qui " << role
+                  << " n'a pas été lancé\u00a0: l'emplacement de kalder-theme n'a pas pu être "
+                     "lu (/proc/self/exe), et un programme du dossier courant ne sera pas lancé "
+                     "à sa place.\n";
+        return sortie_ecriture;
+    }
     ::execv(programme.c_str(), argv);
     std::cerr << "Erreur\u00a0: le programme qui " << role << " (" << programme.string()
               << ") n'a pas pu être lancé.\n";

@@ -6,7 +6,6 @@
 #include "repertoire/ligne_fenetre.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/messages_repertoire.hpp"
-#include "repertoire/supprimer_personne.hpp"
 #include "systeme/chemins.hpp"
 #include "systeme/dossiers_systeme.hpp"
 
@@ -39,21 +38,6 @@ int lister(const std::filesystem::path& dossier, bool json) {
     }
     for (std::size_t i = 0; i < liste.taille(); ++i)
         std::cout << liste.ligne(i) << "\n";
-    return 0;
-}
-
-int supprimer(const Options& o, const std::filesystem::path& dossier) {
-    if (!o.a("prenom") || !o.a("nom"))
-        return erreur_usage("--supprimer demande au moins --nom et --prenom");
-    // Made ready as a save makes them, so that the same words find the person.
-    const Personne personne =
-        personne_saisie(o.valeur("nom").value_or(""), o.valeur("prenom").value_or(""),
-                        o.valeur("jour").value_or(""), o.valeur("mois").value_or(""),
-                        o.valeur("annee").value_or(""));
-    const Issue issue = supprimer_personne(dossier, personne);
-    if (issue.message)
-        return erreur_saisie(issue);
-    std::cout << message_personne_retiree(personne, fichier_repertoire(dossier)) << "\n";
     return 0;
 }
 

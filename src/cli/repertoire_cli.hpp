@@ -24,7 +24,9 @@ int dossier_impossible(const std::vector<Echec>& echecs);
 int lister(const std::filesystem::path& dossier, bool json);
 // (sauvegarde_cli.cpp, built into each program with or without the client file)
 int sauvegarder(const Options& o, const std::filesystem::path& dossier);
-// Removes the entry whose five fields are given (an absent one is empty).
+// Removes the entry whose five fields are given (an absent one is empty);
+// with --effacer-fiche its client record is erased, else it is kept and the
+// user told so (sauvegarde_cli.cpp too).
 int supprimer(const Options& o, const std::filesystem::path& dossier);
 
 } // namespace kalder::cli

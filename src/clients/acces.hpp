@@ -28,7 +28,7 @@ template <typename F> Refus BaseClients::ecrire(F&& f) {
     } catch (const TexteRefuse& refus) {
         return refus.raison;
     } catch (const sqlite::Erreur& e) {
-        return prefixe_ecriture + sqlite::raison(e.code()) + ".";
+        return prefixe_ecriture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         return std::string(prefixe_ecriture) + "la mémoire a manqué.";
     }
@@ -52,7 +52,7 @@ template <typename T, typename F> Reponse<T> BaseClients::lire_avec(F&& f) const
         }
         base.executer("COMMIT");
     } catch (const sqlite::Erreur& e) {
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         r.erreur = std::string(prefixe_lecture) + "la mémoire a manqué.";
     }
@@ -61,6 +61,16 @@ template <typename T, typename F> Reponse<T> BaseClients::lire_avec(F&& f) const
 
 // The id of the person's record; 0 when there is none and `creer` is false.
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer);
+
+// The record of `cle` (an identity as identite_client makes it), read
+// within the caller's transaction; nullopt when there is none.
+std::optional<Fiche> lire_fiche(const sqlite::Connexion& base, const Personne& cle);
+
+// Empties the journal into the file after an erasure, waiting at most
+// `attente_ms` for the programs reading it; true when done. Otherwise the
+// erasure is marked to be finished at the next opening.
+bool vider_journal(const sqlite::Connexion& base, const std::filesystem::path& chemin,
+                   int attente_ms = 1000);
 
 // The sort key of clients stored without one (an older file, a bulk load).
 void completer_cles_tri(const sqlite::Connexion& base);

@@ -90,6 +90,9 @@ class BaseClients {
     // A directory entry modified: its record follows it (unless the new
     // identity already has one, which is then left as it is).
     Refus suivre_modification(const Personne& ancienne, const Personne& nouvelle);
+    // Every person of the directory is a client: an empty record is made
+    // for each one that has none (and can have one: names given).
+    Refus inscrire(std::span<const Personne> repertoire);
     // Right to erasure: the record and everything kept with it, with no copy
     // left in the file's bytes. Nothing to erase is no failure.
     Refus effacer(const Personne& personne);
@@ -110,6 +113,8 @@ class BaseClients {
     std::optional<std::string> avis_;
 
     void ouvrir(bool creer);
+    bool version_lisible();
+    Refus refus_chemin(std::filesystem::path& reel) const;
     void ecrire_fiche(const Fiche& fiche);
     void ouvrir_patiemment();
     Refus refus_ecriture() const;

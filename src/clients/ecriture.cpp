@@ -253,6 +253,18 @@ void BaseClients::ecrire_fiche(const Fiche& fiche) {
     }
 }
 
+Refus BaseClients::inscrire(std::span<const Personne> repertoire) {
+    return ecrire([&] {
+        for (const Personne& p : repertoire) {
+            const Personne cle = identite_client(p);
+            if (!cle.nom.empty() && !cle.prenoms.empty() && utf8_valide(cle.nom) &&
+                utf8_valide(cle.prenoms) && utf8_valide(cle.jour) && utf8_valide(cle.mois) &&
+                utf8_valide(cle.annee))
+                id_client(base_, cle, true);
+        }
+    });
+}
+
 Refus BaseClients::ajouter_note(const Personne& personne, std::string_view date,
                                 std::string_view texte) {
     return ecrire([&] {
@@ -330,16 +342,11 @@ Refus BaseClients::effacer(const Personne& personne) {
             efface = true;
         }))
         return r;
-    if (!efface)
+    if (!efface || vider_journal(base_, chemin_))
         return std::nullopt;
-    try {
-        // The journal still holds the pages as they were: copy the new ones
-        // into the file and empty it. A reader elsewhere may delay that; the
-        // pages freed meanwhile are already zeroed (secure_delete).
-        base_.executer("PRAGMA wal_checkpoint(TRUNCATE)");
-    } catch (const sqlite::Erreur&) {
-    }
-    return std::nullopt;
+    return "La fiche a été retirée, mais le journal du fichier des clients en garde une copie tant "
+           "qu'un autre programme Kalder le lit\u00a0: elle en sera effacée à la prochaine "
+           "ouverture du fichier.";
 }
 
 } // namespace kalder

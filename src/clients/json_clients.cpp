@@ -192,9 +192,16 @@ class Lecteur {
                 r += valeurs[k];
             } else if (e == 'u') {
                 char32_t u = hex4();
-                if (u >= 0xD800 && u < 0xDC00 && t_.substr(i_, 2) == "\\u") {
+                // Half of a pair stands for no character: the text is refused.
+                if (u >= 0xDC00 && u < 0xE000)
+                    throw ErreurJson{i_ - 1};
+                if (u >= 0xD800 && u < 0xDC00) {
+                    if (t_.substr(i_, 2) != "\\u")
+                        throw ErreurJson{i_ - 1};
                     i_ += 2;
                     const unsigned bas = hex4();
+                    if (bas < 0xDC00 || bas >= 0xE000)
+                        throw ErreurJson{i_ - 1};
                     u = 0x10000 + ((u - 0xD800) << 10) + (bas - 0xDC00);
                 }
                 ajouter_utf8(r, u);
@@ -316,15 +323,25 @@ std::string fiche_json(const Fiche& f) {
     return out + "}";
 }
 
-std::string export_json(const std::vector<Fiche>& fiches) {
-    std::string out = R"({"kalder_clients": 1, "clients": [)";
-    for (std::size_t i = 0; i < fiches.size(); ++i)
-        out += (i ? ",\n" : "\n") + fiche_json(fiches[i]);
+std::string export_json(const Sauvegarde& sauvegarde) {
+    std::string out = R"({"kalder_clients": 1, "repertoire": [)";
+    for (std::size_t i = 0; i < sauvegarde.repertoire.size(); ++i) {
+        const Personne& p = sauvegarde.repertoire[i];
+        out += i ? ",\n" : "\n";
+        objet(out, {{"nom", &p.nom},
+                    {"prenoms", &p.prenoms},
+                    {"jour", &p.jour},
+                    {"mois", &p.mois},
+                    {"annee", &p.annee}});
+    }
+    out += sauvegarde.repertoire.empty() ? "], \"clients\": [" : "\n], \"clients\": [";
+    for (std::size_t i = 0; i < sauvegarde.fiches.size(); ++i)
+        out += (i ? ",\n" : "\n") + fiche_json(sauvegarde.fiches[i]);
     return out + "\n]}\n";
 }
 
-Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
-    Reponse<std::vector<Fiche>> r;
+Reponse<Sauvegarde> lire_export_json(std::string_view t) {
+    Reponse<Sauvegarde> r;
     try {
         const Valeur document = Lecteur(t).document();
         const Objet* racine = en_objet(&document);
@@ -332,8 +349,20 @@ Reponse<std::vector<Fiche>> lire_export_json(std::string_view t) {
             r.erreur = "ce n'est pas une exportation de fiches clients de Kalder";
             return r;
         }
+        // A later format may hold what this version would drop without a word.
+        const auto* format = std::get_if<double>(&membre(racine, "kalder_clients")->v);
+        if (!format || *format != 1) {
+            r.erreur =
+                "ce fichier vient d'une version plus récente de Kalder, qui l'écrit autrement";
+            return r;
+        }
+        chaque(racine, "repertoire", [&](const Valeur& v) {
+            const Objet* p = en_objet(&v);
+            r.valeur.repertoire.push_back({texte(p, "nom"), texte(p, "prenoms"), texte(p, "jour"),
+                                           texte(p, "mois"), texte(p, "annee")});
+        });
         chaque(racine, "clients",
-               [&](const Valeur& v) { r.valeur.push_back(fiche_lue(en_objet(&v))); });
+               [&](const Valeur& v) { r.valeur.fiches.push_back(fiche_lue(en_objet(&v))); });
     } catch (const ErreurJson& e) {
         r.erreur = "le JSON est incorrect vers l'octet " + std::to_string(e.position + 1);
     }

@@ -14,10 +14,18 @@ namespace kalder {
 //  "tags": [...], "consultations": [...], "variantes": [...], "partenaires": [...]}
 std::string fiche_json(const Fiche& fiche);
 
-// {"kalder_clients": 1, "clients": [<fiche_json>...]}
-std::string export_json(const std::vector<Fiche>& fiches);
+// Everything a backup holds: the directory's persons and the records.
+struct Sauvegarde {
+    std::vector<Personne> repertoire;
+    std::vector<Fiche> fiches;
+};
 
-// The records of an export; the error says where the text went wrong.
-Reponse<std::vector<Fiche>> lire_export_json(std::string_view texte);
+// {"kalder_clients": 1, "repertoire": [{"nom": …, "prenoms": …, "jour": …,
+//  "mois": …, "annee": …}...], "clients": [<fiche_json>...]}
+std::string export_json(const Sauvegarde& sauvegarde);
+
+// The persons and records of an export (an export without "repertoire"
+// holds records only); the error says where the text went wrong.
+Reponse<Sauvegarde> lire_export_json(std::string_view texte);
 
 } // namespace kalder

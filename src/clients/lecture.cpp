@@ -53,45 +53,47 @@ bool a_lettre(std::string_view phrase) {
 constexpr const char* colonnes_resume =
     "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, c.derniere_consultation, c.liste_tags, "
     "c.nombre_notes FROM clients c";
+constexpr std::size_t mots_cherches_maximum = 100;
 constexpr const char* ordre_resume = " ORDER BY c.cle_tri, c.id";
 
 } // namespace
 
+std::optional<Fiche> lire_fiche(const sqlite::Connexion& base, const Personne& cle) {
+    const std::int64_t id = id_client(base, cle, false);
+    if (id == 0)
+        return std::nullopt;
+    Fiche f;
+    f.personne = cle;
+    Requete c(base, "SELECT telephone, courriel, adresse FROM clients WHERE id = ?");
+    c.lier(1, id);
+    if (c.ligne())
+        f.contact = {c.texte(0), c.texte(1), c.texte(2)};
+    Requete n(base, "SELECT id, date, texte FROM notes WHERE client = ? "
+                    "ORDER BY date DESC, id DESC");
+    for (n.lier(1, id); n.ligne();)
+        f.notes.push_back({n.entier(0), n.texte(1), n.texte(2)});
+    Requete t(base, "SELECT tag FROM tags WHERE client = ? ORDER BY rang");
+    for (t.lier(1, id); t.ligne();)
+        f.tags.push_back(t.texte(0));
+    Requete k(base, "SELECT id, date, annee_calcul, fichier, sections, note FROM consultations "
+                    "WHERE client = ? ORDER BY date DESC, id DESC");
+    for (k.lier(1, id); k.ligne();)
+        f.consultations.push_back({k.entier(0), k.texte(1), static_cast<int>(k.entier(2)),
+                                   k.texte(3), k.texte(4), k.texte(5)});
+    Requete v(base, "SELECT prenoms, nom FROM variantes WHERE client = ? ORDER BY rang");
+    for (v.lier(1, id); v.ligne();)
+        f.variantes.push_back({v.texte(0), v.texte(1)});
+    Requete p(base, "SELECT prenoms, nom, jour, mois, annee, rencontre FROM partenaires "
+                    "WHERE client = ? ORDER BY rang DESC");
+    for (p.lier(1, id); p.ligne();)
+        f.partenaires.push_back(
+            {p.texte(0), p.texte(1), p.texte(2), p.texte(3), p.texte(4), p.texte(5)});
+    return f;
+}
+
 Reponse<std::optional<Fiche>> BaseClients::lire(const Personne& personne) const {
-    return lire_avec<std::optional<Fiche>>([&]() -> std::optional<Fiche> {
-        const Personne cle = identite_client(personne);
-        const std::int64_t id = id_client(base_, cle, false);
-        if (id == 0)
-            return std::nullopt;
-        Fiche f;
-        f.personne = cle;
-        Requete c(base_, "SELECT telephone, courriel, adresse FROM clients WHERE id = ?");
-        c.lier(1, id);
-        if (c.ligne())
-            f.contact = {c.texte(0), c.texte(1), c.texte(2)};
-        Requete n(base_, "SELECT id, date, texte FROM notes WHERE client = ? "
-                         "ORDER BY date DESC, id DESC");
-        for (n.lier(1, id); n.ligne();)
-            f.notes.push_back({n.entier(0), n.texte(1), n.texte(2)});
-        Requete t(base_, "SELECT tag FROM tags WHERE client = ? ORDER BY rang");
-        for (t.lier(1, id); t.ligne();)
-            f.tags.push_back(t.texte(0));
-        Requete k(base_,
-                  "SELECT id, date, annee_calcul, fichier, sections, note FROM consultations "
-                  "WHERE client = ? ORDER BY date DESC, id DESC");
-        for (k.lier(1, id); k.ligne();)
-            f.consultations.push_back({k.entier(0), k.texte(1), static_cast<int>(k.entier(2)),
-                                       k.texte(3), k.texte(4), k.texte(5)});
-        Requete v(base_, "SELECT prenoms, nom FROM variantes WHERE client = ? ORDER BY rang");
-        for (v.lier(1, id); v.ligne();)
-            f.variantes.push_back({v.texte(0), v.texte(1)});
-        Requete p(base_, "SELECT prenoms, nom, jour, mois, annee, rencontre FROM partenaires "
-                         "WHERE client = ? ORDER BY rang DESC");
-        for (p.lier(1, id); p.ligne();)
-            f.partenaires.push_back(
-                {p.texte(0), p.texte(1), p.texte(2), p.texte(3), p.texte(4), p.texte(5)});
-        return f;
-    });
+    return lire_avec<std::optional<Fiche>>(
+        [&]() -> std::optional<Fiche> { return lire_fiche(base_, identite_client(personne)); });
 }
 
 Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
@@ -104,6 +106,13 @@ Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
     // Words without a letter only: nobody.
     if (!mots.empty() && std::none_of(mots.begin(), mots.end(), a_lettre))
         return r;
+    // Each word is one more condition, and SQLite's expressions have a depth.
+    if (mots.size() > mots_cherches_maximum) {
+        r.erreur =
+            "La recherche compte trop de mots\u00a0: " + std::to_string(mots_cherches_maximum) +
+            " au plus.";
+        return r;
+    }
     std::string sql = colonnes_resume;
     std::vector<std::string> liees;
     for (const std::string& mot : mots) {
@@ -126,7 +135,7 @@ Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
             q->lier(static_cast<int>(i + 1), liees[i]);
         r.valeur.requete_ = std::move(q);
     } catch (const sqlite::Erreur& e) {
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     }
     return r;
 }
@@ -153,7 +162,7 @@ Reponse<std::vector<ResumeClient>> ListeClients::suivants(std::size_t nombre) {
         }
     } catch (const sqlite::Erreur& e) {
         requete_.reset();
-        r.erreur = prefixe_lecture + sqlite::raison(e.code()) + ".";
+        r.erreur = prefixe_lecture + sqlite::raison(e) + ".";
     } catch (const std::bad_alloc&) {
         requete_.reset();
         r.erreur = std::string(prefixe_lecture) + "la mémoire a manqué.";

@@ -1,5 +1,7 @@
 #include "clients/schema.hpp"
 
+#include <sqlite3.h>
+
 #include <array>
 #include <string>
 
@@ -117,6 +119,8 @@ void migrer(const sqlite::Connexion& base, int jusqu_a) {
         const int v = version(base);
         if (v >= jusqu_a)
             return;
+        if (v < 0)
+            throw sqlite::Erreur(SQLITE_CORRUPT, "user_version");
         base.executer(etapes[static_cast<std::size_t>(v)]);
         base.executer(("PRAGMA user_version = " + std::to_string(v + 1)).c_str());
         transaction.valider();

@@ -3,6 +3,9 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cctype>
+#include <cerrno>
+#include <new>
 #include <utility>
 
 namespace kalder::sqlite {
@@ -31,6 +34,12 @@ constexpr std::array raisons{
 
 } // namespace
 
+std::string raison(const Erreur& erreur) {
+    if (erreur.erreur_systeme() == ENOSPC)
+        return raison(SQLITE_FULL);
+    return raison(erreur.code());
+}
+
 std::string raison(int code) {
     for (const Raison& r : raisons)
         if (r.code == (code & 0xFF))
@@ -38,15 +47,33 @@ std::string raison(int code) {
     return "erreur " + std::to_string(code);
 }
 
-Connexion::Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule) {
+Connexion::Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule,
+                     bool immuable) {
     sqlite3* base = nullptr;
     const int drapeaux = (lecture_seule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                          (creer && !lecture_seule ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX |
-                         SQLITE_OPEN_EXRESCODE;
-    const int code = sqlite3_open_v2(chemin_utf8.c_str(), &base, drapeaux, nullptr);
+                         SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOFOLLOW |
+                         (immuable ? SQLITE_OPEN_URI : 0);
+    std::string nom = chemin_utf8;
+    if (immuable) {
+        // As a URI: every byte but the plainest ones escaped.
+        nom = "file:";
+        for (const char c : chemin_utf8) {
+            const auto o = static_cast<unsigned char>(c);
+            if (std::isalnum(o) || c == '/' || c == '.' || c == '-' || c == '_')
+                nom += c;
+            else {
+                constexpr char hexa[] = "0123456789ABCDEF";
+                nom += {'%', hexa[o >> 4], hexa[o & 0xF]};
+            }
+        }
+        nom += "?immutable=1";
+    }
+    const int code = sqlite3_open_v2(nom.c_str(), &base, drapeaux, nullptr);
     base_.reset(base);
     if (code != SQLITE_OK)
-        throw Erreur(code, base ? sqlite3_errmsg(base) : sqlite3_errstr(code));
+        throw Erreur(code, base ? sqlite3_errmsg(base) : sqlite3_errstr(code),
+                     base ? sqlite3_system_errno(base) : 0);
 }
 
 void Connexion::Fermer::operator()(sqlite3* base) const {
@@ -55,7 +82,7 @@ void Connexion::Fermer::operator()(sqlite3* base) const {
 
 void Connexion::verifier(int code) const {
     if (code != SQLITE_OK && code != SQLITE_ROW && code != SQLITE_DONE)
-        throw Erreur(code, sqlite3_errmsg(base_.get()));
+        throw Erreur(code, sqlite3_errmsg(base_.get()), sqlite3_system_errno(base_.get()));
 }
 
 void Connexion::executer(const char* sql) const {
@@ -103,6 +130,9 @@ std::string Requete::texte(int colonne) const {
     const auto* octets =
         reinterpret_cast<const char*>(sqlite3_column_text(requete_.get(), colonne));
     const int taille = sqlite3_column_bytes(requete_.get(), colonne);
+    // A NULL answer is an empty text, unless making it ran out of memory.
+    if (!octets && sqlite3_errcode(base_->get()) == SQLITE_NOMEM)
+        throw std::bad_alloc();
     return octets ? std::string(octets, static_cast<std::size_t>(taille)) : std::string();
 }
 

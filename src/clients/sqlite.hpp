@@ -15,22 +15,31 @@ namespace kalder::sqlite {
 
 class Erreur : public std::runtime_error {
   public:
-    Erreur(int code, const std::string& detail) : std::runtime_error(detail), code_(code) {}
+    Erreur(int code, const std::string& detail, int erreur_systeme = 0)
+        : std::runtime_error(detail), code_(code), erreur_systeme_(erreur_systeme) {}
     // SQLite's primary result code (SQLITE_BUSY, SQLITE_CORRUPT…).
     int code() const { return code_ & 0xFF; }
+    // The system's errno behind a failed file operation, 0 when none.
+    int erreur_systeme() const { return erreur_systeme_; }
 
   private:
     int code_;
+    int erreur_systeme_;
 };
 
 // Why SQLite failed, in French, for a message to the user.
 std::string raison(int code);
+// The same, a full disk told apart from other disk errors.
+std::string raison(const Erreur& erreur);
 
 class Connexion {
   public:
     Connexion() = default;
-    // Throws Erreur when the file cannot be opened (`creer`: made when missing).
-    Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule = false);
+    // Throws Erreur when the file cannot be opened (`creer`: made when missing);
+    // a link is never followed. `immuable`: read as it lies, with no index
+    // file beside it (-shm), for a file no program can be writing.
+    Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule = false,
+              bool immuable = false);
     sqlite3* get() const { return base_.get(); }
     explicit operator bool() const { return base_ != nullptr; }
     // Runs one or more statements without parameters.

@@ -34,21 +34,30 @@ std::optional<Echec> ecrire_en_place(const fs::path& chemin, std::string_view oc
 } // namespace
 
 std::optional<Echec> ecrire_fichier_choisi(const fs::path& chemin, std::string_view octets,
-                                           EnPlace en_place) {
+                                           EnPlace en_place, Lecteurs lecteurs) {
     fs::path reel;
     if (auto echec = suivre_liens_surs(chemin, reel))
         return echec;
     systeme::EtatFichier etat;
     if (std::error_code ec = systeme::etat_sans_suivre(reel, etat))
         return Echec{Operation::creer, reel.parent_path(), ec};
+    // The temporary file is made with the rights the new one will have.
+    systeme::EtatFichier modele = etat;
+    if (lecteurs == Lecteurs::proprietaire) {
+        modele.droits &= static_cast<unsigned>(fs::perms::owner_read | fs::perms::owner_write);
+        if (etat.genre == systeme::Genre::absent)
+            modele.droits = static_cast<unsigned>(fs::perms::owner_read | fs::perms::owner_write);
+        modele.genre = systeme::Genre::ordinaire;
+    }
     switch (etat.genre) {
     case systeme::Genre::absent:
-        return remplacer_fichier(reel, octets);
+        return lecteurs == Lecteurs::usuels ? remplacer_fichier(reel, octets)
+                                            : remplacer_fichier(reel, octets, &modele);
     case systeme::Genre::ordinaire:
         // Replacing it would only be possible because the folder is writable.
         if ((etat.droits & static_cast<unsigned>(fs::perms::owner_write)) == 0)
             return Echec{Operation::remplacer, reel, ErreurRepertoire::lecture_seule};
-        return remplacer_fichier(reel, octets, &etat);
+        return remplacer_fichier(reel, octets, &modele);
     case systeme::Genre::dossier:
         return Echec{Operation::remplacer, reel, std::make_error_code(std::errc::is_a_directory)};
     case systeme::Genre::lien: // still a link after forty: a loop

@@ -19,10 +19,16 @@ enum class EnPlace {
     accepte, // a device or a read pipe too (the command line's /dev/stdout)
 };
 
+enum class Lecteurs {
+    usuels,       // a new file gets the user's default rights, a replaced one keeps its own
+    proprietaire, // private data: the owner alone may read it, from its creation on
+};
+
 // Nothing on success; otherwise why, with no file left behind and the old one
 // as it was.
 std::optional<Echec> ecrire_fichier_choisi(const std::filesystem::path& chemin,
-                                           std::string_view octets, EnPlace en_place);
+                                           std::string_view octets, EnPlace en_place,
+                                           Lecteurs lecteurs = Lecteurs::usuels);
 
 // Why `chemin` could not be written, as the end of a French sentence: a full
 // disk named by the file it was to hold, as the user chose it.

@@ -1,6 +1,7 @@
 #include "ui/fiche_client.hpp"
 
 #include "clients/base_clients.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "repertoire/prendre_personne.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/fenetre_principale.hpp"
@@ -377,6 +378,8 @@ void DialogueClients::ouvrir(FenetrePrincipale& fenetre, const std::filesystem::
         montrer_message(&fenetre, message_fiche(base.raison()));
         return;
     }
+    // Every saved person is listed, with an empty record until one is kept.
+    base.inscrire(personnes_du_repertoire(dossier));
     DialogueClients dialogue(base, &fenetre);
     if (dialogue.exec() != QDialog::Accepted || dialogue.choisi() < 0)
         return;

@@ -21,6 +21,8 @@ for options in "--json $anne" "--sauvegarder $rep $anne" "--liste $rep" "--note 
 done
 cp "$exe" "$(dirname "$exe")/kalder-clients" "$travail/bin/"
 (cd "$travail/ailleurs" &&
+    env -i PATH="$travail/bin:/usr/bin:/bin" kalder-theme --sauvegarder --prenom Luc --nom Roy \
+        > /dev/null &&
     env -i PATH="$travail/bin:/usr/bin:/bin" kalder-theme --note Rappel --prenom Luc --nom Roy \
         > /dev/null)
 echo "statut-$?"

@@ -28,5 +28,7 @@ head -c 5 "$prefixe/dossier.pdf"
 echo
 # Its client file through the installed kalder-clients, in the usual data folder.
 env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
+    --sauvegarder --prenom Anne-Marie --nom Dupont > /dev/null
+env -i HOME="$prefixe" PATH=/usr/bin:/bin "$prefixe/bin/kalder-theme" \
     --note Rappel --prenom Anne-Marie --nom Dupont > /dev/null
 [ -f "$prefixe/.local/share/Kalder/Kalder.sqlite" ] && echo "fichier des clients"
