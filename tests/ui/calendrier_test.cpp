@@ -184,7 +184,7 @@ class TestCalendrier : public BancFenetre {
         const QByteArray octets = fichier.readAll();
         QVERIFY(octets.startsWith(debut));
         if (nom.endsWith(QStringLiteral(".ics")))
-            QCOMPARE(octets.count("BEGIN:VEVENT"), 31); // 30 days and the personal month
+            QCOMPARE(octets.count("BEGIN:VEVENT"), 32); // 30 days, the month and the year
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 1);
     }
 };
