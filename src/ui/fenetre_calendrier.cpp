@@ -5,6 +5,7 @@
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -47,6 +48,17 @@ void message_erreur(QWidget* parent, const std::string& texte) {
 
 } // namespace
 
+Theme partenaire_calcule(const EtatFenetre& etat) {
+    const EntenteCalculee& e = etat.origines.entente;
+    Theme t;
+    t.prenom = e.prenom_partenaire;
+    t.nom = e.nom_partenaire;
+    t.jour = e.jour;
+    t.mois = e.mois;
+    t.annee = e.annee;
+    return t;
+}
+
 DessinCalendrier::DessinCalendrier(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("dessin_calendrier"));
     setMouseTracking(true);
@@ -78,7 +90,10 @@ bool DessinCalendrier::event(QEvent* evenement) {
     const auto* aide = static_cast<QHelpEvent*>(evenement);
     const JourCalendrier* jour = vue_ ? jour_sous(QRectF(rect()), *vue_, aide->pos()) : nullptr;
     if (jour)
-        QToolTip::showText(aide->globalPos(), QString::fromStdString(jour->explication), this);
+        QToolTip::showText(aide->globalPos(),
+                           vue_->seconde_personne.empty() ? bulle_du_jour(*jour)
+                                                          : bulle_des_deux(*vue_, *jour),
+                           this);
     else
         QToolTip::hideText();
     return true;
@@ -94,6 +109,10 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     annee_personnelle_->setObjectName(QStringLiteral("calendrier_annee_personnelle"));
     mois_personnel_ = new QLabel;
     mois_personnel_->setObjectName(QStringLiteral("calendrier_mois_personnel"));
+    avec_partenaire_ = new QCheckBox(QStringLiteral("Avec le par&tenaire"));
+    avec_partenaire_->setObjectName(QStringLiteral("calendrier_avec_partenaire"));
+    avec_partenaire_->setToolTip(
+        QStringLiteral("Le partenaire de l'onglet Entente à droite dans chaque case"));
     choix_mois_ = new QRadioButton(QStringLiteral("&Mois"));
     choix_mois_->setObjectName(QStringLiteral("calendrier_vue_mois"));
     choix_mois_->setChecked(true);
@@ -123,6 +142,8 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     haut->addSpacing(16);
     haut->addWidget(mois_personnel_);
     haut->addStretch();
+    haut->addWidget(avec_partenaire_);
+    haut->addSpacing(12);
     haut->addWidget(choix_mois_);
     haut->addWidget(choix_annee_);
     haut->addSpacing(12);
@@ -160,6 +181,7 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(precedent_, &QPushButton::clicked, this, &FenetreCalendrier::precedent);
     connect(suivant_, &QPushButton::clicked, this, &FenetreCalendrier::suivant);
     connect(choix_annee_, &QRadioButton::toggled, this, &FenetreCalendrier::lire_commandes);
+    connect(avec_partenaire_, &QCheckBox::toggled, this, &FenetreCalendrier::mettre_a_jour);
     connect(liste_mois_, &QComboBox::currentIndexChanged, this, &FenetreCalendrier::lire_commandes);
     connect(champ_annee_, &QSpinBox::valueChanged, this, &FenetreCalendrier::lire_commandes);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreCalendrier::imprimer_choisi);
@@ -167,6 +189,7 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(agenda_, &QPushButton::clicked, this, &FenetreCalendrier::exporter_agenda_choisi);
     connect(&principale, &FenetrePrincipale::theme_calcule, this, [this] {
         annee_ = 0; // a new person: back to the year of calculation
+        choisi_.reset();
         mettre_a_jour();
     });
     mettre_a_jour();
@@ -185,6 +208,16 @@ void FenetreCalendrier::montrer(int annee, int mois) {
     if (mois)
         mois_ = mois;
     mettre_a_jour();
+}
+
+void FenetreCalendrier::montrer_partenaire(bool avec) {
+    avec_partenaire_->setChecked(avec);
+    mettre_a_jour();
+}
+
+void FenetreCalendrier::montrer_jour(const Date& date) {
+    choisi_ = date;
+    montrer(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())));
 }
 
 void FenetreCalendrier::precedent() {
@@ -216,6 +249,11 @@ void FenetreCalendrier::mettre_a_jour() {
     auto vue = vue_calendrier(t, annee_, vue_annee_ ? 0 : mois_, date_de(aujourdhui));
     const bool avec = vue.has_value();
     if (avec) {
+        vue->choisi = choisi_;
+        if (avec_partenaire_->isChecked())
+            ajouter_seconde_personne(*vue, partenaire_calcule(etat));
+    }
+    if (avec) {
         annee_personnelle_->setText(
             QStringLiteral("Année personnelle %1").arg(vue->annee_personnelle));
         annee_personnelle_->setToolTip(
@@ -236,6 +274,7 @@ void FenetreCalendrier::mettre_a_jour() {
          std::initializer_list<QWidget*>{imprimer_, pdf_, agenda_, precedent_, suivant_,
                                          liste_mois_, champ_annee_, choix_mois_, choix_annee_})
         w->setEnabled(avec);
+    avec_partenaire_->setEnabled(avec && partenaire_calcule(etat).date_complete());
     {
         const QSignalBlocker b1(liste_mois_), b2(champ_annee_), b3(choix_annee_), b4(choix_mois_);
         liste_mois_->setCurrentIndex(mois_ - 1);

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPrinter;
@@ -51,6 +52,10 @@ class FenetreCalendrier : public QWidget {
     void mettre_a_jour();
     // Moves to a month (1..12) of a year, or the year alone with `mois` 0.
     void montrer(int annee, int mois);
+    // The partner of the Entente tab beside the person, or not.
+    void montrer_partenaire(bool avec);
+    // Moves to the month of `date` and frames that day.
+    void montrer_jour(const Date& date);
     void precedent();
     void suivant();
 
@@ -76,11 +81,13 @@ class FenetreCalendrier : public QWidget {
     int annee_ = 0;
     int mois_ = 1; // the month shown, kept while the year is shown
     bool vue_annee_ = false;
+    std::optional<Date> choisi_;
     DessinCalendrier* dessin_ = nullptr;
     QLabel* sans_date_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QLabel* annee_personnelle_ = nullptr;
     QLabel* mois_personnel_ = nullptr;
+    QCheckBox* avec_partenaire_ = nullptr;
     QRadioButton* choix_mois_ = nullptr;
     QRadioButton* choix_annee_ = nullptr;
     QComboBox* liste_mois_ = nullptr;
@@ -91,6 +98,9 @@ class FenetreCalendrier : public QWidget {
     QPushButton* pdf_ = nullptr;
     QPushButton* agenda_ = nullptr;
 };
+
+// The partner of the last compatibility calculation, as a person.
+Theme partenaire_calcule(const EtatFenetre& etat);
 
 // The menu command: shows the window, made on first use.
 FenetreCalendrier* montrer_calendrier(FenetrePrincipale& principale);
