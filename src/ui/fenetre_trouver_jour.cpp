@@ -2,7 +2,9 @@
 
 #include "calendrier/ics.hpp"
 #include "calendrier/sens.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/choix_repertoire.hpp"
 #include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
@@ -24,6 +26,8 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <charconv>
 
 namespace kalder::ui {
 
@@ -62,6 +66,13 @@ std::optional<Nombre> choix(const QComboBox* liste) {
     if (liste->currentIndex() <= 0)
         return std::nullopt;
     return liste->currentData().toInt();
+}
+
+// A field of the directory as a number; 0 when empty or not one.
+Nombre champ_nombre(const std::string& texte) {
+    Nombre n = 0;
+    const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
+    return ec == std::errc{} && fin == texte.data() + texte.size() ? n : 0;
 }
 
 QString choisir_par_dialogue(QWidget* parent, const QString& titre, const QString& nom,
@@ -103,7 +114,14 @@ FenetreTrouverJour::FenetreTrouverJour(FenetrePrincipale& principale)
 
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Personne\u00a0:"), qui_);
-    formulaire->addRow(QString(), avec_partenaire_);
+    auto* repertoire = new QPushButton(QStringLiteral("Du &répertoire…"));
+    repertoire->setObjectName(QStringLiteral("bouton_trouver_repertoire"));
+    repertoire->setToolTip(
+        QStringLiteral("Une autre personne du répertoire au lieu du partenaire"));
+    auto* avec = new QHBoxLayout;
+    avec->addWidget(avec_partenaire_, 1);
+    avec->addWidget(repertoire);
+    formulaire->addRow(QString(), avec);
     formulaire->addRow(QStringLiteral("&Jour personnel\u00a0:"), jour_);
     formulaire->addRow(QStringLiteral("&Mois personnel\u00a0:"), mois_);
     formulaire->addRow(QStringLiteral("&Année personnelle\u00a0:"), annee_);
@@ -151,6 +169,7 @@ FenetreTrouverJour::FenetreTrouverJour(FenetrePrincipale& principale)
     connect(copier_, &QPushButton::clicked, this, &FenetreTrouverJour::copier);
     connect(exporter_, &QPushButton::clicked, this, &FenetreTrouverJour::exporter_choisi);
     connect(noter_, &QPushButton::clicked, this, &FenetreTrouverJour::noter_choisi);
+    connect(repertoire, &QPushButton::clicked, this, &FenetreTrouverJour::choisir_du_repertoire);
     connect(liste_, &QTableWidget::cellDoubleClicked, this,
             [this](int rang, int) { montrer_jour(rang); });
     connect(&principale, &FenetrePrincipale::theme_calcule, this, &FenetreTrouverJour::chercher);
@@ -160,12 +179,17 @@ FenetreTrouverJour::FenetreTrouverJour(FenetrePrincipale& principale)
 void FenetreTrouverJour::chercher() {
     const EtatFenetre& etat = principale_.etat();
     personne_ = etat.origines.theme;
-    const Theme partenaire = partenaire_calcule(etat);
+    const Theme partenaire = du_repertoire_ ? *du_repertoire_ : partenaire_calcule(etat);
     autre_.reset();
     const bool calcule = !partenaire.prenom.empty() || !partenaire.nom.empty();
     avec_partenaire_->setEnabled(calcule);
-    avec_partenaire_->setText(
-        calcule ? QStringLiteral("Avec le partenaire de l'onglet Entente\u00a0: %1")
+    if (du_repertoire_)
+        avec_partenaire_->setText(
+            QStringLiteral("Avec\u00a0: %1").arg(qt(nom_de_la_personne(partenaire))));
+    else
+        avec_partenaire_->setText(
+            calcule
+                ? QStringLiteral("Avec le partenaire de l'onglet Entente\u00a0: %1")
                       .arg(qt(nom_de_la_personne(partenaire)))
                 : QStringLiteral("Avec le partenaire de l'onglet Entente (aucun n'est calculé)"));
     if (calcule && avec_partenaire_->isChecked())
@@ -290,6 +314,25 @@ void FenetreTrouverJour::noter_choisi() {
                                                 QLineEdit::Normal, QString(), &ok);
     if (ok && !objet.trimmed().isEmpty())
         noter(rang, objet);
+}
+
+void FenetreTrouverJour::prendre_du_repertoire(const Personne& p) {
+    Theme t;
+    t.prenom = p.prenoms;
+    t.nom = p.nom;
+    t.jour = champ_nombre(p.jour);
+    t.mois = champ_nombre(p.mois);
+    t.annee = champ_nombre(p.annee);
+    du_repertoire_ = t;
+    avec_partenaire_->setChecked(true);
+    chercher();
+}
+
+void FenetreTrouverJour::choisir_du_repertoire() {
+    const auto choisies =
+        choisir_personnes(this, lire_liste_personnes(principale_.secondaires().dossier_donnees()));
+    if (!choisies.empty())
+        prendre_du_repertoire(choisies.front());
 }
 
 FenetreTrouverJour* montrer_trouver_jour(FenetrePrincipale& principale) {

@@ -6,6 +6,7 @@
 // goes to the client's record as a note.
 
 #include "calendrier/trouver.hpp"
+#include "repertoire/personne.hpp"
 
 #include <QDateTime>
 #include <QDialog>
@@ -43,6 +44,9 @@ class FenetreTrouverJour : public QDialog {
     void montrer_jour(int rang);
     // The selected day as a note of the person's client record.
     void noter(int rang, const QString& objet);
+    // A person of the directory instead of the partner, searched with the
+    // person shown.
+    void prendre_du_repertoire(const Personne& personne);
 
     std::function<QDateTime()> horloge;
     std::function<QString(QWidget* parent, const QString& titre, const QString& nom,
@@ -52,10 +56,12 @@ class FenetreTrouverJour : public QDialog {
   private:
     void exporter_choisi();
     void noter_choisi();
+    void choisir_du_repertoire();
 
     FenetrePrincipale& principale_;
     Theme personne_;
     std::optional<Theme> autre_;
+    std::optional<Theme> du_repertoire_;
     std::vector<JourTrouve> trouves_;
     QLabel* qui_ = nullptr;
     QCheckBox* avec_partenaire_ = nullptr;

@@ -74,6 +74,13 @@ class TestTrouverJour : public BancFenetre {
         QCOMPARE(octets.count("BEGIN:VEVENT"), 6);
         QVERIFY(octets.contains("SUMMARY:Jour personnel 1 — Commencements."));
 
+        // A person of the directory instead: born on 12/03, no day in common.
+        t->prendre_du_repertoire({"Martin", "Luc", "12", "3", "1980"});
+        QVERIFY(t->trouves().empty());
+        QCOMPARE(t->findChild<QCheckBox*>(QStringLiteral("trouver_avec_partenaire"))->text(),
+                 QStringLiteral("Avec\u00a0: Luc Martin"));
+        t->prendre_du_repertoire({"Martin", "Paul", "10", "3", "1980"});
+
         // A double-click: the day's month in the calendar, the day framed.
         t->montrer_jour(1);
         auto* c = fenetre->findChild<FenetreCalendrier*>();
