@@ -1,7 +1,9 @@
 #include "ui/fenetre_calendrier.hpp"
 
 #include "calendrier/ics.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/choix_repertoire.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
 
@@ -22,6 +24,8 @@
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+#include <charconv>
 
 namespace kalder::ui {
 
@@ -56,6 +60,21 @@ Theme partenaire_calcule(const EtatFenetre& etat) {
     t.jour = e.jour;
     t.mois = e.mois;
     t.annee = e.annee;
+    return t;
+}
+
+Theme theme_du_repertoire(const Personne& p) {
+    const auto nombre = [](const std::string& texte) {
+        Nombre n = 0;
+        const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
+        return ec == std::errc{} && fin == texte.data() + texte.size() ? n : Nombre{0};
+    };
+    Theme t;
+    t.prenom = p.prenoms;
+    t.nom = p.nom;
+    t.jour = nombre(p.jour);
+    t.mois = nombre(p.mois);
+    t.annee = nombre(p.annee);
     return t;
 }
 
@@ -113,6 +132,10 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     avec_partenaire_->setObjectName(QStringLiteral("calendrier_avec_partenaire"));
     avec_partenaire_->setToolTip(
         QStringLiteral("Le partenaire de l'onglet Entente à droite dans chaque case"));
+    a_cote_bouton_ = new QPushButton(QStringLiteral("Du &répertoire…"));
+    a_cote_bouton_->setObjectName(QStringLiteral("bouton_calendrier_repertoire"));
+    a_cote_bouton_->setToolTip(
+        QStringLiteral("Une personne du répertoire à droite dans chaque case"));
     choix_mois_ = new QRadioButton(QStringLiteral("&Mois"));
     choix_mois_->setObjectName(QStringLiteral("calendrier_vue_mois"));
     choix_mois_->setChecked(true);
@@ -143,6 +166,7 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     haut->addWidget(mois_personnel_);
     haut->addStretch();
     haut->addWidget(avec_partenaire_);
+    haut->addWidget(a_cote_bouton_);
     haut->addSpacing(12);
     haut->addWidget(choix_mois_);
     haut->addWidget(choix_annee_);
@@ -182,6 +206,7 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(suivant_, &QPushButton::clicked, this, &FenetreCalendrier::suivant);
     connect(choix_annee_, &QRadioButton::toggled, this, &FenetreCalendrier::lire_commandes);
     connect(avec_partenaire_, &QCheckBox::toggled, this, &FenetreCalendrier::mettre_a_jour);
+    connect(a_cote_bouton_, &QPushButton::clicked, this, &FenetreCalendrier::choisir_a_cote);
     connect(liste_mois_, &QComboBox::currentIndexChanged, this, &FenetreCalendrier::lire_commandes);
     connect(champ_annee_, &QSpinBox::valueChanged, this, &FenetreCalendrier::lire_commandes);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreCalendrier::imprimer_choisi);
@@ -213,6 +238,20 @@ void FenetreCalendrier::montrer(int annee, int mois) {
 void FenetreCalendrier::montrer_partenaire(bool avec) {
     avec_partenaire_->setChecked(avec);
     mettre_a_jour();
+}
+
+void FenetreCalendrier::montrer_a_cote(const Personne& personne) {
+    a_cote_ = theme_du_repertoire(personne);
+    const QSignalBlocker bloque(avec_partenaire_);
+    avec_partenaire_->setChecked(true);
+    mettre_a_jour();
+}
+
+void FenetreCalendrier::choisir_a_cote() {
+    const auto choisies =
+        choisir_personnes(this, lire_liste_personnes(principale_.secondaires().dossier_donnees()));
+    if (!choisies.empty())
+        montrer_a_cote(choisies.front());
 }
 
 void FenetreCalendrier::montrer_jour(const Date& date) {
@@ -251,7 +290,7 @@ void FenetreCalendrier::mettre_a_jour() {
     if (avec) {
         vue->choisi = choisi_;
         if (avec_partenaire_->isChecked())
-            ajouter_seconde_personne(*vue, partenaire_calcule(etat));
+            ajouter_seconde_personne(*vue, a_cote_ ? *a_cote_ : partenaire_calcule(etat));
     }
     if (avec) {
         annee_personnelle_->setText(
@@ -274,7 +313,12 @@ void FenetreCalendrier::mettre_a_jour() {
          std::initializer_list<QWidget*>{imprimer_, pdf_, agenda_, precedent_, suivant_,
                                          liste_mois_, champ_annee_, choix_mois_, choix_annee_})
         w->setEnabled(avec);
-    avec_partenaire_->setEnabled(avec && partenaire_calcule(etat).date_complete());
+    avec_partenaire_->setEnabled(
+        avec && (a_cote_ ? a_cote_->date_complete() : partenaire_calcule(etat).date_complete()));
+    a_cote_bouton_->setEnabled(avec);
+    if (a_cote_)
+        avec_partenaire_->setText(
+            QStringLiteral("Avec %1").arg(QString::fromStdString(nom_de_la_personne(*a_cote_))));
     {
         const QSignalBlocker b1(liste_mois_), b2(champ_annee_), b3(choix_annee_), b4(choix_mois_);
         liste_mois_->setCurrentIndex(mois_ - 1);

@@ -5,6 +5,7 @@
 // calendar. It follows each new theme of the main window.
 
 #include "document/calendrier_dessin.hpp"
+#include "repertoire/personne.hpp"
 
 #include <QDateTime>
 #include <QWidget>
@@ -54,6 +55,8 @@ class FenetreCalendrier : public QWidget {
     void montrer(int annee, int mois);
     // The partner of the Entente tab beside the person, or not.
     void montrer_partenaire(bool avec);
+    // A person of the directory beside the person instead of the partner.
+    void montrer_a_cote(const Personne& personne);
     // Moves to the month of `date` and frames that day.
     void montrer_jour(const Date& date);
     void precedent();
@@ -75,6 +78,7 @@ class FenetreCalendrier : public QWidget {
     void imprimer_choisi();
     void enregistrer_pdf_choisi();
     void exporter_agenda_choisi();
+    void choisir_a_cote();
     QString nom_suggere(const QString& extension) const;
 
     FenetrePrincipale& principale_;
@@ -82,12 +86,14 @@ class FenetreCalendrier : public QWidget {
     int mois_ = 1; // the month shown, kept while the year is shown
     bool vue_annee_ = false;
     std::optional<Date> choisi_;
+    std::optional<Theme> a_cote_; // chosen from the directory
     DessinCalendrier* dessin_ = nullptr;
     QLabel* sans_date_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QLabel* annee_personnelle_ = nullptr;
     QLabel* mois_personnel_ = nullptr;
     QCheckBox* avec_partenaire_ = nullptr;
+    QPushButton* a_cote_bouton_ = nullptr;
     QRadioButton* choix_mois_ = nullptr;
     QRadioButton* choix_annee_ = nullptr;
     QComboBox* liste_mois_ = nullptr;
@@ -101,6 +107,9 @@ class FenetreCalendrier : public QWidget {
 
 // The partner of the last compatibility calculation, as a person.
 Theme partenaire_calcule(const EtatFenetre& etat);
+// A person of the directory, as a person to calculate (a date field that is
+// not a number counts as missing).
+Theme theme_du_repertoire(const Personne& personne);
 
 // The menu command: shows the window, made on first use.
 FenetreCalendrier* montrer_calendrier(FenetrePrincipale& principale);

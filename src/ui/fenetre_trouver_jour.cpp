@@ -27,8 +27,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <charconv>
-
 namespace kalder::ui {
 
 namespace {
@@ -66,13 +64,6 @@ std::optional<Nombre> choix(const QComboBox* liste) {
     if (liste->currentIndex() <= 0)
         return std::nullopt;
     return liste->currentData().toInt();
-}
-
-// A field of the directory as a number; 0 when empty or not one.
-Nombre champ_nombre(const std::string& texte) {
-    Nombre n = 0;
-    const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
-    return ec == std::errc{} && fin == texte.data() + texte.size() ? n : 0;
 }
 
 QString choisir_par_dialogue(QWidget* parent, const QString& titre, const QString& nom,
@@ -317,13 +308,7 @@ void FenetreTrouverJour::noter_choisi() {
 }
 
 void FenetreTrouverJour::prendre_du_repertoire(const Personne& p) {
-    Theme t;
-    t.prenom = p.prenoms;
-    t.nom = p.nom;
-    t.jour = champ_nombre(p.jour);
-    t.mois = champ_nombre(p.mois);
-    t.annee = champ_nombre(p.annee);
-    du_repertoire_ = t;
+    du_repertoire_ = theme_du_repertoire(p);
     avec_partenaire_->setChecked(true);
     chercher();
 }

@@ -112,6 +112,10 @@ class TestTrouverJour : public BancFenetre {
         }
         c->montrer_partenaire(false);
         QVERIFY(c->findChild<DessinCalendrier*>()->vue()->seconde_personne.empty());
+        // A person of the directory instead of the partner.
+        c->montrer_a_cote({"Roy", "Luc", "10", "3", "1980"});
+        QCOMPARE(QString::fromStdString(c->findChild<DessinCalendrier*>()->vue()->seconde_personne),
+                 QStringLiteral("Luc Roy"));
     }
 };
 
