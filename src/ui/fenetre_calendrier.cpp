@@ -1,18 +1,23 @@
 #include "ui/fenetre_calendrier.hpp"
 
 #include "calendrier/ics.hpp"
+#include "calendrier/trouver.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/choix_repertoire.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
+#include "ui/suivi_clients.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -101,6 +106,18 @@ void DessinCalendrier::paintEvent(QPaintEvent*) {
         return;
     QPainter peintre(this);
     dessiner_calendrier(peintre, QRectF(rect()), *vue_);
+}
+
+void DessinCalendrier::contextMenuEvent(QContextMenuEvent* evenement) {
+    const JourCalendrier* jour =
+        vue_ ? jour_sous(QRectF(rect()), *vue_, evenement->pos()) : nullptr;
+    if (!jour)
+        return;
+    const JourCalendrier choisi = *jour;
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("Noter ce jour dans la fiche…")), &QAction::triggered,
+            this, [this, choisi] { emit jour_a_noter(choisi); });
+    menu.exec(evenement->globalPos());
 }
 
 bool DessinCalendrier::event(QEvent* evenement) {
@@ -207,6 +224,14 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(choix_annee_, &QRadioButton::toggled, this, &FenetreCalendrier::lire_commandes);
     connect(avec_partenaire_, &QCheckBox::toggled, this, &FenetreCalendrier::mettre_a_jour);
     connect(a_cote_bouton_, &QPushButton::clicked, this, &FenetreCalendrier::choisir_a_cote);
+    connect(dessin_, &DessinCalendrier::jour_a_noter, this, [this](const JourCalendrier& jour) {
+        bool ok = false;
+        const QString objet = QInputDialog::getText(this, QStringLiteral("Noter dans la fiche"),
+                                                    QStringLiteral("Jour choisi pour\u00a0:"),
+                                                    QLineEdit::Normal, QString(), &ok);
+        if (ok && !objet.trimmed().isEmpty())
+            noter(jour, objet);
+    });
     connect(liste_mois_, &QComboBox::currentIndexChanged, this, &FenetreCalendrier::lire_commandes);
     connect(champ_annee_, &QSpinBox::valueChanged, this, &FenetreCalendrier::lire_commandes);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreCalendrier::imprimer_choisi);
@@ -238,6 +263,13 @@ void FenetreCalendrier::montrer(int annee, int mois) {
 void FenetreCalendrier::montrer_partenaire(bool avec) {
     avec_partenaire_->setChecked(avec);
     mettre_a_jour();
+}
+
+void FenetreCalendrier::noter(const JourCalendrier& jour, const QString& objet) {
+    if (auto refus =
+            noter_jour_choisi(principale_, note_jour_choisi(objet.trimmed().toStdString(),
+                                                            jour.date, jour.jour_personnel)))
+        principale_.signaler(*refus);
 }
 
 void FenetreCalendrier::montrer_a_cote(const Personne& personne) {

@@ -35,7 +35,12 @@ class DessinCalendrier : public QWidget {
     const std::optional<VueCalendrier>& vue() const { return vue_; }
     QSize sizeHint() const override;
 
+  signals:
+    // "Noter ce jour dans la fiche…" of a day's context menu.
+    void jour_a_noter(const kalder::JourCalendrier& jour);
+
   protected:
+    void contextMenuEvent(QContextMenuEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
     bool event(QEvent* evenement) override;
 
@@ -57,6 +62,8 @@ class FenetreCalendrier : public QWidget {
     void montrer_partenaire(bool avec);
     // A person of the directory beside the person instead of the partner.
     void montrer_a_cote(const Personne& personne);
+    // `jour` as a note of the client record of the person shown.
+    void noter(const JourCalendrier& jour, const QString& objet);
     // Moves to the month of `date` and frames that day.
     void montrer_jour(const Date& date);
     void precedent();

@@ -5,6 +5,7 @@
 #include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/dossier_consultation.hpp"
+#include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_trouver_jour.hpp"
 #include "ui/fiche_client.hpp"
