@@ -1,5 +1,6 @@
 #include "calendrier/ics.hpp"
 
+#include "calendrier/sens.hpp"
 #include "repertoire/fichier_choisi.hpp"
 
 #include <cstdint>
@@ -52,24 +53,19 @@ std::string horodatage_ics(sys_seconds instant) {
     return tampon;
 }
 
-struct Evenement {
-    std::string uid;
-    Date date;
-    std::string resume;
-    std::string description;
-};
-
-void ecrire_evenement(std::string& r, const Evenement& e, const std::string& horodatage) {
-    const std::string debut = date_ics(e.date);
-    const Date lendemain{sys_days{e.date} + days{1}};
+void ecrire_evenement(std::string& r, const EvenementIcs& e, const std::string& horodatage) {
+    const Date lendemain{sys_days{e.au} + days{1}};
     r += "BEGIN:VEVENT\r\n";
     r += ligne_ics("UID:" + e.uid);
     r += "DTSTAMP:" + horodatage + "\r\n";
-    r += "DTSTART;VALUE=DATE:" + debut + "\r\n";
-    // A date has four digits of year: the event of 31/12/9999 goes without
-    // its end, which for a date means that one day all the same.
+    r += "DTSTART;VALUE=DATE:" + date_ics(e.du) + "\r\n";
+    // A date has four digits of year: an event that ends on 31/12/9999 says
+    // how many days it lasts rather than the day after its end.
     if (lendemain.year() <= year{annee_calendrier_max})
         r += "DTEND;VALUE=DATE:" + date_ics(lendemain) + "\r\n";
+    else
+        r += "DURATION:P" + std::to_string((sys_days{lendemain} - sys_days{e.du}).count()) +
+             "D\r\n";
     r += ligne_ics("SUMMARY:" + texte_ics(e.resume));
     r += ligne_ics("DESCRIPTION:" + texte_ics(e.description));
     r += "TRANSP:TRANSPARENT\r\n";
@@ -125,56 +121,93 @@ std::string ligne_ics(std::string_view ligne) {
     return r;
 }
 
-std::string ecrire_ics(const Theme& t, std::span<const JourCalendrier> jours,
-                       sys_seconds maintenant) {
-    const std::string personne = nom_de_la_personne(t);
-    const std::string cle = empreinte_personne(t);
+std::string resume_ics(std::string_view genre, Echelle echelle, Nombre valeur) {
+    std::string r(genre);
+    r += ' ';
+    r += std::to_string(valeur);
+    const std::string_view sens = sens_personnel(echelle, valeur);
+    if (!sens.empty()) {
+        r += " — ";
+        r += sens;
+    }
+    return r;
+}
+
+std::string uid_ics(std::string_view genre, const Date& date, const Theme& t) {
+    return std::string(genre) + '-' + date_ics(date) + '-' + empreinte_personne(t) + "@kalder";
+}
+
+std::string ecrire_agenda(std::string_view nom, std::span<const EvenementIcs> evenements,
+                          sys_seconds maintenant) {
     const std::string horodatage = horodatage_ics(maintenant);
     std::string r;
-    r.reserve(jours.size() * 420 + 300);
+    r.reserve(evenements.size() * 420 + 300);
     r += "BEGIN:VCALENDAR\r\n";
     r += "VERSION:2.0\r\n";
     r += ligne_ics("PRODID:" + std::string(prodid_kalder));
     r += "CALSCALE:GREGORIAN\r\n";
-    r += ligne_ics("X-WR-CALNAME:" + texte_ics("Jours personnels — " + personne));
-    for (const JourCalendrier& j : jours) {
-        const std::string date = date_ics(j.date);
-        // "jour-20270101-…@kalder": the same person and day give the same UID.
-        const auto uid = [&](std::string genre) {
-            genre += '-';
-            genre += date;
-            genre += '-';
-            genre += cle;
-            genre += "@kalder";
-            return genre;
-        };
-        if (static_cast<unsigned>(j.date.day()) == 1) {
-            const int annee = static_cast<int>(j.date.year());
-            const int mois = static_cast<int>(static_cast<unsigned>(j.date.month()));
-            ecrire_evenement(
-                r,
-                {uid("mois"), j.date,
-                 "Mois personnel " + std::to_string(j.mois_personnel) + " — " + personne,
-                 expliquer_mois_du_calendrier(t, annee, mois)},
-                horodatage);
-        }
-        ecrire_evenement(r,
-                         {uid("jour"), j.date,
-                          "Jour personnel " + std::to_string(j.jour_personnel) + " — " + personne,
-                          j.explication},
-                         horodatage);
-    }
+    r += ligne_ics("X-WR-CALNAME:" + texte_ics(nom));
+    for (const EvenementIcs& e : evenements)
+        ecrire_evenement(r, e, horodatage);
     r += "END:VCALENDAR\r\n";
     return r;
+}
+
+std::vector<EvenementIcs> evenements_ics(const Theme& t, std::span<const JourCalendrier> jours) {
+    const std::string signature = "\n" + nom_de_la_personne(t);
+    std::vector<EvenementIcs> r;
+    r.reserve(jours.size() + jours.size() / 28 + 4);
+    for (std::size_t i = 0; i < jours.size(); ++i) {
+        const JourCalendrier& j = jours[i];
+        const int annee = static_cast<int>(j.date.year());
+        const int mois = static_cast<int>(static_cast<unsigned>(j.date.month()));
+        const bool nouvelle_annee = i == 0 || jours[i - 1].date.year() != j.date.year();
+        const bool nouveau_mois = nouvelle_annee || jours[i - 1].date.month() != j.date.month();
+        // The year and the month span their days within the range; their UIDs
+        // name their first day, wherever the range starts.
+        const auto dernier = [&](auto meme) {
+            std::size_t k = i;
+            while (k + 1 < jours.size() && meme(jours[k + 1]))
+                ++k;
+            return jours[k].date;
+        };
+        if (nouvelle_annee)
+            r.push_back(
+                {uid_ics("annee", plage_annee(annee).du, t), j.date,
+                 dernier([&](const JourCalendrier& x) { return x.date.year() == j.date.year(); }),
+                 resume_ics("Année personnelle", Echelle::annee, j.annee_personnelle),
+                 expliquer_annee_du_calendrier(t, annee) + signature});
+        if (nouveau_mois)
+            r.push_back({uid_ics("mois", plage_mois(annee, mois).du, t), j.date,
+                         dernier([&](const JourCalendrier& x) {
+                             return x.date.year() == j.date.year() &&
+                                    x.date.month() == j.date.month();
+                         }),
+                         resume_ics("Mois personnel", Echelle::mois, j.mois_personnel),
+                         expliquer_mois_du_calendrier(t, annee, mois) + signature});
+        r.push_back({uid_ics("jour", j.date, t), j.date, j.date,
+                     resume_ics("Jour personnel", Echelle::jour, j.jour_personnel),
+                     j.explication + signature});
+    }
+    return r;
+}
+
+std::string ecrire_ics(const Theme& t, std::span<const JourCalendrier> jours,
+                       sys_seconds maintenant) {
+    return ecrire_agenda("Jours personnels — " + nom_de_la_personne(t), evenements_ics(t, jours),
+                         maintenant);
 }
 
 std::optional<std::string> exporter_ics(const std::filesystem::path& chemin, const Theme& t,
                                         const Plage& plage, sys_seconds maintenant) {
     if (auto refus = verifier_plage(t, plage))
         return refus;
-    const auto jours = jours_personnels(t, plage);
-    if (auto echec =
-            ecrire_fichier_choisi(chemin, ecrire_ics(t, jours, maintenant), EnPlace::accepte))
+    return ecrire_fichier_agenda(chemin, ecrire_ics(t, jours_personnels(t, plage), maintenant));
+}
+
+std::optional<std::string> ecrire_fichier_agenda(const std::filesystem::path& chemin,
+                                                 const std::string& texte) {
+    if (auto echec = ecrire_fichier_choisi(chemin, texte, EnPlace::accepte))
         return "Le fichier d'agenda n'a pas pu être écrit\u00a0: " +
                expliquer_echec_fichier_choisi(chemin, *echec) + ".";
     return std::nullopt;

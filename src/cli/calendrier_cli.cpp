@@ -2,11 +2,14 @@
 
 #include "calendrier/calendrier.hpp"
 #include "calendrier/ics.hpp"
+#include "calendrier/sens.hpp"
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
+#include "cli/trouver_cli.hpp"
 #include "noyau/utf8.hpp"
 
 #include <iostream>
+#include <variant>
 
 namespace kalder::cli {
 
@@ -76,6 +79,12 @@ void grille_mois(std::string& r, std::span<const JourCalendrier> jours) {
         r += "\n";
 }
 
+// "Mois personnel 2 : Associations créées ou se terminant."
+std::string ligne_sens(std::string_view genre, Echelle echelle, Nombre valeur) {
+    return std::string(genre) + " " + std::to_string(valeur) +
+           "\u00a0: " + std::string(sens_personnel(echelle, valeur)) + "\n";
+}
+
 std::string texte_calendrier(const Theme& t, const std::vector<JourCalendrier>& jours) {
     std::string r =
         "Jours personnels de " + nom_de_la_personne(t) + " (jour du mois·jour personnel)\n";
@@ -86,7 +95,16 @@ std::string texte_calendrier(const Theme& t, const std::vector<JourCalendrier>& 
             ++fin;
         r += "\n";
         grille_mois(r, std::span(jours).subspan(debut, fin - debut));
+        const JourCalendrier& premier = jours[debut];
+        if (debut == 0 || jours[debut - 1].date.year() != premier.date.year())
+            r += ligne_sens("Année personnelle", Echelle::annee, premier.annee_personnelle);
+        r += ligne_sens("Mois personnel", Echelle::mois, premier.mois_personnel);
         debut = fin;
+    }
+    if (!jours.empty()) {
+        r += "\nSens des jours personnels\u00a0:\n";
+        for (Nombre n = 1; n <= 9; ++n)
+            r += "  " + std::to_string(n) + " " + std::string(sens_jour_personnel(n)) + "\n";
     }
     return r;
 }
@@ -115,7 +133,8 @@ std::string json_calendrier(const std::vector<JourCalendrier>& jours, bool expli
         r += chiffre(j.jour_personnel);
         r += "\", \"mois_personnel\": \"";
         r += chiffre(j.mois_personnel);
-        r += '"';
+        r += "\", \"sens\": ";
+        chaine_json(r, sens_jour_personnel(j.jour_personnel));
         if (explications) {
             r += ", \"explication\": ";
             chaine_json(r, j.explication);
@@ -126,9 +145,10 @@ std::string json_calendrier(const std::vector<JourCalendrier>& jours, bool expli
     return r;
 }
 
-int ecrire_ics(const EtatFenetre& etat, const Options& o, sys_seconds maintenant) {
-    const Theme& t = etat.origines.theme;
-    const int annee = static_cast<int>(etat.origines.annee_grille);
+// --du and --au: a missing end is the last day of the start's year, a missing
+// start the first day of the end's year; neither: the year of calculation.
+// The exit status of a usage error when one is malformed.
+std::variant<Plage, int> plage_du_au(const EtatFenetre& etat, const Options& o) {
     std::optional<Date> du;
     std::optional<Date> au;
     for (const auto& [nom, date] : {std::pair{"du", &du}, std::pair{"au", &au}}) {
@@ -141,13 +161,17 @@ int ecrire_ics(const EtatFenetre& etat, const Options& o, sys_seconds maintenant
                                 " attend une date AAAA-MM-JJ qui existe\u202f: «\u202f" + *texte +
                                 "\u202f»");
     }
-    // A missing end is the last day of the start's year, a missing start the
-    // first day of the end's year; neither: the year of calculation.
-    Plage plage = plage_annee(annee);
+    Plage plage = plage_annee(static_cast<int>(etat.origines.annee_grille));
     if (du)
         plage = {*du, Date{du->year() / December / 31}};
     if (au)
         plage = {du ? *du : Date{au->year() / January / 1}, *au};
+    return plage;
+}
+
+int ecrire_ics(const EtatFenetre& etat, const Plage& plage, const Options& o,
+               sys_seconds maintenant) {
+    const Theme& t = etat.origines.theme;
     if (!t.date_complete())
         return refus(std::string(message_sans_date));
     if (auto erreur = exporter_ics(std::filesystem::u8path(*o.valeur("ics")), t, plage, maintenant))
@@ -158,16 +182,26 @@ int ecrire_ics(const EtatFenetre& etat, const Options& o, sys_seconds maintenant
 } // namespace
 
 bool calendrier_demande(const Options& o) {
-    return o.a("ics") || o.a("calendrier");
+    return o.a("ics") || o.a("calendrier") || o.a("trouver-jour");
 }
 
 int calendrier(const EtatFenetre& etat, const Options& o, sys_seconds maintenant) {
-    if (o.a("ics") && o.a("calendrier"))
-        return erreur_usage("--ics et --calendrier s'excluent");
-    if ((o.a("du") || o.a("au")) && !o.a("ics"))
-        return erreur_usage("--du et --au vont avec --ics");
-    if (o.a("ics"))
-        return ecrire_ics(etat, o, maintenant);
+    if (o.a("ics") + o.a("calendrier") + o.a("trouver-jour") > 1)
+        return erreur_usage(o.a("trouver-jour") ? "--ics, --calendrier et --trouver-jour s'excluent"
+                                                : "--ics et --calendrier s'excluent");
+    if ((o.a("du") || o.a("au")) && !o.a("ics") && !o.a("trouver-jour"))
+        return erreur_usage("--du et --au vont avec --ics ou --trouver-jour");
+    for (const char* option : {"mois-personnel", "annee-personnelle", "avec"})
+        if (o.a(option) && !o.a("trouver-jour"))
+            return erreur_usage("--" + std::string(option) + " va avec --trouver-jour");
+    if (o.a("ics") || o.a("trouver-jour")) {
+        const auto plage = plage_du_au(etat, o);
+        if (const int* statut = std::get_if<int>(&plage))
+            return *statut;
+        const Plage& p = std::get<Plage>(plage);
+        return o.a("ics") ? ecrire_ics(etat, p, o, maintenant)
+                          : trouver_jour(etat.origines.theme, o, p);
+    }
     const std::string texte = *o.valeur("calendrier");
     const auto plage = plage_demandee(texte);
     if (!plage)

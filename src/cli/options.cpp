@@ -10,7 +10,7 @@ namespace kalder::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 31> options_a_valeur = {"prenom",
+constexpr std::array<std::string_view, 35> options_a_valeur = {"prenom",
                                                                "nom",
                                                                "jour",
                                                                "mois",
@@ -36,6 +36,10 @@ constexpr std::array<std::string_view, 31> options_a_valeur = {"prenom",
                                                                "du",
                                                                "au",
                                                                "calendrier",
+                                                               "trouver-jour",
+                                                               "mois-personnel",
+                                                               "annee-personnelle",
+                                                               "avec",
                                                                "note",
                                                                "chercher",
                                                                "exporter-clients",
@@ -121,6 +125,10 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"ics", theme},
                               {"du", theme},
                               {"au", theme},
+                              {"trouver-jour", theme},
+                              {"mois-personnel", theme},
+                              {"annee-personnelle", theme},
+                              {"avec", theme},
                               {"dossier", liste | sauvegarde | suppression},
                               {"remplacer", sauvegarde},
                               {"effacer-fiche", suppression}};
@@ -224,10 +232,16 @@ const char* const usage =
     "                     [--message TEXTE]]\n"
     "                    [--ics FICHIER [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]]\n"
     "                    [--calendrier AAAA[-MM] [--json [--explications]]]\n"
+    "                    [--trouver-jour 1..9 [--mois-personnel 1..9]\n"
+    "                     [--annee-personnelle 1..9] [--du AAAA-MM-JJ] [--au AAAA-MM-JJ]\n"
+    "                     [--avec \"PRÉNOMS;NOM;JJ/MM/AAAA\"] [--json]]\n"
     "       (EN_COURS\u202f: l'année en cours, pour les essais\u202f; CALCUL\u202f: l'année de\n"
     "        calcul de la prévision, par défaut l'année en cours)\n"
     "       (--ics\u202f: agenda des jours personnels, par défaut l'année de calcul\u202f;\n"
     "        sans --au, jusqu'au 31 décembre de l'année de --du)\n"
+    "       (--trouver-jour\u202f: les jours de ce jour personnel, pour la personne et,\n"
+    "        avec --avec, pour l'autre aussi\u202f; la période comme pour --ics, vingt ans\n"
+    "        au plus)\n"
     "       (sections du dossier PDF\u202f: nombres, variantes, frise, synthese, details,\n"
     "        cycles, calendrier, entente, explications\u202f; toutes par défaut\u202f; variantes\n"
     "        reprend les --variante)\n"

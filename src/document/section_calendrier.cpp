@@ -2,6 +2,7 @@
 // side by side in one table, each day's personal day written under its date
 // (the colour only helps), and each month's personal month in its heading.
 
+#include "calendrier/sens.hpp"
 #include "document/calendrier_dessin.hpp"
 #include "document/frise_dessin.hpp"
 #include "document/html.hpp"
@@ -71,6 +72,29 @@ QString rangee_html(const VueCalendrier& v, int premier) {
     return h;
 }
 
+QString texte(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toHtmlEscaped();
+}
+
+// The nine meanings once, in the numbers' colours, three to a row.
+QString legende_html() {
+    QString h = QStringLiteral("<p class=\"suite\">Sens des jours personnels\u00a0:</p>\n"
+                               "<table cellspacing=\"1\" cellpadding=\"2\" width=\"100%\" "
+                               "style=\"font-size: 7.5pt; margin-bottom: 8px;\">\n");
+    for (int n = 1; n <= 9; ++n) {
+        if (n % 3 == 1)
+            h += QStringLiteral("<tr>");
+        h += QStringLiteral("<td align=\"center\" width=\"4%\" bgcolor=\"%1\"><b>%2</b></td>"
+                            "<td width=\"29%\">%3</td>")
+                 .arg(couleur_nombre(n).name())
+                 .arg(n)
+                 .arg(texte(sens_jour_personnel(n)));
+        if (n % 3 == 0)
+            h += QStringLiteral("</tr>\n");
+    }
+    return h + QStringLiteral("</table>\n");
+}
+
 } // namespace
 
 QString html_calendrier(const EtatFenetre& etat) {
@@ -90,7 +114,12 @@ QString html_calendrier(const EtatFenetre& etat) {
         if (mois + mois_par_rangee <= 12)
             h += QStringLiteral("<tr><td colspan=\"23\">&nbsp;</td></tr>\n");
     }
-    return h + QStringLiteral("</table>\n<p class=\"suite\">Les couleurs sont celles des "
+    h += QStringLiteral("</table>\n");
+    h += QStringLiteral("<p class=\"suite\">Année personnelle %1\u00a0: %2</p>\n")
+             .arg(vue->annee_personnelle)
+             .arg(texte(sens_personnel(Echelle::annee, vue->annee_personnelle)));
+    h += legende_html();
+    return h + QStringLiteral("<p class=\"suite\">Les couleurs sont celles des "
                               "nombres de la frise de vie.</p>\n");
 }
 

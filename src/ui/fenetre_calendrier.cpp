@@ -1,15 +1,23 @@
 #include "ui/fenetre_calendrier.hpp"
 
 #include "calendrier/ics.hpp"
+#include "calendrier/trouver.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
+#include "ui/choix_repertoire.hpp"
 #include "ui/fenetre_principale.hpp"
 #include "ui/fenetres_secondaires.hpp"
+#include "ui/suivi_clients.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +29,8 @@
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+#include <charconv>
 
 namespace kalder::ui {
 
@@ -47,6 +57,32 @@ void message_erreur(QWidget* parent, const std::string& texte) {
 
 } // namespace
 
+Theme partenaire_calcule(const EtatFenetre& etat) {
+    const EntenteCalculee& e = etat.origines.entente;
+    Theme t;
+    t.prenom = e.prenom_partenaire;
+    t.nom = e.nom_partenaire;
+    t.jour = e.jour;
+    t.mois = e.mois;
+    t.annee = e.annee;
+    return t;
+}
+
+Theme theme_du_repertoire(const Personne& p) {
+    const auto nombre = [](const std::string& texte) {
+        Nombre n = 0;
+        const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), n);
+        return ec == std::errc{} && fin == texte.data() + texte.size() ? n : Nombre{0};
+    };
+    Theme t;
+    t.prenom = p.prenoms;
+    t.nom = p.nom;
+    t.jour = nombre(p.jour);
+    t.mois = nombre(p.mois);
+    t.annee = nombre(p.annee);
+    return t;
+}
+
 DessinCalendrier::DessinCalendrier(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("dessin_calendrier"));
     setMouseTracking(true);
@@ -72,13 +108,28 @@ void DessinCalendrier::paintEvent(QPaintEvent*) {
     dessiner_calendrier(peintre, QRectF(rect()), *vue_);
 }
 
+void DessinCalendrier::contextMenuEvent(QContextMenuEvent* evenement) {
+    const JourCalendrier* jour =
+        vue_ ? jour_sous(QRectF(rect()), *vue_, evenement->pos()) : nullptr;
+    if (!jour)
+        return;
+    const JourCalendrier choisi = *jour;
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("Noter ce jour dans la fiche…")), &QAction::triggered,
+            this, [this, choisi] { emit jour_a_noter(choisi); });
+    menu.exec(evenement->globalPos());
+}
+
 bool DessinCalendrier::event(QEvent* evenement) {
     if (evenement->type() != QEvent::ToolTip)
         return QWidget::event(evenement);
     const auto* aide = static_cast<QHelpEvent*>(evenement);
     const JourCalendrier* jour = vue_ ? jour_sous(QRectF(rect()), *vue_, aide->pos()) : nullptr;
     if (jour)
-        QToolTip::showText(aide->globalPos(), QString::fromStdString(jour->explication), this);
+        QToolTip::showText(aide->globalPos(),
+                           vue_->seconde_personne.empty() ? bulle_du_jour(*jour)
+                                                          : bulle_des_deux(*vue_, *jour),
+                           this);
     else
         QToolTip::hideText();
     return true;
@@ -94,6 +145,14 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     annee_personnelle_->setObjectName(QStringLiteral("calendrier_annee_personnelle"));
     mois_personnel_ = new QLabel;
     mois_personnel_->setObjectName(QStringLiteral("calendrier_mois_personnel"));
+    avec_partenaire_ = new QCheckBox(QStringLiteral("Avec le par&tenaire"));
+    avec_partenaire_->setObjectName(QStringLiteral("calendrier_avec_partenaire"));
+    avec_partenaire_->setToolTip(
+        QStringLiteral("Le partenaire de l'onglet Entente à droite dans chaque case"));
+    a_cote_bouton_ = new QPushButton(QStringLiteral("Du &répertoire…"));
+    a_cote_bouton_->setObjectName(QStringLiteral("bouton_calendrier_repertoire"));
+    a_cote_bouton_->setToolTip(
+        QStringLiteral("Une personne du répertoire à droite dans chaque case"));
     choix_mois_ = new QRadioButton(QStringLiteral("&Mois"));
     choix_mois_->setObjectName(QStringLiteral("calendrier_vue_mois"));
     choix_mois_->setChecked(true);
@@ -123,6 +182,9 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     haut->addSpacing(16);
     haut->addWidget(mois_personnel_);
     haut->addStretch();
+    haut->addWidget(avec_partenaire_);
+    haut->addWidget(a_cote_bouton_);
+    haut->addSpacing(12);
     haut->addWidget(choix_mois_);
     haut->addWidget(choix_annee_);
     haut->addSpacing(12);
@@ -160,6 +222,16 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(precedent_, &QPushButton::clicked, this, &FenetreCalendrier::precedent);
     connect(suivant_, &QPushButton::clicked, this, &FenetreCalendrier::suivant);
     connect(choix_annee_, &QRadioButton::toggled, this, &FenetreCalendrier::lire_commandes);
+    connect(avec_partenaire_, &QCheckBox::toggled, this, &FenetreCalendrier::mettre_a_jour);
+    connect(a_cote_bouton_, &QPushButton::clicked, this, &FenetreCalendrier::choisir_a_cote);
+    connect(dessin_, &DessinCalendrier::jour_a_noter, this, [this](const JourCalendrier& jour) {
+        bool ok = false;
+        const QString objet = QInputDialog::getText(this, QStringLiteral("Noter dans la fiche"),
+                                                    QStringLiteral("Jour choisi pour\u00a0:"),
+                                                    QLineEdit::Normal, QString(), &ok);
+        if (ok && !objet.trimmed().isEmpty())
+            noter(jour, objet);
+    });
     connect(liste_mois_, &QComboBox::currentIndexChanged, this, &FenetreCalendrier::lire_commandes);
     connect(champ_annee_, &QSpinBox::valueChanged, this, &FenetreCalendrier::lire_commandes);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreCalendrier::imprimer_choisi);
@@ -167,6 +239,7 @@ FenetreCalendrier::FenetreCalendrier(FenetrePrincipale& principale)
     connect(agenda_, &QPushButton::clicked, this, &FenetreCalendrier::exporter_agenda_choisi);
     connect(&principale, &FenetrePrincipale::theme_calcule, this, [this] {
         annee_ = 0; // a new person: back to the year of calculation
+        choisi_.reset();
         mettre_a_jour();
     });
     mettre_a_jour();
@@ -185,6 +258,37 @@ void FenetreCalendrier::montrer(int annee, int mois) {
     if (mois)
         mois_ = mois;
     mettre_a_jour();
+}
+
+void FenetreCalendrier::montrer_partenaire(bool avec) {
+    avec_partenaire_->setChecked(avec);
+    mettre_a_jour();
+}
+
+void FenetreCalendrier::noter(const JourCalendrier& jour, const QString& objet) {
+    if (auto refus =
+            noter_jour_choisi(principale_, note_jour_choisi(objet.trimmed().toStdString(),
+                                                            jour.date, jour.jour_personnel)))
+        principale_.signaler(*refus);
+}
+
+void FenetreCalendrier::montrer_a_cote(const Personne& personne) {
+    a_cote_ = theme_du_repertoire(personne);
+    const QSignalBlocker bloque(avec_partenaire_);
+    avec_partenaire_->setChecked(true);
+    mettre_a_jour();
+}
+
+void FenetreCalendrier::choisir_a_cote() {
+    const auto choisies =
+        choisir_personnes(this, lire_liste_personnes(principale_.secondaires().dossier_donnees()));
+    if (!choisies.empty())
+        montrer_a_cote(choisies.front());
+}
+
+void FenetreCalendrier::montrer_jour(const Date& date) {
+    choisi_ = date;
+    montrer(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())));
 }
 
 void FenetreCalendrier::precedent() {
@@ -216,6 +320,11 @@ void FenetreCalendrier::mettre_a_jour() {
     auto vue = vue_calendrier(t, annee_, vue_annee_ ? 0 : mois_, date_de(aujourdhui));
     const bool avec = vue.has_value();
     if (avec) {
+        vue->choisi = choisi_;
+        if (avec_partenaire_->isChecked())
+            ajouter_seconde_personne(*vue, a_cote_ ? *a_cote_ : partenaire_calcule(etat));
+    }
+    if (avec) {
         annee_personnelle_->setText(
             QStringLiteral("Année personnelle %1").arg(vue->annee_personnelle));
         annee_personnelle_->setToolTip(
@@ -236,6 +345,12 @@ void FenetreCalendrier::mettre_a_jour() {
          std::initializer_list<QWidget*>{imprimer_, pdf_, agenda_, precedent_, suivant_,
                                          liste_mois_, champ_annee_, choix_mois_, choix_annee_})
         w->setEnabled(avec);
+    avec_partenaire_->setEnabled(
+        avec && (a_cote_ ? a_cote_->date_complete() : partenaire_calcule(etat).date_complete()));
+    a_cote_bouton_->setEnabled(avec);
+    if (a_cote_)
+        avec_partenaire_->setText(
+            QStringLiteral("Avec %1").arg(QString::fromStdString(nom_de_la_personne(*a_cote_))));
     {
         const QSignalBlocker b1(liste_mois_), b2(champ_annee_), b3(choix_annee_), b4(choix_mois_);
         liste_mois_->setCurrentIndex(mois_ - 1);

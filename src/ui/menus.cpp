@@ -5,6 +5,7 @@
 #include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_comparaison.hpp"
 #include "ui/fenetre_frise.hpp"
+#include "ui/fenetre_trouver_jour.hpp"
 #if defined(KALDER_CLIENTS)
 #include "ui/fiche_client.hpp"
 #include "ui/suivi_clients.hpp"
@@ -91,6 +92,8 @@ void FenetrePrincipale::construire_menus() {
             [this] { montrer_frise(*this); });
     connect(article(outils, QStringLiteral("Calendrier…"), "m_calendrier"), &QAction::triggered,
             this, [this] { montrer_calendrier(*this); });
+    connect(article(outils, QStringLiteral("Trouver un jour…"), "m_trouver_jour"),
+            &QAction::triggered, this, [this] { montrer_trouver_jour(*this); });
     connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
             &QAction::triggered, this, &FenetrePrincipale::montrer_comparaison);
 

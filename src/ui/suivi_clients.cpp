@@ -101,6 +101,15 @@ std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
     });
 }
 
+std::optional<QString> noter_jour_choisi(FenetrePrincipale& fenetre, const std::string& note) {
+    const EtatFenetre& etat = fenetre.etat();
+    if (!etat.theme_montre)
+        return std::nullopt;
+    return pour_entree(fenetre, etat.origines.theme, [&](BaseClients& base, const Personne& e) {
+        return base.ajouter_note(e, maintenant_client(), note);
+    });
+}
+
 void proposer_effacement_fiche(QWidget* parent, const std::filesystem::path& dossier,
                                const Personne& personne) {
     std::error_code ec;

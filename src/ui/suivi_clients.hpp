@@ -35,6 +35,11 @@ void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne);
 std::optional<QString> noter_consultation(FenetrePrincipale& fenetre,
                                           const Consultation& consultation);
 
+// A day chosen with the person shown, as a dated note of their record
+// (`note` made by note_jour_choisi); what could not be recorded, for the
+// status bar. A person who is not in the directory has no record.
+std::optional<QString> noter_jour_choisi(FenetrePrincipale& fenetre, const std::string& note);
+
 // After `personne` left the directory: when a client record is kept for
 // them, asks whether to erase it too, and erases it on "Oui".
 void proposer_effacement_fiche(QWidget* parent, const std::filesystem::path& dossier,

@@ -18,6 +18,13 @@ MOIS = ["janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août
         "septembre", "octobre", "novembre", "décembre"]
 
 
+SENS_MOIS = ["Commencements.", "Associations créées ou se terminant.", "Vie sociale importante.",
+             "Travail et restrictions.", "Changements, rencontres.",
+             "Obligations, amitiés et amours importantes.",
+             "Réflexion, spiritualité, introspection.", "Aboutissements sur le plan du travail.",
+             "Fin, terminaisons, rapport avec l'étranger."]
+
+
 def reduire(n):
     while n > 9:
         n = sum(int(c) for c in str(n))
@@ -66,19 +73,24 @@ def evenements(chemin):
     return [e for e in cal.walk("VEVENT")]
 
 
+def verifier_dates(e):
+    for cle in ("DTSTART", "DTEND"):
+        if len(e[cle].to_ical()) != 8:
+            echec("%s sans ses 8 chiffres : %r" % (cle, e[cle].to_ical()))
+
+
 def verifier_annee(dossier):
     chemin = os.path.join(dossier, "agenda.ics")
     statut, sortie = lancer("--ics", chemin, "--du", "2026-01-01", "--au", "2026-12-31")
     if statut != 0:
         echec("statut %d : %s" % (statut, sortie))
     vus = set()
-    jours = mois = 0
+    jours = mois = annees = 0
     for e in evenements(chemin):
         debut = e["DTSTART"].dt
         if not isinstance(debut, datetime.date) or isinstance(debut, datetime.datetime):
             echec("événement qui n'est pas sur la journée : %s" % e["DTSTART"].to_ical())
-        if e["DTEND"].dt != debut + datetime.timedelta(days=1):
-            echec("DTEND inattendu le %s" % debut)
+        verifier_dates(e)
         if "DTSTAMP" not in e:
             echec("DTSTAMP manquant le %s" % debut)
         uid = str(e["UID"])
@@ -88,28 +100,51 @@ def verifier_annee(dossier):
         annee = reduire(debut.year + 7 + 15)
         mois_personnel = reduire(annee + debut.month)
         resume, description = str(e["SUMMARY"]), str(e["DESCRIPTION"])
-        if uid.startswith("mois-"):
+        if uid.startswith("annee-"):
+            annees += 1
+            fin = datetime.date(debut.year + 1, 1, 1)
+            attendu = ("Année personnelle %d — " % annee,
+                       "Année\u00a0%d + mois\u00a07 + jour\u00a015 =\u00a0%s\nAnne-Marie Dupont"
+                       % (debut.year, chaine(debut.year + 22)))
+            resume = resume[:len(attendu[0])]
+        elif uid.startswith("mois-"):
             mois += 1
-            attendu = ("Mois personnel %d — Anne-Marie Dupont" % mois_personnel,
-                       "Année personnelle\u00a0%d + mois\u00a0%d =\u00a0%s"
+            fin = datetime.date(debut.year + debut.month // 12, debut.month % 12 + 1, 1)
+            attendu = ("Mois personnel %d — %s" % (mois_personnel, SENS_MOIS[mois_personnel - 1]),
+                       "Année personnelle\u00a0%d + mois\u00a0%d =\u00a0%s\nAnne-Marie Dupont"
                        % (annee, debut.month, chaine(annee + debut.month)))
             if debut.day != 1:
                 echec("mois personnel hors du 1er : %s" % debut)
         else:
             jours += 1
+            fin = debut + datetime.timedelta(days=1)
             total = mois_personnel + debut.day
-            attendu = ("Jour personnel %d — Anne-Marie Dupont" % reduire(total),
-                       "Mois personnel %s%s\u00a0%d + jour\u00a0%d =\u00a0%s"
+            attendu = ("Jour personnel %d — %s" % (reduire(total), SENS_MOIS[reduire(total) - 1]),
+                       "Mois personnel %s%s\u00a0%d + jour\u00a0%d =\u00a0%s\nAnne-Marie Dupont"
                        % ("d'" if MOIS[debut.month - 1][0] in "ao" else "de ",
                           MOIS[debut.month - 1], mois_personnel, debut.day, chaine(total)))
+        if e["DTEND"].dt != fin:
+            echec("DTEND %s au lieu de %s pour %s" % (e["DTEND"].dt, fin, uid))
         if (resume, description) != attendu:
             echec("%s : %r au lieu de %r" % (debut, (resume, description), attendu))
-    if (jours, mois) != (365, 12):
-        echec("%d jours et %d mois au lieu de 365 et 12" % (jours, mois))
+    if (jours, mois, annees) != (365, 12, 1):
+        echec("%d jours, %d mois, %d années au lieu de 365, 12 et 1" % (jours, mois, annees))
     # Exported again later: the same UIDs, so a calendar updates its events.
     statut, sortie = lancer("--ics", chemin)
     if statut != 0 or {str(e["UID"]) for e in evenements(chemin)} != vus:
         echec("les UID changent d'un export à l'autre : " + sortie)
+    # From mid-November: November's month and the year start on the 15th, under
+    # the UIDs of the whole year's export.
+    statut, sortie = lancer("--ics", chemin, "--du", "2026-11-15")
+    coupes = {str(e["UID"]): e for e in evenements(chemin)}
+    for genre, du in (("annee-20260101", datetime.date(2026, 11, 15)),
+                      ("mois-20261101", datetime.date(2026, 11, 15)),
+                      ("mois-20261201", datetime.date(2026, 12, 1))):
+        uid = next((u for u in coupes if u.startswith(genre + "-")), None)
+        if statut != 0 or uid not in vus or coupes[uid]["DTSTART"].dt != du:
+            echec("période coupée mal rendue pour %s : %s" % (genre, sortie))
+        if coupes[uid]["DTEND"].dt != datetime.date(2027, 1, 1) and genre != "mois-20261101":
+            echec("fin de %s : %s" % (genre, coupes[uid]["DTEND"].dt))
 
 
 def verifier_pliage(dossier):
@@ -119,9 +154,10 @@ def verifier_pliage(dossier):
                         "--au", "2026-03-02"], capture_output=True, text=True)
     if p.returncode != 0:
         echec(p.stderr)
-    resumes = [str(e["SUMMARY"]) for e in evenements(chemin)]
-    if resumes[0] != "Mois personnel 8 — Éléonore-Géraldine-Françoise-Marie-Thérèse-Anne-Éloïse Dupont":
-        echec("nom plié mal relu : " + resumes[0])
+    descriptions = [str(e["DESCRIPTION"]) for e in evenements(chemin)]
+    if not descriptions[1].endswith(
+            "\nÉléonore-Géraldine-Françoise-Marie-Thérèse-Anne-Éloïse Dupont"):
+        echec("nom plié mal relu : " + descriptions[1])
 
 
 def verifier_echecs(dossier):

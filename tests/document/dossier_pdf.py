@@ -452,6 +452,10 @@ def calendrier(dossier):
     for m, nom in enumerate(noms, 1):
         titre = tasse(f"{nom} 2027 — mois personnel {reduire(annee + m)}")
         verifier(titre in texte, f"titre manquant : {titre}")
+    # The nine meanings once, as a legend, and the year's.
+    for sens in ["Sens des jours personnels", "Commencements.", "Travail et restrictions.",
+                 "Fin, terminaisons, rapport avec l'étranger.", "Année de responsabilités"]:
+        verifier(texte.count(tasse(sens)) == 1, f"légende : {sens}")
     colonnes = outil("pdftotext", "-layout", chemin, "-")
     # June 2027 starts on a Tuesday: its personal days 1 to 6, then the week.
     juin = [str(reduire(reduire(annee + 6) + j)) for j in range(1, 31)]

@@ -72,8 +72,8 @@ class TestCalendrier : public BancFenetre {
         QCOMPARE(vue(*c).aujourdhui, std::optional(kalder::Date{2026y / 6 / 20}));
         QTRY_COMPARE(
             survol(*c, 6, 20),
-            QStringLiteral(
-                "Mois personnel de juin\u00A02 + jour\u00A020 =\u00A022 → 2 + 2 =\u00A04"));
+            QStringLiteral("Jour personnel 4 — Travail et restrictions.\nMois personnel de "
+                           "juin\u00A02 + jour\u00A020 =\u00A022 → 2 + 2 =\u00A04"));
 
         bouton(*c, QStringLiteral("bouton_calendrier_suivant"))->click();
         QCOMPARE(c->findChild<QComboBox*>(QStringLiteral("calendrier_liste_mois"))->currentText(),
@@ -89,7 +89,8 @@ class TestCalendrier : public BancFenetre {
         QCOMPARE(vue(*c).jours.size(), std::size_t{29});
         QTRY_COMPARE(
             survol(*c, 2, 29),
-            QStringLiteral("Mois personnel de février\u00A09 + jour\u00A029 =\u00A038 → 3 + 8 "
+            QStringLiteral("Jour personnel 2 — Associations créées ou se terminant.\n"
+                           "Mois personnel de février\u00A09 + jour\u00A029 =\u00A038 → 3 + 8 "
                            "=\u00A011 → 1 + 1 =\u00A02"));
 
         // The year: twelve months, each day reachable by hovering.
@@ -97,7 +98,8 @@ class TestCalendrier : public BancFenetre {
         QCOMPARE(vue(*c).jours.size(), std::size_t{366});
         QTRY_COMPARE(
             survol(*c, 12, 31),
-            QStringLiteral("Mois personnel de décembre\u00A01 + jour\u00A031 =\u00A032 → 3 + 2 "
+            QStringLiteral("Jour personnel 5 — Changements, rencontres.\n"
+                           "Mois personnel de décembre\u00A01 + jour\u00A031 =\u00A032 → 3 + 2 "
                            "=\u00A05"));
         bouton(*c, QStringLiteral("bouton_calendrier_precedent"))->click();
         QCOMPARE(vue(*c).annee, 2027);
@@ -184,7 +186,7 @@ class TestCalendrier : public BancFenetre {
         const QByteArray octets = fichier.readAll();
         QVERIFY(octets.startsWith(debut));
         if (nom.endsWith(QStringLiteral(".ics")))
-            QCOMPARE(octets.count("BEGIN:VEVENT"), 31); // 30 days and the personal month
+            QCOMPARE(octets.count("BEGIN:VEVENT"), 32); // 30 days, the month and the year
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 1);
     }
 };

@@ -5,11 +5,14 @@
 #include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/dossier_consultation.hpp"
+#include "ui/fenetre_calendrier.hpp"
 #include "ui/fenetre_comparaison.hpp"
+#include "ui/fenetre_trouver_jour.hpp"
 #include "ui/fiche_client.hpp"
 #include "ui/modele_clients.hpp"
 #include "ui/modele_comparaison.hpp"
 
+#include <QDateEdit>
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -305,6 +308,27 @@ class TestFicheClient : public BancFenetre {
             kalder::BaseClients base(dossier_donnees());
             QCOMPARE(static_cast<bool>(base.lire(c.personne).valeur), c.fiche_apres);
         }
+    }
+
+    // A day found with the client, noted in their record.
+    void jour_choisi_note() {
+        ecrire_repertoire("\"Dupont\",\"Anne-Marie\",\"15\",\"7\",\"1975\"\r\n");
+        calculer_exemple(*fenetre);
+        commande(*fenetre, QStringLiteral("m_trouver_jour"));
+        auto* t = fenetre->findChild<kalder::ui::FenetreTrouverJour*>();
+        QVERIFY(t);
+        t->findChild<QDateEdit*>(QStringLiteral("trouver_du"))->setDate(QDate(2027, 3, 1));
+        t->findChild<QDateEdit*>(QStringLiteral("trouver_au"))->setDate(QDate(2027, 3, 31));
+        t->chercher();
+        QVERIFY(!t->trouves().empty());
+        t->noter(0, QStringLiteral(" la signature "));
+        kalder::BaseClients base(dossier_donnees());
+        const auto fiche = base.lire({"Dupont", "Anne-Marie", "15", "7", "1975"}).valeur;
+        QVERIFY(fiche);
+        QCOMPARE(fiche->notes.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(fiche->notes[0].texte),
+                 QString::fromStdString(
+                     kalder::note_jour_choisi("la signature", t->trouves()[0].date, 1)));
     }
 
   private:

@@ -7,6 +7,8 @@
 #include "lisible.hpp"
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kalder {
 namespace {
 
@@ -162,8 +164,10 @@ TEST(Ics, UidStableEtHorodatage) {
     const auto a = ecrire_ics(t, jours, sys_days{2026y / 12 / 8} + hours{11} + minutes{5});
     const auto b = ecrire_ics(t, jours, sys_days{2026y / 12 / 9});
     EXPECT_NE(a.find("DTSTAMP:20261208T110500Z\r\n"), std::string::npos);
-    EXPECT_NE(a.find("SUMMARY:Jour personnel 8 — Anne-Marie Dupont\r\n"), std::string::npos);
-    EXPECT_NE(a.find("SUMMARY:Mois personnel 7 — Anne-Marie Dupont\r\n"), std::string::npos);
+    EXPECT_NE(a.find("SUMMARY:Jour personnel 8 — Aboutissements sur le plan du travail.\r\n"),
+              std::string::npos);
+    EXPECT_NE(a.find("SUMMARY:Mois personnel 7 — Réflexion\\, spiritualité\\, introspection.\r\n"),
+              std::string::npos);
     const auto uids = [](const std::string& s) {
         std::string r;
         for (auto p = s.find("UID:"); p != std::string::npos; p = s.find("UID:", p + 1))
@@ -174,6 +178,49 @@ TEST(Ics, UidStableEtHorodatage) {
     Theme autre = t;
     autre.jour = 16;
     EXPECT_NE(uids(a), uids(ecrire_ics(autre, jours, sys_days{2026y / 12 / 9})));
+}
+
+// The program's own texts: the personal month's for a day or a month, the
+// personal year's for a year; a number without one (no master number is
+// kept in the calendar) reads nothing.
+TEST(Sens, UnANeuf) {
+    EXPECT_EQ(sens_jour_personnel(1), "Commencements.");
+    EXPECT_EQ(sens_jour_personnel(4), "Travail et restrictions.");
+    EXPECT_EQ(sens_personnel(Echelle::mois, 9), "Fin, terminaisons, rapport avec l'étranger.");
+    EXPECT_TRUE(sens_personnel(Echelle::annee, 3).starts_with("Année de relations"));
+    for (Nombre n = 1; n <= 9; ++n) {
+        EXPECT_EQ(sens_jour_personnel(n), sens_personnel(Echelle::mois, n));
+        EXPECT_FALSE(sens_personnel(Echelle::annee, n).empty()) << n;
+        EXPECT_NE(sens_personnel(Echelle::annee, n), sens_personnel(Echelle::mois, n));
+    }
+    for (Nombre n : {0, 10, 11, 22})
+        for (Echelle e : {Echelle::jour, Echelle::mois, Echelle::annee})
+            EXPECT_TRUE(sens_personnel(e, n).empty()) << n;
+}
+
+// From 15 November to 3 December: November's month and the year cut to the
+// range, December's month to its three days; their UIDs name the 1st.
+TEST(Ics, MoisEtAnneeCoupesALaPlage) {
+    const Theme t = essai::theme_anne_marie_dupont();
+    const auto ev = evenements_ics(t, jours_personnels(t, {2027y / 11 / 15, 2027y / 12 / 3}));
+    ASSERT_EQ(ev.size(), 3u + 19u);
+    const auto cle = ev[0].uid.substr(ev[0].uid.rfind('-'));
+    EXPECT_EQ(ev[0].uid, "annee-20270101" + cle);
+    EXPECT_EQ(ev[0].du, 2027y / 11 / 15);
+    EXPECT_EQ(ev[0].au, 2027y / 12 / 3);
+    EXPECT_TRUE(ev[0].resume.starts_with("Année personnelle 6 — Année de responsabilités"));
+    EXPECT_EQ(ev[1].uid, "mois-20271101" + cle);
+    EXPECT_EQ(ev[1].au, 2027y / 11 / 30);
+    EXPECT_EQ(ev[1].resume, "Mois personnel 8 — Aboutissements sur le plan du travail.");
+    const auto decembre = std::find_if(ev.begin(), ev.end(), [&](const EvenementIcs& e) {
+        return e.uid == "mois-20271201" + cle;
+    });
+    ASSERT_NE(decembre, ev.end());
+    EXPECT_EQ(decembre->du, 2027y / 12 / 1);
+    EXPECT_EQ(decembre->au, 2027y / 12 / 3);
+    EXPECT_EQ(ev[2].resume, "Jour personnel 5 — Changements, rencontres.");
+    EXPECT_EQ(::essai::lisible(ev[2].description),
+              "Mois personnel de novembre 8 + jour 15 = 23 → 2 + 3 = 5\nAnne-Marie Dupont");
 }
 
 } // namespace
