@@ -156,7 +156,7 @@ std::optional<VueCalendrier> vue_calendrier(const Theme& t, int annee, int mois,
 }
 
 QString titre_mois(const VueCalendrier& v, int mois) {
-    return QStringLiteral("%1 %2 — mois personnel %3")
+    return QStringLiteral("%1 %2 — mois personnel\u00a0%3")
         .arg(QString::fromUtf8(
             noms_mois[static_cast<std::size_t>(mois - 1)].data(),
             static_cast<qsizetype>(noms_mois[static_cast<std::size_t>(mois - 1)].size())))

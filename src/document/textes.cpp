@@ -43,16 +43,30 @@ QString insecables(QString ligne) {
 QString blocs_en_html(const Blocs& blocs) {
     QString h;
     bool apres_blanc = true;
-    for (const Bloc& bloc : blocs) {
+    bool apres_titre = false;
+    for (auto it = blocs.begin(); it != blocs.end(); ++it) {
+        const Bloc& bloc = *it;
         const QString ligne = q(bloc.texte).trimmed();
         if (bloc.genre == Genre::trait || ligne.isEmpty()) {
             apres_blanc = true;
             continue;
         }
         const QString classe = apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite");
+        // The first line of a group introduces the lines right under it; the
+        // line under a heading, what follows it.
+        const auto suivant = std::next(it);
+        const bool introduit =
+            apres_titre ||
+            (apres_blanc && suivant != blocs.end() && suivant->genre != Genre::trait &&
+             suivant->genre != Genre::titre && !q(suivant->texte).trimmed().isEmpty());
+        apres_titre = bloc.genre == Genre::titre;
         if (bloc.genre != Genre::titre)
-            h += QStringLiteral("<p class=\"%1\">%2</p>\n")
-                     .arg(classe, insecables(ligne.toHtmlEscaped()));
+            h += QStringLiteral("<p class=\"%1\"%2>%3</p>\n")
+                     .arg(classe,
+                          introduit ? QStringLiteral(" style=\"-qt-user-state: %1;\"")
+                                          .arg(etat_ligne_introductive)
+                                    : QString(),
+                          insecables(ligne.toHtmlEscaped()));
         else if (bloc.niveau <= 2)
             h += titre_html(bloc.niveau + 2, ligne);
         else

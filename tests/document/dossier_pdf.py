@@ -3,7 +3,7 @@
 
 Usage: dossier_pdf.py KALDER_THEME CAS
        (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile,
-        calendrier, message)
+        calendrier, message, coutures)
 """
 import json
 import os
@@ -317,6 +317,57 @@ def mise_en_page(dossier):
     verifier(not re.search(r"^Author:", infos, re.M), "auteur sans « Préparé par »")
 
 
+def introductions(personne):
+    """The headings and the lines that introduce others (the first line of
+    each group of the interpretations' text), each with the number of lines it
+    introduces; a short line ending in a colon introduces lines too."""
+    lignes = {tasse(t): 2 for t in TITRES_NOMBRES | set(TITRES.values())}
+    for drapeau in ("--synthese", "--details", "--cycles", "--entente"):
+        r = lancer(*personne, drapeau)
+        groupes = re.split(r"\n(?:\s*|-+)\n", r.stdout) if r.returncode == 0 else []
+        for groupe in groupes:
+            rangs = [l.strip() for l in groupe.splitlines() if l.strip()]
+            if len(rangs) > 1:
+                lignes[tasse(rangs[0])] = max(lignes.get(tasse(rangs[0]), 0), len(rangs) - 1)
+    return lignes
+
+
+def coutures(dossier):
+    """No page without body text, no heading or lead line among a page's last
+    two lines, no line of the text layer that a no-break space should have
+    kept on the line before."""
+    rochefoucauld = ["--prenom", "Marie-Thérèse Françoise Geneviève Anne-Sophie",
+                     "--nom", "de La Rochefoucauld-Montmorency-Laval", "--jour", "11",
+                     "--mois", "11", "--annee", "1911", "--annee-courante", "2026"]
+    ecuyer = ["--prenom", "Zoé", "--nom", "L'Écuyer", "--annee-courante", "2026"]
+    cas = [(rochefoucauld, ["--variante", "Élise;Lefèvre", "--sections", "variantes,frise"]),
+           (EXEMPLE, []), (ecuyer, []), *((p, []) for p in personnes_au_hasard(3))]
+    for personne, options in cas:
+        nom = personne[1] + " " + personne[3]
+        texte = outil("pdftotext", ecrire_pdf(dossier, personne, *options), "-")
+        pages = corps_des_pages(texte.rstrip("\f"))
+        meneuses = introductions(personne)
+        for i, lignes in enumerate(pages[1:], 2):
+            # The running header's name, then the page's own text.
+            verifier(len(lignes) > 1, f"{nom} : page {i} sans texte")
+            if lignes[1:2] == ["Sommaire"]:
+                continue
+            # A line that introduces two lines or more keeps two of them on its page.
+            for rang, ligne in enumerate(reversed(lignes[-2:])):
+                bout = tasse(ligne)
+                suite = max((n for m, n in meneuses.items() if len(bout) >= 4 and
+                             (m.startswith(bout) or (rang == 0 and m.endswith(bout)))),
+                            default=0)
+                if ligne.endswith(":") and len(ligne) < 90:
+                    suite = 2
+                verifier(suite <= rang, f"{nom} : « {ligne} » au bas de la page {i}")
+        for avant, ligne in zip(texte.splitlines(), texte.splitlines()[1:]):
+            verifier(not re.match(r"[:;!?»]", ligne.strip()),
+                     f"{nom} : ligne commencée par « {ligne.strip()[:30]} »")
+            verifier(not re.match(r"\d+$", ligne.strip()) or not avant.endswith("personnel"),
+                     f"{nom} : « {avant[-30:]} » séparé de son nombre")
+
+
 AUTRE = 65534  # "nobody", the other user of the machine
 
 
@@ -481,7 +532,8 @@ def message(dossier):
 
 CAS = {"contenu": contenu, "message": message, "client": client, "mise_en_page": mise_en_page,
        "sections": sections, "variantes": variantes, "marges": marges,
-       "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier}
+       "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier,
+       "coutures": coutures}
 
 with tempfile.TemporaryDirectory() as d:
     CAS[sys.argv[2]](d)
