@@ -3,6 +3,7 @@
 #include "annee/parts_annee.hpp"
 #include "document/composition.hpp"
 #include "document/frise_dessin.hpp"
+#include "noyau/elision.hpp"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -95,16 +96,30 @@ void police(QPainter& p, double pixels, bool gras = false) {
     p.setFont(f);
 }
 
-void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int mois) {
+// The size of the months' titles, in pixels: the same for every month shown,
+// smaller until the longest fits its month's width.
+double taille_titres(QPainter& p, const std::vector<std::pair<int, QRectF>>& zones,
+                     const VueCalendrier& v) {
+    double taille = 0;
+    for (const auto& [mois, zone] : zones) {
+        const GrilleMois g = grille(zone, v.annee, mois, v.mois == 0);
+        police(p, g.titre.height() * 0.42, true);
+        const QString titre = titre_mois(v, mois);
+        for (int i = 0; i < 8 && QFontMetricsF(p.font()).horizontalAdvance(titre) > g.titre.width();
+             ++i)
+            police(p, p.font().pixelSize() * 0.85, true);
+        const double ici = p.font().pixelSize();
+        taille = taille == 0 ? ici : std::min(taille, ici);
+    }
+    return taille;
+}
+
+void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int mois,
+                   double taille_titre) {
     const GrilleMois g = grille(zone, v.annee, mois, v.mois == 0);
     p.setPen(Qt::black);
-    police(p, g.titre.height() * 0.42, true);
-    const QString titre = titre_mois(v, mois);
-    // Smaller until the title fits its month's width.
-    for (int i = 0; i < 8 && QFontMetricsF(p.font()).horizontalAdvance(titre) > g.titre.width();
-         ++i)
-        police(p, p.font().pixelSize() * 0.85, true);
-    p.drawText(g.titre, Qt::AlignLeft | Qt::AlignVCenter, titre);
+    police(p, taille_titre, true);
+    p.drawText(g.titre, Qt::AlignLeft | Qt::AlignVCenter, titre_mois(v, mois));
     police(p, g.entetes.height() * 0.6);
     for (int c = 0; c < 7; ++c)
         p.drawText(QRectF(g.entetes.left() + c * g.entetes.width() / 7, g.entetes.top(),
@@ -173,13 +188,15 @@ void dessiner_calendrier(QPainter& p, const QRectF& zone, const VueCalendrier& v
         police(p, bandeau.height() * 0.6, true);
         p.setPen(Qt::black);
         p.drawText(bandeau, Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Jours personnels de %1 — %2, année personnelle %3")
-                       .arg(QString::fromStdString(v.personne))
+                   QStringLiteral("Jours personnels %1 — %2, année personnelle %3")
+                       .arg(QString::fromStdString(de(v.personne)))
                        .arg(v.annee)
                        .arg(v.annee_personnelle));
     }
-    for (const auto& [mois, z] : zones_mois(zone, v))
-        dessiner_mois(p, z, v, mois);
+    const auto zones = zones_mois(zone, v);
+    const double taille_titre = taille_titres(p, zones, v);
+    for (const auto& [mois, z] : zones)
+        dessiner_mois(p, z, v, mois, taille_titre);
     p.restore();
 }
 
@@ -224,7 +241,7 @@ std::optional<QString> exporter_calendrier_pdf(const QString& chemin, const VueC
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
         pdf.setTitle(
-            QStringLiteral("Jours personnels de %1").arg(QString::fromStdString(vue.personne)));
+            QStringLiteral("Jours personnels %1").arg(QString::fromStdString(de(vue.personne))));
         pdf.setCreator(QStringLiteral("Kalder"));
         if (!imprimer_calendrier(pdf, vue))
             return echec(QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));

@@ -32,7 +32,6 @@ const QString feuille_de_style = QStringLiteral(
     "p.suite, h4.suite { margin-top: 3px; margin-bottom: 0px; }\n"
     "p.haut-couverture { margin-bottom: 200px; }\n"
     "p.titre-couverture { font-size: 28pt; color: #1f3a66; }\n"
-    "p.titre-message { font-size: 18pt; font-weight: bold; color: #1f3a66; margin-bottom: 18px; }\n"
     "p.message { font-size: 11.5pt; margin-bottom: 8px; }\n"
     "p.nom-couverture { margin-top: 30px; margin-bottom: 60px; font-size: 22pt; "
     "font-weight: bold; }\n");
@@ -171,7 +170,7 @@ void garder_titres_avec_texte(QTextDocument& doc) {
 
 // The page of each section in the contents ("@@page 1@@" …, in the order of
 // the sections), and the outline.
-void numeroter(QTextDocument& doc, std::vector<Signet>* signets) {
+void numeroter(QTextDocument& doc, std::vector<Signet>* signets, std::vector<LienPdf>* liens) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
     // The pages printed: those with a written line.
@@ -182,6 +181,7 @@ void numeroter(QTextDocument& doc, std::vector<Signet>* signets) {
     };
     int section = 0;
     std::vector<std::pair<int, int>> pages; // (section, printed page)
+    std::vector<std::size_t> signet_de;     // each section's outline item
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const int niveau = b.blockFormat().headingLevel();
         if (niveau < 1 || niveau > 2)
@@ -191,13 +191,24 @@ void numeroter(QTextDocument& doc, std::vector<Signet>* signets) {
         const int page = imprimee(page_mise);
         if (signets)
             signets->push_back({b.text().trimmed(), niveau, page, haut - page_mise * hauteur});
-        if (niveau == 1 && b.text().trimmed() != titre_sommaire)
+        if (niveau == 1 && b.text().trimmed() != titre_sommaire) {
             pages.emplace_back(++section, page);
+            signet_de.push_back(signets ? signets->size() - 1 : 0);
+        }
     }
     for (const auto& [numero, page] : pages) {
         QTextCursor c = doc.find(marque_page(numero));
-        if (!c.isNull())
-            c.insertText(QString::number(page + 1));
+        if (c.isNull())
+            continue;
+        c.insertText(QString::number(page + 1));
+        if (!liens || !signets)
+            continue;
+        // The whole line of the contents leads to the section.
+        const QRectF ligne = mise.blockBoundingRect(c.block());
+        const int page_mise = static_cast<int>(ligne.top() / hauteur);
+        liens->push_back({imprimee(page_mise), 0, ligne.top() - page_mise * hauteur - 5,
+                          doc.pageSize().width(), ligne.bottom() - page_mise * hauteur + 5,
+                          signet_de[static_cast<std::size_t>(numero - 1)]});
     }
 }
 
@@ -283,7 +294,7 @@ QString famille_dossier() {
 
 std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
-                                        std::vector<Signet>* signets) {
+                                        std::vector<Signet>* signets, std::vector<LienPdf>* liens) {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(support);
     QFont police = police_dossier();
@@ -305,7 +316,7 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     placer_frise(*doc, frise);
     doc->setPageSize(page);
     garder_titres_avec_texte(*doc);
-    numeroter(*doc, signets);
+    numeroter(*doc, signets, liens);
     mettre_en_page_entierement(*doc);
     return doc;
 }

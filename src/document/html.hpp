@@ -57,6 +57,7 @@ inline constexpr int etat_ligne_introductive = 1;
 // The contents' heading, and the placeholder of a section's page number in
 // them, replaced once the pages are laid out.
 inline const QString titre_sommaire = QStringLiteral("Sommaire");
+inline const QString titre_message = QStringLiteral("Message");
 inline QString marque_page(int section) {
     return QStringLiteral("@@page %1@@").arg(section);
 }

@@ -91,7 +91,7 @@ void FenetrePrincipale::construire_menus() {
             [this] { montrer_frise(*this); });
     connect(article(outils, QStringLiteral("Calendrier…"), "m_calendrier"), &QAction::triggered,
             this, [this] { montrer_calendrier(*this); });
-    connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
+    connect(article(outils, QStringLiteral("Variantes du nom…"), "m_comparer_noms"),
             &QAction::triggered, this, &FenetrePrincipale::montrer_comparaison);
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
@@ -109,7 +109,7 @@ FenetreComparaison* FenetrePrincipale::comparaison() const {
 void FenetrePrincipale::montrer_comparaison() {
     if (!etat().theme_montre) {
         montrer_message(
-            this, Message{"Comparer des noms", "Calculez d'abord un thème.", Icone::information});
+            this, Message{"Variantes du nom", "Calculez d'abord un thème.", Icone::information});
         return;
     }
     if (!comparaison_) {

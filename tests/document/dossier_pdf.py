@@ -105,7 +105,7 @@ def contenu(dossier):
             # After its caption, an explanation goes on in lower case ("(jour + année)").
             reste = explication[len(commun):]
             reste = reste[len(reste) - len(reste.lstrip("(|")) + 1:]
-            verifier(tasse(commun) in tout and tasse(reste) in tout,
+            verifier(tasse(commun).rstrip(",;") in tout and tasse(reste) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
             # The "Entente" tab's copies of the person's numbers go with a partner.
@@ -169,7 +169,7 @@ def variantes(dossier):
     verifier("Variantes du nom" in texte, "section « Variantes du nom » absente")
     lignes = json.loads(lancer(*EXEMPLE, *VARIANTES, "--json").stdout)["variantes"]
     # The captions, in the order of the slots, from the text table.
-    tableau = lancer(*EXEMPLE, *VARIANTES).stdout.split("\nComparaison des noms\n")[1]
+    tableau = lancer(*EXEMPLE, *VARIANTES).stdout.split("\nVariantes du nom\n")[1]
     entete = next(l for l in tableau.splitlines() if "Anne-Marie Martin" in l)
     largeur = len(entete) - len(entete.lstrip()) - 3
     rangees = tableau.split(entete + "\n")[1].splitlines()
@@ -181,7 +181,8 @@ def variantes(dossier):
             # The value read, not its colour.
             differe = valeur != (reference["texte"].rsplit(" : ", 1)[-1]
                                  if reference["visible"] else "")
-            if valeur or differe:
+            # A number the name does not have: an empty cell, without a sign.
+            if valeur:
                 motif += r"\s+" + re.escape(valeur) + (r"\s*≠" if differe else r"(?!\s*≠)")
         libelle = rangee[2:2 + largeur].strip()
         if motif:
@@ -218,7 +219,7 @@ def echecs_ecriture(dossier):
         avant = sorted(os.listdir(dossier))
         r = lancer(*EXEMPLE, "--pdf", cible)
         verifier(r.returncode == 74, f"{cible} : statut {r.returncode}")
-        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
+        verifier(r.stderr.startswith("Erreur : le PDF n'a pas pu être enregistré") and
                  raison in r.stderr, f"{cible} : message {r.stderr!r}")
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
@@ -479,7 +480,7 @@ def hostile(dossier):
     for arguments, statut, raison in [
             (trop, 64, "au plus 20 variantes du nom"),
             (["--prepare-par", "x" * 201], 2, "de « Préparé par » dépasse 200"),
-            (["--message", "x" * 10001], 2, "pour le client dépasse 10000"),
+            (["--message", "x" * 10001], 2, "le message personnel « xxx"),
             (["--variante", "A" * 101 + ";Dupont"], 2, "le prénom « AAAA"),
             (["--nom", "D" * 101], 2, "le nom « DDDD")]:
         r = lancer(*EXEMPLE, *arguments, "--pdf", os.path.join(dossier, "borne.pdf"))
@@ -511,11 +512,16 @@ def calendrier(dossier):
     sans_date = outil("pdftotext", ecrire_pdf(dossier, EXEMPLE[:4] + ["--annee-courante", "2026"],
                                                "--sections", "calendrier,nombres"), "-")
     verifier("Calendrier de l'année" not in sans_date, "calendrier sans date de naissance")
+    # The calendar alone, without a birth date: said, and no cover-only file.
+    vide = os.path.join(dossier, "couverture.pdf")
+    r = lancer(*EXEMPLE[:4], "--pdf", vide, "--sections", "calendrier")
+    verifier(r.returncode != 0 and "sans date de naissance" in r.stderr and
+             not os.path.exists(vide), f"calendrier seul sans date : {r.returncode} {r.stderr!r}")
 
 
 def message(dossier):
     """The message for the client: a page of its own between the cover and the
-    contents, as typed; none when blank; never in the outline."""
+    contents, as typed, first in the contents and the outline; none when blank."""
     texte = "Merci de votre visite.\n\n  À bientôt <b>&amp; 100 % ;\n"
     chemin = ecrire_pdf(dossier, EXEMPLE, "--message", texte)
     pages = corps_des_pages(outil("pdftotext", chemin, "-"))
@@ -523,7 +529,17 @@ def message(dossier):
     verifier(pages[1][1:] == ["Message", "Merci de votre visite.", "À bientôt <b>&amp; 100 % ;"],
              f"page du message : {pages[1]}")
     verifier(pages[2][1:2] == ["Sommaire"], f"après le message : {pages[2][:3]}")
-    verifier(plan_du_pdf(chemin)[:1] == ["Sommaire"], "le message est dans le plan")
+    verifier(plan_du_pdf(chemin)[:2] == ["Message", "Sommaire"], "le message hors du plan")
+    # The contents list it first; each of their lines leads to its section.
+    sommaire = outil("pdftotext", "-layout", "-f", "3", "-l", "3", chemin, "-")
+    verifier(re.search(r"^\s*Message\s+2$", sommaire, re.M), "message hors du sommaire")
+    lignes = [l for l in re.findall(r"^\s*(\S.*?)\s+\d+$", sommaire, re.M)
+              if not l.startswith("page ")]
+    brut = subprocess.run(["qpdf", "--qdf", "--object-streams=disable", chemin, "-"],
+                          capture_output=True, check=True).stdout
+    liens = brut.count(b"/Subtype /Link")
+    verifier(len(lignes) > 5 and liens == len(lignes),
+             f"sommaire : {len(lignes)} lignes, {liens} liens")
     for vide in [" \n \t", ""]:
         pages = corps_des_pages(outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--message",
                                                               vide), "-"))

@@ -35,7 +35,7 @@ const Article menus_attendus[] = {
     {"&Interprétation", "Exporter...", "Ctrl+E", false, nullptr},
     {"&Outils", "Frise de vie…", "", false, nullptr},
     {"&Outils", "Calendrier…", "", false, nullptr},
-    {"&Outils", "Comparer des noms…", "", false, nullptr},
+    {"&Outils", "Variantes du nom…", "", false, nullptr},
     {"&?", "A propos de Kalder...", "", false, nullptr},
     {"&?", "&Aide...", "", false, &FenetreEspion::aides},
 };
