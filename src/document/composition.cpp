@@ -196,14 +196,22 @@ void numeroter(QTextDocument& doc, std::vector<Signet>* signets, std::vector<Lie
             signet_de.push_back(signets ? signets->size() - 1 : 0);
         }
     }
+    // The numbers written as one edit: the text after them is laid out again once.
+    std::vector<std::pair<int, QTextCursor>> lignes; // (section, its line of the contents)
+    QTextCursor edition(&doc);
+    edition.beginEditBlock();
     for (const auto& [numero, page] : pages) {
         QTextCursor c = doc.find(marque_page(numero));
         if (c.isNull())
             continue;
         c.insertText(QString::number(page + 1));
-        if (!liens || !signets)
-            continue;
-        // The whole line of the contents leads to the section.
+        lignes.emplace_back(numero, c);
+    }
+    edition.endEditBlock();
+    if (!liens || !signets)
+        return;
+    // The whole line of the contents leads to the section.
+    for (const auto& [numero, c] : lignes) {
         const QRectF ligne = mise.blockBoundingRect(c.block());
         const int page_mise = static_cast<int>(ligne.top() / hauteur);
         liens->push_back({imprimee(page_mise), 0, ligne.top() - page_mise * hauteur - 5,
@@ -316,8 +324,8 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     placer_frise(*doc, frise);
     doc->setPageSize(page);
     garder_titres_avec_texte(*doc);
+    // The numbers' edit laid out again only what it changed: no whole new layout.
     numeroter(*doc, signets, liens);
-    mettre_en_page_entierement(*doc);
     return doc;
 }
 
