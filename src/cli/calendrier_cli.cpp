@@ -6,6 +6,7 @@
 #include "cli/resume.hpp"
 #include "cli/saisie_cli.hpp"
 #include "cli/trouver_cli.hpp"
+#include "noyau/elision.hpp"
 #include "noyau/utf8.hpp"
 
 #include <iostream>
@@ -87,7 +88,7 @@ std::string ligne_sens(std::string_view genre, Echelle echelle, Nombre valeur) {
 
 std::string texte_calendrier(const Theme& t, const std::vector<JourCalendrier>& jours) {
     std::string r =
-        "Jours personnels de " + nom_de_la_personne(t) + " (jour du mois·jour personnel)\n";
+        "Jours personnels " + de(nom_de_la_personne(t)) + " (jour du mois·jour personnel)\n";
     std::size_t debut = 0;
     while (debut < jours.size()) {
         std::size_t fin = debut;
@@ -205,8 +206,8 @@ int calendrier(const EtatFenetre& etat, const Options& o, sys_seconds maintenant
     const std::string texte = *o.valeur("calendrier");
     const auto plage = plage_demandee(texte);
     if (!plage)
-        return erreur_usage("--calendrier attend une année AAAA ou un mois AAAA-MM, de l'an 1 à "
-                            "9999\u202f: «\u202f" +
+        return erreur_usage("--calendrier attend une année AAAA ou un mois AAAA-MM, l'année sur "
+                            "quatre chiffres, de 0001 à 9999\u202f: «\u202f" +
                             texte + "\u202f»");
     const Theme& t = etat.origines.theme;
     if (auto erreur = verifier_plage(t, *plage))

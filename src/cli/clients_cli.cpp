@@ -7,6 +7,8 @@
 #if defined(KALDER_CLIENTS)
 #include "clients/base_clients.hpp"
 #include "clients/json_clients.hpp"
+#include "noyau/date_chiffres.hpp"
+#include "noyau/elision.hpp"
 #include "repertoire/ajouter_personnes.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichier_choisi.hpp"
@@ -69,14 +71,12 @@ std::string nom_complet(const Personne& p) {
 
 std::string date_personne(const std::string& jour, const std::string& mois,
                           const std::string& annee) {
-    if (jour.empty() && mois.empty() && annee.empty())
-        return "";
-    return jour + "/" + mois + "/" + annee;
+    return date_chiffres(jour, mois, annee);
 }
 
 std::string fiche_texte(const Fiche& f) {
     const Personne& p = f.personne;
-    std::string t = "Fiche de " + nom_complet(p);
+    std::string t = "Fiche " + de(nom_complet(p));
     if (const auto d = date_personne(p.jour, p.mois, p.annee); !d.empty())
         t += ", date de naissance\u00a0: " + d;
     t += "\n";
@@ -88,7 +88,7 @@ std::string fiche_texte(const Fiche& f) {
         if (!valeur->empty())
             t += std::string(titre) + "\u00a0: " + *valeur + "\n";
     if (!f.tags.empty()) {
-        t += "Tags\u00a0: ";
+        t += "Étiquettes\u00a0: ";
         for (std::size_t i = 0; i < f.tags.size(); ++i)
             t += (i ? ", " : "") + f.tags[i];
         t += "\n";
@@ -110,7 +110,7 @@ std::string fiche_texte(const Fiche& f) {
         t += k.note.empty() ? "\n" : "\u00a0: " + k.note + "\n";
     }
     if (!f.variantes.empty())
-        t += "Orthographes comparées\u00a0:\n";
+        t += "Variantes du nom\u00a0:\n";
     for (const Orthographe& o : f.variantes)
         t += "  " + o.prenoms + " " + o.nom + "\n";
     if (!f.partenaires.empty())
@@ -162,7 +162,7 @@ int note(BaseClients& base, const Options& o, const std::vector<Personne>& reper
                      "(--sauvegarder), avec sa date de naissance s'il y en a une.");
     if (auto r = base.ajouter_note(p, maintenant_client(), texte))
         return refus(*r);
-    std::cout << "Note ajoutée à la fiche de " << nom_complet(p) << ".\n";
+    std::cout << "Note ajoutée à la fiche " << de(nom_complet(p)) << ".\n";
     return 0;
 }
 

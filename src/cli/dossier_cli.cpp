@@ -36,7 +36,7 @@ int verifier_dossier(const Options& o) {
         if (variantes && o.variantes.empty())
             return erreur_usage(
                 "la section variantes compare les noms donnés par --variante\u202f: "
-                "ajoutez au moins une --variante \"PRÉNOMS;NOM\"");
+                "ajoutez au moins une --variante «\u202fPRÉNOMS;NOM\u202f»");
     }
     std::vector<NomVariante> variantes;
     for (const std::string& v : o.variantes) {
@@ -88,6 +88,15 @@ int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante
         p.message = QString::fromUtf8(message->data(), static_cast<qsizetype>(message->size()));
     if (const auto liste = o.valeur("sections"))
         p.sections = *document::lire_sections(*liste);
+    // Without a birth date, sections that all read it would leave the cover alone.
+    if (!etat.theme.date_complete() && !p.sections.empty() &&
+        std::all_of(p.sections.begin(), p.sections.end(), document::demande_une_date)) {
+        std::cerr << "Erreur\u00a0: sans date de naissance, "
+                  << (p.sections.size() > 1 ? "les sections choisies n'ont"
+                                            : "la section choisie n'a")
+                  << " rien à montrer\u202f; le dossier n'aurait que sa couverture.\n";
+        return sortie_erreur_saisie;
+    }
     p.variantes = std::move(variantes);
     // The path's bytes as given: a name that is not UTF-8 is still that file.
     const std::filesystem::path chemin = chemin_utf8(*o.valeur("pdf"));

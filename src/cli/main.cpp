@@ -110,7 +110,7 @@ int executer(const Options& o) {
     for (const std::string& texte : o.variantes) {
         auto v = variante(texte);
         if (!v)
-            return erreur_usage("--variante attend \"PRÉNOMS;NOM\"");
+            return erreur_usage("--variante attend «\u202fPRÉNOMS;NOM\u202f»");
         noms.push_back(std::move(*v));
     }
     if (!noms.empty()) {

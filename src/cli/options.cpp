@@ -89,9 +89,14 @@ constexpr unsigned suppression = 1u << static_cast<unsigned>(Commande::supprimer
 constexpr unsigned calculs = theme | dossier;
 constexpr unsigned personne = calculs | sauvegarde | suppression;
 
+// The client file's commands, named as they are typed.
+constexpr std::string_view commandes_clients =
+    "--fiche, --note, --clients, --exporter-clients, --importer-clients";
+
 struct Emploi {
     std::string_view option;
     unsigned commandes;
+    std::string_view clients = {}; // commandes_clients when it serves them too
 };
 constexpr Emploi emplois[] = {{"prenom", personne},
                               {"nom", personne},
@@ -129,7 +134,7 @@ constexpr Emploi emplois[] = {{"prenom", personne},
                               {"mois-personnel", theme},
                               {"annee-personnelle", theme},
                               {"avec", theme},
-                              {"dossier", liste | sauvegarde | suppression},
+                              {"dossier", liste | sauvegarde | suppression, commandes_clients},
                               {"remplacer", sauvegarde},
                               {"effacer-fiche", suppression}};
 
@@ -152,11 +157,16 @@ std::vector<std::string_view> options_donnees(const Options& o) {
     return donnees;
 }
 
-std::string servantes(unsigned commandes) {
+std::string servantes(unsigned commandes, std::string_view clients) {
     std::vector<std::string_view> noms;
     for (std::size_t i = 1; i < std::size(noms_commandes); ++i)
         if (commandes & (1u << i))
             noms.push_back(noms_commandes[i]);
+    for (std::size_t debut = 0; debut < clients.size();) {
+        const std::size_t fin = std::min(clients.find(", ", debut), clients.size());
+        noms.push_back(clients.substr(debut, fin - debut));
+        debut = fin + 2;
+    }
     std::string texte;
     for (std::size_t i = 0; i < noms.size(); ++i) {
         if (i)
@@ -191,7 +201,7 @@ std::optional<std::string> option_sans_emploi(const Options& o, Commande command
                 continue;
             const std::string nom = "--" + std::string(option);
             if (commande == Commande::theme)
-                return nom + " ne sert qu'avec " + servantes(e.commandes);
+                return nom + " ne sert qu'avec " + servantes(e.commandes, e.clients);
             return nom + " ne sert pas avec " +
                    std::string(noms_commandes[static_cast<std::size_t>(commande)]);
         }
@@ -245,7 +255,7 @@ const char* const usage =
     "       (sections du dossier PDF\u202f: nombres, variantes, frise, synthese, details,\n"
     "        cycles, calendrier, entente, explications\u202f; toutes par défaut\u202f; variantes\n"
     "        reprend les --variante)\n"
-    "       (--message\u202f: une page pour le client, après la couverture)\n"
+    "       (--message\u202f: une page de message personnel, après la couverture)\n"
     "       kalder-theme [--dossier DOSSIER] --liste\n"
     "       kalder-theme [--dossier DOSSIER] --sauvegarder [--remplacer oui|non]\n"
     "                    --prenom P --nom N [...] [--partenaire-prenom P2 ...]\n"

@@ -3,6 +3,8 @@
 
 #include "explication/explications.hpp"
 #include "modele/catalogue.hpp"
+#include "noyau/date_chiffres.hpp"
+#include "noyau/elision.hpp"
 #include "noyau/lettres.hpp"
 #include "noyau/typographie.hpp"
 #include "noyau/utf8.hpp"
@@ -91,14 +93,8 @@ std::string titre_onglet(std::size_t onglet) {
 
 } // namespace
 
-// "de Paul", "d'Anne-Marie", "d'Éloïse".
-std::string de_prenom(const std::string& prenom) {
-    const bool voyelle = !prenom.empty() && est_voyelle_pliee(plier(premier_caractere(prenom)));
-    return (voyelle ? "d'" : "de ") + prenom;
-}
-
 std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
-    std::string out = "\nComparaison des noms\n";
+    std::string out = "\nVariantes du nom\n";
     for (const NombreDate& n : nombres_de_la_date(lignes.front()))
         out += "  " + n.libelle + deux_points + n.slot.texte + "\n";
     const auto& colonnes = colonnes_nom();
@@ -128,10 +124,9 @@ std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
 std::string ecrire_resume(const EtatFenetre& e, bool explications) {
     const Theme& t = e.theme;
     std::string out;
-    out += "Thème " + de_prenom(t.prenom) + " " + t.nom;
+    out += "Thème " + de(t.prenom) + " " + t.nom;
     if (t.jour != 0)
-        out += ", date de naissance" + deux_points + std::to_string(t.jour) + "/" +
-               std::to_string(t.mois) + "/" + std::to_string(t.annee);
+        out += ", date de naissance" + deux_points + date_chiffres(t.jour, t.mois, t.annee);
     out += "\n(*" + deux_points + "chiffre absent de la grille d'inclusion ou dette karmique)\n";
     out += titre_onglet(0);
     rangee(out, "Grille d'inclusion (1 à 9)", e.Grille, chiffres::premier, chiffres::dernier);

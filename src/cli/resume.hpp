@@ -16,7 +16,4 @@ std::string ecrire_resume(const EtatFenetre& etat, bool explications = false);
 // name-decided number with its caption and one column per name.
 std::string ecrire_variantes(std::span<const LigneVariante> lignes);
 
-// "de Paul", "d'Anne-Marie", "d'Éloïse".
-std::string de_prenom(const std::string& prenom);
-
 } // namespace kalder::cli

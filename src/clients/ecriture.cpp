@@ -1,5 +1,6 @@
 // The changes to the client file, each in one transaction.
 #include "clients/acces.hpp"
+#include "noyau/elision.hpp"
 #include "repertoire/cle_tri.hpp"
 #include "repertoire/cp1252.hpp"
 
@@ -73,7 +74,7 @@ void indexer(const sqlite::Connexion& base, std::int64_t id) {
 
 void verifier_personne(const Personne& p) {
     for (const std::string* champ : {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee})
-        verifier_texte(*champ, "le nom ou la date");
+        verifier_texte(*champ, "le nom ou de la date");
     if (p.nom.empty() || p.prenoms.empty())
         throw TexteRefuse{"Une fiche client demande le nom et les prénoms de la personne."};
 }
@@ -150,7 +151,7 @@ void completer_cles_tri(const sqlite::Connexion& base) {
 
 void verifier_texte(std::string_view texte, const char* quoi) {
     if (!utf8_valide(texte))
-        throw TexteRefuse{std::string("Le texte de ") + quoi +
+        throw TexteRefuse{"Le texte " + de_article(quoi) +
                           " n'est pas de l'UTF-8 valide\u00a0: il n'a pas été enregistré."};
 }
 

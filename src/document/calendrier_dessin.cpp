@@ -4,6 +4,7 @@
 #include "calendrier/sens.hpp"
 #include "document/composition.hpp"
 #include "document/frise_dessin.hpp"
+#include "noyau/elision.hpp"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -190,16 +191,30 @@ void dessiner_legende(QPainter& p, const QRectF& zone) {
     }
 }
 
-void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int mois) {
+// The size of the months' titles, in pixels: the same for every month shown,
+// smaller until the longest fits its month's width.
+double taille_titres(QPainter& p, const std::vector<std::pair<int, QRectF>>& zones,
+                     const VueCalendrier& v) {
+    double taille = 0;
+    for (const auto& [mois, zone] : zones) {
+        const GrilleMois g = grille(zone, v.annee, mois, v.mois == 0);
+        police(p, g.titre.height() * 0.42, true);
+        const QString titre = titre_mois(v, mois);
+        for (int i = 0; i < 8 && QFontMetricsF(p.font()).horizontalAdvance(titre) > g.titre.width();
+             ++i)
+            police(p, p.font().pixelSize() * 0.85, true);
+        const double ici = p.font().pixelSize();
+        taille = taille == 0 ? ici : std::min(taille, ici);
+    }
+    return taille;
+}
+
+void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int mois,
+                   double taille_titre) {
     const GrilleMois g = grille(zone, v.annee, mois, v.mois == 0);
     p.setPen(Qt::black);
-    police(p, g.titre.height() * 0.42, true);
-    const QString titre = titre_mois(v, mois);
-    // Smaller until the title fits its month's width.
-    for (int i = 0; i < 8 && QFontMetricsF(p.font()).horizontalAdvance(titre) > g.titre.width();
-         ++i)
-        police(p, p.font().pixelSize() * 0.85, true);
-    p.drawText(g.titre, Qt::AlignLeft | Qt::AlignVCenter, titre);
+    police(p, taille_titre, true);
+    p.drawText(g.titre, Qt::AlignLeft | Qt::AlignVCenter, titre_mois(v, mois));
     police(p, g.entetes.height() * 0.6);
     for (int c = 0; c < 7; ++c)
         p.drawText(QRectF(g.entetes.left() + c * g.entetes.width() / 7, g.entetes.top(),
@@ -287,7 +302,7 @@ void ajouter_seconde_personne(VueCalendrier& v, const Theme& autre) {
 }
 
 QString titre_mois(const VueCalendrier& v, int mois) {
-    return QStringLiteral("%1 %2 — mois personnel %3")
+    return QStringLiteral("%1 %2 — mois personnel\u00a0%3")
         .arg(QString::fromUtf8(
             noms_mois[static_cast<std::size_t>(mois - 1)].data(),
             static_cast<qsizetype>(noms_mois[static_cast<std::size_t>(mois - 1)].size())))
@@ -304,8 +319,8 @@ void dessiner_calendrier(QPainter& p, const QRectF& zone, const VueCalendrier& v
         police(p, bandeau.height() * 0.6, true);
         p.setPen(Qt::black);
         p.drawText(bandeau, Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Jours personnels de %1 — %2, année personnelle %3")
-                       .arg(QString::fromStdString(v.personne))
+                   QStringLiteral("Jours personnels %1 — %2, année personnelle %3")
+                       .arg(QString::fromStdString(de(v.personne)))
                        .arg(v.annee)
                        .arg(v.annee_personnelle));
     }
@@ -315,8 +330,10 @@ void dessiner_calendrier(QPainter& p, const QRectF& zone, const VueCalendrier& v
         police(p, bandeau.height() * 0.45);
         p.drawText(bandeau, Qt::AlignRight | Qt::AlignVCenter, legende_seconde(v));
     }
-    for (const auto& [mois, z] : zones_mois(zone, v))
-        dessiner_mois(p, z, v, mois);
+    const auto zones = zones_mois(zone, v);
+    const double taille_titre = taille_titres(p, zones, v);
+    for (const auto& [mois, z] : zones)
+        dessiner_mois(p, z, v, mois, taille_titre);
     if (!v.mois)
         dessiner_legende(p, QRectF(zone.left() + zone.width() * 0.01,
                                    zone.bottom() - zone.height() * part_legende,
@@ -366,7 +383,7 @@ std::optional<QString> exporter_calendrier_pdf(const QString& chemin, const VueC
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
         pdf.setTitle(
-            QStringLiteral("Jours personnels de %1").arg(QString::fromStdString(vue.personne)));
+            QStringLiteral("Jours personnels %1").arg(QString::fromStdString(de(vue.personne))));
         pdf.setCreator(QStringLiteral("Kalder"));
         if (!imprimer_calendrier(pdf, vue))
             return echec(QStringLiteral("les pages de %1 n'ont pas pu être dessinées"));

@@ -1,6 +1,7 @@
 #include "document/composition.hpp"
 
 #include "document/html.hpp"
+#include "document/impression_paginee.hpp"
 #include "document/parties.hpp"
 #include "document/section_frise.hpp"
 #include "frise/frise.hpp"
@@ -31,18 +32,18 @@ const QString feuille_de_style = QStringLiteral(
     "p.suite, h4.suite { margin-top: 3px; margin-bottom: 0px; }\n"
     "p.haut-couverture { margin-bottom: 200px; }\n"
     "p.titre-couverture { font-size: 28pt; color: #1f3a66; }\n"
-    "p.titre-message { font-size: 18pt; font-weight: bold; color: #1f3a66; margin-bottom: 18px; }\n"
     "p.message { font-size: 11.5pt; margin-bottom: 8px; }\n"
     "p.nom-couverture { margin-top: 30px; margin-bottom: 60px; font-size: 22pt; "
     "font-weight: bold; }\n");
 
-// Where the first line of `bloc` ends, in document coordinates.
-qreal fin_premiere_ligne(QAbstractTextDocumentLayout& mise, const QTextBlock& bloc) {
-    const QRectF zone = mise.blockBoundingRect(bloc);
-    const QTextLayout* lignes = bloc.layout();
-    if (!lignes || lignes->lineCount() == 0)
-        return zone.bottom();
-    return zone.top() + lignes->lineAt(0).rect().bottom();
+// A block that introduces what follows it: a heading, a lead line the
+// dossier's HTML marks so ("Le mois personnel révèle le climat du mois."),
+// or a short line ending in a colon ("Apogée de la semaine 1 :").
+bool introduit(const QTextBlock& b) {
+    if (b.blockFormat().headingLevel() > 0 || b.userState() == etat_ligne_introductive)
+        return true;
+    const QString texte = b.text().trimmed();
+    return !texte.isEmpty() && texte.size() < 90 && texte.endsWith(QLatin1Char(':'));
 }
 
 // A format change is laid out lazily, a step at a time, by a timer that
@@ -53,27 +54,6 @@ void mettre_en_page_entierement(QTextDocument& doc) {
     doc.setPageSize(page);
 }
 
-// Where what a heading heads must reach on the heading's page: its first
-// line, or the whole of a table shorter than half a page, which reads badly
-// split (a year's months, the words of the name).
-qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant, qreal hauteur) {
-    if (const QTextTable* table = QTextCursor(suivant).currentTable()) {
-        const QRectF cadre = mise.frameBoundingRect(const_cast<QTextTable*>(table));
-        if (cadre.height() < hauteur / 2)
-            return cadre.bottom();
-    }
-    return fin_premiere_ligne(mise, suivant);
-}
-
-// A heading, or a short line ending in a colon that introduces the lines
-// under it ("Apogée de la semaine 1 :").
-bool introduit(const QTextBlock& b) {
-    if (b.blockFormat().headingLevel() > 0)
-        return true;
-    const QString texte = b.text().trimmed();
-    return !texte.isEmpty() && texte.size() < 90 && texte.endsWith(QLatin1Char(':'));
-}
-
 // The block after `b` that holds text: a heading is kept with its first line,
 // not with the blank line under it.
 QTextBlock prochain_ecrit(const QTextBlock& b) {
@@ -82,6 +62,31 @@ QTextBlock prochain_ecrit(const QTextBlock& b) {
            !QTextCursor(suivant).currentTable())
         suivant = suivant.next();
     return suivant;
+}
+
+// Where what a heading or a lead line introduces must reach on its page: the
+// whole of a table shorter than half a page, which reads badly split (a
+// year's months, the words of the name), else the first two written lines
+// that follow, over as many paragraphs as hold them, up to the next heading.
+qreal fin_a_garder(QAbstractTextDocumentLayout& mise, const QTextBlock& suivant, qreal hauteur) {
+    if (const QTextTable* table = QTextCursor(suivant).currentTable()) {
+        const QRectF cadre = mise.frameBoundingRect(const_cast<QTextTable*>(table));
+        if (cadre.height() < hauteur / 2)
+            return cadre.bottom();
+        const QRectF premiere = mise.blockBoundingRect(suivant);
+        return premiere.bottom();
+    }
+    qreal fin = mise.blockBoundingRect(suivant).bottom();
+    int lignes = 0;
+    for (QTextBlock b = suivant; b.isValid() && lignes < 2; b = prochain_ecrit(b)) {
+        if (QTextCursor(b).currentTable() || (b != suivant && introduit(b)))
+            break;
+        const QTextLayout* disposition = b.layout();
+        const qreal haut = mise.blockBoundingRect(b).top();
+        for (int i = 0; disposition && i < disposition->lineCount() && lignes < 2; ++i, ++lignes)
+            fin = haut + disposition->lineAt(i).rect().bottom();
+    }
+    return fin;
 }
 
 // Whether [haut, bas) runs over a page break.
@@ -150,7 +155,8 @@ void garder_titres_avec_texte(QTextDocument& doc) {
             const int page_titre = static_cast<int>(zone.top() / hauteur);
             const int page_suite =
                 static_cast<int>((fin_a_garder(mise, suivant, hauteur) - 0.5) / hauteur);
-            if (page_suite != page_titre) {
+            // A heading already at the top of its page stays there.
+            if (page_suite != page_titre && zone.top() - page_titre * hauteur > 1) {
                 commencer_page(b);
                 deplaces.insert(b.blockNumber());
                 deplace = true;
@@ -164,26 +170,72 @@ void garder_titres_avec_texte(QTextDocument& doc) {
 
 // The page of each section in the contents ("@@page 1@@" …, in the order of
 // the sections), and the outline.
-void numeroter(QTextDocument& doc, std::vector<Signet>* signets) {
+void numeroter(QTextDocument& doc, std::vector<Signet>* signets, std::vector<LienPdf>* liens) {
     const qreal hauteur = doc.pageSize().height();
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
+    // The pages printed: those with a written line.
+    const std::vector<int> ecrites = pages_ecrites(doc);
+    const auto imprimee = [&ecrites](int page) {
+        return static_cast<int>(std::lower_bound(ecrites.begin(), ecrites.end(), page) -
+                                ecrites.begin());
+    };
     int section = 0;
-    std::vector<std::pair<int, int>> pages; // (section, page)
+    std::vector<std::pair<int, int>> pages; // (section, printed page)
+    std::vector<std::size_t> signet_de;     // each section's outline item
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const int niveau = b.blockFormat().headingLevel();
         if (niveau < 1 || niveau > 2)
             continue;
         const qreal haut = mise.blockBoundingRect(b).top();
-        const int page = static_cast<int>(haut / hauteur);
+        const int page_mise = static_cast<int>(haut / hauteur);
+        const int page = imprimee(page_mise);
         if (signets)
-            signets->push_back({b.text().trimmed(), niveau, page, haut - page * hauteur});
-        if (niveau == 1 && b.text().trimmed() != titre_sommaire)
+            signets->push_back({b.text().trimmed(), niveau, page, haut - page_mise * hauteur});
+        if (niveau == 1 && b.text().trimmed() != titre_sommaire) {
             pages.emplace_back(++section, page);
+            signet_de.push_back(signets ? signets->size() - 1 : 0);
+        }
     }
+    // The numbers written as one edit: the text after them is laid out again once.
+    std::vector<std::pair<int, QTextCursor>> lignes; // (section, its line of the contents)
+    QTextCursor edition(&doc);
+    edition.beginEditBlock();
     for (const auto& [numero, page] : pages) {
         QTextCursor c = doc.find(marque_page(numero));
-        if (!c.isNull())
-            c.insertText(QString::number(page + 1));
+        if (c.isNull())
+            continue;
+        c.insertText(QString::number(page + 1));
+        lignes.emplace_back(numero, c);
+    }
+    edition.endEditBlock();
+    if (!liens || !signets)
+        return;
+    // The whole line of the contents leads to the section.
+    for (const auto& [numero, c] : lignes) {
+        const QRectF ligne = mise.blockBoundingRect(c.block());
+        const int page_mise = static_cast<int>(ligne.top() / hauteur);
+        liens->push_back({imprimee(page_mise), 0, ligne.top() - page_mise * hauteur - 5,
+                          doc.pageSize().width(), ligne.bottom() - page_mise * hauteur + 5,
+                          signet_de[static_cast<std::size_t>(numero - 1)]});
+    }
+}
+
+// Qt's HTML reader turns a narrow no-break space into a plain one, which a
+// line may break at ("gardé⏎: 22/4"): the HTML carries a stand-in, put back
+// once the text is read.
+constexpr QChar fine_insecable(0x202F);
+constexpr QChar tenant_lieu_fine(0xE000);
+
+void retablir_fines(QTextDocument& doc) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QString texte = b.text();
+        for (qsizetype i = texte.indexOf(tenant_lieu_fine); i >= 0;
+             i = texte.indexOf(tenant_lieu_fine, i + 1)) {
+            QTextCursor c(&doc);
+            c.setPosition(b.position() + static_cast<int>(i));
+            c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            c.insertText(QString(fine_insecable), c.charFormat());
+        }
     }
 }
 
@@ -250,7 +302,7 @@ QString famille_dossier() {
 
 std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
-                                        std::vector<Signet>* signets) {
+                                        std::vector<Signet>* signets, std::vector<LienPdf>* liens) {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(support);
     QFont police = police_dossier();
@@ -265,12 +317,15 @@ std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const Parametre
     // Without a page size nothing is laid out: the text and the timeline are
     // put in place first, and the whole is laid out once they are.
     doc->setPageSize(QSizeF(0, 0));
-    doc->setHtml(html_dossier(etat, p));
+    QString html = html_dossier(etat, p);
+    html.replace(fine_insecable, tenant_lieu_fine);
+    doc->setHtml(html);
+    retablir_fines(*doc);
     placer_frise(*doc, frise);
     doc->setPageSize(page);
     garder_titres_avec_texte(*doc);
-    numeroter(*doc, signets);
-    mettre_en_page_entierement(*doc);
+    // The numbers' edit laid out again only what it changed: no whole new layout.
+    numeroter(*doc, signets, liens);
     return doc;
 }
 

@@ -3,6 +3,7 @@
 #include "document/composition.hpp"
 #include "document/dossier.hpp"
 #include "document/signets_pdf.hpp"
+#include "noyau/elision.hpp"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -38,14 +39,11 @@ QString xmp(const QString& titre, const QString& auteur, const QString& sujet) {
 
 // "Thème numérologique d'Anne-Marie Dupont", "… de Paul Martin".
 QString titre_pdf(const QString& nom) {
-    static const QString voyelles = QStringLiteral("AEIOUYÀÂÄÉÈÊËÎÏÔÖÙÛÜŒÆ");
-    const bool elision = !nom.isEmpty() && voyelles.contains(nom.front().toUpper());
-    return QStringLiteral("Thème numérologique ") +
-           (elision ? QStringLiteral("d'") : QStringLiteral("de ")) + nom;
+    return QStringLiteral("Thème numérologique ") + QString::fromStdString(de(nom.toStdString()));
 }
 
 QString echec(const std::string& raison) {
-    return QStringLiteral("Le dossier n'a pas pu être enregistré\u00a0: %1.")
+    return QStringLiteral("Le PDF n'a pas pu être enregistré\u00a0: %1.")
         .arg(QString::fromStdString(raison));
 }
 
@@ -61,6 +59,7 @@ std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresD
     infos.sujet = QStringLiteral("Dossier de consultation numérologique");
     infos.createur = QStringLiteral("Kalder");
     std::vector<Signet> signets;
+    std::vector<LienPdf> liens;
     {
         QPdfWriter pdf(&tampon);
         pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -69,11 +68,11 @@ std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresD
         pdf.setTitle(infos.titre);
         pdf.setCreator(infos.createur);
         pdf.setDocumentXmpMetadata(xmp(infos.titre, infos.auteur, infos.sujet).toUtf8());
-        if (!dessiner_dossier(pdf, etat, p, &signets))
+        if (!dessiner_dossier(pdf, etat, p, &signets, &liens))
             return std::nullopt;
     }
     // Without its outline the dossier is still whole: Qt's own file then.
-    if (auto avec_plan = ajouter_signets(octets, signets, infos))
+    if (auto avec_plan = ajouter_signets(octets, signets, liens, infos))
         return avec_plan;
     return octets;
 }

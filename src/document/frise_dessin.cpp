@@ -263,7 +263,8 @@ QStringList ages_des_lignes(const Disposition& d) {
     for (int l = 0; l < d.lignes_table; ++l) {
         const int debut = l * annees_par_ligne;
         const int fin = std::min(debut + annees_par_ligne, d.age_maximal) - 1;
-        ages_lignes << QStringLiteral("%1 à %2\u00a0ans").arg(debut).arg(fin);
+        ages_lignes << (debut == fin ? QStringLiteral("%1\u00a0ans").arg(debut)
+                                     : QStringLiteral("%1 à %2\u00a0ans").arg(debut).arg(fin));
     }
     return ages_lignes;
 }

@@ -50,9 +50,14 @@ inline QString case_entete(const QString& texte, const char* alignement = "cente
         .arg(QLatin1String(alignement), texte.toHtmlEscaped());
 }
 
+// The block state of a lead line, which introduces the lines right under it
+// and stays on their page ("-qt-user-state" in the HTML).
+inline constexpr int etat_ligne_introductive = 1;
+
 // The contents' heading, and the placeholder of a section's page number in
 // them, replaced once the pages are laid out.
 inline const QString titre_sommaire = QStringLiteral("Sommaire");
+inline const QString titre_message = QStringLiteral("Message");
 inline QString marque_page(int section) {
     return QStringLiteral("@@page %1@@").arg(section);
 }

@@ -1,8 +1,14 @@
 #include "document/impression_paginee.hpp"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <set>
 
 namespace kalder::document {
 
@@ -32,17 +38,40 @@ void habiller(QPainter& peintre, const Habillage& h, int page, int total) {
 
 } // namespace
 
+std::vector<int> pages_ecrites(const QTextDocument& doc) {
+    const qreal hauteur = doc.pageSize().height();
+    if (hauteur <= 0)
+        return {0};
+    QAbstractTextDocumentLayout& mise = *doc.documentLayout();
+    std::set<int> pages;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* lignes = b.layout();
+        if (!lignes || b.text().trimmed().isEmpty())
+            continue;
+        const qreal haut = mise.blockBoundingRect(b).top();
+        for (int i = 0; i < lignes->lineCount(); ++i)
+            pages.insert(
+                static_cast<int>((haut + lignes->lineAt(i).rect().center().y()) / hauteur));
+    }
+    if (pages.empty())
+        return {0};
+    return {pages.begin(), pages.end()};
+}
+
 IssueImpression imprimer_pages(QPagedPaintDevice& support, QTextDocument& doc,
                                const Pagination& pagination, const Habillage& habillage) {
-    const int total = doc.pageCount();
-    const int derniere = pagination.derniere < 0 ? total - 1 : pagination.derniere;
+    const std::vector<int> pages = pages_ecrites(doc);
+    const int total = static_cast<int>(pages.size());
+    const int derniere =
+        pagination.derniere < 0 ? total - 1 : std::min(pagination.derniere, total - 1);
     const QRectF& corps = pagination.corps;
     QPainter peintre;
     if (!peintre.begin(&support))
         return IssueImpression::ouverture_impossible;
     peintre.translate(pagination.decalage);
-    for (int i = pagination.premiere; i <= derniere; ++i) {
-        if (i > pagination.premiere && !support.newPage()) {
+    for (int n = pagination.premiere; n <= derniere; ++n) {
+        const int i = pages[static_cast<std::size_t>(n)];
+        if (n > pagination.premiere && !support.newPage()) {
             peintre.end();
             return IssueImpression::page_refusee;
         }
@@ -56,7 +85,7 @@ IssueImpression imprimer_pages(QPagedPaintDevice& support, QTextDocument& doc,
         doc.drawContents(&peintre,
                          QRectF(0, i * corps.height() + 0.5, corps.width(), corps.height() - 1));
         peintre.restore();
-        habiller(peintre, habillage, i, total);
+        habiller(peintre, habillage, n, total);
     }
     return peintre.end() ? IssueImpression::imprimee : IssueImpression::page_refusee;
 }

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <vector>
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -48,6 +50,10 @@ struct Pagination {
     int premiere = 0;
     int derniere = -1;
 };
+
+// The pages of a laid-out `doc` that hold a written line, from 0, in order:
+// a page that only a blank line or a margin reached is never printed.
+std::vector<int> pages_ecrites(const QTextDocument& doc);
 
 enum class IssueImpression { imprimee, ouverture_impossible, page_refusee };
 

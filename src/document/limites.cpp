@@ -44,8 +44,8 @@ std::optional<std::string> refus_dossier(const NomVariante& personne,
     if (auto refus = trop_long(prepare_par, static_cast<std::size_t>(longueur_maximale_prepare_par),
                                "le texte ", " de «\u00a0Préparé par\u00a0»"))
         return refus;
-    return trop_long(message, static_cast<std::size_t>(longueur_maximale_message), "le message ",
-                     " pour le client");
+    return trop_long(message, static_cast<std::size_t>(longueur_maximale_message),
+                     "le message personnel ", "");
 }
 
 } // namespace kalder::document

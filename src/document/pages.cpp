@@ -37,7 +37,8 @@ bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
 }
 
 bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
-                      const ParametresDossier& parametres, std::vector<Signet>* signets) {
+                      const ParametresDossier& parametres, std::vector<Signet>* signets,
+                      std::vector<LienPdf>* liens) {
     support.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     const int dpi = support.logicalDpiX();
     const QPageLayout mise = support.pageLayout();
@@ -49,10 +50,17 @@ bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
     const QRectF corps(mm(m.gauche), mm(m.haut), plein.width() - mm(m.gauche + m.droite),
                        plein.height() - mm(m.haut + m.bas));
     ObjetFrise frise(etat, parametres.annee_courante);
-    const auto doc = composer(etat, parametres, &support, corps.size(), &frise, signets);
+    const auto doc = composer(etat, parametres, &support, corps.size(), &frise, signets, liens);
     if (signets)
         for (Signet& s : *signets)
             s.haut = (corps.top() + s.haut) / plein.height();
+    if (liens)
+        for (LienPdf& l : *liens) {
+            l.gauche = (corps.left() + l.gauche) / plein.width();
+            l.droite = (corps.left() + l.droite) / plein.width();
+            l.haut = (corps.top() + l.haut) / plein.height();
+            l.bas = (corps.top() + l.bas) / plein.height();
+        }
 
     const QString titre = QStringLiteral("Thème numérologique");
     Habillage habillage;

@@ -67,9 +67,17 @@ QString libelle_ligne(const Explication& e) {
 
 QString liste_compacte(const QString& titre, const std::vector<Explication>& groupe) {
     const std::string commun = debut_commun(groupe);
-    QString h = QStringLiteral("<h4>%1</h4>\n").arg(titre.toHtmlEscaped());
-    if (!commun.empty())
-        h += QStringLiteral("<p class=\"suite\">%1</p>\n").arg(echappe(commun));
+    // What the lines share, without the comma that joined it to each: the
+    // heading itself when it starts with the title ("Cycle mensuel commencé
+    // en juillet (…)"), not the title then the same words again.
+    QString partage = q(commun).trimmed();
+    while (partage.endsWith(QLatin1Char(',')) || partage.endsWith(QLatin1Char(';')))
+        partage.chop(1);
+    partage = partage.trimmed();
+    const bool repete = !partage.isEmpty() && partage.startsWith(titre, Qt::CaseInsensitive);
+    QString h = QStringLiteral("<h4>%1</h4>\n").arg((repete ? partage : titre).toHtmlEscaped());
+    if (!partage.isEmpty() && !repete)
+        h += QStringLiteral("<p class=\"suite\">%1</p>\n").arg(partage.toHtmlEscaped());
     for (const Explication& e : groupe)
         h += QStringLiteral("<p class=\"suite\" style=\"margin-left: 18px;\"><b>%1</b>\u202F: "
                             "%2</p>\n")

@@ -42,6 +42,9 @@ QString cellule(const LigneVariante& l, const LigneVariante& reference, std::siz
     const QString valeur = s.montre() ? valeur_html(s) : QString();
     if (&l == &reference || !cellule_differe(l, reference, c))
         return QStringLiteral("<td align=\"center\">%1</td>").arg(valeur);
+    // A number this name does not have: shaded, no sign on an empty cell.
+    if (valeur.isEmpty())
+        return QStringLiteral("<td bgcolor=\"%1\"></td>").arg(fond_different.name());
     return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">%2&nbsp;<b>≠</b></td>")
         .arg(fond_different.name(), valeur);
 }

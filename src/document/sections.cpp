@@ -70,4 +70,8 @@ std::string noms_des_sections() {
     return r;
 }
 
+bool demande_une_date(Section s) {
+    return s == Section::frise || s == Section::cycles || s == Section::calendrier;
+}
+
 } // namespace kalder::document

@@ -39,6 +39,10 @@ const DescriptionSection& description(Section s);
 std::optional<std::vector<Section>> lire_sections(std::string_view liste,
                                                   std::string* inconnu = nullptr);
 
+// The sections that read the birth date (the timeline, the year, the
+// calendar): left out for a person without one.
+bool demande_une_date(Section s);
+
 // "nombres, frise, synthese, …" for a usage text.
 std::string noms_des_sections();
 

@@ -9,6 +9,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <exception>
+#include <optional>
 
 namespace kalder::document {
 
@@ -37,6 +38,54 @@ void chainer(Objet& parent, const std::vector<Objet>& enfants) {
     }
 }
 
+double hauteur_de(QPDFPageObjectHelper& feuille) {
+    return feuille.getMediaBox().getArrayItem(3).getNumericValue();
+}
+
+// Where an outline item leads: its heading's page, at the heading.
+std::optional<Objet> destination(std::vector<QPDFPageObjectHelper>& pages, const Signet& s) {
+    if (s.page < 0 || static_cast<std::size_t>(s.page) >= pages.size())
+        return std::nullopt;
+    QPDFPageObjectHelper& feuille = pages[static_cast<std::size_t>(s.page)];
+    Objet d = Objet::newArray();
+    d.appendItem(feuille.getObjectHandle());
+    d.appendItem(Objet::newName("/XYZ"));
+    d.appendItem(Objet::newNull());
+    d.appendItem(Objet::newReal(hauteur_de(feuille) * (1 - s.haut), 1));
+    d.appendItem(Objet::newNull());
+    return d;
+}
+
+void ecrire_liens(QPDF& pdf, const std::vector<Signet>& signets,
+                  const std::vector<LienPdf>& liens) {
+    auto pages = QPDFPageDocumentHelper(pdf).getAllPages();
+    for (const LienPdf& l : liens) {
+        if (l.signet >= signets.size() || l.page < 0 ||
+            static_cast<std::size_t>(l.page) >= pages.size())
+            continue;
+        const auto vers = destination(pages, signets[l.signet]);
+        if (!vers)
+            continue;
+        QPDFPageObjectHelper& feuille = pages[static_cast<std::size_t>(l.page)];
+        const double largeur = feuille.getMediaBox().getArrayItem(2).getNumericValue();
+        const double hauteur = hauteur_de(feuille);
+        Objet zone = Objet::newArray();
+        for (double v : {l.gauche * largeur, (1 - l.bas) * hauteur, l.droite * largeur,
+                         (1 - l.haut) * hauteur})
+            zone.appendItem(Objet::newReal(v, 1));
+        Objet lien = pdf.makeIndirectObject(Objet::newDictionary());
+        lien.replaceKey("/Type", Objet::newName("/Annot"));
+        lien.replaceKey("/Subtype", Objet::newName("/Link"));
+        lien.replaceKey("/Rect", zone);
+        lien.replaceKey("/Border", Objet::parse("[0 0 0]"));
+        lien.replaceKey("/Dest", *vers);
+        Objet page = feuille.getObjectHandle();
+        if (!page.getKey("/Annots").isArray())
+            page.replaceKey("/Annots", Objet::newArray());
+        page.getKey("/Annots").appendItem(lien);
+    }
+}
+
 void ecrire_plan(QPDF& pdf, const std::vector<Signet>& signets) {
     auto pages = QPDFPageDocumentHelper(pdf).getAllPages();
     Objet plan = pdf.makeIndirectObject(Objet::newDictionary());
@@ -44,21 +93,12 @@ void ecrire_plan(QPDF& pdf, const std::vector<Signet>& signets) {
     std::vector<Objet> sections;
     std::vector<std::vector<Objet>> parties;
     for (const Signet& s : signets) {
-        if (s.page < 0 || static_cast<std::size_t>(s.page) >= pages.size() ||
-            (s.niveau > 1 && sections.empty()))
+        const auto vers = destination(pages, s);
+        if (!vers || (s.niveau > 1 && sections.empty()))
             continue;
-        QPDFPageObjectHelper& feuille = pages[static_cast<std::size_t>(s.page)];
-        Objet page = feuille.getObjectHandle();
-        const double hauteur = feuille.getMediaBox().getArrayItem(3).getNumericValue();
-        Objet destination = Objet::newArray();
-        destination.appendItem(page);
-        destination.appendItem(Objet::newName("/XYZ"));
-        destination.appendItem(Objet::newNull());
-        destination.appendItem(Objet::newReal(hauteur * (1 - s.haut), 1));
-        destination.appendItem(Objet::newNull());
         Objet item = pdf.makeIndirectObject(Objet::newDictionary());
         item.replaceKey("/Title", texte_pdf(s.titre));
-        item.replaceKey("/Dest", destination);
+        item.replaceKey("/Dest", *vers);
         if (s.niveau == 1) {
             sections.push_back(item);
             parties.emplace_back();
@@ -100,6 +140,7 @@ void ecrire_informations(QPDF& pdf, const InformationsPdf& infos) {
 
 std::optional<QByteArray> ajouter_signets(const QByteArray& octets,
                                           const std::vector<Signet>& signets,
+                                          const std::vector<LienPdf>& liens,
                                           const InformationsPdf& infos) {
     try {
         QPDF pdf;
@@ -107,6 +148,7 @@ std::optional<QByteArray> ajouter_signets(const QByteArray& octets,
         pdf.processMemoryFile("dossier.pdf", octets.constData(),
                               static_cast<std::size_t>(octets.size()));
         ecrire_plan(pdf, signets);
+        ecrire_liens(pdf, signets, liens);
         ecrire_informations(pdf, infos);
         QPDFWriter ecrivain(pdf);
         ecrivain.setOutputMemory();

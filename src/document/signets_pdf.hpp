@@ -18,6 +18,14 @@ struct Signet {
     double haut = 0; // where its heading starts, as a fraction of the page height from the top
 };
 
+// A clickable line of the contents: where it lies on its page, as fractions
+// of the page from its top-left corner, and the outline item it leads to.
+struct LienPdf {
+    int page = 0;
+    double gauche = 0, haut = 0, droite = 0, bas = 0;
+    std::size_t signet = 0; // in the outline's list
+};
+
 struct InformationsPdf {
     QString titre;
     QString auteur; // nothing when empty
@@ -25,9 +33,11 @@ struct InformationsPdf {
     QString createur;
 };
 
-// The PDF `pdf` with `signets` as its outline, shown when it opens, and
-// `infos` as its document information; nullopt when qpdf cannot read it.
+// The PDF `pdf` with `signets` as its outline, shown when it opens, `liens`
+// leading to them, and `infos` as its document information; nullopt when
+// qpdf cannot read it.
 std::optional<QByteArray> ajouter_signets(const QByteArray& pdf, const std::vector<Signet>& signets,
+                                          const std::vector<LienPdf>& liens,
                                           const InformationsPdf& infos);
 
 } // namespace kalder::document

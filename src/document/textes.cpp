@@ -43,16 +43,30 @@ QString insecables(QString ligne) {
 QString blocs_en_html(const Blocs& blocs) {
     QString h;
     bool apres_blanc = true;
-    for (const Bloc& bloc : blocs) {
+    bool apres_titre = false;
+    for (auto it = blocs.begin(); it != blocs.end(); ++it) {
+        const Bloc& bloc = *it;
         const QString ligne = q(bloc.texte).trimmed();
         if (bloc.genre == Genre::trait || ligne.isEmpty()) {
             apres_blanc = true;
             continue;
         }
         const QString classe = apres_blanc ? QStringLiteral("ecart") : QStringLiteral("suite");
+        // The first line of a group introduces the lines right under it; the
+        // line under a heading, what follows it.
+        const auto suivant = std::next(it);
+        const bool introduit =
+            apres_titre ||
+            (apres_blanc && suivant != blocs.end() && suivant->genre != Genre::trait &&
+             suivant->genre != Genre::titre && !q(suivant->texte).trimmed().isEmpty());
+        apres_titre = bloc.genre == Genre::titre;
         if (bloc.genre != Genre::titre)
-            h += QStringLiteral("<p class=\"%1\">%2</p>\n")
-                     .arg(classe, insecables(ligne.toHtmlEscaped()));
+            h += QStringLiteral("<p class=\"%1\"%2>%3</p>\n")
+                     .arg(classe,
+                          introduit ? QStringLiteral(" style=\"-qt-user-state: %1;\"")
+                                          .arg(etat_ligne_introductive)
+                                    : QString(),
+                          insecables(ligne.toHtmlEscaped()));
         else if (bloc.niveau <= 2)
             h += titre_html(bloc.niveau + 2, ligne);
         else
@@ -161,9 +175,9 @@ QString html_message(const ParametresDossier& p) {
     const QString texte = p.message.trimmed();
     if (texte.isEmpty())
         return {};
-    // Not a heading: the contents and the outline list the sections only.
-    QString h = QStringLiteral("<p class=\"titre-message\" style=\"page-break-before: always;\">"
-                               "Message</p>\n");
+    // A heading as the sections' are: in the contents and the outline.
+    QString h = QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
+                    .arg(titre_message.toHtmlEscaped());
     for (const QString& ligne : texte.split(QLatin1Char('\n')))
         h += QStringLiteral("<p class=\"message\">%1</p>\n")
                  .arg(ligne.trimmed().isEmpty() ? QStringLiteral("&nbsp;") : ligne.toHtmlEscaped());
@@ -228,15 +242,22 @@ QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
         return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
             .arg(titre.toHtmlEscaped());
     };
-    QString h = html_couverture(etat, p) + html_message(p);
-    // The contents after the cover, once there is more than one section.
+    const QString message = html_message(p);
+    QString h = html_couverture(etat, p) + message;
+    // The contents after the cover, once there is more than one section; the
+    // message, when there is one, is their first line.
     if (parties.size() > 1) {
+        std::vector<QString> entrees;
+        if (!message.isEmpty())
+            entrees.push_back(titre_message);
+        for (const auto& partie : parties)
+            entrees.push_back(partie.first);
         h += titre_section(titre_sommaire) +
              QStringLiteral("<table cellspacing=\"0\" cellpadding=\"5\" width=\"100%\" "
                             "style=\"font-size: 11pt;\">\n");
-        for (std::size_t i = 0; i < parties.size(); ++i)
+        for (std::size_t i = 0; i < entrees.size(); ++i)
             h += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>\n")
-                     .arg(parties[i].first.toHtmlEscaped(), marque_page(static_cast<int>(i) + 1));
+                     .arg(entrees[i].toHtmlEscaped(), marque_page(static_cast<int>(i) + 1));
         h += fin_table;
     }
     for (const auto& [titre, corps] : parties)

@@ -24,9 +24,9 @@ std::string expliquer_entente(const Contexte& c, int i) {
     case ent::expression:
         return expliquer_nomb(c, nomb::expression);
     case ent::expression_partenaire:
-        return "Lettres de l'autre personne " +
-               guillemets(e.prenom_partenaire + " " + e.nom_partenaire) + deux_points +
-               termes_lettres(decoder_utf8(e.prenom_partenaire + e.nom_partenaire)) + egal +
+        return "Lettres de " + guillemets(e.prenom_partenaire + " " + e.nom_partenaire) +
+               deux_points + termes_lettres(decoder_utf8(e.prenom_partenaire + e.nom_partenaire)) +
+               egal +
                reduction(somme_lettres(e.prenom_partenaire + e.nom_partenaire), Forme::maitre);
     case ent::chemin_vie:
         return expliquer_chemin(c);

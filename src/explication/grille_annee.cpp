@@ -82,7 +82,7 @@ std::string expliquer_cycle_mensuel(const Contexte& c, int mois) {
              : " (mois qui suit la naissance, pour une naissance après le " + jour + "), ");
     switch (tiers_du_cycle(mois, depart)) {
     case 0:
-        return debut + "4 premiers mois" + deux_points + "année de naissance " +
+        return debut + "4" + insecable + "premiers mois" + deux_points + "année de naissance " +
                reduction(t.annee, Forme::chiffre);
     case 1:
         return debut + "4" + insecable + "mois suivants" + deux_points + "chemin de vie " +

@@ -1,6 +1,7 @@
 #include "modele/etat_fenetre.hpp"
 
 #include "modele/catalogue.hpp"
+#include "noyau/elision.hpp"
 
 namespace kalder {
 
@@ -114,9 +115,7 @@ std::string nom_mois_minuscule(int mois) {
 }
 
 std::string du_mois(int mois) {
-    const std::string nom = nom_mois_minuscule(mois);
-    const bool voyelle = nom[0] == 'a' || nom[0] == 'o';
-    return (voyelle ? "d'" : "de ") + nom;
+    return de(nom_mois_minuscule(mois));
 }
 
 std::string_view nom_champ(ChampId id) {

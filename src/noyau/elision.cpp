@@ -36,4 +36,12 @@ std::string elider(std::string_view mot, std::string_view suite) {
     return resultat.append(suite);
 }
 
+std::string de_article(std::string_view groupe) {
+    if (groupe.starts_with("le "))
+        return "du " + std::string(groupe.substr(3));
+    if (groupe.starts_with("les "))
+        return "des " + std::string(groupe.substr(4));
+    return de(groupe);
+}
+
 } // namespace kalder

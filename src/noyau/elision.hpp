@@ -18,4 +18,9 @@ inline std::string de(std::string_view suite) {
     return elider("de", suite);
 }
 
+// "de" before a group that starts with an article, joined to it as French
+// joins them: "du nom", "des étiquettes", "de la note", "d'une orthographe".
+// Only a lower-case article joins: "de Le Breton" is a name.
+std::string de_article(std::string_view groupe);
+
 } // namespace kalder

@@ -210,11 +210,11 @@ DialogueDossier::DialogueDossier(QWidget* parent, const QStringList& resume, boo
     message_->setObjectName(QStringLiteral("dossier_message"));
     message_->setTabChangesFocus(true);
     message_->setPlaceholderText(
-        QStringLiteral("Imprimé sur une page à lui après la couverture (facultatif)"));
+        QStringLiteral("Imprimé sur une page à part après la couverture (facultatif)"));
     message_->setFixedHeight(message_->fontMetrics().lineSpacing() * 5 + 12);
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Préparé par"), prepare_par_);
-    formulaire->addRow(QStringLiteral("Message pour le client"), message_);
+    formulaire->addRow(QStringLiteral("Message personnel"), message_);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(boutons, &QDialogButtonBox::accepted, this, &DialogueDossier::accept);

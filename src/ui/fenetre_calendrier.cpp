@@ -376,7 +376,7 @@ bool FenetreCalendrier::imprimer(QPrinter& imprimante) {
     if (!dessin_->vue())
         return false;
     if (!imprimer_calendrier(imprimante, *dessin_->vue())) {
-        message_erreur(this, "L'impression a échoué : l'imprimante n'a pas pu être ouverte.");
+        message_erreur(this, "L'impression a échoué\u00a0: l'imprimante n'a pas pu être ouverte.");
         return false;
     }
     return true;

@@ -48,7 +48,7 @@ FenetreComparaison::FenetreComparaison(QWidget* parent, VariantesParPersonne& va
                                        std::function<std::filesystem::path()> dossier)
     : QWidget(parent, Qt::Window), variantes_(variantes), dossier_(std::move(dossier)) {
     setObjectName(QStringLiteral("fenetre_comparaison"));
-    setWindowTitle(QStringLiteral("Comparer des noms"));
+    setWindowTitle(QStringLiteral("Variantes du nom"));
     setAttribute(Qt::WA_QuitOnClose, false);
 
     date_ = new QLabel(this);
@@ -271,8 +271,8 @@ void FenetreComparaison::depuis_repertoire() {
     table_->resizeColumnToContents(0);
     if (!autres.isEmpty())
         montrer_message(
-            this, Message{"Comparer des noms",
-                          (QStringLiteral("Pas ajouté, autre date de naissance\u00A0: ") +
+            this, Message{"Variantes du nom",
+                          (QStringLiteral("Non ajoutés (autre date de naissance)\u00A0: ") +
                            autres.join(QStringLiteral(", ")) +
                            QStringLiteral(".\nUne variante du nom se compare avec la même date "
                                           "de naissance\u00A0; une autre personne se calcule "

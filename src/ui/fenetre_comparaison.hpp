@@ -1,5 +1,5 @@
 #pragma once
-// "Comparer des noms…": a non-modal window beside the main one. The numbers
+// "Variantes du nom…": a non-modal window beside the main one. The numbers
 // of the date, shared by every row, stand above a table of the name-decided
 // numbers of the person's own name and of the spellings the user adds. The
 // spellings belong to the person they were added for and last the session:

@@ -71,7 +71,7 @@ class FenetrePrincipale : public QMainWindow {
     // the theme shown (none without one), for the dossier.
     VariantesParPersonne& variantes() { return variantes_; }
     const std::vector<NomVariante>& variantes_du_theme() const;
-    // "Comparer des noms…": the window for the theme shown, made on first use.
+    // "Variantes du nom…": the window for the theme shown, made on first use.
     void montrer_comparaison();
     FenetreComparaison* comparaison() const;
 

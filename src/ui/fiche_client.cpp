@@ -1,6 +1,8 @@
 #include "ui/fiche_client.hpp"
 
 #include "clients/base_clients.hpp"
+#include "noyau/date_chiffres.hpp"
+#include "noyau/elision.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/prendre_personne.hpp"
 #include "ui/boites_message.hpp"
@@ -45,7 +47,7 @@ template <typename T> T* nomme(T* w, const char* nom) {
 QString date_personne(const std::string& jour, const std::string& mois, const std::string& annee) {
     if (jour.empty() && mois.empty() && annee.empty())
         return {};
-    return q(", " + jour + "/" + mois + "/" + annee);
+    return q(", " + date_chiffres(jour, mois, annee));
 }
 
 // Removes from `lignes` the row chosen in `liste`, which shows them in order.
@@ -61,8 +63,8 @@ template <typename T> bool retirer_choisie(const QListWidget& liste, std::vector
 
 DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, QWidget* parent)
     : QDialog(parent), base_(base), fiche_(std::make_unique<Fiche>(fiche)) {
-    setWindowTitle(QStringLiteral("Fiche client de %1 %2")
-                       .arg(q(fiche.personne.prenoms), q(fiche.personne.nom)));
+    setWindowTitle(QStringLiteral("Fiche client ") +
+                   q(de(fiche.personne.prenoms + " " + fiche.personne.nom)));
     setModal(true);
     auto* formulaire = new QFormLayout;
     telephone_ = nomme(new QLineEdit, "fiche_telephone");
@@ -108,7 +110,7 @@ DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, 
     formulaire->addRow(QStringLiteral("Téléphone\u00a0:"), telephone_);
     formulaire->addRow(QStringLiteral("Courriel\u00a0:"), courriel_);
     formulaire->addRow(QStringLiteral("Adresse\u00a0:"), adresse_);
-    formulaire->addRow(QStringLiteral("Tags\u00a0:"), tags_);
+    formulaire->addRow(QStringLiteral("Étiquettes\u00a0:"), tags_);
     formulaire->addRow(QStringLiteral("Notes\u00a0:"),
                        avec_boutons(notes_, {modifier_note, supprimer_note}));
     formulaire->addRow(QStringLiteral("Nouvelle note\u00a0:"), nouvelle_note_);
@@ -117,7 +119,7 @@ DialogueFicheClient::DialogueFicheClient(BaseClients& base, const Fiche& fiche, 
     ligne_consultation->addWidget(note_consultation_);
     ligne_consultation->addWidget(consulter);
     formulaire->addRow(QString(), ligne_consultation);
-    formulaire->addRow(QStringLiteral("Orthographes comparées\u00a0:"),
+    formulaire->addRow(QStringLiteral("Variantes du nom\u00a0:"),
                        avec_boutons(orthographes_, {retirer_orthographe}));
     formulaire->addRow(QStringLiteral("Partenaires\u00a0:"),
                        avec_boutons(partenaires_, {retirer_partenaire}));

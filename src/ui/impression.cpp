@@ -152,9 +152,9 @@ std::unique_ptr<QTextDocument> mise_en_page(const QString& texte, QPrinter& impr
 
 bool imprimer(QPrinter& imprimante, const QString& texte, QWidget* parent) {
     const std::unique_ptr<QTextDocument> document = mise_en_page(texte, imprimante);
-    const auto pages = pages_a_imprimer(imprimante, document->pageCount());
+    const int n = static_cast<int>(document::pages_ecrites(*document).size());
+    const auto pages = pages_a_imprimer(imprimante, n);
     if (!pages) {
-        const int n = document->pageCount();
         const QString message =
             QStringLiteral("Les pages choisies n'existent pas\u00a0: le texte compte %1 page%2.")
                 .arg(n)
@@ -184,7 +184,8 @@ bool imprimer_avec_dialogue(QWidget* parent, const QString& texte, QPrinter& imp
     QPrintDialog dialogue(&imprimante, parent);
     dialogue.setObjectName(QStringLiteral("dialogue_imprimante"));
     // The whole text by default; a range of its pages may be chosen.
-    const int nombre_pages = mise_en_page(texte, imprimante)->pageCount();
+    const int nombre_pages =
+        static_cast<int>(document::pages_ecrites(*mise_en_page(texte, imprimante)).size());
     dialogue.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialogue.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -94,7 +94,7 @@ void FenetrePrincipale::construire_menus() {
             this, [this] { montrer_calendrier(*this); });
     connect(article(outils, QStringLiteral("Trouver un jour…"), "m_trouver_jour"),
             &QAction::triggered, this, [this] { montrer_trouver_jour(*this); });
-    connect(article(outils, QStringLiteral("Comparer des noms…"), "m_comparer_noms"),
+    connect(article(outils, QStringLiteral("Variantes du nom…"), "m_comparer_noms"),
             &QAction::triggered, this, &FenetrePrincipale::montrer_comparaison);
 
     QMenu* aide = barre->addMenu(QStringLiteral("&?"));
@@ -112,7 +112,7 @@ FenetreComparaison* FenetrePrincipale::comparaison() const {
 void FenetrePrincipale::montrer_comparaison() {
     if (!etat().theme_montre) {
         montrer_message(
-            this, Message{"Comparer des noms", "Calculez d'abord un thème.", Icone::information});
+            this, Message{"Variantes du nom", "Calculez d'abord un thème.", Icone::information});
         return;
     }
     if (!comparaison_) {

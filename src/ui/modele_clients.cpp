@@ -1,4 +1,5 @@
 #include "ui/modele_clients.hpp"
+#include "noyau/date_chiffres.hpp"
 
 #include "clients/base_clients.hpp"
 
@@ -12,13 +13,11 @@ namespace kalder::ui {
 
 namespace {
 
-constexpr std::array entetes = {"Nom",  "Prénoms", "Date de naissance", "Dernière consultation",
-                                "Tags", "Notes"};
+constexpr std::array entetes = {
+    "Nom", "Prénoms", "Date de naissance", "Dernière consultation", "Étiquettes", "Notes"};
 
 QString date_naissance(const Personne& p) {
-    if (p.jour.empty() && p.mois.empty() && p.annee.empty())
-        return {};
-    return QString::fromStdString(p.jour + "/" + p.mois + "/" + p.annee);
+    return QString::fromStdString(date_chiffres(p.jour, p.mois, p.annee));
 }
 
 QString texte(const ResumeClient& c, int colonne) {

@@ -120,9 +120,9 @@ void proposer_effacement_fiche(QWidget* parent, const std::filesystem::path& dos
         return;
     const Message question{"Fiche client",
                            "La fiche client de «\u00a0" + personne.prenoms + " " + personne.nom +
-                               "\u00a0» est encore gardée. L'effacer aussi\u00a0? Ses notes, "
-                               "ses coordonnées, ses consultations, les orthographes comparées "
-                               "et les partenaires seront effacés pour de bon.",
+                               "\u00a0» est toujours conservée. L'effacer aussi\u00a0? Ses notes, "
+                               "ses coordonnées, ses consultations, les variantes du nom "
+                               "et les partenaires seront définitivement effacés.",
                            Icone::question};
     if (montrer_message(parent, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
         QMessageBox::Yes)

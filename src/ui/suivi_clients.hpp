@@ -27,7 +27,7 @@ void retenir_variantes_client(FenetrePrincipale& fenetre, const Theme& personne,
 // The partner line, once its compatibility with the person shown was calculated.
 void retenir_partenaire_client(FenetrePrincipale& fenetre);
 // After `personne` went to the "Vous :" line: the spellings kept for them in
-// "Comparer des noms", the last partner on the partner line.
+// "Variantes du nom", the last partner on the partner line.
 void restaurer_client(FenetrePrincipale& fenetre, const Personne& personne);
 // A dossier of the person shown was exported or printed; nothing for a
 // person who is not in the directory. What could not be recorded, for the

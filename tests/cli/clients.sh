@@ -25,12 +25,12 @@ k --sauvegarder $anne >/dev/null
 attendre note_faute "^Erreur : Anne Dupond n'est pas dans le répertoire[^~]*~statut-2~$" \
     "$(k --note 'Perdue' --prenom Anne --nom Dupond --jour 1 --mois 2 --annee 1990)"
 attendre note_blancs "^Erreur : la note est vide\.~statut-2" "$(k --note '   ' $anne)"
-attendre note "^Note ajoutée à la fiche de Anne Dupont\.~statut-0" \
+attendre note "^Note ajoutée à la fiche d'Anne Dupont\.~statut-0" \
     "$(k --note "'; DROP TABLE clients; -- 100% _x_" $anne)"
 attendre note_accents "statut-0" "$(k --note 'Parle de son déménagement' $anne)"
 attendre note_vide "^Erreur : la note est vide\.~statut-2" "$(k --note '' $anne)"
 attendre note_octets "^Erreur : [^~]*UTF-8 valide[^~]*~statut-2" "$(k --note "$(printf 'caf\351')" $anne)"
-attendre fiche_texte "^Fiche de Anne Dupont, date de naissance.*1/2/1990~Notes.*~  [0-9]{2}/[0-9]{2}/20[0-9]{2} [0-9:]{5}.*: Parle de son déménagement~  .*: '; DROP TABLE clients; -- 100% _x_~statut-0" \
+attendre fiche_texte "^Fiche d'Anne Dupont, date de naissance.*01/02/1990~Notes.*~  [0-9]{2}/[0-9]{2}/20[0-9]{2} [0-9:]{5}.*: Parle de son déménagement~  .*: '; DROP TABLE clients; -- 100% _x_~statut-0" \
     "$(k --fiche $anne)"
 attendre fiche_json "^\{\"personne\": \{\"nom\": \"Dupont\".*\"notes\": \[\{\"date\": \"20[0-9-]{8} [0-9:]{5}\", \"texte\": \"Parle de son déménagement\"\}, \{[^}]*\"texte\": \"'; DROP TABLE clients; -- 100% _x_\"\}\], \"tags\": \[\], \"consultations\": \[\], \"variantes\": \[\], \"partenaires\": \[\]\}~statut-0" \
     "$(k --fiche --json $anne)"

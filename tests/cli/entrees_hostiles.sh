@@ -40,7 +40,7 @@ cas pdf-json 64 "--json ne sert pas avec --pdf" $anne --pdf "$d/x.pdf" --json
 cas pdf-synthese 64 "--synthese ne sert pas avec --pdf" $anne --pdf "$d/x.pdf" --synthese
 cas sections-seules 64 "--sections ne sert qu'avec --pdf" $anne --sections nombres
 cas prepare-par-seul 64 "--prepare-par ne sert qu'avec --pdf" $anne --prepare-par "Claire Lune"
-cas dossier-theme 64 "--dossier ne sert qu'avec --liste, --sauvegarder ou --supprimer" $anne --dossier "$d/rep"
+cas dossier-theme 64 "--dossier ne sert qu'avec --liste, --sauvegarder, --supprimer, --fiche, --note, --clients, --exporter-clients ou --importer-clients" $anne --dossier "$d/rep"
 cas remplacer-theme 64 "--remplacer ne sert qu'avec --sauvegarder" $anne --remplacer oui
 cas liste-nom 64 "--prenom ne sert pas avec --liste" --dossier "$d/rep" --liste --prenom Anne
 cas supprimer-partenaire 64 "--partenaire-nom ne sert pas avec --supprimer" --dossier "$d/rep" --supprimer $anne --partenaire-nom X

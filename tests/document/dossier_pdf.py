@@ -3,7 +3,7 @@
 
 Usage: dossier_pdf.py KALDER_THEME CAS
        (contenu, sections, variantes, marges, echecs, client, mise_en_page, hostile,
-        calendrier, message)
+        calendrier, message, coutures)
 """
 import json
 import os
@@ -105,7 +105,7 @@ def contenu(dossier):
             # After its caption, an explanation goes on in lower case ("(jour + année)").
             reste = explication[len(commun):]
             reste = reste[len(reste) - len(reste.lstrip("(|")) + 1:]
-            verifier(tasse(commun) in tout and tasse(reste) in tout,
+            verifier(tasse(commun).rstrip(",;") in tout and tasse(reste) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
             # The "Entente" tab's copies of the person's numbers go with a partner.
@@ -169,7 +169,7 @@ def variantes(dossier):
     verifier("Variantes du nom" in texte, "section « Variantes du nom » absente")
     lignes = json.loads(lancer(*EXEMPLE, *VARIANTES, "--json").stdout)["variantes"]
     # The captions, in the order of the slots, from the text table.
-    tableau = lancer(*EXEMPLE, *VARIANTES).stdout.split("\nComparaison des noms\n")[1]
+    tableau = lancer(*EXEMPLE, *VARIANTES).stdout.split("\nVariantes du nom\n")[1]
     entete = next(l for l in tableau.splitlines() if "Anne-Marie Martin" in l)
     largeur = len(entete) - len(entete.lstrip()) - 3
     rangees = tableau.split(entete + "\n")[1].splitlines()
@@ -181,7 +181,8 @@ def variantes(dossier):
             # The value read, not its colour.
             differe = valeur != (reference["texte"].rsplit(" : ", 1)[-1]
                                  if reference["visible"] else "")
-            if valeur or differe:
+            # A number the name does not have: an empty cell, without a sign.
+            if valeur:
                 motif += r"\s+" + re.escape(valeur) + (r"\s*≠" if differe else r"(?!\s*≠)")
         libelle = rangee[2:2 + largeur].strip()
         if motif:
@@ -218,7 +219,7 @@ def echecs_ecriture(dossier):
         avant = sorted(os.listdir(dossier))
         r = lancer(*EXEMPLE, "--pdf", cible)
         verifier(r.returncode == 74, f"{cible} : statut {r.returncode}")
-        verifier(r.stderr.startswith("Erreur : le dossier n'a pas pu être enregistré") and
+        verifier(r.stderr.startswith("Erreur : le PDF n'a pas pu être enregistré") and
                  raison in r.stderr, f"{cible} : message {r.stderr!r}")
         verifier(sorted(os.listdir(dossier)) == avant, f"{cible} : fichier laissé")
 
@@ -315,6 +316,57 @@ def mise_en_page(dossier):
     # No "Préparé par": no author.
     infos = outil("pdfinfo", ecrire_pdf(dossier, EXEMPLE))
     verifier(not re.search(r"^Author:", infos, re.M), "auteur sans « Préparé par »")
+
+
+def introductions(personne):
+    """The headings and the lines that introduce others (the first line of
+    each group of the interpretations' text), each with the number of lines it
+    introduces; a short line ending in a colon introduces lines too."""
+    lignes = {tasse(t): 2 for t in TITRES_NOMBRES | set(TITRES.values())}
+    for drapeau in ("--synthese", "--details", "--cycles", "--entente"):
+        r = lancer(*personne, drapeau)
+        groupes = re.split(r"\n(?:\s*|-+)\n", r.stdout) if r.returncode == 0 else []
+        for groupe in groupes:
+            rangs = [l.strip() for l in groupe.splitlines() if l.strip()]
+            if len(rangs) > 1:
+                lignes[tasse(rangs[0])] = max(lignes.get(tasse(rangs[0]), 0), len(rangs) - 1)
+    return lignes
+
+
+def coutures(dossier):
+    """No page without body text, no heading or lead line among a page's last
+    two lines, no line of the text layer that a no-break space should have
+    kept on the line before."""
+    rochefoucauld = ["--prenom", "Marie-Thérèse Françoise Geneviève Anne-Sophie",
+                     "--nom", "de La Rochefoucauld-Montmorency-Laval", "--jour", "11",
+                     "--mois", "11", "--annee", "1911", "--annee-courante", "2026"]
+    ecuyer = ["--prenom", "Zoé", "--nom", "L'Écuyer", "--annee-courante", "2026"]
+    cas = [(rochefoucauld, ["--variante", "Élise;Lefèvre", "--sections", "variantes,frise"]),
+           (EXEMPLE, []), (ecuyer, []), *((p, []) for p in personnes_au_hasard(3))]
+    for personne, options in cas:
+        nom = personne[1] + " " + personne[3]
+        texte = outil("pdftotext", ecrire_pdf(dossier, personne, *options), "-")
+        pages = corps_des_pages(texte.rstrip("\f"))
+        meneuses = introductions(personne)
+        for i, lignes in enumerate(pages[1:], 2):
+            # The running header's name, then the page's own text.
+            verifier(len(lignes) > 1, f"{nom} : page {i} sans texte")
+            if lignes[1:2] == ["Sommaire"]:
+                continue
+            # A line that introduces two lines or more keeps two of them on its page.
+            for rang, ligne in enumerate(reversed(lignes[-2:])):
+                bout = tasse(ligne)
+                suite = max((n for m, n in meneuses.items() if len(bout) >= 4 and
+                             (m.startswith(bout) or (rang == 0 and m.endswith(bout)))),
+                            default=0)
+                if ligne.endswith(":") and len(ligne) < 90:
+                    suite = 2
+                verifier(suite <= rang, f"{nom} : « {ligne} » au bas de la page {i}")
+        for avant, ligne in zip(texte.splitlines(), texte.splitlines()[1:]):
+            verifier(not re.match(r"[:;!?»]", ligne.strip()),
+                     f"{nom} : ligne commencée par « {ligne.strip()[:30]} »")
+            verifier(not re.match(r"\d+$", ligne.strip()) or not avant.endswith("personnel"),
+                     f"{nom} : « {avant[-30:]} » séparé de son nombre")
 
 
 AUTRE = 65534  # "nobody", the other user of the machine
@@ -428,7 +480,7 @@ def hostile(dossier):
     for arguments, statut, raison in [
             (trop, 64, "au plus 20 variantes du nom"),
             (["--prepare-par", "x" * 201], 2, "de « Préparé par » dépasse 200"),
-            (["--message", "x" * 10001], 2, "pour le client dépasse 10000"),
+            (["--message", "x" * 10001], 2, "le message personnel « xxx"),
             (["--variante", "A" * 101 + ";Dupont"], 2, "le prénom « AAAA"),
             (["--nom", "D" * 101], 2, "le nom « DDDD")]:
         r = lancer(*EXEMPLE, *arguments, "--pdf", os.path.join(dossier, "borne.pdf"))
@@ -464,11 +516,16 @@ def calendrier(dossier):
     sans_date = outil("pdftotext", ecrire_pdf(dossier, EXEMPLE[:4] + ["--annee-courante", "2026"],
                                                "--sections", "calendrier,nombres"), "-")
     verifier("Calendrier de l'année" not in sans_date, "calendrier sans date de naissance")
+    # The calendar alone, without a birth date: said, and no cover-only file.
+    vide = os.path.join(dossier, "couverture.pdf")
+    r = lancer(*EXEMPLE[:4], "--pdf", vide, "--sections", "calendrier")
+    verifier(r.returncode != 0 and "sans date de naissance" in r.stderr and
+             not os.path.exists(vide), f"calendrier seul sans date : {r.returncode} {r.stderr!r}")
 
 
 def message(dossier):
     """The message for the client: a page of its own between the cover and the
-    contents, as typed; none when blank; never in the outline."""
+    contents, as typed, first in the contents and the outline; none when blank."""
     texte = "Merci de votre visite.\n\n  À bientôt <b>&amp; 100 % ;\n"
     chemin = ecrire_pdf(dossier, EXEMPLE, "--message", texte)
     pages = corps_des_pages(outil("pdftotext", chemin, "-"))
@@ -476,7 +533,17 @@ def message(dossier):
     verifier(pages[1][1:] == ["Message", "Merci de votre visite.", "À bientôt <b>&amp; 100 % ;"],
              f"page du message : {pages[1]}")
     verifier(pages[2][1:2] == ["Sommaire"], f"après le message : {pages[2][:3]}")
-    verifier(plan_du_pdf(chemin)[:1] == ["Sommaire"], "le message est dans le plan")
+    verifier(plan_du_pdf(chemin)[:2] == ["Message", "Sommaire"], "le message hors du plan")
+    # The contents list it first; each of their lines leads to its section.
+    sommaire = outil("pdftotext", "-layout", "-f", "3", "-l", "3", chemin, "-")
+    verifier(re.search(r"^\s*Message\s+2$", sommaire, re.M), "message hors du sommaire")
+    lignes = [l for l in re.findall(r"^\s*(\S.*?)\s+\d+$", sommaire, re.M)
+              if not l.startswith("page ")]
+    brut = subprocess.run(["qpdf", "--qdf", "--object-streams=disable", chemin, "-"],
+                          capture_output=True, check=True).stdout
+    liens = brut.count(b"/Subtype /Link")
+    verifier(len(lignes) > 5 and liens == len(lignes),
+             f"sommaire : {len(lignes)} lignes, {liens} liens")
     for vide in [" \n \t", ""]:
         pages = corps_des_pages(outil("pdftotext", ecrire_pdf(dossier, EXEMPLE, "--message",
                                                               vide), "-"))
@@ -485,7 +552,8 @@ def message(dossier):
 
 CAS = {"contenu": contenu, "message": message, "client": client, "mise_en_page": mise_en_page,
        "sections": sections, "variantes": variantes, "marges": marges,
-       "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier}
+       "echecs": echecs_ecriture, "hostile": hostile, "calendrier": calendrier,
+       "coutures": coutures}
 
 with tempfile.TemporaryDirectory() as d:
     CAS[sys.argv[2]](d)

@@ -1,4 +1,4 @@
-// "Comparer des noms…": the reference row, adding, editing, moving and
+// "Variantes du nom…": the reference row, adding, editing, moving and
 // removing rows, sorting by value, the clipboard, a refused row, the marks of
 // the cells that differ from the reference, seen and spoken, and the
 // spellings kept for the person they were added for.

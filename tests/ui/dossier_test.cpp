@@ -109,8 +109,8 @@ class TestDossier : public BancFenetre {
         fichier.close();
         QVERIFY(exporter(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
         QCOMPARE(message_montre().titre, QStringLiteral("Erreur"));
-        QVERIFY(message_montre().texte.startsWith(
-            QStringLiteral("Le dossier n'a pas pu être enregistré")));
+        QVERIFY(
+            message_montre().texte.startsWith(QStringLiteral("Le PDF n'a pas pu être enregistré")));
         QVERIFY(!QFileInfo::exists(dossier_.filePath(QStringLiteral("fichier/dossier.pdf"))));
     }
 

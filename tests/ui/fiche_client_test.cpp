@@ -73,7 +73,7 @@ class TestFicheClient : public BancFenetre {
         QVERIFY(pendant_dialogue<DialogueFicheClient>(
             [&] { commande(*fenetre, QStringLiteral("m_fiche_client")); },
             [&](DialogueFicheClient& d) {
-                QCOMPARE(d.windowTitle(), QStringLiteral("Fiche client de Anne Dupont"));
+                QCOMPARE(d.windowTitle(), QStringLiteral("Fiche client d'Anne Dupont"));
                 d.findChild<QLineEdit*>(QStringLiteral("fiche_telephone"))
                     ->setText(QStringLiteral("01 23 45 67 89"));
                 d.findChild<QLineEdit*>(QStringLiteral("fiche_tags"))
@@ -161,7 +161,7 @@ class TestFicheClient : public BancFenetre {
                 d.findChild<QLineEdit*>(QStringLiteral("recherche_clients"))
                     ->setText(QStringLiteral("DEMENAGEMENT"));
                 QCOMPARE(d.modele()->rowCount(), 1);
-                QCOMPARE(d.modele()->index(0, 2).data().toString(), QStringLiteral("3/4/1980"));
+                QCOMPARE(d.modele()->index(0, 2).data().toString(), QStringLiteral("03/04/1980"));
                 QCOMPARE(d.modele()->index(0, 5).data().toString(), QStringLiteral("1"));
                 bouton(d, QStringLiteral("bouton_ouvrir_client"))->click();
             }));

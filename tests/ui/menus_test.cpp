@@ -36,7 +36,7 @@ const Article menus_attendus[] = {
     {"&Outils", "Frise de vie…", "", false, nullptr},
     {"&Outils", "Calendrier…", "", false, nullptr},
     {"&Outils", "Trouver un jour…", "", false, nullptr},
-    {"&Outils", "Comparer des noms…", "", false, nullptr},
+    {"&Outils", "Variantes du nom…", "", false, nullptr},
     {"&?", "A propos de Kalder...", "", false, nullptr},
     {"&?", "&Aide...", "", false, &FenetreEspion::aides},
 };

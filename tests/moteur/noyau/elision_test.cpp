@@ -1,3 +1,4 @@
+#include "noyau/date_chiffres.hpp"
 #include "noyau/elision.hpp"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,18 @@ TEST(Elision, DevantVoyelleEtHMuet) {
     for (const auto& c : cas)
         EXPECT_EQ(elider(c.mot, c.suite), c.attendu) << c.mot << " " << c.suite;
     EXPECT_EQ(de("Zoé"), "de Zoé");
+    EXPECT_EQ(de_article("le nom ou de la date"), "du nom ou de la date");
+    EXPECT_EQ(de_article("les notes"), "des notes");
+    EXPECT_EQ(de_article("la note"), "de la note");
+    EXPECT_EQ(de_article("un partenaire"), "d'un partenaire");
+    EXPECT_EQ(de_article("Le Breton"), "de Le Breton");
+}
+
+TEST(DateChiffres, JourEtMoisSurDeuxChiffres) {
+    EXPECT_EQ(date_chiffres(15, 7, 1975), "15/07/1975");
+    EXPECT_EQ(date_chiffres("1", "2", "1990"), "01/02/1990");
+    EXPECT_EQ(date_chiffres("", "", ""), "");
+    EXPECT_EQ(date_chiffres("x", "12", "2000"), "x/12/2000");
 }
 
 } // namespace
