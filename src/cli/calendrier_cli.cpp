@@ -126,7 +126,7 @@ std::string json_calendrier(const std::vector<JourCalendrier>& jours, bool expli
     return r;
 }
 
-int ecrire_ics(const EtatFenetre& etat, const Options& o, sys_seconds maintenant) {
+int ecrire_ics(const ThemeCalcule& etat, const Options& o, sys_seconds maintenant) {
     const Theme& t = etat.origines.theme;
     const int annee = static_cast<int>(etat.origines.annee_grille);
     std::optional<Date> du;
@@ -161,7 +161,7 @@ bool calendrier_demande(const Options& o) {
     return o.a("ics") || o.a("calendrier");
 }
 
-int calendrier(const EtatFenetre& etat, const Options& o, sys_seconds maintenant) {
+int calendrier(const ThemeCalcule& etat, const Options& o, sys_seconds maintenant) {
     if (o.a("ics") && o.a("calendrier"))
         return erreur_usage("--ics et --calendrier s'excluent");
     if ((o.a("du") || o.a("au")) && !o.a("ics"))

@@ -248,7 +248,7 @@ QString famille_dossier() {
     return famille;
 }
 
-std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
+std::unique_ptr<QTextDocument> composer(const ThemeCalcule& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
                                         std::vector<Signet>* signets) {
     auto doc = std::make_unique<QTextDocument>();

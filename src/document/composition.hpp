@@ -25,12 +25,12 @@ QFont police_dossier();
 // filled in. `frise` draws the timeline. `signets`, when given, receives the
 // sections and their parts, `haut` in device pixels from the top of the
 // page's text.
-std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
+std::unique_ptr<QTextDocument> composer(const ThemeCalcule& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
                                         std::vector<Signet>* signets = nullptr);
 
 // imprimer_dossier, and where each section and part starts for the outline.
-bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+bool dessiner_dossier(QPagedPaintDevice& support, const ThemeCalcule& etat,
                       const ParametresDossier& parametres, std::vector<Signet>* signets);
 
 } // namespace kalder::document

@@ -73,7 +73,7 @@ QString rangee_html(const VueCalendrier& v, int premier) {
 
 } // namespace
 
-QString html_calendrier(const EtatFenetre& etat) {
+QString html_calendrier(const ThemeCalcule& etat) {
     const auto vue =
         vue_calendrier(etat.origines.theme, static_cast<int>(etat.origines.annee_grille), 0);
     if (!vue)
