@@ -3,6 +3,7 @@
 
 #include "compat/calculer_compatibilite.hpp"
 #include "explication/explications.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

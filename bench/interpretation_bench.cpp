@@ -3,6 +3,7 @@
 
 #include "interpretation/commandes.hpp"
 #include "interpretation/generateurs.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

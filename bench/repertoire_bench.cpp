@@ -3,6 +3,7 @@
 // included, in 200 ms. Reading and sorting a million persons is measured,
 // time and peak memory, against the file's size, and a million copies of one person.
 
+#include "modele/etat_fenetre.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"
 #include "repertoire/sauvegarder_personnes.hpp"

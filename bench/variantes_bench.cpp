@@ -1,5 +1,6 @@
 // Target: 100 spellings of a name compared, each a whole theme, in 10 ms.
 
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 #include "variantes/comparer_noms.hpp"

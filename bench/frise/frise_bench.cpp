@@ -4,6 +4,7 @@
 
 #include "document/frise_dessin.hpp"
 #include "document/section_frise.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

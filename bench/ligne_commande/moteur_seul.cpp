@@ -7,14 +7,8 @@
 #include <iostream>
 
 int main() {
-    kalder::EtatFenetre etat;
-    etat.saisir(kalder::ChampId::prenom, "Anne-Marie");
-    etat.saisir(kalder::ChampId::nom, "Dupont");
-    etat.saisir(kalder::ChampId::jour, "15");
-    etat.saisir(kalder::ChampId::mois, "7");
-    etat.saisir(kalder::ChampId::annee, "1975");
-    if (kalder::calculer_theme(etat, 2026).message)
-        return 2;
-    std::cout << kalder::cli::ecrire_json(etat, {});
+    const kalder::ThemeCalcule theme =
+        kalder::calculer_theme(kalder::Theme{"Anne-Marie", "Dupont", 15, 7, 1975}, 2026);
+    std::cout << kalder::cli::ecrire_json(theme, "2026", {});
     return std::cout.flush() ? 0 : 74;
 }

@@ -38,7 +38,7 @@ template <std::size_t N> void vider_ligne(std::array<Slot, N>& ligne) {
     vider_tous(ligne);
 }
 
-void lettre_de_passage(EtatFenetre& etat, Nombre annee) {
+void lettre_de_passage(ThemeCalcule& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const auto passage = lettre_passage(decoder_utf8(t.prenom + t.nom), t.annee, annee);
     ecrire_texte(etat.lettre_passage,
@@ -46,14 +46,14 @@ void lettre_de_passage(EtatFenetre& etat, Nombre annee) {
                  etat.lettre_passage.couleur);
 }
 
-void cycle_mensuel(EtatFenetre& etat, Nombre annee, int depart) {
+void cycle_mensuel(ThemeCalcule& etat, Nombre annee, int depart) {
     const auto valeurs = cycle_mensuel(etat.theme, annee).valeurs();
     for (int m = 1; m <= nombre_mois; ++m)
         poser(etat.cym[m],
               nombre_entier(valeurs[static_cast<std::size_t>(tiers_du_cycle(m, depart))]));
 }
 
-void apogees_annee(EtatFenetre& etat, Nombre annee) {
+void apogees_annee(ThemeCalcule& etat, Nombre annee) {
     const ApogeesAnnee a = apogees_annee(etat.theme, annee);
     for (int q = 1; q <= nombre_apogees; ++q)
         poser(etat.apog[q], apogee(a.bruts[static_cast<std::size_t>(q - 1)]));
@@ -68,18 +68,18 @@ void apogees_annee(EtatFenetre& etat, Nombre annee) {
 }
 
 // Months count 30 days; each period lasts 52 days from the birthday on.
-void periodes(EtatFenetre& etat) {
+void periodes(ThemeCalcule& etat) {
     for (const PeriodeMois& p : periodes_52(etat.theme))
         poser(etat.periode[p.mois], nombre_entier(p.periode));
 }
 
-void profections(EtatFenetre& etat, Nombre annee, int depart) {
+void profections(ThemeCalcule& etat, Nombre annee, int depart) {
     const Profection p = profection(etat.theme.annee, annee);
     for (int m = 1; m <= nombre_mois; ++m)
         poser(etat.profec[m], nombre_entier(p.valeur(m, depart)));
 }
 
-void semaines(EtatFenetre& etat, Nombre annee) {
+void semaines(ThemeCalcule& etat, Nombre annee) {
     for (int m = 1; m <= nombre_mois; ++m) {
         const int s1 = indice_semaine(1, m), s2 = indice_semaine(2, m);
         const int s3 = indice_semaine(3, m), s4 = indice_semaine(4, m);
@@ -106,7 +106,7 @@ int mois_depart(const Theme& t) {
     return depart_au_mois_de_naissance(t) ? mois : mois_suivant(mois);
 }
 
-void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
+void calculer_grille_mensuelle(ThemeCalcule& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const int depart = mois_depart(t);
     etat.origines.annee_grille = annee;
@@ -136,7 +136,7 @@ void calculer_grille_mensuelle(EtatFenetre& etat, Nombre annee) {
     }
 }
 
-void calculer_annee(EtatFenetre& etat, Nombre annee) {
+void calculer_annee(ThemeCalcule& etat, Nombre annee) {
     const Theme& t = etat.theme;
     poser(etat.annee_personnelle, chiffre(somme_annee_personnelle(t, annee)));
     lettre_de_passage(etat, annee);
@@ -144,17 +144,6 @@ void calculer_annee(EtatFenetre& etat, Nombre annee) {
     for (int m = 1; m <= nombre_mois; ++m)
         poser(etat.Toi[m], chiffre(somme_mois_personnel(personnelle, m)));
     calculer_grille_mensuelle(etat, annee);
-}
-
-Issue calculer_pour_annee(EtatFenetre& etat) {
-    if (!etat.actif(BoutonId::calculer_annee))
-        return {};
-    const auto valeur = lire_nombre_saisi(etat.texte(ChampId::annee_calcul));
-    if (!valeur || !(*valeur >= static_cast<double>(etat.theme.annee)) ||
-        !(*valeur <= static_cast<double>(annee_maximale)))
-        return erreur_saisie("Année incorrecte", ChampId::annee_calcul);
-    calculer_annee(etat, arrondir_pair(*valeur));
-    return {};
 }
 
 } // namespace kalder

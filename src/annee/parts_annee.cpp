@@ -117,7 +117,7 @@ SemainesMois semaines_mois(const Theme& t, Nombre annee, int mois) {
     return {brute, base, reduire_99(base + mois)};
 }
 
-Semaine3 semaine3_lue(const EtatFenetre& etat, int mois) {
+Semaine3 semaine3_lue(const ThemeCalcule& etat, int mois) {
     const auto s1 = static_cast<std::size_t>(indice_semaine(1, mois));
     const auto s2 = static_cast<std::size_t>(indice_semaine(2, mois));
     return {etat.semaine[s2].valeur(), etat.semaine[s1].valeur(), etat.semdef[s1].valeur(),

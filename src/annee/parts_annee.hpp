@@ -2,7 +2,7 @@
 // The parts of the forecast grid's numbers (noyau/decomposition.hpp): the
 // grid writes their values, the explanations write how they were reached.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "noyau/decomposition.hpp"
 
 #include <array>
@@ -119,6 +119,6 @@ struct Semaine3 {
     Nombre apogee_brut() const { return semaine2 + semaine1; }
     Nombre defi_brut() const { return defi1 > defi2 ? defi1 - defi2 : defi2 - defi1; }
 };
-Semaine3 semaine3_lue(const EtatFenetre& etat, int mois);
+Semaine3 semaine3_lue(const ThemeCalcule& etat, int mois);
 
 } // namespace kalder

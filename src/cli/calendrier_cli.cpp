@@ -149,7 +149,7 @@ std::string json_calendrier(const std::vector<JourCalendrier>& jours, bool expli
 // --du and --au: a missing end is the last day of the start's year, a missing
 // start the first day of the end's year; neither: the year of calculation.
 // The exit status of a usage error when one is malformed.
-std::variant<Plage, int> plage_du_au(const EtatFenetre& etat, const Options& o) {
+std::variant<Plage, int> plage_du_au(const ThemeCalcule& etat, const Options& o) {
     std::optional<Date> du;
     std::optional<Date> au;
     for (const auto& [nom, date] : {std::pair{"du", &du}, std::pair{"au", &au}}) {
@@ -170,7 +170,7 @@ std::variant<Plage, int> plage_du_au(const EtatFenetre& etat, const Options& o) 
     return plage;
 }
 
-int ecrire_ics(const EtatFenetre& etat, const Plage& plage, const Options& o,
+int ecrire_ics(const ThemeCalcule& etat, const Plage& plage, const Options& o,
                sys_seconds maintenant) {
     const Theme& t = etat.origines.theme;
     if (!t.date_complete())
@@ -186,7 +186,7 @@ bool calendrier_demande(const Options& o) {
     return o.a("ics") || o.a("calendrier") || o.a("trouver-jour");
 }
 
-int calendrier(const EtatFenetre& etat, const Options& o, sys_seconds maintenant) {
+int calendrier(const ThemeCalcule& etat, const Options& o, sys_seconds maintenant) {
     if (o.a("ics") + o.a("calendrier") + o.a("trouver-jour") > 1)
         return erreur_usage(o.a("trouver-jour") ? "--ics, --calendrier et --trouver-jour s'excluent"
                                                 : "--ics et --calendrier s'excluent");

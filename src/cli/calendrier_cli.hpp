@@ -3,7 +3,7 @@
 // as a text month grid or as JSON.
 
 #include "cli/options.hpp"
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <chrono>
 
@@ -12,6 +12,6 @@ namespace kalder::cli {
 bool calendrier_demande(const Options& o);
 
 // The exit status, after writing the file or the days asked.
-int calendrier(const EtatFenetre& etat, const Options& o, std::chrono::sys_seconds maintenant);
+int calendrier(const ThemeCalcule& etat, const Options& o, std::chrono::sys_seconds maintenant);
 
 } // namespace kalder::cli

@@ -69,7 +69,7 @@ void messages_qt(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante,
+int ecrire_dossier(const ThemeCalcule& etat, const Options& o, int annee_courante,
                    std::vector<NomVariante> variantes) {
     // The dossier's fonts need a Gui application; no display is used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -116,7 +116,7 @@ int verifier_dossier(const Options&) {
     return sortie_usage;
 }
 
-int ecrire_dossier(const EtatFenetre&, const Options& o, int, std::vector<NomVariante>) {
+int ecrire_dossier(const ThemeCalcule&, const Options& o, int, std::vector<NomVariante>) {
     return verifier_dossier(o);
 }
 

@@ -2,7 +2,7 @@
 // --pdf: the consultation dossier of the calculated person as a PDF file.
 
 #include "cli/options.hpp"
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "variantes/comparer_noms.hpp"
 
 #include <vector>
@@ -14,7 +14,7 @@ int verifier_dossier(const Options& o);
 
 // Writes the dossier of `etat`, with the --variante names, to the file of --pdf;
 // the exit status.
-int ecrire_dossier(const EtatFenetre& etat, const Options& o, int annee_courante,
+int ecrire_dossier(const ThemeCalcule& etat, const Options& o, int annee_courante,
                    std::vector<NomVariante> variantes);
 
 } // namespace kalder::cli

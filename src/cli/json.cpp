@@ -131,7 +131,7 @@ void variantes_json(std::string& out, std::span<const LigneVariante> lignes, boo
 
 } // namespace
 
-std::string ecrire_json(const EtatFenetre& etat,
+std::string ecrire_json(const ThemeCalcule& etat, std::string_view champ_annee_calcul,
                         const std::vector<std::pair<std::string, std::string>>& textes,
                         bool explications, std::span<const LigneVariante> variantes) {
     std::string out;
@@ -150,7 +150,7 @@ std::string ecrire_json(const EtatFenetre& etat,
     out += ", ";
     // The year field is not a result: it has nothing to explain.
     const std::string sans_explication;
-    slot(out, "champ_annee_calcul", Slot{etat.texte(ChampId::annee_calcul), Couleur::defaut, true},
+    slot(out, "champ_annee_calcul", Slot{std::string(champ_annee_calcul), Couleur::defaut, true},
          explications ? &sans_explication : nullptr);
     out += "}, \"theme\": ";
     theme(out, etat.theme);

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "variantes/comparer_noms.hpp"
 
 #include <iosfwd>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,8 +18,9 @@ namespace kalder::cli {
 
 // {"slots": {...}, "theme": {...}, then the extra texts in the given order}.
 // With `explications`, every slot also carries "explication". Compared names,
-// when there are any, follow "theme" as "variantes".
-std::string ecrire_json(const EtatFenetre& etat,
+// when there are any, follow "theme" as "variantes". The year of calculation
+// as typed goes beside the slots as "champ_annee_calcul".
+std::string ecrire_json(const ThemeCalcule& etat, std::string_view champ_annee_calcul,
                         const std::vector<std::pair<std::string, std::string>>& textes,
                         bool explications = false, std::span<const LigneVariante> variantes = {});
 

@@ -114,7 +114,7 @@ int executer(const Options& o) {
         noms.push_back(std::move(*v));
     }
     if (!noms.empty()) {
-        variantes = comparer_noms(etat.origines.theme, noms, annee_courante);
+        variantes = comparer_noms(etat.origines.theme, noms, etat.annee_calcul(annee_courante));
         for (const LigneVariante& l : variantes) {
             if (!l.erreur)
                 continue;
@@ -149,7 +149,8 @@ int executer(const Options& o) {
         textes.emplace_back("rapport", composer_rapport(etat));
 
     if (o.json) {
-        std::cout << ecrire_json(etat, textes, o.explications, variantes);
+        std::cout << ecrire_json(etat, etat.texte(ChampId::annee_calcul), textes, o.explications,
+                                 variantes);
     } else if (textes.empty()) {
         std::cout << ecrire_resume(etat, o.explications);
     } else {

@@ -33,7 +33,7 @@ void ligne(std::string& out, std::string_view libelle, const Slot& s) {
 
 // A slot that holds its own caption ("Chemin de vie : 8") under the row's:
 // "Vie entière (chemin de vie) : 8".
-void ligne(std::string& out, const EtatFenetre& e, const Slot& s) {
+void ligne(std::string& out, const ThemeCalcule& e, const Slot& s) {
     if (s.legende.empty())
         return ligne(out, libelle_slot(e, s), s);
     std::string legende(s.legende);
@@ -58,7 +58,7 @@ void rangee(std::string& out, std::string_view libelle, const T& slots, int debu
 }
 
 // A run of slots under the caption of its catalogue row.
-template <typename T> void rangee(std::string& out, const EtatFenetre& e, const T& slots) {
+template <typename T> void rangee(std::string& out, const ThemeCalcule& e, const T& slots) {
     const PlaceSlot p = place_slot(e, slots[slots.size() - 1]);
     rangee(out, p.entree->titre, slots, p.entree->premier, p.entree->dernier);
 }
@@ -121,7 +121,7 @@ std::string ecrire_variantes(std::span<const LigneVariante> lignes) {
     return out;
 }
 
-std::string ecrire_resume(const EtatFenetre& e, bool explications) {
+std::string ecrire_resume(const ThemeCalcule& e, bool explications) {
     const Theme& t = e.theme;
     std::string out;
     out += "Thème " + de(t.prenom) + " " + t.nom;
@@ -172,7 +172,8 @@ std::string ecrire_resume(const EtatFenetre& e, bool explications) {
            valeur(e.apogee3) + " (défi " + valeur(e.defi_apogee3) + ", jusqu'à " +
            valeur(e.fin_apogee3) + "), " + valeur(e.apogee4) + " (défi " + valeur(e.defi_apogee4) +
            ")\n";
-    out += "  Année de calcul " + e.texte(ChampId::annee_calcul) + "\n";
+    const Nombre calcul = e.origines.annee_grille;
+    out += "  Année de calcul " + (calcul != 0 ? std::to_string(calcul) : std::string()) + "\n";
     ligne(out, e, e.annee_personnelle);
     ligne(out, e, e.lettre_passage);
     rangee(out, e, e.Toi);

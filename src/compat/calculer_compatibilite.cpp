@@ -27,6 +27,35 @@ bool montre_un_nombre(const Slot& slot) {
 
 } // namespace
 
+void calculer_entente(ThemeCalcule& theme, EntenteCalculee partenaire) {
+    auto& e = theme.ent;
+    poser(e[ent::expression_partenaire],
+          nombre_reduit(somme_lettres(partenaire.prenom_partenaire + partenaire.nom_partenaire),
+                        Arret::maitre, Ecriture::barre_sauf_zero));
+    poser(e[ent::chemin_vie_partenaire],
+          date_reduite(partenaire.jour, partenaire.mois, partenaire.annee));
+    // Without both numbers, the common number is emptied rather than left
+    // from an earlier partner.
+    vider(e[ent::expression_commune]);
+    vider(e[ent::chemin_vie_commun]);
+    if (montre_un_nombre(e[ent::expression]) && montre_un_nombre(e[ent::expression_partenaire]))
+        poser(e[ent::expression_commune],
+              nombre_reduit(somme_expression_commune(e[ent::expression_partenaire].valeur(),
+                                                     e[ent::expression].valeur()),
+                            Ecriture::barre_sauf_zero));
+    if (montre_un_nombre(e[ent::chemin_vie]) && montre_un_nombre(e[ent::chemin_vie_partenaire]))
+        poser(e[ent::chemin_vie_commun],
+              nombre_reduit(somme_chemin_commun(e[ent::chemin_vie_partenaire].valeur(),
+                                                e[ent::chemin_vie].valeur()),
+                            Ecriture::barre_sauf_zero));
+    poser(e[ent::essence_rencontre],
+          date_reduite(partenaire.jour_rencontre, partenaire.mois_rencontre,
+                       partenaire.annee_rencontre));
+    partenaire.votre_expression = e[ent::expression].valeur();
+    partenaire.votre_chemin = e[ent::chemin_vie].valeur();
+    theme.origines.entente = std::move(partenaire);
+}
+
 Issue calculer_compatibilite(EtatFenetre& etat) {
     if (!etat.actif(BoutonId::calculer_entente))
         return {};
@@ -42,38 +71,17 @@ Issue calculer_compatibilite(EtatFenetre& etat) {
         return *rencontre.erreur;
 
     etat.activer(BoutonId::entente, true);
-    std::string prenom(rogner(etat.texte(ChampId::prenom_partenaire)));
-    std::string nom(rogner(etat.texte(ChampId::nom_partenaire)));
-    auto& e = etat.ent;
-    poser(e[ent::expression_partenaire],
-          nombre_reduit(somme_lettres(prenom + nom), Arret::maitre, Ecriture::barre_sauf_zero));
-    poser(e[ent::chemin_vie_partenaire],
-          date_reduite(naissance.jour, naissance.mois, naissance.annee));
-    // Without both numbers, the common number is emptied rather than left
-    // from an earlier partner.
-    vider(e[ent::expression_commune]);
-    vider(e[ent::chemin_vie_commun]);
-    if (montre_un_nombre(e[ent::expression]) && montre_un_nombre(e[ent::expression_partenaire]))
-        poser(e[ent::expression_commune],
-              nombre_reduit(somme_expression_commune(e[ent::expression_partenaire].valeur(),
-                                                     e[ent::expression].valeur()),
-                            Ecriture::barre_sauf_zero));
-    if (montre_un_nombre(e[ent::chemin_vie]) && montre_un_nombre(e[ent::chemin_vie_partenaire]))
-        poser(e[ent::chemin_vie_commun],
-              nombre_reduit(somme_chemin_commun(e[ent::chemin_vie_partenaire].valeur(),
-                                                e[ent::chemin_vie].valeur()),
-                            Ecriture::barre_sauf_zero));
-    poser(e[ent::essence_rencontre], date_reduite(rencontre.jour, rencontre.mois, rencontre.annee));
-    etat.origines.entente = EntenteCalculee{std::move(prenom),
-                                            std::move(nom),
-                                            naissance.jour,
-                                            naissance.mois,
-                                            naissance.annee,
-                                            rencontre.jour,
-                                            rencontre.mois,
-                                            rencontre.annee,
-                                            etat.ent[ent::expression].valeur(),
-                                            etat.ent[ent::chemin_vie].valeur()};
+    EntenteCalculee partenaire;
+    partenaire.prenom_partenaire = rogner(etat.texte(ChampId::prenom_partenaire));
+    partenaire.nom_partenaire = rogner(etat.texte(ChampId::nom_partenaire));
+    partenaire.jour = naissance.jour;
+    partenaire.mois = naissance.mois;
+    partenaire.annee = naissance.annee;
+    partenaire.jour_rencontre = rencontre.jour;
+    partenaire.mois_rencontre = rencontre.mois;
+    partenaire.annee_rencontre = rencontre.annee;
+    partenaire.pour = etat.origines.theme;
+    calculer_entente(etat, std::move(partenaire));
     return {};
 }
 
@@ -82,6 +90,7 @@ void actualiser_compatibilite(EtatFenetre& etat) {
         return;
     EtatFenetre essai = etat;
     if (!calculer_compatibilite(essai).message) {
+        essai.origines.entente.pour = std::move(etat.origines.entente.pour);
         etat = std::move(essai);
         return;
     }

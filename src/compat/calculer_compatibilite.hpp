@@ -4,6 +4,10 @@
 
 namespace kalder {
 
+// The compatibility of the theme's person with a partner (names trimmed,
+// dates as validated); the partner is kept in `theme.origines.entente`.
+void calculer_entente(ThemeCalcule& theme, EntenteCalculee partenaire);
+
 // "Calculer" of the compatibility tab.
 Issue calculer_compatibilite(EtatFenetre& etat);
 

@@ -300,7 +300,7 @@ QString famille_dossier() {
     return famille;
 }
 
-std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
+std::unique_ptr<QTextDocument> composer(const ThemeCalcule& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
                                         std::vector<Signet>* signets, std::vector<LienPdf>* liens) {
     auto doc = std::make_unique<QTextDocument>();

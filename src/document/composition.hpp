@@ -27,13 +27,13 @@ QFont police_dossier();
 // page's text.
 // `liens`, when given, receives the contents' lines, each leading to its
 // section's outline item, in device pixels from the top-left of the page's text.
-std::unique_ptr<QTextDocument> composer(const EtatFenetre& etat, const ParametresDossier& p,
+std::unique_ptr<QTextDocument> composer(const ThemeCalcule& etat, const ParametresDossier& p,
                                         QPaintDevice* support, QSizeF page, ObjetFrise* frise,
                                         std::vector<Signet>* signets = nullptr,
                                         std::vector<LienPdf>* liens = nullptr);
 
 // imprimer_dossier, and where each section and part starts for the outline.
-bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+bool dessiner_dossier(QPagedPaintDevice& support, const ThemeCalcule& etat,
                       const ParametresDossier& parametres, std::vector<Signet>* signets,
                       std::vector<LienPdf>* liens = nullptr);
 

@@ -5,7 +5,7 @@
 // The state handed in is a fresh calculation of the person's stored identity.
 
 #include "document/sections.hpp"
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "repertoire/fichier_choisi.hpp"
 #include "variantes/comparer_noms.hpp"
 
@@ -52,31 +52,36 @@ struct ParametresDossier {
 
 // "Anne-Marie Dupont".
 QString nom_complet(std::string_view prenom, std::string_view nom);
-QString nom_complet(const EtatFenetre& etat);
+QString nom_complet(const ThemeCalcule& etat);
 // "Dupont Anne-Marie 15-07-1975.pdf", the name a save dialog suggests.
-QString nom_de_fichier_suggere(const EtatFenetre& etat);
+QString nom_de_fichier_suggere(const ThemeCalcule& etat);
 // "Paul Martin": the other person of the compatibility calculated; empty
 // without one.
-QString nom_partenaire(const EtatFenetre& etat);
+QString nom_partenaire(const ThemeCalcule& etat);
 // What the dossier will hold, a line each: the person and birth date,
 // "Entente avec Paul Martin", "3 variantes du nom".
-QStringList resume_dossier(const EtatFenetre& etat, const ParametresDossier& parametres);
+QStringList resume_dossier(const ThemeCalcule& etat, const ParametresDossier& parametres);
+// The sections of `parametres` the dossier prints, in its order: those with
+// something to show (no "Entente" without a partner…).
+std::vector<Section> sections_imprimees(const ThemeCalcule& etat,
+                                        const ParametresDossier& parametres);
 
 // The dossier's pages drawn on a PDF writer or a printer whose page size is
 // set; the device's margins are set to none, the dossier draws its own.
 // False when the device could not be painted on.
-bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+bool imprimer_dossier(QPagedPaintDevice& support, const ThemeCalcule& etat,
                       const ParametresDossier& parametres);
 
 // The dossier as a PDF file at `chemin` (its bytes as the system names it),
 // written as ecrire_fichier_choisi writes. Nothing on success; otherwise why,
 // in French, and no file left behind.
 std::optional<QString> exporter_dossier_pdf(const std::filesystem::path& chemin,
-                                            const EtatFenetre& etat,
+                                            const ThemeCalcule& etat,
                                             const ParametresDossier& parametres,
                                             EnPlace en_place = EnPlace::refuse);
 
 // The PDF's bytes, for a caller that writes them itself.
-std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresDossier& parametres);
+std::optional<QByteArray> dossier_pdf(const ThemeCalcule& etat,
+                                      const ParametresDossier& parametres);
 
 } // namespace kalder::document

@@ -49,7 +49,7 @@ QString echec(const std::string& raison) {
 
 } // namespace
 
-std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresDossier& p) {
+std::optional<QByteArray> dossier_pdf(const ThemeCalcule& etat, const ParametresDossier& p) {
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
@@ -78,7 +78,7 @@ std::optional<QByteArray> dossier_pdf(const EtatFenetre& etat, const ParametresD
 }
 
 std::optional<QString> exporter_dossier_pdf(const std::filesystem::path& chemin,
-                                            const EtatFenetre& etat, const ParametresDossier& p,
+                                            const ThemeCalcule& etat, const ParametresDossier& p,
                                             EnPlace en_place) {
     const auto octets = dossier_pdf(etat, p);
     if (!octets)

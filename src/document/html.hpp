@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers to write the dossier's HTML for QTextDocument.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <QColor>
 #include <QString>

@@ -28,7 +28,7 @@ constexpr std::string_view abreges_mois[nombre_mois] = {"janv.", "févr.", "mars
                                                         "mai",   "juin",  "juil.", "août",
                                                         "sept.", "oct.",  "nov.",  "déc."};
 
-QString case_valeur(const EtatFenetre& e, const SlotCatalogue& r, int i) {
+QString case_valeur(const ThemeCalcule& e, const SlotCatalogue& r, int i) {
     const Slot& s = r.slot(e, i);
     return QStringLiteral("<td align=\"center\">%1</td>")
         .arg(dans_le_dossier(e, r, i) ? valeur_html(s) : QString());
@@ -38,14 +38,14 @@ const SlotCatalogue& run(std::string_view nom) {
     return *entree_catalogue(nom);
 }
 
-bool run_montre(const EtatFenetre& e, const SlotCatalogue& r) {
+bool run_montre(const ThemeCalcule& e, const SlotCatalogue& r) {
     for (int i = r.premier; i <= r.dernier; ++i)
         if (dans_le_dossier(e, r, i))
             return true;
     return false;
 }
 
-QString grille_inclusion(const EtatFenetre& e) {
+QString grille_inclusion(const ThemeCalcule& e) {
     const SlotCatalogue& g = run("Grille");
     QString h = titre_html(3, q(g.titre));
     h += QStringLiteral(
@@ -66,7 +66,7 @@ QString grille_inclusion(const EtatFenetre& e) {
     return h + fin_table;
 }
 
-QString mode_expression(const EtatFenetre& e) {
+QString mode_expression(const ThemeCalcule& e) {
     const SlotCatalogue& m = run("lettre");
     constexpr int colonnes = mode::dernier - mode::nombre_lignes + 1;
     QString h = titre_html(3, q(m.titre)) + debut_table + QStringLiteral("<tr><td></td>");
@@ -89,7 +89,7 @@ QString mode_expression(const EtatFenetre& e) {
 }
 
 // The words of the name, one column each, with their vowels and consonants.
-QString mots_du_nom(const EtatFenetre& e) {
+QString mots_du_nom(const ThemeCalcule& e) {
     const SlotCatalogue* lignes[] = {&run("deco"), &run("des"), &run("dei")};
     std::vector<int> mots;
     for (int k = 0; k < nombre_mots; ++k)
@@ -108,7 +108,7 @@ QString mots_du_nom(const EtatFenetre& e) {
 }
 
 // The label and value of every other shown slot of the tab.
-QString table_libelles(const EtatFenetre& e, const Onglet& onglet) {
+QString table_libelles(const ThemeCalcule& e, const Onglet& onglet) {
     QString lignes;
     for (std::string_view nom : onglet.noms) {
         if (std::find(std::begin(en_figure), std::end(en_figure), nom) != std::end(en_figure))
@@ -124,7 +124,7 @@ QString table_libelles(const EtatFenetre& e, const Onglet& onglet) {
     return lignes.isEmpty() ? QString() : debut_table + lignes + fin_table;
 }
 
-QString ligne_mois(const EtatFenetre& e, const SlotCatalogue& r, const QString& libelle,
+QString ligne_mois(const ThemeCalcule& e, const SlotCatalogue& r, const QString& libelle,
                    int premier) {
     QString h = QStringLiteral("<tr>") + case_entete(libelle, "left");
     for (int m = 0; m < nombre_mois; ++m)
@@ -132,7 +132,7 @@ QString ligne_mois(const EtatFenetre& e, const SlotCatalogue& r, const QString& 
     return h + QStringLiteral("</tr>\n");
 }
 
-QString grille_annee(const EtatFenetre& e) {
+QString grille_annee(const ThemeCalcule& e) {
     const SlotCatalogue* mensuels[] = {&run("Toi"), &run("cym"), &run("esse"), &run("periode"),
                                        &run("profec")};
     const SlotCatalogue* semaines[] = {&run("semaine"), &run("semdef")};
@@ -185,7 +185,7 @@ QString grille_annee(const EtatFenetre& e) {
 
 } // namespace
 
-bool dans_le_dossier(const EtatFenetre& e, const SlotCatalogue& r, int i) {
+bool dans_le_dossier(const ThemeCalcule& e, const SlotCatalogue& r, int i) {
     if (!r.slot(e, i).montre())
         return false;
     // The "Entente" tab's copies of the person's numbers go with a partner.
@@ -205,12 +205,12 @@ bool dans_le_dossier(const EtatFenetre& e, const SlotCatalogue& r, int i) {
     return false;
 }
 
-bool dans_le_dossier(const EtatFenetre& e, std::string_view nom_complet) {
+bool dans_le_dossier(const ThemeCalcule& e, std::string_view nom_complet) {
     const PlaceSlot place = place_slot(nom_complet);
     return place.entree && dans_le_dossier(e, *place.entree, place.indice);
 }
 
-QString raison_omissions(const EtatFenetre& e) {
+QString raison_omissions(const ThemeCalcule& e) {
     if (e.theme.date_complete())
         return {};
     return QStringLiteral("Sans date de naissance, les cycles, l'année et la frise ne sont pas "
@@ -230,7 +230,7 @@ std::span<const Onglet> onglets() {
     return table_onglets;
 }
 
-QString html_nombres(const EtatFenetre& e) {
+QString html_nombres(const ThemeCalcule& e) {
     const Onglet& synthese = table_onglets[0];
     const Onglet& details = table_onglets[1];
     const Onglet& cycles = table_onglets[2];

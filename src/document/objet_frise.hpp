@@ -3,7 +3,7 @@
 // the page it falls on, so that it stays vectors in a PDF and on paper.
 
 #include "frise/frise.hpp"
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <QObject>
 #include <QTextObjectInterface>
@@ -20,7 +20,7 @@ class ObjetFrise : public QObject, public QTextObjectInterface {
 
   public:
     // Built once here: the layout asks its size many times.
-    ObjetFrise(const EtatFenetre& etat, int annee_courante)
+    ObjetFrise(const ThemeCalcule& etat, int annee_courante)
         : frise_(construire_frise(etat, annee_courante)) {}
 
     QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;

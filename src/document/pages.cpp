@@ -31,12 +31,12 @@ QFont police_qui_tient(const QString& texte, qreal taille, qreal largeur, QPaint
 
 } // namespace
 
-bool imprimer_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+bool imprimer_dossier(QPagedPaintDevice& support, const ThemeCalcule& etat,
                       const ParametresDossier& parametres) {
     return dessiner_dossier(support, etat, parametres, nullptr);
 }
 
-bool dessiner_dossier(QPagedPaintDevice& support, const EtatFenetre& etat,
+bool dessiner_dossier(QPagedPaintDevice& support, const ThemeCalcule& etat,
                       const ParametresDossier& parametres, std::vector<Signet>* signets,
                       std::vector<LienPdf>* liens) {
     support.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);

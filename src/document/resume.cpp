@@ -5,14 +5,14 @@
 
 namespace kalder::document {
 
-QString nom_partenaire(const EtatFenetre& etat) {
+QString nom_partenaire(const ThemeCalcule& etat) {
     if (!etat.ent[ent::expression_partenaire].montre())
         return {};
     const EntenteCalculee& e = etat.origines.entente;
     return nom_complet(e.prenom_partenaire, e.nom_partenaire);
 }
 
-QStringList resume_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
+QStringList resume_dossier(const ThemeCalcule& etat, const ParametresDossier& p) {
     const Theme& t = etat.theme;
     QStringList l;
     l << (t.date_complete() ? QStringLiteral("%1, naissance le %2/%3/%4")

@@ -97,7 +97,7 @@ QString legende_html() {
 
 } // namespace
 
-QString html_calendrier(const EtatFenetre& etat) {
+QString html_calendrier(const ThemeCalcule& etat) {
     const auto vue =
         vue_calendrier(etat.origines.theme, static_cast<int>(etat.origines.annee_grille), 0);
     if (!vue)

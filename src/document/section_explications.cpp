@@ -109,7 +109,7 @@ QString run_mensuel(const std::vector<Explication>& run) {
 
 } // namespace
 
-QString html_explications(const EtatFenetre& etat) {
+QString html_explications(const ThemeCalcule& etat) {
     const auto explications = expliquer_slots(etat);
     QString h;
     for (const Onglet& onglet : onglets()) {

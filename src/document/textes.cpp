@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace kalder::document {
 
@@ -18,12 +19,12 @@ namespace {
 
 struct Commande {
     Section section;
-    Issue (*interpreter)(EtatFenetre&);
+    SorteInterpretation sorte;
 };
-constexpr Commande commandes[] = {{Section::synthese, interpreter_synthese},
-                                  {Section::details, interpreter_details},
-                                  {Section::cycles, interpreter_annee},
-                                  {Section::entente, interpreter_entente}};
+constexpr Commande commandes[] = {{Section::synthese, SorteInterpretation::synthese},
+                                  {Section::details, SorteInterpretation::details},
+                                  {Section::cycles, SorteInterpretation::annee},
+                                  {Section::entente, SorteInterpretation::entente}};
 
 } // namespace
 
@@ -84,14 +85,13 @@ namespace {
 // the year, each under its heading as French writes it ("Mois d'avril").
 // The window's text holds the month chosen on the tab; the dossier takes
 // each month's part of the same text in turn.
-std::optional<Blocs> annee_entiere(const EtatFenetre& etat) {
+std::optional<Blocs> annee_entiere(const ThemeCalcule& etat) {
     Blocs tout;
     for (int m = 1; m <= nombre_mois; ++m) {
-        EtatFenetre copie = etat;
-        copie.mois_choisi = m;
-        if (interpreter_annee(copie).message || copie.interpretation.blocs.empty())
+        auto texte = interpreter(etat, SorteInterpretation::annee, m);
+        if (!texte || texte->blocs.empty())
             return std::nullopt;
-        Blocs& blocs = copie.interpretation.blocs;
+        Blocs& blocs = texte->blocs;
         const std::string titre = std::string("Mois de ") + std::string(noms_mois[m - 1]);
         const auto entete = std::find_if(blocs.begin(), blocs.end(), [&titre](const Bloc& b) {
             return b.genre == Genre::titre && b.texte == titre;
@@ -127,11 +127,11 @@ QString nom_complet(std::string_view prenom, std::string_view nom) {
     return (q(prenom).trimmed() + QLatin1Char(' ') + q(nom).trimmed()).trimmed();
 }
 
-QString nom_complet(const EtatFenetre& etat) {
+QString nom_complet(const ThemeCalcule& etat) {
     return nom_complet(etat.theme.prenom, etat.theme.nom);
 }
 
-QString nom_de_fichier_suggere(const EtatFenetre& etat) {
+QString nom_de_fichier_suggere(const ThemeCalcule& etat) {
     const Theme& t = etat.theme;
     QString nom = (q(t.nom).trimmed() + QLatin1Char(' ') + q(t.prenom).trimmed()).trimmed();
     if (t.jour > 0)
@@ -142,7 +142,7 @@ QString nom_de_fichier_suggere(const EtatFenetre& etat) {
     return (nom.isEmpty() ? QStringLiteral("Dossier") : nom) + QStringLiteral(".pdf");
 }
 
-QString html_couverture(const EtatFenetre& etat, const ParametresDossier& p) {
+QString html_couverture(const ThemeCalcule& etat, const ParametresDossier& p) {
     const Theme& t = etat.theme;
     QString h = QStringLiteral(
         "<p class=\"haut-couverture\">&nbsp;</p>\n<p align=\"center\" class=\"titre-couverture\">"
@@ -184,7 +184,7 @@ QString html_message(const ParametresDossier& p) {
     return h;
 }
 
-QString html_interpretation(const EtatFenetre& etat, Section section) {
+QString html_interpretation(const ThemeCalcule& etat, Section section) {
     const auto c = std::find_if(std::begin(commandes), std::end(commandes),
                                 [section](const Commande& x) { return x.section == section; });
     if (c == std::end(commandes))
@@ -194,50 +194,61 @@ QString html_interpretation(const EtatFenetre& etat, Section section) {
     if ((section == Section::entente && nom_partenaire(etat).isEmpty()) ||
         (section == Section::cycles && !etat.theme.date_complete()))
         return {};
-    EtatFenetre copie = etat;
+    Blocs blocs;
     if (section == Section::cycles) {
         auto annee = annee_entiere(etat);
         if (!annee)
             return {};
-        copie.interpretation.blocs = std::move(*annee);
-    } else if (c->interpreter(copie).message || copie.interpretation.blocs.empty()) {
+        blocs = std::move(*annee);
+    } else if (auto texte = interpreter(etat, c->sorte, 1); texte && !texte->blocs.empty()) {
+        blocs = std::move(texte->blocs);
+    } else {
         return {};
     }
     const QString avec = section == Section::entente
                              ? QStringLiteral("<p class=\"ecart\"><b>Avec %1</b></p>\n")
                                    .arg(nom_partenaire(etat).toHtmlEscaped())
                              : QString();
-    return avec + blocs_en_html(copie.interpretation.blocs);
+    return avec + blocs_en_html(blocs);
 }
 
-QString html_dossier(const EtatFenetre& etat, const ParametresDossier& p) {
-    std::vector<std::pair<QString, QString>> parties; // title, body
-    for (Section s : p.sections) {
-        QString corps;
-        switch (s) {
-        case Section::nombres:
-            corps = html_nombres(etat);
-            break;
-        case Section::variantes:
-            corps = html_variantes(etat, p);
-            break;
-        case Section::frise:
-            if (etat.theme.date_complete())
-                corps = QStringLiteral("<p>%1</p>\n").arg(marque_frise);
-            break;
-        case Section::explications:
-            corps = html_explications(etat);
-            break;
-        case Section::calendrier:
-            corps = html_calendrier(etat);
-            break;
-        default:
-            corps = html_interpretation(etat, s);
-            break;
-        }
-        if (!corps.isEmpty())
-            parties.emplace_back(q(description(s).titre), corps);
+namespace {
+
+// The body of a section; empty when the dossier leaves it out.
+QString corps_section(const ThemeCalcule& etat, const ParametresDossier& p, Section s) {
+    switch (s) {
+    case Section::nombres:
+        return html_nombres(etat);
+    case Section::variantes:
+        return html_variantes(etat, p);
+    case Section::frise:
+        if (etat.theme.date_complete())
+            return QStringLiteral("<p>%1</p>\n").arg(marque_frise);
+        return {};
+    case Section::explications:
+        return html_explications(etat);
+    case Section::calendrier:
+        return html_calendrier(etat);
+    default:
+        return html_interpretation(etat, s);
     }
+}
+
+} // namespace
+
+std::vector<Section> sections_imprimees(const ThemeCalcule& etat, const ParametresDossier& p) {
+    std::vector<Section> r;
+    for (Section s : p.sections)
+        if (!corps_section(etat, p, s).isEmpty())
+            r.push_back(s);
+    return r;
+}
+
+QString html_dossier(const ThemeCalcule& etat, const ParametresDossier& p) {
+    std::vector<std::pair<QString, QString>> parties; // title, body
+    for (Section s : p.sections)
+        if (QString corps = corps_section(etat, p, s); !corps.isEmpty())
+            parties.emplace_back(q(description(s).titre), std::move(corps));
     const auto titre_section = [](const QString& titre) {
         return QStringLiteral("<h1 style=\"page-break-before: always;\">%1</h1>\n")
             .arg(titre.toHtmlEscaped());

@@ -2,16 +2,16 @@
 // What the explanations of one window share: the state, the person and the
 // year its results were computed from, and the names already decoded.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <string>
 
 namespace kalder::explication {
 
 struct Contexte {
-    explicit Contexte(const EtatFenetre& etat);
+    explicit Contexte(const ThemeCalcule& etat);
 
-    const EtatFenetre& etat;
+    const ThemeCalcule& etat;
     const Theme& theme; // the person of the results, not the typed one
     std::u32string prenom;
     std::u32string nom;

@@ -11,7 +11,7 @@ namespace kalder {
 
 namespace explication {
 
-Contexte::Contexte(const EtatFenetre& e)
+Contexte::Contexte(const ThemeCalcule& e)
     : etat(e), theme(e.origines.theme), prenom(decoder_utf8(theme.prenom)),
       nom(decoder_utf8(theme.nom)), complet(prenom + nom) {}
 
@@ -127,12 +127,12 @@ std::string apres_libelle(std::string_view libelle, std::string_view explication
     return r;
 }
 
-std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot) {
+std::string expliquer_slot(const ThemeCalcule& etat, std::string_view nom_slot) {
     const PlaceSlot place = place_slot(nom_slot);
     return place.entree ? expliquer(Contexte(etat), *place.entree, place.indice) : std::string();
 }
 
-std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat) {
+std::vector<std::pair<std::string, std::string>> expliquer_slots(const ThemeCalcule& etat) {
     const Contexte c(etat);
     std::vector<std::pair<std::string, std::string>> r;
     r.reserve(nombre_slots());

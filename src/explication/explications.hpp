@@ -4,7 +4,7 @@
 // ending in the value the slot shows. Written only when asked (a hovered
 // slot, the command line), never during a calculation.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <string>
 #include <string_view>
@@ -15,10 +15,10 @@ namespace kalder {
 
 // The explanation of one slot named as slots_nommes names it ("Nomb(3)",
 // "tri1"); empty when the slot is empty or holds no number.
-std::string expliquer_slot(const EtatFenetre& etat, std::string_view nom_slot);
+std::string expliquer_slot(const ThemeCalcule& etat, std::string_view nom_slot);
 
 // Every slot with its explanation, in the order of slots_nommes.
-std::vector<std::pair<std::string, std::string>> expliquer_slots(const EtatFenetre& etat);
+std::vector<std::pair<std::string, std::string>> expliquer_slots(const ThemeCalcule& etat);
 
 // Whether an explanation ends in the value its slot shows. Every one does
 // (the tests hold it); one that would not is withheld.

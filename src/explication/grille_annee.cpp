@@ -4,7 +4,7 @@
 
 #include "annee/calculer_annee.hpp"
 #include "annee/parts_annee.hpp"
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "noyau/lettres_nom.hpp"
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"

@@ -20,16 +20,16 @@ constexpr int age_minimal_axe = 90;
 constexpr int marge_apres_annee = 5;
 constexpr int age_plafond_axe = 130;
 
-using MembreSlot = Slot EtatFenetre::*;
-constexpr std::array<MembreSlot, 3> slots_cycles = {&EtatFenetre::cycle1, &EtatFenetre::cycle2,
-                                                    &EtatFenetre::cycle3};
-constexpr std::array<MembreSlot, 4> slots_apogees = {&EtatFenetre::apogee1, &EtatFenetre::apogee2,
-                                                     &EtatFenetre::apogee3, &EtatFenetre::apogee4};
+using MembreSlot = Slot ThemeCalcule::*;
+constexpr std::array<MembreSlot, 3> slots_cycles = {&ThemeCalcule::cycle1, &ThemeCalcule::cycle2,
+                                                    &ThemeCalcule::cycle3};
+constexpr std::array<MembreSlot, 4> slots_apogees = {
+    &ThemeCalcule::apogee1, &ThemeCalcule::apogee2, &ThemeCalcule::apogee3, &ThemeCalcule::apogee4};
 constexpr std::array<MembreSlot, 3> slots_fins = {
-    &EtatFenetre::fin_apogee1, &EtatFenetre::fin_apogee2, &EtatFenetre::fin_apogee3};
+    &ThemeCalcule::fin_apogee1, &ThemeCalcule::fin_apogee2, &ThemeCalcule::fin_apogee3};
 constexpr std::array<MembreSlot, 4> slots_defis = {
-    &EtatFenetre::defi_apogee1, &EtatFenetre::defi_apogee2, &EtatFenetre::defi_apogee3,
-    &EtatFenetre::defi_apogee4};
+    &ThemeCalcule::defi_apogee1, &ThemeCalcule::defi_apogee2, &ThemeCalcule::defi_apogee3,
+    &ThemeCalcule::defi_apogee4};
 
 // "0 an", "1 an", "28 ans".
 std::string ans(int age) {
@@ -77,7 +77,7 @@ int age_maximal(const Theme& t, int annee_courante, int annee_calcul) {
     return std::clamp(derniere, age_minimal_axe, age_plafond_axe);
 }
 
-void cycles(Frise& f, const EtatFenetre& etat) {
+void cycles(Frise& f, const ThemeCalcule& etat) {
     for (std::size_t i = 0; i < f.cycles.size(); ++i) {
         const CycleDeVie& cycle = cycles_de_vie[i];
         const int fin = cycle.fin < 0 ? f.age_maximal : cycle.fin + 1;
@@ -90,7 +90,7 @@ void cycles(Frise& f, const EtatFenetre& etat) {
     }
 }
 
-void apogees(Frise& f, const EtatFenetre& etat) {
+void apogees(Frise& f, const ThemeCalcule& etat) {
     int debut = 0;
     for (std::size_t i = 0; i < f.apogees.size(); ++i) {
         const std::string rang = std::to_string(i + 1);
@@ -129,7 +129,7 @@ void noeuds(Frise& f) {
 // Each calendar year's personal year comes from the year calculation itself,
 // run on a scratch window holding the same person.
 void annees_personnelles(Frise& f, const Theme& t) {
-    EtatFenetre brouillon;
+    ThemeCalcule brouillon;
     brouillon.theme = t;
     brouillon.origines.theme = t;
     f.annees_personnelles.reserve(static_cast<std::size_t>(f.age_maximal));
@@ -146,7 +146,7 @@ void annees_personnelles(Frise& f, const Theme& t) {
 
 } // namespace
 
-std::optional<Frise> construire_frise(const EtatFenetre& etat, int annee_courante) {
+std::optional<Frise> construire_frise(const ThemeCalcule& etat, int annee_courante) {
     const Theme& t = etat.origines.theme;
     if (!t.date_complete())
         return std::nullopt;

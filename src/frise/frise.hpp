@@ -3,7 +3,7 @@
 // from the numbers a theme calculation wrote, with the explanation of each
 // band. Drawing it is the document library's business.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "noyau/ages_vie.hpp"
 
 #include <array>
@@ -40,6 +40,6 @@ struct Frise {
 
 // The timeline of the person of the last theme calculated into `etat`;
 // nullopt when that theme has no birth date.
-std::optional<Frise> construire_frise(const EtatFenetre& etat, int annee_courante);
+std::optional<Frise> construire_frise(const ThemeCalcule& etat, int annee_courante);
 
 } // namespace kalder

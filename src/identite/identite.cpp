@@ -23,8 +23,10 @@ IdentiteDossier identite_enregistree(const EtatFenetre& etat) {
     r.personne = etat.origines.theme;
     r.annee_calcul = etat.origines.annee_grille;
     const Slot& partenaire = etat.ent[ent::expression_partenaire];
+    // A partner entered for another person stays out of this one's dossier.
     if (partenaire.visible && !partenaire.texte.empty() &&
-        !etat.origines.entente.nom_partenaire.empty())
+        !etat.origines.entente.nom_partenaire.empty() &&
+        meme_personne(etat.origines.entente.pour, etat.origines.theme))
         r.partenaire = etat.origines.entente;
     r.mois_choisi = etat.mois_choisi;
     return r;

@@ -25,7 +25,7 @@ void ecrire_defi_apogee(Interpretation& doc, const Slot& defi) {
         paragraphe(doc, {"Défi ", defi.texte, " : ", rangee(textes::tables::cycles_defi, defi)});
 }
 
-void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
+void ecrire_vie_entiere(const ThemeCalcule& e, Interpretation& doc) {
     if (rogner(e.cycle1.texte).empty())
         return;
     titre(doc, 1, {"Vie entière"});
@@ -57,8 +57,9 @@ void ecrire_vie_entiere(const EtatFenetre& e, Interpretation& doc) {
     ligne_separation(doc);
 }
 
-void ecrire_l_annee(const EtatFenetre& e, Interpretation& doc) {
-    titre(doc, 1, {"Année ", e.texte(ChampId::annee_calcul)});
+void ecrire_l_annee(const ThemeCalcule& e, Interpretation& doc) {
+    const Nombre calcul = e.origines.annee_grille;
+    titre(doc, 1, {"Année ", calcul != 0 ? std::to_string(calcul) : std::string()});
     const std::string& annee = e.annee_personnelle.texte;
     if (!rogner(annee).empty()) {
         ligne_vide(doc);
@@ -86,8 +87,8 @@ void ecrire_valeur(Interpretation& doc, const Slot& slot, std::string_view entet
     paragraphe(doc, {libelle, slot.texte, " : ", phrase});
 }
 
-void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
-    const auto m = static_cast<std::size_t>(std::clamp(e.mois_choisi, 1, nombre_mois));
+void ecrire_le_mois(const ThemeCalcule& e, int mois, Interpretation& doc) {
+    const auto m = static_cast<std::size_t>(std::clamp(mois, 1, nombre_mois));
     const std::size_t q = (m - 1) / 3 + 1;
     ligne_separation(doc);
     titre(doc, 1, {"Mois de ", noms_mois[m - 1]});
@@ -126,12 +127,11 @@ void ecrire_le_mois(const EtatFenetre& e, Interpretation& doc) {
 
 } // namespace
 
-void ecrire_interpretation_annee(EtatFenetre& etat) {
-    Interpretation& doc = etat.interpretation;
+void ecrire_interpretation_annee(const ThemeCalcule& etat, int mois, Interpretation& doc) {
     vider_interpretation(doc);
     ecrire_vie_entiere(etat, doc);
     ecrire_l_annee(etat, doc);
-    ecrire_le_mois(etat, doc);
+    ecrire_le_mois(etat, mois, doc);
 }
 
 } // namespace kalder

@@ -23,14 +23,33 @@ void marquer(Interpretation& doc, SorteInterpretation sorte, const Theme& theme)
     doc.personne = nom_personne(theme);
 }
 
+struct Commentaire {
+    std::string_view bandeau;
+    void (*generateur)(const ThemeCalcule&, int mois, Interpretation&);
+};
+
+// By SorteInterpretation.
+constexpr Commentaire commentaires[] = {
+    {"", nullptr},
+    {"Synthèse", [](const ThemeCalcule& t, int, Interpretation& d) { calcul_synthese(t, d); }},
+    {"Détails", [](const ThemeCalcule& t, int, Interpretation& d) { calcul_detail(t, d); }},
+    {"Cycles", ecrire_interpretation_annee},
+    {"Entente entre deux personnes",
+     [](const ThemeCalcule& t, int, Interpretation& d) { calcul_entente(t, d); }},
+};
+
+void ecrire(Interpretation& doc, const ThemeCalcule& theme, SorteInterpretation sorte, int mois) {
+    const Commentaire& c = commentaires[static_cast<int>(sorte)];
+    titrer_interpretation(doc, c.bandeau);
+    c.generateur(theme, mois, doc);
+    marquer(doc, sorte, theme.theme);
+}
+
 // Banner, commentary, then the window: a blank name makes the click do nothing.
-Issue interpreter(EtatFenetre& etat, SorteInterpretation sorte, std::string_view bandeau,
-                  void (*generateur)(EtatFenetre&)) {
+Issue interpreter(EtatFenetre& etat, SorteInterpretation sorte) {
     if (!noms_saisis(etat))
         return {};
-    titrer_interpretation(etat.interpretation, bandeau);
-    generateur(etat);
-    marquer(etat.interpretation, sorte, etat.theme);
+    ecrire(etat.interpretation, etat, sorte, etat.mois_choisi);
     Issue issue;
     issue.afficher_interpretation = true;
     return issue;
@@ -38,16 +57,29 @@ Issue interpreter(EtatFenetre& etat, SorteInterpretation sorte, std::string_view
 
 } // namespace
 
+std::optional<Interpretation> interpreter(const ThemeCalcule& theme, SorteInterpretation sorte,
+                                          int mois) {
+    const Theme& t = theme.theme;
+    const EntenteCalculee& p = theme.origines.entente;
+    if (sorte == SorteInterpretation::aucune || rogner(t.prenom).empty() || rogner(t.nom).empty() ||
+        (sorte == SorteInterpretation::entente &&
+         (rogner(p.prenom_partenaire).empty() || rogner(p.nom_partenaire).empty())))
+        return std::nullopt;
+    Interpretation doc;
+    ecrire(doc, theme, sorte, mois);
+    return doc;
+}
+
 Issue interpreter_synthese(EtatFenetre& etat) {
-    return interpreter(etat, SorteInterpretation::synthese, "Synthèse", calcul_synthese);
+    return interpreter(etat, SorteInterpretation::synthese);
 }
 
 Issue interpreter_details(EtatFenetre& etat) {
-    return interpreter(etat, SorteInterpretation::details, "Détails", calcul_detail);
+    return interpreter(etat, SorteInterpretation::details);
 }
 
 Issue interpreter_annee(EtatFenetre& etat) {
-    return interpreter(etat, SorteInterpretation::annee, "Cycles", ecrire_interpretation_annee);
+    return interpreter(etat, SorteInterpretation::annee);
 }
 
 Issue interpreter_entente(EtatFenetre& etat) {
@@ -58,10 +90,7 @@ Issue interpreter_entente(EtatFenetre& etat) {
         return *erreur;
     if (auto erreur = valider_noms_partenaire(etat))
         return *erreur;
-
-    titrer_interpretation(etat.interpretation, "Entente entre deux personnes");
-    calcul_entente(etat);
-    marquer(etat.interpretation, SorteInterpretation::entente, etat.theme);
+    ecrire(etat.interpretation, etat, SorteInterpretation::entente, etat.mois_choisi);
     Issue issue;
     issue.afficher_interpretation = true;
     return issue;

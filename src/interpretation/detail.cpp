@@ -21,7 +21,7 @@ std::string_view rangee(textes::NomTable table, const Slot& slot) {
     return textes::entree(table, cle(slot.valeur()));
 }
 
-void ecrire_dettes(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_dettes(const ThemeCalcule& etat, Interpretation& doc) {
     titre(doc, 1, {"Dettes impayées"});
     paragraphe(doc, {"Elles indiquent d'autres aspects du karma, éventuellement secondaires par "
                      "rapport à ceux mis en évidence avec la grille d'inclusion"});
@@ -52,7 +52,7 @@ void ecrire_nombre_du_prenom_ou_du_nom(Interpretation& doc, std::string_view ent
     ligne_separation(doc);
 }
 
-void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_defis(const ThemeCalcule& etat, Interpretation& doc) {
     struct Defi {
         std::string_view introduction;
         int indice;
@@ -85,7 +85,7 @@ void ecrire_defis(const EtatFenetre& etat, Interpretation& doc) {
     }
 }
 
-void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_jour_de_naissance(const ThemeCalcule& etat, Interpretation& doc) {
     const std::string& vibration = etat.Nomb[nomb::vibration_jour].texte;
     if (!present(vibration))
         return;
@@ -114,7 +114,7 @@ void ecrire_jour_de_naissance(const EtatFenetre& etat, Interpretation& doc) {
                          rangee(textes::tables::detail_cadeau, etat.Nomb[nomb::cadeau_jour])});
 }
 
-void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_equilibre(const ThemeCalcule& etat, Interpretation& doc) {
     ligne_separation(doc);
     titre(doc, 1, {"Nombre d'équilibre (total des initiales)"});
     paragraphe(doc, {textes::entree(textes::tables::introductions, "detail_equilibre")});
@@ -124,7 +124,7 @@ void ecrire_equilibre(const EtatFenetre& etat, Interpretation& doc) {
                      rangee(textes::tables::detail_equilibre, etat.Nomb[nomb::equilibre])});
 }
 
-void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_premiere_voyelle(const ThemeCalcule& etat, Interpretation& doc) {
     ligne_separation(doc);
     titre(doc, 1, {"Première voyelle du nom"});
     paragraphe(doc,
@@ -142,8 +142,7 @@ void ecrire_premiere_voyelle(const EtatFenetre& etat, Interpretation& doc) {
 
 } // namespace
 
-void calcul_detail(EtatFenetre& etat) {
-    Interpretation& doc = etat.interpretation;
+void calcul_detail(const ThemeCalcule& etat, Interpretation& doc) {
     vider_interpretation(doc);
     ecrire_dettes(etat, doc);
     ecrire_nombre_du_prenom_ou_du_nom(

@@ -2,7 +2,8 @@
 // The writers of the interpretation document. Each adds one block and its
 // line of plain text; every one of them brings the document into existence.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/blocs.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <initializer_list>
 #include <string_view>

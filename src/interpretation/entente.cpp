@@ -6,8 +6,7 @@
 
 namespace kalder {
 
-void calcul_entente(EtatFenetre& etat) {
-    Interpretation& doc = etat.interpretation;
+void calcul_entente(const ThemeCalcule& etat, Interpretation& doc) {
     vider_interpretation(doc);
 
     struct Paragraphe {

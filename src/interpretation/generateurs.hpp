@@ -1,14 +1,15 @@
 #pragma once
 // The commentaries: each empties the interpretation document and writes its
-// lines from the slot texts and the stored theme, as they are at that moment.
+// lines from the slot texts and the stored theme of a calculated theme.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/blocs.hpp"
+#include "modele/theme_calcule.hpp"
 
 namespace kalder {
 
-void calcul_synthese(EtatFenetre& etat);
-void calcul_detail(EtatFenetre& etat);
-void ecrire_interpretation_annee(EtatFenetre& etat); // month: etat.mois_choisi
-void calcul_entente(EtatFenetre& etat);
+void calcul_synthese(const ThemeCalcule& theme, Interpretation& doc);
+void calcul_detail(const ThemeCalcule& theme, Interpretation& doc);
+void ecrire_interpretation_annee(const ThemeCalcule& theme, int mois, Interpretation& doc);
+void calcul_entente(const ThemeCalcule& theme, Interpretation& doc);
 
 } // namespace kalder

@@ -1,7 +1,7 @@
 #pragma once
 // How the commentaries read a slot back.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "noyau/nombre_saisi.hpp"
 
 #include <string_view>

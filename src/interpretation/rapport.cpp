@@ -58,14 +58,19 @@ std::string decimal(Nombre n) {
     return std::to_string(n);
 }
 
-void entete(Page& p, const EtatFenetre& e) {
-    p.titre(1, {"[Kalder]", TAB, TAB, TAB, "Thème numérologique de ", e.texte(ChampId::prenom), " ",
-                e.texte(ChampId::nom), TAB, " Né(e) le ", e.texte(ChampId::jour), "/",
-                e.texte(ChampId::mois), "/", e.texte(ChampId::annee)});
+// A stored number as it was typed; empty for none.
+std::string saisi(Nombre n) {
+    return n != 0 ? std::to_string(n) : std::string();
+}
+
+void entete(Page& p, const ThemeCalcule& e) {
+    const Theme& t = e.theme;
+    p.titre(1, {"[Kalder]", TAB, TAB, TAB, "Thème numérologique de ", t.prenom, " ", t.nom, TAB,
+                " Né(e) le ", saisi(t.jour), "/", saisi(t.mois), "/", saisi(t.annee)});
     p.ligne({});
 }
 
-void grille(Page& p, const EtatFenetre& e) {
+void grille(Page& p, const ThemeCalcule& e) {
     p.titre(2, {"Grille d'inclusion :"});
     p.souligner({macrons(15)});
     for (int k = chiffres::premier; k <= chiffres::dernier; k += 3)
@@ -75,7 +80,7 @@ void grille(Page& p, const EtatFenetre& e) {
 
 // Each word sits in a box: its vowel number centred on "_" above, its
 // consonant number centred on "¯" below.
-void mots(Page& p, const EtatFenetre& e) {
+void mots(Page& p, const ThemeCalcule& e) {
     p.titre(2, {"Prénoms et noms :"});
     for (int k = 0; k < nombre_mots; ++k)
         p << centrer_souligne(e.des[k].texte,
@@ -95,7 +100,7 @@ void mots(Page& p, const EtatFenetre& e) {
     p.ligne({});
 }
 
-void modes_et_jour(Page& p, const EtatFenetre& e) {
+void modes_et_jour(Page& p, const ThemeCalcule& e) {
     const auto& l = e.lettre;
     p.titre(2, {"Mode d'expression :", TAB, TAB, TAB, TAB, TAB, TAB, "Jour de naissance :"});
     p.souligner({macrons(16), TAB, TAB, TAB, TAB, TAB, TAB, macrons(16)});
@@ -113,7 +118,7 @@ void modes_et_jour(Page& p, const EtatFenetre& e) {
     p.ligne({});
 }
 
-void nombres(Page& p, const EtatFenetre& e) {
+void nombres(Page& p, const ThemeCalcule& e) {
     const auto& n = e.Nomb;
     const auto& pierres = e.theme.pierres;
     p.ligne({"Elan spirituel ", e.synth[synth::elan].texte, " Défi ", e.defi[defi::voyelles].texte,
@@ -139,7 +144,7 @@ void nombres(Page& p, const EtatFenetre& e) {
     p.ligne({});
 }
 
-void vie_entiere(Page& p, const EtatFenetre& e) {
+void vie_entiere(Page& p, const ThemeCalcule& e) {
     p.titre(2, {"Vie entière :"});
     p.souligner({macrons(10)});
     p.ligne({"Chemin de vie :", TAB, e.synth[synth::chemin_vie].texte});
@@ -157,15 +162,15 @@ void vie_entiere(Page& p, const EtatFenetre& e) {
     p.ligne({});
 }
 
-void rangee_mois(Page& p, std::string_view libelle, const decltype(EtatFenetre::Toi)& slots) {
+void rangee_mois(Page& p, std::string_view libelle, const decltype(ThemeCalcule::Toi)& slots) {
     p << libelle;
     for (int m = 1; m <= nombre_mois; ++m)
         p << TAB << rogner(slots[m].texte);
     p.fin();
 }
 
-void annee(Page& p, const EtatFenetre& e) {
-    p.titre(2, {"Année ", rogner(e.texte(ChampId::annee_calcul)), " :"});
+void annee(Page& p, const ThemeCalcule& e) {
+    p.titre(2, {"Année ", saisi(e.origines.annee_grille), " :"});
     p.souligner({macrons(11)});
     p.ligne({"Année personnelle ", e.annee_personnelle.texte, TAB, "Lettre de passage ",
              e.lettre_passage.texte});
@@ -200,7 +205,7 @@ void annee(Page& p, const EtatFenetre& e) {
 
 } // namespace
 
-Blocs rapport_en_blocs(const EtatFenetre& etat) {
+Blocs rapport_en_blocs(const ThemeCalcule& etat) {
     Page p;
     entete(p, etat);
     grille(p, etat);
@@ -212,7 +217,7 @@ Blocs rapport_en_blocs(const EtatFenetre& etat) {
     return p.prendre();
 }
 
-std::string composer_rapport(const EtatFenetre& etat) {
+std::string composer_rapport(const ThemeCalcule& etat) {
     return texte_brut(rapport_en_blocs(etat));
 }
 

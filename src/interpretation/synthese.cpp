@@ -19,7 +19,7 @@ std::string_view introduction(std::string_view cle) {
 }
 
 // Digit 0 has no grid cell, so a zero sum never warns.
-void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre chiffre,
+void avertir_si_manquant(const ThemeCalcule& etat, Interpretation& doc, Nombre chiffre,
                          std::string_view suite) {
     if (!chiffre_manquant(etat, chiffre))
         return;
@@ -28,7 +28,7 @@ void avertir_si_manquant(const EtatFenetre& etat, Interpretation& doc, Nombre ch
                      textes::entree(textes::tables::avertissements, suite)});
 }
 
-void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_grille(const ThemeCalcule& etat, Interpretation& doc) {
     titre(doc, 1, {"Grille d 'inclusion"});
     ligne_vide(doc);
     paragraphe(doc, {introduction("synthese_grille")});
@@ -52,7 +52,7 @@ void ecrire_grille(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
 }
 
-void ecrire_chemin(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_chemin(const ThemeCalcule& etat, Interpretation& doc) {
     const Nombre somme = somme_date(etat.theme.jour, etat.theme.mois, etat.theme.annee).total();
     if (somme == 0)
         return;
@@ -76,7 +76,7 @@ struct NombreDuNom {
     std::string_view avertissement;
 };
 
-void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const NombreDuNom& n) {
+void ecrire_nombre_du_nom(const ThemeCalcule& etat, Interpretation& doc, const NombreDuNom& n) {
     titre(doc, 1, {n.entete});
     ligne_vide(doc);
     paragraphe(doc, {introduction(n.table.nom)});
@@ -86,7 +86,7 @@ void ecrire_nombre_du_nom(const EtatFenetre& etat, Interpretation& doc, const No
     avertir_si_manquant(etat, doc, chiffre, n.avertissement);
 }
 
-void ecrire_piliers(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_piliers(const ThemeCalcule& etat, Interpretation& doc) {
     titre(doc, 1, {"Les trois piliers de vie"});
     ligne_vide(doc);
     paragraphe(doc, {introduction("synthese_piliers")});
@@ -102,7 +102,7 @@ void ecrire_piliers(const EtatFenetre& etat, Interpretation& doc) {
     ligne_separation(doc);
 }
 
-void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_modes(const ThemeCalcule& etat, Interpretation& doc) {
     titre(doc, 1, {"Mode d'expression"});
     ligne_vide(doc);
     paragraphe(doc, {introduction("synthese_modes")});
@@ -126,7 +126,7 @@ void ecrire_modes(const EtatFenetre& etat, Interpretation& doc) {
         paragraphe(doc, {"Il n'y a pas de lettres en excès dans ce thème."});
 }
 
-void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
+void ecrire_mission(const ThemeCalcule& etat, Interpretation& doc) {
     const std::string& mission = etat.synth[synth::mission].texte;
     if (rogner(mission).empty())
         return;
@@ -141,8 +141,7 @@ void ecrire_mission(const EtatFenetre& etat, Interpretation& doc) {
 
 } // namespace
 
-void calcul_synthese(EtatFenetre& etat) {
-    Interpretation& doc = etat.interpretation;
+void calcul_synthese(const ThemeCalcule& etat, Interpretation& doc) {
     vider_interpretation(doc);
     ecrire_grille(etat, doc);
     ecrire_chemin(etat, doc);

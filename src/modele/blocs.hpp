@@ -31,4 +31,17 @@ using Blocs = std::vector<Bloc>;
 void ajouter_texte_brut(std::string& texte, const Bloc& bloc);
 std::string texte_brut(const Blocs& blocs);
 
+// Which command wrote the interpretation, so that a new theme can write it again.
+enum class SorteInterpretation { aucune, synthese, details, annee, entente };
+
+// The interpretation window's content; it exists only once something wrote to it.
+struct Interpretation {
+    bool existe = false;
+    std::string titre;
+    Blocs blocs;
+    std::string texte; // the blocks as plain text, kept with them by the writers
+    SorteInterpretation sorte = SorteInterpretation::aucune;
+    std::string personne; // "Anne-Marie Dupont": whose numbers the text reads
+};
+
 } // namespace kalder

@@ -17,7 +17,7 @@ consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
                                 std::string_view titre, std::string (*libelle)(int),
                                 bool efface_tout, Decideur decide,
                                 std::span<const Decideur> par_indice = {}) {
-    using Tableau = std::remove_cvref_t<decltype(std::declval<EtatFenetre&>().*Membre)>;
+    using Tableau = std::remove_cvref_t<decltype(std::declval<ThemeCalcule&>().*Membre)>;
     if (premier < 0 || premier > dernier || dernier >= static_cast<int>(std::tuple_size_v<Tableau>))
         throw "indices hors du tableau de slots";
     if (!par_indice.empty() && par_indice.size() != static_cast<std::size_t>(dernier - premier) + 1)
@@ -29,7 +29,7 @@ consteval SlotCatalogue tableau(std::string_view nom, int premier, int dernier,
         .dernier = dernier,
         .titre = titre,
         .libelle = libelle,
-        .acces = [](EtatFenetre& e, int i) { return &(e.*Membre)[static_cast<std::size_t>(i)]; },
+        .acces = [](ThemeCalcule& e, int i) { return &(e.*Membre)[static_cast<std::size_t>(i)]; },
         .efface_tout = efface_tout,
         .decide = decide,
         .decide_par_indice = par_indice.empty() ? nullptr : par_indice.data()};
@@ -40,7 +40,7 @@ consteval SlotCatalogue seul(std::string_view nom, std::string_view libelle, boo
                              Decideur decide) {
     return {.nom = nom,
             .titre = libelle,
-            .acces = [](EtatFenetre& e, int) { return &(e.*Membre); },
+            .acces = [](ThemeCalcule& e, int) { return &(e.*Membre); },
             .efface_tout = efface_tout,
             .decide = decide};
 }
@@ -104,7 +104,7 @@ std::string semaine_de(std::string_view debut, int indice) {
 constexpr bool efface = true;
 constexpr bool garde = false;
 
-using E = EtatFenetre;
+using E = ThemeCalcule;
 
 constexpr SlotCatalogue lignes[] = {
     tableau<&E::Grille>(
@@ -241,12 +241,12 @@ std::string libelle_slot(std::string_view nom_complet) {
     return e ? e->libelle_de(indice) : std::string();
 }
 
-Slot* trouver_slot(EtatFenetre& etat, std::string_view nom_complet) {
+Slot* trouver_slot(ThemeCalcule& etat, std::string_view nom_complet) {
     const auto [e, indice] = chercher(nom_complet);
     return e ? &e->slot(etat, indice) : nullptr;
 }
 
-PlaceSlot place_slot(const EtatFenetre& etat, const Slot& slot) {
+PlaceSlot place_slot(const ThemeCalcule& etat, const Slot& slot) {
     for (const SlotCatalogue& e : lignes)
         for (int i = e.premier; i <= e.dernier; ++i)
             if (&e.slot(etat, i) == &slot)
@@ -254,7 +254,7 @@ PlaceSlot place_slot(const EtatFenetre& etat, const Slot& slot) {
     return {};
 }
 
-std::string libelle_slot(const EtatFenetre& etat, const Slot& slot) {
+std::string libelle_slot(const ThemeCalcule& etat, const Slot& slot) {
     const PlaceSlot p = place_slot(etat, slot);
     return p.entree ? p.entree->libelle_de(p.indice) : std::string();
 }

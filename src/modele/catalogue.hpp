@@ -4,7 +4,7 @@
 // label a user reads for it. The slot lists of the window, the command line,
 // the clear-all and the explanations all derive from this one table.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <array>
 #include <span>
@@ -38,7 +38,7 @@ struct SlotCatalogue {
     std::string_view titre;
     // The label of one index of a run; null for a single slot.
     std::string (*libelle)(int indice) = nullptr;
-    Slot* (*acces)(EtatFenetre& etat, int indice) = nullptr;
+    Slot* (*acces)(ThemeCalcule& etat, int indice) = nullptr;
     bool efface_tout = false; // emptied by "Effacer tout"
     Decideur decide = Decideur::nom;
     // For a run whose slots are not all decided alike; null when `decide` holds for all.
@@ -50,9 +50,9 @@ struct SlotCatalogue {
     Decideur decideur(int indice) const {
         return decide_par_indice ? decide_par_indice[indice - premier] : decide;
     }
-    Slot& slot(EtatFenetre& etat, int indice) const { return *acces(etat, indice); }
-    const Slot& slot(const EtatFenetre& etat, int indice) const {
-        return *acces(const_cast<EtatFenetre&>(etat), indice);
+    Slot& slot(ThemeCalcule& etat, int indice) const { return *acces(etat, indice); }
+    const Slot& slot(const ThemeCalcule& etat, int indice) const {
+        return *acces(const_cast<ThemeCalcule&>(etat), indice);
     }
 };
 
@@ -69,20 +69,20 @@ struct PlaceSlot {
     const SlotCatalogue* entree = nullptr;
     int indice = 0;
 };
-PlaceSlot place_slot(const EtatFenetre& etat, const Slot& slot);
+PlaceSlot place_slot(const ThemeCalcule& etat, const Slot& slot);
 // The row and index of a slot named as `slots_nommes` names it ("Nomb(3)",
 // "tri1"); a null row for an unknown name or index.
 PlaceSlot place_slot(std::string_view nom_complet);
 
 // The label of a slot of `etat` ("Nombre actif" for `etat.Nomb[nomb::actif]`).
-std::string libelle_slot(const EtatFenetre& etat, const Slot& slot);
+std::string libelle_slot(const ThemeCalcule& etat, const Slot& slot);
 
 // The label of a slot named as `slots_nommes` names it ("Grille(8)" gives
 // "Grille d'inclusion, chiffre 8"); empty for an unknown name or index.
 std::string libelle_slot(std::string_view nom_complet);
 
 // The slot of that name; null for an unknown name or index.
-Slot* trouver_slot(EtatFenetre& etat, std::string_view nom_complet);
+Slot* trouver_slot(ThemeCalcule& etat, std::string_view nom_complet);
 
 // How many slots the window shows, all runs counted index by index.
 std::size_t nombre_slots();

@@ -2,7 +2,7 @@
 // Writing a display slot: the one place a slot's text is made, from the
 // number it is given (or the word or letter it shows), and where it is emptied.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,5 @@
 #include "modele/etat_fenetre.hpp"
 
-#include "modele/catalogue.hpp"
-#include "noyau/elision.hpp"
-
 namespace kalder {
 
 namespace {
@@ -64,17 +61,6 @@ EtatFenetre::EtatFenetre() {
     activer(BoutonId::effacer_tout, true);
     activer(BoutonId::effacer_partenaire, true);
     champ(ChampId::annee_calcul).actif = false;
-    remettre_triangle_et_mots();
-}
-
-void EtatFenetre::remettre_triangle_et_mots() {
-    tri1 = Slot{std::string(legende_pierre_angulaire)};
-    tri2 = Slot{std::string(legende_nombre_clef)};
-    tri3 = Slot{std::string(legende_derniere_pierre)};
-    for (int k = 0; k < nombre_mots; ++k) {
-        for (Slot* s : {&deco[k], &des[k], &dei[k]})
-            *s = Slot{"", Couleur::defaut, false};
-    }
 }
 
 void EtatFenetre::saisir(ChampId id, std::string_view nouveau) {
@@ -106,16 +92,6 @@ std::optional<BoutonId> EtatFenetre::bouton_entree() const {
     if (!actif(bouton_defaut))
         return std::nullopt;
     return bouton_defaut;
-}
-
-std::string nom_mois_minuscule(int mois) {
-    std::string nom(noms_mois[static_cast<std::size_t>(mois - 1)]);
-    nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
-    return nom;
-}
-
-std::string du_mois(int mois) {
-    return de(nom_mois_minuscule(mois));
 }
 
 std::string_view nom_champ(ChampId id) {

@@ -4,7 +4,7 @@
 
 namespace kalder {
 
-std::vector<std::pair<std::string, Slot*>> slots_nommes(EtatFenetre& e) {
+std::vector<std::pair<std::string, Slot*>> slots_nommes(ThemeCalcule& e) {
     std::vector<std::pair<std::string, Slot*>> l;
     l.reserve(nombre_slots());
     for (const SlotCatalogue& entree : catalogue_slots())
@@ -13,8 +13,8 @@ std::vector<std::pair<std::string, Slot*>> slots_nommes(EtatFenetre& e) {
     return l;
 }
 
-std::vector<std::pair<std::string, const Slot*>> slots_nommes(const EtatFenetre& e) {
-    auto modifiables = slots_nommes(const_cast<EtatFenetre&>(e));
+std::vector<std::pair<std::string, const Slot*>> slots_nommes(const ThemeCalcule& e) {
+    auto modifiables = slots_nommes(const_cast<ThemeCalcule&>(e));
     std::vector<std::pair<std::string, const Slot*>> l;
     l.reserve(modifiables.size());
     for (auto& [nom, slot] : modifiables)

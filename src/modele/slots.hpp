@@ -10,7 +10,7 @@
 
 namespace kalder {
 
-std::vector<std::pair<std::string, Slot*>> slots_nommes(EtatFenetre& etat);
-std::vector<std::pair<std::string, const Slot*>> slots_nommes(const EtatFenetre& etat);
+std::vector<std::pair<std::string, Slot*>> slots_nommes(ThemeCalcule& etat);
+std::vector<std::pair<std::string, const Slot*>> slots_nommes(const ThemeCalcule& etat);
 
 } // namespace kalder

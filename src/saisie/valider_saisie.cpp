@@ -48,6 +48,14 @@ std::optional<Issue> valider_nom(const EtatFenetre& etat, ChampId champ, const c
 
 } // namespace
 
+std::optional<std::string> refus_noms(std::string_view prenom, std::string_view nom) {
+    if (rogner(prenom).empty())
+        return "Le prénom doit être saisi";
+    if (rogner(nom).empty())
+        return "Le nom doit être saisi";
+    return std::nullopt;
+}
+
 std::optional<Issue> valider_noms_vous(const EtatFenetre& etat, Theme& cible) {
     if (auto e = valider_nom(etat, ChampId::prenom, "Le prénom doit être saisi", &cible.prenom))
         return e;

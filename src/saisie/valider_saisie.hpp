@@ -30,6 +30,9 @@ DateSaisie valider_date(const EtatFenetre& etat, ChampsDate champs);
 
 // The names of the "Vous :" line, written into `cible` as they pass.
 std::optional<Issue> valider_noms_vous(const EtatFenetre& etat, Theme& cible);
+// Why names typed as `prenom` and `nom` are refused (their first blank
+// one), as the "Vous :" line says it; none when both are given.
+std::optional<std::string> refus_noms(std::string_view prenom, std::string_view nom);
 // The names of the partner line; nothing is stored.
 std::optional<Issue> valider_noms_partenaire(const EtatFenetre& etat);
 

@@ -18,7 +18,7 @@ NombreCalcule nombre_maitre(const Somme& parts) {
     return nombre_reduit(parts, Ecriture::barre_sauf_zero);
 }
 
-void chemin_de_vie(EtatFenetre& etat, const Somme& parts) {
+void chemin_de_vie(ThemeCalcule& etat, const Somme& parts) {
     if (parts.total() == 0) {
         // No date, no life path: an earlier person's must not stay beside this one.
         ecrire_texte(etat.synth[synth::chemin_vie], "", Couleur::vert);
@@ -33,7 +33,7 @@ void chemin_de_vie(EtatFenetre& etat, const Somme& parts) {
     ecrire(etat.vie[indice_vie_entiere], legende_chemin_vie, chemin);
 }
 
-void apogees(EtatFenetre& etat) {
+void apogees(ThemeCalcule& etat) {
     const Theme& t = etat.theme;
     Slot* slots[] = {&etat.apogee1,      &etat.apogee2,      &etat.apogee3,     &etat.apogee4,
                      &etat.fin_apogee1,  &etat.fin_apogee2,  &etat.fin_apogee3, &etat.defi_apogee1,
@@ -68,27 +68,22 @@ void apogees(EtatFenetre& etat) {
     defi(etat.defi_apogee4, ecart_defi_apogee(t, 4));
 }
 
-void onglet_annee(EtatFenetre& etat, Nombre chemin, Nombre annee_courante) {
+bool onglet_annee(ThemeCalcule& etat, Nombre chemin, Nombre annee) {
     if (chemin != 0) {
-        etat.saisir(ChampId::annee_calcul, std::to_string(annee_courante));
-        etat.champ(ChampId::annee_calcul).actif = true;
-        etat.activer(BoutonId::calculer_annee, true);
-        calculer_annee(etat, annee_courante);
-        return;
+        calculer_annee(etat, annee);
+        return true;
     }
-    etat.saisir(ChampId::annee_calcul, "");
-    etat.champ(ChampId::annee_calcul).actif = false;
-    etat.activer(BoutonId::calculer_annee, false);
     vider(etat.annee_personnelle);
     vider(etat.lettre_passage);
     for (int m = 1; m <= nombre_mois; ++m)
         vider(etat.Toi[m]);
     calculer_grille_mensuelle(etat, 0);
+    return false;
 }
 
 } // namespace
 
-void calculer_nombres_mixtes(EtatFenetre& etat) {
+void calculer_nombres_mixtes(ThemeCalcule& etat) {
     const Theme& t = etat.theme;
     ecrire(etat.Nomb[nomb::initiation], nombre_maitre(somme_initiation(t)));
     ecrire(etat.Nomb[nomb::vie], nombre_maitre(somme_vie(t)));
@@ -103,7 +98,7 @@ void calculer_nombres_mixtes(EtatFenetre& etat) {
     ecrire(etat.Nomb[nomb::cadeau_jour], nombre_entier(jour.cadeau));
 }
 
-void calculer_nombres_date(EtatFenetre& etat, Nombre annee_courante) {
+bool calculer_nombres_date(ThemeCalcule& etat, Nombre annee) {
     const Theme& t = etat.theme;
     const Nombre chemin = somme_chemin(t).total();
     chemin_de_vie(etat, somme_chemin(t));
@@ -112,7 +107,7 @@ void calculer_nombres_date(EtatFenetre& etat, Nombre annee_courante) {
     ecrire(etat.cycle2, nombre_maitre(Somme{Arret::maitre, {{Part::jour, t.jour}}}));
     ecrire(etat.cycle3, nombre_maitre(Somme{Arret::maitre, {{Part::annee, t.annee}}}));
     apogees(etat);
-    onglet_annee(etat, chemin, annee_courante);
+    return onglet_annee(etat, chemin, annee);
 }
 
 } // namespace kalder

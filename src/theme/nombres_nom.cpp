@@ -19,7 +19,7 @@ namespace {
 
 // The vowel, consonant and letter numbers take the grid colour only when
 // their sum is not zero.
-Couleur couleur_somme(const EtatFenetre& etat, Nombre brut) {
+Couleur couleur_somme(const ThemeCalcule& etat, Nombre brut) {
     return brut == 0 ? Couleur::defaut : couleur_presence(etat, brut);
 }
 
@@ -41,7 +41,7 @@ NombreCalcule pierre(bool trouvee, char32_t lettre) {
                    : nombre_entier(0);
 }
 
-void pierres(EtatFenetre& etat, const std::u32string& prenom) {
+void pierres(ThemeCalcule& etat, const std::u32string& prenom) {
     const LettresPierres lettres = lire_pierres(prenom);
     Theme& t = etat.theme;
     const NombreCalcule p1 = pierre(lettres.trouvees, lettres.premiere);
@@ -55,7 +55,7 @@ void pierres(EtatFenetre& etat, const std::u32string& prenom) {
     ecrire(etat.tri3, legende_derniere_pierre, p3, couleur_presence(etat, t.pierres[3]));
 }
 
-void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string& nom) {
+void mots(ThemeCalcule& etat, const std::u32string& prenom, const std::u32string& nom) {
     std::u32string espace = prenom;
     espace += U' ';
     espace += nom;
@@ -75,7 +75,7 @@ void mots(EtatFenetre& etat, const std::u32string& prenom, const std::u32string&
     }
 }
 
-void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
+void defis_nom(ThemeCalcule& etat, const std::u32string& complet) {
     // A class without any character leaves its challenge empty, not an
     // earlier person's value.
     for (int i : {defi::voyelles, defi::consonnes}) {
@@ -90,7 +90,7 @@ void defis_nom(EtatFenetre& etat, const std::u32string& complet) {
            nombre_entier(ecart_reduit(t.elan_brut, t.moi_intime_brut).brut()));
 }
 
-void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
+void modes_expression(ThemeCalcule& etat, const std::u32string& complet) {
     std::array<Nombre, mode::dernier + 1> compteurs{};
     for (char32_t c : complet)
         if (const ModeLettre* m = mode_lettre(c)) {
@@ -105,7 +105,7 @@ void modes_expression(EtatFenetre& etat, const std::u32string& complet) {
 
 } // namespace
 
-void calculer_nombres_nom(EtatFenetre& etat) {
+void calculer_nombres_nom(ThemeCalcule& etat) {
     Theme& t = etat.theme;
     const std::u32string prenom = decoder_utf8(t.prenom);
     const std::u32string nom = decoder_utf8(t.nom);
@@ -142,7 +142,7 @@ void calculer_nombres_nom(EtatFenetre& etat) {
     ecrire(etat.Nomb[nomb::personnalite], nombre_reduit(somme_personnalite(t), Ecriture::nombre));
 }
 
-void calculer_nombres_nom_suite(EtatFenetre& etat) {
+void calculer_nombres_nom_suite(ThemeCalcule& etat) {
     Theme& t = etat.theme;
     const std::u32string prenom = decoder_utf8(t.prenom);
     const std::u32string nom = decoder_utf8(t.nom);

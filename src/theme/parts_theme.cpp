@@ -96,7 +96,7 @@ Ecart ecart_defi_apogee(const Theme& t, int apogee) {
     return {};
 }
 
-Ecart ecart_defis_lus(const EtatFenetre& etat) {
+Ecart ecart_defis_lus(const ThemeCalcule& etat) {
     return ecart_reduit(etat.defi_apogee1.valeur(), etat.defi_apogee2.valeur());
 }
 

@@ -3,7 +3,7 @@
 // writes their totals, the explanations write how they were added. Each
 // formula of the theme that more than one reader needs lives here once.
 
-#include "modele/etat_fenetre.hpp"
+#include "modele/theme_calcule.hpp"
 #include "noyau/decomposition.hpp"
 #include "noyau/lettres_nom.hpp"
 
@@ -47,7 +47,7 @@ Ecart ecart_reduit(Nombre x, Nombre y);
 // The challenges of pinnacles 1, 2 and 4.
 Ecart ecart_defi_apogee(const Theme& t, int apogee);
 // The third challenge: the first two read back from their slots, as shown.
-Ecart ecart_defis_lus(const EtatFenetre& etat);
+Ecart ecart_defis_lus(const ThemeCalcule& etat);
 
 // The challenge of the vowels or of the non-vowels (defi::voyelles,
 // defi::consonnes): the gap between the values of the first and the last

@@ -7,11 +7,11 @@
 
 namespace kalder {
 
-Nombre compte_grille(const EtatFenetre& etat, Nombre chiffre);
+Nombre compte_grille(const ThemeCalcule& etat, Nombre chiffre);
 // A digit 1..9 whose grid count is 0; digit 0 has no cell and is never missing.
-bool chiffre_manquant(const EtatFenetre& etat, Nombre chiffre);
+bool chiffre_manquant(const ThemeCalcule& etat, Nombre chiffre);
 // Dark red when the grid has no cell for the digit of n; a digit 0 has no
 // cell and keeps the default colour.
-Couleur couleur_presence(const EtatFenetre& etat, Nombre n);
+Couleur couleur_presence(const ThemeCalcule& etat, Nombre n);
 
 } // namespace kalder

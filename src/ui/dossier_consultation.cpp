@@ -135,7 +135,7 @@ QString noter(FenetrePrincipale& fenetre, const Demande& demande, const QString&
     const int annee_grille = demande.etat.origines.annee_grille;
     c.annee_calcul = annee_grille > 0 ? annee_grille : p.annee_courante;
     c.fichier = chemin.toStdString();
-    for (document::Section s : p.sections) {
+    for (document::Section s : document::sections_imprimees(demande.etat, p)) {
         if (!c.sections.empty())
             c.sections += ", ";
         c.sections += document::description(s).titre;

@@ -122,7 +122,8 @@ void FenetrePrincipale::montrer_comparaison() {
         // the spellings compared for that person.
         connect(this, &FenetrePrincipale::theme_calcule, comparaison_, [this] {
             if (etat().theme_montre)
-                comparaison_->definir_personne(etat().origines.theme, QDate::currentDate().year());
+                comparaison_->definir_personne(etat().origines.theme,
+                                               etat().annee_calcul(QDate::currentDate().year()));
         });
         connect(this, &FenetrePrincipale::theme_efface, comparaison_,
                 &FenetreComparaison::oublier_personne);
@@ -133,7 +134,8 @@ void FenetrePrincipale::montrer_comparaison() {
                 });
 #endif
     }
-    comparaison_->definir_personne(etat().origines.theme, QDate::currentDate().year());
+    comparaison_->definir_personne(etat().origines.theme,
+                                   etat().annee_calcul(QDate::currentDate().year()));
     comparaison_->show();
     comparaison_->raise();
     comparaison_->activateWindow();

@@ -1,6 +1,8 @@
 #include "variantes/comparer_noms.hpp"
 
 #include "explication/explications.hpp"
+#include "noyau/nombre_saisi.hpp"
+#include "saisie/valider_saisie.hpp"
 #include "theme/calculer_theme.hpp"
 
 namespace kalder {
@@ -23,17 +25,17 @@ const std::vector<ColonneNom>& colonnes_nom() {
     return l;
 }
 
-LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_courante) {
+LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_calcul) {
     LigneVariante ligne{std::move(nom), std::nullopt, {}, {}};
-    EtatFenetre& e = ligne.etat;
-    Theme variante = personne;
-    variante.prenom = ligne.nom.prenom;
-    variante.nom = ligne.nom.nom;
-    e.saisir_personne(variante);
-    if (Issue issue = calculer_theme(e, annee_courante); issue.message) {
-        ligne.erreur = issue.message->texte;
+    if (auto refus = refus_noms(ligne.nom.prenom, ligne.nom.nom)) {
+        ligne.erreur = std::move(*refus);
         return ligne;
     }
+    Theme variante = personne;
+    variante.prenom = rogner(ligne.nom.prenom);
+    variante.nom = rogner(ligne.nom.nom);
+    ThemeCalcule& e = ligne.theme;
+    calculer_theme(e, variante, annee_calcul);
     const auto& l = colonnes_nom();
     ligne.cellules.reserve(l.size());
     for (const ColonneNom& c : l)
@@ -41,22 +43,22 @@ LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int anne
     return ligne;
 }
 
-std::vector<LigneVariante>
-comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante) {
+std::vector<LigneVariante> comparer_noms(const Theme& personne,
+                                         std::span<const NomVariante> variantes, int annee_calcul) {
     std::vector<LigneVariante> lignes;
     lignes.reserve(variantes.size() + 1);
-    lignes.push_back(calculer_variante(personne, {personne.prenom, personne.nom}, annee_courante));
+    lignes.push_back(calculer_variante(personne, {personne.prenom, personne.nom}, annee_calcul));
     for (const NomVariante& v : variantes)
-        lignes.push_back(calculer_variante(personne, v, annee_courante));
+        lignes.push_back(calculer_variante(personne, v, annee_calcul));
     return lignes;
 }
 
 std::vector<NomVariante> variantes_acceptees(const Theme& personne,
                                              std::span<const NomVariante> variantes,
-                                             int annee_courante) {
+                                             int annee_calcul) {
     std::vector<NomVariante> l;
     for (const NomVariante& v : variantes)
-        if (!calculer_variante(personne, v, annee_courante).erreur)
+        if (!calculer_variante(personne, v, annee_calcul).erreur)
             l.push_back(v);
     return l;
 }
@@ -78,7 +80,7 @@ bool cellule_differe(const LigneVariante& ligne, const LigneVariante& reference,
 std::string expliquer_cellule(const LigneVariante& ligne, std::size_t colonne) {
     if (ligne.erreur || colonne >= colonnes_nom().size())
         return {};
-    return expliquer_slot(ligne.etat, colonnes_nom()[colonne].nom);
+    return expliquer_slot(ligne.theme, colonnes_nom()[colonne].nom);
 }
 
 std::vector<NombreDate> nombres_de_la_date(const LigneVariante& ligne) {
@@ -93,7 +95,7 @@ std::vector<NombreDate> nombres_de_la_date(const LigneVariante& ligne) {
     if (ligne.erreur)
         return l;
     for (const ColonneNom& c : date)
-        if (const Slot& s = c.entree->slot(ligne.etat, c.indice); s.montre())
+        if (const Slot& s = c.entree->slot(ligne.theme, c.indice); s.montre())
             l.push_back({c.libelle, s});
     return l;
 }

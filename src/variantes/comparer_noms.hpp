@@ -35,22 +35,24 @@ struct LigneVariante {
     // The message the "Vous :" line gives for this name; the row has no cells then.
     std::optional<std::string> erreur;
     std::vector<Slot> cellules; // one per column of colonnes_nom()
-    EtatFenetre etat;           // the full calculation, for the explanations
+    ThemeCalcule theme;         // the full calculation, for the explanations
 };
 
 // The theme of `nom` with the birth date of `personne` (none when it has
-// none), as "Calculer" gives it for `annee_courante`.
-LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_courante);
+// none), as "Calculer" gives it, with the year tab of `annee_calcul`: the
+// consultation's year of calculation, so that the transit letter is the
+// one the summary shows.
+LigneVariante calculer_variante(const Theme& personne, NomVariante nom, int annee_calcul);
 
 // The person's own name first, then each variant in the given order.
-std::vector<LigneVariante>
-comparer_noms(const Theme& personne, std::span<const NomVariante> variantes, int annee_courante);
+std::vector<LigneVariante> comparer_noms(const Theme& personne,
+                                         std::span<const NomVariante> variantes, int annee_calcul);
 
 // The spellings a calculation accepts, in their order: a refused one (an
 // empty first name…) has no numbers to show.
 std::vector<NomVariante> variantes_acceptees(const Theme& personne,
                                              std::span<const NomVariante> variantes,
-                                             int annee_courante);
+                                             int annee_calcul);
 
 // Whether a cell shows another value than the same cell of the reference
 // row, or shows where the other does not; never for a refused row.

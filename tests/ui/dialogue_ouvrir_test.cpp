@@ -1,6 +1,7 @@
 // The open-person dialog and "Sauvegarder", against a real directory file
 // in a temporary data folder.
 #include "banc_fenetre.hpp"
+#include "modele/etat_fenetre.hpp"
 
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/fenetre_interpretation.hpp"

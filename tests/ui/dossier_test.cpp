@@ -3,12 +3,15 @@
 // the dossier computed from the person calculated, not the fields typed since,
 // and only that person's data after another client.
 #include "banc_fenetre.hpp"
+#include "modele/etat_fenetre.hpp"
 
+#include "compat/calculer_compatibilite.hpp"
 #include "document/dossier.hpp"
 #include "document/parties.hpp"
 #include "identite/identite.hpp"
 #include "interpretation/commandes.hpp"
 #include "modele/slots.hpp"
+#include "theme/calculer_theme.hpp"
 #include "ui/dossier_consultation.hpp"
 #include "ui/fenetre_comparaison.hpp"
 
@@ -267,6 +270,39 @@ class TestDossier : public BancFenetre {
         for (std::size_t i = 0; i < vus.size(); ++i)
             QCOMPARE(QString::fromStdString(refaits[i].second->texte),
                      QString::fromStdString(vus[i].second->texte));
+    }
+
+    // The consultation records the sections printed, not those ticked: no
+    // "Entente" without a partner, no year without a birth date.
+    void sections_imprimees() {
+        using kalder::document::Section;
+        struct Cas {
+            kalder::Theme personne;
+            bool partenaire;
+            std::vector<Section> imprimees;
+        };
+        const kalder::Theme avec_date{"Anne-Marie", "Dupont", 15, 7, 1975};
+        const kalder::Theme sans_date{"Anne-Marie", "Dupont"};
+        const Cas cas[] = {
+            {avec_date, false, {Section::nombres, Section::cycles}},
+            {avec_date, true, {Section::nombres, Section::cycles, Section::entente}},
+            {sans_date, false, {Section::nombres}},
+        };
+        for (const Cas& c : cas) {
+            kalder::ThemeCalcule theme = kalder::calculer_theme(c.personne, 2027);
+            if (c.partenaire) {
+                kalder::EntenteCalculee paul;
+                paul.prenom_partenaire = "Paul";
+                paul.nom_partenaire = "Martin";
+                paul.jour = 17;
+                paul.mois = 5;
+                paul.annee = 1990;
+                kalder::calculer_entente(theme, paul);
+            }
+            kalder::document::ParametresDossier p;
+            p.sections = {Section::nombres, Section::cycles, Section::entente};
+            QVERIFY(kalder::document::sections_imprimees(theme, p) == c.imprimees);
+        }
     }
 };
 

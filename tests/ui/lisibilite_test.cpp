@@ -1,6 +1,7 @@
 // Every caption, value and button text can be read whole: none is cut by
 // its own box, and no two texts run into each other.
 #include "banc_fenetre.hpp"
+#include "modele/etat_fenetre.hpp"
 
 #include "modele/slots.hpp"
 #include "repertoire/liste_personnes.hpp"

@@ -1,4 +1,5 @@
 #include "annee/calculer_annee.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

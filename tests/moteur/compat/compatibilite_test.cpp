@@ -1,5 +1,6 @@
 #include "compat/calculer_compatibilite.hpp"
 #include "modele/ecriture.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

@@ -1,6 +1,7 @@
 // The typed result every reader shares: each number with its raw sum, its
 // digit sums, the rule that stopped them, its parts and the text written from it.
 #include "compat/calculer_compatibilite.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

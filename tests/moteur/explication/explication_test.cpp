@@ -7,6 +7,7 @@
 #include "lisible.hpp"
 #include "modele/catalogue.hpp"
 #include "modele/effacer.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"

@@ -1,6 +1,7 @@
 #include "annee/calculer_annee.hpp"
 #include "explication/explications.hpp"
 #include "frise/frise.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
 

@@ -1,10 +1,13 @@
 // The person kept from a calculation and the state computed again from it:
 // every slot as the calculation from the typed fields gave it, and the
 // calculations refused as the window refuses them.
+#include "compat/calculer_compatibilite.hpp"
 #include "identite/identite.hpp"
 #include "modele/catalogue.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "nom_du_cas.hpp"
 #include "saisie_personne.hpp"
+#include "theme/calculer_theme.hpp"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +122,39 @@ INSTANTIATE_TEST_SUITE_P(
               {"", {"Anne", "Dupont", "1", "1", "1980"}, {}, sans_prenom, 1},
               "Le prénom doit être saisi"}),
     ::essai::NomDuCas{});
+
+// A partner goes into the dossier of the person it was entered for only: a
+// new person calculated after it has the compatibility on screen, not in
+// the dossier, until the compatibility is calculated for them.
+TEST(Identite, PartenaireDUneAutrePersonne) {
+    struct CasPartenaire {
+        const char* nom;
+        const char* personne_apres[5];
+        bool compatibilite_calculee_apres;
+        bool partenaire_au_dossier;
+    };
+    const CasPartenaire cas[] = {
+        {"meme_personne", {"Anne-Marie", "Dupont", "15", "7", "1975"}, false, true},
+        {"autre_personne", {"Hélène", "Saint-Exupéry", "22", "11", "1963"}, false, false},
+        {"autre_date", {"Anne-Marie", "Dupont", "16", "7", "1975"}, false, false},
+        {"calculee_pour_elle", {"Hélène", "Saint-Exupéry", "22", "11", "1963"}, true, true},
+    };
+    for (const CasPartenaire& c : cas) {
+        EtatFenetre e;
+        essai::saisir_personne(e, "Anne-Marie", "Dupont", "15", "7", "1975");
+        essai::saisir_partenaire(e, "Paul", "Martin", "3", "3", "1970");
+        ASSERT_FALSE(calculer_saisie(e, annee_courante, {std::nullopt, true}).message);
+        essai::saisir_personne(e, c.personne_apres[0], c.personne_apres[1], c.personne_apres[2],
+                               c.personne_apres[3], c.personne_apres[4]);
+        ASSERT_FALSE(calculer_theme(e, annee_courante).message);
+        actualiser_compatibilite(e);
+        ASSERT_FALSE(e.ent[ent::expression_commune].texte.empty()) << c.nom;
+        if (c.compatibilite_calculee_apres) {
+            ASSERT_FALSE(calculer_compatibilite(e).message);
+        }
+        EXPECT_EQ(identite_enregistree(e).partenaire.has_value(), c.partenaire_au_dossier) << c.nom;
+    }
+}
 
 } // namespace
 } // namespace kalder

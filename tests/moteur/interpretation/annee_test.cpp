@@ -1,5 +1,6 @@
 #include "exemple.hpp"
 #include "interpretation/generateurs.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "textes/textes.hpp"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,14 @@ TEST(CommentaireAnnee, SansDateSeulementLAnneeEtLeMois) {
     essai::remplir(e.esse, 1, {"0", "0", "0"});
     essai::remplir(e.apog, 1, {"0"});
     essai::remplir(e.leco, 1, {"0"});
-    ecrire_interpretation_annee(e);
+    ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
     EXPECT_EQ(e.interpretation.texte, joindre({"Année ", separation, "Mois de Mars"}));
 }
 
 TEST(CommentaireAnnee, VieEntiere) {
     EtatFenetre e = essai::exemple_rempli();
     essai::poser(e.defi_apogee2, "0");
-    ecrire_interpretation_annee(e);
+    ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
     const std::string attendu = joindre(
         {"Vie entière",
          "",
@@ -69,7 +70,7 @@ TEST(CommentaireAnnee, VieEntiere) {
 TEST(CommentaireAnnee, LettreDePassageS) {
     EtatFenetre e = essai::exemple_rempli();
     essai::poser(e.lettre_passage, "S");
-    ecrire_interpretation_annee(e);
+    ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
     EXPECT_NE(e.interpretation.texte.find("\r\nLettre de passage S : Changements possitifs.\r\n"),
               std::string::npos);
 }
@@ -77,7 +78,7 @@ TEST(CommentaireAnnee, LettreDePassageS) {
 TEST(CommentaireAnnee, AvrilLitLeDeuxiemeTrimestreEtSesQuatreSemaines) {
     EtatFenetre e = essai::exemple_rempli();
     e.mois_choisi = 4;
-    ecrire_interpretation_annee(e);
+    ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
     std::string attendu = joindre(
         {separation,
          "Mois de Avril",
@@ -115,7 +116,7 @@ TEST(CommentaireAnnee, AvrilLitLeDeuxiemeTrimestreEtSesQuatreSemaines) {
 TEST(CommentaireAnnee, DefiDeSemaineNulOmis) {
     EtatFenetre e = essai::exemple_rempli();
     e.mois_choisi = 9; // week 1 of September is slot 9, whose challenge is 0
-    ecrire_interpretation_annee(e);
+    ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
     EXPECT_NE(
         e.interpretation.texte.find(joindre(
             {"Apogée de la semaine 1 : ", ligne("Apogée ", "19/1", entree("cycles_apogee", 1)), "",
@@ -127,7 +128,7 @@ TEST(CommentaireAnnee, NomDuMoisChoisi) {
     for (int m = 1; m <= 12; ++m) {
         EtatFenetre e = essai::exemple_rempli();
         e.mois_choisi = m;
-        ecrire_interpretation_annee(e);
+        ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation);
         const std::string titre = "\r\nMois de " + std::string(noms_mois[m - 1]) + "\r\n";
         EXPECT_NE(e.interpretation.texte.find(titre), std::string::npos) << m;
     }

@@ -2,6 +2,7 @@
 #include "interpretation/commandes.hpp"
 #include "interpretation/ecrivains.hpp"
 #include "interpretation/generateurs.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "saisie_personne.hpp"
 #include "textes/textes.hpp"
 #include "theme/calculer_theme.hpp"
@@ -19,7 +20,7 @@ using textes::entree;
 TEST(CommentaireEntente, TroisParagraphesDansLOrdre) {
     EtatFenetre e = essai::exemple_rempli();
     essai::remplir(e.ent, 5, {"11/2", "16/7", "4"});
-    calcul_entente(e);
+    calcul_entente(e, e.interpretation);
     EXPECT_EQ(e.interpretation.texte,
               joindre({"Expression 11/2 : Le 11 conduit à des relations 'magnétiques' qui "
                        "peuvent être très fortes et très belles.",
@@ -40,7 +41,7 @@ TEST(CommentaireEntente, CreneauxAbsents) {
     for (std::size_t i = 0; i < std::size(cas); ++i) {
         EtatFenetre e = essai::exemple_rempli();
         essai::remplir(e.ent, 5, {cas[i][0], cas[i][1], cas[i][2]});
-        calcul_entente(e);
+        calcul_entente(e, e.interpretation);
         EXPECT_EQ(e.interpretation.texte, attendus[i].empty() ? "" : attendus[i] + "\r\n") << i;
         EXPECT_TRUE(e.interpretation.existe);
     }
@@ -100,13 +101,13 @@ TEST(CommentaireEntente, ValidationReussie) {
 struct CasBouton {
     Issue (*commande)(EtatFenetre&);
     std::string_view bandeau;
-    void (*generateur)(EtatFenetre&);
+    SorteInterpretation sorte;
 };
 
 TEST(BoutonsInterpreter, BoutonsInterpreterDuTheme) {
-    const CasBouton boutons[] = {{interpreter_synthese, "Synthèse", calcul_synthese},
-                                 {interpreter_details, "Détails", calcul_detail},
-                                 {interpreter_annee, "Cycles", ecrire_interpretation_annee}};
+    const CasBouton boutons[] = {{interpreter_synthese, "Synthèse", SorteInterpretation::synthese},
+                                 {interpreter_details, "Détails", SorteInterpretation::details},
+                                 {interpreter_annee, "Cycles", SorteInterpretation::annee}};
     const std::pair<std::string_view, std::string_view> noms_vides[] = {
         {"  ", "Dupont"}, {"Anne", "  "}, {"", ""}};
     for (const CasBouton& b : boutons) {
@@ -119,12 +120,13 @@ TEST(BoutonsInterpreter, BoutonsInterpreterDuTheme) {
             EXPECT_FALSE(e.interpretation.existe) << b.bandeau;
         }
         EtatFenetre e = essai::exemple_rempli();
-        EtatFenetre attendu = essai::exemple_rempli();
-        b.generateur(attendu);
+        const EtatFenetre calcule = essai::exemple_rempli();
+        const auto attendu = interpreter(calcule, b.sorte, calcule.mois_choisi);
+        ASSERT_TRUE(attendu);
         titrer_interpretation(e.interpretation, "ancien titre");
         EXPECT_TRUE(b.commande(e).afficher_interpretation);
         EXPECT_EQ(e.interpretation.titre, b.bandeau);
-        EXPECT_EQ(e.interpretation.texte, attendu.interpretation.texte);
+        EXPECT_EQ(e.interpretation.texte, attendu->texte);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "exemple.hpp"
 #include "interpretation/generateurs.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "textes/textes.hpp"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ TEST(CommentaireDetail, DettesUneFoisParCleDansLOrdre) {
             essai::poser(e.des[k], c.voyelles[k]);
             essai::poser(e.dei[k], c.consonnes[k]);
         }
-        calcul_detail(e);
+        calcul_detail(e, e.interpretation);
         std::string attendu =
             joindre({"Dettes impayées",
                      "Elles indiquent d'autres aspects du karma, éventuellement secondaires par "
@@ -54,7 +55,7 @@ TEST(CommentaireDetail, NombreActifMaitreEtNombreHereditaire) {
     essai::poser(e.Nomb[1], "11/2");
     e.theme.hereditaire_brut = 29;
     essai::poser(e.Nomb[2], "11/2");
-    calcul_detail(e);
+    calcul_detail(e, e.interpretation);
     EXPECT_TRUE(contient(e, joindre({"Nombre actif 11/2 : Force, maîtrise, nervosité.", separation,
                                      "Nombre héréditaire (lettres du nom)",
                                      "Il indique la vibration transmise par la famille", "",
@@ -64,7 +65,7 @@ TEST(CommentaireDetail, NombreActifMaitreEtNombreHereditaire) {
 TEST(CommentaireDetail, DefisAbsentsOuPresents) {
     EtatFenetre e = essai::exemple_rempli();
     essai::remplir(e.defi, 0, {"0", "", "3"});
-    calcul_detail(e);
+    calcul_detail(e, e.interpretation);
     EXPECT_TRUE(contient(
         e, joindre({"Leçons ou défis", "",
                     "Défi de l'élan spirituel : Il indique le travail à accomplir pour réaliser "
@@ -109,7 +110,7 @@ TEST(CommentaireDetail, JourDeNaissance) {
         essai::poser(e.Nomb[12], c.vibration);
         essai::poser(e.Nomb[14], c.defi);
         essai::poser(e.Nomb[13], c.cadeau);
-        calcul_detail(e);
+        calcul_detail(e, e.interpretation);
         std::string bloc =
             joindre({separation, "Jour de naissance",
                      "Il indique comment l'individu se comporte durant sa vie adulte.", "",
@@ -129,7 +130,7 @@ TEST(CommentaireDetail, SansDatePasDeJourDeNaissance) {
     for (std::string_view vibration : {"0", "", " 0 "}) {
         EtatFenetre e = essai::exemple_rempli();
         essai::poser(e.Nomb[12], vibration);
-        calcul_detail(e);
+        calcul_detail(e, e.interpretation);
         EXPECT_FALSE(contient(e, "Jour de naissance"));
         EXPECT_TRUE(
             contient(e, joindre({"Défi 2 : " + std::string(entree("detail_defi_expression", 2)),
@@ -147,7 +148,7 @@ TEST(CommentaireDetail, PremiereVoyelle) {
     for (const auto& [voyelle, ligne] : cas) {
         EtatFenetre e = essai::exemple_rempli();
         essai::poser(e.Nomb[6], voyelle);
-        calcul_detail(e);
+        calcul_detail(e, e.interpretation);
         EXPECT_TRUE(e.interpretation.texte.ends_with(
             joindre({"Elle indique le domaine de la vie où l'individu est particulièrement à "
                      "l'aise.",

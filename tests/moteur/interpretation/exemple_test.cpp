@@ -1,5 +1,6 @@
 // The model shared by the interpretation tests.
 #include "exemple.hpp"
+#include "modele/etat_fenetre.hpp"
 
 #include "noyau/reductions.hpp"
 #include "noyau/sommes.hpp"

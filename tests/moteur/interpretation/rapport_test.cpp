@@ -1,5 +1,6 @@
 #include "exemple.hpp"
 #include "interpretation/commandes.hpp"
+#include "modele/etat_fenetre.hpp"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,8 @@ TEST(RapportTheme, LignesDeLExemple) {
 
 TEST(RapportTheme, MemeNombreDeLignesSansDateNiTheme) {
     EtatFenetre vide;
-    vide.saisir(ChampId::prenom, " Anne ");
-    vide.saisir(ChampId::nom, "Dupont  ");
+    vide.theme.prenom = " Anne ";
+    vide.theme.nom = "Dupont  ";
     const std::string rapport = composer_rapport(vide);
     const std::vector<std::string> l = essai::lignes(rapport);
     ASSERT_EQ(l.size(), 61u);

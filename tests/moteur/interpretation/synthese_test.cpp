@@ -1,5 +1,6 @@
 #include "exemple.hpp"
 #include "interpretation/generateurs.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "textes/textes.hpp"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ std::string manquant(int chiffre, std::string_view suite) {
 TEST(CommentaireSynthese, ExempleComplet) {
     EtatFenetre e = essai::exemple_rempli();
     e.interpretation.texte = "ancien texte";
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     const std::string attendu = joindre({
         "Grille d 'inclusion",
         "",
@@ -101,7 +102,7 @@ TEST(CommentaireSynthese, DominantsPuisManquants) {
         EtatFenetre e = essai::exemple_rempli();
         for (std::size_t k = 0; k < 9; ++k)
             essai::poser(e.Grille[k + 1], c.cases[k]);
-        calcul_synthese(e);
+        calcul_synthese(e, e.interpretation);
         std::string trouve;
         for (const std::string& l : essai::lignes(e.interpretation.texte)) {
             if (l.size() == 10 && l.ends_with(" dominant"))
@@ -118,7 +119,7 @@ TEST(CommentaireSynthese, NombreIntimeMaitreSeLitParSonChiffre) {
     e.theme.moi_intime_brut = 47;
     essai::poser(e.synth[1], "11/2");
     essai::poser(e.Grille[2], "0");
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     const std::string bloc =
         joindre({"Nombre intime 11/2", entree("synthese_intime", 2), manquant(2, "intime"), ""});
     EXPECT_NE(e.interpretation.texte.find(bloc), std::string::npos);
@@ -130,14 +131,14 @@ TEST(CommentaireSynthese, CheminMaitreEtCheminAbsent) {
     e.theme.mois = 1;
     e.theme.annee = 1991; // 1993 -> 22
     essai::poser(e.Grille[4], "0");
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     EXPECT_NE(
         e.interpretation.texte.find(joindre({"Chemin de vie 22", entree("synthese_chemin", 22),
                                              manquant(4, "chemin"), separation})),
         std::string::npos);
 
     e.theme.jour = e.theme.mois = e.theme.annee = 0;
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     EXPECT_EQ(e.interpretation.texte.find("Chemin de vie"), std::string::npos);
 }
 
@@ -145,7 +146,7 @@ TEST(CommentaireSynthese, SommeNulleSansAvertissement) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.elan_brut = 0;
     essai::poser(e.synth[0], "");
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     EXPECT_NE(e.interpretation.texte.find(joindre({"Elan spirituel ", "", ""})), std::string::npos);
 }
 
@@ -163,7 +164,7 @@ TEST(CommentaireSynthese, SeuilsDesModes) {
     for (const CasModes& c : cas) {
         EtatFenetre e = essai::exemple_rempli();
         e.theme.modes = c.modes;
-        calcul_synthese(e);
+        calcul_synthese(e, e.interpretation);
         std::string bloc = joindre({"Mode d'expression", "", intro("synthese_modes")});
         for (int i : c.phrases)
             bloc += joindre({entree("synthese_mode", i)});
@@ -178,7 +179,7 @@ TEST(CommentaireSynthese, PiliersEtMission) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.pierres = {0, 4, 7, 0};
     essai::poser(e.synth[4], "11/2");
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     const std::string& t = e.interpretation.texte;
     const std::string piliers = joindre({
         "Pierre angulaire 4 : Votre point d'appui dans la vie est " +
@@ -191,7 +192,7 @@ TEST(CommentaireSynthese, PiliersEtMission) {
         t.ends_with(joindre({"Mission 11/2 : " + std::string(entree("synthese_mission", 2))})));
 
     essai::poser(e.synth[4], "  ");
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     EXPECT_TRUE(e.interpretation.texte.ends_with(
         joindre({"Il n'y a pas de lettres en excès dans ce thème."})));
 }
@@ -199,7 +200,7 @@ TEST(CommentaireSynthese, PiliersEtMission) {
 TEST(CommentaireSynthese, PhrasesExactesDesPiliers) {
     EtatFenetre e = essai::exemple_rempli();
     e.theme.pierres = {0, 4, 7, 9};
-    calcul_synthese(e);
+    calcul_synthese(e, e.interpretation);
     EXPECT_NE(e.interpretation.texte.find(joindre({
                   "Pierre angulaire 4 : Votre point d'appui dans la vie est l'organisation",
                   "Nombre clef 7 : Votre motivation est le mystère, l'observation, la recherche",

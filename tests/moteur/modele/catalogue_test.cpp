@@ -1,4 +1,5 @@
 #include "modele/catalogue.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "theme/modes_lettres.hpp"
 

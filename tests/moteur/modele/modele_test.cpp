@@ -1,4 +1,5 @@
 #include "modele/effacer.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "repertoire/prendre_personne.hpp"
 #include "saisie_personne.hpp"

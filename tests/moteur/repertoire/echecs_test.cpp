@@ -1,3 +1,4 @@
+#include "modele/etat_fenetre.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"

@@ -1,5 +1,6 @@
 // Files saved as UTF-8 by another editor, composed accents, and messages that
 // name the real cause.
+#include "modele/etat_fenetre.hpp"
 #include "nom_du_cas.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"

@@ -1,4 +1,5 @@
 // Directory files that are not plain files, rights, and sizes.
+#include "modele/etat_fenetre.hpp"
 #include "nom_du_cas.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"

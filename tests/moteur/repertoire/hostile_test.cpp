@@ -1,5 +1,6 @@
 // The directory when the file system is not what it expects: a lock that
 // disappears, links, another user on the machine, a result too large.
+#include "modele/etat_fenetre.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/erreurs_repertoire.hpp"

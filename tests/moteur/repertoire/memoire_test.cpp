@@ -1,6 +1,7 @@
 // Allocations made to fail one after another during a listing, a save and a
 // removal: never an abort, always the French message, the file whole and no
 // temporary file left. The failures come from this program's own operator new.
+#include "modele/etat_fenetre.hpp"
 #include "nom_du_cas.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"

@@ -1,4 +1,5 @@
 // After a save, the status bar is told how many persons went where.
+#include "modele/etat_fenetre.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/messages_repertoire.hpp"

@@ -1,5 +1,6 @@
 // Saves and removals that meet: the lock, the second reading under it, the
 // leftovers of killed saves, and exceptions that must not escape.
+#include "modele/etat_fenetre.hpp"
 #include "nom_du_cas.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"

@@ -1,5 +1,6 @@
 #include "annee/calculer_annee.hpp"
 #include "compat/calculer_compatibilite.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "theme/calculer_theme.hpp"
 

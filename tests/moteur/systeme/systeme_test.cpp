@@ -1,5 +1,6 @@
 // What differs between Windows and the others: the same tests run in the
 // Linux build and, cross-built, under Wine.
+#include "modele/etat_fenetre.hpp"
 #include "outils_repertoire.hpp"
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/liste_personnes.hpp"

@@ -1,3 +1,4 @@
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"

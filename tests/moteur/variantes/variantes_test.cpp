@@ -2,6 +2,7 @@
 // the same date gives, and the columns are the slots the catalogue says the
 // name decides, which a change of name or of date alone confirms.
 #include "explication/explications.hpp"
+#include "modele/etat_fenetre.hpp"
 #include "modele/slots.hpp"
 #include "saisie_personne.hpp"
 #include "theme/calculer_theme.hpp"
@@ -214,6 +215,31 @@ TEST(Variantes, LesVariantesAppartiennentALaPersonne) {
     EXPECT_TRUE(carnet.de(autre_date).empty());
     carnet.oublier(anne);
     EXPECT_TRUE(carnet.de(anne).empty());
+}
+
+// The comparison reads the year of calculation of the theme, as the summary
+// does: its transit letter is the one the "Cycles" tab shows for that year.
+TEST(Variantes, LettreDePassageDeLAnneeDeCalcul) {
+    struct Cas {
+        int annee_calcul;
+        const char* lettre;
+    };
+    const Cas cas[] = {{2027, "I"}, {2026, "R"}};
+    const Theme anne = calcule("Anne-Marie", "Dupont", {"15", "7", "1975"}).origines.theme;
+    const NomVariante autre{"Anne", "Dupont"};
+    for (const Cas& c : cas) {
+        const ThemeCalcule theme = calculer_theme(anne, c.annee_calcul);
+        ASSERT_EQ(theme.lettre_passage.texte, c.lettre);
+        const auto lignes =
+            comparer_noms(anne, std::span(&autre, 1), theme.annee_calcul(annee_courante));
+        const auto& colonnes = colonnes_nom();
+        const auto lettre =
+            std::find_if(colonnes.begin(), colonnes.end(),
+                         [](const ColonneNom& col) { return col.nom == "lettre_passage"; });
+        ASSERT_NE(lettre, colonnes.end());
+        const auto k = static_cast<std::size_t>(lettre - colonnes.begin());
+        EXPECT_EQ(lignes[0].cellules[k].texte, c.lettre) << c.annee_calcul;
+    }
 }
 
 } // namespace
