@@ -26,7 +26,7 @@ EtatFenetre etat_calcule() {
     return e;
 }
 
-void commentaire(benchmark::State& state, void (*generateur)(EtatFenetre&)) {
+template <typename Generateur> void commentaire(benchmark::State& state, Generateur generateur) {
     EtatFenetre e = etat_calcule();
     for (auto _ : state) {
         generateur(e);
@@ -35,16 +35,17 @@ void commentaire(benchmark::State& state, void (*generateur)(EtatFenetre&)) {
 }
 
 void BM_calcul_synthese(benchmark::State& s) {
-    commentaire(s, calcul_synthese);
+    commentaire(s, [](EtatFenetre& e) { calcul_synthese(e, e.interpretation); });
 }
 void BM_calcul_detail(benchmark::State& s) {
-    commentaire(s, calcul_detail);
+    commentaire(s, [](EtatFenetre& e) { calcul_detail(e, e.interpretation); });
 }
 void BM_ecrire_interpretation_annee(benchmark::State& s) {
-    commentaire(s, ecrire_interpretation_annee);
+    commentaire(
+        s, [](EtatFenetre& e) { ecrire_interpretation_annee(e, e.mois_choisi, e.interpretation); });
 }
 void BM_calcul_entente(benchmark::State& s) {
-    commentaire(s, calcul_entente);
+    commentaire(s, [](EtatFenetre& e) { calcul_entente(e, e.interpretation); });
 }
 
 void BM_composer_rapport(benchmark::State& state) {
