@@ -1,6 +1,6 @@
 // Targets, on a client file of 100,000 clients and 1,000,000 notes: the list
 // of "Clients…" shown in 0.3 s (its first page; the whole list is measured too), a search in 50 ms,
-// one record read in 20 ms.
+// the list sorted by any column with its first page read in 50 ms, one record read in 20 ms.
 
 #if defined(KALDER_CLIENTS)
 
@@ -120,6 +120,43 @@ void BM_clients_liste_premiere_page(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_clients_liste_premiere_page)->Unit(benchmark::kMillisecond);
+
+// A click on a column's header: the list asked again in that order, its
+// first page read (argument 1: descending).
+void BM_clients_tri(benchmark::State& state, ColonneClients colonne) {
+    BaseClients base(fichier().dossier());
+    for (auto _ : state) {
+        auto liste = base.parcourir({}, {colonne, state.range(0) != 0});
+        auto page = liste.valeur.suivants(200);
+        if (page.valeur.size() != 200)
+            state.SkipWithError("page incomplète");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK_CAPTURE(BM_clients_tri, nom, ColonneClients::nom)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, prenoms, ColonneClients::prenoms)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, naissance, ColonneClients::naissance)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, derniere_consultation, ColonneClients::derniere_consultation)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, tags, ColonneClients::tags)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, notes, ColonneClients::notes)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_clients_recherche(benchmark::State& state, const char* recherche) {
     BaseClients base(fichier().dossier());

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 
 using namespace outils;
@@ -155,6 +156,11 @@ class TestFicheClient : public BancFenetre {
             [&](DialogueClients& d) {
                 QCOMPARE(d.modele()->rowCount(), 2);
                 QCOMPARE(d.modele()->index(0, 0).data().toString(), QStringLiteral("Dupont"));
+                // Sorted by the file, the order kept for the search.
+                d.findChild<QTableView*>(QStringLiteral("table_clients"))
+                    ->sortByColumn(2, Qt::DescendingOrder);
+                QCOMPARE(d.modele()->index(0, 0).data().toString(), QStringLiteral("Martin"));
+                QCOMPARE(d.modele()->rowCount(), 2);
                 d.findChild<QLineEdit*>(QStringLiteral("recherche_clients"))
                     ->setText(QStringLiteral("DEMENAGEMENT"));
                 QCOMPARE(d.modele()->rowCount(), 1);
