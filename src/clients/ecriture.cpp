@@ -136,6 +136,9 @@ void inserer_partenaire(Requete& ajout, std::int64_t client, std::int64_t rang,
     ajout.reinitialiser();
 }
 
+constexpr const char* sql_cherche_client =
+    "SELECT id FROM clients WHERE nom = ? AND prenoms = ? AND jour = ? AND mois = ? AND annee = ?";
+
 constexpr const char* sql_partenaire =
     "INSERT INTO partenaires (client, rang, prenoms, nom, jour, mois, annee, rencontre) "
     "VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
@@ -163,8 +166,7 @@ void verifier_texte(std::string_view texte, const char* quoi) {
 }
 
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer) {
-    Requete cherche(base, "SELECT id FROM clients WHERE nom = ? AND prenoms = ? AND jour = ? "
-                          "AND mois = ? AND annee = ?");
+    Requete cherche(base, sql_cherche_client);
     cherche.lier(1, cle.nom).lier(2, cle.prenoms).lier(3, cle.jour).lier(4, cle.mois);
     cherche.lier(5, cle.annee);
     if (cherche.ligne())
@@ -261,14 +263,35 @@ void BaseClients::ecrire_fiche(const Fiche& fiche) {
 }
 
 Refus BaseClients::inscrire(std::span<const Personne> repertoire) {
-    return ecrire([&] {
+    if (auto r = refus_ecriture())
+        return r;
+    // Every command enrols the whole directory, whose persons are nearly
+    // always clients already: they are looked for in one reading, with one
+    // statement, and the file is written only for those missing.
+    auto absents = lire_avec<std::vector<Personne>>([&] {
+        std::vector<Personne> r;
+        Requete cherche(base_, sql_cherche_client);
         for (const Personne& p : repertoire) {
-            const Personne cle = identite_client(p);
-            if (!cle.nom.empty() && !cle.prenoms.empty() && utf8_valide(cle.nom) &&
-                utf8_valide(cle.prenoms) && utf8_valide(cle.jour) && utf8_valide(cle.mois) &&
-                utf8_valide(cle.annee))
-                id_client(base_, cle, true);
+            Personne cle = identite_client(p);
+            if (cle.nom.empty() || cle.prenoms.empty() || !utf8_valide(cle.nom) ||
+                !utf8_valide(cle.prenoms) || !utf8_valide(cle.jour) || !utf8_valide(cle.mois) ||
+                !utf8_valide(cle.annee))
+                continue;
+            cherche.lier(1, cle.nom).lier(2, cle.prenoms).lier(3, cle.jour).lier(4, cle.mois);
+            cherche.lier(5, cle.annee);
+            if (!cherche.ligne())
+                r.push_back(std::move(cle));
+            cherche.reinitialiser();
         }
+        return r;
+    });
+    if (absents.erreur)
+        return absents.erreur;
+    if (absents.valeur.empty())
+        return std::nullopt;
+    return ecrire([&] {
+        for (const Personne& cle : absents.valeur)
+            id_client(base_, cle, true);
     });
 }
 
