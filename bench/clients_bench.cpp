@@ -1,6 +1,7 @@
 // Targets, on a client file of 100,000 clients and 1,000,000 notes: the list
 // of "Clients…" shown in 0.3 s (its first page; the whole list is measured too), a search in 50 ms,
-// one record read in 20 ms.
+// the list sorted by any column with its first page read in 50 ms, one record read in 20 ms;
+// a directory of 10,000 persons already clients checked in 20 ms.
 
 #if defined(KALDER_CLIENTS)
 
@@ -121,6 +122,43 @@ void BM_clients_liste_premiere_page(benchmark::State& state) {
 }
 BENCHMARK(BM_clients_liste_premiere_page)->Unit(benchmark::kMillisecond);
 
+// A click on a column's header: the list asked again in that order, its
+// first page read (argument 1: descending).
+void BM_clients_tri(benchmark::State& state, ColonneClients colonne) {
+    BaseClients base(fichier().dossier());
+    for (auto _ : state) {
+        auto liste = base.parcourir({}, {colonne, state.range(0) != 0});
+        auto page = liste.valeur.suivants(200);
+        if (page.valeur.size() != 200)
+            state.SkipWithError("page incomplète");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK_CAPTURE(BM_clients_tri, nom, ColonneClients::nom)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, prenoms, ColonneClients::prenoms)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, naissance, ColonneClients::naissance)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, derniere_consultation, ColonneClients::derniere_consultation)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, tags, ColonneClients::tags)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_clients_tri, notes, ColonneClients::notes)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_clients_recherche(benchmark::State& state, const char* recherche) {
     BaseClients base(fichier().dossier());
     for (auto _ : state) {
@@ -135,6 +173,32 @@ BENCHMARK_CAPTURE(BM_clients_recherche, mot_rare_des_notes, "ZEBRE")->Unit(bench
 BENCHMARK_CAPTURE(BM_clients_recherche, nom_et_tag, "bernard suivi")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_clients_recherche, prenom_et_note, "prénom4242 zèbre")
     ->Unit(benchmark::kMillisecond);
+
+// What every client command does first: each person of a directory of
+// 10,000 made a client, all of them already are.
+void BM_clients_inscrire_repertoire_10000(benchmark::State& state) {
+    const fs::path dossier = fs::temp_directory_path() /
+                             ("kalder-inscrire-bench-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dossier);
+    std::vector<Personne> repertoire;
+    for (int i = 0; i < 10'000; ++i)
+        repertoire.push_back(client(i));
+    {
+        BaseClients base(dossier);
+        if (base.inscrire(repertoire))
+            state.SkipWithError("inscription refusée");
+        BaseClients autre(dossier);
+        for (auto _ : state) {
+            auto refus = autre.inscrire(repertoire);
+            if (refus)
+                state.SkipWithError("inscription refusée");
+            benchmark::DoNotOptimize(refus);
+        }
+    }
+    std::error_code ec;
+    fs::remove_all(dossier, ec);
+}
+BENCHMARK(BM_clients_inscrire_repertoire_10000)->Unit(benchmark::kMillisecond);
 
 void BM_clients_fiche(benchmark::State& state) {
     BaseClients base(fichier().dossier());

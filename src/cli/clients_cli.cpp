@@ -7,6 +7,7 @@
 #if defined(KALDER_CLIENTS)
 #include "clients/base_clients.hpp"
 #include "clients/json_clients.hpp"
+#include "clients/sauvegarde.hpp"
 #include "noyau/date_chiffres.hpp"
 #include "noyau/elision.hpp"
 #include "repertoire/ajouter_personnes.hpp"
@@ -195,20 +196,12 @@ int clients(BaseClients& base, const Options& o) {
 }
 
 // The directory and the client file in one backup.
-int exporter(BaseClients& base, const std::string& nom, std::vector<Personne> repertoire) {
-    const auto fiches = base.tout_lire();
-    if (fiches.erreur)
-        return refus(*fiches.erreur);
-    const Sauvegarde sauvegarde{std::move(repertoire), fiches.valeur};
-    const auto chemin = chemin_utf8(nom);
-    // Notes are private: the export is its owner's alone from its first byte.
-    // A device or a pipe is written into, never replaced.
-    if (auto echec = ecrire_fichier_choisi(chemin, export_json(sauvegarde), EnPlace::accepte,
-                                           Lecteurs::proprietaire))
-        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite\u00a0: " +
-                     expliquer_echec_fichier_choisi(chemin, *echec) + ".");
-    std::cout << nombre(fiches.valeur.size(), "fiche exportée", "fiches exportées")
-              << " dans «\u00a0" << nom << "\u00a0».\n";
+int exporter(BaseClients& base, const std::string& nom, const std::vector<Personne>& repertoire) {
+    const auto ecrites = sauvegarder_tout(base, repertoire, chemin_utf8(nom));
+    if (ecrites.erreur)
+        return refus(*ecrites.erreur);
+    std::cout << nombre(ecrites.valeur, "fiche exportée", "fiches exportées") << " dans «\u00a0"
+              << nom << "\u00a0».\n";
     return 0;
 }
 
@@ -260,36 +253,16 @@ int exporter_csv(BaseClients& base, const std::string& nom) {
 // The persons the directory lacks are added, then the records merged; nothing
 // is removed or overwritten.
 int importer(BaseClients& base, const std::string& nom, const std::filesystem::path& dossier) {
-    std::string texte;
-    if (auto echec = lire_fichier(chemin_utf8(nom), texte, std::uintmax_t{4} << 30))
-        return refus("«\u00a0" + nom +
-                     "\u00a0» n'a pas pu être lu\u00a0: " + expliquer_echec(*echec) + ".");
-    const auto lue = lire_export_json(texte);
-    if (lue.erreur)
-        return refus("«\u00a0" + nom + "\u00a0» n'a pas été importé\u00a0: " + *lue.erreur + ".");
-    const IssueAjout ajout = ajouter_personnes(dossier, lue.valeur.repertoire);
-    if (ajout.echec)
-        return refus("«\u00a0" + nom +
-                     "\u00a0» n'a pas été importé\u00a0: " + expliquer_echec(*ajout.echec) + ".");
-    if (ajout.ecartees)
+    const auto issue = restaurer_tout(base, dossier, chemin_utf8(nom));
+    const BilanRestauration& b = issue.valeur;
+    if (b.personnes_ecartees)
         std::cerr << "Attention\u00a0: "
-                  << nombre(ajout.ecartees, "personne n'a pas pu être ajoutée",
+                  << nombre(b.personnes_ecartees, "personne n'a pas pu être ajoutée",
                             "personnes n'ont pas pu être ajoutées")
                   << " au répertoire, qui ne peut pas garder ses caractères.\n";
-    const auto bilan = base.importer(lue.valeur.fiches);
-    if (bilan.erreur)
-        return refus(*bilan.erreur + (ajout.ajoutees
-                                          ? " Seules les personnes ont été ajoutées au répertoire."
-                                          : " Rien n'a été importé."));
-    const BilanImport& b = bilan.valeur;
-    std::cout << "Importation de «\u00a0" << nom
-              << "\u00a0»\u00a0: " << nombre(b.fiches_creees, "fiche créée", "fiches créées")
-              << ", " << nombre(b.fiches_completees, "fiche complétée", "fiches complétées") << ", "
-              << nombre(b.notes_ajoutees, "note ajoutée", "notes ajoutées") << ", "
-              << nombre(b.consultations_ajoutees, "consultation ajoutée", "consultations ajoutées")
-              << ", "
-              << nombre(ajout.ajoutees, "personne ajoutée au répertoire",
-                        "personnes ajoutées au répertoire")
+    if (issue.erreur)
+        return refus(*issue.erreur);
+    std::cout << "Importation de «\u00a0" << nom << "\u00a0»\u00a0: " << resume_restauration(b)
               << ".\n";
     return 0;
 }

@@ -33,6 +33,14 @@ struct BilanImport {
     std::size_t consultations_ajoutees = 0;
 };
 
+// The columns "Clients…" is sorted by, each on an index of the file.
+enum class ColonneClients { nom, prenoms, naissance, derniere_consultation, tags, notes };
+
+struct OrdreClients {
+    ColonneClients colonne = ColonneClients::nom;
+    bool descendant = false;
+};
+
 // "Clients…" read as it is shown: the rows come a page at a time from one
 // statement, which sees the file as it was when the list was asked for. The
 // BaseClients it came from must outlive it.
@@ -75,8 +83,8 @@ class BaseClients {
     // Every client sorted by name, or only those whose names, tags or notes
     // hold every word of `recherche` (as word starts, accents and case ignored).
     Reponse<std::vector<ResumeClient>> lister(std::string_view recherche = {}) const;
-    // The same list, to be read a page at a time.
-    Reponse<ListeClients> parcourir(std::string_view recherche = {}) const;
+    // The same list in the given order, to be read a page at a time.
+    Reponse<ListeClients> parcourir(std::string_view recherche = {}, OrdreClients ordre = {}) const;
 
     // Contact, tags, spellings and partners replaced by the record's; notes and
     // consultations with an id are updated (removed when emptied), those

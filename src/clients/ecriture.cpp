@@ -38,11 +38,11 @@ bool utf8_valide(std::string_view t) {
     return true;
 }
 
-// The order of "Ouvrir": case and accents ignored first. A name the code
-// page cannot hold keeps its UTF-8 bytes in its key.
-std::string cle_tri(const Personne& p) {
+// The order of "Ouvrir": case and accents ignored first. A text the code
+// page cannot hold keeps its UTF-8 bytes in its key. The fields are given
+// in the order they sort by.
+std::string cle_tri(std::array<const std::string*, champs_par_entree> champs) {
     std::array<std::string, champs_par_entree> octets;
-    const std::string* champs[] = {&p.nom, &p.prenoms, &p.jour, &p.mois, &p.annee};
     for (std::size_t c = 0; c < champs_par_entree; ++c)
         octets[c] = utf8_vers_cp1252(*champs[c]).value_or(*champs[c]);
     std::string cle;
@@ -50,11 +50,20 @@ std::string cle_tri(const Personne& p) {
     return cle;
 }
 
-void ranger(const sqlite::Connexion& base, std::int64_t id, const Personne& p) {
-    const std::string cle = cle_tri(p);
-    Requete(base, "UPDATE clients SET cle_tri = CAST(? AS BLOB) WHERE id = ?")
-        .lier(1, cle)
-        .lier(2, id)
+// The sort keys of a record, from its row: by name, by first names, by tags.
+void ranger(const sqlite::Connexion& base, std::int64_t id) {
+    Requete ligne(base, "SELECT nom, prenoms, jour, mois, annee, liste_tags FROM clients "
+                        "WHERE id = ?");
+    if (!ligne.lier(1, id).ligne())
+        return;
+    const std::string nom = ligne.texte(0), prenoms = ligne.texte(1), jour = ligne.texte(2),
+                      mois = ligne.texte(3), annee = ligne.texte(4), tags = ligne.texte(5);
+    Requete(base, "UPDATE clients SET cle_tri = CAST(?1 AS BLOB), cle_prenoms = CAST(?2 AS BLOB), "
+                  "cle_tags = CAST(?3 AS BLOB) WHERE id = ?4")
+        .lier(1, cle_tri({&nom, &prenoms, &jour, &mois, &annee}))
+        .lier(2, cle_tri({&prenoms, &nom, &jour, &mois, &annee}))
+        .lier(3, cle_tri({&tags, &nom, &prenoms, &jour, &mois}))
+        .lier(4, id)
         .executer();
 }
 
@@ -70,6 +79,7 @@ void indexer(const sqlite::Connexion& base, std::int64_t id) {
                   "FROM clients WHERE id = ?1")
         .lier(1, id)
         .executer();
+    ranger(base, id);
 }
 
 void verifier_personne(const Personne& p) {
@@ -127,6 +137,9 @@ void inserer_partenaire(Requete& ajout, std::int64_t client, std::int64_t rang,
     ajout.reinitialiser();
 }
 
+constexpr const char* sql_cherche_client =
+    "SELECT id FROM clients WHERE nom = ? AND prenoms = ? AND jour = ? AND mois = ? AND annee = ?";
+
 constexpr const char* sql_partenaire =
     "INSERT INTO partenaires (client, rang, prenoms, nom, jour, mois, annee, rencontre) "
     "VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
@@ -134,18 +147,16 @@ constexpr const char* sql_partenaire =
 } // namespace
 
 void completer_cles_tri(const sqlite::Connexion& base) {
-    Requete sans(base, "SELECT id, nom, prenoms, jour, mois, annee FROM clients "
-                       "WHERE cle_tri IS NULL");
-    std::vector<std::pair<std::int64_t, Personne>> a_ranger;
+    Requete sans(base, "SELECT id FROM clients "
+                       "WHERE cle_tri IS NULL OR cle_prenoms IS NULL OR cle_tags IS NULL");
+    std::vector<std::int64_t> a_ranger;
     while (sans.ligne())
-        a_ranger.push_back(
-            {sans.entier(0),
-             {sans.texte(1), sans.texte(2), sans.texte(3), sans.texte(4), sans.texte(5)}});
+        a_ranger.push_back(sans.entier(0));
     if (a_ranger.empty())
         return;
     sqlite::Transaction transaction(base);
-    for (const auto& [id, p] : a_ranger)
-        ranger(base, id, p);
+    for (const std::int64_t id : a_ranger)
+        ranger(base, id);
     transaction.valider();
 }
 
@@ -156,8 +167,7 @@ void verifier_texte(std::string_view texte, const char* quoi) {
 }
 
 std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool creer) {
-    Requete cherche(base, "SELECT id FROM clients WHERE nom = ? AND prenoms = ? AND jour = ? "
-                          "AND mois = ? AND annee = ?");
+    Requete cherche(base, sql_cherche_client);
     cherche.lier(1, cle.nom).lier(2, cle.prenoms).lier(3, cle.jour).lier(4, cle.mois);
     cherche.lier(5, cle.annee);
     if (cherche.ligne())
@@ -173,7 +183,6 @@ std::int64_t id_client(const sqlite::Connexion& base, const Personne& cle, bool 
         .lier(5, cle.annee)
         .executer();
     const std::int64_t id = base.dernier_id();
-    ranger(base, id, cle);
     indexer(base, id);
     return id;
 }
@@ -255,14 +264,35 @@ void BaseClients::ecrire_fiche(const Fiche& fiche) {
 }
 
 Refus BaseClients::inscrire(std::span<const Personne> repertoire) {
-    return ecrire([&] {
+    if (auto r = refus_ecriture())
+        return r;
+    // Every command enrols the whole directory, whose persons are nearly
+    // always clients already: they are looked for in one reading, with one
+    // statement, and the file is written only for those missing.
+    auto absents = lire_avec<std::vector<Personne>>([&] {
+        std::vector<Personne> r;
+        Requete cherche(base_, sql_cherche_client);
         for (const Personne& p : repertoire) {
-            const Personne cle = identite_client(p);
-            if (!cle.nom.empty() && !cle.prenoms.empty() && utf8_valide(cle.nom) &&
-                utf8_valide(cle.prenoms) && utf8_valide(cle.jour) && utf8_valide(cle.mois) &&
-                utf8_valide(cle.annee))
-                id_client(base_, cle, true);
+            Personne cle = identite_client(p);
+            if (cle.nom.empty() || cle.prenoms.empty() || !utf8_valide(cle.nom) ||
+                !utf8_valide(cle.prenoms) || !utf8_valide(cle.jour) || !utf8_valide(cle.mois) ||
+                !utf8_valide(cle.annee))
+                continue;
+            cherche.lier(1, cle.nom).lier(2, cle.prenoms).lier(3, cle.jour).lier(4, cle.mois);
+            cherche.lier(5, cle.annee);
+            if (!cherche.ligne())
+                r.push_back(std::move(cle));
+            cherche.reinitialiser();
         }
+        return r;
+    });
+    if (absents.erreur)
+        return absents.erreur;
+    if (absents.valeur.empty())
+        return std::nullopt;
+    return ecrire([&] {
+        for (const Personne& cle : absents.valeur)
+            id_client(base_, cle, true);
     });
 }
 
@@ -321,7 +351,6 @@ Refus BaseClients::suivre_modification(const Personne& ancienne, const Personne&
             .lier(5, cle.annee)
             .lier(6, id)
             .executer();
-        ranger(base_, id, cle);
         indexer(base_, id);
     });
 }

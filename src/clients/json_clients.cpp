@@ -2,9 +2,12 @@
 
 #include "noyau/utf8.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <span>
+#include <string_view>
 #include <variant>
 
 namespace kalder {
@@ -245,21 +248,78 @@ template <typename F> void chaque(const Objet* o, std::string_view cle, F&& f) {
             f(v);
 }
 
-Fiche fiche_lue(const Objet* o) {
+// A field this version does not know would be dropped without a word: the
+// whole import is refused, naming it.
+struct ChampInconnu {
+    std::string raison;
+};
+
+// The field's name as it can be shown: no control character, not too long.
+std::string nom_montrable(std::string_view cle) {
+    std::string r;
+    for (const char c : cle.substr(0, 60)) {
+        const auto u = static_cast<unsigned char>(c);
+        r += u < 0x20 || u == 0x7F ? '?' : c;
+    }
+    while (r.size() < cle.size() && !r.empty() &&
+           (static_cast<unsigned char>(r.back()) & 0xC0) == 0x80)
+        r.pop_back();
+    if (r.size() < cle.size() && !r.empty() && static_cast<unsigned char>(r.back()) >= 0xC0)
+        r.pop_back();
+    return r + (r.size() < cle.size() ? "…" : "");
+}
+
+void verifier_champs(const Objet* o, std::span<const std::string_view> connus,
+                     const std::string& ou) {
+    if (!o)
+        return;
+    for (const auto& [cle, _] : *o)
+        if (std::find(connus.begin(), connus.end(), cle) == connus.end())
+            throw ChampInconnu{"le champ «\u00a0" + nom_montrable(cle) + "\u00a0»" + ou +
+                               " est inconnu de cette version de Kalder"};
+}
+
+// The fields of each object of an export.
+constexpr std::string_view champs_racine[] = {"kalder_clients", "repertoire", "clients"};
+constexpr std::string_view champs_personne[] = {"nom", "prenoms", "jour", "mois", "annee"};
+constexpr std::string_view champs_fiche[] = {"personne",      "contact",   "notes",      "tags",
+                                             "consultations", "variantes", "partenaires"};
+constexpr std::string_view champs_contact[] = {"telephone", "courriel", "adresse"};
+constexpr std::string_view champs_note[] = {"date", "texte"};
+constexpr std::string_view champs_consultation[] = {"annee_calcul", "date", "fichier", "sections",
+                                                    "note"};
+constexpr std::string_view champs_variante[] = {"prenoms", "nom"};
+constexpr std::string_view champs_partenaire[] = {"prenoms", "nom",   "jour",
+                                                  "mois",    "annee", "rencontre"};
+
+template <typename F>
+void chaque_verifie(const Objet* o, std::string_view cle, std::span<const std::string_view> connus,
+                    const std::string& ou, F&& f) {
+    chaque(o, cle, [&](const Valeur& v) {
+        verifier_champs(en_objet(&v), connus, ou);
+        f(v);
+    });
+}
+
+Fiche fiche_lue(const Objet* o, std::size_t rang) {
+    const std::string ou = " du client " + std::to_string(rang);
+    verifier_champs(o, champs_fiche, ou);
     Fiche f;
     const Objet* p = en_objet(membre(o, "personne"));
+    verifier_champs(p, champs_personne, ou);
+    verifier_champs(en_objet(membre(o, "contact")), champs_contact, ou);
     f.personne = {texte(p, "nom"), texte(p, "prenoms"), texte(p, "jour"), texte(p, "mois"),
                   texte(p, "annee")};
     const Objet* c = en_objet(membre(o, "contact"));
     f.contact = {texte(c, "telephone"), texte(c, "courriel"), texte(c, "adresse")};
-    chaque(o, "notes", [&](const Valeur& v) {
+    chaque_verifie(o, "notes", champs_note, ou, [&](const Valeur& v) {
         f.notes.push_back({0, texte(en_objet(&v), "date"), texte(en_objet(&v), "texte")});
     });
     chaque(o, "tags", [&](const Valeur& v) {
         if (const auto* s = std::get_if<std::string>(&v.v))
             f.tags.push_back(*s);
     });
-    chaque(o, "consultations", [&](const Valeur& v) {
+    chaque_verifie(o, "consultations", champs_consultation, ou, [&](const Valeur& v) {
         const Objet* k = en_objet(&v);
         const Valeur* annee = membre(k, "annee_calcul");
         const auto* d = annee ? std::get_if<double>(&annee->v) : nullptr;
@@ -267,10 +327,10 @@ Fiche fiche_lue(const Objet* o) {
                                    d && *d >= 0 && *d < 100000 ? static_cast<int>(*d) : 0,
                                    texte(k, "fichier"), texte(k, "sections"), texte(k, "note")});
     });
-    chaque(o, "variantes", [&](const Valeur& v) {
+    chaque_verifie(o, "variantes", champs_variante, ou, [&](const Valeur& v) {
         f.variantes.push_back({texte(en_objet(&v), "prenoms"), texte(en_objet(&v), "nom")});
     });
-    chaque(o, "partenaires", [&](const Valeur& v) {
+    chaque_verifie(o, "partenaires", champs_partenaire, ou, [&](const Valeur& v) {
         const Objet* k = en_objet(&v);
         f.partenaires.push_back({texte(k, "prenoms"), texte(k, "nom"), texte(k, "jour"),
                                  texte(k, "mois"), texte(k, "annee"), texte(k, "rencontre")});
@@ -356,13 +416,21 @@ Reponse<Sauvegarde> lire_export_json(std::string_view t) {
                 "ce fichier vient d'une version plus récente de Kalder, qui l'écrit autrement";
             return r;
         }
+        verifier_champs(racine, champs_racine, "");
         chaque(racine, "repertoire", [&](const Valeur& v) {
             const Objet* p = en_objet(&v);
+            verifier_champs(p, champs_personne,
+                            " de la personne " + std::to_string(r.valeur.repertoire.size() + 1) +
+                                " du répertoire");
             r.valeur.repertoire.push_back({texte(p, "nom"), texte(p, "prenoms"), texte(p, "jour"),
                                            texte(p, "mois"), texte(p, "annee")});
         });
-        chaque(racine, "clients",
-               [&](const Valeur& v) { r.valeur.fiches.push_back(fiche_lue(en_objet(&v))); });
+        chaque(racine, "clients", [&](const Valeur& v) {
+            r.valeur.fiches.push_back(fiche_lue(en_objet(&v), r.valeur.fiches.size() + 1));
+        });
+    } catch (const ChampInconnu& e) {
+        r.valeur = {};
+        r.erreur = e.raison;
     } catch (const ErreurJson& e) {
         r.erreur = "le JSON est incorrect vers l'octet " + std::to_string(e.position + 1);
     }

@@ -2,6 +2,7 @@
 #include "clients/acces.hpp"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <memory>
 #include <numeric>
@@ -54,7 +55,29 @@ constexpr const char* colonnes_resume =
     "SELECT c.nom, c.prenoms, c.jour, c.mois, c.annee, c.derniere_consultation, c.liste_tags, "
     "c.nombre_notes FROM clients c";
 constexpr std::size_t mots_cherches_maximum = 100;
-constexpr const char* ordre_resume = " ORDER BY c.cle_tri, c.id";
+
+// The terms of each order, as the indexes of the file hold them (equal
+// values by name, then as stored).
+constexpr std::array<std::array<const char*, 4>, 6> termes_ordre = {{
+    {"c.cle_tri"},
+    {"c.cle_prenoms"},
+    {"CAST(c.annee AS INTEGER)", "CAST(c.mois AS INTEGER)", "CAST(c.jour AS INTEGER)", "c.cle_tri"},
+    {"c.derniere_consultation", "c.cle_tri"},
+    {"c.cle_tags"},
+    {"c.nombre_notes", "c.cle_tri"},
+}};
+
+std::string ordre_resume(OrdreClients ordre) {
+    std::string sql = " ORDER BY ";
+    const char* const sens = ordre.descendant ? " DESC, " : ", ";
+    for (const char* terme : termes_ordre.at(static_cast<std::size_t>(ordre.colonne)))
+        if (terme)
+            (sql += terme) += sens;
+    sql += "c.id";
+    if (ordre.descendant)
+        sql += " DESC";
+    return sql;
+}
 
 } // namespace
 
@@ -96,7 +119,7 @@ Reponse<std::optional<Fiche>> BaseClients::lire(const Personne& personne) const 
         [&]() -> std::optional<Fiche> { return lire_fiche(base_, identite_client(personne)); });
 }
 
-Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
+Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche, OrdreClients ordre) const {
     Reponse<ListeClients> r;
     if (!base_) {
         r.erreur = raison_;
@@ -128,7 +151,7 @@ Reponse<ListeClients> BaseClients::parcourir(std::string_view recherche) const {
         sql += n;
         sql += "))";
     }
-    sql += ordre_resume;
+    sql += ordre_resume(ordre);
     try {
         auto q = std::make_unique<Requete>(base_, sql);
         for (std::size_t i = 0; i < liees.size(); ++i)

@@ -99,6 +99,18 @@ CREATE TRIGGER notes_modifiee AFTER UPDATE OF texte ON notes BEGIN
     INSERT INTO index_notes (rowid, texte) VALUES (new.id, new.texte);
 END;
 )sql",
+    // 3: "Clients…" sorted by any column on an index; the keys are made by
+    // the program (the empty ones at the next opening).
+    R"sql(
+ALTER TABLE clients ADD COLUMN cle_prenoms BLOB;
+ALTER TABLE clients ADD COLUMN cle_tags BLOB;
+CREATE INDEX clients_par_prenoms ON clients (cle_prenoms);
+CREATE INDEX clients_par_naissance ON clients (
+    CAST(annee AS INTEGER), CAST(mois AS INTEGER), CAST(jour AS INTEGER), cle_tri);
+CREATE INDEX clients_par_consultation ON clients (derniere_consultation, cle_tri);
+CREATE INDEX clients_par_tags ON clients (cle_tags);
+CREATE INDEX clients_par_notes ON clients (nombre_notes, cle_tri);
+)sql",
 };
 
 } // namespace

@@ -360,12 +360,10 @@ DialogueClients::DialogueClients(BaseClients& base, QWidget* parent)
 }
 
 void DialogueClients::chercher(const QString& texte) {
-    auto r = base_.parcourir(s(texte));
-    if (r.erreur) {
-        montrer_message(this, message_fiche(*r.erreur));
+    if (auto refus = modele_->definir(base_, s(texte))) {
+        montrer_message(this, message_fiche(*refus));
         return;
     }
-    modele_->definir(std::move(r.valeur));
     // Measured on the first rows only (the header's precision), not on all.
     table_->resizeColumnsToContents();
     if (modele_->rowCount() > 0)

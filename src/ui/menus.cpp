@@ -8,6 +8,7 @@
 #include "ui/fenetre_trouver_jour.hpp"
 #if defined(KALDER_CLIENTS)
 #include "ui/fiche_client.hpp"
+#include "ui/sauvegarde_donnees.hpp"
 #include "ui/suivi_clients.hpp"
 #endif
 #include "ui/fenetres_secondaires.hpp"
@@ -57,6 +58,11 @@ void FenetrePrincipale::construire_menus() {
             [this] { DialogueFicheClient::ouvrir(*this, secondaires().dossier_donnees()); });
     connect(article(fichier, QStringLiteral("Clients…"), "m_clients"), &QAction::triggered, this,
             [this] { DialogueClients::ouvrir(*this, secondaires().dossier_donnees()); });
+    connect(article(fichier, QStringLiteral("Sauvegarder toutes les données…"),
+                    "m_sauvegarder_donnees"),
+            &QAction::triggered, this, [this] { sauvegarder_donnees(*this); });
+    connect(article(fichier, QStringLiteral("Restaurer des données…"), "m_restaurer_donnees"),
+            &QAction::triggered, this, [this] { restaurer_donnees(*this); });
 #endif
     separateur(fichier, "m_trait1");
     connect(article(fichier, QStringLiteral("&Imprimer le thème..."), "m_imprimer2",

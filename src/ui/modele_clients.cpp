@@ -3,11 +3,7 @@
 
 #include "clients/base_clients.hpp"
 
-#include <QCollator>
-
-#include <algorithm>
 #include <array>
-#include <limits>
 
 namespace kalder::ui {
 
@@ -47,22 +43,23 @@ constexpr std::size_t page_suivante = 1000;
 
 } // namespace
 
-void ModeleClients::definir(std::vector<ResumeClient> clients) {
-    beginResetModel();
-    a_lire_ = {};
-    clients_ = std::move(clients);
-    endResetModel();
+Refus ModeleClients::definir(const BaseClients& base, std::string recherche) {
+    base_ = &base;
+    recherche_ = std::move(recherche);
+    return relire();
 }
 
-void ModeleClients::definir(ListeClients liste) {
+Refus ModeleClients::relire() {
+    auto liste = base_->parcourir(recherche_, ordre_);
+    if (liste.erreur)
+        return liste.erreur;
     beginResetModel();
-    a_lire_ = std::move(liste);
+    a_lire_ = std::move(liste.valeur);
     clients_.clear();
     auto page = a_lire_.suivants(premiere_page);
     clients_ = std::move(page.valeur);
     endResetModel();
-    if (page.erreur)
-        emit lecture_echouee(QString::fromStdString(*page.erreur));
+    return page.erreur;
 }
 
 bool ModeleClients::canFetchMore(const QModelIndex& parent) const {
@@ -113,43 +110,12 @@ QVariant ModeleClients::headerData(int section, Qt::Orientation orientation, int
 }
 
 void ModeleClients::sort(int colonne, Qt::SortOrder ordre) {
-    if (colonne < 0 || colonne >= columnCount())
+    if (colonne < 0 || colonne >= columnCount() || !base_)
         return;
-    // Sorted as a whole: the rows not read yet are read first.
-    if (!a_lire_.finie())
-        lire_suite(std::numeric_limits<std::size_t>::max());
-    beginResetModel();
-    QCollator collation(QLocale(QLocale::French));
-    collation.setNumericMode(true);
-    collation.setCaseSensitivity(Qt::CaseInsensitive);
-    const auto cle = [&](const ResumeClient& c) -> QString {
-        // Dates and counts sort by their stored form, not as shown.
-        switch (colonne) {
-        case 2:
-            return QString::fromStdString(c.personne.annee + "-" + c.personne.mois + "-" +
-                                          c.personne.jour);
-        case 3:
-            return QString::fromStdString(c.derniere_consultation);
-        case 5:
-            return QString::number(c.notes).rightJustified(12, QLatin1Char('0'));
-        default:
-            return texte(c, colonne);
-        }
-    };
-    std::vector<std::pair<QString, std::size_t>> cles;
-    cles.reserve(clients_.size());
-    for (std::size_t i = 0; i < clients_.size(); ++i)
-        cles.emplace_back(cle(clients_[i]), i);
-    std::stable_sort(cles.begin(), cles.end(), [&](const auto& a, const auto& b) {
-        const int c = collation.compare(a.first, b.first);
-        return ordre == Qt::AscendingOrder ? c < 0 : c > 0;
-    });
-    std::vector<ResumeClient> classes;
-    classes.reserve(clients_.size());
-    for (const auto& [_, i] : cles)
-        classes.push_back(std::move(clients_[i]));
-    clients_ = std::move(classes);
-    endResetModel();
+    // The file sorts on its index; only the first page is read again.
+    ordre_ = {static_cast<ColonneClients>(colonne), ordre == Qt::DescendingOrder};
+    if (auto refus = relire())
+        emit lecture_echouee(QString::fromStdString(*refus));
 }
 
 } // namespace kalder::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The list of "Clients…": name, first names, birth date, last consultation,
 // tags and number of notes, sortable by any column. The rows are read from
-// the client file as the view scrolls to them, so a long list shows at once.
+// the client file in the order asked, as the view scrolls to them, so a long
+// list shows and sorts at once.
 
 #include "clients/base_clients.hpp"
 
@@ -17,9 +18,10 @@ class ModeleClients : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void definir(std::vector<ResumeClient> clients);
-    // The first page now, the others when the view asks for them.
-    void definir(ListeClients liste);
+    // The clients found by `recherche` in the current order: the first page
+    // now, the others when the view asks for them. `base` must outlive the
+    // list, or be followed by another call.
+    Refus definir(const BaseClients& base, std::string recherche);
     const ResumeClient& client(int ligne) const {
         return clients_.at(static_cast<std::size_t>(ligne));
     }
@@ -40,7 +42,12 @@ class ModeleClients : public QAbstractTableModel {
   private:
     // Appends up to `nombre` rows of the list being read.
     void lire_suite(std::size_t nombre);
+    // The list read again from its start.
+    Refus relire();
 
+    const BaseClients* base_ = nullptr;
+    std::string recherche_;
+    OrdreClients ordre_;
     std::vector<ResumeClient> clients_;
     ListeClients a_lire_;
 };

@@ -59,6 +59,10 @@ attendre importer_futur "^Erreur : « [^~]*» n'a pas été importé : ce fichie
 printf '{"kalder_clients": 1, "clients": [{"personne": {"nom": "\\ud800\\u0041", "prenoms": "A", "jour": "", "mois": "", "annee": ""}}]}' >"$dossier/demi.json"
 attendre importer_demi_paire "^Erreur : « [^~]*» n'a pas été importé : le JSON est incorrect[^~]*~statut-2" \
     "$(k --importer-clients "$dossier/demi.json")"
+printf '{"kalder_clients": 1, "clients": [{"personne": {"nom": "Neuf", "prenoms": "A", "jour": "", "mois": "", "annee": ""}, "notes": [{"date": "2026-01-01 10:00", "texte": "x", "auteur\\u001b": "moi"}]}]}' >"$dossier/inconnu.json"
+attendre importer_champ_inconnu "^Erreur : « [^~]*» n'a pas été importé : le champ « auteur\? » du client 1 est inconnu de cette version de Kalder\.~statut-2" \
+    "$(k --importer-clients "$dossier/inconnu.json")"
+attendre champ_inconnu_rien_importe "^statut-0" "$(k --clients --chercher neuf)"
 attendre chercher_mille_mots "^Erreur : La recherche compte trop de mots : 100 au plus\.~statut-2" \
     "$(k --clients --chercher "$(seq 1 1200 | tr '\n' ' ')")"
 printf '{"kalder_clients": 1, "clients": [{"personne": {"nom": "Roy\\u001b]2;pirate\\u0007", "prenoms": "Al", "jour": "", "mois": "", "annee": ""}, "notes": [{"date": "2026-01-01 10:00", "texte": ""}]}]}' >"$dossier/echappement.json"

@@ -2,6 +2,7 @@
 #include "banc_fenetre.hpp"
 
 #include "clients/base_clients.hpp"
+#include "repertoire/liste_personnes.hpp"
 #include "ui/boites_message.hpp"
 #include "ui/dialogue_ouvrir.hpp"
 #include "ui/dossier_consultation.hpp"
@@ -11,6 +12,7 @@
 #include "ui/fiche_client.hpp"
 #include "ui/modele_clients.hpp"
 #include "ui/modele_comparaison.hpp"
+#include "ui/sauvegarde_donnees.hpp"
 
 #include <QDateEdit>
 #include <QFile>
@@ -21,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 
 using namespace outils;
@@ -56,6 +59,7 @@ class TestFicheClient : public BancFenetre {
     }
     void cleanup() {
         kalder::ui::definir_choix_fichier({});
+        kalder::ui::definir_choix_donnees({});
         BancFenetre::cleanup();
         dossier.reset();
     }
@@ -158,6 +162,11 @@ class TestFicheClient : public BancFenetre {
             [&](DialogueClients& d) {
                 QCOMPARE(d.modele()->rowCount(), 2);
                 QCOMPARE(d.modele()->index(0, 0).data().toString(), QStringLiteral("Dupont"));
+                // Sorted by the file, the order kept for the search.
+                d.findChild<QTableView*>(QStringLiteral("table_clients"))
+                    ->sortByColumn(2, Qt::DescendingOrder);
+                QCOMPARE(d.modele()->index(0, 0).data().toString(), QStringLiteral("Martin"));
+                QCOMPARE(d.modele()->rowCount(), 2);
                 d.findChild<QLineEdit*>(QStringLiteral("recherche_clients"))
                     ->setText(QStringLiteral("DEMENAGEMENT"));
                 QCOMPARE(d.modele()->rowCount(), 1);
@@ -329,6 +338,53 @@ class TestFicheClient : public BancFenetre {
         QCOMPARE(QString::fromStdString(fiche->notes[0].texte),
                  QString::fromStdString(
                      kalder::note_jour_choisi("la signature", t->trouves()[0].date, 1)));
+    }
+
+    // The directory and the records saved in one file, then brought back
+    // into an emptied folder; a file that is no backup changes nothing.
+    void donnees_sauvegardees_puis_restaurees() {
+        ecrire_repertoire("\"Dupont\",\"Anne\",\"15\",\"7\",\"1975\"\r\n"
+                          "\"Martin\",\"Paul\",\"3\",\"4\",\"1980\"\r\n");
+        const kalder::Personne anne{"Dupont", "Anne", "15", "7", "1975"};
+        QVERIFY(!kalder::BaseClients(dossier_donnees())
+                     .ajouter_note(anne, "2026-01-01 10:00", "Première venue"));
+        QTemporaryDir ailleurs;
+        const QString sauvegarde = ailleurs.filePath(QStringLiteral("tout.json"));
+        const QString autre = ailleurs.filePath(QStringLiteral("autre.json"));
+        QFile f(autre);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"pas\": 1}");
+        f.close();
+        QString choisi = sauvegarde;
+        kalder::ui::definir_choix_donnees([&](QWidget*, bool) { return choisi; });
+        commande(*fenetre, QStringLiteral("m_sauvegarder_donnees"));
+        QCOMPARE(kalder::ui::nombre_messages_montres(), 0);
+        QVERIFY(fenetre->barre_etat()->currentMessage().contains(QStringLiteral("(2 fiches)")));
+        for (const char* nom :
+             {"Kalderrep.txt", "Kalder.sqlite", "Kalder.sqlite-wal", "Kalder.sqlite-shm"})
+            QFile::remove(dossier->filePath(QString::fromLatin1(nom)));
+
+        choisi = autre;
+        commande(*fenetre, QStringLiteral("m_restaurer_donnees"));
+        QVERIFY(kalder::ui::dernier_message());
+        QVERIFY(
+            kalder::ui::dernier_message()->texte.contains(QStringLiteral("n'a pas été importé")));
+        QVERIFY(!QFile::exists(dossier->filePath(QStringLiteral("Kalderrep.txt"))));
+
+        choisi = sauvegarde;
+        commande(*fenetre, QStringLiteral("m_restaurer_donnees"));
+        QCOMPARE(kalder::ui::dernier_message()->icone, QMessageBox::Information);
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(
+            QStringLiteral("2 fiches créées, 0 fiche complétée, 1 note ajoutée, 0 consultation "
+                           "ajoutée, 2 personnes ajoutées au répertoire")));
+        const auto fiche = kalder::BaseClients(dossier_donnees()).lire(anne).valeur;
+        QVERIFY(fiche);
+        QCOMPARE(fiche->notes.size(), std::size_t{1});
+        QCOMPARE(kalder::personnes_du_repertoire(dossier_donnees()).size(), std::size_t{2});
+        // Again: nothing new, nothing doubled.
+        commande(*fenetre, QStringLiteral("m_restaurer_donnees"));
+        QVERIFY(kalder::ui::dernier_message()->texte.contains(QStringLiteral("0 fiche créée")));
+        QCOMPARE(kalder::personnes_du_repertoire(dossier_donnees()).size(), std::size_t{2});
     }
 
   private:

@@ -26,6 +26,8 @@ const Article menus_attendus[] = {
     {"&Fichier", "Sauvegarder", "Ctrl+S", false, &FenetreEspion::sauvegardes},
     {"&Fichier", "Fiche client…", "Ctrl+K", false, nullptr},
     {"&Fichier", "Clients…", "", false, nullptr},
+    {"&Fichier", "Sauvegarder toutes les données…", "", false, nullptr},
+    {"&Fichier", "Restaurer des données…", "", false, nullptr},
     {"&Fichier", "&Imprimer le thème...", "Ctrl+P", true, &FenetreEspion::impressions},
     {"&Fichier", "Exporter le dossier PDF…", "Ctrl+D", false, nullptr},
     {"&Fichier", "Imprimer le dossier…", "", false, nullptr},
