@@ -12,6 +12,7 @@
 #include "repertoire/dossier_donnees.hpp"
 #include "repertoire/fichiers.hpp"
 #include "repertoire/ligne_fenetre.hpp"
+#include "repertoire/messages_repertoire.hpp"
 #include "systeme/chemins.hpp"
 #endif
 
@@ -147,8 +148,8 @@ int exporter(BaseClients& base, const std::string& nom) {
     std::error_code ec;
     const bool nouveau = !std::filesystem::exists(chemin, ec);
     if (auto echec = remplacer_fichier(chemin, export_json(fiches.valeur)))
-        return refus("l'exportation «\u00a0" + nom + "\u00a0» n'a pas pu être écrite (" +
-                     echec->code.message() + ").");
+        return refus("l'exportation «\u00a0" + nom +
+                     "\u00a0» n'a pas pu être écrite\u00a0: " + expliquer_echec(*echec) + ".");
     // Notes are private: a new export is for its owner only.
     if (nouveau)
         std::filesystem::permissions(
@@ -162,8 +163,8 @@ int exporter(BaseClients& base, const std::string& nom) {
 int importer(BaseClients& base, const std::string& nom) {
     std::string texte;
     if (auto echec = lire_fichier(chemin_utf8(nom), texte, std::uintmax_t{4} << 30))
-        return refus("«\u00a0" + nom + "\u00a0» n'a pas pu être lu (" + echec->code.message() +
-                     ").");
+        return refus("«\u00a0" + nom +
+                     "\u00a0» n'a pas pu être lu\u00a0: " + expliquer_echec(*echec) + ".");
     const auto fiches = lire_export_json(texte);
     if (fiches.erreur)
         return refus("«\u00a0" + nom + "\u00a0» n'a pas été importé\u00a0: " + *fiches.erreur +
