@@ -84,8 +84,8 @@ std::optional<std::string> verifier_plage(const Theme& t, const Plage& p) {
         return "L'année du calendrier doit aller de " + std::to_string(annee_calendrier_min) +
                " à " + std::to_string(annee_calendrier_max) + ".";
     if (sys_days{p.au} < sys_days{p.du})
-        return "La fin de la période (" + texte_date(p.au) + ") précède son début (" +
-               texte_date(p.du) + ").";
+        return "La fin de la période, le " + date_lisible(p.au) + ", précède son début, le " +
+               date_lisible(p.du) + ".";
     if ((sys_days{p.au} - sys_days{p.du}).count() >= jours_au_plus)
         return std::string("La période demandée dépasse vingt ans.");
     const Date ne = naissance(t);

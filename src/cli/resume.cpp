@@ -203,7 +203,7 @@ std::string ecrire_resume(const ThemeCalcule& e, bool explications) {
             if (texte.empty())
                 continue;
             const std::string libelle = libelle_slot(nom);
-            out += "  " + libelle + deux_points + apres_libelle(libelle, texte) + "\n";
+            out += "  " + libelle + apres_libelle(libelle, texte) + "\n";
         }
     }
     return out;

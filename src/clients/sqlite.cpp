@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <dlfcn.h>
 #include <new>
 #include <utility>
 
@@ -32,6 +33,71 @@ constexpr std::array raisons{
     Raison{SQLITE_AUTH, "l'accès est refusé"},
 };
 
+// SQLite is loaded when the client file is first opened, not with the
+// program: the window starts without it.
+struct Fonctions {
+    decltype(&::sqlite3_open_v2) open_v2 = nullptr;
+    decltype(&::sqlite3_errmsg) errmsg = nullptr;
+    decltype(&::sqlite3_errstr) errstr = nullptr;
+    decltype(&::sqlite3_close_v2) close_v2 = nullptr;
+    decltype(&::sqlite3_exec) exec = nullptr;
+    decltype(&::sqlite3_last_insert_rowid) last_insert_rowid = nullptr;
+    decltype(&::sqlite3_prepare_v2) prepare_v2 = nullptr;
+    decltype(&::sqlite3_finalize) finalize = nullptr;
+    decltype(&::sqlite3_bind_text64) bind_text64 = nullptr;
+    decltype(&::sqlite3_bind_int64) bind_int64 = nullptr;
+    decltype(&::sqlite3_step) step = nullptr;
+    decltype(&::sqlite3_column_text) column_text = nullptr;
+    decltype(&::sqlite3_column_bytes) column_bytes = nullptr;
+    decltype(&::sqlite3_column_int64) column_int64 = nullptr;
+    decltype(&::sqlite3_reset) reset = nullptr;
+    decltype(&::sqlite3_clear_bindings) clear_bindings = nullptr;
+    decltype(&::sqlite3_errcode) errcode = nullptr;
+    decltype(&::sqlite3_system_errno) system_errno = nullptr;
+};
+
+template <typename F> bool charger_dans(void* bibliotheque, F& f, const char* nom) {
+    f = reinterpret_cast<F>(::dlsym(bibliotheque, nom));
+    return f != nullptr;
+}
+
+// The functions, nullptr when the library cannot be loaded.
+const Fonctions* fonctions() {
+    static const Fonctions* const chargees = []() -> const Fonctions* {
+        void* bibliotheque = ::dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!bibliotheque)
+            return nullptr;
+        static Fonctions f;
+        const auto charger = [&](auto& pointeur, const char* nom) {
+            return charger_dans(bibliotheque, pointeur, nom);
+        };
+        if (charger(f.open_v2, "sqlite3_open_v2") && charger(f.errmsg, "sqlite3_errmsg") &&
+            charger(f.errstr, "sqlite3_errstr") && charger(f.close_v2, "sqlite3_close_v2") &&
+            charger(f.exec, "sqlite3_exec") &&
+            charger(f.last_insert_rowid, "sqlite3_last_insert_rowid") &&
+            charger(f.prepare_v2, "sqlite3_prepare_v2") &&
+            charger(f.finalize, "sqlite3_finalize") &&
+            charger(f.bind_text64, "sqlite3_bind_text64") &&
+            charger(f.bind_int64, "sqlite3_bind_int64") && charger(f.step, "sqlite3_step") &&
+            charger(f.column_text, "sqlite3_column_text") &&
+            charger(f.column_bytes, "sqlite3_column_bytes") &&
+            charger(f.column_int64, "sqlite3_column_int64") && charger(f.reset, "sqlite3_reset") &&
+            charger(f.clear_bindings, "sqlite3_clear_bindings") &&
+            charger(f.errcode, "sqlite3_errcode") &&
+            charger(f.system_errno, "sqlite3_system_errno"))
+            return &f;
+        return nullptr;
+    }();
+    return chargees;
+}
+
+// Only reached once a connection is open, which needed the library.
+const Fonctions& sqlite_charge() {
+    return *fonctions();
+}
+
+constexpr int bibliotheque_absente = -1;
+
 } // namespace
 
 std::string raison(const Erreur& erreur) {
@@ -41,6 +107,8 @@ std::string raison(const Erreur& erreur) {
 }
 
 std::string raison(int code) {
+    if (code == bibliotheque_absente)
+        return "la bibliothèque SQLite n'a pas pu être chargée";
     for (const Raison& r : raisons)
         if (r.code == (code & 0xFF))
             return r.texte;
@@ -49,6 +117,8 @@ std::string raison(int code) {
 
 Connexion::Connexion(const std::string& chemin_utf8, bool creer, bool lecture_seule,
                      bool immuable) {
+    if (!fonctions())
+        throw Erreur(bibliotheque_absente, "libsqlite3.so.0");
     sqlite3* base = nullptr;
     const int drapeaux = (lecture_seule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                          (creer && !lecture_seule ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX |
@@ -69,54 +139,55 @@ Connexion::Connexion(const std::string& chemin_utf8, bool creer, bool lecture_se
         }
         nom += "?immutable=1";
     }
-    const int code = sqlite3_open_v2(nom.c_str(), &base, drapeaux, nullptr);
+    const int code = sqlite_charge().open_v2(nom.c_str(), &base, drapeaux, nullptr);
     base_.reset(base);
     if (code != SQLITE_OK)
-        throw Erreur(code, base ? sqlite3_errmsg(base) : sqlite3_errstr(code),
-                     base ? sqlite3_system_errno(base) : 0);
+        throw Erreur(code, base ? sqlite_charge().errmsg(base) : sqlite_charge().errstr(code),
+                     base ? sqlite_charge().system_errno(base) : 0);
 }
 
 void Connexion::Fermer::operator()(sqlite3* base) const {
-    sqlite3_close_v2(base);
+    sqlite_charge().close_v2(base);
 }
 
 void Connexion::verifier(int code) const {
     if (code != SQLITE_OK && code != SQLITE_ROW && code != SQLITE_DONE)
-        throw Erreur(code, sqlite3_errmsg(base_.get()), sqlite3_system_errno(base_.get()));
+        throw Erreur(code, sqlite_charge().errmsg(base_.get()),
+                     sqlite_charge().system_errno(base_.get()));
 }
 
 void Connexion::executer(const char* sql) const {
-    verifier(sqlite3_exec(base_.get(), sql, nullptr, nullptr, nullptr));
+    verifier(sqlite_charge().exec(base_.get(), sql, nullptr, nullptr, nullptr));
 }
 
 std::int64_t Connexion::dernier_id() const {
-    return sqlite3_last_insert_rowid(base_.get());
+    return sqlite_charge().last_insert_rowid(base_.get());
 }
 
 Requete::Requete(const Connexion& base, std::string_view sql) : base_(&base) {
     sqlite3_stmt* requete = nullptr;
-    base.verifier(sqlite3_prepare_v2(base.get(), sql.data(), static_cast<int>(sql.size()), &requete,
-                                     nullptr));
+    base.verifier(sqlite_charge().prepare_v2(base.get(), sql.data(), static_cast<int>(sql.size()),
+                                             &requete, nullptr));
     requete_.reset(requete);
 }
 
 void Requete::Finaliser::operator()(sqlite3_stmt* requete) const {
-    sqlite3_finalize(requete);
+    sqlite_charge().finalize(requete);
 }
 
 Requete& Requete::lier(int indice, std::string_view texte) {
-    base_->verifier(sqlite3_bind_text64(requete_.get(), indice, texte.data(), texte.size(),
-                                        SQLITE_TRANSIENT, SQLITE_UTF8));
+    base_->verifier(sqlite_charge().bind_text64(requete_.get(), indice, texte.data(), texte.size(),
+                                                SQLITE_TRANSIENT, SQLITE_UTF8));
     return *this;
 }
 
 Requete& Requete::lier(int indice, std::int64_t valeur) {
-    base_->verifier(sqlite3_bind_int64(requete_.get(), indice, valeur));
+    base_->verifier(sqlite_charge().bind_int64(requete_.get(), indice, valeur));
     return *this;
 }
 
 bool Requete::ligne() {
-    const int code = sqlite3_step(requete_.get());
+    const int code = sqlite_charge().step(requete_.get());
     base_->verifier(code);
     return code == SQLITE_ROW;
 }
@@ -128,21 +199,21 @@ void Requete::executer() {
 
 std::string Requete::texte(int colonne) const {
     const auto* octets =
-        reinterpret_cast<const char*>(sqlite3_column_text(requete_.get(), colonne));
-    const int taille = sqlite3_column_bytes(requete_.get(), colonne);
+        reinterpret_cast<const char*>(sqlite_charge().column_text(requete_.get(), colonne));
+    const int taille = sqlite_charge().column_bytes(requete_.get(), colonne);
     // A NULL answer is an empty text, unless making it ran out of memory.
-    if (!octets && sqlite3_errcode(base_->get()) == SQLITE_NOMEM)
+    if (!octets && sqlite_charge().errcode(base_->get()) == SQLITE_NOMEM)
         throw std::bad_alloc();
     return octets ? std::string(octets, static_cast<std::size_t>(taille)) : std::string();
 }
 
 std::int64_t Requete::entier(int colonne) const {
-    return sqlite3_column_int64(requete_.get(), colonne);
+    return sqlite_charge().column_int64(requete_.get(), colonne);
 }
 
 void Requete::reinitialiser() {
-    sqlite3_reset(requete_.get());
-    sqlite3_clear_bindings(requete_.get());
+    sqlite_charge().reset(requete_.get());
+    sqlite_charge().clear_bindings(requete_.get());
 }
 
 Transaction::Transaction(const Connexion& base) : base_(base) {
@@ -151,7 +222,7 @@ Transaction::Transaction(const Connexion& base) : base_(base) {
 
 Transaction::~Transaction() {
     if (!finie_)
-        sqlite3_exec(base_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite_charge().exec(base_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Transaction::valider() {

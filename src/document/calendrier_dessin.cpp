@@ -22,8 +22,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::array<const char*, 7> jours_semaine = {"lun.", "mar.", "mer.", "jeu.",
-                                                      "ven.", "sam.", "dim."};
 const QColor couleur_trait(0x60, 0x60, 0x60);
 const QColor couleur_aujourdhui(0xb0, 0x00, 0x00);
 const QColor couleur_choisi(0x10, 0x40, 0xc0);
@@ -219,7 +217,8 @@ void dessiner_mois(QPainter& p, const QRectF& zone, const VueCalendrier& v, int 
     for (int c = 0; c < 7; ++c)
         p.drawText(QRectF(g.entetes.left() + c * g.entetes.width() / 7, g.entetes.top(),
                           g.entetes.width() / 7, g.entetes.height()),
-                   Qt::AlignCenter, QString::fromUtf8(jours_semaine[static_cast<std::size_t>(c)]));
+                   Qt::AlignCenter,
+                   QString::fromUtf8(jours_semaine_abreges[static_cast<std::size_t>(c)]));
     const double trait = std::max(0.5, g.cases.height() / g.semaines * 0.02);
     for (int jour = 1; jour <= g.jours; ++jour) {
         const QRectF c = g.case_du(jour);

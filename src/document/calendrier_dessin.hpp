@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@
 class QPagedPaintDevice;
 
 namespace kalder {
+
+// The weekdays as every calendar writes them, Monday first.
+inline constexpr std::array<const char*, 7> jours_semaine_abreges = {"lun.", "mar.", "mer.", "jeu.",
+                                                                     "ven.", "sam.", "dim."};
 
 struct VueCalendrier {
     std::string personne; // "Anne-Marie Dupont"

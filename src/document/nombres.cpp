@@ -118,7 +118,8 @@ QString table_libelles(const ThemeCalcule& e, const Onglet& onglet) {
             if (!dans_le_dossier(e, r, i))
                 continue;
             lignes += QStringLiteral("<tr><td width=\"75%\">%1</td>%2</tr>\n")
-                          .arg(echappe(r.libelle_de(i)), case_valeur(e, r, i));
+                          .arg(echappe(libelle_dossier(std::string(r.libelle_de(i)))),
+                               case_valeur(e, r, i));
         }
     }
     return lignes.isEmpty() ? QString() : debut_table + lignes + fin_table;
@@ -184,6 +185,17 @@ QString grille_annee(const ThemeCalcule& e) {
 }
 
 } // namespace
+
+std::string libelle_dossier(std::string libelle) {
+    struct Forme {
+        std::string_view fenetre, dossier;
+    };
+    static constexpr Forme formes[] = {{"Votre Chemin de vie", "Votre chemin de vie"}};
+    for (const Forme& f : formes)
+        if (libelle == f.fenetre)
+            return std::string(f.dossier);
+    return libelle;
+}
 
 bool dans_le_dossier(const ThemeCalcule& e, const SlotCatalogue& r, int i) {
     if (!r.slot(e, i).montre())

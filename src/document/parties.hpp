@@ -8,9 +8,14 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kalder::document {
+
+// A slot's caption as the dossier writes it: the window's own captions, but
+// for "Votre Chemin de vie", a capital the dossier's text does not keep.
+std::string libelle_dossier(std::string libelle);
 
 // A number the dossier shows: one the window shows, unless it reads a birth
 // date the person has not given or another person not calculated. The window

@@ -16,7 +16,6 @@ using namespace std::chrono;
 
 constexpr int mois_par_rangee = 3;
 constexpr int semaines = 6; // every month gets six rows, so that the months line up
-constexpr std::array<const char*, 7> initiales_semaine = {"lu", "ma", "me", "je", "ve", "sa", "di"};
 
 // The cells of week `semaine` (0..5) of a month.
 QString semaine_html(const VueCalendrier& v, int mois, int semaine) {
@@ -59,7 +58,7 @@ QString rangee_html(const VueCalendrier& v, int premier) {
     for (int m = premier; m < premier + mois_par_rangee; ++m) {
         if (m > premier)
             h += ecart;
-        for (const char* j : initiales_semaine)
+        for (const char* j : jours_semaine_abreges)
             h += QStringLiteral("<td align=\"center\">%1</td>").arg(QLatin1String(j));
     }
     h += QStringLiteral("</tr>\n");

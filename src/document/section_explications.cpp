@@ -62,7 +62,7 @@ QString libelle_ligne(const Explication& e) {
         return q(noms_mois[static_cast<std::size_t>((place.indice - 1) % nombre_mois)]);
     if (place.entree && run != "apog" && run != "leco")
         return q(noms_mois[static_cast<std::size_t>(place.indice - 1)]);
-    return echappe(libelle_slot(e.nom));
+    return echappe(libelle_dossier(libelle_slot(e.nom)));
 }
 
 QString liste_compacte(const QString& titre, const std::vector<Explication>& groupe) {
@@ -78,11 +78,13 @@ QString liste_compacte(const QString& titre, const std::vector<Explication>& gro
     QString h = QStringLiteral("<h4>%1</h4>\n").arg((repete ? partage : titre).toHtmlEscaped());
     if (!partage.isEmpty() && !repete)
         h += QStringLiteral("<p class=\"suite\">%1</p>\n").arg(partage.toHtmlEscaped());
-    for (const Explication& e : groupe)
-        h += QStringLiteral("<p class=\"suite\" style=\"margin-left: 18px;\"><b>%1</b>\u202F: "
-                            "%2</p>\n")
-                 .arg(libelle_ligne(e),
-                      echappe(apres_libelle("", std::string_view(e.texte).substr(commun.size()))));
+    for (const Explication& e : groupe) {
+        const QString libelle = libelle_ligne(e);
+        h += QStringLiteral("<p class=\"suite\" style=\"margin-left: 18px;\"><b>%1</b>%2</p>\n")
+                 .arg(libelle,
+                      echappe(apres_libelle(libelle.toStdString(),
+                                            std::string_view(e.texte).substr(commun.size()))));
+    }
     return h;
 }
 
@@ -131,8 +133,8 @@ QString html_explications(const ThemeCalcule& etat) {
                 run.push_back({nom, explication});
                 continue;
             }
-            const std::string libelle = libelle_slot(nom);
-            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>\u202F: %2</p>\n")
+            const std::string libelle = libelle_dossier(libelle_slot(nom));
+            partie += QStringLiteral("<p class=\"suite\"><b>%1</b>%2</p>\n")
                           .arg(echappe(libelle), echappe(apres_libelle(libelle, explication)));
         }
         vider_run();

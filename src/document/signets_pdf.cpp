@@ -136,12 +136,9 @@ void ecrire_informations(QPDF& pdf, const InformationsPdf& infos) {
     info.replaceKey("/Creator", texte_pdf(infos.createur));
 }
 
-} // namespace
-
-std::optional<QByteArray> ajouter_signets(const QByteArray& octets,
-                                          const std::vector<Signet>& signets,
-                                          const std::vector<LienPdf>& liens,
-                                          const InformationsPdf& infos) {
+std::optional<QByteArray> avec_signets(const QByteArray& octets, const std::vector<Signet>& signets,
+                                       const std::vector<LienPdf>& liens,
+                                       const InformationsPdf& infos) {
     try {
         QPDF pdf;
         pdf.setSuppressWarnings(true);
@@ -161,4 +158,18 @@ std::optional<QByteArray> ajouter_signets(const QByteArray& octets,
     }
 }
 
+} // namespace
+
 } // namespace kalder::document
+
+// What the programs find with dlsym (signets_charges.cpp).
+extern "C" __attribute__((visibility("default"))) bool
+kalder_ajouter_signets(const QByteArray* pdf, const std::vector<kalder::document::Signet>* signets,
+                       const std::vector<kalder::document::LienPdf>* liens,
+                       const kalder::document::InformationsPdf* infos, QByteArray* sortie) {
+    auto resultat = kalder::document::avec_signets(*pdf, *signets, *liens, *infos);
+    if (!resultat)
+        return false;
+    *sortie = std::move(*resultat);
+    return true;
+}

@@ -35,9 +35,18 @@ struct InformationsPdf {
 
 // The PDF `pdf` with `signets` as its outline, shown when it opens, `liens`
 // leading to them, and `infos` as its document information; nullopt when
-// qpdf cannot read it.
+// qpdf cannot read it or cannot be loaded. qpdf lives in a module of its own,
+// libkalder-signets.so, loaded on the first call: a program that writes no
+// dossier starts without it.
 std::optional<QByteArray> ajouter_signets(const QByteArray& pdf, const std::vector<Signet>& signets,
                                           const std::vector<LienPdf>& liens,
                                           const InformationsPdf& infos);
 
 } // namespace kalder::document
+
+// The module's entry point: `sortie` set and true when it was done.
+extern "C" bool kalder_ajouter_signets(const QByteArray* pdf,
+                                       const std::vector<kalder::document::Signet>* signets,
+                                       const std::vector<kalder::document::LienPdf>* liens,
+                                       const kalder::document::InformationsPdf* infos,
+                                       QByteArray* sortie);

@@ -5,7 +5,9 @@
 #include "noyau/typographie.hpp"
 #include "noyau/utf8.hpp"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace kalder {
 
@@ -107,15 +109,106 @@ bool atteint_la_valeur(std::string_view explication, const Slot& slot) {
     return finit_par(insecable);
 }
 
+namespace {
+
+// A word's bytes: ASCII letters and digits, the apostrophe, the hyphen and
+// accented letters (two bytes from 0xC3 or 0xC5); not a blank nor « ».
+bool dans_un_mot(std::string_view t, std::size_t i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '\'' ||
+        c == '-')
+        return true;
+    if (c == 0xC3 || c == 0xC5)
+        return true;
+    return c >= 0x80 && c < 0xC0 && i > 0 &&
+           (static_cast<unsigned char>(t[i - 1]) == 0xC3 ||
+            static_cast<unsigned char>(t[i - 1]) == 0xC5);
+}
+
+// The word at `debut` (empty when none starts there), in lower case.
+std::string mot_minuscule(std::string_view t, std::size_t debut, std::size_t& fin) {
+    fin = debut;
+    while (fin < t.size() && dans_un_mot(t, fin))
+        ++fin;
+    std::string m(t.substr(debut, fin - debut));
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        auto c = static_cast<unsigned char>(m[i]);
+        if (c >= 'A' && c <= 'Z')
+            m[i] = static_cast<char>(c - 'A' + 'a');
+        else if (c == 0xC3 && i + 1 < m.size() && static_cast<unsigned char>(m[i + 1]) >= 0x80 &&
+                 static_cast<unsigned char>(m[i + 1]) <= 0x9E)
+            m[i + 1] = static_cast<char>(m[i + 1] + 0x20);
+    }
+    return m;
+}
+
+std::vector<std::string> mots_minuscules(std::string_view t) {
+    std::vector<std::string> mots;
+    for (std::size_t i = 0; i < t.size();) {
+        std::size_t fin = i;
+        std::string m = mot_minuscule(t, i, fin);
+        if (m.empty())
+            ++i;
+        else
+            mots.push_back(std::move(m));
+        i = std::max(fin, i);
+    }
+    return mots;
+}
+
+// How many bytes of `explication`'s start repeat words of its caption, one
+// space apart ("voyelles" under "Voyelles", "mode Mental" under "Mode
+// d'expression, Mental"), and whether they are the caption's last words.
+struct Reprise {
+    std::size_t octets = 0;
+    bool fin_du_libelle = false;
+};
+
+Reprise reprise(std::string_view libelle, std::string_view explication) {
+    const std::vector<std::string> mots_libelle = mots_minuscules(libelle);
+    std::vector<std::string> repris;
+    Reprise r;
+    for (std::size_t i = 0; i < explication.size();) {
+        std::size_t fin = i;
+        std::string m = mot_minuscule(explication, i, fin);
+        if (m.empty() ||
+            std::find(mots_libelle.begin(), mots_libelle.end(), m) == mots_libelle.end())
+            break;
+        repris.push_back(std::move(m));
+        r.octets = fin;
+        if (fin >= explication.size() || explication[fin] != ' ')
+            break; // a no-break space ties a word to its number: the caption's words end there
+        i = fin + 1;
+    }
+    r.fin_du_libelle = !repris.empty() && repris.size() <= mots_libelle.size() &&
+                       std::equal(repris.rbegin(), repris.rend(), mots_libelle.rbegin());
+    return r;
+}
+
+} // namespace
+
 std::string apres_libelle(std::string_view libelle, std::string_view explication) {
     const std::string repete = std::string(libelle) + std::string(typo::deux_points);
     if (explication.starts_with(repete))
         explication.remove_prefix(repete.size());
+    // Words the caption already says, then what is not a word ("mode Mental
+    // (A, G…)", "rencontre : jour 9", "janvier (jours 166 à 195)") or the
+    // rest of a phrase the caption ends ("voyelles du prénom"): the line goes
+    // on from the caption, which is not said twice.
+    if (!libelle.empty()) {
+        const Reprise d = reprise(libelle, explication);
+        const std::string_view suite = explication.substr(d.octets);
+        // A blank, ordinary or no-break ("année\u00a02026"), then what follows it.
+        const std::size_t blanc = suite.starts_with(' ') ? 1 : suite.starts_with("\u00a0") ? 2 : 0;
+        const bool hors_mot = blanc < suite.size() && !dans_un_mot(suite, blanc);
+        if (d.octets > 0 && !suite.empty() && (hors_mot || d.fin_du_libelle))
+            return std::string(suite);
+    }
     std::string r(explication);
     // "(Jour + année)", "|Année …|": the word after the sign.
     const std::size_t i = r.find_first_not_of("(|");
     if (i == std::string::npos || i + 2 >= r.size())
-        return r;
+        return std::string(typo::deux_points) + r;
     const auto suivant = static_cast<unsigned char>(r[i + 1]);
     // A lower-case letter follows: a word, not a letter with its value ("A 1").
     const bool mot = (suivant >= 'a' && suivant <= 'z') ||
@@ -124,7 +217,7 @@ std::string apres_libelle(std::string_view libelle, std::string_view explication
         r[i] = static_cast<char>(r[i] - 'A' + 'a');
     else if (r.compare(i, 2, "É") == 0 && static_cast<unsigned char>(r[i + 2]) >= 'a')
         r.replace(i, 2, "é");
-    return r;
+    return std::string(typo::deux_points) + r;
 }
 
 std::string expliquer_slot(const ThemeCalcule& etat, std::string_view nom_slot) {

@@ -24,9 +24,11 @@ std::vector<std::pair<std::string, std::string>> expliquer_slots(const ThemeCalc
 // (the tests hold it); one that would not is withheld.
 bool atteint_la_valeur(std::string_view explication, const Slot& slot);
 
-// The explanation as it reads after its slot's caption and a colon
-// ("Chemin de vie : jour 15 + …"): the caption is not said twice and the
-// first word loses its capital.
+// What follows a slot's caption on its line: the colon and the explanation
+// (" : jour 15 + …"), its first word in lower case; or, when the explanation
+// starts with the caption's own words, the rest of it (" du prénom et du nom
+// : …" after "Voyelles", " (A, G…) : …" after "Mode d'expression, Mental"):
+// the caption is never said twice.
 std::string apres_libelle(std::string_view libelle, std::string_view explication);
 
 // The catalogue row each explainer was written for, in catalogue order; empty

@@ -360,7 +360,7 @@ void FenetreCalendrier::mettre_a_jour() {
         choix_mois_->setChecked(!vue_annee_);
     }
     const QString nom = QString::fromStdString(nom_de_la_personne(t)).trimmed();
-    setWindowTitle(nom.isEmpty() ? titre_fenetre : titre_fenetre + QStringLiteral(" – ") + nom);
+    setWindowTitle(nom.isEmpty() ? titre_fenetre : titre_fenetre + QStringLiteral(" — ") + nom);
 }
 
 QString FenetreCalendrier::nom_suggere(const QString& extension) const {

@@ -71,6 +71,32 @@ def ecrire_pdf(dossier, personne, *autres):
     return chemin
 
 
+MOT = re.compile(r"[\w'-]+")
+
+
+def libelles_de_ligne(ligne, explication):
+    """The captions a line of --explications may have: before " : " and the
+    explanation, or, when the explanation starts with the caption's words,
+    before what follows them ("Voyelles" + " du prénom et du nom : …")."""
+    ligne = ligne.strip()
+    candidats = []
+    for fin in range(1, len(ligne)):
+        libelle, suite = ligne[:fin], ligne[fin:]
+        if suite.startswith("\u202f: ") and libelle.lower() != ligne.lower():
+            reste = explication.lstrip("(|")[1:]
+            if suite.endswith(reste) and len(suite) - len(reste) <= 3 + 2:
+                candidats.append(libelle)
+                continue
+        if not explication.endswith(suite) or suite == explication or MOT.match(suite):
+            continue
+        repris = MOT.findall(explication[:len(explication) - len(suite)].lower())
+        mots = MOT.findall(libelle.lower())
+        if repris and all(m in mots for m in repris) and (
+                not MOT.match(suite.lstrip(" \u00a0")) or mots[-len(repris):] == repris):
+            candidats.append(libelle)
+    return candidats or [ligne.split("\u202f: ", 1)[0]]
+
+
 def contenu(dossier):
     for personne in [EXEMPLE, *personnes_au_hasard(3)]:
         nom = personne[1] + " " + personne[3]
@@ -80,8 +106,7 @@ def contenu(dossier):
         colonnes = unicodedata.normalize("NFKC", outil("pdftotext", "-layout", chemin, "-"))
         slots = json.loads(lancer(*personne, "--json", "--explications").stdout)["slots"]
         resume = lancer(*personne, "--explications").stdout.split("\nExplications\n", 1)[1]
-        libelles = iter(l.strip().split("\u202f: ", 1)[0] for l in resume.splitlines()
-                        if l.strip())
+        lignes_resume = iter(l for l in resume.splitlines() if l.strip())
         # A monthly run's explanations: what a twelve share is written once.
         groupes = {}
         for cle, slot in slots.items():
@@ -99,12 +124,15 @@ def contenu(dossier):
         for cle, slot in slots.items():
             if not slot["explication"]:
                 continue
-            libelle = next(libelles)
             explication = slot["explication"]
+            libelles = libelles_de_ligne(next(lignes_resume), explication)
             commun = partages.get(explication, "")
             # After its caption, an explanation goes on in lower case ("(jour + année)").
             reste = explication[len(commun):]
             reste = reste[len(reste) - len(reste.lstrip("(|")) + 1:]
+            # Or, after the words its caption already says, what follows them.
+            reste = min(reste, reste.split("\u202f: ", 1)[-1], key=len) if tasse(reste) not in tout \
+                else reste
             verifier(tasse(commun).rstrip(",;") in tout and tasse(reste) in tout,
                      f"{nom} : explication de {cle} absente")
             # A number of a label table: its row reads "label   value".
@@ -112,9 +140,11 @@ def contenu(dossier):
             sans_partenaire = cle.startswith("ent(") and "--partenaire-prenom" not in personne
             if slot["visible"] and cle.split("(")[0] not in EN_FIGURE and not sans_partenaire:
                 valeur = slot["texte"].rsplit(" : ", 1)[-1]
-                ligne = (r"^\s*" + re.escape(unicodedata.normalize("NFKC", libelle)) + r"\s+" +
-                         re.escape(valeur) + r"\s*$")
-                verifier(re.search(ligne, colonnes, re.M), f"{nom} : ligne « {libelle} » absente")
+                # The dossier writes "Votre chemin de vie" for the tab's "Votre Chemin de vie".
+                trouvee = any(re.search(r"^\s*" + re.escape(unicodedata.normalize("NFKC", l)) +
+                                        r"\s+" + re.escape(valeur) + r"\s*$", colonnes, re.M | re.I)
+                              for l in libelles)
+                verifier(trouvee, f"{nom} : ligne « {libelles[0]} » absente")
         # A row of the year table: its caption, then the twelve months in order.
         for run, titre in MOIS.items():
             mois = [slots[f"{run}({m})"]["texte"] for m in range(1, 13)]
@@ -138,6 +168,8 @@ def contenu(dossier):
                       if l.strip() and not re.fullmatch(r"page \d+ / \d+", l.strip())]
             verifier(not lignes or lignes[-1] not in TITRES_NOMBRES | set(TITRES.values()),
                      f"{nom} : une page finit sur le titre « {lignes[-1] if lignes else ''} »")
+        # The dossier's own wording: "Votre chemin de vie", not the tab's capital.
+        verifier("Votre Chemin de vie" not in texte, f"{nom} : « Votre Chemin de vie »")
         polices = outil("pdffonts", chemin).splitlines()[2:]
         verifier(polices and all(l.split()[-5] == "yes" for l in polices),
                  f"{nom} : police non incorporée : {polices}")
@@ -348,6 +380,7 @@ def coutures(dossier):
         texte = outil("pdftotext", ecrire_pdf(dossier, personne, *options), "-")
         pages = corps_des_pages(texte.rstrip("\f"))
         meneuses = introductions(personne)
+        explications = tasse(lancer(*personne, "--explications").stdout)
         for i, lignes in enumerate(pages[1:], 2):
             # The running header's name, then the page's own text.
             verifier(len(lignes) > 1, f"{nom} : page {i} sans texte")
@@ -359,7 +392,10 @@ def coutures(dossier):
                 suite = max((n for m, n in meneuses.items() if len(bout) >= 4 and
                              (m.startswith(bout) or (rang == 0 and m.endswith(bout)))),
                             default=0)
-                if ligne.endswith(":") and len(ligne) < 90:
+                # A short line ending in a colon, unless the next line goes on
+                # with the same explanation (a long one wrapped after its colon).
+                if ligne.endswith(":") and len(ligne) < 90 and not (
+                        rang == 1 and tasse(ligne + lignes[-1]) in explications):
                     suite = 2
                 verifier(suite <= rang, f"{nom} : « {ligne} » au bas de la page {i}")
         for avant, ligne in zip(texte.splitlines(), texte.splitlines()[1:]):

@@ -11,7 +11,7 @@ paquet=$(ls kalder_*.deb)
 echo "paquet : $paquet"
 dpkg-deb -c "$paquet" | tee contenu-paquet.txt
 for f in ./usr/bin/kalder ./usr/bin/kalder-theme ./usr/libexec/kalder/kalder-dossier \
-         ./usr/libexec/kalder/kalder-clients \
+         ./usr/libexec/kalder/kalder-clients ./usr/libexec/kalder/libkalder-signets.so \
          ./usr/share/applications/fr.kalder.Kalder.desktop \
          ./usr/share/metainfo/fr.kalder.Kalder.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \
@@ -20,7 +20,7 @@ for f in ./usr/bin/kalder ./usr/bin/kalder-theme ./usr/libexec/kalder/kalder-dos
 done
 dependances=$(dpkg-deb -f "$paquet" Depends)
 echo "Depends: $dependances"
-for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
+for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libsqlite3-0 libqpdf; do
     echo "$dependances" | grep -q "$d" || { echo "dépendance manquante : $d"; exit 1; }
 done
 # Every installed program finds its libraries once the package is installed:

@@ -9,6 +9,7 @@ trap 'rm -rf "$prefixe"' EXIT
 
 cmake --install "$construction" --prefix "$prefixe" > /dev/null
 for f in bin/kalder bin/kalder-theme libexec/kalder/kalder-dossier libexec/kalder/kalder-clients \
+         libexec/kalder/libkalder-signets.so \
          share/applications/fr.kalder.Kalder.desktop \
          share/metainfo/fr.kalder.Kalder.metainfo.xml \
          share/icons/hicolor/scalable/apps/fr.kalder.Kalder.svg \

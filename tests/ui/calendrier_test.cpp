@@ -62,7 +62,7 @@ class TestCalendrier : public BancFenetre {
         calculer_exemple(*fenetre);
         FenetreCalendrier* c = ouvrir(*fenetre);
         QVERIFY(c);
-        QCOMPARE(c->windowTitle(), QStringLiteral("Calendrier – Anne-Marie Dupont"));
+        QCOMPARE(c->windowTitle(), QStringLiteral("Calendrier — Anne-Marie Dupont"));
         c->montrer(2026, 6);
         QCOMPARE(libelle(*c, QStringLiteral("calendrier_annee_personnelle"))->text(),
                  QStringLiteral("Année personnelle 5"));
@@ -127,7 +127,7 @@ class TestCalendrier : public BancFenetre {
         taper_vous(*fenetre, QStringLiteral("Paul"), QStringLiteral("Martin"), QStringLiteral("3"),
                    QStringLiteral("2"), QStringLiteral("1980"));
         entree(*fenetre);
-        QTRY_COMPARE(c->windowTitle(), QStringLiteral("Calendrier – Paul Martin"));
+        QTRY_COMPARE(c->windowTitle(), QStringLiteral("Calendrier — Paul Martin"));
         QCOMPARE(vue(*c).annee_personnelle,
                  kalder::jour_personnel(fenetre->etat().origines.theme, vue(*c).annee, 1, 1)
                      .annee_personnelle);

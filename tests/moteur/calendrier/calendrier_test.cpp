@@ -99,7 +99,7 @@ const CasPlage cas_plages[] = {
     {"sans_date", 2027y / 1 / 1, 2027y / 12 / 31, false,
      "Pas de calendrier des jours personnels sans date de naissance."},
     {"a_rebours", 2027y / 3 / 1, 2027y / 2 / 1, true,
-     "La fin de la période (2027-02-01) précède son début (2027-03-01)."},
+     "La fin de la période, le 1er février 2027, précède son début, le 1er mars 2027."},
     {"31_fevrier", 2027y / 2 / 31, 2027y / 3 / 1, true, "Cette date n'existe pas."},
     {"annee_0", 0y / 1 / 1, 2027y / 1 / 1, true, "L'année du calendrier doit aller de 1 à 9999."},
     {"annee_10000", 2027y / 1 / 1, 10000y / 1 / 1, true,
