@@ -64,8 +64,8 @@ void ecrire_evenement(std::string& r, const EvenementIcs& e, const std::string& 
     if (lendemain.year() <= year{annee_calendrier_max})
         r += "DTEND;VALUE=DATE:" + date_ics(lendemain) + "\r\n";
     else
-        r += "DURATION:P" + std::to_string((sys_days{lendemain} - sys_days{e.du}).count()) +
-             "D\r\n";
+        r +=
+            "DURATION:P" + std::to_string((sys_days{lendemain} - sys_days{e.du}).count()) + "D\r\n";
     r += ligne_ics("SUMMARY:" + texte_ics(e.resume));
     r += ligne_ics("DESCRIPTION:" + texte_ics(e.description));
     r += "TRANSP:TRANSPARENT\r\n";
