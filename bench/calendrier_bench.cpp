@@ -60,12 +60,7 @@ BENCHMARK(BM_ics_dix_ans_texte)->Unit(benchmark::kMillisecond);
 // day, so every ninth day is computed twice and kept).
 void BM_trouver_vingt_ans_deux_personnes(benchmark::State& state) {
     const Theme t = essai::theme_anne_marie_dupont();
-    Theme autre;
-    autre.prenom = "Paul";
-    autre.nom = "Martin";
-    autre.jour = 10;
-    autre.mois = 3;
-    autre.annee = 1980;
+    const Theme autre = essai::theme_paul_martin(10);
     const Plage vingt_ans{2027y / 1 / 1, 2046y / 12 / 30};
     std::size_t trouves = 0;
     for (auto _ : state) {

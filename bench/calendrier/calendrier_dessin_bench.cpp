@@ -16,12 +16,7 @@ using namespace kalder;
 
 void dessiner(benchmark::State& state, int mois, bool deux = false) {
     const Theme t = essai::theme_anne_marie_dupont();
-    Theme autre;
-    autre.prenom = "Paul";
-    autre.nom = "Martin";
-    autre.jour = 12;
-    autre.mois = 3;
-    autre.annee = 1980;
+    const Theme autre = essai::theme_paul_martin(12);
     QImage image(940, 620, QImage::Format_RGB32);
     for (auto _ : state) {
         auto vue = vue_calendrier(t, 2026, mois, Date{std::chrono::year{2026} / 6 / 20});

@@ -177,7 +177,10 @@ void dessiner_legende(QPainter& p, const QRectF& zone) {
     const double h = zone.height() / 3;
     police(p, std::min(h * 0.55, l * 0.045));
     for (int n = 1; n <= 9; ++n) {
-        const QRectF ligne(zone.left() + ((n - 1) % 3) * l, zone.top() + ((n - 1) / 3) * h, l, h);
+        // Three rows of three: 1 2 3, 4 5 6, 7 8 9.
+        const int rangee = (n - 1) / 3;
+        const int colonne = (n - 1) % 3;
+        const QRectF ligne(zone.left() + colonne * l, zone.top() + rangee * h, l, h);
         const QRectF pastille(ligne.left(), ligne.top() + h * 0.15, h * 1.4, h * 0.7);
         p.setPen(QPen(couleur_trait, std::max(0.5, h * 0.03)));
         p.setBrush(couleur_nombre(n));

@@ -78,8 +78,8 @@ QString table_noms(const LigneVariante& reference, const std::vector<const Ligne
 QString html_variantes(const ThemeCalcule& etat, const ParametresDossier& p) {
     if (p.variantes.empty())
         return {};
-    const auto lignes =
-        comparer_noms(etat.origines.theme, p.variantes, etat.annee_calcul(p.annee_courante));
+    const auto lignes = comparer_noms(etat.origines.theme, p.variantes,
+                                      static_cast<int>(etat.annee_calcul(p.annee_courante)));
     const LigneVariante& reference = lignes.front();
     if (reference.erreur)
         return {};

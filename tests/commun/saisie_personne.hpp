@@ -54,4 +54,16 @@ inline Theme theme_anne_marie_dupont() {
     return t;
 }
 
+// The worked example's partner, Paul Martin, born on the `jour` of March 1980:
+// on the 10th he shares every personal day of Anne-Marie's, on the 12th none.
+inline Theme theme_paul_martin(Nombre jour) {
+    Theme t;
+    t.prenom = "Paul";
+    t.nom = "Martin";
+    t.jour = jour;
+    t.mois = 3;
+    t.annee = 1980;
+    return t;
+}
+
 } // namespace kalder::essai

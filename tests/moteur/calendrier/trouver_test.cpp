@@ -11,13 +11,7 @@ namespace {
 using namespace std::chrono;
 
 Theme paul_martin() {
-    Theme t;
-    t.prenom = "Paul";
-    t.nom = "Martin";
-    t.jour = 12;
-    t.mois = 3;
-    t.annee = 1980;
-    return t;
+    return essai::theme_paul_martin(12);
 }
 
 // Worked here again digit by digit.
