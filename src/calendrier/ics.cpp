@@ -199,10 +199,21 @@ std::string ecrire_ics(const Theme& t, std::span<const JourCalendrier> jours,
 }
 
 std::optional<std::string> exporter_ics(const std::filesystem::path& chemin, const Theme& t,
-                                        const Plage& plage, sys_seconds maintenant) {
+                                        const Plage& plage, sys_seconds maintenant,
+                                        const Theme* autre) {
     if (auto refus = verifier_plage(t, plage))
         return refus;
-    return ecrire_fichier_agenda(chemin, ecrire_ics(t, jours_personnels(t, plage), maintenant));
+    if (!autre)
+        return ecrire_fichier_agenda(chemin, ecrire_ics(t, jours_personnels(t, plage), maintenant));
+    if (auto refus = verifier_plage(*autre, plage))
+        return refus;
+    auto evenements = evenements_ics(t, jours_personnels(t, plage));
+    const auto siens = evenements_ics(*autre, jours_personnels(*autre, plage));
+    evenements.insert(evenements.end(), siens.begin(), siens.end());
+    return ecrire_fichier_agenda(chemin,
+                                 ecrire_agenda("Jours personnels — " + nom_de_la_personne(t) +
+                                                   " et " + nom_de_la_personne(*autre),
+                                               evenements, maintenant));
 }
 
 std::optional<std::string> ecrire_fichier_agenda(const std::filesystem::path& chemin,

@@ -55,10 +55,13 @@ std::vector<EvenementIcs> evenements_ics(const Theme& t, std::span<const JourCal
 std::string ecrire_ics(const Theme& t, std::span<const JourCalendrier> jours,
                        std::chrono::sys_seconds maintenant);
 
-// The file of a range at `chemin`, written beside it and renamed once whole.
-// Nothing on success; otherwise why, in French, the old file left as it was.
+// The file of a range at `chemin`, written beside it and renamed once whole;
+// with `autre`, the days of that second person follow, as the calendar shows
+// them side by side. Nothing on success; otherwise why, in French, the old
+// file left as it was.
 std::optional<std::string> exporter_ics(const std::filesystem::path& chemin, const Theme& t,
-                                        const Plage& plage, std::chrono::sys_seconds maintenant);
+                                        const Plage& plage, std::chrono::sys_seconds maintenant,
+                                        const Theme* autre = nullptr);
 
 // `texte` at `chemin`, as exporter_ics writes it.
 std::optional<std::string> ecrire_fichier_agenda(const std::filesystem::path& chemin,

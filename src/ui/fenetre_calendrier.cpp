@@ -412,7 +412,15 @@ bool FenetreCalendrier::exporter_agenda(const QString& chemin) {
     const Theme& t = principale_.etat().origines.theme;
     const Plage plage = vue_annee_ ? plage_annee(annee_) : plage_mois(annee_, mois_);
     const auto maintenant = sys_seconds{seconds{horloge().toSecsSinceEpoch()}};
-    if (const auto erreur = exporter_ics(chemin_local(chemin), t, plage, maintenant)) {
+    // The person shown beside, when there is one, goes into the agenda too.
+    std::optional<Theme> autre;
+    if (avec_partenaire_->isChecked()) {
+        autre = a_cote_ ? *a_cote_ : partenaire_calcule(principale_.etat());
+        if (!autre->date_complete() || verifier_plage(*autre, plage))
+            autre.reset();
+    }
+    if (const auto erreur =
+            exporter_ics(chemin_local(chemin), t, plage, maintenant, autre ? &*autre : nullptr)) {
         message_erreur(this, *erreur);
         return false;
     }
